@@ -1,0 +1,43 @@
+# Velmora 9x9 Puzzle: the two commands a new user needs are `make run` and `make test`.
+JOBS ?= $(shell nproc)
+GENERATOR := $(shell command -v ninja >/dev/null 2>&1 && echo Ninja || echo "Unix Makefiles")
+
+.PHONY: all deps build run test test-asan bench fuzz clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+build/CMakeCache.txt:
+	cmake -S . -B build -G "$(GENERATOR)" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: deps build/CMakeCache.txt
+	cmake --build build -j $(JOBS)
+
+run: build
+	@if [ ! -x build/app/velmora-puzzle ]; then echo "the game window is not built yet"; exit 1; fi
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	  echo "No display found: start the game on a desktop, or try: xvfb-run build/app/velmora-puzzle"; exit 1; fi
+	build/app/velmora-puzzle
+
+test: build
+	ctest --test-dir build --output-on-failure -j $(JOBS)
+
+build-asan/CMakeCache.txt:
+	cmake -S . -B build-asan -G "$(GENERATOR)" -DCMAKE_BUILD_TYPE=Debug -DVELMORA_SANITIZE=ON
+
+test-asan: deps build-asan/CMakeCache.txt
+	cmake --build build-asan -j $(JOBS)
+	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --test-dir build-asan --output-on-failure -j $(JOBS)
+
+build-bench/CMakeCache.txt:
+	cmake -S . -B build-bench -G "$(GENERATOR)" -DCMAKE_BUILD_TYPE=Release
+
+bench: deps build-bench/CMakeCache.txt
+	cmake --build build-bench -j $(JOBS)
+	@set -e; for b in build-bench/bench/*_bench; do echo "== $$b"; $$b; done
+
+clean:
+	rm -rf build build-asan build-bench build-fuzz
