@@ -1,0 +1,13 @@
+// Runs velmora-cli as a child process and captures what it prints.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct CliResult {
+    int Status = -1;       // exit status, or -1 when the program did not exit normally
+    std::string Out;       // standard output
+    std::string Err;       // standard error
+};
+
+CliResult RunCli(const std::vector<std::string>& args);
