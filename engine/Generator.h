@@ -1,0 +1,23 @@
+// Numbered puzzle generation: a seed and a hole window give one puzzle, forever.
+#pragma once
+
+#include "engine/TGameState.h"
+#include "engine/TRandomGenerator.h"
+
+#include <cstdint>
+
+// Fills state.Solution with a complete grid, one placement per box and digit, refilling from the
+// continuing stream of draws until a grid completes.
+void FillSolution(TGameState& state, TRandomGenerator& random);
+
+// Digs state.Puzzle out of state.Solution while single candidates can still finish it, and sets
+// state.Holes. Runs up to 251 iterations and stops early only inside the hole window.
+void DigHoles(TGameState& state, TRandomGenerator& random);
+
+// The generation part of the window's NewGame: fills a grid, digs (up to 101 times per grid,
+// refilling as often as needed) until the holes lie in MinHoles-MaxHoles, then deals Puzzle to
+// Board with its givens marked.
+void GeneratePuzzle(TGameState& state, TRandomGenerator& random);
+
+// RandomSeed := number's bit pattern; PuzzleNumber := number; GeneratePuzzle.
+void SelectPuzzle(TGameState& state, TRandomGenerator& random, std::int32_t number);
