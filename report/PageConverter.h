@@ -1,0 +1,68 @@
+// The page-stream reader: plays a recorded stream into a renderer. The stream is untrusted input;
+// every malformed stream ends with an EReportError saying what was wrong, and the renderer's DocEnd
+// is called whatever happened.
+#pragma once
+
+#include <cstdint>
+#include <ctime>
+#include <map>
+#include <string>
+
+#include "report/PageStreamHeader.h"
+#include "report/ReportTypes.h"
+
+class TReportRender;
+class TStream;
+class TTextMeasurer;
+
+class TPageConverter {
+public:
+    // Measuring resolution of formatted text runs.
+    static constexpr int MeasureDPI = 1248;
+
+    TPageConverter(TStream& Stream, TReportRender& Render);
+    TPageConverter(TStream& Stream, TReportRender& Render, TTextMeasurer& Measurer);
+    ~TPageConverter();
+    TPageConverter(const TPageConverter&) = delete;
+    TPageConverter& operator=(const TPageConverter&) = delete;
+
+    // PageNo 0 plays every page, a positive PageNo only that page (reached through the page links).
+    void Generate(int PageNo);
+
+    // --- what renderers read while Generate runs ---
+    const TPageStreamHeader& Header() const { return Header_; }
+    int CurrentPage() const { return CurrentPage_; }  // page number of the page being played
+    double PageWidth() const { return PageWidth_; }   // inches, of the current page record
+    double PageHeight() const { return PageHeight_; }
+    const TReportFont& Font() const { return Font_; }
+    const TReportPen& Pen() const { return Pen_; }    // Width in inches
+    const TReportBrush& Brush() const { return Brush_; }
+    TReportBrush& MutableBrush() { return Brush_; }   // renderers may change the style and put it back
+    TReportPen& MutablePen() { return Pen_; }
+    uint16_t FontRotation() const { return Font_.Rotation; } // degrees
+    const std::map<std::string, std::string>& Variables() const { return Variables_; }
+
+    // The moment playback started (date and time macros use it); settable for reproducible output.
+    void SetNow(std::time_t Now) { Now_ = Now; NowSet_ = true; }
+
+    // Replaces the page-stream macros in Text (date, page numbers, renderer texts, variables).
+    std::string ExpandMacros(const std::string& Text);
+
+private:
+    class TImpl;
+    friend class TImpl;
+
+    TStream& Stream_;
+    TReportRender& Render_;
+    TTextMeasurer& Measurer_;
+    TPageStreamHeader Header_;
+    int CurrentPage_ = 0;
+    double PageWidth_ = 0;
+    double PageHeight_ = 0;
+    TReportFont Font_;
+    TReportPen Pen_;
+    TReportBrush Brush_;
+    std::map<std::string, std::string> Variables_;
+    std::time_t Now_ = 0;
+    bool NowSet_ = false;
+};

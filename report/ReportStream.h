@@ -1,0 +1,118 @@
+// Byte streams of the report engine: the page stream is recorded into one and played from one, and
+// stream renderers write their output into one. Reads never go past the end; positions are absolute.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+class TStream {
+public:
+    virtual ~TStream() = default;
+    // Reads up to Count bytes; returns how many were read (fewer only at the end).
+    virtual size_t Read(void* Buffer, size_t Count) = 0;
+    // Writes all Count bytes or throws EReportError.
+    virtual void Write(const void* Buffer, size_t Count) = 0;
+    virtual void Seek(uint64_t Position) = 0;
+    virtual uint64_t Position() const = 0;
+    virtual uint64_t Size() const = 0;
+
+    void WriteString(const std::string& Bytes) { Write(Bytes.data(), Bytes.size()); }
+    // Copies everything from Source's current position to its end.
+    void CopyFrom(TStream& Source);
+};
+
+class TMemoryStream : public TStream {
+public:
+    TMemoryStream() = default;
+    explicit TMemoryStream(std::vector<uint8_t> Bytes) : Data_(std::move(Bytes)) {}
+
+    size_t Read(void* Buffer, size_t Count) override;
+    void Write(const void* Buffer, size_t Count) override;
+    void Seek(uint64_t Position) override;
+    uint64_t Position() const override { return Pos_; }
+    uint64_t Size() const override { return Data_.size(); }
+
+    const std::vector<uint8_t>& Bytes() const { return Data_; }
+    std::vector<uint8_t>& Bytes() { return Data_; }
+    void Clear() { Data_.clear(); Pos_ = 0; }
+
+private:
+    std::vector<uint8_t> Data_;
+    uint64_t Pos_ = 0;
+};
+
+// A read-only view of bytes owned elsewhere (fuzzers and tests drive the reader with it).
+class TByteViewStream : public TStream {
+public:
+    TByteViewStream(const uint8_t* Data, size_t Size) : Data_(Data), Size_(Size) {}
+
+    size_t Read(void* Buffer, size_t Count) override;
+    void Write(const void* Buffer, size_t Count) override; // throws: read-only
+    void Seek(uint64_t Position) override;
+    uint64_t Position() const override { return Pos_; }
+    uint64_t Size() const override { return Size_; }
+
+private:
+    const uint8_t* Data_;
+    size_t Size_;
+    uint64_t Pos_ = 0;
+};
+
+enum TFileMode : uint8_t {
+    fmOpenRead,   // existing file, read only (others may read)
+    fmCreate,     // new file or truncate an existing one, read and write
+};
+
+class TFileStream : public TStream {
+public:
+    // Throws EReportError "Cannot open file \"NAME\"." / "Cannot create file \"NAME\"." on failure.
+    TFileStream(const std::string& FileName, TFileMode Mode);
+    ~TFileStream() override;
+    TFileStream(const TFileStream&) = delete;
+    TFileStream& operator=(const TFileStream&) = delete;
+
+    size_t Read(void* Buffer, size_t Count) override;
+    void Write(const void* Buffer, size_t Count) override;
+    void Seek(uint64_t Position) override;
+    uint64_t Position() const override;
+    uint64_t Size() const override;
+
+    // Flushes to disk and closes; throws when data could not be written.
+    void Close();
+    const std::string& FileName() const { return Name_; }
+
+private:
+    std::FILE* File_ = nullptr;
+    std::string Name_;
+};
+
+// Writes a file whole or not at all: the bytes go to a temporary file beside the target, which
+// replaces the target only on Commit. Destroying an uncommitted stream removes the temporary file.
+class TSafeFileStream : public TStream {
+public:
+    explicit TSafeFileStream(const std::string& FileName);
+    ~TSafeFileStream() override;
+    TSafeFileStream(const TSafeFileStream&) = delete;
+    TSafeFileStream& operator=(const TSafeFileStream&) = delete;
+
+    size_t Read(void* Buffer, size_t Count) override;
+    void Write(const void* Buffer, size_t Count) override;
+    void Seek(uint64_t Position) override;
+    uint64_t Position() const override;
+    uint64_t Size() const override;
+
+    void Commit();   // flush, sync, rename over the target; throws on failure (target untouched)
+    void Discard();  // drop the temporary file
+    const std::string& FileName() const { return Target_; }
+
+private:
+    std::FILE* File_ = nullptr;
+    std::string Target_;
+    std::string TempName_;
+};
+
+// Writes Bytes to FileName whole or not at all.
+void SaveBytesToFile(const std::string& FileName, const std::vector<uint8_t>& Bytes);
