@@ -16,9 +16,10 @@ namespace platform {
 
 class FontFace {
 public:
-    // Opens Match.File (face Match.FaceIndex) with the given FreeType library handle.
-    // Throws FontError when the file cannot be opened as a scalable font.
-    FontFace(void* freeTypeLibrary, FontMatch match);
+    // Wraps an opened FreeType face (owned by FontService, shared by every name that resolves to
+    // it) for the font Match names; fills in Match.IsTrueType. Throws FontError when the face is
+    // not scalable.
+    FontFace(FT_FaceRec_* face, FontMatch match);
     ~FontFace();
     FontFace(const FontFace&) = delete;
     FontFace& operator=(const FontFace&) = delete;
