@@ -16,8 +16,10 @@ void DigHoles(TGameState& state, TRandomGenerator& random);
 
 // The generation part of the window's NewGame: fills a grid, digs (up to 101 times per grid,
 // refilling as often as needed) until the holes lie in MinHoles-MaxHoles, then deals Puzzle to
-// Board with its givens marked.
-void GeneratePuzzle(TGameState& state, TRandomGenerator& random);
+// Board with its givens marked. A window no puzzle can land in (see HoleWindowReachable) would
+// never end: then nothing is drawn or changed and the answer is false.
+bool GeneratePuzzle(TGameState& state, TRandomGenerator& random);
 
-// RandomSeed := number's bit pattern; PuzzleNumber := number; GeneratePuzzle.
-void SelectPuzzle(TGameState& state, TRandomGenerator& random, std::int32_t number);
+// RandomSeed := number's bit pattern; PuzzleNumber := number; GeneratePuzzle. Changes nothing and
+// answers false when the window is unreachable.
+bool SelectPuzzle(TGameState& state, TRandomGenerator& random, std::int32_t number);

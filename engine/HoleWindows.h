@@ -22,3 +22,7 @@ THoleWindow LevelWindow(std::int32_t level);
 
 // The window set for the level read from the settings at start-up.
 THoleWindow StartupWindow(std::int32_t level);
+
+// False for a window no dig can land in: empty, below one hole, or above 64 holes (a grid needs at
+// least 17 digits to have one solution). Generating for such a window would never end.
+bool HoleWindowReachable(const THoleWindow& window);

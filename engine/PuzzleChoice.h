@@ -24,14 +24,17 @@ void SetLevel(TGameState& state, std::int32_t level);
 // Sets Difficulty and the window from the start-up table, as reading the settings does.
 void SetStartupLevel(TGameState& state, std::int32_t level);
 
+// Each deal answers what SelectPuzzle answers: false, with nothing drawn or changed, only when the
+// current window is unreachable (never after SetLevel or SetStartupLevel).
+
 // New: draws a number and deals it with the current window.
-void DealNew(TGameState& state, TRandomGenerator& random);
+bool DealNew(TGameState& state, TRandomGenerator& random);
 
 // A level button: draws a number first, then sets the level's window, then deals.
-void DealLevel(TGameState& state, TRandomGenerator& random, std::int32_t level);
+bool DealLevel(TGameState& state, TRandomGenerator& random, std::int32_t level);
 
 // Find confirmed with text (a cancelled dialog deals nothing and never calls this).
-void DealFind(TGameState& state, TRandomGenerator& random, std::string_view text);
+bool DealFind(TGameState& state, TRandomGenerator& random, std::string_view text);
 
 // Goto random puzzle.
-void DealRandomPuzzle(TGameState& state, TRandomGenerator& random);
+bool DealRandomPuzzle(TGameState& state, TRandomGenerator& random);

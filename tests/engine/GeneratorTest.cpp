@@ -1,0 +1,240 @@
+#include "engine/BoardRows.h"
+#include "engine/Generator.h"
+#include "engine/HoleWindows.h"
+#include "engine/Solver.h"
+
+#include "TestBoards.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TGameState StateWithWindow(THoleWindow window) {
+    TGameState state;
+    state.MinHoles = window.MinHoles;
+    state.MaxHoles = window.MaxHoles;
+    return state;
+}
+
+std::int32_t CountHoles(const TBoard& board) {
+    std::int32_t holes = 0;
+    for (std::int32_t c = 1; c <= 9; ++c)
+        for (std::int32_t r = 1; r <= 9; ++r)
+            if (board[c][r].Value == 0) ++holes;
+    return holes;
+}
+
+// The dig exactly as the game describes it, with the plain solver on the Board scratch copy; the
+// generator must deal the same puzzles with its fast solvability test.
+void ReferenceDigHoles(TGameState& state, TRandomGenerator& random) {
+    state.Holes = 0;
+    CopyBoard(state.Solution, state.Puzzle);
+    for (std::int32_t i = 1;; ++i) {
+        std::int32_t c = 0, r = 0, v = 0;
+        for (;;) {
+            ++state.Holes;
+            do {
+                c = static_cast<std::int32_t>(random.RandomInt(9)) + 1;
+                r = static_cast<std::int32_t>(random.RandomInt(9)) + 1;
+            } while (state.Puzzle[c][r].Value == 0);
+            v = state.Puzzle[c][r].Value;
+            state.Puzzle[c][r].Value = 0;
+            CopyBoard(state.Puzzle, state.Board);
+            if (!SolveBySingles(state.Board)) break;
+        }
+        --state.Holes;
+        state.Puzzle[c][r].Value = v;
+        if (state.MinHoles <= state.Holes && state.Holes <= state.MaxHoles) return;
+        if (i > 250) return;
+    }
+}
+
+void ReferenceSelectPuzzle(TGameState& state, TRandomGenerator& random, std::int32_t number) {
+    random.RandomSeed = static_cast<std::uint32_t>(number);
+    state.PuzzleNumber = number;
+    for (;;) {
+        FillSolution(state, random);
+        for (std::int32_t dig = 0; dig < 101; ++dig) {
+            ReferenceDigHoles(state, random);
+            if (state.MinHoles <= state.Holes && state.Holes <= state.MaxHoles) {
+                CopyBoard(state.Puzzle, state.Board);
+                MarkGivens(state.Board);
+                return;
+            }
+        }
+    }
+}
+
+struct TDealExpectation {
+    std::int32_t Number;
+    THoleWindow Window;
+    std::int32_t Holes;
+    std::uint32_t SeedAfter; // 0: not checked
+    std::string_view PuzzleRows; // empty: not checked
+};
+
+void ExpectDeal(const TDealExpectation& expected) {
+    TGameState state = StateWithWindow(expected.Window);
+    TRandomGenerator random;
+    ASSERT_TRUE(SelectPuzzle(state, random, expected.Number));
+    SCOPED_TRACE(testing::Message() << "puzzle " << expected.Number << " window " << expected.Window.MinHoles
+                                    << "-" << expected.Window.MaxHoles);
+    EXPECT_EQ(state.PuzzleNumber, expected.Number);
+    EXPECT_EQ(state.Holes, expected.Holes);
+    EXPECT_EQ(CountHoles(state.Puzzle), expected.Holes);
+    if (expected.SeedAfter != 0) {
+        EXPECT_EQ(random.RandomSeed, expected.SeedAfter);
+    }
+    if (!expected.PuzzleRows.empty()) {
+        EXPECT_EQ(BoardRowsText(state.Puzzle).View(), expected.PuzzleRows);
+    }
+}
+
+} // namespace
+
+TEST(RandomGeneratorTest, FirstDrawsFromSeedOne) {
+    TRandomGenerator random;
+    EXPECT_EQ(random.RandomSeed, 1u);
+    EXPECT_EQ(random.RandomInt(2147483646), 67387906u);
+    EXPECT_EQ(random.RandomSeed, 134775814u);
+    // The result is the high half of Range times the advanced seed, taken in 64 bits.
+    const std::uint32_t before = random.RandomSeed;
+    const std::uint32_t drawn = random.RandomInt(0xFFFFFFFFu);
+    EXPECT_EQ(random.RandomSeed, before * 134775813u + 1u);
+    EXPECT_EQ(drawn, static_cast<std::uint32_t>((0xFFFFFFFFull * random.RandomSeed) >> 32));
+    EXPECT_EQ(random.RandomInt(0), 0u);
+    EXPECT_EQ(random.RandomInt(1), 0u);
+}
+
+TEST(RandomGeneratorTest, SeedWrapsAndStaysInRange) {
+    TRandomGenerator random{0xFFFFFFFFu};
+    EXPECT_EQ(random.RandomInt(10), static_cast<std::uint32_t>((10ull * (0xFFFFFFFFu * 134775813u + 1u)) >> 32));
+    EXPECT_EQ(random.RandomSeed, 0xFFFFFFFFu * 134775813u + 1u);
+}
+
+TEST(GeneratorTest, FillSolutionOfPuzzleOne) {
+    TGameState state;
+    TRandomGenerator random;
+    FillSolution(state, random);
+    EXPECT_EQ(BoardRowsText(state.Solution).View(),
+              "172543986/965182734/348967512/783251649/459736128/621498357/234675891/817329465/596814273");
+    EXPECT_EQ(random.RandomSeed, 272630723u);
+    for (std::int32_t c = 1; c <= 9; ++c)
+        for (std::int32_t r = 1; r <= 9; ++r) EXPECT_FALSE(state.Solution[c][r].Given);
+}
+
+TEST(GeneratorTest, PuzzleOneAtEveryWindow) {
+    constexpr std::string_view EasyRows =
+        "172.43.../..518..34/.4..6.512/7.3...64./4..7..128/.214....7/2.4.7..91/8..3.94.5/....14273";
+    ExpectDeal({1, LevelWindow(1), 38, 530734041u, EasyRows});
+    ExpectDeal({1, StartupWindow(1), 38, 530734041u, EasyRows});
+    ExpectDeal({1, LevelWindow(3), 49, 0, {}});
+    ExpectDeal({1, LevelWindow(4), 52, 0, {}});
+
+    // Both Medium windows deal the Easy puzzle for this number.
+    ExpectDeal({1, LevelWindow(2), 38, 530734041u, EasyRows});
+    ExpectDeal({1, StartupWindow(2), 38, 530734041u, EasyRows});
+}
+
+TEST(GeneratorTest, DealFillsAllThreeBoardsConsistently) {
+    TGameState state = StateWithWindow(LevelWindow(1));
+    TRandomGenerator random;
+    ASSERT_TRUE(SelectPuzzle(state, random, 1));
+    EXPECT_EQ(state.Solution, SolvedGrid());
+    for (std::int32_t c = 1; c <= 9; ++c) {
+        for (std::int32_t r = 1; r <= 9; ++r) {
+            const TCell& dealt = state.Board[c][r];
+            EXPECT_EQ(dealt.Value, state.Puzzle[c][r].Value);
+            EXPECT_EQ(dealt.Given, dealt.Value != 0);
+            EXPECT_FALSE(state.Puzzle[c][r].Given);
+            if (dealt.Value != 0) {
+                EXPECT_EQ(dealt.Value, state.Solution[c][r].Value);
+            }
+        }
+    }
+    TBoard solved = state.Board;
+    EXPECT_TRUE(SolveBySingles(solved));
+}
+
+TEST(GeneratorTest, OvershootingDigRunsAllIterations) {
+    // Puzzle 67387906 at Easy: the first dig ends at 55 holes, past the window; only if it ran
+    // all 251 iterations does the second dig deal this puzzle.
+    TGameState state = StateWithWindow(LevelWindow(1));
+    TRandomGenerator random{67387906u};
+    FillSolution(state, random);
+    CopyBoard(state.Solution, state.Puzzle);
+    DigHoles(state, random);
+    EXPECT_EQ(state.Holes, 55);
+    DigHoles(state, random);
+    EXPECT_EQ(state.Holes, 27);
+    EXPECT_EQ(BoardRowsText(state.Puzzle).View(),
+              "317..9..5/.5628731./92.31574./...6..9.1/.417.853./73..2146./1..85..93/.63972154/59413..87");
+    EXPECT_EQ(random.RandomSeed, 1573527442u);
+
+    ExpectDeal({67387906, LevelWindow(1), 27, 1573527442u,
+                "317..9..5/.5628731./92.31574./...6..9.1/.417.853./73..2146./1..85..93/.63972154/59413..87"});
+}
+
+TEST(GeneratorTest, StartupMediumDealOfTheFirstNew) {
+    ExpectDeal({67387906, StartupWindow(2), 45, 2113038078u,
+                "3.7.69.25/.....7..9/9..31..../.....3.7./64.7....2/73.5..4.8/.7.8..693/.6.97.15./5..1.6..7"});
+}
+
+TEST(GeneratorTest, SameNumberAndWindowAlwaysSamePuzzle) {
+    TGameState first = StateWithWindow(LevelWindow(3));
+    TGameState second = StateWithWindow(LevelWindow(3));
+    TRandomGenerator a, b{12345u}; // a different stream before the deal changes nothing
+    ASSERT_TRUE(SelectPuzzle(first, a, 777));
+    ASSERT_TRUE(SelectPuzzle(second, b, 777));
+    EXPECT_EQ(first.Puzzle, second.Puzzle);
+    EXPECT_EQ(first.Solution, second.Solution);
+    EXPECT_EQ(a.RandomSeed, b.RandomSeed);
+}
+
+TEST(GeneratorTest, MatchesTheDigWithThePlainSolver) {
+    const THoleWindow windows[] = {LevelWindow(1), StartupWindow(2), LevelWindow(2), StartupWindow(3)};
+    for (const THoleWindow& window : windows) {
+        for (std::int32_t number : {1, 2, 3, 42, 1000, 65536, -7, 2147483647, 67387906, 1234567}) {
+            TGameState fast = StateWithWindow(window), reference = StateWithWindow(window);
+            TRandomGenerator fastRandom, referenceRandom;
+            ASSERT_TRUE(SelectPuzzle(fast, fastRandom, number));
+            ReferenceSelectPuzzle(reference, referenceRandom, number);
+            SCOPED_TRACE(testing::Message() << "puzzle " << number << " window " << window.MinHoles);
+            EXPECT_EQ(fast.Puzzle, reference.Puzzle);
+            EXPECT_EQ(fast.Board, reference.Board);
+            EXPECT_EQ(fast.Holes, reference.Holes);
+            EXPECT_EQ(fastRandom.RandomSeed, referenceRandom.RandomSeed);
+        }
+    }
+}
+
+TEST(GeneratorTest, HolesLieInTheWindowAndSinglesFinishEveryDeal) {
+    for (std::int32_t level = 1; level <= 4; ++level) {
+        for (std::int32_t number = 100; number < 120; ++number) {
+            TGameState state = StateWithWindow(LevelWindow(level));
+            TRandomGenerator random;
+            ASSERT_TRUE(SelectPuzzle(state, random, number));
+            EXPECT_GE(state.Holes, state.MinHoles);
+            EXPECT_LE(state.Holes, state.MaxHoles);
+            EXPECT_EQ(CountHoles(state.Board), state.Holes);
+            EXPECT_TRUE(IsSolved(state.Solution));
+            TBoard board = state.Board;
+            EXPECT_TRUE(SolveBySingles(board));
+            for (std::int32_t c = 1; c <= 9; ++c)
+                for (std::int32_t r = 1; r <= 9; ++r) EXPECT_EQ(board[c][r].Value, state.Solution[c][r].Value);
+        }
+    }
+}
+
+TEST(GeneratorTest, UnreachableWindowDealsNothing) {
+    for (const THoleWindow window : {THoleWindow{0, 0}, THoleWindow{40, 30}, THoleWindow{65, 81}}) {
+        TGameState state = StateWithWindow(window);
+        state.PuzzleNumber = 9;
+        TRandomGenerator random{55u};
+        EXPECT_FALSE(SelectPuzzle(state, random, 1));
+        EXPECT_FALSE(GeneratePuzzle(state, random));
+        EXPECT_EQ(random.RandomSeed, 55u);
+        EXPECT_EQ(state.PuzzleNumber, 9);
+        EXPECT_EQ(state.Board, TBoard{});
+    }
+}
