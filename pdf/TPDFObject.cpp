@@ -1,0 +1,31 @@
+#include "pdf/TPDFObject.h"
+
+#include "pdf/TRenderPDF.h"
+
+namespace pdf {
+
+TPDFObject::TPDFObject(TRenderPDF& owner) : Owner(owner) {}
+
+TPDFObject::~TPDFObject() = default;
+
+void TPDFObject::BeginObject()
+{
+    Buffer.clear();
+    Owner.SetOutput(&Buffer);
+    Owner.PutLine(std::to_string(ObjectNumber) + " 0 obj");
+}
+
+void TPDFObject::EndObject()
+{
+    Owner.PutLine("endobj");
+    Owner.PutLine("");
+}
+
+void TPDFObject::WriteStreamBody(const std::string& bytes)
+{
+    Owner.PutLine("stream");
+    Owner.Put(bytes);
+    Owner.PutLine("endstream");
+}
+
+} // namespace pdf

@@ -1,0 +1,368 @@
+// Page content: the coordinate transform, the graphics-state cache and the operators of every
+// shape and of text.
+#include "pdf/PdfFormat.h"
+#include "pdf/TRenderPDF.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace pdf {
+
+namespace {
+
+std::string Point(double x, double y)
+{
+    return FormatFixed4(x) + " " + FormatFixed4(y);
+}
+
+double Radians(double degrees)
+{
+    return degrees * std::numbers::pi / 180;
+}
+
+// Angle of (px, py) around (cx, cy) in degrees, counter-clockwise as seen on the page.
+double ArcAngle(double cx, double cy, double px, double py)
+{
+    if (px > cx) {
+        double angle = 360 - std::atan((py - cy) / (px - cx)) * 180 / std::numbers::pi;
+        return angle > 360 ? angle - 360 : angle;
+    }
+    if (px < cx)
+        return 180 - std::atan((py - cy) / (px - cx)) * 180 / std::numbers::pi;
+    return py < cy ? 90 : 270;
+}
+
+const char* DashPattern(int penStyle)
+{
+    switch (penStyle) {
+    case psDash: return "[13 6] 0 d";
+    case psDot: return "[2] 0 d";
+    case psDashDot: return "[8 4 1 4] 0 d";
+    case psDashDotDot: return "[10 3 2 2 2 3] 0 d";
+    default: return "[] 0 d";
+    }
+}
+
+} // namespace
+
+void TRenderPDF::BeginContent()
+{
+    SetOutput(CurrentPage ? &CurrentPage->Content->ContentStream : nullptr);
+}
+
+bool TRenderPDF::PenVisible()
+{
+    return CurrentPen().Style != psClear;
+}
+
+bool TRenderPDF::BrushVisible()
+{
+    return CurrentBrush().Style != bsClear;
+}
+
+void TRenderPDF::TakeColorsFromReader()
+{
+    CurrentPage->PenColor = CurrentPen().Color;
+    CurrentPage->BrushColor = CurrentBrush().Color;
+}
+
+void TRenderPDF::WritePenState()
+{
+    TPDFPage& page = *CurrentPage;
+    const int style = CurrentPen().Style;
+    if (page.LastPenStyle != style) {
+        PutLine(DashPattern(style));
+        page.LastPenStyle = style;
+    }
+    if (page.LastStrokeColor != page.PenColor) {
+        PutLine(PDFColor(page.PenColor) + " RG");
+        page.LastStrokeColor = page.PenColor;
+        page.LastTextColor.reset();
+    }
+    if (page.LastFillColor != page.BrushColor) {
+        PutLine(PDFColor(page.BrushColor) + " rg");
+        page.LastFillColor = page.BrushColor;
+        page.LastTextColor.reset();
+    }
+    const double width = PenWidth();
+    if (page.LastLineWidth != width) {
+        PutLine(FormatFixed4(width * 72) + " w ");
+        page.LastLineWidth = width;
+    }
+}
+
+void TRenderPDF::WritePaint()
+{
+    const bool pen = PenVisible();
+    const bool brush = BrushVisible();
+    if (pen && brush)
+        PutLine("b");
+    else if (brush)
+        PutLine("f");
+    else if (pen)
+        PutLine("S");
+}
+
+void TRenderPDF::PageMoveTo(double X, double Y)
+{
+    WritePenState();
+    PutLine(Point(XPos(X), YPos(Y)) + " m");
+}
+
+void TRenderPDF::PageLineTo(double X, double Y, bool Paint)
+{
+    WritePenState();
+    Put(Point(XPos(X), YPos(Y)) + " l ");
+    if (Paint)
+        WritePaint();
+}
+
+void TRenderPDF::PageCurveTo(double X1, double Y1, double X2, double Y2, double X3, double Y3)
+{
+    PutLine(Point(XPos(X1), YPos(Y1)) + " " + Point(XPos(X2), YPos(Y2)) + " " + Point(XPos(X3), YPos(Y3)) + " c");
+}
+
+void TRenderPDF::PageRectangle(double X1, double Y1, double X2, double Y2, bool Clip)
+{
+    if (!PenVisible() && !BrushVisible())
+        return;
+    WritePenState();
+    Put(Point(XPos(X1), YPos(Y1)) + " " + FormatFixed4((X2 - X1) * 72) + " " + FormatFixed4(YPos(Y2) - YPos(Y1)) +
+        " re ");
+    if (Clip)
+        PutLine("W n ");
+    WritePaint();
+}
+
+void TRenderPDF::RenderMoveTo(double X, double Y)
+{
+    if (!CurrentPage)
+        return;
+    BeginContent();
+    PageMoveTo(X, Y);
+}
+
+void TRenderPDF::RenderLineTo(double X, double Y)
+{
+    if (!CurrentPage)
+        return;
+    BeginContent();
+    CurrentPage->PenColor = CurrentPen().Color;
+    TReportBrush& brush = CurrentBrush();
+    const TColor savedColor = brush.Color;
+    const uint8_t savedStyle = brush.Style;
+    brush.Style = bsClear;
+    PageLineTo(X, Y, true);
+    brush.Color = savedColor;
+    brush.Style = savedStyle;
+}
+
+void TRenderPDF::RenderRectangle(double X1, double Y1, double X2, double Y2)
+{
+    if (!CurrentPage)
+        return;
+    BeginContent();
+    TakeColorsFromReader();
+    PageRectangle(X1, Y1, X2, Y2, false);
+}
+
+void TRenderPDF::RenderFillRect(const TRect& Rect)
+{
+    if (!CurrentPage)
+        return;
+    BeginContent();
+    TReportPen& pen = CurrentPen();
+    CurrentPage->PenColor = pen.Color;
+    const uint8_t savedStyle = pen.Style;
+    pen.Style = psClear;
+    CurrentPage->BrushColor = CurrentBrush().Color;
+    PageRectangle(Rect.Left / 72.0, Rect.Top / 72.0, Rect.Right / 72.0, Rect.Bottom / 72.0, false);
+    pen.Style = savedStyle;
+}
+
+TRenderPDF::TEllipsePoints TRenderPDF::EllipsePoints(double X1, double Y1, double X2, double Y2) const
+{
+    double inset = 0;
+    switch (RenderOption()) {
+    case 0: inset = PenWidth() / 2; break;
+    case 2: inset = -(PenWidth() / 2); break;
+    default: inset = 0; break;
+    }
+    const double k = (std::numbers::sqrt2 - 1) * 4 / 3;
+    TEllipsePoints e{};
+    auto fill = [&](double low, double high, double* v) {
+        const double a = low + inset;
+        const double b = high - inset;
+        v[0] = b <= a ? b : a;
+        v[4] = b < a ? a : b;
+        v[2] = (a + b) / 2;
+        v[1] = v[2] - (v[2] - v[0]) * k;
+        v[3] = v[2] + (v[2] - v[0]) * k;
+    };
+    fill(X1, X2, e.x);
+    fill(Y1, Y2, e.y);
+    return e;
+}
+
+void TRenderPDF::RenderEllipse(double X1, double Y1, double X2, double Y2)
+{
+    if (!CurrentPage)
+        return;
+    BeginContent();
+    TakeColorsFromReader();
+    const TEllipsePoints e = EllipsePoints(X1, Y1, X2, Y2);
+    const double* x = e.x;
+    const double* y = e.y;
+    PageMoveTo(x[2], y[0]);
+    PageCurveTo(x[3], y[0], x[4], y[1], x[4], y[2]);
+    PageCurveTo(x[4], y[3], x[3], y[4], x[2], y[4]);
+    PageCurveTo(x[1], y[4], x[0], y[3], x[0], y[2]);
+    PageCurveTo(x[0], y[1], x[1], y[0], x[2], y[0]);
+    WritePaint();
+}
+
+void TRenderPDF::RenderRoundRect(double X1, double Y1, double X2, double Y2, double W, double H)
+{
+    if (!CurrentPage)
+        return;
+    BeginContent();
+    TakeColorsFromReader();
+    WritePenState();
+    const TEllipsePoints e = EllipsePoints(X1, Y1, X1 + W, Y1 + H);
+    const double* x = e.x;
+    const double* y = e.y;
+    const double dx = X2 - X1 - W;
+    const double dy = Y2 - Y1 - H;
+    PageMoveTo(x[2], y[0]);
+    PageLineTo(x[2] + dx, y[0], false);
+    PageCurveTo(x[3] + dx, y[0], x[4] + dx, y[1], x[4] + dx, y[2]);
+    PageLineTo(x[4] + dx, y[2] + dy, false);
+    PageCurveTo(x[4] + dx, y[3] + dy, x[3] + dx, y[4] + dy, x[2] + dx, y[4] + dy);
+    PageLineTo(x[2], y[4] + dy, false);
+    PageCurveTo(x[1], y[4] + dy, x[0], y[3] + dy, x[0], y[2] + dy);
+    PageLineTo(x[0], y[2], false);
+    PageCurveTo(x[0], y[1], x[1], y[0], x[2], y[0]);
+    WritePaint();
+}
+
+void TRenderPDF::ArcPath(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4, double Y4,
+                         bool Paint, bool Close)
+{
+    WritePenState();
+    PutLine("% arc code");
+    const double cx = (X1 + X2) / 2;
+    const double cy = (Y1 + Y2) / 2;
+    const double r = (X2 - X1) / 2;
+    const double a1 = ArcAngle(cx, cy, X3, Y3);
+    const double a2 = ArcAngle(cx, cy, X4, Y4);
+    if (a1 != a2) {
+        double sweep = a2 - a1;
+        if (sweep < 0)
+            sweep += 360;
+        const double dir = a2 < a1 ? -1 : 1;
+        int n = 1;
+        while (n < 4 && std::fabs(sweep) / n > 90)
+            ++n;
+        const double seg = sweep / n;
+        const double half = seg / 2;
+        double mid = a1 + half;
+        for (int i = 0; i < n; ++i) {
+            const double h = Radians(std::fabs(half));
+            const double c = std::cos(h);
+            const double s = std::sin(h);
+            const double px[4] = {r * c, (4 - c) * r / 3, (4 - c) * r / 3, r * c};
+            const double p1y = dir * r * (1 - c) * (c - 3) / (3 * s);
+            const double py[4] = {-dir * r * s, p1y, -p1y, dir * r * s};
+            const double m = Radians(mid);
+            for (int j = 0; j < 4; ++j) {
+                ArcSegments[i][j] = cx + (px[j] * std::cos(m) - py[j] * std::sin(m));
+                ArcSegments[i][4 + j] = cy - (px[j] * std::sin(m) + py[j] * std::cos(m));
+            }
+            mid += seg;
+        }
+        auto curve = [this](const std::array<double, 8>& s) { PageCurveTo(s[1], s[5], s[2], s[6], s[3], s[7]); };
+        if (a2 - a1 >= 0) {
+            PageMoveTo(ArcSegments[0][0], ArcSegments[0][4]);
+            for (int i = 0; i < n; ++i)
+                curve(ArcSegments[i]);
+        } else {
+            PageMoveTo(ArcSegments[n - 1][0], ArcSegments[n - 1][4]);
+            for (int i = n - 1; i >= 0; --i)
+                curve(ArcSegments[i]);
+        }
+    }
+    if (Paint) {
+        if (Close)
+            WritePaint();
+        else
+            PutLine("S");
+    }
+}
+
+void TRenderPDF::RenderArc(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4, double Y4)
+{
+    if (!CurrentPage)
+        return;
+    BeginContent();
+    TakeColorsFromReader();
+    TReportBrush& brush = CurrentBrush();
+    const uint8_t savedStyle = brush.Style;
+    brush.Style = bsClear;
+    ArcPath(X1, Y1, X2, Y2, X3, Y3, X4, Y4, true, false);
+    brush.Style = savedStyle;
+}
+
+void TRenderPDF::RenderChord(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4, double Y4)
+{
+    if (!CurrentPage)
+        return;
+    BeginContent();
+    TakeColorsFromReader();
+    ArcPath(X1, Y1, X2, Y2, X3, Y3, X4, Y4, true, true);
+}
+
+void TRenderPDF::RenderPie(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4, double Y4)
+{
+    if (!CurrentPage)
+        return;
+    BeginContent();
+    TakeColorsFromReader();
+    ArcPath(X1, Y1, X2, Y2, X3, Y3, X4, Y4, false, false);
+    PageLineTo((X1 + X2) / 2, (Y1 + Y2) / 2, true);
+}
+
+void TRenderPDF::RenderPolyline(const std::vector<TPoint>& Points, int HighIndex)
+{
+    if (!CurrentPage)
+        return;
+    BeginContent();
+    CurrentPage->PenColor = CurrentPen().Color;
+    TReportBrush& brush = CurrentBrush();
+    const TColor savedColor = brush.Color;
+    const uint8_t savedStyle = brush.Style;
+    brush.Style = bsClear;
+    const size_t count = std::min(Points.size(), static_cast<size_t>(std::max(HighIndex + 1, 0)));
+    for (size_t i = 0; i < count; ++i) {
+        PageLineTo(Points[i].X / 1248.0, Points[i].Y / 1248.0, false);
+        if ((i + 1) % 4 == 0)
+            PutLine("");
+    }
+    WritePaint();
+    brush.Color = savedColor;
+    brush.Style = savedStyle;
+}
+
+void TRenderPDF::RenderPolygon(const std::vector<TPoint>& Points, int HighIndex)
+{
+    if (!CurrentPage)
+        return;
+    BeginContent();
+    TakeColorsFromReader();
+    const size_t count = std::min(Points.size(), static_cast<size_t>(std::max(HighIndex + 1, 0)));
+    for (size_t i = 0; i < count; ++i)
+        PageLineTo(Points[i].X / 1248.0, Points[i].Y / 1248.0, false);
+    WritePaint();
+}
+
+} // namespace pdf

@@ -1,0 +1,137 @@
+// Images: every picture becomes a JPEG image object, placed on the page by a "cm" matrix.
+#include "pdf/PdfFormat.h"
+#include "pdf/TRenderPDF.h"
+
+#include "report/ReportError.h"
+
+#include <cmath>
+
+namespace pdf {
+
+namespace {
+
+// The pixels of a page-stream graphic. Only bitmaps carry pixels we can read; other kinds
+// (metafiles, icons) give an empty picture and are left out.
+platform::RgbBitmap DecodeGraphic(const TReportGraphic& graphic)
+{
+    if (graphic.Type != gtBitmap || graphic.Data.empty())
+        return {};
+    try {
+        return platform::RgbBitmap::DecodeBmp(graphic.Data);
+    } catch (const platform::BitmapError& error) {
+        throw EReportError(std::string("Cannot read a bitmap in the report: ") + error.what());
+    }
+}
+
+// Source stretched over a picture of the given size (nearest pixel).
+platform::RgbBitmap Stretch(const platform::RgbBitmap& source, int width, int height)
+{
+    platform::RgbBitmap target(width, height);
+    if (source.Empty())
+        return target;
+    for (int y = 0; y < height; ++y) {
+        const int sy = static_cast<int>(static_cast<int64_t>(y) * source.Height() / height);
+        for (int x = 0; x < width; ++x) {
+            const int sx = static_cast<int>(static_cast<int64_t>(x) * source.Width() / width);
+            target.SetPixel(x, y, source.Pixel(sx, sy));
+        }
+    }
+    return target;
+}
+
+// Pixel count of a side, halves rounded to even; refuses sizes no bitmap can have.
+int PixelSide(double value)
+{
+    const double rounded = std::nearbyint(value);
+    if (!(rounded >= 0 && rounded <= platform::RgbBitmap::MaxSide))
+        throw EReportError("A picture in the report is too large to convert.");
+    return static_cast<int>(rounded);
+}
+
+} // namespace
+
+std::string TRenderPDF::RegisterImage(const TPdfJpegImage& Image)
+{
+    auto object = std::make_unique<TPDFXObject>(*this);
+    object->JPEGImage = Image;
+    object->JPEGImage.Quality = 100;
+    object->ImageName = "G" + std::to_string(ImageList.size() + 1);
+    ImageList.push_back(std::move(object));
+    return ImageList.back()->ImageName;
+}
+
+void TRenderPDF::PageImage(const std::string& Name, double X1, double Y1, double X2, double Y2)
+{
+    BeginContent();
+    PutLine("q");
+    PutLine(FormatFixed4((X2 - X1) * 72) + " 0 0 " + FormatFixed4((Y2 - Y1) * 72) + " " + FormatFixed4(X1 * 72) + " " +
+            FormatFixed4((CurrentPage->PageHeight - Y2) * 72) + " cm");
+    PutLine("/" + Name + " Do");
+    PutLine("Q");
+}
+
+void TRenderPDF::PlaceBitmap(const platform::RgbBitmap& Bitmap, double X1, double Y1, double X2, double Y2)
+{
+    if (!CurrentPage || Bitmap.Empty())
+        return;
+    TPdfJpegImage image;
+    image.Quality = 100;
+    image.Assign(Bitmap);
+    PageImage(RegisterImage(image), X1, Y1, X2, Y2);
+}
+
+void TRenderPDF::RenderBitmapRect(const TReportGraphic& Bitmap, double X1, double Y1, double X2, double Y2)
+{
+    PlaceBitmap(DecodeGraphic(Bitmap), X1, Y1, X2, Y2);
+}
+
+void TRenderPDF::RenderBitmap(const TReportGraphic& Bitmap, double X, double Y, double ScaleX, double ScaleY)
+{
+    const platform::RgbBitmap pixels = DecodeGraphic(Bitmap);
+    PlaceBitmap(pixels, X, Y, X + pixels.Width() / 72.0 * ScaleX, Y + pixels.Height() / 72.0 * ScaleY);
+}
+
+void TRenderPDF::RenderStretchDraw(const TRect& Rect, const TReportGraphic& Graphic)
+{
+    if (!CurrentPage)
+        return;
+    const platform::RgbBitmap source = DecodeGraphic(Graphic);
+    if (source.Empty())
+        return;
+    const int width = PixelSide((Rect.Right - Rect.Left) / 72.0 * MetafileDPI);
+    const int height = PixelSide((Rect.Bottom - Rect.Top) / 72.0 * MetafileDPI);
+    if (static_cast<int64_t>(width) * height > platform::RgbBitmap::MaxPixels)
+        throw EReportError("A picture in the report is too large to convert.");
+    if (width == 0 || height == 0)
+        return;
+    TPdfJpegImage image;
+    image.Quality = ImageQuality;
+    image.Assign(Stretch(source, width, height));
+    image.Compress();
+    PageImage(RegisterImage(image), Rect.Left / 72.0, Rect.Top / 72.0, Rect.Right / 72.0, Rect.Bottom / 72.0);
+}
+
+void TRenderPDF::RenderDraw(const TReportGraphic& Graphic, double X, double Y)
+{
+    if (!CurrentPage)
+        return;
+    const platform::RgbBitmap source = DecodeGraphic(Graphic);
+    if (source.Empty())
+        return;
+    TPdfJpegImage image;
+    image.Quality = ImageQuality;
+    image.Assign(source);
+    PageImage(RegisterImage(image), X, Y, X + source.Width() / 72.0, Y + source.Height() / 72.0);
+}
+
+void TRenderPDF::RenderImageData(TStream& Stream, const std::string& TypeName, double X1, double Y1, double X2,
+                                 double Y2)
+{
+    if (!OnDecodeImage)
+        return;
+    platform::RgbBitmap bitmap;
+    OnDecodeImage(*this, Stream, TypeName, bitmap);
+    PlaceBitmap(bitmap, X1, Y1, X2, Y2);
+}
+
+} // namespace pdf
