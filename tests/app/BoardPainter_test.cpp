@@ -1,0 +1,140 @@
+#include "app/BoardPainter.h"
+
+#include <QColor>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int Cell = BoardPixels / 9;
+
+QColor At(const QImage& image, int x, int y) { return QColor(image.pixel(x, y)); }
+
+// A pixel well inside square (c, r), away from its digit.
+QColor Inside(const QImage& image, int c, int r) { return At(image, (c - 1) * Cell + 5, (r - 1) * Cell + 5); }
+
+const QColor White(255, 255, 255);
+const QColor Black(0, 0, 0);
+const QColor RowTint(250, 230, 250);
+const QColor BoxTint(250, 250, 200);
+const QColor Red(255, 0, 0);
+
+int DarkPixels(const QImage& image, int c, int r) {
+    int count = 0;
+    for (int x = (c - 1) * Cell + 6; x < c * Cell - 4; ++x)
+        for (int y = (r - 1) * Cell + 6; y < r * Cell - 4; ++y)
+            if (QColor(image.pixel(x, y)).lightness() < 100) ++count;
+    return count;
+}
+
+TEST(BoardPainter, GridLinesSitWhereTheBoxesAndSquaresMeet) {
+    const QImage image = DrawBoardImage(TBoard{});
+    ASSERT_EQ(image.size(), QSize(BoardPixels, BoardPixels));
+    // Thick lines at 0, 132 and 264 cover one pixel either side (the one at 0 loses its left half).
+    for (int p : {0, 1, 131, 132, 133, 263, 264, 265}) {
+        EXPECT_EQ(At(image, p, 200), Black) << "column pixel " << p;
+        EXPECT_EQ(At(image, 200, p), Black) << "row pixel " << p;
+    }
+    for (int p : {2, 130, 134, 262, 266}) EXPECT_NE(At(image, p, 200), Black) << p;
+    // Thin lines one pixel wide between the squares of a box.
+    for (int p : {44, 88, 176, 220, 308, 352}) {
+        EXPECT_EQ(At(image, p, 200), Black) << p;
+        EXPECT_EQ(At(image, p + 1, 200), White) << p;
+        EXPECT_EQ(At(image, p - 1, 200), White) << p;
+    }
+    // The border at the far edges is the last two pixels; 396 is still inside the ninth square.
+    EXPECT_EQ(At(image, 397, 200), Black);
+    EXPECT_EQ(At(image, 398, 200), Black);
+    EXPECT_EQ(At(image, 200, 398), Black);
+    EXPECT_EQ(At(image, 396, 200), White);
+    EXPECT_EQ(At(image, 200, 396), White);
+}
+
+TEST(BoardPainter, RowAndColumnTintFollowsTheHoverSquare) {
+    TBoardView view;
+    view.HiliteRowAndColumn = true;
+    view.HoverCol = 2;
+    view.HoverRow = 5;
+    const QImage image = DrawBoardImage(TBoard{}, view);
+    EXPECT_EQ(Inside(image, 7, 5), RowTint);
+    EXPECT_EQ(Inside(image, 2, 8), RowTint);
+    EXPECT_EQ(Inside(image, 2, 5), RowTint);
+    EXPECT_EQ(Inside(image, 7, 7), White);
+
+    view.HiliteRowAndColumn = false;
+    EXPECT_EQ(Inside(DrawBoardImage(TBoard{}, view), 7, 5), White);
+}
+
+TEST(BoardPainter, BoxTintWinsOverTheRowTintAndTheMarkWinsOverBoth) {
+    TBoardView view;
+    view.HiliteRowAndColumn = true;
+    view.HiliteCell = true;
+    view.HoverCol = 2;
+    view.HoverRow = 5;
+    view.HoverBox = BoxOf(2, 5);
+    QImage image = DrawBoardImage(TBoard{}, view);
+    EXPECT_EQ(Inside(image, 2, 5), BoxTint);
+    EXPECT_EQ(Inside(image, 3, 6), BoxTint);
+    EXPECT_EQ(Inside(image, 1, 4), BoxTint);
+    EXPECT_EQ(Inside(image, 7, 5), RowTint);
+    EXPECT_EQ(Inside(image, 4, 4), White);
+
+    view.MarkCol = 2;
+    view.MarkRow = 5;
+    image = DrawBoardImage(TBoard{}, view);
+    EXPECT_EQ(Inside(image, 2, 5), Red);
+    EXPECT_EQ(Inside(image, 3, 5), BoxTint);
+
+    // While the blinking marker frames the square, it keeps its own colour.
+    view.MarkerShown = true;
+    EXPECT_EQ(Inside(DrawBoardImage(TBoard{}, view), 2, 5), BoxTint);
+}
+
+TEST(BoardPainter, SquaresKeepAWhiteOutlineOverlappingTheirNeighbours) {
+    TBoardView view;
+    view.MarkCol = 4;
+    view.MarkRow = 4;
+    const QImage image = DrawBoardImage(TBoard{}, view);
+    // Square (4, 4) spans 132..177 with its outline on both ends; the thick line covers 131..133
+    // and the thin line at 176 is drawn over the square's interior.
+    EXPECT_EQ(At(image, 134, 150), Red);
+    EXPECT_EQ(At(image, 175, 150), Red);
+    EXPECT_EQ(At(image, 176, 150), Black);
+    EXPECT_EQ(At(image, 177, 150), White);
+    EXPECT_EQ(At(image, 150, 177), White);
+}
+
+TEST(BoardPainter, PlayerDigitsAreItalicOnlyWithTheUserFont) {
+    TBoard board{};
+    board[3][3] = {7, true};
+    board[6][6] = {7, false};
+    TBoardView italic;
+    italic.UserFont = true;
+    TBoardView bold;
+    bold.UserFont = false;
+    const QImage withUserFont = DrawBoardImage(board, italic);
+    const QImage withoutUserFont = DrawBoardImage(board, bold);
+
+    EXPECT_GT(DarkPixels(withUserFont, 3, 3), 20);
+    EXPECT_GT(DarkPixels(withUserFont, 6, 6), 20);
+    EXPECT_EQ(DarkPixels(withUserFont, 5, 5), 0);
+
+    // The given looks the same either way; the player's 7 is drawn like the given only without
+    // the user font (bold has more ink than italic).
+    EXPECT_EQ(withUserFont.copy(88, 88, Cell, Cell), withoutUserFont.copy(88, 88, Cell, Cell));
+    EXPECT_EQ(withoutUserFont.copy(88, 88, Cell, Cell), withoutUserFont.copy(220, 220, Cell, Cell));
+    EXPECT_NE(withUserFont.copy(88, 88, Cell, Cell), withUserFont.copy(220, 220, Cell, Cell));
+    EXPECT_LT(DarkPixels(withUserFont, 6, 6), DarkPixels(withoutUserFont, 6, 6));
+}
+
+TEST(BoardPainter, PointerPositionsMapToSquaresWithTheLastPixelsInTheNinth) {
+    EXPECT_EQ(SquareAt(0), 1);
+    EXPECT_EQ(SquareAt(43), 1);
+    EXPECT_EQ(SquareAt(44), 2);
+    EXPECT_EQ(SquareAt(395), 9);
+    EXPECT_EQ(SquareAt(396), 9);
+    EXPECT_EQ(SquareAt(398), 9);
+    EXPECT_EQ(SquareAt(-3), 1);
+    EXPECT_EQ(SquareAt(5, 4), 1);
+}
+
+} // namespace
