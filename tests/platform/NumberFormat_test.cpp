@@ -1,0 +1,112 @@
+#include "platform/NumberFormat.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <random>
+#include <string>
+
+namespace nf = platform::NumberFormat;
+
+namespace {
+
+std::string Printf(const char* format, double value, int precision) {
+    char buffer[512];
+    std::snprintf(buffer, sizeof buffer, format, precision, value);
+    return buffer;
+}
+
+// Runs the test body under a German locale, where printf writes "1,5".
+class CommaLocale : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Saved = std::setlocale(LC_ALL, nullptr);
+        if (!std::setlocale(LC_ALL, "de_DE.UTF-8") && !std::setlocale(LC_ALL, "de_DE.utf8"))
+            GTEST_SKIP() << "the de_DE.UTF-8 locale is not installed (scripts/install-deps generates it)";
+    }
+    void TearDown() override { std::setlocale(LC_ALL, Saved.c_str()); }
+
+    // printf in the classic locale, for comparison.
+    static std::string Classic(const char* format, double value, int precision) {
+        const std::string current = std::setlocale(LC_NUMERIC, nullptr);
+        std::setlocale(LC_NUMERIC, "C");
+        std::string text = Printf(format, value, precision);
+        std::setlocale(LC_NUMERIC, current.c_str());
+        return text;
+    }
+
+    std::string Saved;
+};
+
+} // namespace
+
+TEST_F(CommaLocale, PrintfReallyUsesACommaHere) { EXPECT_EQ(Printf("%.*f", 1.5, 1), "1,5"); }
+
+TEST_F(CommaLocale, FixedMatchesClassicPrintf) {
+    std::mt19937_64 random(42);
+    std::uniform_real_distribution<double> magnitude(-7.0, 7.0);
+    for (int i = 0; i < 2000; ++i) {
+        const double value = std::pow(10.0, magnitude(random)) * ((i % 2) ? -1.0 : 1.0);
+        const int decimals = i % 7;
+        ASSERT_EQ(nf::Fixed(value, decimals), Classic("%.*f", value, decimals)) << value << " " << decimals;
+    }
+    EXPECT_EQ(nf::Fixed(432.0, 4), "432.0000");
+    EXPECT_EQ(nf::Fixed(-0.00001, 4), "-0.0000");
+    EXPECT_EQ(nf::Fixed(0.5, 0), "0") << "halves round to even as printf does";
+    EXPECT_EQ(nf::Fixed(1.5, 0), "2");
+}
+
+TEST_F(CommaLocale, GeneralMatchesClassicPrintf) {
+    const double values[] = {0.0, 0.5, 1.0, 12.5, 123.456, 1234.5, 1234567.0, 0.0001234, -98.7654, 1e-10, 1e21};
+    for (const double value : values)
+        for (int precision = 1; precision <= 6; ++precision)
+            EXPECT_EQ(nf::General(value, precision), Classic("%.*g", value, precision)) << value << " " << precision;
+}
+
+TEST_F(CommaLocale, ParsingAcceptsOnlyPointDecimals) {
+    EXPECT_EQ(nf::ParseDouble("1.5"), 1.5);
+    EXPECT_EQ(nf::ParseDouble("-.25"), -0.25);
+    EXPECT_EQ(nf::ParseDouble("+2e3"), 2000.0);
+    EXPECT_FALSE(nf::ParseDouble("1,5"));
+    EXPECT_FALSE(nf::ParseDouble(" 1.5"));
+    EXPECT_FALSE(nf::ParseDouble("1.5 "));
+    EXPECT_FALSE(nf::ParseDouble("inf"));
+    EXPECT_FALSE(nf::ParseDouble("nan"));
+    EXPECT_FALSE(nf::ParseDouble("0x10"));
+    EXPECT_FALSE(nf::ParseDouble(""));
+    EXPECT_FALSE(nf::ParseDouble("+-1"));
+}
+
+TEST(NumberFormatting, NonFiniteValuesNeverReachTheOutput) {
+    EXPECT_EQ(nf::Fixed(std::numeric_limits<double>::quiet_NaN(), 2), "0.00");
+    EXPECT_EQ(nf::Fixed(std::numeric_limits<double>::infinity(), 1), "0.0");
+    EXPECT_EQ(nf::General(-std::numeric_limits<double>::infinity(), 3), "0");
+    EXPECT_EQ(nf::Fixed(std::numeric_limits<double>::max(), 2).size(), 312u) << "no truncation of huge values";
+}
+
+TEST(NumberFormatting, IntegersWithMinimumDigits) {
+    EXPECT_EQ(nf::Integer(12, 4), "0012");
+    EXPECT_EQ(nf::Integer(-12, 4), "-0012");
+    EXPECT_EQ(nf::Integer(123456, 4), "123456");
+    EXPECT_EQ(nf::Integer(0), "0");
+    EXPECT_EQ(nf::Integer(std::numeric_limits<std::int64_t>::min()), "-9223372036854775808");
+    std::string out = "/F1 ";
+    nf::AppendInteger(out, 12, 4);
+    nf::AppendFixed(out, 1.25, 1);
+    EXPECT_EQ(out, "/F1 00121.2");
+}
+
+TEST(NumberParsing, IntegersAreWholeAndInRange) {
+    EXPECT_EQ(nf::ParseInt32("2147483647"), 2147483647);
+    EXPECT_EQ(nf::ParseInt32("-2147483648"), std::numeric_limits<std::int32_t>::min());
+    EXPECT_EQ(nf::ParseInt32("+15"), 15);
+    EXPECT_FALSE(nf::ParseInt32("2147483648"));
+    EXPECT_FALSE(nf::ParseInt32("12x"));
+    EXPECT_FALSE(nf::ParseInt32("-"));
+    EXPECT_FALSE(nf::ParseInt32("+"));
+    EXPECT_FALSE(nf::ParseInt64("99999999999999999999"));
+    EXPECT_EQ(nf::ParseInt64("-9223372036854775808"), std::numeric_limits<std::int64_t>::min());
+}
