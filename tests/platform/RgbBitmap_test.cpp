@@ -44,7 +44,7 @@ std::vector<std::uint8_t> MakeBmp(std::int32_t width, std::int32_t height, int b
     Put16(out, 28, static_cast<std::uint16_t>(bits));
     Put32(out, 30, compression);
     Put32(out, 46, static_cast<std::uint32_t>(palette.size() / 4));
-    std::memcpy(out.data() + 54, palette.data(), palette.size());
+    if (!palette.empty()) std::memcpy(out.data() + 54, palette.data(), palette.size());
     out.insert(out.end(), rows.begin(), rows.end());
     return out;
 }
