@@ -216,26 +216,44 @@ public:
 
 protected:
     // ----- what the concrete surface records -----
-    virtual void BeginRecording() = 0;          // create the stream, header, first page record
-    virtual void EndPageRecord(bool Last) = 0;  // close the current page record
-    virtual void BeginPageRecord() = 0;         // open the next page record (full state)
-    virtual void EndRecording() = 0;            // patch the header, flush, save or release
-    virtual void RecordFont() = 0;              // the changed font attributes
+    virtual void BeginRecording() = 0;   // create the stream, write the header
+    virtual void OpenPageRecord() = 0;   // start a page record with the full state
+    virtual void ClosePageRecord() = 0;  // end code (unless suppressed), link patching
+    virtual void DropPageRecord() = 0;   // remove the open page record (discarded or aborted)
+    virtual void EndRecording() = 0;     // patch the header, flush, save or release the stream
+    virtual void AbandonRecording() = 0; // release the stream without saving anything
+    virtual void RecordFont() = 0;       // the font attributes that changed
     virtual void RecordPen() = 0;
     virtual void RecordBrush() = 0;
-    virtual void RecordLineMetrics() = 0;       // code 83
-    virtual void RecordCode(uint8_t Code) = 0;  // a command without operands
-    virtual void RecordText(uint8_t Code, const std::string& Text, double X, double Width) = 0;
-    virtual void RecordShape(uint8_t Code, const double* Points, int Count) = 0; // unit points
-    virtual void RecordPixelShape(uint8_t Code, const TPoint* Points, int Count) = 0;
-    virtual void RecordGraphicCommand(uint8_t Code, const TReportGraphic& Graphic,
-                                      const double* Operands, int Count) = 0;
-    virtual void RecordOther(uint8_t Code, const void* Operands) = 0;
+    virtual void WriteByte(uint8_t Value) = 0;
+    virtual void WriteWord(uint16_t Value) = 0;
+    virtual void WriteInt(int32_t Value) = 0;
+    virtual void WriteSingle(double Value) = 0;
+    virtual void WriteString(const std::string& Text) = 0;
+    virtual void WriteBytes(const void* Data, size_t Count) = 0;
+    virtual void WriteGraphic(const TReportGraphic& Graphic) = 0;
+    // Code 37 for Name with a text value (at most 253 bytes), remembered for later page starts.
     virtual void RecordVariable(const std::string& Name, const std::string& Value) = 0;
+
+    // Point in units -> inches, plus origin, times scale.
+    void WritePoint(double X, double Y);
+    void WriteWidth(double W);           // units -> inches, times ScaleX
+    void WriteInchX(double X);           // inches, plus origin, times ScaleX
+    void WriteInchY(double Y);
+    void WritePixelPoint(int32_t X, int32_t Y);
+    void WritePixelRect(const TRect& Rect);
+    // True when the operation may record: printing is checked, suppressed output gives false.
+    bool BeginOp() const;
+    void RecordGraphicPrefix();          // code 34 with the graphic options
+    void TextAt(uint8_t Code, const std::string& Text, double X);
 
     void CheckPrinting() const; // "Invalid method call.  Report is not printing."
     void UpdateFont();          // refresh the size from the reference height, then RecordFont
-    void UpdateLineMetrics();
+    void UpdateLineMetrics();   // ascent, descent, line height; code 83 when they changed
+    double ReferenceCellHeight() const; // pixels on the reference device
+    virtual void SlotRegister(int Index) = 0;
+    virtual void SlotReuse(int Index) = 0;
+    virtual void SlotUnregister(int Index) = 0;
     double UnitsToInchesX(double X) const { return X / UnitsFactor_; }
     double UnitsToInchesY(double Y) const { return Y / UnitsFactor_; }
 
@@ -258,11 +276,12 @@ protected:
     double Descent_ = 0;
     double LineHeight_ = 10.0 / 60;
     uint8_t GraphicOptions_ = 0;
-    int ReuseSlot_ = 0;
-    int RegisterPending_ = 0;
+    int ReuseSlot_ = 0;                  // slot of the next graphic reference, 0 for none
     bool SuspendFontRecording_ = false;
     bool PageSuppressed_ = false;
     bool PageDiscarded_ = false;
+    bool LineMetricsRecorded_ = false;
+    double LastAscent_ = -1, LastDescent_ = -1, LastLineHeight_ = -1;
     TReferenceDevice Device_;
     TStream* UserStream_ = nullptr;
     std::vector<std::pair<std::string, std::string>> Variables_;

@@ -6,11 +6,15 @@
 #include <cstdint>
 #include <ctime>
 #include <map>
+#include <memory>
+#include <vector>
 #include <string>
 
 #include "report/PageStreamHeader.h"
 #include "report/ReportTypes.h"
 
+struct TCommand;
+class TPageStreamDecoder;
 class TReportRender;
 class TStream;
 class TTextMeasurer;
@@ -19,6 +23,10 @@ class TPageConverter {
 public:
     // Measuring resolution of formatted text runs.
     static constexpr int MeasureDPI = 1248;
+    // Largest stream the reader loads; a bigger one is refused rather than exhausting memory.
+    static constexpr uint64_t MaxStreamSize = uint64_t{1} << 30;
+    // Longest text macro expansion may produce.
+    static constexpr size_t MaxExpandedText = 1 << 20;
 
     TPageConverter(TStream& Stream, TReportRender& Render);
     TPageConverter(TStream& Stream, TReportRender& Render, TTextMeasurer& Measurer);
@@ -49,8 +57,26 @@ public:
     std::string ExpandMacros(const std::string& Text);
 
 private:
-    class TImpl;
-    friend class TImpl;
+    void LoadData();
+    void PlayAll();
+    void PlayOne(int PageNo);
+    void PlayPage();
+    void Dispatch(const TCommand& Command);
+    void DispatchFont(const TCommand& Command);
+    void DispatchPen(const TCommand& Command);
+    void DispatchBrush(const TCommand& Command);
+    void RenderText(uint8_t Code, const std::string& Text, double X, double Y);
+    void RenderFormattedText(uint8_t Code, const std::string& Text, double X, double Y);
+    TRect DeviceRect(const float* F);
+    std::string MacroText(int Number) const;
+    void NotifyFont();
+
+    std::vector<uint8_t> Owned_;   // the stream's bytes when it is not already in memory
+    const uint8_t* Data_ = nullptr;
+    size_t Size_ = 0;
+    std::unique_ptr<TPageStreamDecoder> Decoder_;
+    double CurX_ = 0;              // current point for line drawing, inches
+    double CurY_ = 0;
 
     TStream& Stream_;
     TReportRender& Render_;

@@ -18,6 +18,9 @@ public:
     virtual void Seek(uint64_t Position) = 0;
     virtual uint64_t Position() const = 0;
     virtual uint64_t Size() const = 0;
+    // Cuts the stream at Position (recording uses it to drop a discarded page); the position
+    // moves there when it lay beyond.
+    virtual void Truncate(uint64_t Position) = 0;
 
     void WriteString(const std::string& Bytes) { Write(Bytes.data(), Bytes.size()); }
     // Copies everything from Source's current position to its end.
@@ -34,6 +37,7 @@ public:
     void Seek(uint64_t Position) override;
     uint64_t Position() const override { return Pos_; }
     uint64_t Size() const override { return Data_.size(); }
+    void Truncate(uint64_t Position) override;
 
     const std::vector<uint8_t>& Bytes() const { return Data_; }
     std::vector<uint8_t>& Bytes() { return Data_; }
@@ -54,6 +58,8 @@ public:
     void Seek(uint64_t Position) override;
     uint64_t Position() const override { return Pos_; }
     uint64_t Size() const override { return Size_; }
+    void Truncate(uint64_t Position) override; // throws: read-only
+    const uint8_t* Data() const { return Data_; }
 
 private:
     const uint8_t* Data_;
@@ -79,6 +85,7 @@ public:
     void Seek(uint64_t Position) override;
     uint64_t Position() const override;
     uint64_t Size() const override;
+    void Truncate(uint64_t Position) override;
 
     // Flushes to disk and closes; throws when data could not be written.
     void Close();
@@ -103,6 +110,7 @@ public:
     void Seek(uint64_t Position) override;
     uint64_t Position() const override;
     uint64_t Size() const override;
+    void Truncate(uint64_t Position) override;
 
     void Commit();   // flush, sync, rename over the target; throws on failure (target untouched)
     void Discard();  // drop the temporary file

@@ -1,6 +1,6 @@
 // Text measurement for the report engine: the recording surface measures on its reference device
 // (300 pixels per inch without a printer) and the page-stream reader on a 1248 pixel-per-inch
-// canvas. Sizes are in pixels of the device whose resolution is passed.
+// canvas. Sizes are in pixels of the device the caller works on; an em is the font's size.
 #pragma once
 
 #include <string_view>
@@ -15,10 +15,12 @@ struct TFontExtent {
 class TTextMeasurer {
 public:
     virtual ~TTextMeasurer() = default;
-    // Width of the 8-bit (Windows-1252) Text in Font whose cell height is PixelHeight pixels.
-    virtual double TextWidth(const TReportFont& Font, double PixelHeight, std::string_view Text) = 0;
-    virtual TFontExtent Extent(const TReportFont& Font, double PixelHeight) = 0;
+    // The em that gives Font a cell height (ascent + descent) of CellPixels.
+    virtual double EmForCellHeight(const TReportFont& Font, double CellPixels) = 0;
+    // Width in pixels of the 8-bit (Windows-1252) Text in Font at an em of EmPixels.
+    virtual double TextWidth(const TReportFont& Font, double EmPixels, std::string_view Text) = 0;
+    virtual TFontExtent Extent(const TReportFont& Font, double EmPixels) = 0;
 };
 
-// The process-wide measurer (fontconfig + FreeType). Never null.
+// The process-wide measurer on the platform font service (fontconfig + FreeType). Never null.
 TTextMeasurer& DefaultTextMeasurer();

@@ -1,0 +1,183 @@
+#include "report/FormatText.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+
+int64_t TFmtArg::AsInt() const
+{
+    switch (Kind_) {
+    case fkInt: return Int_;
+    case fkFloat: return std::isfinite(Float_) ? static_cast<int64_t>(Float_) : 0;
+    case fkText: return 0;
+    }
+    return 0;
+}
+
+double TFmtArg::AsFloat() const
+{
+    switch (Kind_) {
+    case fkInt: return static_cast<double>(Int_);
+    case fkFloat: return Float_;
+    case fkText: return 0;
+    }
+    return 0;
+}
+
+namespace {
+
+struct TSpec {
+    bool Left = false, Zero = false, Plus = false, Space = false;
+    int Width = 0;
+    int Precision = -1;
+    char Conv = 0;
+};
+
+std::string FloatText(double Value, char Conv, int Precision)
+{
+    if (!std::isfinite(Value))
+        return std::isnan(Value) ? "nan" : (Value < 0 ? "-inf" : "inf");
+    char Buf[512];
+    std::chars_format Format = std::chars_format::fixed;
+    if (Conv == 'e' || Conv == 'E')
+        Format = std::chars_format::scientific;
+    else if (Conv == 'g' || Conv == 'G')
+        Format = std::chars_format::general;
+    if (Precision < 0)
+        Precision = 6;
+    if ((Conv == 'g' || Conv == 'G') && Precision == 0)
+        Precision = 1;
+    if (Precision > 100)
+        Precision = 100;
+    auto Result = std::to_chars(Buf, Buf + sizeof Buf, Value, Format, Precision);
+    if (Result.ec != std::errc())
+        return "0";
+    std::string Text(Buf, Result.ptr);
+    if (Conv == 'E' || Conv == 'G')
+        for (char& C : Text)
+            if (C == 'e')
+                C = 'E';
+    return Text;
+}
+
+std::string IntText(const TFmtArg& Arg, char Conv, int Precision)
+{
+    const int64_t Value = Arg.AsInt();
+    char Buf[32];
+    std::to_chars_result Result{};
+    bool Negative = false;
+    if (Conv == 'x' || Conv == 'X') {
+        Result = std::to_chars(Buf, Buf + sizeof Buf, static_cast<uint64_t>(Value) & (Value < 0 && Value >= INT32_MIN ? 0xFFFFFFFFull : ~0ull), 16);
+    } else if (Conv == 'u') {
+        Result = std::to_chars(Buf, Buf + sizeof Buf, static_cast<uint64_t>(Value));
+    } else {
+        Negative = Value < 0;
+        const uint64_t Magnitude = Negative ? 0 - static_cast<uint64_t>(Value) : static_cast<uint64_t>(Value);
+        Result = std::to_chars(Buf, Buf + sizeof Buf, Magnitude);
+    }
+    std::string Digits(Buf, Result.ptr);
+    if (Conv == 'X')
+        for (char& C : Digits)
+            if (C >= 'a' && C <= 'f')
+                C = static_cast<char>(C - 'a' + 'A');
+    if (Precision > static_cast<int>(Digits.size()))
+        Digits.insert(0, static_cast<size_t>(Precision) - Digits.size(), '0');
+    return Negative ? "-" + Digits : Digits;
+}
+
+void Pad(std::string& Out, std::string Body, const TSpec& Spec, bool Numeric)
+{
+    if (Numeric && Body.front() != '-') {
+        if (Spec.Plus)
+            Body.insert(0, 1, '+');
+        else if (Spec.Space)
+            Body.insert(0, 1, ' ');
+    }
+    const int Missing = Spec.Width - static_cast<int>(Body.size());
+    if (Missing <= 0) {
+        Out += Body;
+    } else if (Spec.Left) {
+        Out += Body;
+        Out.append(static_cast<size_t>(Missing), ' ');
+    } else if (Spec.Zero && Numeric) {
+        const size_t SignLen = (Body.front() == '-' || Body.front() == '+' || Body.front() == ' ') ? 1 : 0;
+        Body.insert(SignLen, static_cast<size_t>(Missing), '0');
+        Out += Body;
+    } else {
+        Out.append(static_cast<size_t>(Missing), ' ');
+        Out += Body;
+    }
+}
+
+int ReadNumber(std::string_view Fmt, size_t& I)
+{
+    int N = 0;
+    while (I < Fmt.size() && Fmt[I] >= '0' && Fmt[I] <= '9' && N < 100000)
+        N = N * 10 + (Fmt[I++] - '0');
+    return N;
+}
+
+} // namespace
+
+std::string FormatText(std::string_view Fmt, std::initializer_list<TFmtArg> Args)
+{
+    std::string Out;
+    Out.reserve(Fmt.size() + 16);
+    auto Next = Args.begin();
+    size_t I = 0;
+    while (I < Fmt.size()) {
+        const char C = Fmt[I++];
+        if (C != '%' || I >= Fmt.size()) {
+            Out += C;
+            continue;
+        }
+        if (Fmt[I] == '%') {
+            Out += '%';
+            ++I;
+            continue;
+        }
+        TSpec Spec;
+        for (; I < Fmt.size(); ++I) {
+            const char F = Fmt[I];
+            if (F == '-') Spec.Left = true;
+            else if (F == '0') Spec.Zero = true;
+            else if (F == '+') Spec.Plus = true;
+            else if (F == ' ') Spec.Space = true;
+            else break;
+        }
+        Spec.Width = ReadNumber(Fmt, I);
+        if (I < Fmt.size() && Fmt[I] == '.') {
+            ++I;
+            Spec.Precision = ReadNumber(Fmt, I);
+        }
+        while (I < Fmt.size() && (Fmt[I] == 'l' || Fmt[I] == 'h' || Fmt[I] == 'z'))
+            ++I;
+        if (I >= Fmt.size())
+            break;
+        Spec.Conv = Fmt[I++];
+        if (Next == Args.end())
+            continue;
+        const TFmtArg& Arg = *Next++;
+        switch (Spec.Conv) {
+        case 'd': case 'i': case 'u': case 'x': case 'X':
+            Pad(Out, IntText(Arg, Spec.Conv, Spec.Precision), Spec, true);
+            break;
+        case 'f': case 'F': case 'e': case 'E': case 'g': case 'G':
+            Pad(Out, FloatText(Arg.AsFloat(), Spec.Conv, Spec.Precision), Spec, true);
+            break;
+        case 'c':
+            Pad(Out, std::string(1, static_cast<char>(Arg.AsInt())), Spec, false);
+            break;
+        case 's': {
+            std::string_view Text = Arg.AsText();
+            if (Spec.Precision >= 0 && static_cast<size_t>(Spec.Precision) < Text.size())
+                Text = Text.substr(0, static_cast<size_t>(Spec.Precision));
+            Pad(Out, std::string(Text), Spec, false);
+            break;
+        }
+        default:
+            break; // unknown conversion: its argument is consumed, nothing is written
+        }
+    }
+    return Out;
+}

@@ -1,0 +1,243 @@
+#include "report/ReportStream.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/SafeFile.h"
+#include "report/ReportError.h"
+
+namespace {
+std::string SystemReason() { return std::strerror(errno); }
+
+void SeekFile(std::FILE* File, uint64_t Position)
+{
+    if (fseeko(File, static_cast<off_t>(Position), SEEK_SET) != 0)
+        throw EReportError("Cannot seek in file: " + SystemReason());
+}
+
+uint64_t FilePosition(std::FILE* File)
+{
+    const off_t Pos = ftello(File);
+    return Pos < 0 ? 0 : static_cast<uint64_t>(Pos);
+}
+
+uint64_t FileSize(std::FILE* File)
+{
+    const off_t Here = ftello(File);
+    fseeko(File, 0, SEEK_END);
+    const off_t End = ftello(File);
+    fseeko(File, Here, SEEK_SET);
+    return End < 0 ? 0 : static_cast<uint64_t>(End);
+}
+
+void TruncateFile(std::FILE* File, uint64_t Position)
+{
+    std::fflush(File);
+    if (ftruncate(fileno(File), static_cast<off_t>(Position)) != 0)
+        throw EReportError("Cannot truncate file: " + SystemReason());
+    if (FilePosition(File) > Position)
+        SeekFile(File, Position);
+}
+
+void WriteFile(std::FILE* File, const void* Buffer, size_t Count, const std::string& Name)
+{
+    if (Count != 0 && std::fwrite(Buffer, 1, Count, File) != Count)
+        throw EReportError("Cannot write file \"" + Name + "\": " + SystemReason());
+}
+} // namespace
+
+void TStream::CopyFrom(TStream& Source)
+{
+    uint8_t Chunk[16384];
+    for (;;) {
+        const size_t Got = Source.Read(Chunk, sizeof Chunk);
+        if (Got == 0)
+            break;
+        Write(Chunk, Got);
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+
+size_t TMemoryStream::Read(void* Buffer, size_t Count)
+{
+    if (Pos_ >= Data_.size())
+        return 0;
+    const size_t N = std::min<uint64_t>(Count, Data_.size() - Pos_);
+    std::memcpy(Buffer, Data_.data() + Pos_, N);
+    Pos_ += N;
+    return N;
+}
+
+void TMemoryStream::Write(const void* Buffer, size_t Count)
+{
+    if (Count == 0)
+        return;
+    if (Pos_ + Count > Data_.size())
+        Data_.resize(Pos_ + Count);
+    std::memcpy(Data_.data() + Pos_, Buffer, Count);
+    Pos_ += Count;
+}
+
+void TMemoryStream::Seek(uint64_t Position) { Pos_ = Position; }
+
+void TMemoryStream::Truncate(uint64_t Position)
+{
+    if (Position < Data_.size())
+        Data_.resize(Position);
+    Pos_ = std::min(Pos_, Position);
+}
+
+// ---------------------------------------------------------------------------------------------
+
+size_t TByteViewStream::Read(void* Buffer, size_t Count)
+{
+    if (Pos_ >= Size_)
+        return 0;
+    const size_t N = std::min<uint64_t>(Count, Size_ - Pos_);
+    std::memcpy(Buffer, Data_ + Pos_, N);
+    Pos_ += N;
+    return N;
+}
+
+void TByteViewStream::Write(const void*, size_t) { throw EReportError("Stream is read-only."); }
+void TByteViewStream::Seek(uint64_t Position) { Pos_ = Position; }
+void TByteViewStream::Truncate(uint64_t) { throw EReportError("Stream is read-only."); }
+
+// ---------------------------------------------------------------------------------------------
+
+TFileStream::TFileStream(const std::string& FileName, TFileMode Mode) : Name_(FileName)
+{
+    File_ = std::fopen(FileName.c_str(), Mode == fmOpenRead ? "rb" : "w+b");
+    if (!File_) {
+        if (Mode == fmOpenRead)
+            throw EReportError("Cannot open file \"" + FileName + "\". " + SystemReason());
+        throw EReportError("Cannot create file \"" + FileName + "\". " + SystemReason());
+    }
+}
+
+TFileStream::~TFileStream()
+{
+    if (File_)
+        std::fclose(File_);
+}
+
+size_t TFileStream::Read(void* Buffer, size_t Count) { return File_ ? std::fread(Buffer, 1, Count, File_) : 0; }
+
+void TFileStream::Write(const void* Buffer, size_t Count)
+{
+    if (!File_)
+        throw EReportError("Cannot write file \"" + Name_ + "\": it is closed.");
+    WriteFile(File_, Buffer, Count, Name_);
+}
+
+void TFileStream::Seek(uint64_t Position)
+{
+    if (File_)
+        SeekFile(File_, Position);
+}
+
+uint64_t TFileStream::Position() const { return File_ ? FilePosition(File_) : 0; }
+uint64_t TFileStream::Size() const { return File_ ? FileSize(File_) : 0; }
+
+void TFileStream::Truncate(uint64_t Position)
+{
+    if (File_)
+        TruncateFile(File_, Position);
+}
+
+void TFileStream::Close()
+{
+    if (!File_)
+        return;
+    const bool Ok = std::fflush(File_) == 0;
+    const bool Closed = std::fclose(File_) == 0;
+    File_ = nullptr;
+    if (!Ok || !Closed)
+        throw EReportError("Cannot write file \"" + Name_ + "\": " + SystemReason());
+}
+
+// ---------------------------------------------------------------------------------------------
+
+TSafeFileStream::TSafeFileStream(const std::string& FileName) : Target_(FileName)
+{
+    TempName_ = FileName + ".XXXXXX";
+    const int Fd = mkstemp(TempName_.data());
+    if (Fd < 0)
+        throw EReportError("Cannot create file \"" + FileName + "\". " + SystemReason());
+    File_ = fdopen(Fd, "w+b");
+    if (!File_) {
+        ::close(Fd);
+        ::unlink(TempName_.c_str());
+        throw EReportError("Cannot create file \"" + FileName + "\". " + SystemReason());
+    }
+}
+
+TSafeFileStream::~TSafeFileStream() { Discard(); }
+
+size_t TSafeFileStream::Read(void* Buffer, size_t Count) { return File_ ? std::fread(Buffer, 1, Count, File_) : 0; }
+
+void TSafeFileStream::Write(const void* Buffer, size_t Count)
+{
+    if (!File_)
+        throw EReportError("Cannot write file \"" + Target_ + "\": it is closed.");
+    WriteFile(File_, Buffer, Count, Target_);
+}
+
+void TSafeFileStream::Seek(uint64_t Position)
+{
+    if (File_)
+        SeekFile(File_, Position);
+}
+
+uint64_t TSafeFileStream::Position() const { return File_ ? FilePosition(File_) : 0; }
+uint64_t TSafeFileStream::Size() const { return File_ ? FileSize(File_) : 0; }
+
+void TSafeFileStream::Truncate(uint64_t Position)
+{
+    if (File_)
+        TruncateFile(File_, Position);
+}
+
+void TSafeFileStream::Commit()
+{
+    if (!File_)
+        throw EReportError("Cannot write file \"" + Target_ + "\": it is closed.");
+    bool Ok = std::fflush(File_) == 0 && fsync(fileno(File_)) == 0;
+    // A new file gets the usual permissions rather than mkstemp's private ones.
+    const mode_t Mask = umask(0);
+    umask(Mask);
+    fchmod(fileno(File_), 0666 & ~Mask);
+    Ok = (std::fclose(File_) == 0) && Ok;
+    File_ = nullptr;
+    if (Ok && std::rename(TempName_.c_str(), Target_.c_str()) == 0) {
+        TempName_.clear();
+        return;
+    }
+    const std::string Reason = SystemReason();
+    ::unlink(TempName_.c_str());
+    TempName_.clear();
+    throw EReportError("Cannot write file \"" + Target_ + "\": " + Reason);
+}
+
+void TSafeFileStream::Discard()
+{
+    if (File_) {
+        std::fclose(File_);
+        File_ = nullptr;
+    }
+    if (!TempName_.empty()) {
+        ::unlink(TempName_.c_str());
+        TempName_.clear();
+    }
+}
+
+void SaveBytesToFile(const std::string& FileName, const std::vector<uint8_t>& Bytes)
+{
+    const platform::FileResult Result = platform::SafeFile::WriteAll(FileName, Bytes);
+    if (!Result)
+        throw EReportError("Cannot write file \"" + FileName + "\": " + Result.Error);
+}

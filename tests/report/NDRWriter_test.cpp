@@ -1,0 +1,506 @@
+// Byte-level checks of the recording writer: header, page state, strings, positioning mode,
+// graphics, page selection, abort and discard, units, failures.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "TestSupport.h"
+#include "report/PageStreamDecoder.h"
+#include "report/ReportError.h"
+#include "report/ReportStream.h"
+
+namespace {
+
+constexpr size_t HeaderSize = 54;      // with the title "Report" and no device name
+constexpr size_t PageRecordHead = 19;  // 80, previous, next, page number, width, height
+
+std::vector<uint8_t> Record(const std::function<void(TNDRWriter&)>& Layout,
+                            const std::function<void(TNDRWriter&)>& Setup = nullptr)
+{
+    TNDRWriter Writer;
+    PrepareWriter(Writer);
+    if (Setup)
+        Setup(Writer);
+    Writer.OnPrint = [&](TBaseReport&) { Layout(Writer); };
+    Writer.Execute();
+    return Writer.MemoryBytes();
+}
+
+// The codes of every command in the stream, page starts as 80, in order.
+std::vector<int> Codes(const std::vector<uint8_t>& Bytes)
+{
+    TPageStreamDecoder D(Bytes.data(), Bytes.size());
+    const TPageStreamHeader H = D.ReadHeader();
+    std::vector<int> Out;
+    TCommand C;
+    while (!D.AtEnd()) {
+        if (D.Data()[D.Position()] == 80) {
+            D.ReadPageHead();
+            Out.push_back(80);
+            continue;
+        }
+        D.ReadCommand(C);
+        Out.push_back(C.Code);
+    }
+    (void)H;
+    return Out;
+}
+
+// The stream's commands after the state block of the first page (its drawing only).
+std::vector<int> DrawingCodes(const std::vector<uint8_t>& Bytes)
+{
+    std::vector<int> All = Codes(Bytes);
+    auto It = std::find(All.begin(), All.end(), 27); // the state block ends with code 27
+    return std::vector<int>(It + 1, All.end());
+}
+
+} // namespace
+
+TEST(NDRWriterHeader, FieldsWithoutPrinterAndPatchedPageCount)
+{
+    const auto Bytes = Record([](TNDRWriter& W) {
+        W.NewPage();
+        W.NewPage();
+    });
+    TBytes Expected;
+    Expected.Byte('Z').Word(2017).Str("Report").Word(3).Word(1).Word(9999);
+    Expected.Single(8.5f).Single(11).Single(0).Single(0).Single(0).Single(0);
+    Expected.Byte(0).Word(265).Byte(0).Byte(0).Word(1).Word(1).Word(0).Word(0).Str("");
+    ASSERT_EQ(Expected.Size(), HeaderSize);
+    ASSERT_GE(Bytes.size(), HeaderSize);
+    EXPECT_EQ(std::vector<uint8_t>(Bytes.begin(), Bytes.begin() + HeaderSize), Expected.Data);
+}
+
+TEST(NDRWriterHeader, PageRecordsAreDoublyLinked)
+{
+    const auto Bytes = Record([](TNDRWriter& W) {
+        W.NewPage();
+        W.NewPage();
+    });
+    const size_t P1 = HeaderSize;
+    const size_t P2 = static_cast<size_t>(IntAt(Bytes, P1 + 5));
+    const size_t P3 = static_cast<size_t>(IntAt(Bytes, P2 + 5));
+    EXPECT_EQ(Bytes[P1], 80);
+    EXPECT_EQ(IntAt(Bytes, P1 + 1), 0);
+    EXPECT_EQ(Bytes[P2], 80);
+    EXPECT_EQ(Bytes[P2 - 1], 82); // the previous page ended just before
+    EXPECT_EQ(IntAt(Bytes, P2 + 1), static_cast<int32_t>(P1));
+    EXPECT_EQ(IntAt(Bytes, P3 + 1), static_cast<int32_t>(P2));
+    EXPECT_EQ(IntAt(Bytes, P3 + 5), 0);
+    EXPECT_EQ(WordAt(Bytes, P1 + 9), 1);
+    EXPECT_EQ(WordAt(Bytes, P2 + 9), 2);
+    EXPECT_EQ(WordAt(Bytes, P3 + 9), 3);
+    EXPECT_EQ(Bytes.back(), 82);
+}
+
+TEST(NDRWriterState, FirstPageCarriesTheFullStateInOrder)
+{
+    const auto Bytes = Record([](TNDRWriter&) {});
+    const size_t S = HeaderSize + PageRecordHead;
+    TBytes E;
+    E.Byte(41).Int(0xFFFFFF).Byte(42).Byte(0).Byte(43).Byte(0);
+    E.Byte(51).Str("Arial").Byte(52).Int(0).Byte(53).Byte(0).Byte(63).Byte(1);
+    E.Byte(55).Byte(0).Byte(57).Byte(0).Byte(56).Byte(0).Byte(58).Byte(0);
+    E.Byte(59).Byte(0).Byte(60).Byte(0).Byte(61).Word(0).Byte(62).Byte(0);
+    // 10 pt at 300 dpi: a 42-pixel cell; the sample text is 70 characters of 21 pixels.
+    E.Byte(54).Single(42.0f / 300).Single(70 * 21.0f / 300);
+    E.Byte(71).Int(0).Byte(72).Byte(4).Byte(73).Byte(0).Byte(74).Single(1.0f / 300);
+    E.Byte(28).Single(100).Byte(29).Single(100).Byte(26).Byte(0).Byte(27).Int(0xFFFFFF);
+    E.Byte(82);
+    ASSERT_EQ(Bytes.size(), S + E.Size());
+    EXPECT_EQ(std::vector<uint8_t>(Bytes.begin() + static_cast<long>(S), Bytes.end()), E.Data);
+}
+
+TEST(NDRWriterState, ChangesAreRecordedOnlyWhenTheyDiffer)
+{
+    const auto Bytes = Record([](TNDRWriter& W) {
+        W.SetFontColor(0);     // unchanged: nothing
+        W.SetFontColor(255);   // 52 only
+        W.SetBold(true);       // 55, then 54 because a style changed
+        W.SetPenColor(0);      // unchanged
+        W.SetPenWidth(3);      // 74
+        W.SetBrushColor(0xFFFFFF);
+        W.SetBrushStyle(bsClear); // 42
+        W.SelectFont("Arial", 12); // colour back to 0, bold off, size: 52, 55, 54 once
+    });
+    EXPECT_EQ(DrawingCodes(Bytes), (std::vector<int>{52, 55, 54, 74, 42, 52, 55, 54, 82}));
+}
+
+TEST(NDRWriterState, SelectFontRecordsTwelvePointsAsTwelveSeventySecondsOfAnInch)
+{
+    const auto Bytes = Record([](TNDRWriter& W) { W.SelectFont("Arial", 12); });
+    TPageStreamDecoder D(Bytes.data(), Bytes.size());
+    D.ReadHeader();
+    D.ReadPageHead();
+    TCommand C;
+    float LastSize = 0;
+    for (D.ReadCommand(C); C.Code != 82; D.ReadCommand(C))
+        if (C.Code == 54)
+            LastSize = C.F[0];
+    EXPECT_FLOAT_EQ(LastSize, 12.0f / 72);
+}
+
+TEST(NDRWriterState, SelectFontWithZeroSizeChangesNothing)
+{
+    TNDRWriter W;
+    PrepareWriter(W);
+    W.SetBold(true);
+    W.SetFontName("Courier New");
+    const TReportFont Before = W.Font();
+    W.SelectFont("Arial", 0);
+    W.SelectFont("Arial", -3);
+    EXPECT_EQ(W.Font(), Before);
+}
+
+TEST(NDRWriterStrings, LengthEncodingAt191And192Bytes)
+{
+    for (size_t Length : {size_t{191}, size_t{192}, size_t{16383}}) {
+        const std::string Text(Length, 'x');
+        const auto Bytes = Record([&](TNDRWriter& W) { W.SendRawText(Text); });
+        const auto At = std::search(Bytes.begin(), Bytes.end(), Text.begin(), Text.end());
+        ASSERT_NE(At, Bytes.end());
+        const size_t Offset = static_cast<size_t>(At - Bytes.begin());
+        if (Length < 192) {
+            EXPECT_EQ(Bytes[Offset - 2], 30);
+            EXPECT_EQ(Bytes[Offset - 1], Length);
+        } else {
+            EXPECT_EQ(Bytes[Offset - 3], 30);
+            EXPECT_EQ((Bytes[Offset - 2] << 8) | Bytes[Offset - 1], Length + 49152);
+            EXPECT_GE(Bytes[Offset - 2], 192);
+        }
+    }
+}
+
+TEST(NDRWriterStrings, TextLongerThanTheFormatAllowsFails)
+{
+    TNDRWriter W;
+    PrepareWriter(W);
+    W.OnPrint = [](TBaseReport& R) { R.SendRawText(std::string(16384, 'x')); };
+    EXPECT_THROW(W.Execute(), EReportError);
+    EXPECT_FALSE(W.Printing());
+}
+
+TEST(NDRWriterText, PositioningModeRecordsTextsWithSpacesAsJustified)
+{
+    const auto Bytes = Record([](TNDRWriter& W) {
+        W.PrintAt(1, 2, "Single");
+        W.PrintAt(1, 3, "Two words");
+    });
+    const auto Codes = DrawingCodes(Bytes);
+    EXPECT_EQ(Codes, (std::vector<int>{83, 24, 33, 82}));
+    // The width of code 33 is the width measured on the reference device.
+    const std::string Text = "Two words";
+    const auto At = std::search(Bytes.begin(), Bytes.end(), Text.begin(), Text.end());
+    const size_t After = static_cast<size_t>(At - Bytes.begin()) + Text.size();
+    EXPECT_FLOAT_EQ(SingleAt(Bytes, After), 1.0f);
+    EXPECT_FLOAT_EQ(SingleAt(Bytes, After + 4), 9 * 21.0f / 300);
+}
+
+TEST(NDRWriterText, AppearanceModeRecordsTextsAsTheyAre)
+{
+    const auto Bytes = Record([](TNDRWriter& W) { W.PrintAt(1, 3, "Two words"); },
+                              [](TNDRWriter& W) { W.SetAccuracyMethod(amAppearance); });
+    EXPECT_EQ(DrawingCodes(Bytes), (std::vector<int>{83, 24, 82}));
+}
+
+TEST(NDRWriterText, CentredAndRightTextsInPositioningModeStartWhereTheTextBegins)
+{
+    TNDRWriter W;
+    PrepareWriter(W);
+    TMemoryStream Out;
+    W.SetStreamMode(smUser);
+    W.SetStream(&Out);
+    W.OnPrint = [](TBaseReport& R) {
+        R.TextCenteredAt("a b", 2);
+        EXPECT_DOUBLE_EQ(R.CurrentX(), 2 + 3 * 21.0 / 300 / 2);
+        R.TextRightAt("a b", 2);
+        EXPECT_DOUBLE_EQ(R.CurrentX(), 2);
+    };
+    W.Execute();
+    TPageStreamDecoder D(Out.Bytes().data(), Out.Bytes().size());
+    D.ReadHeader();
+    D.ReadPageHead();
+    TCommand C;
+    std::vector<float> Starts;
+    for (D.ReadCommand(C); C.Code != 82; D.ReadCommand(C))
+        if (C.Code == 33)
+            Starts.push_back(C.F[1]);
+    const float W3 = 3 * 21.0f / 300;
+    ASSERT_EQ(Starts.size(), 2u);
+    EXPECT_FLOAT_EQ(Starts[0], 2 - W3 / 2);
+    EXPECT_FLOAT_EQ(Starts[1], 2 - W3);
+}
+
+TEST(NDRWriterText, TabMovesToTheNextHalfInchFromTheStart)
+{
+    std::vector<float> Xs;
+    const auto Bytes = Record([](TNDRWriter& W) { W.PrintAt(1, 1, "a\tb\t\tc"); });
+    TPageStreamDecoder D(Bytes.data(), Bytes.size());
+    D.ReadHeader();
+    D.ReadPageHead();
+    TCommand C;
+    for (D.ReadCommand(C); C.Code != 82; D.ReadCommand(C))
+        if (C.Code == 24)
+            Xs.push_back(C.F[1]);
+    EXPECT_EQ(Xs, (std::vector<float>{1.0f, 1.5f, 2.5f}));
+}
+
+TEST(NDRWriterUnits, UnitsAndFactorFollowEachOther)
+{
+    TNDRWriter W;
+    W.SetUnits(unMM);
+    EXPECT_DOUBLE_EQ(W.UnitsFactor(), 25.4);
+    W.SetUnitsFactor(72);
+    EXPECT_EQ(W.Units(), unPoint);
+    W.SetUnitsFactor(3);
+    EXPECT_EQ(W.Units(), unUser);
+    W.SetUnitsFactor(0);
+    W.SetUnitsFactor(-2);
+    EXPECT_DOUBLE_EQ(W.UnitsFactor(), 3);
+    W.SetUnits(unUser);
+    EXPECT_DOUBLE_EQ(W.UnitsFactor(), 3);
+    W.SetUnits(unCM);
+    EXPECT_DOUBLE_EQ(W.UnitsFactor(), 2.54);
+}
+
+TEST(NDRWriterUnits, PointsAreStoredInInchesWithOriginAndScale)
+{
+    const auto Bytes = Record(
+        [](TNDRWriter& W) {
+            W.SetOrigin(1, 0);
+            W.Rectangle(25.4, 50.8, 76.2, 101.6);
+        },
+        [](TNDRWriter& W) {
+            W.SetUnits(unMM);
+            W.SetScaleX(50);
+        });
+    const size_t End = Bytes.size() - 1;
+    ASSERT_EQ(Bytes[End - 17], 18);
+    EXPECT_FLOAT_EQ(SingleAt(Bytes, End - 16), 1.0f); // (1 + 1) * 50 %
+    EXPECT_FLOAT_EQ(SingleAt(Bytes, End - 12), 2.0f);
+    EXPECT_FLOAT_EQ(SingleAt(Bytes, End - 8), 2.0f);  // (3 + 1) * 50 %
+    EXPECT_FLOAT_EQ(SingleAt(Bytes, End - 4), 4.0f);
+}
+
+TEST(NDRWriterGraphics, ReusedGraphicIsStoredOnce)
+{
+    TReportGraphic G = TReportGraphic::FromBitmap(platform::RgbBitmap(3, 2, {1, 2, 3}));
+    const auto Bytes = Record([&](TNDRWriter& W) {
+        W.DrawBitmapRect(1, 1, 2, 2, G);
+        W.RegisterGraphic(4);
+        W.ReuseGraphic(4);
+        W.DrawBitmapRect(3, 3, 4, 4, G);
+        W.DrawBitmapRect(5, 5, 6, 6, G); // reuse applies to one graphic only
+    });
+    size_t Count = 0;
+    for (auto It = Bytes.begin(); (It = std::search(It, Bytes.end(), G.Data.begin(), G.Data.end())) != Bytes.end(); ++It)
+        ++Count;
+    EXPECT_EQ(Count, 2u);
+    TRecordingRender R;
+    ASSERT_EQ(Play(Bytes, R), "");
+    ASSERT_EQ(R.Bitmaps.size(), 3u);
+    EXPECT_EQ(R.Bitmaps[0], G);
+    EXPECT_EQ(R.Bitmaps[1], G);
+    EXPECT_EQ(R.Bitmaps[2], G);
+}
+
+TEST(NDRWriterGraphics, SlotIndexOutsideOneToTenFails)
+{
+    TNDRWriter W;
+    for (int Index : {0, 11}) {
+        try {
+            W.RegisterGraphic(Index);
+            FAIL();
+        } catch (const EReportError& E) {
+            EXPECT_STREQ(E.what(), "RegisterGraphic: Index must be between 1 and 10");
+        }
+    }
+    EXPECT_THROW(W.ReuseGraphic(-1), EReportError);
+    try {
+        W.UnregisterGraphic(11);
+    } catch (const EReportError& E) {
+        EXPECT_STREQ(E.what(), "UnregisterGraphic: Index must be between 1 and 10");
+    }
+}
+
+TEST(NDRWriterPages, SelectionFromTwoOnSkipsPageOneEntirely)
+{
+    for (auto Setup : {std::function<void(TNDRWriter&)>([](TNDRWriter& W) { W.SetFirstPage(2); }),
+                       std::function<void(TNDRWriter&)>([](TNDRWriter& W) { W.SetSelection("2-"); })}) {
+        const auto Bytes = Record(
+            [](TNDRWriter& W) {
+                W.PrintAt(1, 1, "one");
+                W.NewPage();
+                W.PrintAt(1, 1, "two");
+                W.NewPage();
+                W.PrintAt(1, 1, "three");
+            },
+            Setup);
+        EXPECT_EQ(WordAt(Bytes, 10), 2); // two pages recorded
+        const std::string All(Bytes.begin(), Bytes.end());
+        EXPECT_EQ(All.find("one"), std::string::npos);
+        EXPECT_NE(All.find("two"), std::string::npos);
+        EXPECT_NE(All.find("three"), std::string::npos);
+        EXPECT_EQ(WordAt(Bytes, HeaderSize + 9), 1); // recorded page numbers count from 1
+        TRecordingRender R;
+        EXPECT_EQ(Play(Bytes, R), "");
+        EXPECT_EQ(R.Matching("PageBegin").size(), 2u);
+    }
+}
+
+TEST(NDRWriterPages, SelectionTextItems)
+{
+    TNDRWriter W;
+    W.SetSelection("1, 4-5 ,even");
+    EXPECT_TRUE(W.PageSelected(1));
+    EXPECT_FALSE(W.PageSelected(3));
+    EXPECT_TRUE(W.PageSelected(5));
+    EXPECT_TRUE(W.PageSelected(8));
+    W.SetSelection("-2,O");
+    EXPECT_TRUE(W.PageSelected(2));
+    EXPECT_TRUE(W.PageSelected(7));
+    EXPECT_FALSE(W.PageSelected(4));
+    W.SetSelection("r");
+    EXPECT_FALSE(W.PageSelected(1));
+    W.SetSelection("ALL");
+    EXPECT_TRUE(W.PageSelected(1234));
+    W.SetSelection("x-3,7-q");
+    EXPECT_FALSE(W.PageSelected(2));
+}
+
+TEST(NDRWriterPages, AbortStopsRecordingAndLeavesAValidStream)
+{
+    int PagesAsked = 0;
+    TNDRWriter W;
+    PrepareWriter(W);
+    W.OnPrintPage = [&](TBaseReport& R, int Page) {
+        ++PagesAsked;
+        R.PrintAt(1, 1, "page" + std::to_string(Page));
+        if (Page == 2)
+            R.Abort();
+        return true;
+    };
+    bool Footer = false;
+    W.OnPrintFooter = [&](TBaseReport& R) { Footer = R.Aborted(); };
+    W.Execute();
+    EXPECT_EQ(PagesAsked, 2);
+    EXPECT_FALSE(Footer);
+    EXPECT_TRUE(W.Aborted());
+    const auto& Bytes = W.MemoryBytes();
+    EXPECT_EQ(WordAt(Bytes, 10), 1);
+    const std::string All(Bytes.begin(), Bytes.end());
+    EXPECT_EQ(All.find("page2"), std::string::npos);
+    TRecordingRender R;
+    EXPECT_EQ(Play(Bytes, R), "");
+    EXPECT_EQ(R.Matching("PageBegin").size(), 1u);
+}
+
+TEST(NDRWriterPages, DiscardedPageLeavesNoRecordAndItsNumberIsReused)
+{
+    const auto Bytes = Record([](TNDRWriter& W) {
+        W.PrintAt(1, 1, "keep1");
+        W.NewPage();
+        W.PrintAt(1, 1, "drop");
+        W.DiscardPage();
+        W.DiscardPage(); // once per page
+        W.NewPage();
+        EXPECT_EQ(W.CurrentPage(), 2);
+        W.PrintAt(1, 1, "keep2");
+    });
+    const std::string All(Bytes.begin(), Bytes.end());
+    EXPECT_EQ(All.find("drop"), std::string::npos);
+    EXPECT_EQ(WordAt(Bytes, 10), 2);
+    TRecordingRender R;
+    EXPECT_EQ(Play(Bytes, R), "");
+    EXPECT_EQ(R.Matching("PageBegin").size(), 2u);
+    TRecordingRender One;
+    EXPECT_EQ(Play(Bytes, One, 2), "");
+    EXPECT_EQ(One.Matching("LeftText").size(), 1u);
+    EXPECT_NE(One.Matching("LeftText")[0].find("keep2"), std::string::npos);
+}
+
+TEST(NDRWriterLifecycle, FailuresCarryTheirFixedMessages)
+{
+    TNDRWriter W;
+    PrepareWriter(W);
+    auto Message = [](const std::function<void()>& F) {
+        try {
+            F();
+        } catch (const EReportError& E) {
+            return std::string(E.what());
+        }
+        return std::string("no error");
+    };
+    EXPECT_EQ(Message([&] { W.Rectangle(0, 0, 1, 1); }), "Invalid method call.  Report is not printing.");
+    EXPECT_EQ(Message([&] { W.DiscardPage(); }), "Invalid method call.  Report is not printing.");
+    EXPECT_EQ(Message([&] { W.Canvas(); }), "Error!  Canvas not yet active.");
+    W.Start();
+    EXPECT_EQ(Message([&] { W.Start(); }), "Invalid method call.  Report already printing.");
+    EXPECT_EQ(Message([&] { W.CopyRect({}, {}); }), "CopyRect() not supported in file mode.");
+    W.Finish();
+    TNDRWriter U;
+    PrepareWriter(U);
+    U.SetStreamMode(smUser);
+    EXPECT_EQ(Message([&] { U.Execute(); }), "StreamMode is smUser but Stream is nil");
+}
+
+TEST(NDRWriterLifecycle, EventsFireInOrder)
+{
+    std::vector<std::string> Events;
+    TNDRWriter W;
+    PrepareWriter(W);
+    W.OnBeforePrint = [&](TBaseReport&) { Events.push_back("before"); };
+    W.OnNewPage = [&](TBaseReport& R) { Events.push_back("newpage" + std::to_string(R.CurrentPage())); };
+    W.OnPrintHeader = [&](TBaseReport&) { Events.push_back("header"); };
+    W.OnPrintFooter = [&](TBaseReport&) { Events.push_back("footer"); };
+    W.OnAfterPrint = [&](TBaseReport&) { Events.push_back("after"); };
+    W.OnPrintPage = [&](TBaseReport&, int Page) {
+        Events.push_back("page" + std::to_string(Page));
+        return Page < 2;
+    };
+    W.Execute();
+    EXPECT_EQ(Events, (std::vector<std::string>{"before", "newpage1", "header", "page1", "footer", "newpage2",
+                                                 "header", "page2", "footer", "after"}));
+}
+
+TEST(NDRWriterLifecycle, FileModeWritesTheFileWholeAndAnExceptionLeavesNoFile)
+{
+    const std::string Dir = testing::TempDir();
+    const std::string Name = Dir + "/writer-file-mode.ndr";
+    std::remove(Name.c_str());
+    TNDRWriter W;
+    PrepareWriter(W);
+    W.SetStreamMode(smFile);
+    W.SetFileName(Name);
+    W.OnPrint = [](TBaseReport& R) { R.PrintAt(1, 1, "x"); };
+    W.Execute();
+    TFileStream In(Name, fmOpenRead);
+    EXPECT_GT(In.Size(), HeaderSize);
+
+    const std::string Broken = Dir + "/writer-failed.ndr";
+    std::remove(Broken.c_str());
+    W.SetFileName(Broken);
+    W.OnPrint = [](TBaseReport&) { throw std::runtime_error("layout failed"); };
+    EXPECT_THROW(W.Execute(), std::runtime_error);
+    EXPECT_FALSE(W.Printing());
+    EXPECT_THROW(TFileStream(Broken, fmOpenRead), EReportError);
+}
+
+TEST(NDRWriterLifecycle, BufferFlushesKeepPatchedPositionsRight)
+{
+    // Many pages with large texts cross the 16384-byte buffer many times.
+    const auto Bytes = Record([](TNDRWriter& W) {
+        for (int P = 1; P <= 40; ++P) {
+            W.SendRawText(std::string(1000 + P * 300, 'a'));
+            if (P < 40)
+                W.NewPage();
+        }
+    });
+    EXPECT_EQ(WordAt(Bytes, 10), 40);
+    TRecordingRender R;
+    EXPECT_EQ(Play(Bytes, R, 37), "");
+    EXPECT_EQ(R.Matching("PageBegin").size(), 1u);
+    TRecordingRender All;
+    EXPECT_EQ(Play(Bytes, All), "");
+    EXPECT_EQ(All.Matching("PageBegin").size(), 40u);
+}
