@@ -32,18 +32,23 @@ TRenderPDF::~TRenderPDF()
     }
 }
 
+std::string TRenderPDF::OutputNameWithExtension(const std::string& FileName, const std::string& Extension)
+{
+    if (FileName.find('.') != std::string::npos)
+        return FileName;
+    const size_t dot = Extension.find('.');
+    if (dot == std::string::npos)
+        return FileName + Extension;
+    std::string suffix = Extension.substr(dot);
+    const size_t semicolon = suffix.find(';');
+    if (semicolon != std::string::npos)
+        suffix.resize(semicolon);
+    return FileName + suffix;
+}
+
 void TRenderPDF::RenderToFile(TStream* Stream, const std::string& OutputFileName)
 {
-    std::string fileName = OutputFileName;
-    if (fileName.find('.') == std::string::npos) {
-        const std::string& extension = FileExtension();
-        const size_t dot = extension.find('.');
-        std::string suffix = dot == std::string::npos ? extension : extension.substr(dot);
-        const size_t semicolon = suffix.find(';');
-        if (dot != std::string::npos && semicolon != std::string::npos)
-            suffix.resize(semicolon);
-        fileName += suffix;
-    }
+    const std::string fileName = OutputNameWithExtension(OutputFileName, FileExtension());
     SetOutputFileName(fileName);
     OpenOutput(fileName);
     RenderStream(Stream);

@@ -61,6 +61,10 @@ public:
     // Helvetica.
     void SetFontSource(std::shared_ptr<TPdfFontSource> source) { FontSource = std::move(source); }
 
+    // FileName with the extension of Extension ("*.pdf" gives ".pdf", cut before a ";") appended
+    // when FileName holds no "." anywhere.
+    static std::string OutputNameWithExtension(const std::string& FileName, const std::string& Extension);
+
     // --- renderer operations ---
     void RenderToFile(TStream* Stream, const std::string& OutputFileName) override;
     void DocBegin() override;
