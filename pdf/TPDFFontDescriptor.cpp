@@ -26,7 +26,7 @@ void TPDFFontDescriptor::WriteObject()
     line("/MaxWidth ", MaxWidth);
     line("/AvgWidth ", AvgWidth);
     if (Owner.EmbedFonts && Embed)
-        line("/FontFile2 ", ObjectNumber + 1);
+        Owner.PutLine("/FontFile2 " + std::to_string(ObjectNumber + 1) + " 0 R");
     Owner.PutLine(">>");
     EndObject();
 }
