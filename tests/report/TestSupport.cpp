@@ -18,6 +18,7 @@ std::string Num(double V)
 {
     std::ostringstream S;
     S.imbue(std::locale::classic());
+    S.precision(10);
     S << V;
     return S.str();
 }
