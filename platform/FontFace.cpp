@@ -72,9 +72,14 @@ double FontFace::TextWidth(std::string_view text, double emPixels) const {
 }
 
 int FontFace::DeviceTextWidth(std::string_view text, double emPixels) const {
-    const double scale = std::max(1.0, std::round(emPixels)) / Upem;
+    const int em = std::max(1, static_cast<int>(std::lround(emPixels)));
+    if (em != DeviceEm) {
+        const double scale = static_cast<double>(em) / Upem;
+        for (int code = 0; code < 256; ++code) DeviceAdvances[code] = static_cast<int>(std::lround(Advances[code] * scale));
+        DeviceEm = em;
+    }
     std::int64_t pixels = 0;
-    for (const char c : text) pixels += std::lround(Advances[static_cast<unsigned char>(c)] * scale);
+    for (const char c : text) pixels += DeviceAdvances[static_cast<unsigned char>(c)];
     return static_cast<int>(pixels);
 }
 

@@ -70,6 +70,9 @@ private:
     int AvgCharUnits = 0;
     int MaxAdvanceUnits = 0;
     OutlineMetrics OutlineValues;
+    // Whole-pixel advances at the em used last: text runs are measured at few sizes in a row.
+    mutable int DeviceEm = 0;
+    mutable std::array<int, 256> DeviceAdvances{};
 
     void LoadCharacterMap();
     void LoadVerticalMetrics();

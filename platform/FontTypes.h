@@ -29,7 +29,7 @@ enum class FontMatchKind {
 };
 
 struct FontMatch {
-    std::string RequestedName; // as asked, e.g. "Arial" or "ArialNarrow,Bold"
+    std::string RequestedName; // as first asked, e.g. "Arial" or "ArialNarrow,Bold"
     std::string Family;        // family of the face used, e.g. "Liberation Sans"
     std::string StyleName;     // e.g. "Bold Italic"
     std::string File;          // path of the font file

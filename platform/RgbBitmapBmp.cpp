@@ -145,14 +145,16 @@ std::vector<std::uint8_t> RgbBitmap::EncodeBmp() const {
     Put32(out, PixelsPerMetre72Dpi);
     Put32(out, 0); // colours used
     Put32(out, 0); // colours important
+    const std::size_t pixelStart = out.size();
+    out.resize(fileSize, 0);
     for (int y = H - 1; y >= 0; --y) {
-        const std::uint8_t* row = Row(y);
-        for (int x = 0; x < W; ++x, row += 3) {
-            out.push_back(row[2]);
-            out.push_back(row[1]);
-            out.push_back(row[0]);
+        const std::uint8_t* src = Row(y);
+        std::uint8_t* dst = out.data() + pixelStart + static_cast<std::size_t>(H - 1 - y) * stride;
+        for (int x = 0; x < W; ++x, src += 3, dst += 3) {
+            dst[0] = src[2];
+            dst[1] = src[1];
+            dst[2] = src[0];
         }
-        out.insert(out.end(), stride - RowBytes(), 0);
     }
     return out;
 }
@@ -174,16 +176,26 @@ RgbBitmap RgbBitmap::DecodeBmp(std::span<const std::uint8_t> bytes) {
     for (int row = 0; row < bitmap.H; ++row) {
         const std::uint8_t* src = in.At(h.PixelOffset + static_cast<std::size_t>(row) * stride);
         const int y = topDown ? row : bitmap.H - 1 - row;
-        for (int x = 0; x < bitmap.W; ++x) {
+        std::uint8_t* dst = bitmap.Row(y);
+        if (h.BitCount >= 24) {
+            const int step = h.BitCount / 8;
+            for (int x = 0; x < bitmap.W; ++x, src += step, dst += 3) {
+                dst[0] = src[2];
+                dst[1] = src[1];
+                dst[2] = src[0];
+            }
+            continue;
+        }
+        for (int x = 0; x < bitmap.W; ++x, dst += 3) {
             Rgb color;
             switch (h.BitCount) {
-            case 32: color = Rgb{src[x * 4 + 2], src[x * 4 + 1], src[x * 4]}; break;
-            case 24: color = Rgb{src[x * 3 + 2], src[x * 3 + 1], src[x * 3]}; break;
             case 8: color = palette[src[x]]; break;
             case 4: color = palette[(src[x / 2] >> ((x % 2 == 0) ? 4 : 0)) & 0x0F]; break;
             default: color = palette[(src[x / 8] >> (7 - x % 8)) & 0x01]; break;
             }
-            bitmap.SetPixel(x, y, color);
+            dst[0] = color.R;
+            dst[1] = color.G;
+            dst[2] = color.B;
         }
     }
     return bitmap;

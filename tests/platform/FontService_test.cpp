@@ -90,6 +90,11 @@ TEST(FontMeasurement, TextWidthIsPlausibleAndScalesWithResolution) {
     // Device widths round each glyph: never further from the exact width than half a pixel a glyph.
     const int device = arial.DeviceTextWidth("Sudoku", 50);
     EXPECT_LE(std::abs(device - at300), 6 * 0.5);
+    int perGlyph = 0;
+    for (const char c : std::string("Sudoku")) perGlyph += arial.DeviceTextWidth(std::string(1, c), 208);
+    EXPECT_EQ(arial.DeviceTextWidth("Sudoku", 208), perGlyph) << "whole pixels per glyph, added";
+    EXPECT_EQ(arial.DeviceTextWidth("Sudoku", 50.3), device) << "the em is a whole number of pixels";
+    EXPECT_EQ(arial.DeviceTextWidth("Sudoku", 50), device) << "switching sizes gives the same widths";
 }
 
 TEST(FontMeasurement, WidthsInThousandthsMatchThePublishedMetrics) {
