@@ -1,0 +1,147 @@
+// Output of stream renderers: locale-independent formatting, line ends, whole-or-nothing files,
+// and the renderer entry points.
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <fstream>
+#include <sstream>
+
+#include "TestSupport.h"
+#include "report/ReportError.h"
+#include "report/ReportRenderStream.h"
+#include "report/ReportStream.h"
+
+namespace {
+
+class TTextRender : public TReportRenderStream {
+public:
+    int Pages = 0;
+    void PageBegin() override { ++Pages; }
+    void DocEnd() override { WriteLineFmt("pages %d", {Pages}); }
+};
+
+// Switches LC_ALL to a comma locale for the test when one is installed.
+class TCommaLocale {
+public:
+    TCommaLocale() : Old_(std::setlocale(LC_ALL, nullptr))
+    {
+        for (const char* Name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8"})
+            if (std::setlocale(LC_ALL, Name)) {
+                Active_ = true;
+                break;
+            }
+    }
+    ~TCommaLocale() { std::setlocale(LC_ALL, Old_.c_str()); }
+    bool Active() const { return Active_; }
+
+private:
+    std::string Old_;
+    bool Active_ = false;
+};
+
+std::string ReadFile(const std::string& Name)
+{
+    std::ifstream In(Name, std::ios::binary);
+    std::ostringstream S;
+    S << In.rdbuf();
+    return S.str();
+}
+
+} // namespace
+
+TEST(FormatText, NumbersUseAPointInEveryLocale)
+{
+    TCommaLocale Locale;
+    EXPECT_EQ(FormatText("%.4f %.4f m", {72.0, 720.5}), "72.0000 720.5000 m");
+    EXPECT_EQ(FormatText("%.3g %.3g %.3g", {1.0 / 255, 128.0 / 255, 1.0}), "0.00392 0.502 1");
+    EXPECT_EQ(FormatText("%d 0 obj %s", {12, "x"}), "12 0 obj x");
+    EXPECT_EQ(FormatText("%5d|%-4d|%05.1f|%x|%X|%%|%c", {42, 7, -2.25, 255, 255, 'Q'}), "   42|7   |-02.2|ff|FF|%|Q");
+    EXPECT_EQ(FormatText("%s and %s", {"one"}), "one and "); // a missing argument writes nothing
+    EXPECT_EQ(FormatText("%.2s", {std::string("abc")}), "ab");
+    if (!Locale.Active())
+        GTEST_SKIP() << "no comma locale installed; formatting checked in the C locale only";
+}
+
+TEST(ReportRenderStream, WritesGoToTheOutputWithCrLfLineEnds)
+{
+    TTextRender R;
+    TMemoryStream Out;
+    R.SetOutputStream(&Out);
+    R.WriteText("");
+    R.WriteText("a");
+    R.WriteFmt("%.1f", {1.25});
+    R.WriteLine("b");
+    R.WriteLineFmt("%d", {3});
+    const std::string Text(Out.Bytes().begin(), Out.Bytes().end());
+    EXPECT_EQ(Text, "a1.2b\r\n3\r\n");
+}
+
+TEST(ReportRenderStream, RenderToFileWritesTheWholeFileAtTheEnd)
+{
+    const auto Bytes = [] {
+        TNDRWriter W;
+        PrepareWriter(W);
+        W.OnPrint = [](TBaseReport& R) { R.NewPage(); };
+        W.Execute();
+        return W.MemoryBytes();
+    }();
+    const std::string Name = testing::TempDir() + "/render-to-file.txt";
+    std::remove(Name.c_str());
+    TTextRender R;
+    TMemoryStream In(Bytes);
+    R.OpenOutput(Name);
+    R.RenderToFile(&In, Name);
+    EXPECT_EQ(ReadFile(Name), ""); // nothing visible before the output is closed
+    R.CloseOutput();
+    EXPECT_EQ(ReadFile(Name), "pages 2\r\n");
+    EXPECT_EQ(R.OutputFileName(), Name);
+    EXPECT_EQ(R.OutputStream(), nullptr);
+}
+
+TEST(ReportRenderStream, OpenOutputInAMissingFolderFails)
+{
+    TTextRender R;
+    EXPECT_THROW(R.OpenOutput("/nonexistent-folder/x.pdf"), EReportError);
+}
+
+TEST(ReportRender, RenderStreamReadsTheInputFileWhenNoStreamIsGiven)
+{
+    TNDRWriter W;
+    PrepareWriter(W);
+    const std::string Name = testing::TempDir() + "/render-input.ndr";
+    W.SetFileName(Name);
+    W.Execute();
+    TTextRender R;
+    TMemoryStream Out;
+    R.SetOutputStream(&Out);
+    R.SetInputFileName(Name);
+    R.RenderStream(nullptr);
+    EXPECT_EQ(R.Pages, 1);
+    EXPECT_FALSE(R.Busy());
+    R.SetInputFileName(testing::TempDir() + "/missing.ndr");
+    EXPECT_THROW(R.RenderStream(nullptr), EReportError);
+}
+
+TEST(ReportRender, DeviceCoordinatesSubtractTheRecordedMargins)
+{
+    class TMarginRender : public TReportRender {
+    public:
+        std::vector<int> Seen;
+        int XDPI() override { return 100; }
+        int YDPI() override { return 200; }
+        void PageBegin() override
+        {
+            Seen.push_back(XI2D(1.0));
+            Seen.push_back(YI2D(1.0));
+        }
+    } R;
+    TNDRWriter W;
+    PrepareWriter(W);
+    TReferenceDevice Device;
+    Device.MarginLeft = 0.25;
+    Device.MarginTop = 0.5;
+    W.SetDevice(Device);
+    W.Execute();
+    EXPECT_EQ(Play(W.MemoryBytes(), R), "");
+    EXPECT_EQ(R.Seen, (std::vector<int>{75, 100}));
+}
