@@ -58,3 +58,8 @@ inline TSystemSetups AllSystemSetups()
             ssAllowDuplex,      ssAllowDestPreview, ssAllowDestPrinter,
             ssAllowDestFile,    ssAllowPrinterSetup, ssAllowPreviewSetup};
 }
+
+// How the preview places the page in its picture: a margin fixed in pixels or scaled with zoom.
+enum TMarginMethod { mmFixed, mmScaled };
+enum TRulerType { rtNone, rtHorizCm, rtVertCm, rtBothCm, rtHorizIn, rtVertIn, rtBothIn };
+enum TWindowState { wsNormal, wsMinimized, wsMaximized };

@@ -1,0 +1,300 @@
+#include "report/qt/PreviewForm.h"
+
+#include "report/ReportError.h"
+#include "report/ReportStream.h"
+#include "report/ReportSystem.h"
+#include "report/qt/PreviewZoom.h"
+#include "report/qt/PrinterDevice.h"
+#include "report/qt/RenderPrinter.h"
+#include "report/qt/SetupForm.h"
+
+#include <QAction>
+#include <QDoubleValidator>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QIntValidator>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include <fstream>
+#include <iterator>
+
+TPreviewForm::TPreviewForm(TReportSystem& System, QWidget* Parent) : QDialog(Parent), System_(System)
+{
+    setObjectName("PreviewForm");
+    setWindowTitle(QString::fromStdString(System.TitlePreview));
+    setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
+    const TSystemPreview& p = System.SystemPreview;
+    resize(p.FormWidth, p.FormHeight);
+    if (p.FormState == wsMaximized)
+        setWindowState(Qt::WindowMaximized);
+    else if (p.FormState == wsMinimized)
+        setWindowState(Qt::WindowMinimized);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    ScrollBox = new QScrollArea;
+    ScrollBox->setAlignment(Qt::AlignCenter);
+    ScrollBox->setBackgroundRole(QPalette::Dark);
+    StatusBar = new QStatusBar;
+    StatusBar->setSizeGripEnabled(false);
+    BuildActions();
+    BuildToolBar();
+    layout->addWidget(ToolBar);
+    layout->addWidget(ScrollBox, 1);
+    layout->addWidget(StatusBar);
+
+    Preview.ScrollBox = ScrollBox;
+    Preview.ZoomInc = p.ZoomInc;
+    Preview.Monochrome = p.Monochrome;
+    Preview.MarginMethod = p.MarginMethod;
+    Preview.MarginPercent = p.MarginPercent;
+    Preview.RulerType = p.RulerType;
+    Preview.GridHoriz = p.GridHoriz;
+    Preview.GridVert = p.GridVert;
+    Preview.GridPenColor = TRenderCanvas::ToQColor(p.GridPen.Color, Qt::lightGray);
+    Preview.ShadowDepth = p.ShadowDepth;
+    Preview.PageInc = p.PageInc;
+    Preview.OnPageChange = [this] { Refresh(); };
+    Preview.OnZoomChange = [this] { Refresh(); };
+    Refresh();
+}
+
+TPreviewForm::~TPreviewForm() = default;
+
+QAction* TPreviewForm::MakeAction(const QString& Caption, const QString& Hint, const QKeySequence& Shortcut)
+{
+    auto* action = new QAction(Caption, this);
+    action->setToolTip(Hint);
+    action->setStatusTip(Hint);
+    action->setShortcut(Shortcut);
+    addAction(action);
+    return action;
+}
+
+void TPreviewForm::BuildActions()
+{
+    actnFile_Open = MakeAction("&Open", "Open another report", QKeySequence("Ctrl+O"));
+    actnFile_Save = MakeAction("&Save As", "Save report", QKeySequence("Ctrl+S"));
+    actnFile_Print = MakeAction("&Print", "Print report", QKeySequence("Ctrl+P"));
+    actnFile_Exit = MakeAction("E&xit", "Exit viewer", {});
+    actnPage_First = MakeAction("&First", "Move to first page", QKeySequence("Ctrl+Home"));
+    actnPage_Previous = MakeAction("&Previous", "Move to previous page", QKeySequence("Ctrl+PgUp"));
+    actnPage_Next = MakeAction("&Next", "Move to next page", QKeySequence("Ctrl+PgDown"));
+    actnPage_Last = MakeAction("&Last", "Move to last page", QKeySequence("Ctrl+End"));
+    actnPage_GoTo = MakeAction("&Go to Page...", "Go to Page", QKeySequence("Ctrl+G"));
+    actnZoom_In = MakeAction("Zoom &In", "Zoom In (+)", {});
+    actnZoom_Out = MakeAction("Zoom &Out", "Zoom Out (-)", {});
+    actnZoom_PageWidth = MakeAction("Fit to Page &Width", "Zoom to fit page width", QKeySequence("Ctrl+W"));
+    actnZoom_Page = MakeAction("Fit to &Page", "Zoom to fit page", QKeySequence("Ctrl+F"));
+
+    connect(actnFile_Open, &QAction::triggered, this, [this] {
+        const QString name = QFileDialog::getOpenFileName(this, "Open", {}, "Report Snapshot Files (*.ndr)");
+        if (!name.isEmpty())
+            OpenFile(name);
+    });
+    connect(actnFile_Save, &QAction::triggered, this, [this] {
+        const QString name = QFileDialog::getSaveFileName(this, "Save As", {}, "Report Snapshot Files (*.ndr)");
+        if (!name.isEmpty())
+            SaveFile(name);
+    });
+    connect(actnFile_Print, &QAction::triggered, this, &TPreviewForm::PrintReport);
+    connect(actnFile_Exit, &QAction::triggered, this, &QDialog::close);
+    connect(actnPage_First, &QAction::triggered, this, [this] { Preview.FirstPage(); });
+    connect(actnPage_Previous, &QAction::triggered, this, [this] { Preview.PrevPage(); });
+    connect(actnPage_Next, &QAction::triggered, this, [this] { Preview.NextPage(); });
+    connect(actnPage_Last, &QAction::triggered, this, [this] { Preview.LastPage(); });
+    connect(actnPage_GoTo, &QAction::triggered, this, [this] {
+        bool ok = false;
+        const int page = QInputDialog::getInt(this, "Go to Page", "Enter page to move to:",
+                                              Preview.CurrentPage(), 1, Preview.PageCount(), 1, &ok);
+        if (ok)
+            Preview.RenderPage(page);
+    });
+    connect(actnZoom_In, &QAction::triggered, this, [this] { Preview.ZoomIn(); });
+    connect(actnZoom_Out, &QAction::triggered, this, [this] { Preview.ZoomOut(); });
+    connect(actnZoom_PageWidth, &QAction::triggered, this, [this] { Preview.SetZoomFactor(ZoomFitWidth); });
+    connect(actnZoom_Page, &QAction::triggered, this, [this] { Preview.SetZoomFactor(ZoomFitPage); });
+
+    auto* menu = new QMenuBar(this);
+    QMenu* file = menu->addMenu("&File");
+    file->addActions({actnFile_Open, actnFile_Save, actnFile_Print});
+    file->addSeparator();
+    file->addAction(actnFile_Exit);
+    QMenu* page = menu->addMenu("&Page");
+    page->addActions({actnPage_First, actnPage_Previous, actnPage_Next, actnPage_Last});
+    page->addSeparator();
+    page->addAction(actnPage_GoTo);
+    QMenu* zoom = menu->addMenu("&Zoom");
+    zoom->addActions({actnZoom_In, actnZoom_Out, actnZoom_PageWidth, actnZoom_Page});
+    static_cast<QVBoxLayout*>(layout())->setMenuBar(menu);
+
+    const bool canPrint = System_.SystemOptions.Contains(soAllowPrintFromPreview);
+    actnFile_Print->setVisible(canPrint);
+}
+
+void TPreviewForm::BuildToolBar()
+{
+    ToolBar = new QToolBar;
+    ToolBar->addActions({actnFile_Print, actnFile_Open, actnFile_Save});
+    ToolBar->addSeparator();
+    ToolBar->addActions({actnPage_First, actnPage_Previous, actnPage_Next, actnPage_Last});
+    ToolBar->addSeparator();
+    ToolBar->addWidget(new QLabel(" Page "));
+    editPage = new QLineEdit("1");
+    editPage->setValidator(new QIntValidator(1, 9999, editPage));
+    editPage->setMaximumWidth(48);
+    ToolBar->addWidget(editPage);
+    labelPageCount = new QLabel(" of 1 ");
+    ToolBar->addWidget(labelPageCount);
+    ToolBar->addSeparator();
+    ToolBar->addActions({actnZoom_In, actnZoom_Out, actnZoom_PageWidth, actnZoom_Page});
+    ToolBar->addWidget(new QLabel(" Zoom "));
+    editZoom = new QLineEdit("100.0");
+    auto* zoomValidator = new QDoubleValidator(0, 9999, 1, editZoom);
+    zoomValidator->setLocale(QLocale::c());
+    editZoom->setValidator(zoomValidator);
+    editZoom->setMaximumWidth(56);
+    ToolBar->addWidget(editZoom);
+    ToolBar->addWidget(new QLabel(" % "));
+    connect(editPage, &QLineEdit::returnPressed, this, [this] { Preview.RenderPage(editPage->text().toInt()); Refresh(); });
+    connect(editZoom, &QLineEdit::returnPressed, this, [this] {
+        bool ok = false;
+        const double zoom = QLocale::c().toDouble(editZoom->text(), &ok);
+        if (ok && zoom > 0)
+            Preview.SetZoomFactor(zoom);
+        Refresh();
+    });
+}
+
+QString TPreviewForm::StatusText() const
+{
+    return QStringLiteral("Page %1 of %2").arg(Preview.CurrentPage()).arg(Preview.PageCount());
+}
+
+void TPreviewForm::Refresh()
+{
+    const int page = Preview.CurrentPage(), count = Preview.PageCount();
+    editPage->setText(QString::number(page));
+    labelPageCount->setText(QStringLiteral(" of %1 ").arg(count));
+    editZoom->setText(QString::number(Preview.ZoomFactor(), 'f', 1));
+    StatusBar->showMessage(StatusText());
+    actnPage_First->setEnabled(page > 1);
+    actnPage_Previous->setEnabled(page > 1);
+    actnPage_Next->setEnabled(page < count);
+    actnPage_Last->setEnabled(page < count);
+    actnFile_Print->setEnabled(Preview.Stream() && System_.Platform().HasPrinter());
+    actnFile_Save->setEnabled(Preview.Stream() != nullptr);
+}
+
+void TPreviewForm::Start(TStream& Stream)
+{
+    if (System_.OnPreviewSetup)
+        System_.OnPreviewSetup(System_, Preview);
+    Preview.SetZoomFactor(System_.SystemPreview.ZoomFactor);
+    Preview.RenderStream(&Stream);
+    Refresh();
+}
+
+void TPreviewForm::ShowError(const QString& Title, const std::exception& Error)
+{
+    QMessageBox::warning(this, Title, QString::fromStdString(Error.what()));
+}
+
+bool TPreviewForm::OpenFile(const QString& FileName)
+{
+    TStream* previous = Preview.Stream();
+    auto opened = std::make_unique<TMemoryStream>();
+    try {
+        TFileStream file(FileName.toStdString(), fmOpenRead);
+        opened->CopyFrom(file);
+        Preview.RenderStream(opened.get());
+    } catch (const std::exception& e) {
+        // A damaged file leaves the report that was shown.
+        if (previous)
+            Preview.RenderStream(previous);
+        Refresh();
+        ShowError("Open", e);
+        return false;
+    }
+    Opened_ = std::move(opened);
+    Refresh();
+    return true;
+}
+
+bool TPreviewForm::SaveFile(const QString& FileName)
+{
+    TStream* stream = Preview.Stream();
+    if (!stream)
+        return false;
+    try {
+        std::vector<uint8_t> bytes(static_cast<size_t>(stream->Size()));
+        stream->Seek(0);
+        if (stream->Read(bytes.data(), bytes.size()) != bytes.size())
+            throw EReportError("Cannot read the report.");
+        SaveBytesToFile(FileName.toStdString(), bytes);
+    } catch (const std::exception& e) {
+        ShowError("Save As", e);
+        return false;
+    }
+    return true;
+}
+
+void TPreviewForm::PrintReport()
+{
+    TStream* stream = Preview.Stream();
+    if (!stream || !System_.SystemOptions.Contains(soAllowPrintFromPreview))
+        return;
+    TRenderPrinter printer(ReportPrinter());
+    printer.JobTitle = System_.SystemPrinter.Title;
+    printer.Copies = System_.SystemPrinter.Copies;
+    printer.Collate = System_.SystemPrinter.Collate;
+    printer.Duplex = System_.SystemPrinter.Duplex != 0;
+    printer.PageCount = Preview.PageCount();
+    if (System_.SystemSetups.Contains(ssAllowPreviewSetup)) {
+        TSetupForm setup(System_, TSetupForm::smPrintRange, Preview.PageCount(), this);
+        if (setup.exec() != QDialog::Accepted)
+            return;
+        const TPrintRangeResult range = setup.RangeResult();
+        printer.FirstPage = range.FirstPage;
+        printer.LastPage = range.LastPage;
+        printer.Selection = range.Selection;
+        printer.Copies = range.Copies.value_or(printer.Copies);
+        printer.Collate = range.Collate.value_or(printer.Collate);
+        printer.Duplex = range.Duplex.value_or(printer.Duplex);
+    }
+    try {
+        printer.PrintCopies(*stream);
+    } catch (const std::exception& e) {
+        ShowError("Print", e);
+    }
+    Preview.RenderPage(Preview.CurrentPage());
+}
+
+void TPreviewForm::keyPressEvent(QKeyEvent* Event)
+{
+    if (Event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
+        QDialog::keyPressEvent(Event);
+        return;
+    }
+    switch (Event->text().toUpper().isEmpty() ? 0 : Event->text().toUpper().at(0).unicode()) {
+    case 'B': Preview.FirstPage(); break;
+    case 'E': Preview.LastPage(); break;
+    case 'N': Preview.NextPage(); break;
+    case 'P': Preview.PrevPage(); break;
+    case 'W': Preview.SetZoomFactor(ZoomFitWidth); break;
+    case 'F': Preview.SetZoomFactor(ZoomFitPage); break;
+    case '+': Preview.ZoomIn(); break;
+    case '-': Preview.ZoomOut(); break;
+    default: QDialog::keyPressEvent(Event); return;
+    }
+    Refresh();
+}

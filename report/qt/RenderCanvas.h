@@ -1,0 +1,84 @@
+// A renderer that plays the page stream onto a QPainter: the common part of the printer and the
+// preview renderers. Subclasses say where the painter draws (GetCanvas) and how inches become
+// device pixels (XI2D, YI2D, XDPI, YDPI).
+#pragma once
+
+#include "report/ReportRenderStream.h"
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QBrush>
+#include <QPen>
+#include <QPoint>
+
+class QPainter;
+
+class TRenderCanvas : public TReportRenderStream {
+public:
+    TRenderCanvas();
+    ~TRenderCanvas() override;
+
+    virtual QPainter& GetCanvas() = 0;
+
+    void RenderArc(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4,
+                   double Y4) override;
+    void BrushChanged(const TReportBrush& Sender) override;
+    void RenderChord(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4,
+                     double Y4) override;
+    void RenderCenterText(const std::string& Text, double X, double Y) override;
+    void RenderEllipse(double X1, double Y1, double X2, double Y2) override;
+    void FontChanged(const TReportFont& Sender) override;
+    void RenderLeftText(const std::string& Text, double X, double Y) override;
+    void RenderLineTo(double X, double Y) override;
+    void RenderMoveTo(double X, double Y) override;
+    void RenderPie(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4,
+                   double Y4) override;
+    void RenderPolyline(const std::vector<TPoint>& Points, int HighIndex) override;
+    void RenderPolygon(const std::vector<TPoint>& Points, int HighIndex) override;
+    void RenderRightText(const std::string& Text, double X, double Y) override;
+    void PenChanged(const TReportPen& Sender) override;
+    void RenderBitmapRect(const TReportGraphic& Bitmap, double X1, double Y1, double X2,
+                          double Y2) override;
+    void RenderBitmap(const TReportGraphic& Bitmap, double X, double Y, double ScaleX,
+                      double ScaleY) override;
+    void RenderStretchDraw(const TRect& Rect, const TReportGraphic& Graphic) override;
+    void RenderDraw(const TReportGraphic& Graphic, double X, double Y) override;
+    void RenderBlockText(const std::string& Text, double X, double Y, double Width) override;
+    void RenderRectangle(double X1, double Y1, double X2, double Y2) override;
+    void RenderFillRect(const TRect& Rect) override;
+    void RenderTextRect(const TRect& Rect, const std::string& Text, double X, double Y) override;
+    void RenderRoundRect(double X1, double Y1, double X2, double Y2, double W, double H) override;
+    void DocEnd() override;
+
+    // The device font built by the last FontChanged.
+    const QFont& DeviceFont() const { return DeviceFont_; }
+
+    // Page-stream colours (red in the low byte) as Qt colours; system colours (negative values)
+    // become Fallback.
+    static QColor ToQColor(int32_t Color, const QColor& Fallback = Qt::black);
+    // A bitmap graphic as an image; a null image for kinds the canvas cannot draw.
+    static QImage GraphicImage(const TReportGraphic& Graphic);
+
+protected:
+    // The character set of a font (1 = the default one, resolved from the user's locale).
+    static int ResolveCharSet(int CharSet);
+
+private:
+    enum TTextAlign { taLeft, taCenter, taRight };
+    void DrawText(const std::string& Text, double X, double Y, TTextAlign Align);
+    QRect DeviceRect(double X1, double Y1, double X2, double Y2);
+    void DrawImage(const QImage& Image, const QRect& Target);
+    template <class Draw>
+    void ArcLike(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4,
+                 double Y4, Draw draw);
+
+    QPainter& Canvas();
+
+    QFont DeviceFont_;
+    QPen Pen_;
+    QBrush Brush_{Qt::white};
+    QColor FontColor_ = Qt::black;
+    int Rotation_ = 0; // degrees
+    QPoint Current_;
+};

@@ -1,0 +1,68 @@
+// The Output Options dialog: destination, file and format, the selected printer with its setup,
+// copies, collate and duplex; in print-range mode (printing from the preview) the page range
+// takes the destination's place.
+#pragma once
+
+#include "report/SetupOptions.h"
+
+#include <QDialog>
+
+#include <optional>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QStackedWidget;
+class QToolButton;
+class TReportSystem;
+
+class TSetupForm : public QDialog {
+    Q_OBJECT
+public:
+    enum TSetupMode { smDestination, smPrintRange };
+
+    TSetupForm(TReportSystem& System, TSetupMode Mode, int PageCount = 1, QWidget* Parent = nullptr);
+
+    // What OK stored (valid after the dialog was accepted).
+    TSetupResult Result() const;
+    TPrintRangeResult RangeResult() const;
+    // The file dialog's filter in Qt's form ("Name (*.ext);;...").
+    QString QtFileFilter() const;
+
+    // Controls, named as the dialog's layout names them.
+    QRadioButton *PrinterRadio, *PreviewRadio, *FileRadio;
+    QLineEdit* editFileName;
+    QToolButton* bbtnFileName;
+    QComboBox* cboxFormat;
+    QLabel* labelPrinterName;
+    QPushButton* bbtnSetup;
+    QLabel* labelCopies;
+    QLineEdit* editCopies;
+    QCheckBox *chkCollate, *chkDuplex;
+    QPushButton *bbtnOK, *bbtnCancel;
+    QRadioButton *AllRB, *SelectionRB, *PagesRB;
+    QLineEdit *editSelection, *editFrom, *editTo;
+    QLabel *labelFrom, *labelTo;
+
+    // Chooses a file as the browse button's save dialog would.
+    void ChooseFile(const QString& FileName, int FilterIndex);
+
+private:
+    void BuildDestination(QWidget* Page);
+    void BuildRange(QWidget* Page, int PageCount);
+    void RefreshPrinter();
+    void UpdateEnabling();
+    void UpdateRange();
+    void Browse();
+    std::optional<TReportDest> SelectedDest() const;
+
+    TReportSystem& System_;
+    TSetupMode Mode_;
+    TSetupInput Input_;
+    std::vector<TRendererFormat> Formats_;
+    QStackedWidget* Pages_;
+};

@@ -1,0 +1,150 @@
+// The preview window offscreen: its actions, typed keys, page and zoom boxes, status bar, and
+// opening and saving page-stream files.
+#include "report/qt/PreviewForm.h"
+
+#include "PrintTestSupport.h"
+#include "TestPlatform.h"
+#include "report/ReportSystem.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+namespace {
+
+class PreviewFormTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        System.SetPlatform(Platform);
+        RecordPages(Stream, 3);
+        Form = std::make_unique<TPreviewForm>(System);
+        Form->Preview.ScreenXDPI = Form->Preview.ScreenYDPI = 96;
+        Form->Start(Stream);
+    }
+    TTestPlatform Platform;
+    TReportSystem System;
+    TMemoryStream Stream;
+    std::unique_ptr<TPreviewForm> Form;
+};
+
+} // namespace
+
+TEST_F(PreviewFormTest, ActionsCarryTheirCaptionsHintsAndShortcuts)
+{
+    struct Row {
+        QAction* Action;
+        const char *Caption, *Hint, *Shortcut;
+    };
+    const TPreviewForm& f = *Form;
+    for (const Row& r : {Row{f.actnFile_Open, "&Open", "Open another report", "Ctrl+O"},
+                         Row{f.actnFile_Save, "&Save As", "Save report", "Ctrl+S"},
+                         Row{f.actnFile_Print, "&Print", "Print report", "Ctrl+P"},
+                         Row{f.actnFile_Exit, "E&xit", "Exit viewer", ""},
+                         Row{f.actnPage_First, "&First", "Move to first page", "Ctrl+Home"},
+                         Row{f.actnPage_Previous, "&Previous", "Move to previous page", "Ctrl+PgUp"},
+                         Row{f.actnPage_Next, "&Next", "Move to next page", "Ctrl+PgDown"},
+                         Row{f.actnPage_Last, "&Last", "Move to last page", "Ctrl+End"},
+                         Row{f.actnZoom_In, "Zoom &In", "Zoom In (+)", ""},
+                         Row{f.actnZoom_Out, "Zoom &Out", "Zoom Out (-)", ""},
+                         Row{f.actnZoom_PageWidth, "Fit to Page &Width", "Zoom to fit page width", "Ctrl+W"},
+                         Row{f.actnZoom_Page, "Fit to &Page", "Zoom to fit page", "Ctrl+F"}}) {
+        EXPECT_EQ(r.Action->text(), r.Caption);
+        EXPECT_EQ(r.Action->toolTip(), r.Hint);
+        EXPECT_EQ(r.Action->shortcut(), QKeySequence(r.Shortcut)) << r.Caption;
+    }
+    EXPECT_EQ(Form->windowTitle(), "Report Preview");
+    EXPECT_EQ(Form->size(), QSize(615, 450));
+}
+
+TEST_F(PreviewFormTest, PageActionsFollowTheCurrentPage)
+{
+    EXPECT_EQ(Form->StatusText(), "Page 1 of 3");
+    EXPECT_EQ(Form->StatusBar->currentMessage(), "Page 1 of 3");
+    EXPECT_EQ(Form->editZoom->text(), "100.0");
+    EXPECT_FALSE(Form->actnPage_First->isEnabled());
+    EXPECT_FALSE(Form->actnPage_Previous->isEnabled());
+    EXPECT_TRUE(Form->actnPage_Next->isEnabled());
+    Form->actnPage_Last->trigger();
+    EXPECT_EQ(Form->editPage->text(), "3");
+    EXPECT_TRUE(Form->actnPage_First->isEnabled());
+    EXPECT_FALSE(Form->actnPage_Next->isEnabled());
+    EXPECT_FALSE(Form->actnPage_Last->isEnabled());
+    EXPECT_EQ(Form->labelPageCount->text().trimmed(), "of 3");
+}
+
+TEST_F(PreviewFormTest, TypedKeysMovePagesAndZoom)
+{
+    QTest::keyClick(Form.get(), Qt::Key_N, Qt::NoModifier);
+    EXPECT_EQ(Form->Preview.CurrentPage(), 2);
+    QTest::keyClicks(Form.get(), "e");
+    EXPECT_EQ(Form->Preview.CurrentPage(), 3);
+    QTest::keyClicks(Form.get(), "P");
+    EXPECT_EQ(Form->Preview.CurrentPage(), 2);
+    QTest::keyClicks(Form.get(), "b");
+    EXPECT_EQ(Form->Preview.CurrentPage(), 1);
+    QTest::keyClicks(Form.get(), "+");
+    EXPECT_EQ(Form->Preview.ZoomFactor(), 110);
+    EXPECT_EQ(Form->editZoom->text(), "110.0");
+    QTest::keyClicks(Form.get(), "--");
+    EXPECT_EQ(Form->Preview.ZoomFactor(), 90);
+    QTest::keyClicks(Form.get(), "f");
+    EXPECT_LT(Form->Preview.ZoomFactor(), 90); // a whole letter page in a 615 x 450 window
+}
+
+TEST_F(PreviewFormTest, PageAndZoomBoxesMoveThere)
+{
+    Form->editPage->setText("3");
+    QTest::keyClick(Form->editPage, Qt::Key_Return);
+    EXPECT_EQ(Form->Preview.CurrentPage(), 3);
+    Form->editPage->setText("9");
+    QTest::keyClick(Form->editPage, Qt::Key_Return);
+    EXPECT_EQ(Form->Preview.CurrentPage(), 3);
+    Form->editZoom->setText("500");
+    QTest::keyClick(Form->editZoom, Qt::Key_Return);
+    EXPECT_EQ(Form->Preview.ZoomFactor(), 200);
+    EXPECT_EQ(Form->editZoom->text(), "200.0");
+}
+
+TEST_F(PreviewFormTest, SaveAsKeepsTheStreamAndOpenRefusesDamagedFiles)
+{
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::temp_directory_path() / ("velmora-preview-" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    const QString saved = QString::fromStdString((dir / "copy.ndr").string());
+    ASSERT_TRUE(Form->SaveFile(saved));
+    std::ifstream in((dir / "copy.ndr").string(), std::ios::binary);
+    const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_EQ(bytes, Stream.Bytes());
+
+    {
+        std::ofstream bad((dir / "bad.ndr").string(), std::ios::binary);
+        bad << "not a report";
+    }
+    // A message box would wait for the user: close it as soon as it shows.
+    QTimer::singleShot(0, [] {
+        if (QWidget* box = QApplication::activeModalWidget())
+            box->close();
+    });
+    Form->Preview.LastPage();
+    EXPECT_FALSE(Form->OpenFile(QString::fromStdString((dir / "bad.ndr").string())));
+    EXPECT_EQ(Form->Preview.PageCount(), 3); // the report shown before is still there
+
+    TMemoryStream one;
+    RecordPages(one, 1);
+    SaveBytesToFile((dir / "one.ndr").string(), one.Bytes());
+    EXPECT_TRUE(Form->OpenFile(QString::fromStdString((dir / "one.ndr").string())));
+    EXPECT_EQ(Form->Preview.PageCount(), 1);
+    EXPECT_EQ(Form->StatusText(), "Page 1 of 1");
+    fs::remove_all(dir);
+}

@@ -1,0 +1,158 @@
+// Real printing: the puzzle page goes through the printer renderer to a private CUPS scheduler
+// whose virtual printer writes each job to a file (see scripts/test-printer).
+#include "PrintTestSupport.h"
+#include "report/ReportError.h"
+#include "report/ReportSystem.h"
+#include "report/qt/PrinterDevice.h"
+#include "report/qt/QtReportPlatform.h"
+#include "report/qt/RenderPrinter.h"
+
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string JobFile = std::string(VELMORA_CUPS_DIR) + "/out/velmora-test.ps";
+
+std::string ReadAll(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// Waits until the printer has written a whole job; returns it (empty after 60 s).
+std::string WaitForJob()
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (std::chrono::steady_clock::now() < deadline) {
+        if (fs::exists(JobFile)) {
+            const std::string job = ReadAll(JobFile);
+            if (job.find("%%EOF") != std::string::npos)
+                return job;
+        }
+        QThread::msleep(200);
+    }
+    return {};
+}
+
+int Count(const std::string& text, const std::string& what)
+{
+    int n = 0;
+    for (auto pos = text.find(what); pos != std::string::npos; pos = text.find(what, pos + 1))
+        ++n;
+    return n;
+}
+
+class CupsPrinting : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(TPrinterDevice::Printers().contains("VelmoraTest"))
+            << "the test printer is missing; CUPS_SERVER=" << qgetenv("CUPS_SERVER").toStdString();
+        ReportPrinter().SelectPrinter("VelmoraTest");
+        fs::remove(JobFile);
+    }
+};
+
+} // namespace
+
+TEST_F(CupsPrinting, DeviceSeesTheQueueAndRefusesWrongCalls)
+{
+    TPrinterDevice& device = ReportPrinter();
+    EXPECT_EQ(TPrinterDevice::DefaultPrinter(), "VelmoraTest");
+    EXPECT_TRUE(device.Valid());
+    EXPECT_EQ(device.Device(), "VelmoraTest");
+    EXPECT_TRUE(device.DisplayName().startsWith("VelmoraTest on "));
+    const TDeviceGeometry g = device.Geometry();
+    EXPECT_GT(g.XDPI, 0);
+    EXPECT_GT(g.PageWidth, 8);
+
+    try {
+        device.SelectPrinter("NoSuchPrinter");
+        FAIL();
+    } catch (const EReportError& e) {
+        EXPECT_TRUE(std::string(e.what()).starts_with("Invalid Printer - NoSuchPrinter on ")) << e.what();
+    }
+    EXPECT_EQ(device.Device(), "VelmoraTest");
+    try {
+        device.NewPage();
+        FAIL();
+    } catch (const EReportError& e) {
+        EXPECT_STREQ(e.what(), "Invalid method call.  Device is not printing.");
+    }
+    EXPECT_THROW(device.EndDoc(), EReportError);
+}
+
+TEST_F(CupsPrinting, PuzzlePageArrivesAsOneJobWithOnePage)
+{
+    TReportSystem system;
+    system.SetPlatform(QtReportPlatform());
+    system.SystemSetups.Exclude(ssAllowSetup);
+    system.SystemOptions.Exclude(soShowStatus);
+    system.DefaultDest = rdPrinter;
+    system.SystemPrinter.Title = "Puzzle Report";
+    const platform::RgbBitmap board = RedBoard();
+    system.OnPrint = [&](TBaseReport& r) { PrintPuzzlePage(r, board, 2147483647); };
+    system.RunReport();
+    EXPECT_FALSE(system.Cancelled());
+
+    const std::string job = WaitForJob();
+    ASSERT_FALSE(job.empty()) << "no job arrived in " << JobFile;
+    EXPECT_EQ(job.rfind("%!PS", 0), 0u);
+    EXPECT_EQ(Count(job, "\n%%Page:"), 1);
+}
+
+TEST_F(CupsPrinting, NativeOutputWritesThePrinterJobToAFile)
+{
+    const fs::path dir = fs::temp_directory_path() / ("velmora-prn-" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    TReportSystem system;
+    system.SetPlatform(QtReportPlatform());
+    system.SystemOptions.Exclude(soShowStatus);
+    system.OverrideSetup = [&](TReportSystem& s, TOverrideMode mode, std::unique_ptr<TRunForm>&) {
+        if (mode != omWait)
+            return;
+        TSetupChoice c;
+        c.Dest = rdFile;
+        c.FileName = (dir / "puzzle").string();
+        c.FormatIndex = FormatIndexPRN;
+        s.ApplySetup(SetupAccept(s.SetupInput(), c));
+    };
+    const platform::RgbBitmap board = RedBoard();
+    system.OnPrint = [&](TBaseReport& r) { PrintPuzzlePage(r, board, 1); };
+    system.RunReport();
+    const std::string prn = ReadAll(dir / "puzzle.prn");
+    EXPECT_EQ(prn.rfind("%PDF", 0), 0u);
+    EXPECT_EQ(Count(prn, "/Type /Page\n") + Count(prn, "/Type /Page "), 1);
+    EXPECT_FALSE(fs::exists(JobFile)); // nothing went to the printer
+    fs::remove_all(dir);
+}
+
+TEST_F(CupsPrinting, PrinterCopiesAreMadeByThePrinterInOneJob)
+{
+    TMemoryStream stream;
+    TReferenceDevice device;
+    RecordPuzzle(stream, device);
+    TRenderPrinter printer(ReportPrinter());
+    printer.Copies = 2;
+    printer.PrintCopies(stream);
+    EXPECT_EQ(ReportPrinter().DeviceMode().Copies, 2);
+    const std::string job = WaitForJob();
+    ASSERT_FALSE(job.empty());
+    EXPECT_EQ(Count(job, "\n%%Page:"), 1); // CUPS makes the second copy
+    TDeviceMode mode = ReportPrinter().DeviceMode();
+    mode.Copies = 1;
+    ReportPrinter().SetDeviceMode(mode);
+}

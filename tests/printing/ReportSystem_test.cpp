@@ -1,0 +1,358 @@
+// The print run driven through its handlers: a fake platform stands in for the printer and the
+// windows, and a counting renderer plays what reaches the printer or the preview.
+#include "report/ReportSystem.h"
+
+#include "report/NDRWriter.h"
+#include "report/PageConverter.h"
+#include "report/RendererRegistry.h"
+#include "report/ReportError.h"
+#include "report/ReportRenderStream.h"
+#include "report/ReportStream.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <optional>
+#include <unistd.h>
+#include <fstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Counts pages and keeps the texts of a played stream.
+class TCountingRender : public TReportRenderStream {
+public:
+    void PageBegin() override { ++Pages; }
+    void RenderLeftText(const std::string& Text, double, double) override { Texts.push_back(Text); }
+    void RenderBlockText(const std::string& Text, double, double, double) override
+    {
+        Texts.push_back(Text);
+    }
+    int Pages = 0;
+    std::vector<std::string> Texts;
+};
+
+int PagesIn(TStream& Stream)
+{
+    TCountingRender render;
+    Stream.Seek(0);
+    TPageConverter(Stream, render).Generate(0);
+    return render.Pages;
+}
+
+struct TPrintCall {
+    std::string OutputFile;
+    int Copies = 0;
+    int Pages = 0;
+};
+
+class TFakePlatform : public TReportSystemPlatform {
+public:
+    bool Printer = true;
+    int MaxCopies = 9999;
+    bool CancelSetup = false;
+    std::optional<TSetupResult> Accept; // what OK stores; nothing = the defaults stand
+    std::vector<TPrintCall> Printed;
+    std::vector<std::string> Log;       // "setup:0", "status:1", ... (window:mode)
+    int PreviewPages = -1;
+    std::string FilerNameDuringPreview;
+    bool FailPrinting = false;
+
+    bool HasPrinter() override { return Printer; }
+    int PrinterMaxCopies() override { return MaxCopies; }
+    std::string PrinterDisplayName() override { return Printer ? "FakePrinter on file" : ""; }
+    bool PrinterSetupDialog() override { return Printer; }
+    TReferenceDevice PrinterReference() override
+    {
+        TReferenceDevice d;
+        d.HasPrinter = true;
+        d.XDPI = d.YDPI = 600;
+        d.DeviceName = "FakePrinter";
+        return d;
+    }
+    void PrintStream(TReportSystem&, TStream& Stream, const std::string& OutputFile, int Copies) override
+    {
+        if (FailPrinting)
+            throw EReportError("Printer is out of paper.");
+        Printed.push_back({OutputFile, Copies, PagesIn(Stream)});
+    }
+    void SetupHandler(TReportSystem& System, TOverrideMode Mode, std::unique_ptr<TRunForm>&) override
+    {
+        Log.push_back("setup:" + std::to_string(Mode));
+        if (Mode != omWait)
+            return;
+        if (CancelSetup)
+            System.SetCancelled(true);
+        else if (Accept)
+            System.ApplySetup(*Accept);
+    }
+    void StatusHandler(TReportSystem&, TOverrideMode Mode, std::unique_ptr<TRunForm>&) override
+    {
+        Log.push_back("status:" + std::to_string(Mode));
+    }
+    void PreviewHandler(TReportSystem& System, TOverrideMode Mode, std::unique_ptr<TRunForm>&) override
+    {
+        Log.push_back("preview:" + std::to_string(Mode));
+        if (Mode == omShow) {
+            PreviewPages = PagesIn(*System.OutputStream());
+            FilerNameDuringPreview = System.SystemFiler.FileName;
+        }
+    }
+};
+
+class ReportRun : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Dir = fs::temp_directory_path() /
+              ("velmora-run-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(Dir);
+        fs::create_directories(Dir);
+        System.SetPlatform(Platform);
+        System.SystemPrinter.Title = "Puzzle Report";
+        System.OnPrint = [this](TBaseReport& r) {
+            ++PrintCalls;
+            for (int page = 1; page <= PagesToDraw; ++page) {
+                if (page > 1)
+                    r.NewPage();
+                r.SelectFont("Arial", 12);
+                r.PrintAt(0.5, 0.5, "Page" + std::to_string(page));
+            }
+        };
+    }
+    void TearDown() override { fs::remove_all(Dir); }
+
+    TSetupResult FileResult(const std::string& name, int format)
+    {
+        TSetupChoice c;
+        c.Dest = rdFile;
+        c.FileName = (Dir / name).string();
+        c.FormatIndex = format;
+        return SetupAccept(System.SetupInput(), c);
+    }
+
+    fs::path Dir;
+    TFakePlatform Platform;
+    TReportSystem System;
+    int PrintCalls = 0;
+    int PagesToDraw = 1;
+};
+
+TSetupResult PrinterResult()
+{
+    TSetupResult r;
+    r.Dest = rdPrinter;
+    return r;
+}
+
+std::vector<std::string> Modes(const std::string& window)
+{
+    return {window + ":0", window + ":1", window + ":2", window + ":3"};
+}
+
+} // namespace
+
+TEST_F(ReportRun, CancelInSetupEndsTheRunWithoutRecording)
+{
+    Platform.CancelSetup = true;
+    System.RunReport();
+    EXPECT_TRUE(System.Cancelled());
+    EXPECT_EQ(PrintCalls, 0);
+    EXPECT_EQ(Platform.Log, Modes("setup")); // create, show, wait, free
+    EXPECT_TRUE(Platform.Printed.empty());
+}
+
+TEST_F(ReportRun, PreviewGetsTheRecordedStream)
+{
+    PagesToDraw = 2;
+    System.RunReport();
+    EXPECT_FALSE(System.Cancelled());
+    EXPECT_EQ(PrintCalls, 1);
+    EXPECT_EQ(Platform.PreviewPages, 2);
+    std::vector<std::string> expected = Modes("setup");
+    for (const char* s : {"status:0", "status:1", "status:3"})
+        expected.push_back(s);
+    for (const std::string& s : Modes("preview"))
+        expected.push_back(s);
+    EXPECT_EQ(Platform.Log, expected);
+    EXPECT_EQ(System.OutputStream(), nullptr);
+}
+
+TEST_F(ReportRun, WithoutSetupFlagTheDefaultDestinationIsUsed)
+{
+    System.SystemSetups.Exclude(ssAllowSetup);
+    System.DefaultDest = rdPrinter;
+    System.RunReport();
+    EXPECT_EQ(Platform.Log.front(), "status:0");
+    ASSERT_EQ(Platform.Printed.size(), 1u);
+    EXPECT_EQ(Platform.Printed[0].OutputFile, "");
+    EXPECT_EQ(Platform.Printed[0].Pages, 1);
+}
+
+TEST_F(ReportRun, PrinterMakesCopiesOrTheRunRepeatsThem)
+{
+    TSetupChoice c;
+    c.Dest = rdPrinter;
+    c.CopiesText = "3";
+    Platform.Accept = SetupAccept(System.SetupInput(), c);
+    System.RunReport();
+    EXPECT_FALSE(System.CopiesByRepetition());
+    ASSERT_EQ(Platform.Printed.size(), 1u);
+    EXPECT_EQ(Platform.Printed[0].Copies, 3);
+
+    Platform.Printed.clear();
+    Platform.MaxCopies = 1;
+    System.RunReport();
+    EXPECT_TRUE(System.CopiesByRepetition());
+    ASSERT_EQ(Platform.Printed.size(), 3u);
+    for (const TPrintCall& call : Platform.Printed) {
+        EXPECT_EQ(call.Copies, 1);
+        EXPECT_EQ(call.Pages, 1);
+    }
+}
+
+TEST_F(ReportRun, CancelInStatusWindowAbortsTheWriterAndOutputsNothing)
+{
+    PagesToDraw = 3;
+    Platform.Accept = PrinterResult();
+    std::vector<std::string> lines;
+    System.OverrideStatus = [&](TReportSystem& sys, TOverrideMode mode, std::unique_ptr<TRunForm>&) {
+        if (mode != omShow)
+            return;
+        TNDRWriter* writer = sys.CurrentWriter();
+        ASSERT_NE(writer, nullptr);
+        writer->StatusLabel = [&lines, writer](const std::string& line) {
+            lines.push_back(line);
+            if (line == "Generating page 2")
+                writer->Abort(); // the user presses Cancel while page 2 is generated
+        };
+    };
+    System.RunReport();
+    EXPECT_TRUE(System.Cancelled());
+    EXPECT_TRUE(Platform.Printed.empty());
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.front(), "Generating page 1"); // the filer's format wins over the printer's
+}
+
+TEST_F(ReportRun, PageStreamFileGetsNdrExtensionAndIsTheOutput)
+{
+    Platform.Accept = FileResult("puzzle", 0);
+    System.RunReport();
+    const fs::path out = Dir / "puzzle.ndr";
+    ASSERT_TRUE(fs::exists(out));
+    EXPECT_TRUE(Platform.Printed.empty());
+    EXPECT_EQ(Platform.PreviewPages, -1);
+    TFileStream in(out.string(), fmOpenRead);
+    EXPECT_EQ(PagesIn(in), 1);
+    EXPECT_EQ(System.SystemFiler.FileName, out.string());
+}
+
+TEST_F(ReportRun, NativeOutputGoesThroughThePrinterIntoAPrnFile)
+{
+    Platform.Accept = FileResult("puzzle", 1);
+    System.RunReport();
+    ASSERT_EQ(Platform.Printed.size(), 1u);
+    EXPECT_EQ(Platform.Printed[0].OutputFile, (Dir / "puzzle.prn").string());
+    EXPECT_EQ(Platform.Printed[0].Pages, 1);
+}
+
+TEST_F(ReportRun, RegisteredRendererWritesTheFileUnderTheGivenName)
+{
+    TCountingRender render;
+    render.SetDisplayName("Counting Format (CNT)");
+    render.SetFileExtension("*.cnt");
+    // Only active renderers are offered; the list may hold renderers of other tests too.
+    const auto active = ActiveRenderers();
+    const auto it = std::find_if(active.begin(), active.end(),
+                                 [&](const TRegisteredRenderer& e) { return e.Render == &render; });
+    ASSERT_NE(it, active.end());
+    Platform.Accept = FileResult("puzzle", 2 + static_cast<int>(it - active.begin()));
+    System.RunReport();
+    EXPECT_EQ(System.Renderer(), &render);
+    EXPECT_EQ(render.OutputFileName(), (Dir / "puzzle").string());
+    EXPECT_EQ(render.Pages, 1);
+    ASSERT_EQ(render.Texts.size(), 1u);
+    EXPECT_EQ(render.Texts[0], "Page1");
+    EXPECT_TRUE(Platform.Printed.empty());
+}
+
+TEST_F(ReportRun, NoGenerateOutputsTheFilerFileWithoutRecording)
+{
+    Platform.Accept = FileResult("saved", 0);
+    PagesToDraw = 2;
+    System.RunReport();
+    ASSERT_EQ(PrintCalls, 1);
+
+    TReportSystem replay;
+    replay.SetPlatform(Platform);
+    replay.SystemSetups.Exclude(ssAllowSetup);
+    replay.SystemOptions.Include(soNoGenerate);
+    replay.SystemFiler.StreamMode = smFile;
+    replay.SystemFiler.FileName = (Dir / "saved.ndr").string();
+    replay.OnPrint = [this](TBaseReport&) { ++PrintCalls; };
+    replay.RunReport();
+    EXPECT_EQ(PrintCalls, 1);
+    EXPECT_EQ(Platform.PreviewPages, 2);
+}
+
+TEST_F(ReportRun, TemporaryRecordingIsRemovedAfterTheRun)
+{
+    System.SystemFiler.StreamMode = smTempFile;
+    System.RunReport();
+    EXPECT_EQ(Platform.PreviewPages, 1);
+    ASSERT_FALSE(Platform.FilerNameDuringPreview.empty());
+    EXPECT_FALSE(fs::exists(Platform.FilerNameDuringPreview));
+    EXPECT_EQ(System.SystemFiler.FileName, "");
+}
+
+TEST_F(ReportRun, UserStreamReceivesTheRecording)
+{
+    TMemoryStream user;
+    System.SystemFiler.StreamMode = smUser;
+    System.SystemFiler.Stream = &user;
+    System.RunReport();
+    EXPECT_EQ(Platform.PreviewPages, 1);
+    EXPECT_GT(user.Size(), 0u);
+
+    System.SystemFiler.Stream = nullptr;
+    EXPECT_THROW(System.RunReport(), EReportError);
+}
+
+TEST_F(ReportRun, OutputErrorPropagatesAfterTheWindowsAreFreed)
+{
+    Platform.Accept = PrinterResult();
+    Platform.FailPrinting = true;
+    try {
+        System.RunReport();
+        FAIL() << "no error";
+    } catch (const EReportError& e) {
+        EXPECT_STREQ(e.what(), "Printer is out of paper.");
+    }
+    EXPECT_EQ(Platform.Log.back(), "status:3");
+}
+
+TEST_F(ReportRun, LayoutErrorLeavesTheRunCancelledAndFreesTheStatus)
+{
+    System.OnPrint = [](TBaseReport&) { throw EReportError("layout failed"); };
+    EXPECT_THROW(System.RunReport(), EReportError);
+    EXPECT_TRUE(System.Cancelled());
+    EXPECT_EQ(Platform.Log.back(), "status:3");
+    EXPECT_EQ(Platform.PreviewPages, -1);
+    EXPECT_EQ(System.CurrentWriter(), nullptr);
+}
+
+TEST_F(ReportRun, WindowlessPlatformHasNoPrinter)
+{
+    TReportSystem plain;
+    plain.DefaultDest = rdPrinter;
+    plain.OnPrint = [](TBaseReport& r) { r.PrintAt(1, 1, "x"); };
+    try {
+        plain.RunReport();
+        FAIL() << "no error";
+    } catch (const EReportError& e) {
+        EXPECT_STREQ(e.what(), "No printers installed!");
+    }
+}
