@@ -74,6 +74,11 @@ int HexDigit(char c) {
 
 IniFile IniFile::Parse(std::string_view text) {
     IniFile ini;
+    constexpr std::string_view Utf8Mark = "\xEF\xBB\xBF";
+    if (text.starts_with(Utf8Mark)) {
+        ini.ByteOrderMark = true;
+        text.remove_prefix(Utf8Mark.size());
+    }
     const std::size_t firstBreak = text.find('\n');
     if (firstBreak != std::string_view::npos && (firstBreak == 0 || text[firstBreak - 1] != '\r'))
         ini.LineEnd = "\n";
@@ -190,7 +195,7 @@ void IniFile::WriteBool(std::string_view section, std::string_view key, bool val
 }
 
 std::string IniFile::Text() const {
-    std::string text;
+    std::string text = ByteOrderMark ? "\xEF\xBB\xBF" : "";
     for (const Line& line : Lines) {
         text += line.Text;
         text += LineEnd;

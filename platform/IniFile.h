@@ -13,7 +13,8 @@
 // - ReadBool: the integer rule, then true exactly when the integer is not 0.
 // Writing keeps every other section, key, comment and unrecognised line as it was. A new key
 // goes after the last key of its section; a new section goes at the end. Booleans are written
-// "1" or "0". Lines end with CR LF in a new file; a loaded file keeps its own line ends.
+// "1" or "0". Lines end with CR LF in a new file; a loaded file keeps its own line ends, and a
+// UTF-8 byte order mark an editor put at its start is skipped on reading and kept on writing.
 #pragma once
 
 #include "platform/SafeFile.h"
@@ -71,6 +72,7 @@ private:
     };
     std::vector<Line> Lines;
     std::string LineEnd = "\r\n";
+    bool ByteOrderMark = false;
 
     std::optional<std::size_t> FindSection(std::string_view section) const;
     std::optional<std::size_t> FindKey(std::size_t sectionLine, std::string_view key) const;

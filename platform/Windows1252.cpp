@@ -1,29 +1,18 @@
 #include "platform/Windows1252.h"
 
-#include <array>
+#include "platform/Windows1252Table.h"
 
 namespace platform {
 
-namespace {
-
-// Code points of 0x80..0x9F; the rest of the set equals Latin-1.
-constexpr std::array<char32_t, 32> HighControls = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-
-} // namespace
-
 char32_t Windows1252::ToUnicode(std::uint8_t code) {
-    if (code >= 0x80 && code <= 0x9F) return HighControls[code - 0x80];
+    if (code >= 0x80 && code <= 0x9F) return Windows1252HighCodes[code - 0x80];
     return code;
 }
 
 int Windows1252::FromUnicode(char32_t codePoint) {
     if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF)) return static_cast<int>(codePoint);
-    for (std::size_t i = 0; i < HighControls.size(); ++i)
-        if (HighControls[i] == codePoint) return static_cast<int>(0x80 + i);
+    for (std::size_t i = 0; i < Windows1252HighCodes.size(); ++i)
+        if (Windows1252HighCodes[i] == codePoint) return static_cast<int>(0x80 + i);
     return -1;
 }
 

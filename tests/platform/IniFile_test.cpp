@@ -96,6 +96,29 @@ TEST(IniFileReading, NamesIgnoreCaseAndBlanksAndTheFirstEntryCounts) {
     EXPECT_FALSE(ini.ReadValue("options", "; comment").has_value());
 }
 
+TEST(IniFileReading, ByteOrderMarkFromAnEditorIsSkippedAndKept) {
+    IniFile ini = IniFile::Parse("\xEF\xBB\xBF[options]\r\nDifficulty=3\r\n");
+    EXPECT_EQ(ini.ReadInteger("options", "Difficulty", 2), 3);
+    ini.WriteInteger("options", "Difficulty", 4);
+    EXPECT_EQ(ini.Text(), "\xEF\xBB\xBF[options]\r\nDifficulty=4\r\n");
+}
+
+TEST(IniFileReading, RandomBytesNeverBreakReading) {
+    std::uint32_t seed = 7;
+    const std::string alphabet = "[]=;\r\n \t0x9aA-+options";
+    for (int round = 0; round < 500; ++round) {
+        std::string text;
+        for (int i = 0; i < 60; ++i) {
+            seed = seed * 1664525u + 1013904223u;
+            text += (seed >> 28) < 12 ? alphabet[(seed >> 8) % alphabet.size()] : static_cast<char>(seed >> 16);
+        }
+        IniFile ini = IniFile::Parse(text);
+        const std::int32_t value = ini.ReadInteger("options", "a", 5);
+        ini.WriteInteger("options", "a", value);
+        EXPECT_EQ(IniFile::Parse(ini.Text()).ReadInteger("options", "a", -5), value) << "round " << round;
+    }
+}
+
 TEST(IniFileReading, DamagedOrOversizedFilesReadAsDefaults) {
     TempFolder folder;
     const std::string garbage = folder.File("garbage.ini");
