@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -29,7 +30,7 @@ public:
     // flushed to disk (fsync) and renamed over Path; the folder is then synced. On any failure
     // the temporary file is removed, an existing file at Path is left untouched and the result
     // says why. Never throws for I/O problems. A new file gets mode 0666 minus the umask; an
-    // existing file keeps its permission bits.
+    // existing file keeps its permission bits. A symbolic link at Path is replaced by the file.
     static FileResult WriteAll(const std::string& path, std::span<const std::uint8_t> bytes);
     static FileResult WriteAll(const std::string& path, std::string_view bytes);
 

@@ -50,6 +50,13 @@ TEST(FontResolution, UnknownFamilyIsASubstituteAndNotTrueType) {
     EXPECT_FALSE(match.IsInstalled());
     EXPECT_FALSE(match.File.empty()) << "a substitute still measures text";
     EXPECT_FALSE(fonts.IsTrueTypeFace("Velmora Imaginary Grotesk"));
+
+    // Names from a damaged page stream: still a face to measure with, never installed.
+    for (const std::string& odd : {std::string(), std::string("\xff\xfe\x01"), std::string(5000, 'q'),
+                                   std::string(",Bold")}) {
+        EXPECT_EQ(fonts.Resolve(odd).Kind, FontMatchKind::Substitute) << odd.size();
+        EXPECT_GT(fonts.Face(odd).TextWidth("x", 10), 0.0);
+    }
 }
 
 TEST(FontResolution, StylesAndPdfBaseFontNames) {
