@@ -1,0 +1,299 @@
+#include "app/MainForm.h"
+
+#include "app/BlinkMarker.h"
+#include "app/GameTexts.h"
+#include "app/NumberPicker.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QScreen>
+#include <QToolButton>
+#include <QToolTip>
+
+namespace {
+
+QFont NamedFont(const char* family, int pixels, bool bold = false) {
+    QFont font{QString::fromLatin1(family)};
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+// The four level buttons' colours, Easy to Extra Hard.
+const QColor LevelColours[4] = {QColor(0, 160, 0), QColor(0, 96, 224), QColor(240, 140, 0), QColor(208, 0, 0)};
+
+} // namespace
+
+TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
+    setWindowTitle(QString::fromLatin1(GameTexts::WindowCaption));
+    setFont(NamedFont("MS Sans Serif", 11));
+    CreateMenu();
+    Client = new QWidget(this);
+    Client->setFixedSize(ClientWidth, ClientHeight);
+    setCentralWidget(Client);
+    CreateToolbar();
+    CreatePanel();
+    CreateStatusBar();
+
+    Timer1.setInterval(1000);
+    connect(&Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
+    TimeoutTimer.setInterval(5000);
+    connect(&TimeoutTimer, &QTimer::timeout, this, &TMainForm::TimeoutTimerTimer);
+
+    QToolTip::setFont(NamedFont("Arial Narrow", 16));
+    qApp->installEventFilter(this);
+    FormCreate();
+
+    // Fixed size, centred on the screen.
+    adjustSize();
+    setFixedSize(sizeHint());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(width() / 2, height() / 2));
+    }
+}
+
+TMainForm::~TMainForm() {
+    qApp->removeEventFilter(this);
+    FormDestroy();
+}
+
+void TMainForm::FormCreate() {
+    HeldDigit = -1;
+    HelpLbl->setText(QString::fromLatin1(GameTexts::ChooseLevel));
+    HelpLbl->setVisible(true);
+    BlinkLbl->hide();
+    SetToolTipTime(10000);
+    BoardRect = QRect(0, 0, pb->width(), pb->height());
+    BoardBitmap = QImage(pb->width(), pb->height(), QImage::Format_RGB32);
+    BoardBitmap.fill(Qt::white);
+    Game.MarkCol = -1;
+    Game.MarkRow = -1;
+    Game.Random.RandomSeed = 1;
+    LoadSettings();
+    QToolButton* levels[4] = {Btn, Btn1, Btn2, Btn3};
+    levels[Game.State.Difficulty - 1]->setChecked(true);
+    TimeoutTimer.start(); // its first tick, 5 s from now, only stops it
+    ShowGame();
+    DrawBoard(Game.State.Board);
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (PointerPlaced) return;
+    PointerPlaced = true;
+    // The window only reaches its place on the screen once shown.
+    QTimer::singleShot(0, this, &TMainForm::MovePointerToNew);
+}
+
+void TMainForm::MovePointerToNew() {
+    const QPoint centre(BtnNew->width() / 2, BtnNew->height() / 2);
+    QCursor::setPos(BtnNew->mapToGlobal(centre));
+    QCoreApplication::processEvents();
+}
+
+void TMainForm::FormDestroy() { SaveSettings(); }
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    if (FormCloseQuery())
+        event->accept();
+    else
+        event->ignore();
+}
+
+// --- Building the window ------------------------------------------------------------------------
+
+void TMainForm::CreateMenu() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    Load1 = file->addAction(QStringLiteral("Load"), this, &TMainForm::BtnOpenClick);
+    Save1 = file->addAction(QStringLiteral("Save"), this, &TMainForm::BtnSaveClick);
+    Print1 = file->addAction(QStringLiteral("&Print"), this, &TMainForm::BtnPrintClick);
+    file->addSeparator();
+    Exit1 = file->addAction(QStringLiteral("E&xit"), this, &TMainForm::BtnExitClick);
+
+    QMenu* go = menuBar()->addMenu(QStringLiteral("Goto"));
+    Gotopuzzle1 = go->addAction(QStringLiteral("Select puzzle ..."), this, &TMainForm::BtnFindClick);
+    Gotorandompuzzle1 = go->addAction(QStringLiteral("Goto random puzzle"), this, &TMainForm::Gotorandompuzzle1Click);
+
+    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    HiliteRowandColumn1 = options->addAction(QStringLiteral("Hilite Row and Column"), this,
+                                             &TMainForm::HiliteRowandColumn1Click);
+    HiliteCell1 = options->addAction(QStringLiteral("Hilite Cell"), this, &TMainForm::HiliteCell1Click);
+    TimedGame1 = options->addAction(QStringLiteral("Timed Game"), this, &TMainForm::TimedGame1Click);
+    for (QAction* a : {HiliteRowandColumn1, HiliteCell1, TimedGame1}) a->setCheckable(true);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    About1 = help->addAction(QStringLiteral("&About"), this, &TMainForm::About1Click);
+}
+
+QToolButton* TMainForm::AddButton(const char* name, const char* caption, const char* tip) {
+    auto* button = new QToolButton(Toolbar1);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setText(QString::fromLatin1(caption));
+    button->setToolTip(QString::fromLatin1(tip));
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setFixedHeight(23);
+    button->setFont(NamedFont("Arial Narrow", 12));
+    Toolbar1->layout()->addWidget(button);
+    ToolTipWidgets.push_back(button);
+    return button;
+}
+
+void TMainForm::AddSpacer() {
+    auto* groove = new QFrame(Toolbar1);
+    groove->setFrameShape(QFrame::VLine);
+    groove->setFrameShadow(QFrame::Sunken);
+    groove->setFixedSize(6, 22);
+    Toolbar1->layout()->addWidget(groove);
+}
+
+void TMainForm::CreateToolbar() {
+    Toolbar1 = new QFrame(Client);
+    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
+    Toolbar1->setGeometry(0, 0, ClientWidth, 29);
+    Toolbar1->setCursor(Qt::PointingHandCursor);
+    auto* row = new QHBoxLayout(Toolbar1);
+    row->setContentsMargins(2, 3, 2, 1);
+    row->setSpacing(0);
+    auto* groove = new QFrame(Client); // the grooved top border
+    groove->setGeometry(0, 0, ClientWidth, 2);
+    groove->setFrameShape(QFrame::HLine);
+    groove->setFrameShadow(QFrame::Sunken);
+
+    AddSpacer();
+    BtnNew = AddButton("BtnNew", "New", "Click here to create a new puzzle.");
+    BtnOpen = AddButton("BtnOpen", "Open", "Load a previously saved game");
+    BtnSave = AddButton("BtnSave", "Save", "Save your progress for later");
+    BtnFind = AddButton("BtnFind", "Find", "Click here to find a specific puzzle");
+    AddSpacer();
+    LevelGroup = new QButtonGroup(this);
+    LevelGroup->setExclusive(true);
+    const char* names[4] = {"Btn", "Btn1", "Btn2", "Btn3"};
+    const char* tips[4] = {"Click here to change the puzzle difficulty. Level: Easy.",
+                           "Click here to change the puzzle difficulty. Level: Medium.",
+                           "Click here to change the puzzle difficulty. Level: Hard.",
+                           "Click here to change the puzzle difficulty. Level: Extra Hard."};
+    QToolButton* levels[4];
+    for (int i = 0; i < 4; ++i) {
+        levels[i] = AddButton(names[i], "", tips[i]);
+        levels[i]->setCheckable(true);
+        levels[i]->setFixedWidth(20);
+        const QString colour = LevelColours[i].name();
+        levels[i]->setStyleSheet(QStringLiteral(
+            "QToolButton { background: %1; border: 2px outset %1; margin: 2px; }"
+            "QToolButton:checked { border: 2px inset #404040; margin: 2px; }").arg(colour));
+        LevelGroup->addButton(levels[i], i + 1);
+        levels[i]->installEventFilter(this);
+    }
+    Btn = levels[0];
+    Btn1 = levels[1];
+    Btn2 = levels[2];
+    Btn3 = levels[3];
+    AddSpacer();
+    BtnRefresh = AddButton("BtnRefresh", "Refresh", "Click here to restart your current puzzle");
+    AddSpacer();
+    LEDDisplay1 = new QLabel(QString::fromLatin1(GameTexts::InitialClock), Toolbar1);
+    LEDDisplay1->setObjectName(QStringLiteral("LEDDisplay1"));
+    LEDDisplay1->setFixedSize(125, 28);
+    LEDDisplay1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    LEDDisplay1->setStyleSheet(QStringLiteral("QLabel { background: black; color: rgb(255, 64, 64); }"));
+    LEDDisplay1->setFont(NamedFont("DejaVu Sans Mono", 18, true));
+    Toolbar1->layout()->addWidget(LEDDisplay1);
+    AddSpacer();
+    BtnPost = AddButton("BtnPost", "Post", "Click here to check your progress.");
+    BtnHelp = AddButton("BtnHelp", "Help", "Stuck? Click here for a hint.");
+    AddSpacer();
+    BtnFinish = AddButton("BtnFinish", "Finish", "Click here to have the puzzle completed automatically");
+    AddSpacer();
+    BtnPrint = AddButton("BtnPrint", "Print", "Print the current puzzle");
+    AddSpacer();
+    BtnExit = AddButton("BtnExit", "Exit", "Exit the game.");
+    AddSpacer();
+    row->addStretch(1);
+
+    BtnPost->setEnabled(false);
+    BtnHelp->setEnabled(false);
+    BtnFinish->setEnabled(false);
+    connect(BtnNew, &QToolButton::clicked, this, &TMainForm::BtnNewClick);
+    connect(BtnOpen, &QToolButton::clicked, this, &TMainForm::BtnOpenClick);
+    connect(BtnSave, &QToolButton::clicked, this, &TMainForm::BtnSaveClick);
+    connect(BtnFind, &QToolButton::clicked, this, &TMainForm::BtnFindClick);
+    connect(BtnRefresh, &QToolButton::clicked, this, &TMainForm::BtnRefreshClick);
+    connect(BtnPost, &QToolButton::clicked, this, &TMainForm::BtnPostClick);
+    connect(BtnHelp, &QToolButton::clicked, this, &TMainForm::BtnHelpClick);
+    connect(BtnFinish, &QToolButton::clicked, this, &TMainForm::BtnFinishClick);
+    connect(BtnPrint, &QToolButton::clicked, this, &TMainForm::BtnPrintClick);
+    connect(BtnExit, &QToolButton::clicked, this, &TMainForm::BtnExitClick);
+    Toolbar1->installEventFilter(this);
+}
+
+void TMainForm::CreatePanel() {
+    Panel1 = new QWidget(Client);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setGeometry(0, 32, 554, 498);
+
+    pb = new QWidget(Panel1);
+    pb->setObjectName(QStringLiteral("pb"));
+    pb->setGeometry(79, 48, BoardPixels, BoardPixels);
+    pb->setFont(NamedFont("Arial", 24, true));
+    pb->setMouseTracking(true);
+    pb->setAttribute(Qt::WA_OpaquePaintEvent);
+    pb->setToolTip(QString::fromLatin1(GameTexts::BoardHint));
+    pb->installEventFilter(this);
+    ToolTipWidgets.push_back(pb);
+
+    HelpLbl = new QLabel(Panel1);
+    HelpLbl->setObjectName(QStringLiteral("HelpLbl"));
+    HelpLbl->setGeometry(1, 10, 551, 23);
+    HelpLbl->setAlignment(Qt::AlignCenter);
+    HelpLbl->setFont(NamedFont("Arial Narrow", 19));
+
+    BlinkLbl = new TBlinkMarker(Panel1);
+    connect(BlinkLbl, &TBlinkMarker::Pressed, this, &TMainForm::BlinkLblMouseDown);
+
+    Label1 = new QLabel(Panel1);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setFont(NamedFont("Arial Narrow", 21));
+    Label1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Label1->hide();
+
+    PickerPanel = new TNumberPicker(Panel1);
+    connect(PickerPanel, &TNumberPicker::Shape1MouseDown, this, &TMainForm::Shape1MouseDown);
+    connect(PickerPanel, &TNumberPicker::Shape2MouseDown, this, &TMainForm::Shape2MouseDown);
+}
+
+void TMainForm::CreateStatusBar() {
+    StatusBar1 = new QWidget(Client);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setGeometry(0, 532, ClientWidth, 22);
+    StatusPane2 = new QLabel(QString::fromLatin1(GameTexts::InitialPuzzlePane), StatusBar1);
+    StatusPane2->setGeometry(0, 0, 125, 22);
+    StatusPane1 = new QLabel(QString::fromLatin1(GameTexts::InitialProgressPane), StatusBar1);
+    StatusPane1->setGeometry(125, 0, 180, 22);
+    StatusPane1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    for (QLabel* pane : {StatusPane2, StatusPane1}) pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    ProgressBar1 = new QProgressBar(StatusBar1);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setGeometry(305, 1, 246, 20);
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setValue(0);
+    ProgressBar1->setAlignment(Qt::AlignCenter);
+    ProgressBar1->setStyleSheet(QStringLiteral(
+        "QProgressBar { background: rgb(128, 0, 128); color: rgb(255, 255, 128); border: 1px solid gray; }"
+        "QProgressBar::chunk { background: rgb(255, 255, 128); }"));
+}
+
+void TMainForm::SetToolTipTime(int ms) {
+    FToolTipTime = ms;
+    for (QWidget* w : ToolTipWidgets) w->setToolTipDuration(ms);
+}

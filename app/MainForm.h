@@ -1,0 +1,136 @@
+// The game's one window. Its handlers keep the names the game has always used (BtnNewClick,
+// pbMouseDown, Timer1Timer, ...); each turns an event into a call on TGame and then shows what
+// changed. The rules live in TGame, the board picture in BoardPainter.
+#pragma once
+
+#include "app/BoardPainter.h"
+#include "app/TGame.h"
+
+#include <QImage>
+#include <QMainWindow>
+#include <QRect>
+#include <QTimer>
+
+#include <vector>
+
+class QAction;
+class QButtonGroup;
+class QFrame;
+class QLabel;
+class QProgressBar;
+class QToolButton;
+class TBlinkMarker;
+class TNumberPicker;
+
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+
+public:
+    static constexpr int ClientWidth = 555;
+    static constexpr int ClientHeight = 554;
+    static constexpr int FinishPauseMs = 200;
+
+    explicit TMainForm(QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // --- Game state, open to the print command and to tests ---
+    TGame Game;
+    QImage BoardBitmap;
+    QRect BoardRect;
+    QTimer Timer1;       // the game clock, 1000 ms
+    QTimer TimeoutTimer; // hides the blinking marker, 5000 ms
+    int HeldDigit = -1;  // -1 none, 0 the X key, 1-9 a digit key
+    int ClickCol = 0, ClickRow = 0;
+    int HoverCol = 0, HoverRow = 0, HoverBox = 0, LastHoverBox = 0;
+    int FinishPause = FinishPauseMs; // the pause after each digit of Finish
+
+    // --- Controls ---
+    QWidget* Client = nullptr;
+    QFrame* Toolbar1 = nullptr;
+    QToolButton *BtnNew = nullptr, *BtnOpen = nullptr, *BtnSave = nullptr, *BtnFind = nullptr;
+    QToolButton *Btn = nullptr, *Btn1 = nullptr, *Btn2 = nullptr, *Btn3 = nullptr;
+    QToolButton *BtnRefresh = nullptr, *BtnPost = nullptr, *BtnHelp = nullptr, *BtnFinish = nullptr;
+    QToolButton *BtnPrint = nullptr, *BtnExit = nullptr;
+    QButtonGroup* LevelGroup = nullptr;
+    QLabel* LEDDisplay1 = nullptr;
+    QWidget* Panel1 = nullptr;
+    QWidget* pb = nullptr;
+    QLabel* HelpLbl = nullptr;
+    TBlinkMarker* BlinkLbl = nullptr;
+    QLabel* Label1 = nullptr;
+    TNumberPicker* PickerPanel = nullptr;
+    QWidget* StatusBar1 = nullptr;
+    QLabel* StatusPane2 = nullptr;
+    QLabel* StatusPane1 = nullptr;
+    QProgressBar* ProgressBar1 = nullptr;
+    QAction *Load1 = nullptr, *Save1 = nullptr, *Print1 = nullptr, *Exit1 = nullptr;
+    QAction *Gotopuzzle1 = nullptr, *Gotorandompuzzle1 = nullptr;
+    QAction *HiliteRowandColumn1 = nullptr, *HiliteCell1 = nullptr, *TimedGame1 = nullptr, *About1 = nullptr;
+
+    // --- Board view ---
+    void DrawBoard(const TBoard& board); // into BoardBitmap, then straight onto the screen
+    TBoardView CurrentView() const;
+    void pbPaint();
+    void pbMouseMove(int x, int y);
+    void pbMouseDown(Qt::MouseButton button, int x, int y);
+    void Shape1MouseDown(int tag);
+    void Shape2MouseDown();
+    void FormKeyDown(int key, bool keypad);
+    void FormKeyUp();
+    void BlinkLblMouseDown();
+    void TimeoutTimerTimer();
+
+    // --- Commands ---
+    void BtnNewClick();
+    void LevelMouseDown(int level); // BtnMouseDown .. Btn3MouseDown
+    void BtnFindClick();
+    void FindPuzzle(const QString& text); // the confirmed input box
+    void Gotorandompuzzle1Click();
+    void BtnRefreshClick();
+    void BtnPostClick();
+    void BtnHelpClick();
+    void BtnFinishClick();
+    void BtnPrintClick();
+    void BtnOpenClick();
+    void BtnSaveClick();
+    void BtnExitClick();
+    void About1Click();
+    void HiliteRowandColumn1Click();
+    void HiliteCell1Click();
+    void TimedGame1Click();
+    void Timer1Timer();
+    void Toolbar1MouseLeave();
+
+    // --- Files ---
+    void LoadSettings();
+    bool SaveSettings(); // false after telling the player it could not write
+    bool SaveGame();
+    void LoadGame();
+    // What closing asks: true when the window may close.
+    bool FormCloseQuery();
+
+    // Shows the game's state on the controls (texts, enabled buttons, timers, marker).
+    void ShowGame();
+    void SetToolTipTime(int ms);
+    int ToolTipTime() const { return FToolTipTime; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormDestroy();
+    void CreateMenu();
+    void CreateToolbar();
+    void CreatePanel();
+    void CreateStatusBar();
+    QToolButton* AddButton(const char* name, const char* caption, const char* tip);
+    void AddSpacer();
+    void MovePointerToNew();
+
+    std::vector<QWidget*> ToolTipWidgets;
+    int FToolTipTime = 10000;
+    bool PointerPlaced = false;
+};

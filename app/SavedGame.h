@@ -1,0 +1,41 @@
+// The one saved game beside the executable: 83 lines ended by CR LF (the puzzle number, the
+// elapsed seconds, then the 81 squares column by column as "<value> Y" or "<value> N").
+#pragma once
+
+#include "engine/Board.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+struct TSavedGame {
+    std::int32_t PuzzleNumber = 0;
+    std::int32_t ElapsedSeconds = 0;
+    TBoard Board{};
+
+    friend bool operator==(const TSavedGame&, const TSavedGame&) = default;
+};
+
+std::string FormatSavedGame(const TSavedGame& game);
+
+// Why a saved game was refused; a refused file changes nothing.
+enum class TSavedGameError {
+    sgNone,
+    sgBadNumber,      // a number that is not a 32-bit decimal integer
+    sgValueOutOfRange, // a square holding something other than 0-9
+    sgNegativeTime,   // elapsed seconds below 0
+};
+
+struct TSavedGameParse {
+    std::optional<TSavedGame> Game; // set when the whole text was read
+    TSavedGameError Error = TSavedGameError::sgNone;
+    int Line = 0;                   // the line (1-83) where reading failed
+};
+
+// Reads the text the way the game always has: each number skips leading blanks and line breaks
+// and ends at the next space or control character; after a square's number come one separator
+// character and the flag character ("Y" marks a given, anything else does not); the rest of the
+// line is skipped. A text that ends early reads the missing numbers as 0 and the missing flags as
+// not given.
+TSavedGameParse ParseSavedGame(std::string_view text);

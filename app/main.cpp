@@ -1,0 +1,12 @@
+#include "app/GameTexts.h"
+#include "app/MainForm.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromLatin1(GameTexts::ApplicationTitle));
+    TMainForm form;
+    form.show();
+    return app.exec();
+}
