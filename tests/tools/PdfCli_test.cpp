@@ -1,0 +1,191 @@
+// velmora-cli page --pdf and velmora-cli convert: the files they write and how they fail.
+#include "CliRunner.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string ReadAll(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream buffer;
+    buffer << in.rdbuf();
+    return buffer.str();
+}
+
+struct Tool {
+    int Status = -1;
+    std::string Out;
+};
+
+Tool RunTool(const std::string& command)
+{
+    Tool result;
+    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+    if (!pipe)
+        return result;
+    std::array<char, 4096> buffer{};
+    size_t got = 0;
+    while ((got = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+        result.Out.append(buffer.data(), got);
+    const int status = pclose(pipe);
+    result.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return result;
+}
+
+class PdfCli : public ::testing::Test {
+protected:
+    fs::path Dir;
+    void SetUp() override
+    {
+        setenv("SOURCE_DATE_EPOCH", "1796540889", 1);
+        setenv("TZ", "UTC", 1);
+        char pattern[] = "/tmp/velmora-pdfcli-XXXXXX";
+        Dir = mkdtemp(pattern);
+    }
+    void TearDown() override
+    {
+        std::error_code ignored;
+        fs::remove_all(Dir, ignored);
+    }
+    std::string P(const char* name) const { return (Dir / name).string(); }
+};
+
+// Share of dark pixels in a rectangle of a binary PPM (P6) image, in fractions of its size.
+double DarkShare(const std::string& ppm, double left, double top, double right, double bottom)
+{
+    std::istringstream in(ppm);
+    std::string magic;
+    int width = 0, height = 0, maxValue = 0;
+    in >> magic >> width >> height >> maxValue;
+    in.get();
+    const size_t start = static_cast<size_t>(in.tellg());
+    if (magic != "P6" || width <= 0 || height <= 0 || ppm.size() < start + size_t(width) * height * 3)
+        return -1;
+    long dark = 0, all = 0;
+    for (int y = int(top * height); y < int(bottom * height); ++y) {
+        for (int x = int(left * width); x < int(right * width); ++x) {
+            const size_t at = start + (size_t(y) * width + x) * 3;
+            const int sum = uint8_t(ppm[at]) + uint8_t(ppm[at + 1]) + uint8_t(ppm[at + 2]);
+            dark += sum < 300;
+            ++all;
+        }
+    }
+    return all ? double(dark) / all : -1;
+}
+
+} // namespace
+
+TEST_F(PdfCli, PuzzlePageBecomesAValidPdfShowingHeaderAndBoard)
+{
+    const CliResult result = RunCli({"page", "12345", "--pdf", P("page.pdf")});
+    ASSERT_EQ(result.Status, 0) << result.Err;
+    const std::string file = ReadAll(P("page.pdf"));
+    ASSERT_EQ(file.rfind("%PDF-1.3\r\n", 0), 0u);
+
+    // The game's renderer: one standard font, one JPEG image 399 pixels square over 6 inches.
+    EXPECT_NE(file.find("/F1 0012 Tf\r\n"), std::string::npos);
+    EXPECT_NE(file.find("/BaseFont /Helvetica\r\n"), std::string::npos);
+    EXPECT_EQ(file.find("/Widths"), std::string::npos);
+    EXPECT_EQ(file.find("/TrueType"), std::string::npos);
+    EXPECT_NE(file.find("/Name /G1\r\n/Width 399 /Height 399 \r\n"), std::string::npos);
+    EXPECT_NE(file.find("q\r\n432.0000 0 0 432.0000 "), std::string::npos);
+    EXPECT_NE(file.find(" cm\r\n/G1 Do\r\nQ\r\n"), std::string::npos);
+    EXPECT_NE(file.find("/Author (Velmora UK Limited)\r\n/Subject (Velmora Sudoku Puzzle)\r\n"), std::string::npos);
+    EXPECT_NE(file.find("/CreationDate (D:20261206070809)\r\n"), std::string::npos);
+    EXPECT_EQ(file.find("/Filter [/FlateDecode]"), std::string::npos);
+
+    const Tool check = RunTool("qpdf --check '" + P("page.pdf") + "'");
+    EXPECT_EQ(check.Status, 0) << check.Out;
+    const Tool text = RunTool("pdftotext '" + P("page.pdf") + "' -");
+    EXPECT_NE(text.Out.find("Puzzle Number 12345"), std::string::npos) << text.Out;
+
+    const Tool picture = RunTool("pdftoppm -r 40 '" + P("page.pdf") + "' '" + P("page") + "'");
+    EXPECT_EQ(picture.Status, 0);
+    const std::string ppm = ReadAll(P("page-1.ppm"));
+    // The board fills 0.6 to 6.6 inches across a letter page; the lower margin stays blank.
+    EXPECT_GT(DarkShare(ppm, 0.1, 0.12, 0.75, 0.58), 0.03);
+    EXPECT_LT(DarkShare(ppm, 0.05, 0.65, 0.95, 0.95), 0.001);
+}
+
+TEST_F(PdfCli, PageAndConvertWriteTheSameFileAgainAndAgain)
+{
+    ASSERT_EQ(RunCli({"page", "777", "--level", "3", "--ndr", P("p.ndr"), "--pdf", P("a.pdf")}).Status, 0);
+    ASSERT_EQ(RunCli({"page", "777", "--level", "3", "--pdf", P("b.pdf")}).Status, 0);
+    const CliResult converted = RunCli({"convert", P("p.ndr"), P("c.pdf")});
+    ASSERT_EQ(converted.Status, 0) << converted.Err;
+    const std::string a = ReadAll(P("a.pdf"));
+    EXPECT_FALSE(a.empty());
+    EXPECT_EQ(a, ReadAll(P("b.pdf")));
+    EXPECT_EQ(a, ReadAll(P("c.pdf")));
+}
+
+TEST_F(PdfCli, ConvertCompressesOnRequest)
+{
+    ASSERT_EQ(RunCli({"page", "42", "--ndr", P("p.ndr")}).Status, 0);
+    ASSERT_EQ(RunCli({"convert", P("p.ndr"), P("plain.pdf")}).Status, 0);
+    const CliResult result = RunCli({"convert", "--compress", P("p.ndr"), P("small.pdf")});
+    ASSERT_EQ(result.Status, 0) << result.Err;
+    const std::string small = ReadAll(P("small.pdf"));
+    EXPECT_NE(small.find("/Filter [/FlateDecode]\r\n"), std::string::npos);
+    EXPECT_EQ(RunTool("qpdf --check '" + P("small.pdf") + "'").Status, 0);
+    const Tool text = RunTool("pdftotext '" + P("small.pdf") + "' -");
+    EXPECT_NE(text.Out.find("Puzzle Number 42"), std::string::npos) << text.Out;
+}
+
+TEST_F(PdfCli, DamagedSnapshotLeavesNoFileAndKeepsAnOldOne)
+{
+    ASSERT_EQ(RunCli({"page", "42", "--ndr", P("p.ndr")}).Status, 0);
+    const std::string snapshot = ReadAll(P("p.ndr"));
+    std::ofstream(P("cut.ndr"), std::ios::binary) << snapshot.substr(0, snapshot.size() / 2);
+    std::ofstream(P("junk.ndr"), std::ios::binary) << "not a page stream";
+
+    CliResult result = RunCli({"convert", P("cut.ndr"), P("out.pdf")});
+    EXPECT_EQ(result.Status, 1);
+    EXPECT_FALSE(result.Err.empty());
+    EXPECT_FALSE(fs::exists(P("out.pdf")));
+
+    std::ofstream(P("old.pdf"), std::ios::binary) << "previous";
+    result = RunCli({"convert", P("junk.ndr"), P("old.pdf")});
+    EXPECT_EQ(result.Status, 1);
+    EXPECT_NE(result.Err.find("Unexpected header code"), std::string::npos) << result.Err;
+    EXPECT_EQ(ReadAll(P("old.pdf")), "previous");
+
+    result = RunCli({"convert", P("missing.ndr"), P("out.pdf")});
+    EXPECT_EQ(result.Status, 1);
+    EXPECT_FALSE(fs::exists(P("out.pdf")));
+    // Nothing half-written is left in the folder.
+    size_t files = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(Dir))
+        ++files;
+    EXPECT_EQ(files, 4u);
+}
+
+TEST_F(PdfCli, UnwritableOutputIsReported)
+{
+    ASSERT_EQ(RunCli({"page", "42", "--ndr", P("p.ndr")}).Status, 0);
+    CliResult result = RunCli({"convert", P("p.ndr"), P("no-such-folder/out.pdf")});
+    EXPECT_EQ(result.Status, 1);
+    EXPECT_NE(result.Err.find("out.pdf"), std::string::npos) << result.Err;
+    result = RunCli({"page", "42", "--pdf", P("no-such-folder/out.pdf")});
+    EXPECT_EQ(result.Status, 1);
+    EXPECT_NE(result.Err.find("out.pdf"), std::string::npos) << result.Err;
+}
+
+TEST_F(PdfCli, BadUsageExitsWithTwo)
+{
+    EXPECT_EQ(RunCli({"convert", P("p.ndr")}).Status, 2);
+    EXPECT_EQ(RunCli({"convert", P("p.ndr"), P("a.pdf"), P("b.pdf")}).Status, 2);
+    EXPECT_EQ(RunCli({"convert", "--fast", P("p.ndr"), P("a.pdf")}).Status, 2);
+    EXPECT_EQ(RunCli({"page", "42"}).Status, 2);
+    EXPECT_EQ(RunCli({"page", "42", "--pdf"}).Status, 2);
+}
