@@ -161,10 +161,8 @@ void TSetupForm::BuildRange(QWidget* Page, int PageCount)
     SelectionRB = new QRadioButton("Selection");
     PagesRB = new QRadioButton("Pages");
     auto* group = new QButtonGroup(box);
-    for (QRadioButton* r : {AllRB, SelectionRB, PagesRB}) {
+    for (QRadioButton* r : {AllRB, SelectionRB, PagesRB})
         group->addButton(r);
-        connect(r, &QRadioButton::toggled, this, [this] { UpdateRange(); });
-    }
     AllRB->setChecked(true);
     const QString count = QString::number(std::max(1, PageCount));
     editSelection = new QLineEdit("1-" + count);
@@ -183,6 +181,8 @@ void TSetupForm::BuildRange(QWidget* Page, int PageCount)
     grid->addWidget(editFrom, 2, 2);
     grid->addWidget(labelTo, 2, 3);
     grid->addWidget(editTo, 2, 4);
+    for (QRadioButton* r : {AllRB, SelectionRB, PagesRB})
+        connect(r, &QRadioButton::toggled, this, [this] { UpdateRange(); });
     (new QVBoxLayout(Page))->addWidget(box);
     Page->layout()->setContentsMargins(0, 0, 0, 0);
 }

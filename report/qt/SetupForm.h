@@ -34,19 +34,19 @@ public:
     QString QtFileFilter() const;
 
     // Controls, named as the dialog's layout names them.
-    QRadioButton *PrinterRadio, *PreviewRadio, *FileRadio;
-    QLineEdit* editFileName;
-    QToolButton* bbtnFileName;
-    QComboBox* cboxFormat;
-    QLabel* labelPrinterName;
-    QPushButton* bbtnSetup;
-    QLabel* labelCopies;
-    QLineEdit* editCopies;
-    QCheckBox *chkCollate, *chkDuplex;
-    QPushButton *bbtnOK, *bbtnCancel;
-    QRadioButton *AllRB, *SelectionRB, *PagesRB;
-    QLineEdit *editSelection, *editFrom, *editTo;
-    QLabel *labelFrom, *labelTo;
+    QRadioButton *PrinterRadio = nullptr, *PreviewRadio = nullptr, *FileRadio = nullptr;
+    QLineEdit* editFileName = nullptr;
+    QToolButton* bbtnFileName = nullptr;
+    QComboBox* cboxFormat = nullptr;
+    QLabel* labelPrinterName = nullptr;
+    QPushButton* bbtnSetup = nullptr;
+    QLabel* labelCopies = nullptr;
+    QLineEdit* editCopies = nullptr;
+    QCheckBox *chkCollate = nullptr, *chkDuplex = nullptr;
+    QPushButton *bbtnOK = nullptr, *bbtnCancel = nullptr;
+    QRadioButton *AllRB = nullptr, *SelectionRB = nullptr, *PagesRB = nullptr;
+    QLineEdit *editSelection = nullptr, *editFrom = nullptr, *editTo = nullptr;
+    QLabel *labelFrom = nullptr, *labelTo = nullptr;
 
     // Chooses a file as the browse button's save dialog would.
     void ChooseFile(const QString& FileName, int FilterIndex);
@@ -64,5 +64,5 @@ private:
     TSetupMode Mode_;
     TSetupInput Input_;
     std::vector<TRendererFormat> Formats_;
-    QStackedWidget* Pages_;
+    QStackedWidget* Pages_ = nullptr;
 };
