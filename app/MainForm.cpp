@@ -144,6 +144,7 @@ QToolButton* TMainForm::AddButton(const char* name, const char* caption, const c
     button->setFocusPolicy(Qt::NoFocus);
     button->setFixedHeight(23);
     button->setFont(NamedFont("Arial Narrow", 12));
+    if (*caption) button->setFixedWidth(button->fontMetrics().horizontalAdvance(button->text()) + 8);
     Toolbar1->layout()->addWidget(button);
     ToolTipWidgets.push_back(button);
     return button;
@@ -153,7 +154,7 @@ void TMainForm::AddSpacer() {
     auto* groove = new QFrame(Toolbar1);
     groove->setFrameShape(QFrame::VLine);
     groove->setFrameShadow(QFrame::Sunken);
-    groove->setFixedSize(6, 22);
+    groove->setFixedSize(5, 22);
     Toolbar1->layout()->addWidget(groove);
 }
 

@@ -66,7 +66,7 @@ TEST(SavedGameFormat, ReadsBackWhatItWrote) {
 TEST(SavedGameFormat, ReadsLooselyAsTheGameAlwaysHas) {
     // Lower-case flags are not givens; any separator counts; a file that ends early leaves the
     // remaining squares empty; blanks before a number are skipped; LF-only lines work.
-    const auto parsed = ParseSavedGame("  12\n\t5\n4 y\n6-Y\n\n 2 Y");
+    const auto parsed = ParseSavedGame("  12\n\t5\n4 y\n6\tY\n\n 2 Y");
     ASSERT_TRUE(parsed.Game);
     const TSavedGame& game = *parsed.Game;
     EXPECT_EQ(game.PuzzleNumber, 12);
