@@ -38,6 +38,41 @@ QFont DigitFont(bool bold, bool italic) {
     return font;
 }
 
+// The digits 1-9 in the givens' bold and the player's italic, drawn once in black on a
+// transparent square; painting one is then a single image copy over the square's colour.
+class TDigitGlyphs {
+public:
+    TDigitGlyphs() {
+        for (int style = 0; style < 2; ++style) {
+            const QFont font = DigitFont(style == 0, style == 1);
+            const int ascent = QFontMetrics(font).ascent();
+            for (int digit = 1; digit <= 9; ++digit) {
+                QImage glyph(GlyphSize, GlyphSize, QImage::Format_ARGB32_Premultiplied);
+                glyph.fill(Qt::transparent);
+                QPainter painter(&glyph);
+                painter.setRenderHint(QPainter::TextAntialiasing, true);
+                painter.setFont(font);
+                painter.setPen(DigitColour);
+                painter.drawText(QPoint(GlyphPad, GlyphPad + ascent), QString(QChar(u'0' + digit)));
+                Glyphs[style][digit - 1] = glyph;
+            }
+        }
+    }
+    const QImage& Glyph(bool asGiven, int digit) const { return Glyphs[asGiven ? 0 : 1][digit - 1]; }
+
+    // Room for a 24-pixel digit and its italic overhang on every side.
+    static constexpr int GlyphPad = 4;
+    static constexpr int GlyphSize = 40;
+
+private:
+    QImage Glyphs[2][9];
+};
+
+const TDigitGlyphs& DigitGlyphs() {
+    static const TDigitGlyphs glyphs;
+    return glyphs;
+}
+
 // A line of the grid as the platform's pens draw it: a pen of width 3 covers the pixel before
 // and the pixel after its centre line; the far end of the line is excluded.
 void HorizontalLine(QPainter& painter, int y, int width, int length) {
@@ -64,14 +99,9 @@ void PaintBoard(QImage& target, const TBoard& board, const TBoardView& view) {
     const int cell = h / 9;
 
     QPainter painter(&target);
-    painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.fillRect(0, 0, w, h, PlainColour);
 
-    const QFont bold = DigitFont(true, false);
-    const QFont italic = DigitFont(false, true);
-    const int boldAscent = QFontMetrics(bold).ascent();
-    const int italicAscent = QFontMetrics(italic).ascent();
-    painter.setPen(DigitColour);
+    const TDigitGlyphs& glyphs = DigitGlyphs();
 
     // Squares overlap their neighbours by two pixels; later squares (columns outer, rows inner)
     // paint over earlier ones, so the order decides the outline pixels.
@@ -84,14 +114,11 @@ void PaintBoard(QImage& target, const TBoard& board, const TBoardView& view) {
             painter.fillRect(left + 1, top + 1, size - 2, size - 2, SquareColour(view, c, r));
 
             const TCell& square = board[c][r];
-            if (square.Value <= 0) continue;
+            // Only the digits 1-9 have a glyph; anything else (a damaged board) shows no digit.
+            if (square.Value < 1 || square.Value > 9) continue;
             const bool asGiven = square.Given || !view.UserFont;
-            painter.setFont(asGiven ? bold : italic);
-            const int ascent = asGiven ? boldAscent : italicAscent;
-            // Values above 9 (only from a damaged file) show as the character after '9', as the
-            // digit is drawn as one character counted from '0'.
-            const QChar digit(static_cast<char16_t>(u'0' + std::min(square.Value, 0xFFFF - int{u'0'})));
-            painter.drawText(QPoint(left + DigitLeft, top + DigitTop + ascent), QString(digit));
+            painter.drawImage(QPoint(left + DigitLeft - TDigitGlyphs::GlyphPad, top + DigitTop - TDigitGlyphs::GlyphPad),
+                              glyphs.Glyph(asGiven, square.Value));
         }
     }
 

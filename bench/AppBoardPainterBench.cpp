@@ -1,0 +1,62 @@
+// DrawBoard's cost: the whole board (81 squares, the grid, the digits) painted into the 399 x 399
+// picture, as each pointer movement over the board does with highlighting on. It should stay well
+// under a millisecond.
+#include "app/BoardPainter.h"
+#include "app/TGame.h"
+
+#include <QGuiApplication>
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+
+namespace {
+
+TBoard DealtBoard() {
+    TGame game;
+    game.ApplySettings(TSettings{});
+    game.DealFind("1");
+    int entered = 0;
+    for (int c = 1; c <= 9 && entered < 10; ++c)
+        for (int r = 1; r <= 9 && entered < 10; ++r)
+            if (game.State.Board[c][r].Value == 0 && game.EnterDigit(c, r, game.State.Solution[c][r].Value)) ++entered;
+    return game.State.Board;
+}
+
+void BM_PaintBoardWithHighlighting(benchmark::State& state) {
+    const TBoard board = DealtBoard();
+    QImage image(BoardPixels, BoardPixels, QImage::Format_RGB32);
+    TBoardView view;
+    view.HiliteRowAndColumn = true;
+    view.HiliteCell = true;
+    int step = 0;
+    for (auto _ : state) {
+        view.HoverCol = step % 9 + 1;
+        view.HoverRow = (step / 9) % 9 + 1;
+        view.HoverBox = BoxOf(view.HoverCol, view.HoverRow);
+        PaintBoard(image, board, view);
+        benchmark::DoNotOptimize(image.constBits());
+        ++step;
+    }
+}
+BENCHMARK(BM_PaintBoardWithHighlighting)->Unit(benchmark::kMicrosecond);
+
+void BM_DrawBoardImagePlain(benchmark::State& state) {
+    const TBoard board = DealtBoard();
+    for (auto _ : state) {
+        QImage image = DrawBoardImage(board);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_DrawBoardImagePlain)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
