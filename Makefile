@@ -2,7 +2,7 @@
 JOBS ?= $(shell nproc)
 GENERATOR := $(shell command -v ninja >/dev/null 2>&1 && echo Ninja || echo "Unix Makefiles")
 
-.PHONY: all deps build run test test-asan bench fuzz clean
+.PHONY: all deps build run test test-asan bench fuzz soak clean
 
 all: build
 
@@ -38,6 +38,21 @@ build-bench/CMakeCache.txt:
 bench: deps build-bench/CMakeCache.txt
 	cmake --build build-bench -j $(JOBS)
 	@set -e; for b in build-bench/bench/*_bench; do echo "== $$b"; $$b; done
+
+build-fuzz/CMakeCache.txt:
+	CC=clang CXX=clang++ cmake -S . -B build-fuzz -G "$(GENERATOR)" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DVELMORA_FUZZ=ON -DVELMORA_WITH_QT=OFF
+
+# Every fuzz target for FUZZ_SECONDS each; fails on a crash, hang, leak or sanitizer report.
+FUZZ_SECONDS ?= 60
+fuzz: deps build-fuzz/CMakeCache.txt
+	cmake --build build-fuzz --target fuzz_all -j $(JOBS)
+	fuzz/run-fuzzers build-fuzz $(FUZZ_SECONDS)
+
+# The generator soak (long): every puzzle number 1-200000 at each hole window.
+soak: deps build-bench/CMakeCache.txt
+	cmake --build build-bench --target generator_soak -j $(JOBS)
+	build-bench/bench/generator_soak $(SOAK_ARGS)
 
 clean:
 	rm -rf build build-asan build-bench build-fuzz

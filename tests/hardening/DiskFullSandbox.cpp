@@ -1,0 +1,112 @@
+#include "DiskFullSandbox.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sched.h>
+#include <stdlib.h>
+#include <sys/mount.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+bool WriteProcFile(const char* path, const std::string& text)
+{
+    const int fd = open(path, O_WRONLY);
+    if (fd < 0)
+        return false;
+    const bool ok = write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
+    close(fd);
+    return ok;
+}
+
+// A private mount namespace: directly as root, else inside a user namespace mapping our ids.
+std::string EnterMountNamespace()
+{
+    if (unshare(CLONE_NEWNS) == 0)
+        return "";
+    const uid_t uid = getuid();
+    const gid_t gid = getgid();
+    if (unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0)
+        return std::string("cannot create a mount namespace: ") + std::strerror(errno);
+    WriteProcFile("/proc/self/setgroups", "deny");
+    if (!WriteProcFile("/proc/self/uid_map", "0 " + std::to_string(uid) + " 1") ||
+        !WriteProcFile("/proc/self/gid_map", "0 " + std::to_string(gid) + " 1"))
+        return "cannot map ids in the user namespace";
+    return "";
+}
+
+void Send(int fd, const std::string& text)
+{
+    const ssize_t written = write(fd, text.data(), text.size());
+    (void)written;
+}
+
+} // namespace
+
+bool FillDisk(const std::string& Folder, const std::string& Name)
+{
+    const std::string path = Folder + "/" + Name;
+    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0)
+        return false;
+    char block[4096];
+    std::memset(block, 'f', sizeof block);
+    bool full = false;
+    for (int i = 0; i < 100000 && !full; ++i) {
+        if (write(fd, block, sizeof block) < 0)
+            full = errno == ENOSPC;
+    }
+    // Fill the last partial page byte by byte.
+    while (full && write(fd, block, 1) == 1) {
+    }
+    close(fd);
+    return full;
+}
+
+TSandboxResult RunOnSmallTmpfs(const std::function<std::string(const std::string& Folder)>& Body)
+{
+    char folderTemplate[] = "/tmp/velmora-fulldisk-XXXXXX";
+    if (!mkdtemp(folderTemplate))
+        return {false, std::string("cannot create a folder: ") + std::strerror(errno)};
+    const std::string folder = folderTemplate;
+    int pipeFds[2];
+    if (pipe(pipeFds) != 0)
+        return {false, "cannot create a pipe"};
+
+    const pid_t child = fork();
+    if (child == 0) {
+        close(pipeFds[0]);
+        std::string failure = EnterMountNamespace();
+        if (failure.empty() && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
+            failure = std::string("cannot make mounts private: ") + std::strerror(errno);
+        if (failure.empty() && mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=64k") != 0)
+            failure = std::string("cannot mount a tmpfs: ") + std::strerror(errno);
+        if (!failure.empty()) {
+            Send(pipeFds[1], "SKIP " + failure);
+            _exit(0);
+        }
+        Send(pipeFds[1], "RAN " + Body(folder));
+        _exit(0); // no atexit handlers: the parent owns the test run
+    }
+    close(pipeFds[1]);
+    std::string message;
+    char buffer[512];
+    ssize_t n = 0;
+    while ((n = read(pipeFds[0], buffer, sizeof buffer)) > 0)
+        message.append(buffer, static_cast<std::size_t>(n));
+    close(pipeFds[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    rmdir(folder.c_str());
+
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return {true, "the check crashed (status " + std::to_string(status) + ")"};
+    if (message.rfind("SKIP ", 0) == 0)
+        return {false, message.substr(5)};
+    if (message.rfind("RAN ", 0) == 0)
+        return {true, message.substr(4)};
+    return {true, "no answer from the check"};
+}

@@ -1,0 +1,22 @@
+// Every way the program writes a file, behind one call, so the whole-or-nothing checks run the
+// same failures against each of them.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+struct TWriteOutcome {
+    bool Ok = false;
+    std::string Error; // what the user is told; empty when Ok
+};
+
+struct TFileWriter {
+    std::string Name;
+    // Writes the writer's file at Path.
+    std::function<TWriteOutcome(const std::string& Path)> Write;
+};
+
+// Settings, saved game, page-stream snapshot (recorded to a file and saved from memory), PDF,
+// and the plain safe-file call they build on.
+const std::vector<TFileWriter>& AllFileWriters();

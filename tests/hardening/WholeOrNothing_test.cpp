@@ -1,0 +1,179 @@
+// Every file the program writes is written whole or not at all: when the write cannot complete,
+// the old file survives byte for byte, no temporary file is left beside it, and the caller gets a
+// failure with a reason to show. Each writer meets the same failures.
+#include "DiskFullSandbox.h"
+#include "FileWriters.h"
+#include "pdf/TRenderPDF.h"
+#include "report/ReportError.h"
+#include "report/ReportStream.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string OldBytes = "old file\r\nwith two lines\r\n";
+
+std::string ReadFile(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteFile(const fs::path& path, const std::string& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+std::set<std::string> Names(const fs::path& folder)
+{
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
+class WholeOrNothing : public ::testing::TestWithParam<TFileWriter> {
+protected:
+    void SetUp() override
+    {
+        char folderTemplate[] = "/tmp/velmora-hardening-XXXXXX";
+        ASSERT_NE(mkdtemp(folderTemplate), nullptr);
+        Folder = folderTemplate;
+    }
+    void TearDown() override
+    {
+        std::error_code ignored;
+        fs::permissions(Folder, fs::perms::owner_all, ignored);
+        fs::remove_all(Folder, ignored);
+    }
+
+    void ExpectToldWhy(const TWriteOutcome& outcome)
+    {
+        EXPECT_FALSE(outcome.Ok);
+        EXPECT_FALSE(outcome.Error.empty()) << "the user must be told why the file was not written";
+    }
+
+    fs::path Folder;
+};
+
+TEST_P(WholeOrNothing, ReplacesAnOldFileWholeAndLeavesNothingElse)
+{
+    const fs::path target = Folder / "target.out";
+    WriteFile(target, OldBytes);
+    const TWriteOutcome outcome = GetParam().Write(target.string());
+    ASSERT_TRUE(outcome.Ok) << outcome.Error;
+    EXPECT_TRUE(outcome.Error.empty());
+    const std::string written = ReadFile(target);
+    EXPECT_NE(written, OldBytes);
+    EXPECT_FALSE(written.empty());
+    EXPECT_EQ(Names(Folder), std::set<std::string>{"target.out"});
+}
+
+TEST_P(WholeOrNothing, DirectoryInTheWayIsLeftAsItWas)
+{
+    const fs::path target = Folder / "target.out";
+    fs::create_directory(target);
+    WriteFile(target / "inside", OldBytes);
+    const auto before = Names(Folder);
+
+    ExpectToldWhy(GetParam().Write(target.string()));
+    ASSERT_TRUE(fs::is_directory(target));
+    EXPECT_EQ(ReadFile(target / "inside"), OldBytes);
+    EXPECT_EQ(Names(target), std::set<std::string>{"inside"});
+    EXPECT_EQ(Names(Folder), before) << "a temporary file was left behind";
+}
+
+TEST_P(WholeOrNothing, ParentThatIsAFileIsLeftAsItWas)
+{
+    const fs::path parent = Folder / "not-a-folder";
+    WriteFile(parent, OldBytes);
+    ExpectToldWhy(GetParam().Write((parent / "target.out").string()));
+    EXPECT_EQ(ReadFile(parent), OldBytes);
+    EXPECT_EQ(Names(Folder), std::set<std::string>{"not-a-folder"});
+}
+
+TEST_P(WholeOrNothing, ReadOnlyFolderKeepsTheOldFile)
+{
+    const fs::path target = Folder / "target.out";
+    WriteFile(target, OldBytes);
+    fs::permissions(Folder, fs::perms::owner_read | fs::perms::owner_exec);
+    // Root (as in CI) ignores permission bits: find out whether the folder really refuses writes.
+    const fs::path probe = Folder / "probe";
+    if (std::ofstream(probe)) {
+        fs::remove(probe);
+        GTEST_SKIP() << "permission bits do not stop this user from writing (running as root); "
+                        "the full-disk and injected failures cover this writer";
+    }
+
+    ExpectToldWhy(GetParam().Write(target.string()));
+    EXPECT_EQ(ReadFile(target), OldBytes);
+    EXPECT_EQ(Names(Folder), std::set<std::string>{"target.out"});
+}
+
+TEST_P(WholeOrNothing, FullDiskKeepsTheOldFile)
+{
+    const TFileWriter writer = GetParam();
+    const TSandboxResult result = RunOnSmallTmpfs([&](const std::string& folder) -> std::string {
+        const fs::path target = fs::path(folder) / "target.out";
+        WriteFile(target, OldBytes);
+        if (ReadFile(target) != OldBytes)
+            return "could not write the old file";
+        if (!FillDisk(folder, "filler"))
+            return "could not fill the disk";
+        const TWriteOutcome outcome = writer.Write(target.string());
+        if (outcome.Ok)
+            return "the write reported success on a full disk";
+        if (outcome.Error.empty())
+            return "the failure carried no reason";
+        if (ReadFile(target) != OldBytes)
+            return "the old file changed";
+        if (Names(folder) != std::set<std::string>{"filler", "target.out"})
+            return "a temporary file was left behind";
+        return "";
+    });
+    if (!result.Ran)
+        GTEST_SKIP() << "no small tmpfs available: " << result.Reason;
+    EXPECT_EQ(result.Reason, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWriter, WholeOrNothing, ::testing::ValuesIn(AllFileWriters()),
+                         [](const ::testing::TestParamInfo<TFileWriter>& info) { return info.param.Name; });
+
+} // namespace
+
+namespace {
+
+// A replay that fails on a damaged stream must not leave the output's temporary file behind while
+// the renderer lives on (the game keeps its PDF renderer for the whole run), nor touch the target.
+TEST(PdfReplayFailure, LeavesTheOldFileAndNoTemporaryFile)
+{
+    char folderTemplate[] = "/tmp/velmora-hardening-XXXXXX";
+    ASSERT_NE(mkdtemp(folderTemplate), nullptr);
+    const fs::path folder = folderTemplate;
+    const fs::path target = folder / "puzzle.pdf";
+    WriteFile(target, OldBytes);
+
+    pdf::TRenderPDF render;
+    for (const std::vector<std::uint8_t>& damaged :
+         {std::vector<std::uint8_t>{'X', 1, 2, 3}, std::vector<std::uint8_t>{'Z', 0xE1, 0x07}}) {
+        TMemoryStream input(damaged);
+        EXPECT_THROW(render.RenderToFile(&input, target.string()), EReportError);
+        EXPECT_EQ(ReadFile(target), OldBytes);
+        EXPECT_EQ(Names(folder), std::set<std::string>{"puzzle.pdf"}) << "a temporary file was left behind";
+    }
+    fs::remove_all(folder);
+}
+
+} // namespace
