@@ -1,21 +1,10 @@
 #include "pdf/PdfFormat.h"
 
-#include <charconv>
-#include <cstdio>
-#include <system_error>
+#include "platform/NumberFormat.h"
 
 namespace pdf {
 
 namespace {
-
-std::string ToChars(double value, std::chars_format format, int precision)
-{
-    char buffer[400];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, value, format, precision);
-    if (result.ec != std::errc())
-        return "0";
-    return std::string(buffer, result.ptr);
-}
 
 std::string ZeroPadded(uint64_t value, size_t digits)
 {
@@ -29,19 +18,17 @@ std::string ZeroPadded(uint64_t value, size_t digits)
 
 std::string FormatFixed4(double value)
 {
-    return ToChars(value, std::chars_format::fixed, 4);
+    return platform::NumberFormat::Fixed(value, 4);
 }
 
 std::string FormatG3(double value)
 {
-    return ToChars(value, std::chars_format::general, 3);
+    return platform::NumberFormat::General(value, 3);
 }
 
 std::string FormatInt4(int value)
 {
-    if (value < 0)
-        return "-" + ZeroPadded(-static_cast<int64_t>(value), 4);
-    return ZeroPadded(static_cast<uint64_t>(value), 4);
+    return platform::NumberFormat::Integer(value, 4);
 }
 
 std::string FormatOffset10(uint64_t offset)

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cmath>
 #include <string>
 
 using namespace pdf;
@@ -15,6 +16,8 @@ TEST(PdfFormat, FixedPointHasFourDecimals)
     EXPECT_EQ(FormatFixed4(0.00005000001), "0.0001");
     EXPECT_EQ(FormatFixed4(-1.25), "-1.2500");
     EXPECT_EQ(FormatFixed4(123456789.5), "123456789.5000");
+    // A damaged stream may carry a NaN; it must still give a readable number.
+    EXPECT_EQ(FormatFixed4(std::nan("")), "0.0000");
 }
 
 TEST(PdfFormat, GeneralFormatKeepsThreeSignificantDigitsWithoutTrailingZeros)

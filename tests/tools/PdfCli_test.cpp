@@ -129,6 +129,23 @@ TEST_F(PdfCli, PageAndConvertWriteTheSameFileAgainAndAgain)
     EXPECT_EQ(a, ReadAll(P("c.pdf")));
 }
 
+TEST_F(PdfCli, CommaLocaleWritesTheSameFile)
+{
+    ASSERT_EQ(RunCli({"page", "31", "--pdf", P("c.pdf")}).Status, 0);
+    const char* previous = std::getenv("LC_ALL");
+    const std::string saved = previous ? previous : "";
+    setenv("LC_ALL", "de_DE.UTF-8", 1);
+    const CliResult result = RunCli({"page", "31", "--pdf", P("de.pdf")});
+    if (previous)
+        setenv("LC_ALL", saved.c_str(), 1);
+    else
+        unsetenv("LC_ALL");
+    ASSERT_EQ(result.Status, 0) << result.Err;
+    const std::string file = ReadAll(P("de.pdf"));
+    EXPECT_NE(file.find("/MediaBox [0 0 612.0000 792.0000]"), std::string::npos);
+    EXPECT_EQ(file, ReadAll(P("c.pdf")));
+}
+
 TEST_F(PdfCli, ConvertCompressesOnRequest)
 {
     ASSERT_EQ(RunCli({"page", "42", "--ndr", P("p.ndr")}).Status, 0);
