@@ -50,7 +50,9 @@ void TRenderPDF::RenderToFile(TStream* Stream, const std::string& OutputFileName
 {
     const std::string fileName = OutputNameWithExtension(OutputFileName, FileExtension());
     SetOutputFileName(fileName);
-    OpenOutput(fileName);
+    // No output stream: DocEnd saves the finished document whole, so a replay that fails before
+    // the document begins leaves neither the file nor a temporary file behind.
+    SetOutputStream(nullptr);
     RenderStream(Stream);
 }
 
