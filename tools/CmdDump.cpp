@@ -1,0 +1,156 @@
+// velmora-cli dump: the header fields of a page-stream file, then every command in playback order.
+#include "CliCommand.h"
+
+#include <iostream>
+#include <sstream>
+
+#include "platform/SafeFile.h"
+#include "report/FormatText.h"
+#include "report/PageStreamDecoder.h"
+#include "report/ReportError.h"
+
+namespace {
+
+std::string Quoted(const std::string& Text)
+{
+    std::string Out = "\"";
+    for (unsigned char C : Text) {
+        if (C == '"' || C == '\\')
+            Out += std::string("\\") + static_cast<char>(C);
+        else if (C >= 32 && C < 127)
+            Out += static_cast<char>(C);
+        else
+            Out += FormatText("\\x%02X", {C});
+    }
+    return Out + "\"";
+}
+
+std::string Number(double V) { return FormatText("%.7g", {V}); }
+
+void DumpHeader(std::ostream& Out, const TPageStreamHeader& H)
+{
+    Out << "header " << static_cast<char>(H.HeaderCode) << " version " << H.Version << "\n"
+        << "title " << Quoted(H.Title) << "\n"
+        << "pages " << H.PageCount << "\n"
+        << "first-page " << H.FirstPage << "\n"
+        << "last-page " << H.LastPage << "\n"
+        << "page-size " << Number(H.PageWidth) << " " << Number(H.PageHeight) << "\n"
+        << "device-margins " << Number(H.MarginLeft) << " " << Number(H.MarginRight) << " "
+        << Number(H.MarginTop) << " " << Number(H.MarginBottom) << "\n"
+        << "orientation " << int{H.Orientation} << "\n"
+        << "paper-bin " << H.PaperBin << "\n"
+        << "collate " << int{H.Collate} << "\n"
+        << "duplex " << int{H.Duplex} << "\n"
+        << "copies " << H.Copies << "\n"
+        << "paper-size " << H.PaperSize << "\n"
+        << "paper-width " << H.PaperWidth << "\n"
+        << "paper-length " << H.PaperLength << "\n"
+        << "device " << Quoted(H.DeviceName) << "\n";
+}
+
+std::string GraphicText(const TCommand& C)
+{
+    std::string Text = "graphic(type=" + std::to_string(C.Graphic.Type);
+    if (C.GraphicRef >= 0)
+        Text += ",ref=" + std::to_string(C.GraphicRef);
+    return Text + ",size=" + std::to_string(C.Graphic.Data.size()) + ")";
+}
+
+// The operands of C in stream order, as the code table lays them out.
+std::string Operands(const TCommand& C)
+{
+    std::string Out;
+    int F = 0, I = 0, S = 0;
+    auto Add = [&](const std::string& Part) { Out += " " + Part; };
+    auto Point = [&] {
+        const std::string P = "(" + Number(C.F[F]) + "," + Number(C.F[F + 1]) + ")";
+        F += 2;
+        return P;
+    };
+    for (const char* Op = C.Info->Operands; *Op; ++Op) {
+        switch (*Op) {
+        case 'b': case 'w': case 'i': Add(std::to_string(C.I[I++])); break;
+        case 'f': case 'F': Add(Number(C.F[F++])); break;
+        case 'P': Add(Point()); break;
+        case 'R': { const std::string A = Point(); Add(A + "-" + Point()); break; }
+        case 's': Add(Quoted(C.S[S++])); break;
+        case 'g': Add(GraphicText(C)); break;
+        case 'B':
+            Add(std::to_string(C.I[I]));
+            if (C.I[I++] == 1)
+                Add(GraphicText(C));
+            break;
+        case 'H': {
+            Add(std::to_string(C.I[I++]));
+            for (size_t K = 0; K + 1 < C.Points.size(); K += 2)
+                Add("(" + Number(C.Points[K]) + "," + Number(C.Points[K + 1]) + ")");
+            break;
+        }
+        case 'N': Add("bytes(" + std::to_string(C.I[I++]) + ")"); break;
+        case 'V':
+            Add(C.ValueRef >= 0 ? "value(ref=" + std::to_string(C.ValueRef) + ")=" + Quoted(C.Value)
+                                : "value=" + Quoted(C.Value));
+            break;
+        default: break;
+        }
+    }
+    return Out;
+}
+
+void DumpPage(std::ostream& Out, TPageStreamDecoder& D, int& PageNumber)
+{
+    const TPageHead Head = D.ReadPageHead();
+    PageNumber = Head.PageNumber;
+    Out << "@" << Head.Position << " 80 PageStart previous=" << Head.Previous << " next=" << Head.Next
+        << " page=" << Head.PageNumber << " size=" << Number(Head.Width) << "x" << Number(Head.Height) << "\n";
+    TCommand C;
+    do {
+        D.ReadCommand(C);
+        Out << "@" << C.Position << " " << int{C.Code} << " " << C.Info->Name << Operands(C) << "\n";
+    } while (C.Code != pcPageEnd);
+}
+
+int RunDump(const std::vector<std::string>& args)
+{
+    if (args.size() != 1)
+        return cli::UsageError("dump needs exactly one FILE");
+    std::vector<uint8_t> Bytes;
+    if (const platform::FileResult Read = platform::SafeFile::ReadAll(args[0], Bytes); !Read) {
+        std::cerr << "velmora-cli: " << Read.Error << "\n";
+        return cli::ExitBadInput;
+    }
+    // Collected first, so a damaged file prints its message with what was read before it.
+    std::ostringstream Out;
+    int Status = cli::ExitOk;
+    try {
+        TPageStreamDecoder D(Bytes.data(), Bytes.size());
+        const TPageStreamHeader H = D.ReadHeader();
+        DumpHeader(Out, H);
+        int PageNumber = 0;
+        DumpPage(Out, D, PageNumber);
+        while (PageNumber < H.PageCount)
+            DumpPage(Out, D, PageNumber);
+    } catch (const EReportError& Error) {
+        std::cout << Out.str();
+        std::cerr << "velmora-cli: " << args[0] << ": " << Error.what() << "\n";
+        return cli::ExitBadInput;
+    }
+    std::cout << Out.str();
+    return std::cout.flush() ? Status : cli::ExitBadInput;
+}
+
+const cli::CliRegistration reg{{
+    "dump",
+    "velmora-cli dump FILE",
+    "dump: prints the header of the page-stream file FILE, one field a line (header, title, pages,\n"
+    "first-page, last-page, page-size, device-margins, orientation, paper-bin, collate, duplex, copies,\n"
+    "paper-size, paper-width, paper-length, device), then one line per command in playback order:\n"
+    "@OFFSET CODE NAME OPERANDS..., page starts (80 PageStart previous= next= page= size=WxH) and ends\n"
+    "(82 PageEnd) included. Positions are inches; texts are quoted with \\xNN for other bytes; pictures\n"
+    "show as graphic(type=T[,ref=POS],size=N). A damaged file prints the reader's message on stderr\n"
+    "and exits with status 1.\n",
+    &RunDump,
+    60,
+}};
+
+} // namespace
