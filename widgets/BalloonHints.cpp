@@ -39,7 +39,8 @@ void TBalloonHints::ShowHint(const QString& text, const QPoint& tip, QWidget* ow
     FOwner = owner;
     FBalloon->SetText(text);
     FBalloon->ShowAt(tip);
-    FHideTimer->start(FHidePause);
+    const int ownPause = owner ? owner->toolTipDuration() : -1;
+    FHideTimer->start(ownPause > 0 ? ownPause : FHidePause);
 }
 
 void TBalloonHints::HideHint() {

@@ -17,11 +17,12 @@ public:
     explicit TBalloonHints(QObject* parent = nullptr);
     ~TBalloonHints() override;
 
+    // How long a balloon stays: a widget's own toolTipDuration() when it has one, else HidePause.
     int HidePause() const { return FHidePause; }
     void SetHidePause(int ms);
 
     // Shows text in a balloon pointing at the given screen point; an empty text hides the balloon.
-    void ShowHint(const QString& text, const QPoint& tip, QWidget* owner);
+    void ShowHint(const QString& text, const QPoint& tip, QWidget* owner = nullptr);
     void HideHint();
 
     // The balloon on screen now, if any (for tests and for moving it along).

@@ -29,6 +29,9 @@ public:
 
     QString Caption() const { return FCaption; }
     void SetCaption(const QString& caption);
+    // The label-style names, so the panel can stand where a plain text label stood.
+    QString text() const { return Caption(); }
+    void setText(const QString& text) { SetCaption(text); }
     TAlignment Alignment() const { return FAlignment; }
     void SetAlignment(TAlignment alignment);
     QColor BackColor() const { return FColors.Back; }

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QToolButton>
 
 namespace {
 
@@ -191,4 +192,12 @@ QIcon ToolIcon(TToolIcon icon, int size) {
     result.addPixmap(normal, QIcon::Active);
     result.addPixmap(DisabledPixmap(normal), QIcon::Disabled);
     return result;
+}
+
+void DecorateToolButton(QToolButton* button, TToolIcon icon, int iconSize, int width) {
+    button->setIcon(ToolIcon(icon, iconSize));
+    button->setIconSize(QSize(iconSize, iconSize));
+    button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    button->setAccessibleName(button->text());
+    button->setFixedWidth(width);
 }

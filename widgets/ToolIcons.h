@@ -14,3 +14,9 @@ QPixmap DisabledPixmap(const QPixmap& normal);
 
 // An icon with the normal picture and its disabled look, ready for a QToolButton.
 QIcon ToolIcon(TToolIcon icon, int size = 22);
+
+class QToolButton;
+
+// Gives a toolbar button its picture: icon only (its text stays for the accessibility name), at a
+// fixed width so every button of the bar is the same size.
+void DecorateToolButton(QToolButton* button, TToolIcon icon, int iconSize = 18, int width = 25);

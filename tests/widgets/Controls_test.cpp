@@ -160,3 +160,17 @@ TEST(URLLabel, FollowsOnlyRealAddresses) {
     link.SetVisited(true);
     EXPECT_EQ(link.palette().color(QPalette::WindowText), QColor(1, 2, 3));
 }
+
+TEST(BalloonHints, AWidgetsOwnDurationWinsOverTheHidePause) {
+    TBalloonHints hints;
+    hints.SetHidePause(60000);
+    QWidget window;
+    auto* quick = new QWidget(&window);
+    quick->setToolTip("gone soon");
+    quick->setToolTipDuration(30);
+    window.show();
+    QHelpEvent tip(QEvent::ToolTip, QPoint(1, 1), QPoint(50, 50));
+    QApplication::sendEvent(quick, &tip);
+    ASSERT_TRUE(hints.IsShowing());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !hints.IsShowing(); }, 2000));
+}
