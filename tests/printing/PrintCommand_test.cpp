@@ -1,0 +1,226 @@
+// The Print command: its steps and restore rules with a scripted window, then the real window
+// (offscreen) printing to a page-stream file, to a PDF file and into a failure.
+#include "app/PrintCommand.h"
+
+#include "PrintTestSupport.h"
+#include "app/MainForm.h"
+#include "platform/ProgramPaths.h"
+#include "report/PageConverter.h"
+#include "report/RendererRegistry.h"
+#include "report/ReportError.h"
+#include "report/ReportRenderStream.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class TScriptedSteps : public TPrintSteps {
+public:
+    bool RowAndColumn = true, Cell = true, Timed = true;
+    bool Clock = true;
+    std::function<void()> Run;
+    std::vector<std::string> Log;
+    std::string Error;
+
+    void SetClockRunning(bool on) override { Clock = on; Log.push_back(on ? "clock on" : "clock off"); }
+    bool HiliteRowAndColumn() const override { return RowAndColumn; }
+    bool HiliteCell() const override { return Cell; }
+    void SetHilite(bool rc, bool c) override
+    {
+        RowAndColumn = rc;
+        Cell = c;
+        Log.push_back(std::string("hilite ") + (rc ? "1" : "0") + (c ? "1" : "0"));
+    }
+    void RepaintBoard() override { Log.push_back("repaint"); }
+    bool ClockShouldRun() const override { return Timed; }
+    void RunReport() override
+    {
+        Log.push_back("run");
+        if (Run)
+            Run();
+    }
+    void ShowError(const std::string& m) override { Error = m; }
+};
+
+} // namespace
+
+TEST(PrintCommandSteps, RunsWithoutHighlightingAndPutsItBack)
+{
+    TScriptedSteps steps;
+    steps.Cell = false;
+    RunPrintCommand(steps);
+    EXPECT_EQ(steps.Log, (std::vector<std::string>{"clock off", "hilite 00", "repaint", "run", "hilite 10",
+                                                   "repaint", "clock on"}));
+    EXPECT_TRUE(steps.RowAndColumn);
+    EXPECT_FALSE(steps.Cell);
+    EXPECT_EQ(steps.Error, "");
+}
+
+TEST(PrintCommandSteps, ClockFollowsTheTimedGameNotItsEarlierState)
+{
+    TScriptedSteps steps;
+    steps.Timed = false;
+    RunPrintCommand(steps);
+    EXPECT_FALSE(steps.Clock);
+
+    TScriptedSteps stopped;
+    stopped.Clock = false; // stopped before: a timed game runs again afterwards
+    RunPrintCommand(stopped);
+    EXPECT_TRUE(stopped.Clock);
+}
+
+TEST(PrintCommandSteps, FailedRunRestoresTheWindowAndShowsTheMessage)
+{
+    TScriptedSteps steps;
+    steps.Run = [] { throw EReportError("Cannot create file \"/no/such/dir/x.ndr\"."); };
+    RunPrintCommand(steps);
+    EXPECT_TRUE(steps.RowAndColumn && steps.Cell && steps.Clock);
+    EXPECT_EQ(steps.Log.back(), "clock on");
+    EXPECT_EQ(steps.Error, "Cannot create file \"/no/such/dir/x.ndr\".");
+}
+
+namespace {
+
+class PrintWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Folder = fs::temp_directory_path() /
+                 ("velmora-print-" + std::to_string(::getpid()) + "-" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(Folder);
+        platform::ProgramPaths::SetExecutablePathOverride((Folder / "velmora-puzzle").string());
+        Form = std::make_unique<TMainForm>();
+        Form->show();
+        (void)QTest::qWaitForWindowExposed(Form.get());
+        Form->LevelMouseDown(1);
+        Form->Game.Options.HiliteRowAndColumn = true;
+        Form->Game.Options.HiliteCell = true;
+        Form->HoverCol = Form->HoverRow = 5;
+        Form->HoverBox = 5;
+        Form->DrawBoard(Form->Game.State.Board);
+    }
+    void TearDown() override
+    {
+        Form.reset();
+        platform::ProgramPaths::SetExecutablePathOverride({});
+        fs::remove_all(Folder);
+    }
+
+    // Chooses the File destination with a format, as the dialog's OK would.
+    void ChooseFile(TPrintCommand& command, const fs::path& name, int format)
+    {
+        command.ReportSystem1.OverrideSetup = [=, this](TReportSystem& s, TOverrideMode mode,
+                                                        std::unique_ptr<TRunForm>&) {
+            if (mode != omWait)
+                return;
+            DuringRun = {Form->Game.Options.HiliteRowAndColumn, Form->Game.Options.HiliteCell,
+                         Form->Timer1.isActive()};
+            BitmapDuringRun = Form->BoardBitmap.copy();
+            TSetupChoice c;
+            c.Dest = rdFile;
+            c.FileName = name.string();
+            c.FormatIndex = format;
+            s.ApplySetup(SetupAccept(s.SetupInput(), c));
+        };
+        command.ReportSystem1.SystemOptions.Exclude(soShowStatus);
+    }
+
+    fs::path Folder;
+    std::unique_ptr<TMainForm> Form;
+    std::array<bool, 3> DuringRun{true, true, true};
+    QImage BitmapDuringRun;
+};
+
+class TTextRender : public TReportRenderStream {
+public:
+    void PageBegin() override { ++Pages; }
+    void RenderLeftText(const std::string& t, double, double) override { Texts.push_back(t); }
+    void RenderBlockText(const std::string& t, double, double, double) override { Texts.push_back(t); }
+    int Pages = 0;
+    std::vector<std::string> Texts;
+};
+
+std::string ReadAll(const fs::path& p)
+{
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+} // namespace
+
+TEST_F(PrintWindowTest, PageStreamFileHoldsOnePageWithoutHighlighting)
+{
+    const QImage before = Form->BoardBitmap.copy();
+    ASSERT_TRUE(Form->Timer1.isActive());
+    TPrintCommand command(*Form);
+    ChooseFile(command, Folder / "puzzle", FormatIndexNDR);
+    command.Execute();
+
+    EXPECT_EQ(DuringRun, (std::array<bool, 3>{false, false, false}));
+    EXPECT_NE(BitmapDuringRun, before); // the highlighted row, column and box were gone
+    EXPECT_TRUE(Form->Game.Options.HiliteRowAndColumn && Form->Game.Options.HiliteCell);
+    EXPECT_EQ(Form->BoardBitmap, before); // and are back
+    EXPECT_TRUE(Form->Timer1.isActive());
+
+    TFileStream file((Folder / "puzzle.ndr").string(), fmOpenRead);
+    TTextRender render;
+    TPageConverter(file, render).Generate(0);
+    EXPECT_EQ(render.Pages, 1);
+    ASSERT_EQ(render.Texts.size(), 1u);
+    EXPECT_EQ(render.Texts[0], "Sudoku Puzzle Number " + std::to_string(Form->Game.State.PuzzleNumber) +
+                                   " Courtesy of " + VelmoraSite);
+}
+
+TEST_F(PrintWindowTest, PdfThroughTheDialogHasOnePage)
+{
+    TPrintCommand command(*Form);
+    const auto renderers = ActiveRenderers();
+    const auto it = std::find_if(renderers.begin(), renderers.end(), [&](const TRegisteredRenderer& r) {
+        return r.Render == &command.RenderPDF1;
+    });
+    ASSERT_NE(it, renderers.end());
+    EXPECT_EQ(it->DisplayName, "Portable Document Format (PDF)");
+    ChooseFile(command, Folder / "puzzle.pdf", 2 + static_cast<int>(it - renderers.begin()));
+    command.Execute();
+    const std::string pdf = ReadAll(Folder / "puzzle.pdf");
+    ASSERT_EQ(pdf.rfind("%PDF-1.3", 0), 0u);
+    const std::string check = "qpdf --check '" + (Folder / "puzzle.pdf").string() + "' >/dev/null 2>&1";
+    EXPECT_EQ(std::system(check.c_str()), 0);
+    const std::string pages = "pdfinfo '" + (Folder / "puzzle.pdf").string() + "' | grep -q '^Pages: *1$'";
+    EXPECT_EQ(std::system(pages.c_str()), 0);
+}
+
+TEST_F(PrintWindowTest, UnwritableFileEndsInAMessageAndTheGameIsUnchanged)
+{
+    Form->Game.Options.HiliteCell = false;
+    TPrintCommand command(*Form);
+    ChooseFile(command, Folder / "missing" / "puzzle", FormatIndexNDR);
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            box->close();
+        }
+    });
+    command.Execute();
+    EXPECT_TRUE(shown.contains("puzzle")) << shown.toStdString();
+    EXPECT_TRUE(Form->Game.Options.HiliteRowAndColumn);
+    EXPECT_FALSE(Form->Game.Options.HiliteCell);
+    EXPECT_TRUE(Form->Timer1.isActive());
+    EXPECT_FALSE(fs::exists(Folder / "missing"));
+}
