@@ -15,8 +15,9 @@ namespace {
 constexpr int ClientWidth = 407;
 constexpr int ClientHeight = 259;
 
-// Liberation Sans stands in for MS Sans Serif and Arial; Gill Sans MT is rarely installed on Linux,
-// so a humanist sans of the same pixel size takes its place.
+// Liberation Sans stands in for MS Sans Serif and Arial. Gill Sans MT is rarely installed on Linux; it
+// is narrower than Arial, so the narrow Liberation face at the same pixel size keeps the headline to
+// the four lines its box has room for.
 QFont FormFont() {
     QFont f;
     f.setFamilies({"MS Sans Serif", "Liberation Sans", "Arial", "DejaVu Sans"});
@@ -26,7 +27,7 @@ QFont FormFont() {
 
 QFont HeadlineFont() {
     QFont f;
-    f.setFamilies({"Gill Sans MT", "Gill Sans", "Liberation Sans", "DejaVu Sans"});
+    f.setFamilies({"Gill Sans MT", "Gill Sans", "Liberation Sans Narrow", "Nimbus Sans Narrow", "DejaVu Sans"});
     f.setPixelSize(29);
     f.setItalic(true);
     return f;
@@ -77,7 +78,7 @@ TAboutForm::TAboutForm(QWidget* owner) : QDialog(owner) {
     BitBtn1->setDefault(true);
     connect(BitBtn1, &QPushButton::clicked, this, &TAboutForm::BitBtn1Click);
 
-    Label1 = new QLabel("Free to play, free to share. Thank you for puzzling!", this);
+    Label1 = new QLabel("Free to play and to share. Happy puzzling!", this);
     Label1->setGeometry(86, 238, 235, 13);
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 }

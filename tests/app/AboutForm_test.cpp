@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
@@ -69,6 +70,20 @@ TEST(AboutForm, ElementsSitWhereTheLayoutPutsThem) {
     EXPECT_TRUE(box.URLLabel2->font().underline());
     EXPECT_EQ(box.URLLabel3->ShownColor(), QColor(0, 0, 128));
     EXPECT_EQ(box.URLLabel2->ShownColor(), box.palette().color(QPalette::Highlight));
+}
+
+TEST(AboutForm, EveryTextFitsItsBox) {
+    TAboutForm box(nullptr);
+    // The headline wraps inside its 160-pixel box; the one-line labels fit their widths.
+    const QRect headline = QFontMetrics(box.Label2->font())
+                               .boundingRect(QRect(0, 0, box.Label2->width(), 1000),
+                                             Qt::AlignHCenter | Qt::TextWordWrap, box.Label2->text());
+    EXPECT_LE(headline.height(), box.Label2->height() - 12); // the box starts 6 pixels above the client
+    for (QLabel* line : {static_cast<QLabel*>(box.URLLabel3), static_cast<QLabel*>(box.URLLabel2), box.Label1}) {
+        const QFontMetrics metrics(line->font());
+        EXPECT_LE(metrics.horizontalAdvance(line->text()), line->width()) << line->text().toStdString();
+        EXPECT_LE(metrics.height(), line->height() + 2) << line->text().toStdString();
+    }
 }
 
 TEST(AboutForm, DonationAddressIsSetWhenShownAndNamesRecipientAndItem) {
