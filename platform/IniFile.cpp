@@ -85,8 +85,10 @@ IniFile IniFile::Parse(std::string_view text) {
     while (!text.empty()) {
         const std::size_t lineBreak = text.find('\n');
         std::string_view line = text.substr(0, lineBreak);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        ini.Lines.push_back(Line{std::string(line)});
+        const bool crlf = !line.empty() && line.back() == '\r';
+        if (crlf) line.remove_suffix(1);
+        // Each line keeps its own break, so a file with mixed breaks is written back as it was.
+        ini.Lines.push_back(Line{std::string(line), lineBreak == std::string_view::npos ? "" : crlf ? "\r\n" : "\n"});
         if (lineBreak == std::string_view::npos) break;
         text.remove_prefix(lineBreak + 1);
     }
@@ -198,7 +200,7 @@ std::string IniFile::Text() const {
     std::string text = ByteOrderMark ? "\xEF\xBB\xBF" : "";
     for (const Line& line : Lines) {
         text += line.Text;
-        text += LineEnd;
+        text += line.End.empty() ? LineEnd : line.End;
     }
     return text;
 }

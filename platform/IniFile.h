@@ -69,6 +69,7 @@ public:
 private:
     struct Line {
         std::string Text;
+        std::string End = {}; // the line's own break as loaded; empty: LineEnd
     };
     std::vector<Line> Lines;
     std::string LineEnd = "\r\n";
