@@ -1,5 +1,6 @@
 #include "report/PageStreamDecoder.h"
 
+#include <cmath>
 #include <cstring>
 
 #include "report/FormatText.h"
@@ -47,6 +48,10 @@ float TPageStreamDecoder::ReadSingle()
     const uint32_t Bits = static_cast<uint32_t>(ReadInt());
     float V;
     std::memcpy(&V, &Bits, sizeof V);
+    // A NaN or infinity is no position or size: it would reach the renderers' output as text
+    // that no reader accepts.
+    if (!std::isfinite(V))
+        Fail("Invalid number found at position %d in report file.", {static_cast<int64_t>(Pos_ - 4)});
     return V;
 }
 
