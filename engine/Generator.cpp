@@ -3,39 +3,17 @@
 #include "engine/HoleWindows.h"
 #include "engine/SinglesSolvability.h"
 #include "engine/Solver.h"
+#include "engine/TGridFiller.h"
+
+#include <array>
 
 namespace {
 
-constexpr std::int32_t PlacementAttempts = 100;
 constexpr std::int32_t DigIterationsAfterFirst = 250; // a dig runs at most 251 iterations
 constexpr std::int32_t DigsPerGrid = 101;
 
 bool InWindow(const TGameState& state) {
     return state.MinHoles <= state.Holes && state.Holes <= state.MaxHoles;
-}
-
-// One pass of placements over a cleared Solution; false when a box found no square for a digit
-// within the attempts, which abandons the grid.
-bool TryFillGrid(TGameState& state, TRandomGenerator& random) {
-    for (std::int32_t d = 1; d <= 9; ++d) {
-        for (std::int32_t bx = 1; bx <= 3; ++bx) {
-            for (std::int32_t by = 1; by <= 3; ++by) {
-                bool placed = false;
-                for (std::int32_t attempt = 0; attempt < PlacementAttempts && !placed; ++attempt) {
-                    // Both draws are made on every attempt, column first.
-                    const auto c = static_cast<std::int32_t>(random.RandomInt(3)) + 1 + 3 * (bx - 1);
-                    const auto r = static_cast<std::int32_t>(random.RandomInt(3)) + 1 + 3 * (by - 1);
-                    if (state.Solution[c][r].Value == 0 && NotInColumn(state.Solution, c, d) &&
-                        NotInRow(state.Solution, r, d)) {
-                        state.Solution[c][r].Value = d;
-                        placed = true;
-                    }
-                }
-                if (!placed) return false;
-            }
-        }
-    }
-    return true;
 }
 
 bool HasDigit(const TBoard& board) {
@@ -54,13 +32,19 @@ void PickFilledSquare(const TBoard& puzzle, TRandomGenerator& random, std::int32
 }
 
 // Answers what SolveBySingles answers on a copy of Puzzle after (c, r), holding v, was emptied.
-// For a valid Solution, Puzzle before the removal was complete or solvable, so single candidates
-// solve the new puzzle exactly when they can fill (c, r) again: once it is refilled, the rest
-// follows. That lets the test stop early, and answer at once when (c, r) is itself a single.
+// When Solution is a valid grid, two facts make this cheap; both rest on candidates only shrinking
+// as digits are added, while a square's own solution digit always stays a candidate:
+// - Puzzle before the removal was complete or solvable, so single candidates solve the new puzzle
+//   exactly when they fill (c, r) again; the test can stop there, or answer at once when (c, r) is
+//   itself a single.
+// - Within one dig Puzzle only loses digits (a failed removal is put back). A square whose removal
+//   failed would fail again from any smaller puzzle, so each square is solved for at most once per
+//   failure, however many of the 251 iterations pick it.
 class TDigTester {
 public:
     void Start(const TGameState& state) {
-        Valid = IsSolved(state.Solution) && Base.Load(state.Puzzle);
+        Valid = Base.Load(state.Puzzle) && Base.IsCompleteValidGrid();
+        Unremovable.fill(false);
     }
 
     bool SolvableAfterRemoval(const TBoard& puzzle, std::int32_t c, std::int32_t r, std::int32_t v) {
@@ -69,27 +53,29 @@ public:
             return SolveBySingles(scratch);
         }
         const std::int32_t square = (c - 1) * 9 + (r - 1);
+        if (Unremovable[static_cast<std::size_t>(square)]) return false;
         TSinglesBoard trial = Base;
         trial.Remove(square, v);
         if (trial.CandidateMask(square) == (1u << v) || trial.FillBySingles(square)) {
             Base.Remove(square, v); // the removal stands
             return true;
         }
+        Unremovable[static_cast<std::size_t>(square)] = true;
         return false;
     }
 
 private:
     TSinglesBoard Base;
+    std::array<bool, 81> Unremovable{};
     bool Valid = false;
 };
 
 } // namespace
 
 void FillSolution(TGameState& state, TRandomGenerator& random) {
-    do {
-        ClearSolution(state);
-        TryFillGrid(state, random);
-    } while (!IsSolved(state.Solution)); // the stream of draws continues into the next grid
+    ClearSolution(state);
+    TGridFiller filler;
+    filler.Fill(state.Solution, random);
 }
 
 void DigHoles(TGameState& state, TRandomGenerator& random) {

@@ -41,6 +41,7 @@ bool TSinglesBoard::Load(const TBoard& board) {
             const TSquareUnits& u = Units[static_cast<std::size_t>(square)];
             const auto bit = static_cast<std::uint16_t>(1u << value);
             if ((ColMask[u.Col] & bit) != 0 || (RowMask[u.Row] & bit) != 0) RepeatInLine = true;
+            if ((BoxMask[u.Box] & bit) != 0) RepeatInBox = true;
             Place(square, value);
         }
     }

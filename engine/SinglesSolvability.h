@@ -28,6 +28,9 @@ public:
     // True when some row or column repeats a digit 1-9: such a board can never be solved.
     bool HasRepeatInLine() const { return RepeatInLine; }
 
+    // Full, with every row, column and box holding 1-9 once.
+    bool IsCompleteValidGrid() const { return Empties == 0 && !RepeatInLine && !RepeatInBox; }
+
     void Place(std::int32_t square, std::int32_t digit);
     void Remove(std::int32_t square, std::int32_t digit);
     std::uint32_t CandidateMask(std::int32_t square) const; // bit d set for candidate d
@@ -43,4 +46,5 @@ private:
     std::array<std::uint8_t, 81> EmptySquares{};
     std::int32_t Empties = 0;
     bool RepeatInLine = false;
+    bool RepeatInBox = false;
 };

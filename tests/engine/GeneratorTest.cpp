@@ -2,6 +2,7 @@
 #include "engine/Generator.h"
 #include "engine/HoleWindows.h"
 #include "engine/Solver.h"
+#include "engine/TGridFiller.h"
 
 #include "TestBoards.h"
 
@@ -22,6 +23,31 @@ std::int32_t CountHoles(const TBoard& board) {
         for (std::int32_t r = 1; r <= 9; ++r)
             if (board[c][r].Value == 0) ++holes;
     return holes;
+}
+
+// The grid filling exactly as the game describes it, attempt by attempt with both draws each time.
+void ReferenceFillSolution(TGameState& state, TRandomGenerator& random) {
+    do {
+        ClearSolution(state);
+        bool abandoned = false;
+        for (std::int32_t d = 1; d <= 9 && !abandoned; ++d) {
+            for (std::int32_t bx = 1; bx <= 3 && !abandoned; ++bx) {
+                for (std::int32_t by = 1; by <= 3 && !abandoned; ++by) {
+                    bool placed = false;
+                    for (std::int32_t attempt = 0; attempt < 100 && !placed; ++attempt) {
+                        const auto c = static_cast<std::int32_t>(random.RandomInt(3)) + 1 + 3 * (bx - 1);
+                        const auto r = static_cast<std::int32_t>(random.RandomInt(3)) + 1 + 3 * (by - 1);
+                        if (state.Solution[c][r].Value == 0 && NotInColumn(state.Solution, c, d) &&
+                            NotInRow(state.Solution, r, d)) {
+                            state.Solution[c][r].Value = d;
+                            placed = true;
+                        }
+                    }
+                    abandoned = !placed;
+                }
+            }
+        }
+    } while (!IsSolved(state.Solution));
 }
 
 // The dig exactly as the game describes it, with the plain solver on the Board scratch copy; the
@@ -53,7 +79,7 @@ void ReferenceSelectPuzzle(TGameState& state, TRandomGenerator& random, std::int
     random.RandomSeed = static_cast<std::uint32_t>(number);
     state.PuzzleNumber = number;
     for (;;) {
-        FillSolution(state, random);
+        ReferenceFillSolution(state, random);
         for (std::int32_t dig = 0; dig < 101; ++dig) {
             ReferenceDigHoles(state, random);
             if (state.MinHoles <= state.Holes && state.Holes <= state.MaxHoles) {
@@ -121,6 +147,55 @@ TEST(GeneratorTest, FillSolutionOfPuzzleOne) {
     EXPECT_EQ(random.RandomSeed, 272630723u);
     for (std::int32_t c = 1; c <= 9; ++c)
         for (std::int32_t r = 1; r <= 9; ++r) EXPECT_FALSE(state.Solution[c][r].Given);
+}
+
+TEST(GeneratorTest, FillSolutionMatchesThePlainLoop) {
+    // Seeds spread over the whole range, including both ends.
+    std::uint32_t seed = 0;
+    for (int i = 0; i < 60; ++i, seed += 71582791u) {
+        for (std::uint32_t start : {seed, ~seed}) {
+            TGameState fast, plain;
+            TRandomGenerator fastRandom{start}, plainRandom{start};
+            FillSolution(fast, fastRandom);
+            ReferenceFillSolution(plain, plainRandom);
+            ASSERT_EQ(fast.Solution, plain.Solution) << "seed " << start;
+            ASSERT_EQ(fastRandom.RandomSeed, plainRandom.RandomSeed) << "seed " << start;
+        }
+    }
+}
+
+TEST(GeneratorTest, GridSearchFormsMatchThePlainAttempts) {
+    // The attempt search, with and without vector instructions, for every set of free squares.
+    TRandomGenerator seeds{99u};
+    for (std::uint32_t free = 0; free < 512; ++free) {
+        for (int i = 0; i < 20; ++i) {
+            const std::uint32_t start = seeds.RandomInt(0xFFFFFFFFu);
+            TRandomGenerator plain{start};
+            std::int32_t expected = -1;
+            for (int attempt = 0; attempt < 100 && expected < 0; ++attempt) {
+                const auto c = static_cast<std::int32_t>(plain.RandomInt(3));
+                const auto square = c * 3 + static_cast<std::int32_t>(plain.RandomInt(3));
+                if ((free >> square & 1u) != 0) expected = square;
+            }
+            std::uint32_t scalarSeed = start;
+            ASSERT_EQ(TGridFiller::FirstHitScalar(free, scalarSeed), expected) << free;
+            ASSERT_EQ(scalarSeed, plain.RandomSeed) << free;
+            if (TGridFiller::VectorAvailable()) {
+                std::uint32_t vectorSeed = start;
+                ASSERT_EQ(TGridFiller::FirstHitVector(free, vectorSeed), expected) << free;
+                ASSERT_EQ(vectorSeed, plain.RandomSeed) << free;
+            }
+        }
+    }
+}
+
+TEST(RandomGeneratorTest, SkipEqualsDraws) {
+    for (std::uint32_t draws : {0u, 1u, 2u, 7u, 200u, 65537u}) {
+        TRandomGenerator drawn{12345u}, skipped{12345u};
+        for (std::uint32_t i = 0; i < draws; ++i) drawn.RandomInt(5);
+        skipped.Skip(draws);
+        EXPECT_EQ(skipped.RandomSeed, drawn.RandomSeed) << draws;
+    }
 }
 
 TEST(GeneratorTest, PuzzleOneAtEveryWindow) {
