@@ -26,6 +26,9 @@ constexpr TWindow Windows[] = {{25, 40}, {35, 45}, {35, 48}, {48, 81}, {48, 52},
 
 using TClock = std::chrono::steady_clock;
 
+// A long soak reports how far it got, so a stopped run still tells something.
+constexpr std::int32_t ProgressEvery = 20000;
+
 struct TWindowRun {
     double Seconds = 0;
     double SlowestSeconds = 0;
@@ -50,6 +53,10 @@ TWindowRun Soak(const TWindow& window, std::int32_t first, std::int32_t last)
             run.SlowestNumber = n;
         }
         const std::string fault = dealt ? DealFault(state) : "nothing was dealt";
+        if ((n - first + 1) % ProgressEvery == 0) {
+            std::printf("  window %d-%d: %d numbers dealt\n", window.Min, window.Max, n - first + 1);
+            std::fflush(stdout);
+        }
         if (!fault.empty()) {
             ++run.Faults;
             std::printf("FAULT puzzle %d window %d-%d: %s\n", n, window.Min, window.Max, fault.c_str());

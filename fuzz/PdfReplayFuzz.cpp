@@ -9,6 +9,7 @@
 #include "report/ReportStream.h"
 
 #include <cctype>
+#include <cstdio>
 #include <charconv>
 #include <cstring>
 #include <string_view>
@@ -116,7 +117,11 @@ void CheckNumbers(std::string_view pdf)
         }
         const char first = token[0];
         if (std::isdigit(static_cast<unsigned char>(first)) != 0 || first == '-' || first == '+' || first == '.')
-            FuzzCheck(IsNumberToken(token), "PDF numbers are plain decimals");
+            if (!IsNumberToken(token)) {
+                std::fprintf(stderr, "bad number \"%.*s\" at offset %zu\n", static_cast<int>(token.size()),
+                             token.data(), i);
+                FuzzFailure("PDF numbers are plain decimals");
+            }
         FuzzCheck(token != "nan" && token != "inf", "PDF numbers are finite");
         i = j;
     }

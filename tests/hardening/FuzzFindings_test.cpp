@@ -1,2 +1,119 @@
-// Faults the fuzzers found, kept as plain tests so they stay fixed.
+// Faults the fuzzers found, kept as plain tests so they stay fixed. The inputs themselves also sit
+// in the fuzz corpora, which ctest replays.
+#include "app/Settings.h"
+#include "fuzz/CallCheckingRender.h"
+#include "fuzz/FuzzMeasurer.h"
+#include "platform/IniFile.h"
+#include "report/NDRWriter.h"
+#include "report/PageConverter.h"
+#include "report/PageStreamDecoder.h"
+#include "report/ReportError.h"
+#include "report/ReportStream.h"
+
 #include <gtest/gtest.h>
+
+#include <cstring>
+#include <limits>
+#include <string>
+#include <vector>
+
+namespace {
+
+TFuzzMeasurer Measurer;
+
+std::vector<std::uint8_t> RecordedPage()
+{
+    TNDRWriter writer;
+    writer.SetMeasurer(Measurer);
+    writer.OnPrint = [](TBaseReport& surface) {
+        surface.MoveTo(1, 1);
+        surface.LineTo(2, 2);
+    };
+    writer.Execute();
+    return writer.MemoryBytes();
+}
+
+void PutSingle(std::vector<std::uint8_t>& bytes, std::size_t at, float value)
+{
+    std::memcpy(bytes.data() + at, &value, sizeof value);
+}
+
+// Plays Bytes into a renderer that checks the call order; returns the failure message.
+std::string Play(const std::vector<std::uint8_t>& bytes, TCallCheckingRender& render)
+{
+    TByteViewStream stream(bytes.data(), bytes.size());
+    try {
+        TPageConverter converter(stream, render, Measurer);
+        converter.Generate(0);
+    } catch (const EReportError& error) {
+        return error.what();
+    }
+    return "";
+}
+
+struct TStreamLayout {
+    std::size_t PageRecord;  // position of the first page's code byte
+    std::size_t MarginLeft;  // position of the header's left device margin
+};
+
+TStreamLayout Layout(const std::vector<std::uint8_t>& bytes)
+{
+    TPageStreamDecoder decoder(bytes.data(), bytes.size());
+    decoder.ReadHeader();
+    const std::size_t page = static_cast<std::size_t>(decoder.Position());
+    // Before the margins: code, version, title (one length byte), page count, first and last
+    // page, page width and height.
+    const std::size_t titleLength = bytes[3];
+    return {page, 1 + 2 + 1 + titleLength + 2 + 2 + 2 + 4 + 4};
+}
+
+TEST(PageStreamNumbers, NonFiniteSizesAndPositionsAreRefusedAsDamage)
+{
+    const std::vector<std::uint8_t> good = RecordedPage();
+    TCallCheckingRender clean;
+    ASSERT_EQ(Play(good, clean), "");
+    ASSERT_EQ(clean.Pages(), 1u);
+
+    const TStreamLayout layout = Layout(good);
+    ASSERT_EQ(good[layout.PageRecord], 80);
+    const std::size_t pageWidth = layout.PageRecord + 1 + 4 + 4 + 2;
+    struct TCase {
+        const char* What;
+        std::size_t At;
+        float Value;
+    };
+    const TCase cases[] = {
+        {"page width NaN", pageWidth, std::numeric_limits<float>::quiet_NaN()},
+        {"page height infinite", pageWidth + 4, std::numeric_limits<float>::infinity()},
+        {"device margin -infinite", layout.MarginLeft, -std::numeric_limits<float>::infinity()},
+        {"line end NaN", good.size() - 1 - 8, std::numeric_limits<float>::quiet_NaN()},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.What);
+        std::vector<std::uint8_t> bad = good;
+        PutSingle(bad, c.At, c.Value);
+        TCallCheckingRender render;
+        const std::string error = Play(bad, render);
+        EXPECT_NE(error.find("Invalid number found at position " + std::to_string(c.At)), std::string::npos)
+            << error;
+        render.CheckFinished(); // DocEnd still follows a begun document
+    }
+}
+
+TEST(SettingsFileBreaks, MixedLineBreaksSurviveRepeatedSaves)
+{
+    // The first break is LF, a later line ends in a stray CR before its CR LF.
+    const std::string text = "; note\n[misc]\r\r\nName=x\r\n";
+    const TSettings settings = ParseSettings(text);
+    platform::IniFile file = platform::IniFile::Parse(text);
+    WriteSettings(file, settings);
+    const std::string once = file.Text();
+    EXPECT_EQ(once.substr(0, text.size()), text) << "the lines before the settings changed";
+
+    platform::IniFile again = platform::IniFile::Parse(once);
+    WriteSettings(again, settings);
+    EXPECT_EQ(again.Text(), once);
+    EXPECT_EQ(ParseSettings(again.Text()), settings);
+}
+
+} // namespace
