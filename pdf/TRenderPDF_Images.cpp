@@ -98,8 +98,9 @@ void TRenderPDF::RenderStretchDraw(const TRect& Rect, const TReportGraphic& Grap
     const platform::RgbBitmap source = DecodeGraphic(Graphic);
     if (source.Empty())
         return;
-    const int width = PixelSide((Rect.Right - Rect.Left) / 72.0 * MetafileDPI);
-    const int height = PixelSide((Rect.Bottom - Rect.Top) / 72.0 * MetafileDPI);
+    // In doubles: a damaged stream can hold rectangles whose sides overflow 32 bits.
+    const int width = PixelSide((static_cast<double>(Rect.Right) - Rect.Left) / 72.0 * MetafileDPI);
+    const int height = PixelSide((static_cast<double>(Rect.Bottom) - Rect.Top) / 72.0 * MetafileDPI);
     if (static_cast<int64_t>(width) * height > platform::RgbBitmap::MaxPixels)
         throw EReportError("A picture in the report is too large to convert.");
     if (width == 0 || height == 0)
