@@ -3,6 +3,7 @@
 #include "app/GameTexts.h"
 #include "app/MainForm.h"
 #include "app/NumberPicker.h"
+#include "app/PrintCommand.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -103,7 +104,7 @@ void TMainForm::BtnFinishClick() {
     DrawBoard(Game.State.Board);
 }
 
-void TMainForm::BtnPrintClick() {}
+void TMainForm::BtnPrintClick() { TPrintCommand(*this).Execute(); }
 
 void TMainForm::BtnExitClick() { close(); }
 
