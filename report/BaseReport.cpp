@@ -138,6 +138,13 @@ void TBaseReport::CheckPrinting() const
         throw EReportError("Invalid method call.  Report is not printing.");
 }
 
+void TBaseReport::CheckTextLength(const std::string& Text)
+{
+    if (Text.size() > 16383)
+        throw EReportError("Text of " + std::to_string(Text.size()) +
+                           " bytes is too long for the report file (16383 at most).");
+}
+
 bool TBaseReport::BeginOp() const
 {
     CheckPrinting();
@@ -309,6 +316,7 @@ void TBaseReport::SetReportVar(const std::string& Name, const std::string& Value
 {
     if (Value.size() > 253)
         throw EReportError("Report variable \"" + Name + "\" is longer than 253 bytes.");
+    CheckTextLength(Name);
     auto Found = std::find_if(Variables_.begin(), Variables_.end(), [&](const auto& V) { return V.first == Name; });
     if (Found != Variables_.end())
         Found->second = Value;

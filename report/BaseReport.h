@@ -248,6 +248,8 @@ protected:
     void TextAt(uint8_t Code, const std::string& Text, double X);
 
     void CheckPrinting() const; // "Invalid method call.  Report is not printing."
+    // Refuses a text the stream cannot hold before any byte of its command is written.
+    static void CheckTextLength(const std::string& Text);
     void UpdateFont();          // refresh the size from the reference height, then RecordFont
     void UpdateLineMetrics();   // ascent, descent, line height; code 83 when they changed
     double ReferenceCellHeight() const; // pixels on the reference device

@@ -240,6 +240,7 @@ void TBaseReport::DrawBitmapRect(double X1, double Y1, double X2, double Y2, con
 void TBaseReport::DrawImageData(double X1, double Y1, double X2, double Y2, TStream& Image,
                                 const std::string& TypeName)
 {
+    CheckTextLength(TypeName);
     if (!BeginOp())
         return;
     const uint64_t Start = Image.Position();
@@ -277,6 +278,7 @@ void TBaseReport::UnregisterGraphic(int Index)
 
 void TBaseReport::SendRawText(const std::string& Text)
 {
+    CheckTextLength(Text);
     if (!BeginOp())
         return;
     WriteByte(30);
@@ -328,6 +330,7 @@ void TBaseReport::OutputEverywhere()
 
 void TBaseReport::RequestBin(const std::string& BinName)
 {
+    CheckTextLength(BinName);
     if (!BeginOp())
         return;
     WriteByte(88);

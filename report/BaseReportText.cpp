@@ -136,6 +136,7 @@ void TBaseReport::PrintAt(double X, double Y, const std::string& Text)
 void TBaseReport::TextAt(uint8_t Code, const std::string& Text, double X)
 {
     CheckPrinting();
+    CheckTextLength(Text);
     const double Width = TextWidth(Text) / UnitsFactor_;
     const bool Plain = Text.find(FormatStart) == std::string::npos && Text.find(MacroMarker) == std::string::npos;
     if (AccuracyMethod_ == amPositioning && Font_.Rotation == 0 && Plain && Text.find(' ') != std::string::npos) {
@@ -160,6 +161,7 @@ void TBaseReport::TextRightAt(const std::string& Text, double X) { TextAt(25, Te
 
 void TBaseReport::TextJustifiedAt(const std::string& Text, double X, double Width)
 {
+    CheckTextLength(Text);
     if (BeginOp()) {
         WriteByte(33);
         WriteInchY(CurrentY_);
@@ -172,6 +174,7 @@ void TBaseReport::TextJustifiedAt(const std::string& Text, double X, double Widt
 
 void TBaseReport::TextRect(const TRect& PixelRect, double X, double Y, const std::string& Text)
 {
+    CheckTextLength(Text);
     if (!BeginOp())
         return;
     WriteByte(22);

@@ -171,12 +171,24 @@ TEST(NDRWriterStrings, LengthEncodingAt191And192Bytes)
     }
 }
 
-TEST(NDRWriterStrings, TextLongerThanTheFormatAllowsFails)
+TEST(NDRWriterStrings, TextLongerThanTheFormatAllowsFailsBeforeAnythingIsWritten)
 {
     TNDRWriter W;
     PrepareWriter(W);
+    W.OnPrint = [](TBaseReport& R) {
+        const std::string Long(16384, 'x');
+        EXPECT_THROW(R.SendRawText(Long), EReportError);
+        EXPECT_THROW(R.PrintAt(1, 1, Long), EReportError);
+        EXPECT_THROW(R.RequestBin(Long), EReportError);
+        R.PrintAt(1, 1, "after");
+    };
+    W.Execute();
+    TRecordingRender R;
+    EXPECT_EQ(Play(W.MemoryBytes(), R), ""); // the stream stayed whole
+    EXPECT_EQ(R.Matching("LeftText").size(), 1u);
+
     W.OnPrint = [](TBaseReport& R) { R.SendRawText(std::string(16384, 'x')); };
-    EXPECT_THROW(W.Execute(), EReportError);
+    EXPECT_THROW(W.Execute(), EReportError); // a failure inside Execute propagates
     EXPECT_FALSE(W.Printing());
 }
 

@@ -350,3 +350,41 @@ TEST(PageConverterMalformed, EveryTruncationOfAValidStreamFailsCleanly)
     TRecordingRender Whole;
     EXPECT_EQ(Play(Bytes, Whole), "");
 }
+
+TEST(PageConverterMalformed, RandomDamageNeverCrashesOrHangs)
+{
+    const auto Bytes = Recorded([](TNDRWriter& W) {
+        W.SetReportVar("v", "value \xFD$RPCM11");
+        W.PrintAt(1, 1, "text \xFD$RPCV\xFCv\xFB");
+        W.DrawBitmapRect(1, 1, 2, 2, TReportGraphic::FromBitmap(platform::RgbBitmap(2, 2)));
+        W.RegisterGraphic(1);
+        W.ReuseGraphic(1);
+        W.DrawBitmapRect(3, 3, 4, 4, TReportGraphic::FromBitmap(platform::RgbBitmap(2, 2)));
+        W.NewPage();
+        W.Polyline({{1, 1}, {2, 2}, {3, 1}});
+        W.NewPage();
+        W.TextCenteredAt("\x01" "B1\x04" "bold", 2);
+    });
+    uint32_t Seed = 12345;
+    auto Next = [&Seed] {
+        Seed = Seed * 1103515245u + 12345u;
+        return Seed >> 8;
+    };
+    int Failures = 0;
+    for (int Round = 0; Round < 3000; ++Round) {
+        std::vector<uint8_t> Damaged = Bytes;
+        const int Flips = 1 + static_cast<int>(Next() % 4);
+        for (int K = 0; K < Flips; ++K)
+            Damaged[Next() % Damaged.size()] = static_cast<uint8_t>(Next());
+        for (int PageNo : {0, 2}) {
+            TRecordingRender R;
+            if (!Play(Damaged, R, PageNo).empty())
+                ++Failures;
+            if (!R.Calls.empty()) {
+                EXPECT_EQ(R.Calls.front(), "DocBegin");
+                EXPECT_EQ(R.Calls.back(), "DocEnd");
+            }
+        }
+    }
+    EXPECT_GT(Failures, 0); // the damage was noticed at least sometimes
+}
