@@ -516,3 +516,28 @@ TEST(NDRWriterLifecycle, BufferFlushesKeepPatchedPositionsRight)
     EXPECT_EQ(Play(Bytes, All), "");
     EXPECT_EQ(All.Matching("PageBegin").size(), 40u);
 }
+
+TEST(NDRWriterLifecycle, TempFileModeNamesTheFileAndAFailedRunRemovesIt)
+{
+    TNDRWriter W;
+    PrepareWriter(W);
+    W.SetStreamMode(smTempFile);
+    W.OnPrint = [](TBaseReport& R) { R.PrintAt(1, 1, "temp"); };
+    W.Execute();
+    const std::string Name = W.FileName();
+    ASSERT_FALSE(Name.empty());
+    {
+        TFileStream In(Name, fmOpenRead);
+        std::vector<uint8_t> Bytes(In.Size());
+        In.Read(Bytes.data(), Bytes.size());
+        TRecordingRender R;
+        EXPECT_EQ(Play(Bytes, R), "");
+        EXPECT_EQ(R.Matching("LeftText").size(), 1u);
+    }
+    std::remove(Name.c_str());
+
+    W.OnPrint = [](TBaseReport&) { throw EReportError("stop"); };
+    EXPECT_THROW(W.Execute(), EReportError);
+    EXPECT_NE(W.FileName(), Name);
+    EXPECT_THROW(TFileStream(W.FileName(), fmOpenRead), EReportError);
+}
