@@ -26,11 +26,11 @@ double TFmtArg::AsFloat() const
 
 namespace {
 
-struct TSpec {
+struct TConversion {
     bool Left = false, Zero = false, Plus = false, Space = false;
     int Width = 0;
     int Precision = -1;
-    char Conv = 0;
+    char Letter = 0;
 };
 
 std::string FloatText(double Value, char Conv, int Precision)
@@ -85,21 +85,21 @@ std::string IntText(const TFmtArg& Arg, char Conv, int Precision)
     return Negative ? "-" + Digits : Digits;
 }
 
-void Pad(std::string& Out, std::string Body, const TSpec& Spec, bool Numeric)
+void Pad(std::string& Out, std::string Body, const TConversion& Conv, bool Numeric)
 {
     if (Numeric && Body.front() != '-') {
-        if (Spec.Plus)
+        if (Conv.Plus)
             Body.insert(0, 1, '+');
-        else if (Spec.Space)
+        else if (Conv.Space)
             Body.insert(0, 1, ' ');
     }
-    const int Missing = Spec.Width - static_cast<int>(Body.size());
+    const int Missing = Conv.Width - static_cast<int>(Body.size());
     if (Missing <= 0) {
         Out += Body;
-    } else if (Spec.Left) {
+    } else if (Conv.Left) {
         Out += Body;
         Out.append(static_cast<size_t>(Missing), ' ');
-    } else if (Spec.Zero && Numeric) {
+    } else if (Conv.Zero && Numeric) {
         const size_t SignLen = (Body.front() == '-' || Body.front() == '+' || Body.front() == ' ') ? 1 : 0;
         Body.insert(SignLen, static_cast<size_t>(Missing), '0');
         Out += Body;
@@ -136,43 +136,43 @@ std::string FormatText(std::string_view Fmt, std::initializer_list<TFmtArg> Args
             ++I;
             continue;
         }
-        TSpec Spec;
+        TConversion Conv;
         for (; I < Fmt.size(); ++I) {
             const char F = Fmt[I];
-            if (F == '-') Spec.Left = true;
-            else if (F == '0') Spec.Zero = true;
-            else if (F == '+') Spec.Plus = true;
-            else if (F == ' ') Spec.Space = true;
+            if (F == '-') Conv.Left = true;
+            else if (F == '0') Conv.Zero = true;
+            else if (F == '+') Conv.Plus = true;
+            else if (F == ' ') Conv.Space = true;
             else break;
         }
-        Spec.Width = ReadNumber(Fmt, I);
+        Conv.Width = ReadNumber(Fmt, I);
         if (I < Fmt.size() && Fmt[I] == '.') {
             ++I;
-            Spec.Precision = ReadNumber(Fmt, I);
+            Conv.Precision = ReadNumber(Fmt, I);
         }
         while (I < Fmt.size() && (Fmt[I] == 'l' || Fmt[I] == 'h' || Fmt[I] == 'z'))
             ++I;
         if (I >= Fmt.size())
             break;
-        Spec.Conv = Fmt[I++];
+        Conv.Letter = Fmt[I++];
         if (Next == Args.end())
             continue;
         const TFmtArg& Arg = *Next++;
-        switch (Spec.Conv) {
+        switch (Conv.Letter) {
         case 'd': case 'i': case 'u': case 'x': case 'X':
-            Pad(Out, IntText(Arg, Spec.Conv, Spec.Precision), Spec, true);
+            Pad(Out, IntText(Arg, Conv.Letter, Conv.Precision), Conv, true);
             break;
         case 'f': case 'F': case 'e': case 'E': case 'g': case 'G':
-            Pad(Out, FloatText(Arg.AsFloat(), Spec.Conv, Spec.Precision), Spec, true);
+            Pad(Out, FloatText(Arg.AsFloat(), Conv.Letter, Conv.Precision), Conv, true);
             break;
         case 'c':
-            Pad(Out, std::string(1, static_cast<char>(Arg.AsInt())), Spec, false);
+            Pad(Out, std::string(1, static_cast<char>(Arg.AsInt())), Conv, false);
             break;
         case 's': {
             std::string_view Text = Arg.AsText();
-            if (Spec.Precision >= 0 && static_cast<size_t>(Spec.Precision) < Text.size())
-                Text = Text.substr(0, static_cast<size_t>(Spec.Precision));
-            Pad(Out, std::string(Text), Spec, false);
+            if (Conv.Precision >= 0 && static_cast<size_t>(Conv.Precision) < Text.size())
+                Text = Text.substr(0, static_cast<size_t>(Conv.Precision));
+            Pad(Out, std::string(Text), Conv, false);
             break;
         }
         default:
