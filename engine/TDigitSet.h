@@ -15,7 +15,10 @@ public:
     void Exclude(std::int32_t value);
     bool Contains(std::int32_t value) const;
 
-    std::uint32_t Word(std::int32_t index) const { return Words[static_cast<std::size_t>(index)]; }
+    // Word 0-7 of the stored bits (bit n of the set is bit n mod 32 of word n div 32); 0 outside.
+    std::uint32_t Word(std::int32_t index) const {
+        return index >= 0 && index < 8 ? Words[static_cast<std::size_t>(index)] : 0u;
+    }
 
 private:
     static bool InRange(std::int32_t value) { return value >= 0 && value <= 255; }
