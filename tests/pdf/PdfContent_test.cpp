@@ -364,5 +364,8 @@ TEST_F(ContentTest, AShapeOfEveryKindMakesAValidFile)
     const auto text = pdftest::RunTool("pdftotext '" + path + "' -");
     EXPECT_NE(text.Output.find("Every shape"), std::string::npos) << text.Output;
     EXPECT_NE(text.Output.find("centred"), std::string::npos);
+    // Readers draw it without complaint.
+    const auto picture = pdftest::RunTool("pdftoppm -r 20 '" + path + "' > /dev/null");
+    EXPECT_EQ(picture.Output, "");
     std::remove(path.c_str());
 }
