@@ -147,7 +147,7 @@ void TQtReportPlatform::StatusHandler(TReportSystem& System, TOverrideMode Mode,
             }
             form->CancelButton->setText("Cancel");
             form->show();
-            form->ShowStatus(writer ? QString::fromStdString(writer->StatusLine()) : QString());
+            form->ShowStatus(QString()); // the writer fills the line when recording starts
         }
         break;
     case omWait:
