@@ -2,11 +2,15 @@
 
 #include "report/ReportError.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QPageLayout>
+#include <QTemporaryFile>
 #include <QPrintDialog>
 #include <QPrinterInfo>
 
 #include <cmath>
+#include <cstdio>
 
 namespace {
 
@@ -27,6 +31,7 @@ TPrinterDevice::~TPrinterDevice()
 {
     if (Painter_.isActive())
         Painter_.end();
+    DropOutputTemp();
 }
 
 QStringList TPrinterDevice::Printers()
@@ -140,15 +145,35 @@ void TPrinterDevice::BeginDoc(const QString& Title, const QString& OutputFile)
     if (Printing())
         throw EReportError("Invalid method call.  Device already printing.");
     Printer_->setDocName(Title);
+    OutputTarget_ = OutputFile;
+    if (!OutputFile.isEmpty()) {
+        // Same folder (so the rename cannot cross file systems) and same suffix (which decides
+        // Qt's output format).
+        const QFileInfo target(OutputFile);
+        QTemporaryFile temp(target.absolutePath() + "/." + target.completeBaseName() + "-XXXXXX." +
+                            target.suffix());
+        temp.setAutoRemove(false);
+        if (!temp.open())
+            throw EReportError("Cannot start printing to " + Text(OutputFile) + ".");
+        OutputTemp_ = temp.fileName();
+    }
     // A file job keeps the printer's settings; Qt writes the job as PDF on this platform.
-    Printer_->setOutputFileName(OutputFile);
+    Printer_->setOutputFileName(OutputTemp_);
     if (!Painter_.begin(Printer_.get())) {
         const QString target = OutputFile.isEmpty() ? Printer_->printerName() : OutputFile;
         Printer_->setOutputFileName({});
+        DropOutputTemp();
         throw EReportError("Cannot start printing to " + Text(target) + ".");
     }
     State_ = psPrinting;
     PageOpen_ = false;
+}
+
+void TPrinterDevice::DropOutputTemp()
+{
+    if (!OutputTemp_.isEmpty())
+        QFile::remove(OutputTemp_);
+    OutputTemp_.clear();
 }
 
 void TPrinterDevice::RequirePrinting() const
@@ -169,10 +194,19 @@ void TPrinterDevice::NewPage()
 void TPrinterDevice::EndDoc()
 {
     RequirePrinting();
-    const bool ok = Painter_.end();
+    bool ok = Painter_.end();
     Printer_->setOutputFileName({});
     State_ = psNotPrinting;
     PageOpen_ = false;
+    if (!OutputTemp_.isEmpty()) {
+        ok = ok && std::rename(QFile::encodeName(OutputTemp_).constData(),
+                               QFile::encodeName(OutputTarget_).constData()) == 0;
+        if (!ok) {
+            DropOutputTemp();
+            throw EReportError("Cannot write the print job to " + Text(OutputTarget_) + ".");
+        }
+        OutputTemp_.clear();
+    }
     if (!ok)
         throw EReportError("Cannot finish the print job on " + Text(Printer_->printerName()) + ".");
 }
@@ -185,6 +219,7 @@ void TPrinterDevice::Abort()
     if (Painter_.isActive())
         Painter_.end();
     Printer_->setOutputFileName({});
+    DropOutputTemp();
     State_ = psAborted;
     PageOpen_ = false;
 }

@@ -78,6 +78,11 @@ public:
 
 private:
     void RequirePrinting() const;
+    // A file job is written to a temporary file beside the target, which replaces the target only
+    // when the job ends well; an aborted or failed job leaves the old file as it was.
+    QString OutputTarget_;
+    QString OutputTemp_;
+    void DropOutputTemp();
 
     std::unique_ptr<QPrinter> Printer_;
     QPainter Painter_;
