@@ -4,20 +4,32 @@
 
 namespace pdf {
 
-TPlatformFontSource::TPlatformFontSource(platform::FontService* service)
-    : Service(service ? *service : platform::FontService::Default())
+TPlatformFontSource::TPlatformFontSource(platform::FontService* service) : Given(service) {}
+
+platform::FontService* TPlatformFontSource::Service()
 {
+    if (Given)
+        return Given;
+    try {
+        return &platform::FontService::Default();
+    } catch (const platform::FontError&) {
+        return nullptr;
+    }
 }
 
 bool TPlatformFontSource::IsTrueTypeFace(const std::string& name, bool bold, bool italic)
 {
-    return Service.IsTrueTypeFace(name, platform::FontStyle{bold, italic});
+    platform::FontService* service = Service();
+    return service && service->IsTrueTypeFace(name, platform::FontStyle{bold, italic});
 }
 
 std::optional<TTrueTypeMetrics> TPlatformFontSource::OutlineMetrics(const std::string& name, bool bold, bool italic)
 {
+    platform::FontService* service = Service();
+    if (!service)
+        return std::nullopt;
     try {
-        const platform::FontFace& face = Service.Face(name, platform::FontStyle{bold, italic});
+        const platform::FontFace& face = service->Face(name, platform::FontStyle{bold, italic});
         const platform::OutlineMetrics& outline = face.Outline();
         TTrueTypeMetrics metrics;
         metrics.FirstChar = outline.FirstChar;
@@ -45,8 +57,11 @@ std::optional<TTrueTypeMetrics> TPlatformFontSource::OutlineMetrics(const std::s
 
 std::string TPlatformFontSource::FontProgram(const std::string& name, bool bold, bool italic)
 {
+    platform::FontService* service = Service();
+    if (!service)
+        return {};
     try {
-        const std::vector<uint8_t> bytes = Service.Face(name, platform::FontStyle{bold, italic}).FontProgram();
+        const std::vector<uint8_t> bytes = service->Face(name, platform::FontStyle{bold, italic}).FontProgram();
         return std::string(bytes.begin(), bytes.end());
     } catch (const platform::FontError&) {
         return {};

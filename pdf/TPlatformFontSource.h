@@ -11,7 +11,8 @@ namespace pdf {
 
 class TPlatformFontSource : public TPdfFontSource {
 public:
-    // Uses the process-wide font service unless another one is given.
+    // Uses the process-wide font service unless another one is given. The service starts on first
+    // use; when it cannot start, no face counts as TrueType and text falls back to Helvetica.
     explicit TPlatformFontSource(platform::FontService* service = nullptr);
 
     bool IsTrueTypeFace(const std::string& name, bool bold, bool italic) override;
@@ -19,7 +20,8 @@ public:
     std::string FontProgram(const std::string& name, bool bold, bool italic) override;
 
 private:
-    platform::FontService& Service;
+    platform::FontService* Service();
+    platform::FontService* Given;
 };
 
 } // namespace pdf
