@@ -5,12 +5,14 @@
 
 #include "app/BoardPainter.h"
 #include "app/TGame.h"
+#include "widgets/LEDDisplay.h"
 
 #include <QImage>
 #include <QMainWindow>
 #include <QRect>
 #include <QTimer>
 
+#include <cstdint>
 #include <vector>
 
 class QAction;
@@ -52,7 +54,7 @@ public:
     QToolButton *BtnRefresh = nullptr, *BtnPost = nullptr, *BtnHelp = nullptr, *BtnFinish = nullptr;
     QToolButton *BtnPrint = nullptr, *BtnExit = nullptr;
     QButtonGroup* LevelGroup = nullptr;
-    QLabel* LEDDisplay1 = nullptr;
+    TLEDDisplay* LEDDisplay1 = nullptr;
     QWidget* Panel1 = nullptr;
     QWidget* pb = nullptr;
     QLabel* HelpLbl = nullptr;
@@ -133,4 +135,5 @@ private:
     std::vector<QWidget*> ToolTipWidgets;
     int FToolTipTime = 10000;
     bool PointerPlaced = false;
+    std::uint32_t ShownClockChanges = 0;
 };

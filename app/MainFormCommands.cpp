@@ -33,10 +33,13 @@ void TMainForm::ShowGame() {
     TimedGame1->setChecked(Game.Options.TimedGame);
     BlinkLbl->setVisible(Game.MarkerShown);
     // Enabling a running timer does not restart its interval.
-    if (!Game.ClockRunning)
-        Timer1.stop();
-    else if (!Timer1.isActive())
-        Timer1.start();
+    if (Game.ClockChanges != ShownClockChanges) {
+        ShownClockChanges = Game.ClockChanges;
+        if (!Game.ClockRunning)
+            Timer1.stop();
+        else if (!Timer1.isActive())
+            Timer1.start();
+    }
     if (!Game.MarkerTimeoutArmed)
         TimeoutTimer.stop();
     else if (!TimeoutTimer.isActive())

@@ -67,7 +67,7 @@ void TGame::StartDeal() {
 void TGame::EndDeal() {
     UpdateProgress();
     ElapsedSeconds = 0;
-    ClockRunning = true; // whether or not the game is timed: the count goes on either way
+    SetClock(true); // whether or not the game is timed: the count goes on either way
 }
 
 void TGame::DealNew() {
@@ -101,7 +101,7 @@ void TGame::Restart() {
     MarkCol = -1;
     UpdateProgress();
     ElapsedSeconds = 0;
-    ClockRunning = true;
+    SetClock(true);
 }
 
 bool TGame::EnterDigit(std::int32_t c, std::int32_t r, std::int32_t digit) {
@@ -154,7 +154,7 @@ void TGame::Finish(const std::function<void(const TBoard&, const TSquareDigit&)>
     });
     GameInProgress = false;
     ShowHelp(FinishedText().View());
-    ClockRunning = false;
+    SetClock(false);
 }
 
 void TGame::UpdateProgress() {
@@ -166,7 +166,7 @@ void TGame::UpdateProgress() {
     case TVerdict::vdSolved:
         GameInProgress = false;
         ShowHelp(SolvedText().View());
-        ClockRunning = false;
+        SetClock(false);
         break;
     case TVerdict::vdFullButWrong:
         ShowHelp(FullButWrongText().View());
@@ -174,6 +174,11 @@ void TGame::UpdateProgress() {
     case TVerdict::vdNone:
         break;
     }
+}
+
+void TGame::SetClock(bool running) {
+    ClockRunning = running;
+    ++ClockChanges;
 }
 
 void TGame::PressOnBoard() {
@@ -243,7 +248,7 @@ TLoadOutcome TGame::LoadGameText(std::string_view text) {
     State.Board = game.Board;
     State.PuzzleNumber = game.PuzzleNumber;
     ElapsedSeconds = game.ElapsedSeconds;
-    ClockRunning = Options.TimedGame;
+    SetClock(Options.TimedGame);
     PostEnabled = true;
     HelpEnabled = true;
     GameInProgress = true;

@@ -51,6 +51,10 @@ public:
     std::int32_t Percentage = 0;
     std::string ClockText;
     bool ClockRunning = false;   // the one-second clock timer is enabled
+    // Counts the game's own starts and stops of the clock: the window applies ClockRunning only
+    // when this moved, so a pause made by the window itself (printing) lasts until the game
+    // next starts or stops the clock.
+    std::uint32_t ClockChanges = 0;
     bool MarkerShown = false;    // the blinking marker frames the mark
     bool MarkerTimeoutArmed = true; // the 5-second timer that hides the marker is enabled
     bool PostEnabled = false;
@@ -102,5 +106,6 @@ private:
     void StartDeal();
     void EndDeal();
     void ShowHelp(std::string_view text);
+    void SetClock(bool running);
     void MarkWrong(const TSquareDigit& wrong);
 };

@@ -242,6 +242,18 @@ TEST_F(MainFormTest, ClockAndOptionsShowAtOnce) {
     QTest::mouseMove(form.pb, SquareCentre(2, 2));
     EXPECT_EQ(QColor(form.BoardBitmap.pixel(SquareCentre(2, 7))), QColor(255, 255, 255));
 
+    // A pause the window makes itself (printing) lasts until the game starts the clock again.
+    form.BtnNewClick();
+    ASSERT_TRUE(form.Timer1.isActive());
+    form.Timer1.stop();
+    int c = 0, r = 0;
+    ASSERT_TRUE(Find(form.Game.State.Board, false, c, r));
+    form.Game.EnterDigit(c, r, 1);
+    form.ShowGame();
+    EXPECT_FALSE(form.Timer1.isActive());
+    form.BtnRefreshClick();
+    EXPECT_TRUE(form.Timer1.isActive());
+
     QEvent leave(QEvent::Leave);
     QCoreApplication::sendEvent(form.Toolbar1, &leave);
     EXPECT_EQ(form.ToolTipTime(), 3000);
