@@ -3,6 +3,11 @@
 #include "app/BlinkMarker.h"
 #include "app/GameTexts.h"
 #include "app/NumberPicker.h"
+#include "widgets/BalloonHints.h"
+#include "widgets/ColourProgressBar.h"
+#include "widgets/GrooveSpacer.h"
+#include "widgets/LEDDisplay.h"
+#include "widgets/ToolIcons.h"
 
 #include <QAction>
 #include <QApplication>
@@ -51,6 +56,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
 
     QToolTip::setFont(NamedFont("Arial Narrow", 16));
     qApp->installEventFilter(this);
+    new TBalloonHints(this); // after the window's filter, so it sees every press first
     FormCreate();
 
     // Fixed size, centred on the screen.
@@ -151,11 +157,7 @@ QToolButton* TMainForm::AddButton(const char* name, const char* caption, const c
 }
 
 void TMainForm::AddSpacer() {
-    auto* groove = new QFrame(Toolbar1);
-    groove->setFrameShape(QFrame::VLine);
-    groove->setFrameShadow(QFrame::Sunken);
-    groove->setFixedSize(5, 22);
-    Toolbar1->layout()->addWidget(groove);
+    Toolbar1->layout()->addWidget(new TGrooveSpacer(Toolbar1, 6));
 }
 
 void TMainForm::CreateToolbar() {
@@ -203,12 +205,11 @@ void TMainForm::CreateToolbar() {
     AddSpacer();
     BtnRefresh = AddButton("BtnRefresh", "Refresh", "Click here to restart your current puzzle");
     AddSpacer();
-    LEDDisplay1 = new QLabel(QString::fromLatin1(GameTexts::InitialClock), Toolbar1);
+    LEDDisplay1 = new TLEDDisplay(Toolbar1);
     LEDDisplay1->setObjectName(QStringLiteral("LEDDisplay1"));
     LEDDisplay1->setFixedSize(125, 28);
-    LEDDisplay1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    LEDDisplay1->setStyleSheet(QStringLiteral("QLabel { background: black; color: rgb(255, 64, 64); }"));
-    LEDDisplay1->setFont(NamedFont("DejaVu Sans Mono", 18, true));
+    LEDDisplay1->SetBorderOuter(fsGroove);
+    LEDDisplay1->SetCaption(QString::fromLatin1(GameTexts::InitialClock));
     Toolbar1->layout()->addWidget(LEDDisplay1);
     AddSpacer();
     BtnPost = AddButton("BtnPost", "Post", "Click here to check your progress.");
@@ -222,6 +223,11 @@ void TMainForm::CreateToolbar() {
     AddSpacer();
     row->addStretch(1);
 
+    const std::pair<QToolButton*, TToolIcon> pictures[] = {
+        {BtnNew, tiNew},         {BtnOpen, tiOpen}, {BtnSave, tiSave},     {BtnFind, tiFind},
+        {BtnRefresh, tiRefresh}, {BtnPost, tiPost}, {BtnHelp, tiHelp},     {BtnFinish, tiFinish},
+        {BtnPrint, tiPrint},     {BtnExit, tiExit}};
+    for (const auto& [button, picture] : pictures) DecorateToolButton(button, picture);
     BtnPost->setEnabled(false);
     BtnHelp->setEnabled(false);
     BtnFinish->setEnabled(false);
@@ -283,15 +289,12 @@ void TMainForm::CreateStatusBar() {
     StatusPane1->setGeometry(125, 0, 180, 22);
     StatusPane1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     for (QLabel* pane : {StatusPane2, StatusPane1}) pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    ProgressBar1 = new QProgressBar(StatusBar1);
+    ProgressBar1 = new TColourProgressBar(StatusBar1); // purple, with a light yellow bar and text
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setGeometry(305, 1, 246, 20);
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setValue(0);
     ProgressBar1->setAlignment(Qt::AlignCenter);
-    ProgressBar1->setStyleSheet(QStringLiteral(
-        "QProgressBar { background: rgb(128, 0, 128); color: rgb(255, 255, 128); border: 1px solid gray; }"
-        "QProgressBar::chunk { background: rgb(255, 255, 128); }"));
 }
 
 void TMainForm::SetToolTipTime(int ms) {
