@@ -10,7 +10,7 @@ struct TPDFDocInfo {
     std::string Author;
     std::string Subject;
     std::string KeyWords;
-    std::string Creator = "Velmora Report Engine (https://velmora.example/report)";
+    std::string Creator = "Velmora Report Engine (www.velmora.co.uk)";
     std::string Producer = "Velmora UK Limited";
 };
 
