@@ -72,7 +72,8 @@ std::int32_t TGridFiller::FirstHitScalar(std::uint32_t free, std::uint32_t& seed
 namespace {
 
 constexpr std::size_t VectorAttempts = 8;
-constexpr std::size_t VectorBlocks = (Attempts + VectorAttempts - 1) / VectorAttempts; // the last one partly
+// Blocks for the attempts after the first, which is tried on its own; the last block is partly used.
+constexpr std::size_t VectorBlocks = (Attempts - 1 + VectorAttempts - 1) / VectorAttempts;
 
 template <std::size_t First>
 constexpr std::array<TRandomStep, VectorAttempts> EveryOtherStep() {
@@ -115,11 +116,20 @@ __attribute__((target("avx2"))) __m256i Thirds(__m256i values) {
 // The vector search, inlined into the vector grid loop.
 __attribute__((target("avx2"))) inline std::int32_t VectorFirstHit(std::uint32_t free,
                                                                                           std::uint32_t& seed) {
+    // Early digits find most of their box free and usually hit at once: the first attempt alone
+    // costs less than a vector block.
+    const std::uint32_t start = seed;
+    const std::uint32_t firstColumn = ColumnDraw[0].Apply(seed), firstRow = RowDraw[0].Apply(seed);
+    const std::uint32_t firstSquare = Third(firstColumn) * 3 + Third(firstRow);
+    if ((free >> firstSquare & 1u) != 0) {
+        seed = firstRow;
+        return static_cast<std::int32_t>(firstSquare);
+    }
+    seed = firstRow;
     const __m256i columnMultiplier = Load(ColumnMultipliers), columnIncrement = Load(ColumnIncrements);
     const __m256i rowMultiplier = Load(RowMultipliers), rowIncrement = Load(RowIncrements);
     const __m256i freeLanes = _mm256_set1_epi32(static_cast<int>(free));
     const __m256i one = _mm256_set1_epi32(1);
-    const std::uint32_t start = seed;
     for (std::size_t block = 0; block < VectorBlocks; ++block) {
         const __m256i seeds = _mm256_set1_epi32(static_cast<int>(seed));
         const __m256i columns = _mm256_add_epi32(_mm256_mullo_epi32(seeds, columnMultiplier), columnIncrement);
@@ -129,7 +139,7 @@ __attribute__((target("avx2"))) inline std::int32_t VectorFirstHit(std::uint32_t
             _mm256_add_epi32(_mm256_add_epi32(columnThirds, columnThirds), columnThirds), Thirds(rows));
         const __m256i hit = _mm256_cmpeq_epi32(_mm256_and_si256(_mm256_srlv_epi32(freeLanes, squares), one), one);
         auto hits = static_cast<std::uint32_t>(_mm256_movemask_ps(_mm256_castsi256_ps(hit)));
-        const std::size_t left = static_cast<std::size_t>(Attempts) - block * VectorAttempts;
+        const std::size_t left = static_cast<std::size_t>(Attempts - 1) - block * VectorAttempts;
         if (left < VectorAttempts) hits &= (1u << left) - 1u;
         if (hits != 0) {
             const auto j = static_cast<std::size_t>(std::countr_zero(hits));
