@@ -3,6 +3,12 @@
 
 #include <gtest/gtest.h>
 
+// Under LeakSanitizer: the CUPS library keeps some of its PPD cache for good.
+extern "C" const char* __lsan_default_options()
+{
+    return "suppressions=" VELMORA_LSAN_SUPPRESSIONS;
+}
+
 int main(int argc, char** argv)
 {
     // Test listing happens without a display too.
