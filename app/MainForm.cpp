@@ -7,6 +7,7 @@
 #include "widgets/ColourProgressBar.h"
 #include "widgets/GrooveSpacer.h"
 #include "widgets/LEDDisplay.h"
+#include "widgets/LevelButton.h"
 #include "widgets/ToolIcons.h"
 
 #include <QAction>
@@ -188,13 +189,14 @@ void TMainForm::CreateToolbar() {
                            "Click here to change the puzzle difficulty. Level: Extra Hard."};
     QToolButton* levels[4];
     for (int i = 0; i < 4; ++i) {
-        levels[i] = AddButton(names[i], "", tips[i]);
-        levels[i]->setCheckable(true);
-        levels[i]->setFixedWidth(20);
-        const QString colour = LevelColours[i].name();
-        levels[i]->setStyleSheet(QStringLiteral(
-            "QToolButton { background: %1; border: 2px outset %1; margin: 2px; }"
-            "QToolButton:checked { border: 2px inset #404040; margin: 2px; }").arg(colour));
+        auto* level = new TLevelButton(i + 1, Toolbar1); // checkable; the one that is down shows sunk
+        level->setObjectName(QString::fromLatin1(names[i]));
+        level->setToolTip(QString::fromLatin1(tips[i]));
+        level->SetColor(LevelColours[i]);
+        level->setFixedSize(20, 23);
+        Toolbar1->layout()->addWidget(level);
+        ToolTipWidgets.push_back(level);
+        levels[i] = level;
         LevelGroup->addButton(levels[i], i + 1);
         levels[i]->installEventFilter(this);
     }
