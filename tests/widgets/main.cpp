@@ -1,10 +1,13 @@
-// Widget tests need one QApplication for the whole run.
+// Widget tests need one QApplication for the whole run. They draw off screen, also when ctest lists
+// them (its listing run does not get the test environment).
 #include <QApplication>
 
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }
