@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,9 @@ struct TFileWriter {
     // Writes the writer's file at Path.
     std::function<TWriteOutcome(const std::string& Path)> Write;
 };
+
+// Test names and failure messages show the writer by its name.
+inline void PrintTo(const TFileWriter& Writer, std::ostream* Out) { *Out << Writer.Name; }
 
 // Settings, saved game, page-stream snapshot (recorded to a file and saved from memory), PDF,
 // and the plain safe-file call they build on.

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -92,6 +93,8 @@ TEST_F(PrinterFile, UnwritableTargetIsReportedAndChangesNothing)
 
 int main(int argc, char** argv)
 {
+    // Test discovery runs the program without the test's environment: choose offscreen here.
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
