@@ -19,14 +19,14 @@ int FrameStyleWidth(TFrameStyle style) {
     return 0;
 }
 
-QMargins BorderMargins(const TBorderSpec& border) {
+QMargins BorderMargins(const TBorderSettings& border) {
     const int frames = FrameStyleWidth(border.Outer) + FrameStyleWidth(border.Inner);
     const int width = std::max(0, border.Width);
     auto side = [&](TBorderSide s) { return width + (border.Sides.testFlag(s) ? frames : 0); };
     return {side(sdLeft), side(sdTop), side(sdRight), side(sdBottom)};
 }
 
-QRect BorderClientRect(QSize controlSize, const TBorderSpec& border) {
+QRect BorderClientRect(QSize controlSize, const TBorderSettings& border) {
     const QMargins m = BorderMargins(border);
     const int w = std::max(0, controlSize.width() - m.left() - m.right());
     const int h = std::max(0, controlSize.height() - m.top() - m.bottom());

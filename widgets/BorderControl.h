@@ -17,7 +17,7 @@ constexpr TBorderSides AllBorderSides = TBorderSides(sdLeft | sdTop | sdRight | 
 // Pixels one frame style takes on each side it is drawn on.
 int FrameStyleWidth(TFrameStyle style);
 
-struct TBorderSpec {
+struct TBorderSettings {
     TFrameStyle Outer = fsNone;
     TFrameStyle Inner = fsNone;
     int Width = 0; // plain gap inside the frames, on every side
@@ -25,10 +25,10 @@ struct TBorderSpec {
 };
 
 // How far the client area sits inside the control on each side.
-QMargins BorderMargins(const TBorderSpec& border);
+QMargins BorderMargins(const TBorderSettings& border);
 
 // The client area of a control of the given size: inside the border, never of negative size.
-QRect BorderClientRect(QSize controlSize, const TBorderSpec& border);
+QRect BorderClientRect(QSize controlSize, const TBorderSettings& border);
 
 // A control with a configurable border; subclasses paint the client area inside it.
 class TBorderControl : public QWidget {
@@ -48,7 +48,7 @@ public:
     void SetBorderSides(TBorderSides sides);
     QColor BorderColor() const { return FBorderColor; }
     void SetBorderColor(const QColor& colour);
-    const TBorderSpec& Border() const { return FBorder; }
+    const TBorderSettings& Border() const { return FBorder; }
 
     // The area inside the border, in the control's coordinates.
     QRect ClientRect() const { return BorderClientRect(size(), FBorder); }
@@ -69,7 +69,7 @@ protected:
 private:
     void PaintFrame(QPainter& painter, QRect& bounds, TFrameStyle style) const;
 
-    TBorderSpec FBorder;
+    TBorderSettings FBorder;
     QColor FBorderColor{0, 0, 0};
     bool FPressed = false;
 };

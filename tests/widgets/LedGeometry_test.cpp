@@ -47,15 +47,15 @@ TEST(BorderControl, EachFrameStyleTakesItsWidthOnTheNamedSides) {
         EXPECT_EQ(FrameStyleWidth(s), 2) << s;
 
     // The game's clock: 125 x 28 with a grooved outer border on all sides.
-    TBorderSpec groove;
+    TBorderSettings groove;
     groove.Outer = fsGroove;
     EXPECT_EQ(BorderClientRect({125, 28}, groove), QRect(2, 2, 121, 24));
 
-    TBorderSpec none;
+    TBorderSettings none;
     EXPECT_EQ(BorderClientRect({100, 30}, none), QRect(0, 0, 100, 30));
 
     // Border width on every side, then both frames on the named sides only.
-    TBorderSpec mixed;
+    TBorderSettings mixed;
     mixed.Outer = fsRaised;
     mixed.Inner = fsFlat;
     mixed.Width = 4;
@@ -65,7 +65,7 @@ TEST(BorderControl, EachFrameStyleTakesItsWidthOnTheNamedSides) {
 }
 
 TEST(BorderControl, ClientAreaNeverGetsNegative) {
-    TBorderSpec thick;
+    TBorderSettings thick;
     thick.Outer = fsButton;
     thick.Width = 20;
     const QRect r = BorderClientRect({30, 10}, thick);
