@@ -21,15 +21,16 @@ run: build
 	  echo "No display found: start the game on a desktop, or try: xvfb-run build/app/velmora-puzzle"; exit 1; fi
 	build/app/velmora-puzzle
 
+# Test programs that open windows use Qt's offscreen platform, also while ctest lists their tests.
 test: build
-	ctest --test-dir build --output-on-failure -j $(JOBS)
+	QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j $(JOBS)
 
 build-asan/CMakeCache.txt:
 	cmake -S . -B build-asan -G "$(GENERATOR)" -DCMAKE_BUILD_TYPE=Debug -DVELMORA_SANITIZE=ON
 
 test-asan: deps build-asan/CMakeCache.txt
 	cmake --build build-asan -j $(JOBS)
-	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --test-dir build-asan --output-on-failure -j $(JOBS)
 
 build-bench/CMakeCache.txt:
