@@ -202,6 +202,8 @@ void TPreviewForm::Start(TStream& Stream)
     Preview.SetZoomFactor(System_.SystemPreview.ZoomFactor);
     Preview.RenderStream(&Stream);
     Refresh();
+    // Typed keys (B, E, N, P, W, F, +, -) reach the window while the page has the focus.
+    ScrollBox->setFocus();
 }
 
 void TPreviewForm::ShowError(const QString& Title, const std::exception& Error)

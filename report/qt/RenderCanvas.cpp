@@ -310,7 +310,11 @@ void TRenderCanvas::DrawImage(const QImage& Image, const QRect& Target)
 {
     if (Image.isNull() || Target.isEmpty())
         return;
-    Canvas().drawImage(Target, Image);
+    QPainter& p = Canvas();
+    // Shrinking samples smoothly so thin grid lines survive; enlarging keeps pixels sharp.
+    const bool shrink = Target.width() < Image.width() || Target.height() < Image.height();
+    p.setRenderHint(QPainter::SmoothPixmapTransform, shrink);
+    p.drawImage(Target, Image);
 }
 
 void TRenderCanvas::RenderBitmapRect(const TReportGraphic& Bitmap, double X1, double Y1, double X2,
