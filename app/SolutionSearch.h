@@ -11,7 +11,7 @@ class TSolutionSearch {
 public:
     // Bounds the work on hostile givens; a search that exceeds it finds nothing. The hardest
     // known puzzles need far fewer steps; the bound keeps a hostile file's Load well under a second.
-    static constexpr std::int64_t DefaultStepLimit = 1'000'000;
+    static constexpr std::int64_t DefaultStepLimit = 200'000;
 
     explicit TSolutionSearch(std::int64_t stepLimit = DefaultStepLimit) : StepLimit(stepLimit) {}
 
