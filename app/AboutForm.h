@@ -1,5 +1,7 @@
 #pragma once
 
+#include "report/PuzzlePage.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -13,8 +15,8 @@ class TAboutForm : public QDialog {
     Q_OBJECT
 
 public:
-    // The maker's web site, as printed in the page header too.
-    static constexpr const char* WebSiteHost = "www.velmora.co.uk";
+    // The maker's web site: the same host the printed page names in its header.
+    static constexpr const char* WebSiteHost = VelmoraSite;
     static constexpr const char* WebSiteAddress = "https://www.velmora.co.uk/";
     // The payment service's donation form with the recipient and the item filled in.
     static constexpr const char* DonationAddress =
