@@ -109,7 +109,39 @@ void TByteViewStream::Truncate(uint64_t) { throw EReportError("Stream is read-on
 
 // ---------------------------------------------------------------------------------------------
 
-TFileStream::TFileStream(const std::string& FileName, TFileMode Mode) : Name_(FileName)
+TStdioStream::~TStdioStream()
+{
+    if (File_)
+        std::fclose(File_);
+}
+
+size_t TStdioStream::Read(void* Buffer, size_t Count) { return File_ ? std::fread(Buffer, 1, Count, File_) : 0; }
+
+void TStdioStream::Write(const void* Buffer, size_t Count)
+{
+    if (!File_)
+        throw EReportError("Cannot write file \"" + Name_ + "\": it is closed.");
+    WriteFile(File_, Buffer, Count, Name_);
+}
+
+void TStdioStream::Seek(uint64_t Position)
+{
+    if (File_)
+        SeekFile(File_, Position);
+}
+
+uint64_t TStdioStream::Position() const { return File_ ? FilePosition(File_) : 0; }
+uint64_t TStdioStream::Size() const { return File_ ? FileSize(File_) : 0; }
+
+void TStdioStream::Truncate(uint64_t Position)
+{
+    if (File_)
+        TruncateFile(File_, Position);
+}
+
+// ---------------------------------------------------------------------------------------------
+
+TFileStream::TFileStream(const std::string& FileName, TFileMode Mode) : TStdioStream(FileName)
 {
     File_ = std::fopen(FileName.c_str(), Mode == fmOpenRead ? "rb" : "w+b");
     if (!File_) {
@@ -117,36 +149,6 @@ TFileStream::TFileStream(const std::string& FileName, TFileMode Mode) : Name_(Fi
             throw EReportError("Cannot open file \"" + FileName + "\". " + SystemReason());
         throw EReportError("Cannot create file \"" + FileName + "\". " + SystemReason());
     }
-}
-
-TFileStream::~TFileStream()
-{
-    if (File_)
-        std::fclose(File_);
-}
-
-size_t TFileStream::Read(void* Buffer, size_t Count) { return File_ ? std::fread(Buffer, 1, Count, File_) : 0; }
-
-void TFileStream::Write(const void* Buffer, size_t Count)
-{
-    if (!File_)
-        throw EReportError("Cannot write file \"" + Name_ + "\": it is closed.");
-    WriteFile(File_, Buffer, Count, Name_);
-}
-
-void TFileStream::Seek(uint64_t Position)
-{
-    if (File_)
-        SeekFile(File_, Position);
-}
-
-uint64_t TFileStream::Position() const { return File_ ? FilePosition(File_) : 0; }
-uint64_t TFileStream::Size() const { return File_ ? FileSize(File_) : 0; }
-
-void TFileStream::Truncate(uint64_t Position)
-{
-    if (File_)
-        TruncateFile(File_, Position);
 }
 
 void TFileStream::Close()
@@ -162,7 +164,7 @@ void TFileStream::Close()
 
 // ---------------------------------------------------------------------------------------------
 
-TSafeFileStream::TSafeFileStream(const std::string& FileName) : Target_(FileName)
+TSafeFileStream::TSafeFileStream(const std::string& FileName) : TStdioStream(FileName)
 {
     TempName_ = FileName + ".XXXXXX";
     const int Fd = mkstemp(TempName_.data());
@@ -178,34 +180,10 @@ TSafeFileStream::TSafeFileStream(const std::string& FileName) : Target_(FileName
 
 TSafeFileStream::~TSafeFileStream() { Discard(); }
 
-size_t TSafeFileStream::Read(void* Buffer, size_t Count) { return File_ ? std::fread(Buffer, 1, Count, File_) : 0; }
-
-void TSafeFileStream::Write(const void* Buffer, size_t Count)
-{
-    if (!File_)
-        throw EReportError("Cannot write file \"" + Target_ + "\": it is closed.");
-    WriteFile(File_, Buffer, Count, Target_);
-}
-
-void TSafeFileStream::Seek(uint64_t Position)
-{
-    if (File_)
-        SeekFile(File_, Position);
-}
-
-uint64_t TSafeFileStream::Position() const { return File_ ? FilePosition(File_) : 0; }
-uint64_t TSafeFileStream::Size() const { return File_ ? FileSize(File_) : 0; }
-
-void TSafeFileStream::Truncate(uint64_t Position)
-{
-    if (File_)
-        TruncateFile(File_, Position);
-}
-
 void TSafeFileStream::Commit()
 {
     if (!File_)
-        throw EReportError("Cannot write file \"" + Target_ + "\": it is closed.");
+        throw EReportError("Cannot write file \"" + Name_ + "\": it is closed.");
     bool Ok = std::fflush(File_) == 0 && fsync(fileno(File_)) == 0;
     // A new file gets the usual permissions rather than mkstemp's private ones.
     const mode_t Mask = umask(0);
@@ -213,14 +191,14 @@ void TSafeFileStream::Commit()
     fchmod(fileno(File_), 0666 & ~Mask);
     Ok = (std::fclose(File_) == 0) && Ok;
     File_ = nullptr;
-    if (Ok && std::rename(TempName_.c_str(), Target_.c_str()) == 0) {
+    if (Ok && std::rename(TempName_.c_str(), Name_.c_str()) == 0) {
         TempName_.clear();
         return;
     }
     const std::string Reason = SystemReason();
     ::unlink(TempName_.c_str());
     TempName_.clear();
-    throw EReportError("Cannot write file \"" + Target_ + "\": " + Reason);
+    throw EReportError("Cannot write file \"" + Name_ + "\": " + Reason);
 }
 
 void TSafeFileStream::Discard()

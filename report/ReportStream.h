@@ -72,13 +72,13 @@ enum TFileMode : uint8_t {
     fmCreate,     // new file or truncate an existing one, read and write
 };
 
-class TFileStream : public TStream {
+// A stream on a C file: the shared part of the file streams below. Name is the file the user
+// named, for messages.
+class TStdioStream : public TStream {
 public:
-    // Throws EReportError "Cannot open file \"NAME\"." / "Cannot create file \"NAME\"." on failure.
-    TFileStream(const std::string& FileName, TFileMode Mode);
-    ~TFileStream() override;
-    TFileStream(const TFileStream&) = delete;
-    TFileStream& operator=(const TFileStream&) = delete;
+    ~TStdioStream() override;
+    TStdioStream(const TStdioStream&) = delete;
+    TStdioStream& operator=(const TStdioStream&) = delete;
 
     size_t Read(void* Buffer, size_t Count) override;
     void Write(const void* Buffer, size_t Count) override;
@@ -87,38 +87,35 @@ public:
     uint64_t Size() const override;
     void Truncate(uint64_t Position) override;
 
-    // Flushes to disk and closes; throws when data could not be written.
-    void Close();
     const std::string& FileName() const { return Name_; }
 
-private:
+protected:
+    explicit TStdioStream(const std::string& Name) : Name_(Name) {}
+
     std::FILE* File_ = nullptr;
     std::string Name_;
 };
 
+class TFileStream : public TStdioStream {
+public:
+    // Throws EReportError "Cannot open file \"NAME\"." / "Cannot create file \"NAME\"." on failure.
+    TFileStream(const std::string& FileName, TFileMode Mode);
+
+    // Flushes to disk and closes; throws when data could not be written.
+    void Close();
+};
+
 // Writes a file whole or not at all: the bytes go to a temporary file beside the target, which
 // replaces the target only on Commit. Destroying an uncommitted stream removes the temporary file.
-class TSafeFileStream : public TStream {
+class TSafeFileStream : public TStdioStream {
 public:
     explicit TSafeFileStream(const std::string& FileName);
     ~TSafeFileStream() override;
-    TSafeFileStream(const TSafeFileStream&) = delete;
-    TSafeFileStream& operator=(const TSafeFileStream&) = delete;
-
-    size_t Read(void* Buffer, size_t Count) override;
-    void Write(const void* Buffer, size_t Count) override;
-    void Seek(uint64_t Position) override;
-    uint64_t Position() const override;
-    uint64_t Size() const override;
-    void Truncate(uint64_t Position) override;
 
     void Commit();   // flush, sync, rename over the target; throws on failure (target untouched)
     void Discard();  // drop the temporary file
-    const std::string& FileName() const { return Target_; }
 
 private:
-    std::FILE* File_ = nullptr;
-    std::string Target_;
     std::string TempName_;
 };
 
