@@ -19,6 +19,14 @@
 
 namespace {
 
+// Qt's own notices (a missing runtime folder and the like) are not the tool's output: scripts read
+// stderr for our messages only. Critical and fatal messages still get through.
+void QuietQtMessages(QtMsgType Type, const QMessageLogContext&, const QString& Message)
+{
+    if (Type == QtCriticalMsg || Type == QtFatalMsg)
+        std::cerr << "velmora-cli: " << Message.toStdString() << "\n";
+}
+
 // Fonts for the board picture need a GUI application; without a display the offscreen platform
 // serves.
 std::unique_ptr<QGuiApplication> EnsureGuiApplication()
@@ -26,6 +34,7 @@ std::unique_ptr<QGuiApplication> EnsureGuiApplication()
     if (QGuiApplication::instance())
         return nullptr;
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    qInstallMessageHandler(QuietQtMessages);
     static int Argc = 1;
     static char Name[] = "velmora-cli";
     static char* Argv[] = {Name, nullptr};
