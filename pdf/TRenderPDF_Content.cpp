@@ -11,6 +11,28 @@ namespace pdf {
 
 namespace {
 
+// Lines and polylines are stroked without a fill: the brush is cleared for the shape and put back
+// afterwards, so the state the reader keeps is unchanged.
+class TStrokeOnlyScope {
+public:
+    explicit TStrokeOnlyScope(TReportBrush& Brush) : Brush_(Brush), Color_(Brush.Color), Style_(Brush.Style)
+    {
+        Brush_.Style = bsClear;
+    }
+    ~TStrokeOnlyScope()
+    {
+        Brush_.Color = Color_;
+        Brush_.Style = Style_;
+    }
+    TStrokeOnlyScope(const TStrokeOnlyScope&) = delete;
+    TStrokeOnlyScope& operator=(const TStrokeOnlyScope&) = delete;
+
+private:
+    TReportBrush& Brush_;
+    TColor Color_;
+    uint8_t Style_;
+};
+
 std::string Point(double x, double y)
 {
     return FormatFixed4(x) + " " + FormatFixed4(y);
@@ -149,13 +171,8 @@ void TRenderPDF::RenderLineTo(double X, double Y)
         return;
     BeginContent();
     CurrentPage->PenColor = CurrentPen().Color;
-    TReportBrush& brush = CurrentBrush();
-    const TColor savedColor = brush.Color;
-    const uint8_t savedStyle = brush.Style;
-    brush.Style = bsClear;
+    const TStrokeOnlyScope strokeOnly(CurrentBrush());
     PageLineTo(X, Y, true);
-    brush.Color = savedColor;
-    brush.Style = savedStyle;
 }
 
 void TRenderPDF::RenderRectangle(double X1, double Y1, double X2, double Y2)
@@ -338,10 +355,7 @@ void TRenderPDF::RenderPolyline(const std::vector<TPoint>& Points, int HighIndex
         return;
     BeginContent();
     CurrentPage->PenColor = CurrentPen().Color;
-    TReportBrush& brush = CurrentBrush();
-    const TColor savedColor = brush.Color;
-    const uint8_t savedStyle = brush.Style;
-    brush.Style = bsClear;
+    const TStrokeOnlyScope strokeOnly(CurrentBrush());
     const size_t count = std::min(Points.size(), static_cast<size_t>(std::max(HighIndex + 1, 0)));
     for (size_t i = 0; i < count; ++i) {
         PageLineTo(Points[i].X / 1248.0, Points[i].Y / 1248.0, false);
@@ -349,8 +363,6 @@ void TRenderPDF::RenderPolyline(const std::vector<TPoint>& Points, int HighIndex
             PutLine("");
     }
     WritePaint();
-    brush.Color = savedColor;
-    brush.Style = savedStyle;
 }
 
 void TRenderPDF::RenderPolygon(const std::vector<TPoint>& Points, int HighIndex)
