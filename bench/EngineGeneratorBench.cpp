@@ -5,7 +5,7 @@
 // work), slowest_number the number whose deal took the most processor time.
 #include "engine/Generator.h"
 #include "engine/HoleWindows.h"
-#include "engine/SinglesSolvability.h"
+#include "engine/DigSolvability.h"
 #include "engine/Solver.h"
 
 #include <benchmark/benchmark.h>
@@ -71,26 +71,46 @@ void BM_DealStartupWindow(benchmark::State& state) { DealNumbers(state, true); }
 BENCHMARK(BM_DealLevelWindow)->ArgsProduct({{1, 2, 3, 4}, {10000}})->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DealStartupWindow)->ArgsProduct({{2, 3}, {10000}})->Iterations(1)->Unit(benchmark::kMillisecond);
 
-// The solvability test on its own, against the plain solver, on a freshly dealt Medium puzzle.
-TBoard DealtMedium() {
+// The dig's solvability test on its own, against the plain solver, on a freshly dealt Medium
+// puzzle with one more square emptied.
+struct TDigCase {
+    TDigBoard Dig;
+    TBoard Puzzle;
+    std::int32_t Square = 0;
+};
+
+TDigCase DealtMediumCase() {
     TGameState game;
     game.MinHoles = 35;
     game.MaxHoles = 48;
     TRandomGenerator random;
     SelectPuzzle(game, random, 1);
-    return game.Puzzle;
+    TDigCase result;
+    result.Dig.LoadGrid(game.Solution);
+    result.Puzzle = game.Puzzle;
+    for (std::int32_t c = 1; c <= 9; ++c) {
+        for (std::int32_t r = 1; r <= 9; ++r) {
+            const std::int32_t square = (c - 1) * 9 + (r - 1);
+            if (game.Puzzle[c][r].Value == 0) result.Dig.Remove(square, game.Solution[c][r].Value);
+            else result.Square = square;
+        }
+    }
+    const std::int32_t c = result.Square / 9 + 1, r = result.Square % 9 + 1;
+    result.Dig.Remove(result.Square, game.Solution[c][r].Value);
+    result.Puzzle[c][r].Value = 0;
+    return result;
 }
 
-void BM_SolvableBySingles(benchmark::State& state) {
-    const TBoard puzzle = DealtMedium();
-    for (auto _ : state) benchmark::DoNotOptimize(SolvableBySingles(puzzle));
+void BM_DigRefillsBySingles(benchmark::State& state) {
+    const TDigCase dig = DealtMediumCase();
+    for (auto _ : state) benchmark::DoNotOptimize(dig.Dig.RefillsBySingles(dig.Square));
 }
-BENCHMARK(BM_SolvableBySingles);
+BENCHMARK(BM_DigRefillsBySingles);
 
 void BM_SolveBySinglesPlain(benchmark::State& state) {
-    const TBoard puzzle = DealtMedium();
+    const TDigCase dig = DealtMediumCase();
     for (auto _ : state) {
-        TBoard scratch = puzzle;
+        TBoard scratch = dig.Puzzle;
         benchmark::DoNotOptimize(SolveBySingles(scratch));
     }
 }

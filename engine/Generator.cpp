@@ -1,7 +1,7 @@
 #include "engine/Generator.h"
 
 #include "engine/HoleWindows.h"
-#include "engine/SinglesSolvability.h"
+#include "engine/DigSolvability.h"
 #include "engine/Solver.h"
 #include "engine/TGridFiller.h"
 
@@ -32,18 +32,14 @@ void PickFilledSquare(const TBoard& puzzle, TRandomGenerator& random, std::int32
 }
 
 // Answers what SolveBySingles answers on a copy of Puzzle after (c, r), holding v, was emptied.
-// When Solution is a valid grid, two facts make this cheap; both rest on candidates only shrinking
-// as digits are added, while a square's own solution digit always stays a candidate:
-// - Puzzle before the removal was complete or solvable, so single candidates solve the new puzzle
-//   exactly when they fill (c, r) again; the test can stop there, or answer at once when (c, r) is
-//   itself a single.
-// - Within one dig Puzzle only loses digits (a failed removal is put back). A square whose removal
-//   failed would fail again from any smaller puzzle, so each square is solved for at most once per
-//   failure, however many of the 251 iterations pick it.
+// When Solution is a valid grid, the dig board answers far faster (see DigSolvability.h). Within
+// one dig Puzzle only loses digits (a failed removal is put back), and candidates only grow as
+// digits go, so a square whose removal failed would fail again from any smaller puzzle: each square
+// is tried at most once per dig, however many of the 251 iterations pick it.
 class TDigTester {
 public:
     void Start(const TGameState& state) {
-        Valid = Base.Load(state.Puzzle) && Base.IsCompleteValidGrid();
+        Valid = Board.LoadGrid(state.Puzzle);
         Unremovable.fill(false);
     }
 
@@ -54,10 +50,10 @@ public:
         }
         const std::int32_t square = (c - 1) * 9 + (r - 1);
         if (Unremovable[static_cast<std::size_t>(square)]) return false;
-        TSinglesBoard trial = Base;
+        TDigBoard trial = Board;
         trial.Remove(square, v);
-        if (trial.CandidateMask(square) == (1u << v) || trial.FillBySingles(square)) {
-            Base.Remove(square, v); // the removal stands
+        if (trial.RefillsBySingles(square)) {
+            Board = trial; // the removal stands
             return true;
         }
         Unremovable[static_cast<std::size_t>(square)] = true;
@@ -65,7 +61,7 @@ public:
     }
 
 private:
-    TSinglesBoard Base;
+    TDigBoard Board;
     std::array<bool, 81> Unremovable{};
     bool Valid = false;
 };

@@ -267,7 +267,8 @@ TEST(GeneratorTest, SameNumberAndWindowAlwaysSamePuzzle) {
 }
 
 TEST(GeneratorTest, MatchesTheDigWithThePlainSolver) {
-    const THoleWindow windows[] = {LevelWindow(1), StartupWindow(2), LevelWindow(2), StartupWindow(3)};
+    const THoleWindow windows[] = {LevelWindow(1), StartupWindow(2), LevelWindow(2),
+                                   StartupWindow(3), LevelWindow(3), LevelWindow(4)};
     for (const THoleWindow& window : windows) {
         for (std::int32_t number : {1, 2, 3, 42, 1000, 65536, -7, 2147483647, 67387906, 1234567}) {
             TGameState fast = StateWithWindow(window), reference = StateWithWindow(window);
