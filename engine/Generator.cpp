@@ -70,8 +70,7 @@ private:
 
 void FillSolution(TGameState& state, TRandomGenerator& random) {
     ClearSolution(state);
-    TGridFiller filler;
-    filler.Fill(state.Solution, random);
+    TGridFiller::Fill(state.Solution, random);
 }
 
 void DigHoles(TGameState& state, TRandomGenerator& random) {

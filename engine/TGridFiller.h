@@ -3,7 +3,8 @@
 // - a box where no square can take the digit fails all 100 attempts, so their 200 draws are
 //   skipped in one step;
 // - the squares free for a digit are kept as bit masks, so an attempt is one bit test;
-// - attempts are computed several at a time (eight with AVX2) from independent jumps of the seed.
+// - attempts are computed four at a time from independent jumps of the seed.
+// Processors with AVX2 use the band filler instead (TBandFiller.h); this form serves the others.
 #pragma once
 
 #include "engine/Board.h"
@@ -15,24 +16,21 @@
 class TGridFiller {
 public:
     // Runs grid attempts from random's state until one completes; writes it to solution (all 81
-    // squares, no flags) and leaves random where the plain loop would.
-    void Fill(TBoard& solution, TRandomGenerator& random);
+    // squares, no flags) and leaves random where the plain loop would. Uses the band filler where
+    // the processor can run it.
+    static void Fill(TBoard& solution, TRandomGenerator& random);
+
+    // The same without the band filler, on any processor.
+    void FillPortable(TBoard& solution, TRandomGenerator& random);
 
     // The square (column offset * 3 + row offset) of the first of at most 100 attempts that hits a
     // free square (bits as in FreeSquares), with seed advanced past that attempt's draws; -1, with
-    // seed past all 200 draws, when none does. FirstHit uses the vector form where the processor
-    // has one; both forms answer alike.
+    // seed past all 200 draws, when none does.
     static std::int32_t FirstHit(std::uint32_t free, std::uint32_t& seed);
-    static std::int32_t FirstHitScalar(std::uint32_t free, std::uint32_t& seed);
-    static std::int32_t FirstHitVector(std::uint32_t free, std::uint32_t& seed); // needs AVX2
-    static bool VectorAvailable();
 
 private:
     // One grid attempt from seed; true when all 81 placements succeeded.
-    template <bool Vector>
-    bool TryGridWith(std::uint32_t& seed);
-    bool TryGridVector(std::uint32_t& seed);
-    bool TryGridScalar(std::uint32_t& seed);
+    bool TryGrid(std::uint32_t& seed);
 
     // Squares of box (bands bx, by, 0-2) still free for digit d, as bits (column offset * 3 + row offset).
     std::uint32_t FreeSquares(std::int32_t d, std::int32_t bx, std::int32_t by) const;

@@ -2,6 +2,7 @@
 #include "engine/Generator.h"
 #include "engine/HoleWindows.h"
 #include "engine/Solver.h"
+#include "engine/TBandFiller.h"
 #include "engine/TGridFiller.h"
 
 #include "TestBoards.h"
@@ -150,22 +151,44 @@ TEST(GeneratorTest, FillSolutionOfPuzzleOne) {
 }
 
 TEST(GeneratorTest, FillSolutionMatchesThePlainLoop) {
-    // Seeds spread over the whole range, including both ends.
+    // Seeds spread over the whole range, including both ends; both fast forms of the loop.
     std::uint32_t seed = 0;
     for (int i = 0; i < 60; ++i, seed += 71582791u) {
         for (std::uint32_t start : {seed, ~seed}) {
-            TGameState fast, plain;
-            TRandomGenerator fastRandom{start}, plainRandom{start};
-            FillSolution(fast, fastRandom);
+            TGameState plain;
+            TRandomGenerator plainRandom{start};
             ReferenceFillSolution(plain, plainRandom);
-            ASSERT_EQ(fast.Solution, plain.Solution) << "seed " << start;
+            TBoard fast{}, portable{};
+            TRandomGenerator fastRandom{start}, portableRandom{start};
+            TGridFiller::Fill(fast, fastRandom);
+            TGridFiller().FillPortable(portable, portableRandom);
+            ASSERT_EQ(fast, plain.Solution) << "seed " << start;
             ASSERT_EQ(fastRandom.RandomSeed, plainRandom.RandomSeed) << "seed " << start;
+            ASSERT_EQ(portable, plain.Solution) << "seed " << start;
+            ASSERT_EQ(portableRandom.RandomSeed, plainRandom.RandomSeed) << "seed " << start;
         }
     }
 }
 
-TEST(GeneratorTest, GridSearchFormsMatchThePlainAttempts) {
-    // The attempt search, with and without vector instructions, for every set of free squares.
+TEST(GeneratorTest, BandFillerMatchesThePortableFill) {
+    // Many more grids than the plain loop can check in time, so that the band filler's rare turns
+    // (bands done box by box, misses past the window) are all taken.
+    if (!TBandFiller::Available()) GTEST_SKIP() << "no AVX2 here";
+    TRandomGenerator seeds{4242u};
+    for (int i = 0; i < 1500; ++i) {
+        const std::uint32_t start = seeds.RandomInt(0xFFFFFFFFu);
+        TBoard band{}, portable{};
+        TRandomGenerator bandRandom{start}, portableRandom{start};
+        TBandFiller filler;
+        filler.Fill(band, bandRandom);
+        TGridFiller().FillPortable(portable, portableRandom);
+        ASSERT_EQ(band, portable) << "seed " << start;
+        ASSERT_EQ(bandRandom.RandomSeed, portableRandom.RandomSeed) << "seed " << start;
+    }
+}
+
+TEST(GeneratorTest, GridSearchMatchesThePlainAttempts) {
+    // The four-at-a-time attempt search, for every set of free squares.
     TRandomGenerator seeds{99u};
     for (std::uint32_t free = 0; free < 512; ++free) {
         for (int i = 0; i < 20; ++i) {
@@ -177,14 +200,9 @@ TEST(GeneratorTest, GridSearchFormsMatchThePlainAttempts) {
                 const auto square = c * 3 + static_cast<std::int32_t>(plain.RandomInt(3));
                 if ((free >> square & 1u) != 0) expected = square;
             }
-            std::uint32_t scalarSeed = start;
-            ASSERT_EQ(TGridFiller::FirstHitScalar(free, scalarSeed), expected) << free;
-            ASSERT_EQ(scalarSeed, plain.RandomSeed) << free;
-            if (TGridFiller::VectorAvailable()) {
-                std::uint32_t vectorSeed = start;
-                ASSERT_EQ(TGridFiller::FirstHitVector(free, vectorSeed), expected) << free;
-                ASSERT_EQ(vectorSeed, plain.RandomSeed) << free;
-            }
+            std::uint32_t seed = start;
+            ASSERT_EQ(TGridFiller::FirstHit(free, seed), expected) << free;
+            ASSERT_EQ(seed, plain.RandomSeed) << free;
         }
     }
 }
