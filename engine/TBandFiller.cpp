@@ -114,33 +114,34 @@ void TBandFiller::Restart(std::uint32_t seed) {
     Generated = 0;
 }
 
-VELMORA_AVX2 void TBandFiller::GenerateBlock() {
-    const std::uint32_t seed = NextSeed;
-    BlockSeed[static_cast<std::size_t>(Generated / Block)] = seed;
-    NextSeed = BlockStep.Apply(seed);
-    const __m256i seeds = _mm256_set1_epi32(static_cast<int>(seed));
-    const __m256i multiplier = _mm256_set1_epi32(static_cast<int>(Multiplier));
-    const __m256i one = _mm256_set1_epi32(1);
-    __m256i squares[4];
-    for (std::size_t q = 0; q < 4; ++q) {
-        const __m256i columns = _mm256_add_epi32(_mm256_mullo_epi32(seeds, LoadLanes(ColumnSteps.Multipliers[q])),
-                                                 LoadLanes(ColumnSteps.Increments[q]));
-        const __m256i rows = _mm256_add_epi32(_mm256_mullo_epi32(columns, multiplier), one);
-        const __m256i columnThirds = Thirds(columns);
-        squares[q] = _mm256_add_epi32(_mm256_add_epi32(columnThirds, _mm256_add_epi32(columnThirds, columnThirds)),
-                                      Thirds(rows));
-    }
-    // Narrow 32 words to 32 bytes; the packs work per 128-bit half, so put the dwords back in order.
-    const __m256i packed = _mm256_packus_epi16(_mm256_packus_epi32(squares[0], squares[1]),
-                                               _mm256_packus_epi32(squares[2], squares[3]));
-    const __m256i ordered = _mm256_permutevar8x32_epi32(packed, _mm256_setr_epi32(0, 4, 1, 5, 2, 6, 3, 7));
-    _mm256_store_si256(reinterpret_cast<__m256i*>(Squares + Generated), ordered);
-    Generated += Block;
-}
-
 VELMORA_AVX2 void TBandFiller::GenerateUpTo(std::int32_t attempts) {
     assert(attempts <= Capacity); // a grid's attempts are bounded, see Capacity
-    while (Generated < attempts) GenerateBlock();
+    const __m256i multiplier = _mm256_set1_epi32(static_cast<int>(Multiplier));
+    const __m256i one = _mm256_set1_epi32(1);
+    const __m256i order = _mm256_setr_epi32(0, 4, 1, 5, 2, 6, 3, 7);
+    std::uint32_t seed = NextSeed;
+    std::int32_t generated = Generated;
+    while (generated < attempts) {
+        BlockSeed[static_cast<std::size_t>(generated / Block)] = seed;
+        const __m256i seeds = _mm256_set1_epi32(static_cast<int>(seed));
+        __m256i squares[4];
+        for (std::size_t q = 0; q < 4; ++q) {
+            const __m256i columns = _mm256_add_epi32(_mm256_mullo_epi32(seeds, LoadLanes(ColumnSteps.Multipliers[q])),
+                                                     LoadLanes(ColumnSteps.Increments[q]));
+            const __m256i rows = _mm256_add_epi32(_mm256_mullo_epi32(columns, multiplier), one);
+            const __m256i columnThirds = Thirds(columns);
+            squares[q] = _mm256_add_epi32(_mm256_add_epi32(columnThirds, _mm256_add_epi32(columnThirds, columnThirds)),
+                                          Thirds(rows));
+        }
+        // Narrow 32 words to 32 bytes; the packs work per 128-bit half, so put the dwords back in order.
+        const __m256i packed = _mm256_packus_epi16(_mm256_packus_epi32(squares[0], squares[1]),
+                                                   _mm256_packus_epi32(squares[2], squares[3]));
+        _mm256_store_si256(reinterpret_cast<__m256i*>(Squares + generated), _mm256_permutevar8x32_epi32(packed, order));
+        seed = BlockStep.Apply(seed);
+        generated += Block;
+    }
+    NextSeed = seed;
+    Generated = generated;
 }
 
 std::uint32_t TBandFiller::SeedAt(std::int32_t attempt) const {
@@ -171,28 +172,27 @@ VELMORA_AVX2 std::int32_t TBandFiller::Search(std::uint32_t free, std::int32_t& 
     return -1;
 }
 
-VELMORA_AVX2 bool TBandFiller::BandByBoxes(std::int32_t d, std::int32_t bx, std::array<std::uint32_t, 9>& boxEmpty,
-                                           std::array<std::uint32_t, 3>& rowsTaken, std::int32_t& next) {
+VELMORA_AVX2 TBandFiller::TBandEnd TBandFiller::BandByBoxes(std::int32_t d, std::int32_t bx,
+                                                             std::array<std::uint32_t, 9>& boxEmpty,
+                                                             std::array<std::uint32_t, 3>& rowsTaken, std::int32_t next) {
     std::uint32_t columnsTaken = 0;
     for (std::int32_t by = 0; by < 3; ++by) {
         const auto box = static_cast<std::size_t>(bx + 3 * by);
         const std::uint32_t free = boxEmpty[box] & ~rowsTaken[static_cast<std::size_t>(by)] & ~columnsTaken & 0x1FFu;
-        if (free == 0) { // every attempt would miss
-            next += Attempts;
-            return false;
-        }
+        if (free == 0) return {next + Attempts, false}; // every attempt would miss
         const std::int32_t at = Search(free, next);
-        if (at < 0) return false;
+        if (at < 0) return {next, false};
         const std::uint32_t square = Squares[at];
         boxEmpty[box] &= ~(1u << square);
         rowsTaken[static_cast<std::size_t>(by)] |= RowSquares(square % 3);
         columnsTaken |= ColumnSquares(square / 3);
         Placed[static_cast<std::size_t>(d * 9) + box] = static_cast<std::uint8_t>(square);
     }
-    return true;
+    return {next, true};
 }
 
-VELMORA_AVX2 bool TBandFiller::TryGrid(std::int32_t& next) {
+VELMORA_AVX2 bool TBandFiller::TryGrid(std::int32_t& end) {
+    std::int32_t next = 0; // kept local so that it stays in a register
     std::array<std::uint32_t, 9> boxEmpty{};
     boxEmpty.fill(0x1FF);
     const __m256i column1 = FreeTable(ColumnSquares(1)), column2 = FreeTable(ColumnSquares(2));
@@ -213,7 +213,12 @@ VELMORA_AVX2 bool TBandFiller::TryGrid(std::int32_t& next) {
             const std::uint64_t second = Lowest(hits[1] & ~column0 & Beyond(first));
             const std::uint64_t third = Lowest(hits[2] & ~column0 & ~SameColumn(second, x1, x2) & Beyond(second));
             if ((first == 0) | (second == 0) | (third == 0)) [[unlikely]] {
-                if (!BandByBoxes(d, bx, boxEmpty, rowsTaken, next)) return false;
+                const TBandEnd band = BandByBoxes(d, bx, boxEmpty, rowsTaken, next);
+                next = band.Next;
+                if (!band.Complete) {
+                    end = next;
+                    return false;
+                }
                 continue;
             }
             const std::array<std::int32_t, 3> at{next + std::countr_zero(first), next + std::countr_zero(second),
@@ -227,6 +232,7 @@ VELMORA_AVX2 bool TBandFiller::TryGrid(std::int32_t& next) {
             }
         }
     }
+    end = next;
     return true;
 }
 
@@ -234,9 +240,9 @@ VELMORA_AVX2 void TBandFiller::Fill(TBoard& solution, TRandomGenerator& random) 
     std::uint32_t seed = random.RandomSeed;
     for (;;) {
         Restart(seed);
-        std::int32_t next = 0;
-        const bool complete = TryGrid(next);
-        seed = SeedAt(next);
+        std::int32_t end = 0;
+        const bool complete = TryGrid(end);
+        seed = SeedAt(end);
         if (complete) break;
     }
     random.RandomSeed = seed;

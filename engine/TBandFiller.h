@@ -44,17 +44,20 @@ private:
     std::array<std::uint8_t, 81> Placed{};     // square per digit - 1 and box (band + 3 * row band)
 
     void Restart(std::uint32_t seed);
-    void GenerateBlock();
     void GenerateUpTo(std::int32_t attempts);
     std::uint32_t SeedAt(std::int32_t attempt) const;
 
     // The first attempt from `next` hitting free, with next moved past it; -1 with next moved past
     // all 100 attempts when none does.
     std::int32_t Search(std::uint32_t free, std::int32_t& next);
-    // Places digit d in the three boxes of band bx one box at a time; false when the grid is
-    // abandoned, with next at the attempt after it.
-    bool BandByBoxes(std::int32_t d, std::int32_t bx, std::array<std::uint32_t, 9>& boxEmpty,
-                     std::array<std::uint32_t, 3>& rowsTaken, std::int32_t& next);
-    // One grid from the start of the stream; next ends at the attempt after the grid.
-    bool TryGrid(std::int32_t& next);
+    // Places digit d in the three boxes of band bx one box at a time from attempt next: the
+    // attempt after the band, or after the grid when it is abandoned.
+    struct TBandEnd {
+        std::int32_t Next;
+        bool Complete;
+    };
+    TBandEnd BandByBoxes(std::int32_t d, std::int32_t bx, std::array<std::uint32_t, 9>& boxEmpty,
+                         std::array<std::uint32_t, 3>& rowsTaken, std::int32_t next);
+    // One grid from the start of the stream; end is the attempt after the grid.
+    bool TryGrid(std::int32_t& end);
 };

@@ -33,7 +33,11 @@ struct TRandomGenerator {
     std::uint32_t RandomSeed = 1;
 
     // Advances the generator and returns a value in 0 .. Range - 1 (0 when Range is 0).
-    std::uint32_t RandomInt(std::uint32_t Range);
+    // Inline: the dig draws it hundreds of times per puzzle.
+    std::uint32_t RandomInt(std::uint32_t Range) {
+        RandomSeed = RandomSeed * 134775813u + 1u; // unsigned arithmetic wraps modulo 2^32
+        return static_cast<std::uint32_t>((static_cast<std::uint64_t>(Range) * RandomSeed) >> 32);
+    }
 
     // Moves the state on as `draws` calls of RandomInt would, without their results.
     void Skip(std::uint32_t draws) { RandomSeed = TRandomStep::Of(draws).Apply(RandomSeed); }
