@@ -172,21 +172,26 @@ VELMORA_AVX2 std::int32_t TBandFiller::Search(std::uint32_t free, std::int32_t& 
     return -1;
 }
 
-VELMORA_AVX2 TBandFiller::TBandEnd TBandFiller::BandByBoxes(std::int32_t d, std::int32_t bx,
+void TBandFiller::Place(std::int32_t d, std::int32_t box, std::uint32_t square, std::array<std::uint32_t, 9>& boxEmpty,
+                        std::uint32_t& rowsTaken) {
+    boxEmpty[static_cast<std::size_t>(box)] &= ~(1u << square);
+    rowsTaken |= RowSquares(square % 3);
+    Placed[static_cast<std::size_t>(d * 9 + box)] = static_cast<std::uint8_t>(square);
+}
+
+VELMORA_AVX2 TBandFiller::TBandEnd TBandFiller::BandByBoxes(std::int32_t d, std::int32_t bx, std::int32_t firstBy,
+                                                             std::uint32_t columnsTaken,
                                                              std::array<std::uint32_t, 9>& boxEmpty,
                                                              std::array<std::uint32_t, 3>& rowsTaken, std::int32_t next) {
-    std::uint32_t columnsTaken = 0;
-    for (std::int32_t by = 0; by < 3; ++by) {
-        const auto box = static_cast<std::size_t>(bx + 3 * by);
-        const std::uint32_t free = boxEmpty[box] & ~rowsTaken[static_cast<std::size_t>(by)] & ~columnsTaken & 0x1FFu;
+    for (std::int32_t by = firstBy; by < 3; ++by) {
+        const std::int32_t box = bx + 3 * by;
+        std::uint32_t& rows = rowsTaken[static_cast<std::size_t>(by)];
+        const std::uint32_t free = boxEmpty[static_cast<std::size_t>(box)] & ~rows & ~columnsTaken & 0x1FFu;
         if (free == 0) return {next + Attempts, false}; // every attempt would miss
         const std::int32_t at = Search(free, next);
         if (at < 0) return {next, false};
-        const std::uint32_t square = Squares[at];
-        boxEmpty[box] &= ~(1u << square);
-        rowsTaken[static_cast<std::size_t>(by)] |= RowSquares(square % 3);
-        columnsTaken |= ColumnSquares(square / 3);
-        Placed[static_cast<std::size_t>(d * 9) + box] = static_cast<std::uint8_t>(square);
+        Place(d, box, Squares[at], boxEmpty, rows);
+        columnsTaken |= ColumnSquares(Squares[at] / 3u);
     }
     return {next, true};
 }
@@ -212,8 +217,20 @@ VELMORA_AVX2 bool TBandFiller::TryGrid(std::int32_t& end) {
             const std::uint64_t column0 = SameColumn(first, x1, x2);
             const std::uint64_t second = Lowest(hits[1] & ~column0 & Beyond(first));
             const std::uint64_t third = Lowest(hits[2] & ~column0 & ~SameColumn(second, x1, x2) & Beyond(second));
+            const std::array<std::uint64_t, 3> found{first, second, third};
             if ((first == 0) | (second == 0) | (third == 0)) [[unlikely]] {
-                const TBandEnd band = BandByBoxes(d, bx, boxEmpty, rowsTaken, next);
+                // Keep the boxes found in the window, then go on box by box: a box with no free
+                // square, or whose hit lies beyond the window.
+                std::int32_t by = 0, after = next;
+                std::uint32_t columnsTaken = 0;
+                for (; by < 3 && found[static_cast<std::size_t>(by)] != 0; ++by) {
+                    const std::int32_t at = next + std::countr_zero(found[static_cast<std::size_t>(by)]);
+                    Place(d, bx + 3 * by, Squares[at], boxEmpty, rowsTaken[static_cast<std::size_t>(by)]);
+                    columnsTaken |= ColumnSquares(Squares[at] / 3u);
+                    after = at + 1;
+                }
+                next = after;
+                const TBandEnd band = BandByBoxes(d, bx, by, columnsTaken, boxEmpty, rowsTaken, next);
                 next = band.Next;
                 if (!band.Complete) {
                     end = next;
@@ -221,15 +238,10 @@ VELMORA_AVX2 bool TBandFiller::TryGrid(std::int32_t& end) {
                 }
                 continue;
             }
-            const std::array<std::int32_t, 3> at{next + std::countr_zero(first), next + std::countr_zero(second),
-                                                 next + std::countr_zero(third)};
-            next = at[2] + 1;
-            for (std::size_t by = 0; by < 3; ++by) {
-                const std::uint32_t square = Squares[at[by]];
-                boxEmpty[static_cast<std::size_t>(bx) + 3 * by] &= ~(1u << square);
-                rowsTaken[by] |= RowSquares(square % 3);
-                Placed[static_cast<std::size_t>(d * 9 + bx) + 3 * by] = static_cast<std::uint8_t>(square);
-            }
+            for (std::size_t by = 0; by < 3; ++by)
+                Place(d, bx + 3 * static_cast<std::int32_t>(by), Squares[next + std::countr_zero(found[by])], boxEmpty,
+                      rowsTaken[by]);
+            next += std::countr_zero(third) + 1;
         }
     }
     end = next;

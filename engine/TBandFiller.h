@@ -50,14 +50,18 @@ private:
     // The first attempt from `next` hitting free, with next moved past it; -1 with next moved past
     // all 100 attempts when none does.
     std::int32_t Search(std::uint32_t free, std::int32_t& next);
-    // Places digit d in the three boxes of band bx one box at a time from attempt next: the
-    // attempt after the band, or after the grid when it is abandoned.
+    // Puts digit d (0-8) on square of box (band + 3 * row band): no longer empty, its row taken.
+    void Place(std::int32_t d, std::int32_t box, std::uint32_t square, std::array<std::uint32_t, 9>& boxEmpty,
+               std::uint32_t& rowsTaken);
+    // Places digit d in the boxes of band bx from row band firstBy on, one box at a time from
+    // attempt next: the attempt after the band, or after the grid when it is abandoned.
     struct TBandEnd {
         std::int32_t Next;
         bool Complete;
     };
-    TBandEnd BandByBoxes(std::int32_t d, std::int32_t bx, std::array<std::uint32_t, 9>& boxEmpty,
-                         std::array<std::uint32_t, 3>& rowsTaken, std::int32_t next);
+    TBandEnd BandByBoxes(std::int32_t d, std::int32_t bx, std::int32_t firstBy, std::uint32_t columnsTaken,
+                         std::array<std::uint32_t, 9>& boxEmpty, std::array<std::uint32_t, 3>& rowsTaken,
+                         std::int32_t next);
     // One grid from the start of the stream; end is the attempt after the grid.
     bool TryGrid(std::int32_t& end);
 };
