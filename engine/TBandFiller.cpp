@@ -59,9 +59,10 @@ constexpr std::array<TShuffleRow, 512> MakeFreeTables() {
 }
 constexpr std::array<TShuffleRow, 512> FreeTables = MakeFreeTables();
 
-// The box squares of a column offset, a row offset, and both lines of a square.
+// The box squares of a column offset, and per box square those in its column and in its row.
 constexpr std::uint32_t ColumnSquares(std::uint32_t columnOffset) { return 7u << (3 * columnOffset); }
-constexpr std::uint32_t RowSquares(std::uint32_t rowOffset) { return 0x49u << rowOffset; }
+constexpr std::array<std::uint32_t, 9> SquaresInColumnOf{07, 07, 07, 070, 070, 070, 0700, 0700, 0700};
+constexpr std::array<std::uint32_t, 9> SquaresInRowOf{0x49, 0x92, 0x124, 0x49, 0x92, 0x124, 0x49, 0x92, 0x124};
 
 VELMORA_AVX2 inline __m256i FreeTable(std::uint32_t free) {
     return _mm256_broadcastsi128_si256(_mm_load_si128(reinterpret_cast<const __m128i*>(FreeTables[free].Bytes.data())));
@@ -172,13 +173,15 @@ VELMORA_AVX2 std::int32_t TBandFiller::Search(std::uint32_t free, std::int32_t& 
     return -1;
 }
 
+template <bool Record>
 void TBandFiller::Place(std::int32_t d, std::int32_t box, std::uint32_t square, std::array<std::uint32_t, 9>& boxEmpty,
                         std::uint32_t& rowsTaken) {
     boxEmpty[static_cast<std::size_t>(box)] &= ~(1u << square);
-    rowsTaken |= RowSquares(square % 3);
-    Placed[static_cast<std::size_t>(d * 9 + box)] = static_cast<std::uint8_t>(square);
+    rowsTaken |= SquaresInRowOf[square];
+    if constexpr (Record) Placed[static_cast<std::size_t>(d * 9 + box)] = static_cast<std::uint8_t>(square);
 }
 
+template <bool Record>
 VELMORA_AVX2 TBandFiller::TBandEnd TBandFiller::BandByBoxes(std::int32_t d, std::int32_t bx, std::int32_t firstBy,
                                                              std::uint32_t columnsTaken,
                                                              std::array<std::uint32_t, 9>& boxEmpty,
@@ -190,12 +193,13 @@ VELMORA_AVX2 TBandFiller::TBandEnd TBandFiller::BandByBoxes(std::int32_t d, std:
         if (free == 0) return {next + Attempts, false}; // every attempt would miss
         const std::int32_t at = Search(free, next);
         if (at < 0) return {next, false};
-        Place(d, box, Squares[at], boxEmpty, rows);
-        columnsTaken |= ColumnSquares(Squares[at] / 3u);
+        Place<Record>(d, box, Squares[at], boxEmpty, rows);
+        columnsTaken |= SquaresInColumnOf[Squares[at]];
     }
     return {next, true};
 }
 
+template <bool Record>
 VELMORA_AVX2 bool TBandFiller::TryGrid(std::int32_t& end) {
     std::int32_t next = 0; // kept local so that it stays in a register
     std::array<std::uint32_t, 9> boxEmpty{};
@@ -225,12 +229,12 @@ VELMORA_AVX2 bool TBandFiller::TryGrid(std::int32_t& end) {
                 std::uint32_t columnsTaken = 0;
                 for (; by < 3 && found[static_cast<std::size_t>(by)] != 0; ++by) {
                     const std::int32_t at = next + std::countr_zero(found[static_cast<std::size_t>(by)]);
-                    Place(d, bx + 3 * by, Squares[at], boxEmpty, rowsTaken[static_cast<std::size_t>(by)]);
-                    columnsTaken |= ColumnSquares(Squares[at] / 3u);
+                    Place<Record>(d, bx + 3 * by, Squares[at], boxEmpty, rowsTaken[static_cast<std::size_t>(by)]);
+                    columnsTaken |= SquaresInColumnOf[Squares[at]];
                     after = at + 1;
                 }
                 next = after;
-                const TBandEnd band = BandByBoxes(d, bx, by, columnsTaken, boxEmpty, rowsTaken, next);
+                const TBandEnd band = BandByBoxes<Record>(d, bx, by, columnsTaken, boxEmpty, rowsTaken, next);
                 next = band.Next;
                 if (!band.Complete) {
                     end = next;
@@ -239,8 +243,8 @@ VELMORA_AVX2 bool TBandFiller::TryGrid(std::int32_t& end) {
                 continue;
             }
             for (std::size_t by = 0; by < 3; ++by)
-                Place(d, bx + 3 * static_cast<std::int32_t>(by), Squares[next + std::countr_zero(found[by])], boxEmpty,
-                      rowsTaken[by]);
+                Place<Record>(d, bx + 3 * static_cast<std::int32_t>(by), Squares[next + std::countr_zero(found[by])],
+                              boxEmpty, rowsTaken[by]);
             next += std::countr_zero(third) + 1;
         }
     }
@@ -253,9 +257,14 @@ VELMORA_AVX2 void TBandFiller::Fill(TBoard& solution, TRandomGenerator& random) 
     for (;;) {
         Restart(seed);
         std::int32_t end = 0;
-        const bool complete = TryGrid(end);
+        if (TryGrid<false>(end)) {
+            // Only this grid's squares are wanted: go through it again, writing them down.
+            Restart(seed);
+            TryGrid<true>(end);
+            seed = SeedAt(end);
+            break;
+        }
         seed = SeedAt(end);
-        if (complete) break;
     }
     random.RandomSeed = seed;
     for (std::int32_t d = 0; d < 9; ++d) {

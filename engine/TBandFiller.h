@@ -51,6 +51,8 @@ private:
     // all 100 attempts when none does.
     std::int32_t Search(std::uint32_t free, std::int32_t& next);
     // Puts digit d (0-8) on square of box (band + 3 * row band): no longer empty, its row taken.
+    // Record writes it down in Placed.
+    template <bool Record>
     void Place(std::int32_t d, std::int32_t box, std::uint32_t square, std::array<std::uint32_t, 9>& boxEmpty,
                std::uint32_t& rowsTaken);
     // Places digit d in the boxes of band bx from row band firstBy on, one box at a time from
@@ -59,9 +61,11 @@ private:
         std::int32_t Next;
         bool Complete;
     };
+    template <bool Record>
     TBandEnd BandByBoxes(std::int32_t d, std::int32_t bx, std::int32_t firstBy, std::uint32_t columnsTaken,
                          std::array<std::uint32_t, 9>& boxEmpty, std::array<std::uint32_t, 3>& rowsTaken,
                          std::int32_t next);
     // One grid from the start of the stream; end is the attempt after the grid.
+    template <bool Record>
     bool TryGrid(std::int32_t& end);
 };
