@@ -175,7 +175,7 @@ TEST(GeneratorTest, BandFillerMatchesThePortableFill) {
     // (bands done box by box, misses past the window) are all taken.
     if (!TBandFiller::Available()) GTEST_SKIP() << "no AVX2 here";
     TRandomGenerator seeds{4242u};
-    for (int i = 0; i < 1500; ++i) {
+    for (int i = 0; i < 800; ++i) {
         const std::uint32_t start = seeds.RandomInt(0xFFFFFFFFu);
         TBoard band{}, portable{};
         TRandomGenerator bandRandom{start}, portableRandom{start};
