@@ -5,30 +5,25 @@
 namespace {
 
 // Each square with every square of its row, column and box, itself included.
-constexpr std::array<TSquareSet, 81> MakePeers() {
+std::array<TSquareSet, 81> MakePeers() {
     std::array<TSquareSet, 81> peers{};
     for (std::int32_t s = 0; s < 81; ++s) {
         for (std::int32_t t = 0; t < 81; ++t) {
             const std::int32_t sc = s / 9, sr = s % 9, tc = t / 9, tr = t % 9;
-            if (sc == tc || sr == tr || (sc / 3 == tc / 3 && sr / 3 == tr / 3)) {
-                if (t < 64)
-                    peers[static_cast<std::size_t>(s)].Low |= std::uint64_t{1} << t;
-                else
-                    peers[static_cast<std::size_t>(s)].High |= std::uint64_t{1} << (t - 64);
-            }
+            if (sc == tc || sr == tr || (sc / 3 == tc / 3 && sr / 3 == tr / 3))
+                peers[static_cast<std::size_t>(s)] |= TSquareSet::Of(t);
         }
     }
     return peers;
 }
 
-constexpr std::array<TSquareSet, 81> Peers = MakePeers();
+const std::array<TSquareSet, 81> Peers = MakePeers();
 
 // seeing |= the peers of every square in squares.
 void AddPeers(TSquareSet& seeing, TSquareSet squares) {
-    for (std::uint64_t bits = squares.Low; bits != 0; bits &= bits - 1)
-        seeing |= Peers[static_cast<std::size_t>(std::countr_zero(bits))];
-    for (std::uint64_t bits = squares.High; bits != 0; bits &= bits - 1)
-        seeing |= Peers[static_cast<std::size_t>(64 + std::countr_zero(bits))];
+    for (std::size_t word = 0; word < 2; ++word)
+        for (std::uint64_t bits = squares.Words[word]; bits != 0; bits &= bits - 1)
+            seeing |= Peers[64 * word + static_cast<std::size_t>(std::countr_zero(bits))];
 }
 
 } // namespace
@@ -61,7 +56,18 @@ void TDigBoard::Remove(std::int32_t square, std::int32_t digit) {
     ComputeSeeing(digit);
 }
 
+void TDigBoard::Restore(std::int32_t square, std::int32_t digit) {
+    Holding[static_cast<std::size_t>(digit)] |= TSquareSet::Of(square);
+    Open &= ~TSquareSet::Of(square);
+    Seeing[static_cast<std::size_t>(digit)] |= Peers[static_cast<std::size_t>(square)];
+}
+
 bool TDigBoard::RefillsBySingles(std::int32_t square) const {
+    // Most removals early in a dig leave the square a single at once.
+    std::int32_t candidates = 0;
+    for (std::size_t d = 1; d <= 9; ++d) candidates += Seeing[d].Has(square) ? 0 : 1;
+    if (candidates == 1) return true;
+
     std::array<TSquareSet, 10> seeing = Seeing;
     TSquareSet open = Open;
     for (;;) {

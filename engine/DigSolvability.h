@@ -14,23 +14,23 @@
 #include <array>
 #include <cstdint>
 
-// 81 squares, numbered (c - 1) * 9 + (r - 1), as two words.
+// 81 squares, numbered (c - 1) * 9 + (r - 1): squares 0-63 in the first word, 64-80 in the
+// second. The words form one 128-bit vector, so that each set operation is one instruction.
 struct TSquareSet {
-    std::uint64_t Low = 0;  // squares 0-63
-    std::uint64_t High = 0; // squares 64-80
+    using TWords = std::uint64_t __attribute__((vector_size(16)));
+    TWords Words{0, 0};
 
     static TSquareSet Of(std::int32_t square) {
-        return square < 64 ? TSquareSet{std::uint64_t{1} << square, 0}
-                           : TSquareSet{0, std::uint64_t{1} << (square - 64)};
+        TSquareSet set;
+        set.Words[square >> 6] = std::uint64_t{1} << (square & 63);
+        return set;
     }
-    bool Has(std::int32_t square) const {
-        return square < 64 ? (Low >> square & 1u) != 0 : (High >> (square - 64) & 1u) != 0;
-    }
-    bool Empty() const { return (Low | High) == 0; }
+    bool Has(std::int32_t square) const { return (Words[square >> 6] >> (square & 63) & 1u) != 0; }
+    bool Empty() const { return (Words[0] | Words[1]) == 0; }
 
-    friend TSquareSet operator&(TSquareSet a, TSquareSet b) { return {a.Low & b.Low, a.High & b.High}; }
-    friend TSquareSet operator|(TSquareSet a, TSquareSet b) { return {a.Low | b.Low, a.High | b.High}; }
-    TSquareSet operator~() const { return {~Low, ~High}; }
+    friend TSquareSet operator&(TSquareSet a, TSquareSet b) { return {a.Words & b.Words}; }
+    friend TSquareSet operator|(TSquareSet a, TSquareSet b) { return {a.Words | b.Words}; }
+    TSquareSet operator~() const { return {~Words}; }
     TSquareSet& operator&=(TSquareSet b) { return *this = *this & b; }
     TSquareSet& operator|=(TSquareSet b) { return *this = *this | b; }
 };
@@ -40,8 +40,9 @@ public:
     // From a complete valid grid; false (and nothing usable) for anything else.
     bool LoadGrid(const TBoard& grid);
 
-    // Empties square, which holds digit.
+    // Empties square, which holds digit, and puts it back.
     void Remove(std::int32_t square, std::int32_t digit);
+    void Restore(std::int32_t square, std::int32_t digit);
 
     // Would single candidates fill every square again? Answers for this board as it stands and
     // leaves it unchanged. Because each removal starts from a puzzle that singles finish, it is

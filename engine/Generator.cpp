@@ -50,12 +50,9 @@ public:
         }
         const std::int32_t square = (c - 1) * 9 + (r - 1);
         if (Unremovable[static_cast<std::size_t>(square)]) return false;
-        TDigBoard trial = Board;
-        trial.Remove(square, v);
-        if (trial.RefillsBySingles(square)) {
-            Board = trial; // the removal stands
-            return true;
-        }
+        Board.Remove(square, v);
+        if (Board.RefillsBySingles(square)) return true; // the removal stands
+        Board.Restore(square, v);
         Unremovable[static_cast<std::size_t>(square)] = true;
         return false;
     }
