@@ -68,7 +68,7 @@ VELMORA_AVX2 inline __m256i FreeTable(std::uint32_t free) {
     return _mm256_broadcastsi128_si256(_mm_load_si128(reinterpret_cast<const __m128i*>(FreeTables[free].Bytes.data())));
 }
 
-// One bit per attempt of squares whose square is in the table.
+// One bit per attempt, set when the table marks the attempt's square.
 VELMORA_AVX2 inline std::uint32_t Hits32(__m256i table, __m256i squares) {
     return static_cast<std::uint32_t>(_mm256_movemask_epi8(_mm256_shuffle_epi8(table, squares)));
 }
@@ -116,7 +116,10 @@ void TBandFiller::Restart(std::uint32_t seed) {
 }
 
 VELMORA_AVX2 void TBandFiller::GenerateUpTo(std::int32_t attempts) {
-    assert(attempts <= Capacity); // a grid's attempts are bounded, see Capacity
+    // The furthest a grid reads: a band starts at most 78 boxes of 100 attempts in and reads a
+    // window plus what is computed ahead; the last box's search reads a block from its 97th attempt.
+    static_assert(Capacity >= 78 * Attempts + Window + Ahead && Capacity >= 80 * Attempts + 96 + Block);
+    assert(attempts <= Capacity);
     const __m256i multiplier = _mm256_set1_epi32(static_cast<int>(Multiplier));
     const __m256i one = _mm256_set1_epi32(1);
     const __m256i order = _mm256_setr_epi32(0, 4, 1, 5, 2, 6, 3, 7);
