@@ -1,5 +1,6 @@
 #include "CliRunner.h"
 
+#include <array>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -39,4 +40,16 @@ CliResult RunCli(const std::vector<std::string>& args) {
     unlink(outName);
     unlink(errName);
     return r;
+}
+
+CliResult RunCommand(const std::string& command) {
+    CliResult result;
+    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+    if (!pipe) return result;
+    std::array<char, 4096> buffer{};
+    size_t got = 0;
+    while ((got = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) result.Out.append(buffer.data(), got);
+    const int status = pclose(pipe);
+    result.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return result;
 }

@@ -1,4 +1,4 @@
-// Runs velmora-cli as a child process and captures what it prints.
+// Runs velmora-cli, or another command the tests check its files with, and captures what it prints.
 #pragma once
 
 #include <string>
@@ -11,3 +11,6 @@ struct CliResult {
 };
 
 CliResult RunCli(const std::vector<std::string>& args);
+
+// Runs a shell command line (qpdf, pdftotext, ...) with standard error joined to Out.
+CliResult RunCommand(const std::string& command);

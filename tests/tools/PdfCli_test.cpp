@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -20,26 +19,6 @@ std::string ReadAll(const fs::path& path)
     std::stringstream buffer;
     buffer << in.rdbuf();
     return buffer.str();
-}
-
-struct Tool {
-    int Status = -1;
-    std::string Out;
-};
-
-Tool RunTool(const std::string& command)
-{
-    Tool result;
-    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-    if (!pipe)
-        return result;
-    std::array<char, 4096> buffer{};
-    size_t got = 0;
-    while ((got = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-        result.Out.append(buffer.data(), got);
-    const int status = pclose(pipe);
-    result.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
 }
 
 class PdfCli : public ::testing::Test {
@@ -104,12 +83,12 @@ TEST_F(PdfCli, PuzzlePageBecomesAValidPdfShowingHeaderAndBoard)
     EXPECT_NE(file.find("/CreationDate (D:20261206070809)\r\n"), std::string::npos);
     EXPECT_EQ(file.find("/Filter [/FlateDecode]"), std::string::npos);
 
-    const Tool check = RunTool("qpdf --check '" + P("page.pdf") + "'");
+    const CliResult check = RunCommand("qpdf --check '" + P("page.pdf") + "'");
     EXPECT_EQ(check.Status, 0) << check.Out;
-    const Tool text = RunTool("pdftotext '" + P("page.pdf") + "' -");
+    const CliResult text = RunCommand("pdftotext '" + P("page.pdf") + "' -");
     EXPECT_NE(text.Out.find("Puzzle Number 12345"), std::string::npos) << text.Out;
 
-    const Tool picture = RunTool("pdftoppm -r 40 '" + P("page.pdf") + "' '" + P("page") + "'");
+    const CliResult picture = RunCommand("pdftoppm -r 40 '" + P("page.pdf") + "' '" + P("page") + "'");
     EXPECT_EQ(picture.Status, 0);
     const std::string ppm = ReadAll(P("page-1.ppm"));
     // The board fills 0.6 to 6.6 inches across a letter page; the lower margin stays blank.
@@ -154,8 +133,8 @@ TEST_F(PdfCli, ConvertCompressesOnRequest)
     ASSERT_EQ(result.Status, 0) << result.Err;
     const std::string small = ReadAll(P("small.pdf"));
     EXPECT_NE(small.find("/Filter [/FlateDecode]\r\n"), std::string::npos);
-    EXPECT_EQ(RunTool("qpdf --check '" + P("small.pdf") + "'").Status, 0);
-    const Tool text = RunTool("pdftotext '" + P("small.pdf") + "' -");
+    EXPECT_EQ(RunCommand("qpdf --check '" + P("small.pdf") + "'").Status, 0);
+    const CliResult text = RunCommand("pdftotext '" + P("small.pdf") + "' -");
     EXPECT_NE(text.Out.find("Puzzle Number 42"), std::string::npos) << text.Out;
 }
 
