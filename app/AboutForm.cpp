@@ -27,7 +27,8 @@ QFont FormFont() {
 
 QFont HeadlineFont() {
     QFont f;
-    f.setFamilies({"Gill Sans MT", "Gill Sans", "Liberation Sans Narrow", "Nimbus Sans Narrow", "DejaVu Sans"});
+    f.setFamilies(
+        {"Gill Sans MT", "Gill Sans", "Liberation Sans Narrow", "Nimbus Sans Narrow", "DejaVu Sans"});
     f.setPixelSize(29);
     f.setItalic(true);
     return f;
@@ -68,8 +69,8 @@ TAboutForm::TAboutForm(QWidget* owner) : QDialog(owner) {
     URLLabel3->SetColor(QColor(0, 0, 128));
     URLLabel3->SetVisitedColor(QColor(0, 0, 128));
 
-    URLLabel2 = MakeLink(this, QString("Visit me, and find more games, at: ") + WebSiteHost,
-                         QRect(2, 182, 403, 13));
+    URLLabel2 =
+        MakeLink(this, QString("Visit me, and find more games, at: ") + WebSiteHost, QRect(2, 182, 403, 13));
     URLLabel2->SetColor(palette().color(QPalette::Highlight));
     URLLabel2->SetURL(WebSiteAddress);
 
@@ -99,8 +100,7 @@ void TAboutForm::showEvent(QShowEvent* event) {
 
 void TAboutForm::CentreOnScreen() {
     QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
+    if (!screen) return;
     QRect frame = frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     move(frame.topLeft());

@@ -14,7 +14,7 @@ class TURLLabel;
 class TAboutForm : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     // The maker's web site: the same host the printed page names in its header.
     static constexpr const char* WebSiteHost = VelmoraSite;
     static constexpr const char* WebSiteAddress = "https://www.velmora.co.uk/";
@@ -34,9 +34,9 @@ public:
     void FormShow();
     void BitBtn1Click();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void CentreOnScreen();
 };

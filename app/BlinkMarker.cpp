@@ -15,7 +15,9 @@ TBlinkMarker::TBlinkMarker(QWidget* parent) : QWidget(parent) {
     hide();
 }
 
-QColor TBlinkMarker::ShownColour() const { return On ? Purple : LightYellow; }
+QColor TBlinkMarker::ShownColour() const {
+    return On ? Purple : LightYellow;
+}
 
 void TBlinkMarker::Toggle() {
     On = !On;
@@ -28,9 +30,13 @@ void TBlinkMarker::showEvent(QShowEvent*) {
     Blink.start(OnTimeMs);
 }
 
-void TBlinkMarker::hideEvent(QHideEvent*) { Blink.stop(); }
+void TBlinkMarker::hideEvent(QHideEvent*) {
+    Blink.stop();
+}
 
-void TBlinkMarker::mousePressEvent(QMouseEvent*) { emit Pressed(); }
+void TBlinkMarker::mousePressEvent(QMouseEvent*) {
+    emit Pressed();
+}
 
 // A hollow square a little larger than a board square, placed as the symbol glyph would sit in
 // its 51 x 57 label: the square's own pixels start 2 pixels in from the left and 7 from the top.

@@ -9,7 +9,7 @@
 class TBlinkMarker : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     static constexpr int OnTimeMs = 100;
     static constexpr int OffTimeMs = 900;
 
@@ -17,16 +17,16 @@ public:
 
     QColor ShownColour() const;
 
-signals:
+  signals:
     void Pressed();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
-private:
+  private:
     void Toggle();
 
     QTimer Blink;

@@ -41,7 +41,7 @@ QFont DigitFont(bool bold, bool italic) {
 // The digits 1-9 in the givens' bold and the player's italic, drawn once in black on a
 // transparent square; painting one is then a single image copy over the square's colour.
 class TDigitGlyphs {
-public:
+  public:
     TDigitGlyphs() {
         for (int style = 0; style < 2; ++style) {
             const QFont font = DigitFont(style == 0, style == 1);
@@ -64,7 +64,7 @@ public:
     static constexpr int GlyphPad = 4;
     static constexpr int GlyphSize = 40;
 
-private:
+  private:
     QImage Glyphs[2][9];
 };
 
@@ -117,8 +117,9 @@ void PaintBoard(QImage& target, const TBoard& board, const TBoardView& view) {
             // Only the digits 1-9 have a glyph; anything else (a damaged board) shows no digit.
             if (square.Value < 1 || square.Value > 9) continue;
             const bool asGiven = square.Given || !view.UserFont;
-            painter.drawImage(QPoint(left + DigitLeft - TDigitGlyphs::GlyphPad, top + DigitTop - TDigitGlyphs::GlyphPad),
-                              glyphs.Glyph(asGiven, square.Value));
+            painter.drawImage(
+                QPoint(left + DigitLeft - TDigitGlyphs::GlyphPad, top + DigitTop - TDigitGlyphs::GlyphPad),
+                glyphs.Glyph(asGiven, square.Value));
         }
     }
 

@@ -17,10 +17,10 @@ struct TBoardView {
     bool UserFont = true;            // the player's digits in italics; off: bold like the givens
     int HoverCol = 0;                // square under the pointer, 1-9; 0 = none yet
     int HoverRow = 0;
-    int HoverBox = 0;                // box under the pointer, 1-9; 0 = none
-    int MarkCol = -1;                // square marked by a hint or a failed check; -1 = none
+    int HoverBox = 0; // box under the pointer, 1-9; 0 = none
+    int MarkCol = -1; // square marked by a hint or a failed check; -1 = none
     int MarkRow = -1;
-    bool MarkerShown = false;        // the blinking marker frames the mark, so it is not painted red
+    bool MarkerShown = false; // the blinking marker frames the mark, so it is not painted red
 };
 
 // Paints Board into Target (normally BoardPixels square; the square size is the height div 9).

@@ -35,7 +35,8 @@ QFont NamedFont(const char* family, int pixels, bool bold = false) {
 }
 
 // The four level buttons' colours, Easy to Extra Hard.
-const QColor LevelColours[4] = {QColor(0, 160, 0), QColor(0, 96, 224), QColor(240, 140, 0), QColor(208, 0, 0)};
+const QColor LevelColours[4] = {QColor(0, 160, 0), QColor(0, 96, 224), QColor(240, 140, 0),
+                                QColor(208, 0, 0)};
 
 } // namespace
 
@@ -108,7 +109,9 @@ void TMainForm::MovePointerToNew() {
     QCoreApplication::processEvents();
 }
 
-void TMainForm::FormDestroy() { SaveSettings(); }
+void TMainForm::FormDestroy() {
+    SaveSettings();
+}
 
 void TMainForm::closeEvent(QCloseEvent* event) {
     if (FormCloseQuery())
@@ -129,14 +132,16 @@ void TMainForm::CreateMenu() {
 
     QMenu* go = menuBar()->addMenu(QStringLiteral("Goto"));
     Gotopuzzle1 = go->addAction(QStringLiteral("Select puzzle ..."), this, &TMainForm::BtnFindClick);
-    Gotorandompuzzle1 = go->addAction(QStringLiteral("Goto random puzzle"), this, &TMainForm::Gotorandompuzzle1Click);
+    Gotorandompuzzle1 =
+        go->addAction(QStringLiteral("Goto random puzzle"), this, &TMainForm::Gotorandompuzzle1Click);
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     HiliteRowandColumn1 = options->addAction(QStringLiteral("Hilite Row and Column"), this,
                                              &TMainForm::HiliteRowandColumn1Click);
     HiliteCell1 = options->addAction(QStringLiteral("Hilite Cell"), this, &TMainForm::HiliteCell1Click);
     TimedGame1 = options->addAction(QStringLiteral("Timed Game"), this, &TMainForm::TimedGame1Click);
-    for (QAction* a : {HiliteRowandColumn1, HiliteCell1, TimedGame1}) a->setCheckable(true);
+    for (QAction* a : {HiliteRowandColumn1, HiliteCell1, TimedGame1})
+        a->setCheckable(true);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     About1 = help->addAction(QStringLiteral("&About"), this, &TMainForm::About1Click);
@@ -226,10 +231,11 @@ void TMainForm::CreateToolbar() {
     row->addStretch(1);
 
     const std::pair<QToolButton*, TToolIcon> pictures[] = {
-        {BtnNew, tiNew},         {BtnOpen, tiOpen}, {BtnSave, tiSave},     {BtnFind, tiFind},
-        {BtnRefresh, tiRefresh}, {BtnPost, tiPost}, {BtnHelp, tiHelp},     {BtnFinish, tiFinish},
+        {BtnNew, tiNew},         {BtnOpen, tiOpen}, {BtnSave, tiSave}, {BtnFind, tiFind},
+        {BtnRefresh, tiRefresh}, {BtnPost, tiPost}, {BtnHelp, tiHelp}, {BtnFinish, tiFinish},
         {BtnPrint, tiPrint},     {BtnExit, tiExit}};
-    for (const auto& [button, picture] : pictures) DecorateToolButton(button, picture);
+    for (const auto& [button, picture] : pictures)
+        DecorateToolButton(button, picture);
     BtnPost->setEnabled(false);
     BtnHelp->setEnabled(false);
     BtnFinish->setEnabled(false);
@@ -290,7 +296,8 @@ void TMainForm::CreateStatusBar() {
     StatusPane1 = new QLabel(QString::fromLatin1(GameTexts::InitialProgressPane), StatusBar1);
     StatusPane1->setGeometry(125, 0, 180, 22);
     StatusPane1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    for (QLabel* pane : {StatusPane2, StatusPane1}) pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    for (QLabel* pane : {StatusPane2, StatusPane1})
+        pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     ProgressBar1 = new TColourProgressBar(StatusBar1); // purple, with a light yellow bar and text
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setGeometry(305, 1, 246, 20);
@@ -301,5 +308,6 @@ void TMainForm::CreateStatusBar() {
 
 void TMainForm::SetToolTipTime(int ms) {
     FToolTipTime = ms;
-    for (QWidget* w : ToolTipWidgets) w->setToolTipDuration(ms);
+    for (QWidget* w : ToolTipWidgets)
+        w->setToolTipDuration(ms);
 }

@@ -27,7 +27,7 @@ class TNumberPicker;
 class TMainForm : public QMainWindow {
     Q_OBJECT
 
-public:
+  public:
     static constexpr int ClientWidth = 555;
     static constexpr int ClientHeight = 554;
     static constexpr int FinishPauseMs = 200;
@@ -116,12 +116,12 @@ public:
     void SetToolTipTime(int ms);
     int ToolTipTime() const { return FToolTipTime; }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void FormCreate();
     void FormDestroy();
     void CreateMenu();

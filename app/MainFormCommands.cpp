@@ -107,9 +107,13 @@ void TMainForm::BtnFinishClick() {
     DrawBoard(Game.State.Board);
 }
 
-void TMainForm::BtnPrintClick() { TPrintCommand(*this).Execute(); }
+void TMainForm::BtnPrintClick() {
+    TPrintCommand(*this).Execute();
+}
 
-void TMainForm::BtnExitClick() { close(); }
+void TMainForm::BtnExitClick() {
+    close();
+}
 
 void TMainForm::About1Click() {
 #ifdef VELMORA_HAS_ABOUT
@@ -138,4 +142,6 @@ void TMainForm::Timer1Timer() {
     LEDDisplay1->setText(QString::fromStdString(Game.ClockText));
 }
 
-void TMainForm::Toolbar1MouseLeave() { SetToolTipTime(3000); }
+void TMainForm::Toolbar1MouseLeave() {
+    SetToolTipTime(3000);
+}

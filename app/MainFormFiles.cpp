@@ -7,7 +7,9 @@
 
 namespace {
 
-QString Shown(const char* text) { return QString::fromLatin1(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
+QString Shown(const char* text) {
+    return QString::fromLatin1(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
 
 } // namespace
 
@@ -22,7 +24,8 @@ bool TMainForm::SaveSettings() {
     const std::string path = platform::ProgramPaths::BesideExecutable(".ini");
     if (SaveSettingsFile(path, Game.CurrentSettings())) return true;
     QMessageBox::critical(nullptr, QString::fromLatin1(GameTexts::ApplicationTitle),
-                          QString::fromLatin1(GameTexts::UnableToWrite).replace(QStringLiteral("%s"), QString::fromStdString(path)));
+                          QString::fromLatin1(GameTexts::UnableToWrite)
+                              .replace(QStringLiteral("%s"), QString::fromStdString(path)));
     return false;
 }
 
@@ -43,14 +46,19 @@ void TMainForm::LoadGame() {
     DrawBoard(Game.State.Board);
 }
 
-void TMainForm::BtnOpenClick() { LoadGame(); }
+void TMainForm::BtnOpenClick() {
+    LoadGame();
+}
 
-void TMainForm::BtnSaveClick() { SaveGame(); }
+void TMainForm::BtnSaveClick() {
+    SaveGame();
+}
 
 bool TMainForm::FormCloseQuery() {
     if (!Game.GameInProgress) return true;
     QMessageBox box(QMessageBox::Question, QString::fromLatin1(GameTexts::ConfirmTitle),
-                    Shown(GameTexts::SaveQuestion), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
+                    Shown(GameTexts::SaveQuestion), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                    this);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return SaveGame(); // a failed save keeps the window open, with the help line saying so

@@ -14,7 +14,8 @@ const QColor Hot(255, 0, 0);
 const QColor LightYellow(255, 255, 128);
 
 // Left, top of the digit labels 1-9, clockwise from the upper right.
-constexpr std::array<QPoint, 9> DigitPos{{{64, 5}, {79, 23}, {79, 50}, {64, 66}, {44, 73}, {23, 66}, {8, 50}, {8, 23}, {23, 5}}};
+constexpr std::array<QPoint, 9> DigitPos{
+    {{64, 5}, {79, 23}, {79, 50}, {64, 66}, {44, 73}, {23, 66}, {8, 50}, {8, 23}, {23, 5}}};
 constexpr QSize DigitSize(13, 29);
 
 QFont LabelFont() {
@@ -56,12 +57,18 @@ TNumberPicker::TNumberPicker(QWidget* parent) : QWidget(parent) {
 
 QRect TNumberPicker::PartRect(TPart part) {
     switch (part) {
-    case ptShape1: return {0, 0, 100, 100};
-    case ptErase: return {43, 3, 16, 27};
-    case ptShape2: return {24, 27, 52, 46};
-    case ptCentre: return {43, 35, 13, 29};
-    case ptNone: return {};
-    default: return {DigitPos[static_cast<std::size_t>(part - ptDigit1)], DigitSize};
+    case ptShape1:
+        return {0, 0, 100, 100};
+    case ptErase:
+        return {43, 3, 16, 27};
+    case ptShape2:
+        return {24, 27, 52, 46};
+    case ptCentre:
+        return {43, 35, 13, 29};
+    case ptNone:
+        return {};
+    default:
+        return {DigitPos[static_cast<std::size_t>(part - ptDigit1)], DigitSize};
     }
 }
 
@@ -109,7 +116,8 @@ void TNumberPicker::paintEvent(QPaintEvent*) {
         const QRect r = PartRect(static_cast<TPart>(part));
         p.fillRect(r.adjusted(-1, 0, 1, 0), Qt::white);
         p.setPen(LabelColour(static_cast<TPart>(part)));
-        p.drawText(r.adjusted(-2, 0, 2, 0), Qt::AlignCenter, QString::number(PartTag(static_cast<TPart>(part))));
+        p.drawText(r.adjusted(-2, 0, 2, 0), Qt::AlignCenter,
+                   QString::number(PartTag(static_cast<TPart>(part))));
     }
 
     p.setPen(QPen(Purple, 2));
@@ -135,8 +143,14 @@ void TNumberPicker::SetHot(TPart part) {
     update();
 }
 
-void TNumberPicker::mouseMoveEvent(QMouseEvent* event) { SetHot(PartAt(event->position().toPoint())); }
+void TNumberPicker::mouseMoveEvent(QMouseEvent* event) {
+    SetHot(PartAt(event->position().toPoint()));
+}
 
-void TNumberPicker::leaveEvent(QEvent*) { SetHot(ptNone); }
+void TNumberPicker::leaveEvent(QEvent*) {
+    SetHot(ptNone);
+}
 
-void TNumberPicker::hideEvent(QHideEvent*) { SetHot(ptNone); }
+void TNumberPicker::hideEvent(QHideEvent*) {
+    SetHot(ptNone);
+}

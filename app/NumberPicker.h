@@ -9,7 +9,7 @@
 class TNumberPicker : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     static constexpr int PickerWidth = 109;
     static constexpr int PickerHeight = 137;
     // Parts, bottom to top; a press goes to the topmost part under the pointer.
@@ -26,24 +26,26 @@ public:
     // The digit a label part stands for: 1-9, and 0 for the erase symbol and the centre digit
     // (both erase). -1 for the two shapes.
     static int PartTag(TPart part);
-    static bool IsLabel(TPart part) { return part == ptErase || part == ptCentre || (part >= ptDigit1 && part <= ptDigit9); }
+    static bool IsLabel(TPart part) {
+        return part == ptErase || part == ptCentre || (part >= ptDigit1 && part <= ptDigit9);
+    }
 
     TPart HotPart() const { return FHot; }
 
-signals:
+  signals:
     // A press on the outer circle (Tag -1) or on a label (its tag); any mouse button.
     void Shape1MouseDown(int tag);
     // A press on the yellow centre disc.
     void Shape2MouseDown();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
-private:
+  private:
     void SetHot(TPart part);
     QColor LabelColour(TPart part) const;
 

@@ -14,11 +14,10 @@ namespace {
 
 // The print command on the real window.
 class TWindowSteps final : public TPrintSteps {
-public:
+  public:
     TWindowSteps(TMainForm& Form, TReportSystem& System) : Form_(Form), System_(System) {}
 
-    void SetClockRunning(bool Running) override
-    {
+    void SetClockRunning(bool Running) override {
         if (Running)
             Form_.Timer1.start();
         else
@@ -26,36 +25,29 @@ public:
     }
     bool HiliteRowAndColumn() const override { return Form_.Game.Options.HiliteRowAndColumn; }
     bool HiliteCell() const override { return Form_.Game.Options.HiliteCell; }
-    void SetHilite(bool RowAndColumn, bool Cell) override
-    {
+    void SetHilite(bool RowAndColumn, bool Cell) override {
         Form_.Game.Options.HiliteRowAndColumn = RowAndColumn;
         Form_.Game.Options.HiliteCell = Cell;
     }
-    void RepaintBoard() override
-    {
+    void RepaintBoard() override {
         // DrawBoard paints BoardBitmap and repaints the paint box at once, also when the window
         // is not on screen.
         Form_.DrawBoard(Form_.Game.State.Board);
     }
-    bool ClockShouldRun() const override
-    {
-        return Form_.Game.Options.TimedGame && Form_.Game.ClockRunning;
-    }
+    bool ClockShouldRun() const override { return Form_.Game.Options.TimedGame && Form_.Game.ClockRunning; }
     void RunReport() override { System_.RunReport(); }
-    void ShowError(const std::string& Message) override
-    {
+    void ShowError(const std::string& Message) override {
         QMessageBox::warning(&Form_, QStringLiteral("Print"), QString::fromStdString(Message));
     }
 
-private:
+  private:
     TMainForm& Form_;
     TReportSystem& System_;
 };
 
 } // namespace
 
-void RunPrintCommand(TPrintSteps& Steps)
-{
+void RunPrintCommand(TPrintSteps& Steps) {
     Steps.SetClockRunning(false);
     const bool rowAndColumn = Steps.HiliteRowAndColumn();
     const bool cell = Steps.HiliteCell();
@@ -66,18 +58,15 @@ void RunPrintCommand(TPrintSteps& Steps)
         Steps.RunReport();
     } catch (const std::exception& e) {
         error = e.what();
-        if (error.empty())
-            error = "Printing failed.";
+        if (error.empty()) error = "Printing failed.";
     }
     Steps.SetHilite(rowAndColumn, cell);
     Steps.RepaintBoard();
     Steps.SetClockRunning(Steps.ClockShouldRun());
-    if (!error.empty())
-        Steps.ShowError(error);
+    if (!error.empty()) Steps.ShowError(error);
 }
 
-void ConfigurePuzzleReport(TReportSystem& System)
-{
+void ConfigurePuzzleReport(TReportSystem& System) {
     System.TitleSetup = "Output Options";
     System.TitleStatus = "Report Status";
     System.TitlePreview = "Report Preview";
@@ -91,8 +80,7 @@ void ConfigurePuzzleReport(TReportSystem& System)
     System.SystemPreview.ZoomFactor = 100;
 }
 
-TPrintCommand::TPrintCommand(TMainForm& Form) : Form_(Form)
-{
+TPrintCommand::TPrintCommand(TMainForm& Form) : Form_(Form) {
     ConfigurePuzzleReport(ReportSystem1);
     ReportSystem1.SetPlatform(QtReportPlatform());
     ReportSystem1.OnPrint = [this](TBaseReport& Sender) { ReportSystem1Print(Sender); };
@@ -102,13 +90,11 @@ TPrintCommand::TPrintCommand(TMainForm& Form) : Form_(Form)
     RenderPDF1.SetActive(true);
 }
 
-void TPrintCommand::Execute()
-{
+void TPrintCommand::Execute() {
     TWindowSteps steps(Form_, ReportSystem1);
     RunPrintCommand(steps);
 }
 
-void TPrintCommand::ReportSystem1Print(TBaseReport& Sender)
-{
+void TPrintCommand::ReportSystem1Print(TBaseReport& Sender) {
     PrintPuzzlePage(Sender, ToRgbBitmap(Form_.BoardBitmap), Form_.Game.State.PuzzleNumber);
 }

@@ -12,14 +12,14 @@ class TMainForm;
 
 // What the print command changes on the window, and puts back.
 class TPrintSteps {
-public:
+  public:
     virtual ~TPrintSteps() = default;
-    virtual void SetClockRunning(bool Running) = 0;  // Timer1 enabled
+    virtual void SetClockRunning(bool Running) = 0; // Timer1 enabled
     virtual bool HiliteRowAndColumn() const = 0;
     virtual bool HiliteCell() const = 0;
     virtual void SetHilite(bool RowAndColumn, bool Cell) = 0;
-    virtual void RepaintBoard() = 0;                  // synchronous, redraws BoardBitmap
-    virtual bool ClockShouldRun() const = 0;          // a timed game is in progress
+    virtual void RepaintBoard() = 0;         // synchronous, redraws BoardBitmap
+    virtual bool ClockShouldRun() const = 0; // a timed game is in progress
     virtual void RunReport() = 0;
     virtual void ShowError(const std::string& Message) = 0;
 };
@@ -30,7 +30,7 @@ void RunPrintCommand(TPrintSteps& Steps);
 
 // The window's report components and the Print command on them.
 class TPrintCommand {
-public:
+  public:
     explicit TPrintCommand(TMainForm& Form);
 
     TReportSystem ReportSystem1;
@@ -41,7 +41,7 @@ public:
     // OnPrint: lays out the one page on the recording surface.
     void ReportSystem1Print(TBaseReport& Sender);
 
-private:
+  private:
     TMainForm& Form_;
 };
 

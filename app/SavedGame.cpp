@@ -9,17 +9,18 @@ constexpr std::size_t MaxNumberChars = 32;
 
 // A reading position in the text with the text-file rules of the format.
 class TSavedGameReader {
-public:
+  public:
     explicit TSavedGameReader(std::string_view text) : Text(text) {}
 
     // Skips spaces, tabs and line breaks, then reads up to the next space or control character.
     // At the end of the text the number is 0.
     std::optional<std::int32_t> ReadNumber() {
-        while (Pos < Text.size() && (Text[Pos] == ' ' || Text[Pos] == '\t' || Text[Pos] == '\r' ||
-                                     Text[Pos] == '\n'))
+        while (Pos < Text.size() &&
+               (Text[Pos] == ' ' || Text[Pos] == '\t' || Text[Pos] == '\r' || Text[Pos] == '\n'))
             ++Pos;
         const std::size_t start = Pos;
-        while (Pos < Text.size() && Pos - start < MaxNumberChars && !IsStop(Text[Pos])) ++Pos;
+        while (Pos < Text.size() && Pos - start < MaxNumberChars && !IsStop(Text[Pos]))
+            ++Pos;
         if (Pos == start) return Pos >= Text.size() ? std::optional<std::int32_t>(0) : std::nullopt;
         return platform::NumberFormat::ParseInt32(Text.substr(start, Pos - start));
     }
@@ -32,19 +33,22 @@ public:
 
     // Moves past the next line break (CR LF, CR or LF).
     void SkipLine() {
-        while (Pos < Text.size() && Text[Pos] != '\r' && Text[Pos] != '\n') ++Pos;
+        while (Pos < Text.size() && Text[Pos] != '\r' && Text[Pos] != '\n')
+            ++Pos;
         if (Pos < Text.size() && Text[Pos] == '\r') ++Pos;
         if (Pos < Text.size() && Text[Pos] == '\n') ++Pos;
     }
 
-private:
+  private:
     static bool IsStop(char c) { return static_cast<unsigned char>(c) <= ' ' || c == '\x7f'; }
 
     std::string_view Text;
     std::size_t Pos = 0;
 };
 
-TSavedGameParse Failure(TSavedGameError error, int line) { return {std::nullopt, error, line}; }
+TSavedGameParse Failure(TSavedGameError error, int line) {
+    return {std::nullopt, error, line};
+}
 
 } // namespace
 

@@ -22,15 +22,15 @@ std::string FormatSavedGame(const TSavedGame& game);
 // Why a saved game was refused; a refused file changes nothing.
 enum class TSavedGameError {
     sgNone,
-    sgBadNumber,      // a number that is not a 32-bit decimal integer
+    sgBadNumber,       // a number that is not a 32-bit decimal integer
     sgValueOutOfRange, // a square holding something other than 0-9
-    sgNegativeTime,   // elapsed seconds below 0
+    sgNegativeTime,    // elapsed seconds below 0
 };
 
 struct TSavedGameParse {
     std::optional<TSavedGame> Game; // set when the whole text was read
     TSavedGameError Error = TSavedGameError::sgNone;
-    int Line = 0;                   // the line (1-83) where reading failed
+    int Line = 0; // the line (1-83) where reading failed
 };
 
 // Reads the text the way the game always has: each number skips leading blanks and line breaks

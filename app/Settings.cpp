@@ -21,7 +21,9 @@ TSettings ReadSettings(const platform::IniFile& file) {
     return s;
 }
 
-TSettings ParseSettings(std::string_view text) { return ReadSettings(platform::IniFile::Parse(text)); }
+TSettings ParseSettings(std::string_view text) {
+    return ReadSettings(platform::IniFile::Parse(text));
+}
 
 void WriteSettings(platform::IniFile& file, const TSettings& s) {
     file.WriteBool(Section, "HiliteRowAndColumn", s.HiliteRowAndColumn);
@@ -33,7 +35,9 @@ void WriteSettings(platform::IniFile& file, const TSettings& s) {
     file.WriteInteger(Section, "Current", s.Current);
 }
 
-TSettings LoadSettingsFile(const std::string& path) { return ReadSettings(platform::IniFile::Load(path)); }
+TSettings LoadSettingsFile(const std::string& path) {
+    return ReadSettings(platform::IniFile::Load(path));
+}
 
 platform::FileResult SaveSettingsFile(const std::string& path, const TSettings& settings) {
     platform::IniFile file = platform::IniFile::Load(path);

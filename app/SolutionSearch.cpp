@@ -8,15 +8,21 @@ namespace {
 
 constexpr std::uint16_t AllDigits = 0x3FE; // bits 1-9
 
-int ColOf(int square) { return square / 9; }
-int RowOf(int square) { return square % 9; }
-int BoxIndex(int square) { return ColOf(square) / 3 + (RowOf(square) / 3) * 3; }
+int ColOf(int square) {
+    return square / 9;
+}
+int RowOf(int square) {
+    return square % 9;
+}
+int BoxIndex(int square) {
+    return ColOf(square) / 3 + (RowOf(square) / 3) * 3;
+}
 
 } // namespace
 
 std::uint16_t TSolutionSearch::Candidates(int square) const {
-    return static_cast<std::uint16_t>(AllDigits & ~(ColUsed[ColOf(square)] | RowUsed[RowOf(square)] |
-                                                    BoxUsed[BoxIndex(square)]));
+    return static_cast<std::uint16_t>(
+        AllDigits & ~(ColUsed[ColOf(square)] | RowUsed[RowOf(square)] | BoxUsed[BoxIndex(square)]));
 }
 
 void TSolutionSearch::Place(int square, int digit) {
@@ -86,6 +92,7 @@ bool TSolutionSearch::Solve(TBoard& grid) {
 
     if (!Search()) return false;
     for (int c = 1; c <= 9; ++c)
-        for (int r = 1; r <= 9; ++r) grid[c][r].Value = Values[(c - 1) * 9 + (r - 1)];
+        for (int r = 1; r <= 9; ++r)
+            grid[c][r].Value = Values[(c - 1) * 9 + (r - 1)];
     return true;
 }

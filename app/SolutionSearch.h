@@ -8,7 +8,7 @@
 #include <cstdint>
 
 class TSolutionSearch {
-public:
+  public:
     // Bounds the work on hostile givens; a search that exceeds it finds nothing. The hardest
     // known puzzles need far fewer steps; the bound keeps a hostile file's Load well under a second.
     static constexpr std::int64_t DefaultStepLimit = 200'000;
@@ -21,7 +21,7 @@ public:
     // solution within the step limit. Given flags are not touched.
     bool Solve(TBoard& grid);
 
-private:
+  private:
     bool Search();
     void Place(int square, int digit);
     void Remove(int square, int digit);

@@ -18,7 +18,9 @@ namespace {
 // A saved game is about 500 bytes; anything far larger is not one of ours.
 constexpr std::size_t MaxSavedGameBytes = std::size_t{1} << 20;
 
-std::string Text(const TMessageText& message) { return std::string(message.View()); }
+std::string Text(const TMessageText& message) {
+    return std::string(message.View());
+}
 
 } // namespace
 
@@ -186,7 +188,9 @@ void TGame::PressOnBoard() {
     MarkCol = -1;
 }
 
-void TGame::PressOnMarker() { PressOnBoard(); }
+void TGame::PressOnMarker() {
+    PressOnBoard();
+}
 
 void TGame::MarkerTimeout() {
     MarkerTimeoutArmed = false;
@@ -215,7 +219,9 @@ void TGame::SetTimedGame(bool on) {
     if (!on) ClockText = GameTexts::UntimedClock;
 }
 
-TSavedGame TGame::SavedGame() const { return {State.PuzzleNumber, ElapsedSeconds, State.Board}; }
+TSavedGame TGame::SavedGame() const {
+    return {State.PuzzleNumber, ElapsedSeconds, State.Board};
+}
 
 bool TGame::SaveGameFile(const std::string& path) {
     if (platform::SafeFile::WriteAll(path, FormatSavedGame(SavedGame()))) return true;
@@ -239,7 +245,8 @@ TLoadOutcome TGame::LoadGameText(std::string_view text) {
             if (game.Board[c][r].Given) givens[c][r] = game.Board[c][r];
     TBoard solution = givens;
     for (auto& column : solution)
-        for (TCell& cell : column) cell.Given = false;
+        for (TCell& cell : column)
+            cell.Given = false;
     TBoard puzzle = solution;
     if (!TSolutionSearch().Solve(solution)) solution = givens;
 

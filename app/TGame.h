@@ -31,7 +31,7 @@ enum class TLoadOutcome {
 };
 
 class TGame {
-public:
+  public:
     TGame();
 
     // --- State -----------------------------------------------------------------------------
@@ -50,12 +50,12 @@ public:
     std::string ProgressPane; // status bar, middle
     std::int32_t Percentage = 0;
     std::string ClockText;
-    bool ClockRunning = false;   // the one-second clock timer is enabled
+    bool ClockRunning = false; // the one-second clock timer is enabled
     // Counts the game's own starts and stops of the clock: the window applies ClockRunning only
     // when this moved, so a pause made by the window itself (printing) lasts until the game
     // next starts or stops the clock.
     std::uint32_t ClockChanges = 0;
-    bool MarkerShown = false;    // the blinking marker frames the mark
+    bool MarkerShown = false;       // the blinking marker frames the mark
     bool MarkerTimeoutArmed = true; // the 5-second timer that hides the marker is enabled
     bool PostEnabled = false;
     bool HelpEnabled = false;
@@ -68,10 +68,10 @@ public:
     TSettings CurrentSettings() const;
 
     // --- Dealing ---------------------------------------------------------------------------------
-    void DealNew();                         // New
-    void DealLevel(std::int32_t level);     // a level button, 1-4
-    void DealFind(std::string_view text);   // Find confirmed with the typed text
-    void DealRandomPuzzle();                // Goto random puzzle
+    void DealNew();                       // New
+    void DealLevel(std::int32_t level);   // a level button, 1-4
+    void DealFind(std::string_view text); // Find confirmed with the typed text
+    void DealRandomPuzzle();              // Goto random puzzle
     void Restart();
 
     // --- Playing ---------------------------------------------------------------------------------
@@ -87,9 +87,9 @@ public:
 
     // --- Marks and the marker -----------------------------------------------------------------
     void ClearMark() { MarkCol = -1; }
-    void PressOnBoard();      // any press on the board hides the marker and clears the mark
-    void PressOnMarker();     // a press on the marker itself does the same
-    void MarkerTimeout();     // the 5-second timer fired: it stops and the marker hides
+    void PressOnBoard();  // any press on the board hides the marker and clears the mark
+    void PressOnMarker(); // a press on the marker itself does the same
+    void MarkerTimeout(); // the 5-second timer fired: it stops and the marker hides
 
     // --- Clock and options -----------------------------------------------------------------------
     void Tick();
@@ -98,11 +98,11 @@ public:
 
     // --- Saved game ------------------------------------------------------------------------------
     TSavedGame SavedGame() const;
-    bool SaveGameFile(const std::string& path);      // false (help line says so) when it failed
+    bool SaveGameFile(const std::string& path); // false (help line says so) when it failed
     TLoadOutcome LoadGameText(std::string_view text);
     TLoadOutcome LoadGameFile(const std::string& path);
 
-private:
+  private:
     void StartDeal();
     void EndDeal();
     void ShowHelp(std::string_view text);

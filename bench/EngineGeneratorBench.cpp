@@ -3,9 +3,9 @@
 // Counters over the numbers dealt: median_us and slowest_us in wall time, median_cpu_us and
 // slowest_cpu_us in the thread's own processor time (what counts on a machine shared with other
 // work), slowest_number the number whose deal took the most processor time.
+#include "engine/DigSolvability.h"
 #include "engine/Generator.h"
 #include "engine/HoleWindows.h"
-#include "engine/DigSolvability.h"
 #include "engine/Solver.h"
 
 #include <benchmark/benchmark.h>
@@ -31,7 +31,8 @@ double Median(std::vector<double> values) {
 }
 
 THoleWindow WindowOf(std::int64_t level, bool startup) {
-    return startup ? StartupWindow(static_cast<std::int32_t>(level)) : LevelWindow(static_cast<std::int32_t>(level));
+    return startup ? StartupWindow(static_cast<std::int32_t>(level))
+                   : LevelWindow(static_cast<std::int32_t>(level));
 }
 
 // Deals numbers 1..count once each and reports the median and the slowest deal.
@@ -65,10 +66,17 @@ void DealNumbers(benchmark::State& state, bool startup) {
     state.counters["max_holes"] = window.MaxHoles;
 }
 
-void BM_DealLevelWindow(benchmark::State& state) { DealNumbers(state, false); }
-void BM_DealStartupWindow(benchmark::State& state) { DealNumbers(state, true); }
+void BM_DealLevelWindow(benchmark::State& state) {
+    DealNumbers(state, false);
+}
+void BM_DealStartupWindow(benchmark::State& state) {
+    DealNumbers(state, true);
+}
 
-BENCHMARK(BM_DealLevelWindow)->ArgsProduct({{1, 2, 3, 4}, {10000}})->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DealLevelWindow)
+    ->ArgsProduct({{1, 2, 3, 4}, {10000}})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DealStartupWindow)->ArgsProduct({{2, 3}, {10000}})->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // The dig's solvability test on its own, against the plain solver, on a freshly dealt Medium
@@ -91,8 +99,10 @@ TDigCase DealtMediumCase() {
     for (std::int32_t c = 1; c <= 9; ++c) {
         for (std::int32_t r = 1; r <= 9; ++r) {
             const std::int32_t square = (c - 1) * 9 + (r - 1);
-            if (game.Puzzle[c][r].Value == 0) result.Dig.Remove(square, game.Solution[c][r].Value);
-            else result.Square = square;
+            if (game.Puzzle[c][r].Value == 0)
+                result.Dig.Remove(square, game.Solution[c][r].Value);
+            else
+                result.Square = square;
         }
     }
     const std::int32_t c = result.Square / 9 + 1, r = result.Square % 9 + 1;
@@ -103,7 +113,8 @@ TDigCase DealtMediumCase() {
 
 void BM_DigRefillsBySingles(benchmark::State& state) {
     const TDigCase dig = DealtMediumCase();
-    for (auto _ : state) benchmark::DoNotOptimize(dig.Dig.RefillsBySingles(dig.Square));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(dig.Dig.RefillsBySingles(dig.Square));
 }
 BENCHMARK(BM_DigRefillsBySingles);
 

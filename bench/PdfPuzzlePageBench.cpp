@@ -24,8 +24,7 @@
 namespace {
 
 // A board-like picture: white, with thin and thick grid lines and a few dark squares for digits.
-platform::RgbBitmap BoardPicture()
-{
+platform::RgbBitmap BoardPicture() {
     platform::RgbBitmap board(399, 399);
     for (int i = 0; i <= 9; ++i) {
         const int at = std::min(398, i * 44 + 1);
@@ -47,8 +46,7 @@ platform::RgbBitmap BoardPicture()
     return board;
 }
 
-const std::vector<uint8_t>& PageStream()
-{
+const std::vector<uint8_t>& PageStream() {
     static const std::vector<uint8_t> bytes = [] {
         const platform::RgbBitmap board = BoardPicture();
         TNDRWriter writer;
@@ -62,15 +60,13 @@ const std::vector<uint8_t>& PageStream()
     return bytes;
 }
 
-void RenderOurs(benchmark::State& state, bool compress)
-{
+void RenderOurs(benchmark::State& state, bool compress) {
     TMemoryStream input(PageStream());
     size_t size = 0;
     for (auto _ : state) {
         pdf::TRenderPDF render;
         pdf::ConfigureGamePdfRenderer(render);
-        if (compress)
-            render.OnCompress = pdf::FlateCompress;
+        if (compress) render.OnCompress = pdf::FlateCompress;
         TMemoryStream output;
         render.SetOutputStream(&output);
         render.RenderStream(&input);
@@ -80,18 +76,15 @@ void RenderOurs(benchmark::State& state, bool compress)
     state.counters["bytes"] = static_cast<double>(size);
 }
 
-void BM_PuzzlePagePdf_Velmora(benchmark::State& state)
-{
+void BM_PuzzlePagePdf_Velmora(benchmark::State& state) {
     RenderOurs(state, false);
 }
 
-void BM_PuzzlePagePdf_VelmoraDeflated(benchmark::State& state)
-{
+void BM_PuzzlePagePdf_VelmoraDeflated(benchmark::State& state) {
     RenderOurs(state, true);
 }
 
-void BM_PuzzlePagePdf_QPdfWriter(benchmark::State& state)
-{
+void BM_PuzzlePagePdf_QPdfWriter(benchmark::State& state) {
     const platform::RgbBitmap board = BoardPicture();
     QImage image(board.Width(), board.Height(), QImage::Format_RGB888);
     for (int y = 0; y < board.Height(); ++y)
@@ -108,7 +101,8 @@ void BM_PuzzlePagePdf_QPdfWriter(benchmark::State& state)
             writer.setCreator("Velmora UK Limited");
             QPainter painter(&writer);
             painter.setFont(QFont("Arial", 12));
-            painter.drawText(QPointF(0.6 * 72, 0.5 * 72), "Sudoku Puzzle Number 12345 Courtesy of www.velmora.co.uk");
+            painter.drawText(QPointF(0.6 * 72, 0.5 * 72),
+                             "Sudoku Puzzle Number 12345 Courtesy of www.velmora.co.uk");
             painter.drawImage(QRectF(0.6 * 72, 0.8 * 72, 6 * 72, 6 * 72), image);
         }
         size = static_cast<size_t>(buffer.size());
@@ -123,8 +117,7 @@ BENCHMARK(BM_PuzzlePagePdf_Velmora)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PuzzlePagePdf_VelmoraDeflated)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PuzzlePagePdf_QPdfWriter)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QGuiApplication app(argc, argv); // QPdfWriter needs fonts, which need a GUI application
     benchmark::Initialize(&argc, argv);

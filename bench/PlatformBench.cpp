@@ -20,13 +20,15 @@ platform::RgbBitmap BoardPicture() {
         }
     for (int y = 10; y < 399; y += 44)
         for (int x = 15; x < 399; x += 44)
-            for (int k = 0; k < 20; ++k) bitmap.SetPixel(x + k / 2, y + k, platform::Rgb{0, 0, 0});
+            for (int k = 0; k < 20; ++k)
+                bitmap.SetPixel(x + k / 2, y + k, platform::Rgb{0, 0, 0});
     return bitmap;
 }
 
 void FaceLookup(benchmark::State& state) {
     platform::FontService& fonts = platform::FontService::Default();
-    for (auto _ : state) benchmark::DoNotOptimize(&fonts.Face("Arial", {true, false}));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(&fonts.Face("Arial", {true, false}));
 }
 BENCHMARK(FaceLookup);
 
@@ -43,7 +45,8 @@ BENCHMARK(MeasureTextRun);
 
 void ExactTextWidth(benchmark::State& state) {
     const platform::FontFace& face = platform::FontService::Default().Face("Arial");
-    for (auto _ : state) benchmark::DoNotOptimize(face.TextWidth(Header, 50));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(face.TextWidth(Header, 50));
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(Header.size()));
 }
 BENCHMARK(ExactTextWidth);
@@ -59,7 +62,8 @@ BENCHMARK(FirstUseOfAFace)->Unit(benchmark::kMillisecond);
 void JpegBoardQuality90(benchmark::State& state) {
     const platform::RgbBitmap picture = BoardPicture();
     const platform::JpegEncoder encoder(90);
-    for (auto _ : state) benchmark::DoNotOptimize(encoder.Encode(picture).size());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(encoder.Encode(picture).size());
 }
 BENCHMARK(JpegBoardQuality90)->Unit(benchmark::kMicrosecond);
 
@@ -85,8 +89,9 @@ void FixedFourDecimals(benchmark::State& state) {
 BENCHMARK(FixedFourDecimals);
 
 void ReadSettings(benchmark::State& state) {
-    const std::string text = "[options]\r\nHiliteRowAndColumn=1\r\nHiliteCell=1\r\nHiliteErrors=0\r\nUserFont=1\r\n"
-                             "Timer=1\r\nDifficulty=2\r\nCurrent=12345\r\n";
+    const std::string text =
+        "[options]\r\nHiliteRowAndColumn=1\r\nHiliteCell=1\r\nHiliteErrors=0\r\nUserFont=1\r\n"
+        "Timer=1\r\nDifficulty=2\r\nCurrent=12345\r\n";
     for (auto _ : state) {
         const platform::IniFile ini = platform::IniFile::Parse(text);
         benchmark::DoNotOptimize(ini.ReadInteger("options", "Current", 0));

@@ -14,8 +14,7 @@
 
 namespace {
 
-platform::RgbBitmap Board()
-{
+platform::RgbBitmap Board() {
     platform::RgbBitmap board(399, 399);
     for (int i = 0; i < 399; i += 44)
         for (int j = 0; j < 399; ++j) {
@@ -26,8 +25,7 @@ platform::RgbBitmap Board()
 }
 
 // A run of the report system to a page-stream held in the caller's stream (no windows).
-void BM_PrintRunRecordsPuzzlePage(benchmark::State& state)
-{
+void BM_PrintRunRecordsPuzzlePage(benchmark::State& state) {
     const platform::RgbBitmap board = Board();
     for (auto _ : state) {
         TMemoryStream out;
@@ -44,8 +42,7 @@ void BM_PrintRunRecordsPuzzlePage(benchmark::State& state)
 BENCHMARK(BM_PrintRunRecordsPuzzlePage)->Unit(benchmark::kMillisecond);
 
 // The preview drawing the page at the zoom given in percent.
-void BM_PreviewDrawsPuzzlePage(benchmark::State& state)
-{
+void BM_PreviewDrawsPuzzlePage(benchmark::State& state) {
     TMemoryStream stream;
     TNDRWriter writer;
     writer.SetStreamMode(smUser);
@@ -66,10 +63,8 @@ BENCHMARK(BM_PreviewDrawsPuzzlePage)->Arg(50)->Arg(100)->Arg(200)->Unit(benchmar
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -9,8 +9,7 @@
 
 namespace {
 
-platform::RgbBitmap BoardPicture()
-{
+platform::RgbBitmap BoardPicture() {
     platform::RgbBitmap B(399, 399);
     for (int Y = 0; Y < 399; Y += 44)
         for (int X = 0; X < 399; ++X)
@@ -18,8 +17,7 @@ platform::RgbBitmap BoardPicture()
     return B;
 }
 
-std::vector<uint8_t> RecordPuzzlePage(const platform::RgbBitmap& Board)
-{
+std::vector<uint8_t> RecordPuzzlePage(const platform::RgbBitmap& Board) {
     TNDRWriter W;
     W.OnPrint = [&](TBaseReport& R) { PrintPuzzlePage(R, Board, 123456789); };
     W.Execute();
@@ -27,37 +25,34 @@ std::vector<uint8_t> RecordPuzzlePage(const platform::RgbBitmap& Board)
 }
 
 // A text-heavy report: Pages pages of 60 lines with font changes and a few shapes.
-std::vector<uint8_t> RecordLongReport(int Pages)
-{
+std::vector<uint8_t> RecordLongReport(int Pages) {
     TNDRWriter W;
     W.SetAccuracyMethod(amAppearance);
     W.OnPrint = [&](TBaseReport& R) {
         for (int P = 1; P <= Pages; ++P) {
             for (int Line = 0; Line < 60; ++Line) {
                 R.SetBold(Line % 10 == 0);
-                R.PrintAt(0.5, 0.5 + Line * 0.16, "Line " + std::to_string(Line) + " of page " + std::to_string(P));
+                R.PrintAt(0.5, 0.5 + Line * 0.16,
+                          "Line " + std::to_string(Line) + " of page " + std::to_string(P));
             }
             R.Rectangle(0.4, 0.4, 8, 10.5);
             R.MoveTo(0.5, 10.4);
             R.LineTo(8, 10.4);
-            if (P < Pages)
-                R.NewPage();
+            if (P < Pages) R.NewPage();
         }
     };
     W.Execute();
     return W.MemoryBytes();
 }
 
-void BM_RecordPuzzlePage(benchmark::State& State)
-{
+void BM_RecordPuzzlePage(benchmark::State& State) {
     const platform::RgbBitmap Board = BoardPicture();
     for (auto _ : State)
         benchmark::DoNotOptimize(RecordPuzzlePage(Board));
 }
 BENCHMARK(BM_RecordPuzzlePage)->Unit(benchmark::kMicrosecond);
 
-void BM_ReplayPuzzlePage(benchmark::State& State)
-{
+void BM_ReplayPuzzlePage(benchmark::State& State) {
     const auto Bytes = RecordPuzzlePage(BoardPicture());
     TReportRender Render;
     for (auto _ : State) {
@@ -69,8 +64,7 @@ void BM_ReplayPuzzlePage(benchmark::State& State)
 }
 BENCHMARK(BM_ReplayPuzzlePage)->Unit(benchmark::kMicrosecond);
 
-void BM_ReadManyPages(benchmark::State& State)
-{
+void BM_ReadManyPages(benchmark::State& State) {
     const auto Bytes = RecordLongReport(static_cast<int>(State.range(0)));
     TReportRender Render;
     for (auto _ : State) {
@@ -83,8 +77,7 @@ void BM_ReadManyPages(benchmark::State& State)
 }
 BENCHMARK(BM_ReadManyPages)->Arg(500)->Unit(benchmark::kMillisecond);
 
-void BM_RecordManyPages(benchmark::State& State)
-{
+void BM_RecordManyPages(benchmark::State& State) {
     for (auto _ : State)
         benchmark::DoNotOptimize(RecordLongReport(static_cast<int>(State.range(0))));
 }

@@ -36,8 +36,7 @@ struct TWindowRun {
     long Faults = 0;
 };
 
-TWindowRun Soak(const TWindow& window, std::int32_t first, std::int32_t last)
-{
+TWindowRun Soak(const TWindow& window, std::int32_t first, std::int32_t last) {
     TWindowRun run;
     const auto start = TClock::now();
     for (std::int32_t n = first; n <= last; ++n) {
@@ -68,8 +67,7 @@ TWindowRun Soak(const TWindow& window, std::int32_t first, std::int32_t last)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     const std::int32_t first = argc > 1 ? static_cast<std::int32_t>(std::atol(argv[1])) : 1;
     const std::int32_t last = argc > 2 ? static_cast<std::int32_t>(std::atol(argv[2])) : 200000;
     if (first < 1 || last < first) {
@@ -77,7 +75,8 @@ int main(int argc, char** argv)
         return 2;
     }
     const long count = static_cast<long>(last) - first + 1;
-    std::printf("puzzles %d-%d (%ld numbers) at each of %zu windows\n", first, last, count, std::size(Windows));
+    std::printf("puzzles %d-%d (%ld numbers) at each of %zu windows\n", first, last, count,
+                std::size(Windows));
     long faults = 0;
     double total = 0;
     double slowest = 0;

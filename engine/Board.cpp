@@ -2,7 +2,9 @@
 
 #include "engine/TDigitSet.h"
 
-void CopyBoard(const TBoard& source, TBoard& destination) { destination = source; }
+void CopyBoard(const TBoard& source, TBoard& destination) {
+    destination = source;
+}
 
 void MarkGivens(TBoard& board) {
     for (std::int32_t c = 1; c <= 9; ++c)

@@ -18,7 +18,9 @@ struct TCell {
 using TBoard = std::array<std::array<TCell, 10>, 10>;
 
 // Box number 1-9 (left to right, then top to bottom) of square (c, r), both 1-9.
-constexpr std::int32_t BoxOf(std::int32_t c, std::int32_t r) { return (c - 1) / 3 + 1 + ((r - 1) / 3) * 3; }
+constexpr std::int32_t BoxOf(std::int32_t c, std::int32_t r) {
+    return (c - 1) / 3 + 1 + ((r - 1) / 3) * 3;
+}
 
 // Whether square (c0 + 1, r0 + 1), given zero-based, lies in box b.
 constexpr bool InBox(std::int32_t c0, std::int32_t r0, std::int32_t b) {

@@ -6,7 +6,9 @@ TMessageText BoardRowsText(const TBoard& board) {
         if (r > 1) text.Append("/");
         for (std::int32_t c = 1; c <= 9; ++c) {
             const std::int32_t value = board[c][r].Value;
-            const char square = value == 0 ? '.' : value >= 1 && value <= 9 ? static_cast<char>('0' + value) : '?';
+            const char square = value == 0                 ? '.'
+                                : value >= 1 && value <= 9 ? static_cast<char>('0' + value)
+                                                           : '?';
             text.Append(std::string_view(&square, 1));
         }
     }

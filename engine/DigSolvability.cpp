@@ -65,7 +65,8 @@ void TDigBoard::Restore(std::int32_t square, std::int32_t digit) {
 bool TDigBoard::RefillsBySingles(std::int32_t square) const {
     // Most removals early in a dig leave the square a single at once.
     std::int32_t candidates = 0;
-    for (std::size_t d = 1; d <= 9; ++d) candidates += Seeing[d].Has(square) ? 0 : 1;
+    for (std::size_t d = 1; d <= 9; ++d)
+        candidates += Seeing[d].Has(square) ? 0 : 1;
     if (candidates == 1) return true;
 
     std::array<TSquareSet, 10> seeing = Seeing;
@@ -81,7 +82,8 @@ bool TDigBoard::RefillsBySingles(std::int32_t square) const {
         const TSquareSet singles = one & ~more;
         if (singles.Has(square)) return true;
         if (singles.Empty()) return false;
-        for (std::size_t d = 1; d <= 9; ++d) AddPeers(seeing[d], singles & ~seeing[d]);
+        for (std::size_t d = 1; d <= 9; ++d)
+            AddPeers(seeing[d], singles & ~seeing[d]);
         open &= ~singles;
     }
 }

@@ -36,7 +36,7 @@ struct TSquareSet {
 };
 
 class TDigBoard {
-public:
+  public:
     // From a complete valid grid; false (and nothing usable) for anything else.
     bool LoadGrid(const TBoard& grid);
 
@@ -49,7 +49,7 @@ public:
     // enough to ask whether they fill the square removed last.
     bool RefillsBySingles(std::int32_t square) const;
 
-private:
+  private:
     std::array<TSquareSet, 10> Holding{}; // per digit 1-9, the squares holding it
     std::array<TSquareSet, 10> Seeing{};  // per digit, the squares in a row, column or box holding it
     TSquareSet Open{};                    // the empty squares

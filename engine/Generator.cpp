@@ -1,7 +1,7 @@
 #include "engine/Generator.h"
 
-#include "engine/HoleWindows.h"
 #include "engine/DigSolvability.h"
+#include "engine/HoleWindows.h"
 #include "engine/Solver.h"
 #include "engine/TGridFiller.h"
 
@@ -37,7 +37,7 @@ void PickFilledSquare(const TBoard& puzzle, TRandomGenerator& random, std::int32
 // digits go, so a square whose removal failed would fail again from any smaller puzzle: each square
 // is tried at most once per dig, however many of the 251 iterations pick it.
 class TDigTester {
-public:
+  public:
     void Start(const TGameState& state) {
         Valid = Board.LoadGrid(state.Puzzle);
         Unremovable.fill(false);
@@ -57,7 +57,7 @@ public:
         return false;
     }
 
-private:
+  private:
     TDigBoard Board;
     std::array<bool, 81> Unremovable{};
     bool Valid = false;

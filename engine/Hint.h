@@ -9,10 +9,10 @@
 bool CheckEntries(const TBoard& board, const TBoard& solution, TSquareDigit& wrong);
 
 enum class THintKind {
-    hkNothingToDo,  // the board is solved
-    hkWrongEntry,   // Square holds a digit that does not belong there; the board is unchanged
-    hkSingle,       // Square's only candidate has been written into the board
-    hkNoCandidate,  // no square has a single candidate; nothing written, nothing to mark
+    hkNothingToDo, // the board is solved
+    hkWrongEntry,  // Square holds a digit that does not belong there; the board is unchanged
+    hkSingle,      // Square's only candidate has been written into the board
+    hkNoCandidate, // no square has a single candidate; nothing written, nothing to mark
 };
 
 struct HintResult {

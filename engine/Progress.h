@@ -18,9 +18,9 @@ ProgressCounts CountProgress(const TBoard& board);
 std::int32_t ProgressPercentage(std::int32_t entries, std::int32_t fillable);
 
 enum class TVerdict {
-    vdNone,           // the board is not full
-    vdSolved,         // the puzzle is complete
-    vdFullButWrong,   // full, but a row or column repeats a digit
+    vdNone,         // the board is not full
+    vdSolved,       // the puzzle is complete
+    vdFullButWrong, // full, but a row or column repeats a digit
 };
 
 TVerdict CompletionVerdict(const TBoard& board, const ProgressCounts& counts);

@@ -17,7 +17,9 @@ std::string_view TrimBlanks(std::string_view text) {
     return text.substr(first, text.find_last_not_of(Blanks) - first + 1);
 }
 
-bool WindowSet(const TGameState& state) { return HoleWindowReachable({state.MinHoles, state.MaxHoles}); }
+bool WindowSet(const TGameState& state) {
+    return HoleWindowReachable({state.MinHoles, state.MaxHoles});
+}
 
 } // namespace
 

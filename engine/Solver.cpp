@@ -2,11 +2,14 @@
 
 TDigitSet Candidates(const TBoard& board, std::int32_t c, std::int32_t r) {
     TDigitSet candidates = TDigitSet::AllDigits();
-    for (std::int32_t i = 1; i <= 9; ++i) candidates.Exclude(board[c][i].Value);
-    for (std::int32_t i = 1; i <= 9; ++i) candidates.Exclude(board[i][r].Value);
+    for (std::int32_t i = 1; i <= 9; ++i)
+        candidates.Exclude(board[c][i].Value);
+    for (std::int32_t i = 1; i <= 9; ++i)
+        candidates.Exclude(board[i][r].Value);
     const std::int32_t left = (c - 1) / 3 * 3 + 1, top = (r - 1) / 3 * 3 + 1;
     for (std::int32_t bc = left; bc < left + 3; ++bc)
-        for (std::int32_t br = top; br < top + 3; ++br) candidates.Exclude(board[bc][br].Value);
+        for (std::int32_t br = top; br < top + 3; ++br)
+            candidates.Exclude(board[bc][br].Value);
     return candidates;
 }
 

@@ -31,8 +31,7 @@ bool SolveBySingles(TBoard& board);
 
 // The same, calling redraw(board, placed) after each placed digit; the window repaints and pauses
 // there. The engine itself never waits.
-template <class Redraw>
-bool SolveBySingles(TBoard& board, Redraw&& redraw) {
+template <class Redraw> bool SolveBySingles(TBoard& board, Redraw&& redraw) {
     TSquareDigit placed;
     while (PlaceSingle(board, placed)) {
         redraw(static_cast<const TBoard&>(board), static_cast<const TSquareDigit&>(placed));

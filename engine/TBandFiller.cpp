@@ -18,7 +18,8 @@ constexpr std::size_t Lanes = 8;
 constexpr std::size_t JumpCount = 256;
 constexpr std::array<TRandomStep, JumpCount> MakeAttemptJumps() {
     std::array<TRandomStep, JumpCount> jumps{};
-    for (std::size_t j = 0; j < JumpCount; ++j) jumps[j] = TRandomStep::Of(static_cast<std::uint32_t>(2 * j));
+    for (std::size_t j = 0; j < JumpCount; ++j)
+        jumps[j] = TRandomStep::Of(static_cast<std::uint32_t>(2 * j));
     return jumps;
 }
 constexpr std::array<TRandomStep, JumpCount> AttemptJumps = MakeAttemptJumps();
@@ -60,12 +61,16 @@ constexpr std::array<TShuffleRow, 512> MakeFreeTables() {
 constexpr std::array<TShuffleRow, 512> FreeTables = MakeFreeTables();
 
 // The box squares of a column offset, and per box square those in its column and in its row.
-constexpr std::uint32_t ColumnSquares(std::uint32_t columnOffset) { return 7u << (3 * columnOffset); }
+constexpr std::uint32_t ColumnSquares(std::uint32_t columnOffset) {
+    return 7u << (3 * columnOffset);
+}
 constexpr std::array<std::uint32_t, 9> SquaresInColumnOf{07, 07, 07, 070, 070, 070, 0700, 0700, 0700};
-constexpr std::array<std::uint32_t, 9> SquaresInRowOf{0x49, 0x92, 0x124, 0x49, 0x92, 0x124, 0x49, 0x92, 0x124};
+constexpr std::array<std::uint32_t, 9> SquaresInRowOf{0x49,  0x92, 0x124, 0x49, 0x92,
+                                                      0x124, 0x49, 0x92,  0x124};
 
 VELMORA_AVX2 inline __m256i FreeTable(std::uint32_t free) {
-    return _mm256_broadcastsi128_si256(_mm_load_si128(reinterpret_cast<const __m128i*>(FreeTables[free].Bytes.data())));
+    return _mm256_broadcastsi128_si256(
+        _mm_load_si128(reinterpret_cast<const __m128i*>(FreeTables[free].Bytes.data())));
 }
 
 // One bit per attempt, set when the table marks the attempt's square.
@@ -99,8 +104,12 @@ VELMORA_AVX2 inline std::uint64_t SameColumn(std::uint64_t bit, std::uint64_t x1
 }
 
 // The lowest set bit, and every bit above it.
-constexpr std::uint64_t Lowest(std::uint64_t bits) { return bits & (0 - bits); }
-constexpr std::uint64_t Beyond(std::uint64_t bit) { return 0 - (bit << 1); }
+constexpr std::uint64_t Lowest(std::uint64_t bits) {
+    return bits & (0 - bits);
+}
+constexpr std::uint64_t Beyond(std::uint64_t bit) {
+    return 0 - (bit << 1);
+}
 
 } // namespace
 
@@ -130,17 +139,19 @@ VELMORA_AVX2 void TBandFiller::GenerateUpTo(std::int32_t attempts) {
         const __m256i seeds = _mm256_set1_epi32(static_cast<int>(seed));
         __m256i squares[4];
         for (std::size_t q = 0; q < 4; ++q) {
-            const __m256i columns = _mm256_add_epi32(_mm256_mullo_epi32(seeds, LoadLanes(ColumnSteps.Multipliers[q])),
-                                                     LoadLanes(ColumnSteps.Increments[q]));
+            const __m256i columns =
+                _mm256_add_epi32(_mm256_mullo_epi32(seeds, LoadLanes(ColumnSteps.Multipliers[q])),
+                                 LoadLanes(ColumnSteps.Increments[q]));
             const __m256i rows = _mm256_add_epi32(_mm256_mullo_epi32(columns, multiplier), one);
             const __m256i columnThirds = Thirds(columns);
-            squares[q] = _mm256_add_epi32(_mm256_add_epi32(columnThirds, _mm256_add_epi32(columnThirds, columnThirds)),
-                                          Thirds(rows));
+            squares[q] = _mm256_add_epi32(
+                _mm256_add_epi32(columnThirds, _mm256_add_epi32(columnThirds, columnThirds)), Thirds(rows));
         }
         // Narrow 32 words to 32 bytes; the packs work per 128-bit half, so put the dwords back in order.
         const __m256i packed = _mm256_packus_epi16(_mm256_packus_epi32(squares[0], squares[1]),
                                                    _mm256_packus_epi32(squares[2], squares[3]));
-        _mm256_store_si256(reinterpret_cast<__m256i*>(Squares + generated), _mm256_permutevar8x32_epi32(packed, order));
+        _mm256_store_si256(reinterpret_cast<__m256i*>(Squares + generated),
+                           _mm256_permutevar8x32_epi32(packed, order));
         seed = BlockStep.Apply(seed);
         generated += Block;
     }
@@ -164,7 +175,8 @@ VELMORA_AVX2 std::int32_t TBandFiller::Search(std::uint32_t free, std::int32_t& 
     for (std::int32_t used = 0; used < Attempts; used += Block) {
         const std::int32_t first = next + used;
         GenerateUpTo(first + Block);
-        std::uint32_t hits = Hits32(table, _mm256_loadu_si256(reinterpret_cast<const __m256i*>(Squares + first)));
+        std::uint32_t hits =
+            Hits32(table, _mm256_loadu_si256(reinterpret_cast<const __m256i*>(Squares + first)));
         if (Attempts - used < Block) hits &= (1u << (Attempts - used)) - 1u;
         if (hits != 0) {
             const std::int32_t at = first + std::countr_zero(hits);
@@ -177,18 +189,18 @@ VELMORA_AVX2 std::int32_t TBandFiller::Search(std::uint32_t free, std::int32_t& 
 }
 
 template <bool Record>
-void TBandFiller::Place(std::int32_t d, std::int32_t box, std::uint32_t square, std::array<std::uint32_t, 9>& boxEmpty,
-                        std::uint32_t& rowsTaken) {
+void TBandFiller::Place(std::int32_t d, std::int32_t box, std::uint32_t square,
+                        std::array<std::uint32_t, 9>& boxEmpty, std::uint32_t& rowsTaken) {
     boxEmpty[static_cast<std::size_t>(box)] &= ~(1u << square);
     rowsTaken |= SquaresInRowOf[square];
     if constexpr (Record) Placed[static_cast<std::size_t>(d * 9 + box)] = static_cast<std::uint8_t>(square);
 }
 
 template <bool Record>
-VELMORA_AVX2 TBandFiller::TBandEnd TBandFiller::BandByBoxes(std::int32_t d, std::int32_t bx, std::int32_t firstBy,
-                                                             std::uint32_t columnsTaken,
-                                                             std::array<std::uint32_t, 9>& boxEmpty,
-                                                             std::array<std::uint32_t, 3>& rowsTaken, std::int32_t next) {
+VELMORA_AVX2 TBandFiller::TBandEnd
+TBandFiller::BandByBoxes(std::int32_t d, std::int32_t bx, std::int32_t firstBy, std::uint32_t columnsTaken,
+                         std::array<std::uint32_t, 9>& boxEmpty, std::array<std::uint32_t, 3>& rowsTaken,
+                         std::int32_t next) {
     for (std::int32_t by = firstBy; by < 3; ++by) {
         const std::int32_t box = bx + 3 * by;
         std::uint32_t& rows = rowsTaken[static_cast<std::size_t>(by)];
@@ -202,8 +214,7 @@ VELMORA_AVX2 TBandFiller::TBandEnd TBandFiller::BandByBoxes(std::int32_t d, std:
     return {next, true};
 }
 
-template <bool Record>
-VELMORA_AVX2 bool TBandFiller::TryGrid(std::int32_t& end) {
+template <bool Record> VELMORA_AVX2 bool TBandFiller::TryGrid(std::int32_t& end) {
     std::int32_t next = 0; // kept local so that it stays in a register
     std::array<std::uint32_t, 9> boxEmpty{};
     boxEmpty.fill(0x1FF);
@@ -219,11 +230,14 @@ VELMORA_AVX2 bool TBandFiller::TryGrid(std::int32_t& end) {
             const std::uint64_t x1 = Hits64(column1, low, high), x2 = Hits64(column2, low, high);
             std::array<std::uint64_t, 3> hits{}; // per row band, the attempts hitting a free square
             for (std::size_t by = 0; by < 3; ++by)
-                hits[by] = Hits64(FreeTable(boxEmpty[static_cast<std::size_t>(bx) + 3 * by] & ~rowsTaken[by] & 0x1FFu), low, high);
+                hits[by] = Hits64(
+                    FreeTable(boxEmpty[static_cast<std::size_t>(bx) + 3 * by] & ~rowsTaken[by] & 0x1FFu), low,
+                    high);
             const std::uint64_t first = Lowest(hits[0]);
             const std::uint64_t column0 = SameColumn(first, x1, x2);
             const std::uint64_t second = Lowest(hits[1] & ~column0 & Beyond(first));
-            const std::uint64_t third = Lowest(hits[2] & ~column0 & ~SameColumn(second, x1, x2) & Beyond(second));
+            const std::uint64_t third =
+                Lowest(hits[2] & ~column0 & ~SameColumn(second, x1, x2) & Beyond(second));
             const std::array<std::uint64_t, 3> found{first, second, third};
             if ((first == 0) | (second == 0) | (third == 0)) [[unlikely]] {
                 // Keep the boxes found in the window, then go on box by box: a box with no free
@@ -232,7 +246,8 @@ VELMORA_AVX2 bool TBandFiller::TryGrid(std::int32_t& end) {
                 std::uint32_t columnsTaken = 0;
                 for (; by < 3 && found[static_cast<std::size_t>(by)] != 0; ++by) {
                     const std::int32_t at = next + std::countr_zero(found[static_cast<std::size_t>(by)]);
-                    Place<Record>(d, bx + 3 * by, Squares[at], boxEmpty, rowsTaken[static_cast<std::size_t>(by)]);
+                    Place<Record>(d, bx + 3 * by, Squares[at], boxEmpty,
+                                  rowsTaken[static_cast<std::size_t>(by)]);
                     columnsTaken |= SquaresInColumnOf[Squares[at]];
                     after = at + 1;
                 }
@@ -246,8 +261,8 @@ VELMORA_AVX2 bool TBandFiller::TryGrid(std::int32_t& end) {
                 continue;
             }
             for (std::size_t by = 0; by < 3; ++by)
-                Place<Record>(d, bx + 3 * static_cast<std::int32_t>(by), Squares[next + std::countr_zero(found[by])],
-                              boxEmpty, rowsTaken[by]);
+                Place<Record>(d, bx + 3 * static_cast<std::int32_t>(by),
+                              Squares[next + std::countr_zero(found[by])], boxEmpty, rowsTaken[by]);
             next += std::countr_zero(third) + 1;
         }
     }
@@ -283,9 +298,13 @@ VELMORA_AVX2 void TBandFiller::Fill(TBoard& solution, TRandomGenerator& random) 
 
 #include <exception>
 
-bool TBandFiller::Available() { return false; }
+bool TBandFiller::Available() {
+    return false;
+}
 
 // Never called: callers check Available() first.
-void TBandFiller::Fill(TBoard&, TRandomGenerator&) { std::terminate(); }
+void TBandFiller::Fill(TBoard&, TRandomGenerator&) {
+    std::terminate();
+}
 
 #endif

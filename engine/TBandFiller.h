@@ -20,7 +20,7 @@
 #include <cstdint>
 
 class TBandFiller {
-public:
+  public:
     // True when this processor can run Fill.
     static bool Available();
 
@@ -28,11 +28,11 @@ public:
     // squares, no flags) and leaves random where the plain loop would. Needs Available().
     void Fill(TBoard& solution, TRandomGenerator& random);
 
-private:
-    static constexpr std::int32_t Attempts = 100;    // per box
-    static constexpr std::int32_t Window = 64;       // attempts a band is looked up in
-    static constexpr std::int32_t Block = 32;        // attempts computed together
-    static constexpr std::int32_t Ahead = 128;       // attempts computed beyond a window's end
+  private:
+    static constexpr std::int32_t Attempts = 100; // per box
+    static constexpr std::int32_t Window = 64;    // attempts a band is looked up in
+    static constexpr std::int32_t Block = 32;     // attempts computed together
+    static constexpr std::int32_t Ahead = 128;    // attempts computed beyond a window's end
     // One grid never uses more than 81 boxes of 100 attempts; the stream restarts with each grid.
     static constexpr std::int32_t Capacity = (81 * Attempts + Window + Ahead + Block) / Block * Block;
 
@@ -41,7 +41,7 @@ private:
     std::uint32_t BlockSeed[Capacity / Block]; // the seed before each block
     std::uint32_t NextSeed = 0;                // the seed before attempt Generated
     std::int32_t Generated = 0;
-    std::array<std::uint8_t, 81> Placed{};     // square per digit - 1 and box (band + 3 * row band)
+    std::array<std::uint8_t, 81> Placed{}; // square per digit - 1 and box (band + 3 * row band)
 
     void Restart(std::uint32_t seed);
     void GenerateUpTo(std::int32_t attempts);
@@ -66,6 +66,5 @@ private:
                          std::array<std::uint32_t, 9>& boxEmpty, std::array<std::uint32_t, 3>& rowsTaken,
                          std::int32_t next);
     // One grid from the start of the stream; end is the attempt after the grid.
-    template <bool Record>
-    bool TryGrid(std::int32_t& end);
+    template <bool Record> bool TryGrid(std::int32_t& end);
 };

@@ -2,7 +2,8 @@
 
 TDigitSet TDigitSet::AllDigits() {
     TDigitSet set;
-    for (std::int32_t d = 1; d <= 9; ++d) set.Include(d);
+    for (std::int32_t d = 1; d <= 9; ++d)
+        set.Include(d);
     return set;
 }
 

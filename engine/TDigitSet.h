@@ -5,7 +5,7 @@
 #include <cstdint>
 
 class TDigitSet {
-public:
+  public:
     TDigitSet() = default;
 
     // {1, ..., 9}: the candidates of a square before any are removed.
@@ -20,7 +20,7 @@ public:
         return index >= 0 && index < 8 ? Words[static_cast<std::size_t>(index)] : 0u;
     }
 
-private:
+  private:
     static bool InRange(std::int32_t value) { return value >= 0 && value <= 255; }
     std::array<std::uint32_t, 8> Words{};
 };

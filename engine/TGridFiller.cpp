@@ -64,11 +64,13 @@ std::int32_t TGridFiller::FirstHit(std::uint32_t free, std::uint32_t& seed) {
     return -1;
 }
 
-[[gnu::always_inline]] inline std::uint32_t TGridFiller::FreeSquares(std::int32_t d, std::int32_t bx, std::int32_t by) const {
+[[gnu::always_inline]] inline std::uint32_t TGridFiller::FreeSquares(std::int32_t d, std::int32_t bx,
+                                                                     std::int32_t by) const {
     const auto dd = static_cast<std::size_t>(d);
     const unsigned columns = ColumnsWith[dd] >> (3 * bx) & 7u;
     const unsigned rows = RowsWith[dd] >> (3 * by) & 7u;
-    return BoxEmpty[static_cast<std::size_t>(bx + 3 * by)] & ~ColumnSquares[columns] & ~RowSquares[rows] & 0x1FFu;
+    return BoxEmpty[static_cast<std::size_t>(bx + 3 * by)] & ~ColumnSquares[columns] & ~RowSquares[rows] &
+           0x1FFu;
 }
 
 bool TGridFiller::TryGrid(std::uint32_t& seed) {

@@ -14,7 +14,7 @@
 #include <cstdint>
 
 class TGridFiller {
-public:
+  public:
     // Runs grid attempts from random's state until one completes; writes it to solution (all 81
     // squares, no flags) and leaves random where the plain loop would. Uses the band filler where
     // the processor can run it.
@@ -28,15 +28,15 @@ public:
     // seed past all 200 draws, when none does.
     static std::int32_t FirstHit(std::uint32_t free, std::uint32_t& seed);
 
-private:
+  private:
     // One grid attempt from seed; true when all 81 placements succeeded.
     bool TryGrid(std::uint32_t& seed);
 
     // Squares of box (bands bx, by, 0-2) still free for digit d, as bits (column offset * 3 + row offset).
     std::uint32_t FreeSquares(std::int32_t d, std::int32_t bx, std::int32_t by) const;
 
-    std::array<std::uint8_t, 81> Values{};      // square (c, r) at (c - 1) * 9 + (r - 1)
-    std::array<std::uint16_t, 9> BoxEmpty{};    // per box, its empty squares as above
+    std::array<std::uint8_t, 81> Values{};       // square (c, r) at (c - 1) * 9 + (r - 1)
+    std::array<std::uint16_t, 9> BoxEmpty{};     // per box, its empty squares as above
     std::array<std::uint16_t, 10> ColumnsWith{}; // per digit, bit c - 1 for each column holding it
     std::array<std::uint16_t, 10> RowsWith{};    // per digit, bit r - 1 for each row holding it
 };

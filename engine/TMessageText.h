@@ -7,7 +7,7 @@
 #include <string_view>
 
 class TMessageText {
-public:
+  public:
     static constexpr std::size_t Capacity = 95;
 
     TMessageText() = default;
@@ -21,7 +21,7 @@ public:
     const char* CStr() const { return Chars.data(); }
     std::size_t Size() const { return Length; }
 
-private:
+  private:
     std::array<char, Capacity + 1> Chars{};
     std::size_t Length = 0;
 };

@@ -5,29 +5,25 @@
 
 #include <cmath>
 
-void TCallCheckingRender::CheckFinished() const
-{
+void TCallCheckingRender::CheckFinished() const {
     // A header that cannot be read begins no document; a begun document always ends.
     FuzzCheck(DocBegins_ <= 1, "DocBegin called at most once");
     FuzzCheck(DocEnds_ == DocBegins_, "DocEnd called once for DocBegin, also after a failure");
 }
 
-void TCallCheckingRender::DocBegin()
-{
+void TCallCheckingRender::DocBegin() {
     FuzzCheck(DocBegins_ == 0 && Calls_ == 0, "DocBegin comes first and once");
     ++DocBegins_;
     ++Calls_;
 }
 
-void TCallCheckingRender::DocEnd()
-{
+void TCallCheckingRender::DocEnd() {
     FuzzCheck(DocBegins_ == 1 && DocEnds_ == 0, "DocEnd follows DocBegin once");
     ++DocEnds_;
     ++Calls_;
 }
 
-void TCallCheckingRender::PageBegin()
-{
+void TCallCheckingRender::PageBegin() {
     FuzzCheck(DocBegins_ == 1 && DocEnds_ == 0, "pages lie inside the document");
     FuzzCheck(!InPage_, "PageBegin while a page is open");
     FuzzCheck(std::isfinite(PageWidth()) && std::isfinite(PageHeight()), "page size is finite");
@@ -36,52 +32,69 @@ void TCallCheckingRender::PageBegin()
     ++Calls_;
 }
 
-void TCallCheckingRender::PageEnd()
-{
+void TCallCheckingRender::PageEnd() {
     FuzzCheck(InPage_, "PageEnd without PageBegin");
     InPage_ = false;
     ++Calls_;
 }
 
-void TCallCheckingRender::Drawing()
-{
+void TCallCheckingRender::Drawing() {
     FuzzCheck(InPage_, "drawing outside a page");
     ++Calls_;
 }
 
-void TCallCheckingRender::Text(const std::string& Text)
-{
+void TCallCheckingRender::Text(const std::string& Text) {
     Drawing();
     for (unsigned char c : Text)
         Checksum_ = Checksum_ * 31 + c;
 }
 
-void TCallCheckingRender::RenderArc(double, double, double, double, double, double, double, double) { Drawing(); }
-void TCallCheckingRender::RenderChord(double, double, double, double, double, double, double, double) { Drawing(); }
-void TCallCheckingRender::RenderPie(double, double, double, double, double, double, double, double) { Drawing(); }
-void TCallCheckingRender::RenderCenterText(const std::string& T, double, double) { Text(T); }
-void TCallCheckingRender::RenderLeftText(const std::string& T, double, double) { Text(T); }
-void TCallCheckingRender::RenderRightText(const std::string& T, double, double) { Text(T); }
-void TCallCheckingRender::RenderBlockText(const std::string& T, double, double, double) { Text(T); }
-void TCallCheckingRender::RenderTextRect(const TRect&, const std::string& T, double, double) { Text(T); }
-void TCallCheckingRender::RenderEllipse(double, double, double, double) { Drawing(); }
-void TCallCheckingRender::RenderLineTo(double, double) { Drawing(); }
-void TCallCheckingRender::RenderMoveTo(double, double) { Drawing(); }
+void TCallCheckingRender::RenderArc(double, double, double, double, double, double, double, double) {
+    Drawing();
+}
+void TCallCheckingRender::RenderChord(double, double, double, double, double, double, double, double) {
+    Drawing();
+}
+void TCallCheckingRender::RenderPie(double, double, double, double, double, double, double, double) {
+    Drawing();
+}
+void TCallCheckingRender::RenderCenterText(const std::string& T, double, double) {
+    Text(T);
+}
+void TCallCheckingRender::RenderLeftText(const std::string& T, double, double) {
+    Text(T);
+}
+void TCallCheckingRender::RenderRightText(const std::string& T, double, double) {
+    Text(T);
+}
+void TCallCheckingRender::RenderBlockText(const std::string& T, double, double, double) {
+    Text(T);
+}
+void TCallCheckingRender::RenderTextRect(const TRect&, const std::string& T, double, double) {
+    Text(T);
+}
+void TCallCheckingRender::RenderEllipse(double, double, double, double) {
+    Drawing();
+}
+void TCallCheckingRender::RenderLineTo(double, double) {
+    Drawing();
+}
+void TCallCheckingRender::RenderMoveTo(double, double) {
+    Drawing();
+}
 
-void TCallCheckingRender::RenderPolyline(const std::vector<TPoint>& Points, int HighIndex)
-{
+void TCallCheckingRender::RenderPolyline(const std::vector<TPoint>& Points, int HighIndex) {
     Drawing();
     FuzzCheck(HighIndex + 1 == static_cast<int>(Points.size()), "polyline HighIndex matches its points");
 }
 
-void TCallCheckingRender::RenderPolygon(const std::vector<TPoint>& Points, int HighIndex)
-{
+void TCallCheckingRender::RenderPolygon(const std::vector<TPoint>& Points, int HighIndex) {
     Drawing();
     FuzzCheck(HighIndex + 1 == static_cast<int>(Points.size()), "polygon HighIndex matches its points");
 }
 
-void TCallCheckingRender::RenderImageData(TStream& Stream, const std::string&, double, double, double, double)
-{
+void TCallCheckingRender::RenderImageData(TStream& Stream, const std::string&, double, double, double,
+                                          double) {
     Drawing();
     FuzzCheck(Stream.Position() == 0, "image data handed over at position 0");
     // Reading the whole image must stay inside what the stream claims to hold.
@@ -92,13 +105,33 @@ void TCallCheckingRender::RenderImageData(TStream& Stream, const std::string&, d
     FuzzCheck(total == Stream.Size(), "image data size matches its bytes");
 }
 
-void TCallCheckingRender::RenderBitmapRect(const TReportGraphic&, double, double, double, double) { Drawing(); }
-void TCallCheckingRender::RenderBitmap(const TReportGraphic&, double, double, double, double) { Drawing(); }
-void TCallCheckingRender::RenderStretchDraw(const TRect&, const TReportGraphic&) { Drawing(); }
-void TCallCheckingRender::RenderDraw(const TReportGraphic&, double, double) { Drawing(); }
-void TCallCheckingRender::RenderRectangle(double, double, double, double) { Drawing(); }
-void TCallCheckingRender::RenderFillRect(const TRect&) { Drawing(); }
-void TCallCheckingRender::RenderRoundRect(double, double, double, double, double, double) { Drawing(); }
-void TCallCheckingRender::FontChanged(const TReportFont&) { Drawing(); }
-void TCallCheckingRender::PenChanged(const TReportPen&) { Drawing(); }
-void TCallCheckingRender::BrushChanged(const TReportBrush&) { Drawing(); }
+void TCallCheckingRender::RenderBitmapRect(const TReportGraphic&, double, double, double, double) {
+    Drawing();
+}
+void TCallCheckingRender::RenderBitmap(const TReportGraphic&, double, double, double, double) {
+    Drawing();
+}
+void TCallCheckingRender::RenderStretchDraw(const TRect&, const TReportGraphic&) {
+    Drawing();
+}
+void TCallCheckingRender::RenderDraw(const TReportGraphic&, double, double) {
+    Drawing();
+}
+void TCallCheckingRender::RenderRectangle(double, double, double, double) {
+    Drawing();
+}
+void TCallCheckingRender::RenderFillRect(const TRect&) {
+    Drawing();
+}
+void TCallCheckingRender::RenderRoundRect(double, double, double, double, double, double) {
+    Drawing();
+}
+void TCallCheckingRender::FontChanged(const TReportFont&) {
+    Drawing();
+}
+void TCallCheckingRender::PenChanged(const TReportPen&) {
+    Drawing();
+}
+void TCallCheckingRender::BrushChanged(const TReportBrush&) {
+    Drawing();
+}

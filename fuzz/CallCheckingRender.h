@@ -9,7 +9,7 @@
 #include <cstdint>
 
 class TCallCheckingRender : public TReportRender {
-public:
+  public:
     // Checks what must hold once the reader has returned or failed.
     void CheckFinished() const;
 
@@ -21,9 +21,12 @@ public:
     void PageBegin() override;
     void PageEnd() override;
 
-    void RenderArc(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4, double Y4) override;
-    void RenderChord(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4, double Y4) override;
-    void RenderPie(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4, double Y4) override;
+    void RenderArc(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4,
+                   double Y4) override;
+    void RenderChord(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4,
+                     double Y4) override;
+    void RenderPie(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4,
+                   double Y4) override;
     void RenderCenterText(const std::string& Text, double X, double Y) override;
     void RenderLeftText(const std::string& Text, double X, double Y) override;
     void RenderRightText(const std::string& Text, double X, double Y) override;
@@ -37,7 +40,8 @@ public:
     void RenderImageData(TStream& Stream, const std::string& TypeName, double X1, double Y1, double X2,
                          double Y2) override;
     void RenderBitmapRect(const TReportGraphic& Bitmap, double X1, double Y1, double X2, double Y2) override;
-    void RenderBitmap(const TReportGraphic& Bitmap, double X, double Y, double ScaleX, double ScaleY) override;
+    void RenderBitmap(const TReportGraphic& Bitmap, double X, double Y, double ScaleX,
+                      double ScaleY) override;
     void RenderStretchDraw(const TRect& Rect, const TReportGraphic& Graphic) override;
     void RenderDraw(const TReportGraphic& Graphic, double X, double Y) override;
     void RenderRectangle(double X1, double Y1, double X2, double Y2) override;
@@ -47,7 +51,7 @@ public:
     void PenChanged(const TReportPen& Sender) override;
     void BrushChanged(const TReportBrush& Sender) override;
 
-private:
+  private:
     void Drawing();
     void Text(const std::string& Text);
 

@@ -3,8 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-void FuzzFailure(const char* what)
-{
+void FuzzFailure(const char* what) {
     std::fprintf(stderr, "fuzz property broken: %s\n", what);
     std::abort();
 }

@@ -5,7 +5,7 @@
 #include "report/TextMeasurer.h"
 
 class TFuzzMeasurer : public TTextMeasurer {
-public:
+  public:
     double EmForCellHeight(const TReportFont& Font, double CellPixels) override;
     double TextWidth(const TReportFont& Font, double EmPixels, std::string_view Text) override;
     TFontExtent Extent(const TReportFont& Font, double EmPixels) override;

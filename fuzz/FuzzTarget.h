@@ -12,8 +12,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 [[noreturn]] void FuzzFailure(const char* what);
 
 // FuzzFailure(What) unless Condition holds.
-inline void FuzzCheck(bool condition, const char* what)
-{
-    if (!condition)
-        FuzzFailure(what);
+inline void FuzzCheck(bool condition, const char* what) {
+    if (!condition) FuzzFailure(what);
 }

@@ -10,8 +10,7 @@
 
 namespace {
 
-void Play(const std::uint8_t* data, std::size_t size, int pageNo)
-{
+void Play(const std::uint8_t* data, std::size_t size, int pageNo) {
     static TFuzzMeasurer measurer;
     TByteViewStream stream(data, size);
     TCallCheckingRender render;
@@ -28,8 +27,7 @@ void Play(const std::uint8_t* data, std::size_t size, int pageNo)
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     Play(data, size, 0);
     Play(data, size, 2);
     return 0;

@@ -9,8 +9,8 @@
 #include "report/ReportStream.h"
 
 #include <cctype>
-#include <cstdio>
 #include <charconv>
+#include <cstdio>
 #include <cstring>
 #include <string_view>
 
@@ -19,8 +19,7 @@ namespace {
 constexpr std::string_view Eof = "%%EOF";
 
 // Every in-use entry of the cross-reference table names the offset of "N 0 obj".
-void CheckCrossReferences(std::string_view pdf)
-{
+void CheckCrossReferences(std::string_view pdf) {
     const std::size_t startxref = pdf.rfind("startxref");
     FuzzCheck(startxref != std::string_view::npos, "PDF has startxref");
     std::size_t xrefAt = 0;
@@ -42,8 +41,7 @@ void CheckCrossReferences(std::string_view pdf)
     for (std::size_t n = 0; n < count; ++n, pos += 20) {
         FuzzCheck(pos + 20 <= pdf.size(), "xref entries are 20 bytes each");
         const std::string_view entry = pdf.substr(pos, 20);
-        if (entry[17] != 'n')
-            continue;
+        if (entry[17] != 'n') continue;
         std::size_t offset = 0;
         std::from_chars(entry.data(), entry.data() + 10, offset);
         const std::string head = std::to_string(n) + " 0 obj";
@@ -51,8 +49,7 @@ void CheckCrossReferences(std::string_view pdf)
     }
 }
 
-bool IsNumberToken(std::string_view token)
-{
+bool IsNumberToken(std::string_view token) {
     std::size_t i = (token[0] == '-' || token[0] == '+') ? 1 : 0;
     bool digits = false;
     bool point = false;
@@ -70,8 +67,7 @@ bool IsNumberToken(std::string_view token)
 // Every token that looks like a number is a plain decimal: a NaN, an infinity or an exponent
 // formatted into the file makes it unreadable. Text strings and filtered (binary) streams are
 // skipped.
-void CheckNumbers(std::string_view pdf)
-{
+void CheckNumbers(std::string_view pdf) {
     std::size_t i = 0;
     while (i < pdf.size()) {
         const char c = pdf[i];
@@ -107,7 +103,8 @@ void CheckNumbers(std::string_view pdf)
         const std::string_view token = pdf.substr(i, j - i);
         if (token == "stream") {
             const std::size_t dict = pdf.rfind("<<", i);
-            const bool filtered = dict != std::string_view::npos && pdf.substr(dict, i - dict).find("/Filter") != std::string_view::npos;
+            const bool filtered = dict != std::string_view::npos &&
+                                  pdf.substr(dict, i - dict).find("/Filter") != std::string_view::npos;
             if (filtered) {
                 const std::size_t after = pdf.find("endstream", j);
                 FuzzCheck(after != std::string_view::npos, "every stream ends");
@@ -116,7 +113,8 @@ void CheckNumbers(std::string_view pdf)
             }
         }
         const char first = token[0];
-        if (std::isdigit(static_cast<unsigned char>(first)) != 0 || first == '-' || first == '+' || first == '.')
+        if (std::isdigit(static_cast<unsigned char>(first)) != 0 || first == '-' || first == '+' ||
+            first == '.')
             if (!IsNumberToken(token)) {
                 std::fprintf(stderr, "bad number \"%.*s\" at offset %zu\n", static_cast<int>(token.size()),
                              token.data(), i);
@@ -129,8 +127,7 @@ void CheckNumbers(std::string_view pdf)
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static TFuzzMeasurer measurer;
     TByteViewStream input(data, size);
     TMemoryStream output;
@@ -145,10 +142,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // A failed replay still closes the document: what was written is checked all the same.
     }
     const std::string_view pdf(reinterpret_cast<const char*>(output.Bytes().data()), output.Bytes().size());
-    if (pdf.empty())
-        return 0;
+    if (pdf.empty()) return 0;
     FuzzCheck(pdf.substr(0, 8) == "%PDF-1.3", "PDF starts with its header");
-    FuzzCheck(pdf.find(Eof, pdf.size() > 8 ? pdf.size() - 8 : 0) != std::string_view::npos, "PDF ends with %%EOF");
+    FuzzCheck(pdf.find(Eof, pdf.size() > 8 ? pdf.size() - 8 : 0) != std::string_view::npos,
+              "PDF ends with %%EOF");
     CheckCrossReferences(pdf);
     CheckNumbers(pdf);
     return 0;

@@ -12,15 +12,13 @@
 
 namespace {
 
-std::vector<std::filesystem::path> InputFiles(int argc, char** argv)
-{
+std::vector<std::filesystem::path> InputFiles(int argc, char** argv) {
     std::vector<std::filesystem::path> files;
     for (int i = 1; i < argc; ++i) {
         const std::filesystem::path arg(argv[i]);
         if (std::filesystem::is_directory(arg)) {
             for (const auto& entry : std::filesystem::recursive_directory_iterator(arg))
-                if (entry.is_regular_file())
-                    files.push_back(entry.path());
+                if (entry.is_regular_file()) files.push_back(entry.path());
         } else {
             files.push_back(arg);
         }
@@ -31,8 +29,7 @@ std::vector<std::filesystem::path> InputFiles(int argc, char** argv)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc < 2) {
         std::fprintf(stderr, "usage: %s FILE-OR-FOLDER...\n", argv[0]);
         return 2;

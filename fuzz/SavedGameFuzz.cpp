@@ -8,16 +8,14 @@
 
 namespace {
 
-bool SameGame(const TGame& a, const TGame& b)
-{
+bool SameGame(const TGame& a, const TGame& b) {
     return a.State.Solution == b.State.Solution && a.State.Puzzle == b.State.Puzzle &&
            a.State.Board == b.State.Board && a.State.PuzzleNumber == b.State.PuzzleNumber &&
            a.ElapsedSeconds == b.ElapsedSeconds && a.GameInProgress == b.GameInProgress &&
            a.ClockRunning == b.ClockRunning && a.PostEnabled == b.PostEnabled;
 }
 
-void CheckRoundTrip(const TSavedGame& game)
-{
+void CheckRoundTrip(const TSavedGame& game) {
     const std::string text = FormatSavedGame(game);
     const TSavedGameParse again = ParseSavedGame(text);
     FuzzCheck(again.Game.has_value(), "a written game reads back");
@@ -26,8 +24,7 @@ void CheckRoundTrip(const TSavedGame& game)
 }
 
 // A game in progress, so that a refused load has something to spoil.
-TGame PlayingGame()
-{
+TGame PlayingGame() {
     TGame game;
     game.DealFind("1");
     game.EnterDigit(4, 1, 5);
@@ -36,8 +33,7 @@ TGame PlayingGame()
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const TSavedGameParse parsed = ParseSavedGame(text);
     if (parsed.Game) {

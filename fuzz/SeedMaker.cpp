@@ -24,27 +24,22 @@ namespace {
 namespace fs = std::filesystem;
 using TBytes = std::vector<std::uint8_t>;
 
-void Save(const fs::path& folder, const std::string& name, const void* data, std::size_t size)
-{
+void Save(const fs::path& folder, const std::string& name, const void* data, std::size_t size) {
     fs::create_directories(folder);
     std::ofstream out(folder / name, std::ios::binary | std::ios::trunc);
     out.write(static_cast<const char*>(data), static_cast<std::streamsize>(size));
-    if (!out)
-        throw std::runtime_error("cannot write " + (folder / name).string());
+    if (!out) throw std::runtime_error("cannot write " + (folder / name).string());
 }
 
-void Save(const fs::path& folder, const std::string& name, const TBytes& bytes)
-{
+void Save(const fs::path& folder, const std::string& name, const TBytes& bytes) {
     Save(folder, name, bytes.data(), bytes.size());
 }
 
-void Save(const fs::path& folder, const std::string& name, const std::string& text)
-{
+void Save(const fs::path& folder, const std::string& name, const std::string& text) {
     Save(folder, name, text.data(), text.size());
 }
 
-TBytes Record(const std::function<void(TNDRWriter&)>& layout)
-{
+TBytes Record(const std::function<void(TNDRWriter&)>& layout) {
     static TFuzzMeasurer measurer;
     TNDRWriter writer;
     writer.SetMeasurer(measurer);
@@ -54,8 +49,7 @@ TBytes Record(const std::function<void(TNDRWriter&)>& layout)
     return writer.MemoryBytes();
 }
 
-platform::RgbBitmap SmallBoard()
-{
+platform::RgbBitmap SmallBoard() {
     platform::RgbBitmap bitmap(12, 12);
     for (int i = 0; i < 12; ++i) {
         bitmap.SetPixel(i, i, {0, 0, 0});
@@ -64,8 +58,7 @@ platform::RgbBitmap SmallBoard()
     return bitmap;
 }
 
-void EveryOperation(TNDRWriter& w)
-{
+void EveryOperation(TNDRWriter& w) {
     const platform::RgbBitmap bitmap = SmallBoard();
     const TReportGraphic graphic = TReportGraphic::FromBitmap(bitmap);
     w.SetReportVar("Player", "Ann");
@@ -74,7 +67,11 @@ void EveryOperation(TNDRWriter& w)
     w.PrintAt(1, 1, "Plain text");
     w.SetItalic(true);
     w.TextCenteredAt("Page \xFD$RPCM11 of \xFD$RPCM10", 4);
-    w.TextRightAt("\x01" "B1\x02" "C255\x04" "bold red\x01R\x04 plain", 7);
+    w.TextRightAt("\x01"
+                  "B1\x02"
+                  "C255\x04"
+                  "bold red\x01R\x04 plain",
+                  7);
     w.TextJustifiedAt("justified words here", 1, 5);
     w.TextLeftAt("Player \xFD$RPCV\xFCPlayer\xFB", 1);
     w.TextRect({10, 10, 200, 60}, 1, 2, "clipped text");
@@ -120,8 +117,7 @@ void EveryOperation(TNDRWriter& w)
     w.PrintAt(1, 2, std::string(200, 'x'));
 }
 
-void PageStreams(const fs::path& corpus)
-{
+void PageStreams(const fs::path& corpus) {
     const TBytes puzzle = Record([](TNDRWriter& w) { PrintPuzzlePage(w, SmallBoard(), 67387906); });
     const TBytes every = Record(EveryOperation);
     const TBytes empty = Record([](TNDRWriter&) {});
@@ -130,7 +126,8 @@ void PageStreams(const fs::path& corpus)
         Save(folder, "puzzle-page.ndr", puzzle);
         Save(folder, "every-operation.ndr", every);
         Save(folder, "empty-page.ndr", empty);
-        Save(folder, "truncated.ndr", TBytes(every.begin(), every.begin() + static_cast<long>(every.size() / 2)));
+        Save(folder, "truncated.ndr",
+             TBytes(every.begin(), every.begin() + static_cast<long>(every.size() / 2)));
         TBytes badHeader = puzzle;
         badHeader[0] = 'X';
         Save(folder, "bad-header.ndr", badHeader);
@@ -143,8 +140,7 @@ void PageStreams(const fs::path& corpus)
     }
 }
 
-TSavedGame DealtGame()
-{
+TSavedGame DealtGame() {
     TGame game;
     game.DealFind("1");
     game.EnterDigit(4, 1, 5);
@@ -152,8 +148,7 @@ TSavedGame DealtGame()
     return game.SavedGame();
 }
 
-void SavedGames(const fs::path& corpus)
-{
+void SavedGames(const fs::path& corpus) {
     const fs::path folder = corpus / "saved_game";
     const std::string dealt = FormatSavedGame(DealtGame());
     Save(folder, "dealt.sav", dealt);
@@ -161,8 +156,7 @@ void SavedGames(const fs::path& corpus)
     Save(folder, "ends-early.sav", dealt.substr(0, dealt.size() / 3));
     std::string lower = dealt;
     for (char& c : lower)
-        if (c == 'Y')
-            c = 'y';
+        if (c == 'Y') c = 'y';
     Save(folder, "lower-case-flags.sav", lower);
     Save(folder, "letters.sav", "12x\r\n0\r\n");
     Save(folder, "out-of-range.sav", "5\r\n0\r\n12 Y\r\n");
@@ -171,8 +165,7 @@ void SavedGames(const fs::path& corpus)
     Save(folder, "lf-only.sav", "3\n4\n5 Y\n");
 }
 
-void SettingsFiles(const fs::path& corpus)
-{
+void SettingsFiles(const fs::path& corpus) {
     const fs::path folder = corpus / "settings";
     platform::IniFile fresh;
     WriteSettings(fresh, TSettings{});
@@ -190,19 +183,17 @@ void SettingsFiles(const fs::path& corpus)
     Save(folder, "no-section.ini", "Difficulty=3\r\n[\r\n=1\r\n");
 }
 
-void FindTexts(const fs::path& corpus)
-{
+void FindTexts(const fs::path& corpus) {
     const fs::path folder = corpus / "find_number";
-    const std::vector<std::string> texts = {"1", " 42\t", "2147483647", "2147483648", "-5", "0",
-                                            "+7", "abc", "0x10", "", "00012", "-2147483648"};
+    const std::vector<std::string> texts = {
+        "1", " 42\t", "2147483647", "2147483648", "-5", "0", "+7", "abc", "0x10", "", "00012", "-2147483648"};
     for (std::size_t i = 0; i < texts.size(); ++i)
         Save(folder, "text-" + std::to_string(i + 1) + ".txt", texts[i]);
 }
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s CORPUS-FOLDER\n", argv[0]);
         return 2;

@@ -7,8 +7,7 @@
 
 #include <string_view>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const TSettings settings = ParseSettings(text);
     FuzzCheck(settings.Difficulty >= 1 && settings.Difficulty <= 4, "the level is 1-4 after reading");

@@ -5,8 +5,7 @@
 
 namespace pdf {
 
-void ConfigureGamePdfRenderer(TRenderPDF& render)
-{
+void ConfigureGamePdfRenderer(TRenderPDF& render) {
     render.UseCompression = true;
     render.OnCompress = nullptr;
     render.EmbedFonts = false;

@@ -9,8 +9,7 @@
 
 namespace pdf {
 
-void ExportPdf(TRenderPDF& Render, TStream& Input, const std::string& FileName)
-{
+void ExportPdf(TRenderPDF& Render, TStream& Input, const std::string& FileName) {
     TMemoryStream output;
     Render.SetOutputFileName(FileName);
     Render.SetOutputStream(&output);
@@ -21,18 +20,15 @@ void ExportPdf(TRenderPDF& Render, TStream& Input, const std::string& FileName)
         throw;
     }
     Render.SetOutputStream(nullptr);
-    if (output.Size() == 0)
-        throw EReportError("The report produced no PDF document.");
-    const platform::FileResult saved = platform::SafeFile::WriteAll(FileName, std::span<const uint8_t>(output.Bytes()));
-    if (!saved)
-        throw EReportError("Cannot create file \"" + FileName + "\": " + saved.Error);
+    if (output.Size() == 0) throw EReportError("The report produced no PDF document.");
+    const platform::FileResult saved =
+        platform::SafeFile::WriteAll(FileName, std::span<const uint8_t>(output.Bytes()));
+    if (!saved) throw EReportError("Cannot create file \"" + FileName + "\": " + saved.Error);
 }
 
-void UseSourceDateEpoch(TRenderPDF& Render)
-{
+void UseSourceDateEpoch(TRenderPDF& Render) {
     const char* text = std::getenv("SOURCE_DATE_EPOCH");
-    if (!text)
-        return;
+    if (!text) return;
     if (const auto seconds = platform::NumberFormat::ParseInt64(text))
         Render.Clock = [moment = static_cast<std::time_t>(*seconds)] { return moment; };
 }

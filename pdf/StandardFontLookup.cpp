@@ -4,8 +4,7 @@
 
 namespace pdf {
 
-const TFontWidths* FindStandardFontWidths(std::string_view baseFont)
-{
+const TFontWidths* FindStandardFontWidths(std::string_view baseFont) {
     for (const auto& table : StandardFontWidthTables) {
         if (table.BaseFont.size() == baseFont.size() &&
             strncasecmp(table.BaseFont.data(), baseFont.data(), baseFont.size()) == 0)

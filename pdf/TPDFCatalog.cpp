@@ -4,8 +4,7 @@
 
 namespace pdf {
 
-void TPDFCatalog::WriteObject()
-{
+void TPDFCatalog::WriteObject() {
     BeginObject();
     Owner.PutLine("<<");
     Owner.PutLine("/Type /Catalog");

@@ -5,12 +5,9 @@
 namespace pdf {
 
 TPDFFont::TPDFFont(TRenderPDF& owner)
-    : TPDFObject(owner), ResourceName("F" + std::to_string(owner.FontList.size() + 1))
-{
-}
+    : TPDFObject(owner), ResourceName("F" + std::to_string(owner.FontList.size() + 1)) {}
 
-void TPDFFont::WriteFontHeader()
-{
+void TPDFFont::WriteFontHeader() {
     Owner.PutLine("<<");
     Owner.PutLine("/Type /Font");
     Owner.PutLine("/Subtype /" + Subtype);
@@ -19,8 +16,7 @@ void TPDFFont::WriteFontHeader()
     Owner.PutLine("/Encoding /" + std::string(FontEncodingName(Owner.FontEncoding)));
 }
 
-void TPDFFont::WriteObject()
-{
+void TPDFFont::WriteObject() {
     BeginObject();
     WriteFontHeader();
     Owner.PutLine(">>");

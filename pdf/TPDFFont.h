@@ -11,7 +11,7 @@
 namespace pdf {
 
 class TPDFFont : public TPDFObject {
-public:
+  public:
     // Takes the resource name "F<n>" from the number of fonts the owner holds.
     explicit TPDFFont(TRenderPDF& owner);
     void WriteObject() override;
@@ -21,7 +21,7 @@ public:
     std::string BaseFont;
     TFontWidths Widths{};
 
-protected:
+  protected:
     // The lines shared by both kinds of font, from "<<" to "/Encoding".
     void WriteFontHeader();
 };

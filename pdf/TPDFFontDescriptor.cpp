@@ -4,9 +4,10 @@
 
 namespace pdf {
 
-void TPDFFontDescriptor::WriteObject()
-{
-    auto line = [this](const char* key, int value) { Owner.PutLine(std::string(key) + std::to_string(value)); };
+void TPDFFontDescriptor::WriteObject() {
+    auto line = [this](const char* key, int value) {
+        Owner.PutLine(std::string(key) + std::to_string(value));
+    };
     BeginObject();
     Owner.PutLine("<<");
     Owner.PutLine("/Type /FontDescriptor");
@@ -25,8 +26,7 @@ void TPDFFontDescriptor::WriteObject()
     line("/Leading ", Leading);
     line("/MaxWidth ", MaxWidth);
     line("/AvgWidth ", AvgWidth);
-    if (Owner.EmbedFonts && Embed)
-        Owner.PutLine("/FontFile2 " + std::to_string(ObjectNumber + 1) + " 0 R");
+    if (Owner.EmbedFonts && Embed) Owner.PutLine("/FontFile2 " + std::to_string(ObjectNumber + 1) + " 0 R");
     Owner.PutLine(">>");
     EndObject();
 }

@@ -4,8 +4,7 @@
 
 namespace pdf {
 
-void TPDFFontFile::WriteObject()
-{
+void TPDFFontFile::WriteObject() {
     BeginObject();
     if (Owner.CompressionUsed()) {
         std::string method;

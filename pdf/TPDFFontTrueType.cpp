@@ -5,13 +5,11 @@
 namespace pdf {
 
 TPDFFontTrueType::TPDFFontTrueType(TRenderPDF& owner)
-    : TPDFFont(owner), Descriptor(std::make_unique<TPDFFontDescriptor>(owner))
-{
+    : TPDFFont(owner), Descriptor(std::make_unique<TPDFFontDescriptor>(owner)) {
     Subtype = "TrueType";
 }
 
-void TPDFFontTrueType::WriteObject()
-{
+void TPDFFontTrueType::WriteObject() {
     BeginObject();
     WriteFontHeader();
     Owner.PutLine("/FirstChar " + std::to_string(FirstChar));
@@ -21,8 +19,7 @@ void TPDFFontTrueType::WriteObject()
     for (int code = FirstChar; code <= LastChar; ++code) {
         const int width = code >= 0 && code < 256 ? Widths[static_cast<size_t>(code)] : 0;
         Owner.Put(std::to_string(width) + " ");
-        if (code % 10 == 9)
-            Owner.PutLine("");
+        if (code % 10 == 9) Owner.PutLine("");
     }
     Owner.PutLine("]");
     Owner.PutLine("/FontDescriptor " + std::to_string(Descriptor->ObjectNumber) + " 0 R");

@@ -11,7 +11,7 @@
 namespace pdf {
 
 class TPDFFontTrueType : public TPDFFont {
-public:
+  public:
     explicit TPDFFontTrueType(TRenderPDF& owner);
     void WriteObject() override;
 

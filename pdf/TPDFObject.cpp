@@ -8,21 +8,18 @@ TPDFObject::TPDFObject(TRenderPDF& owner) : Owner(owner) {}
 
 TPDFObject::~TPDFObject() = default;
 
-void TPDFObject::BeginObject()
-{
+void TPDFObject::BeginObject() {
     Buffer.clear();
     Owner.SetOutput(&Buffer);
     Owner.PutLine(std::to_string(ObjectNumber) + " 0 obj");
 }
 
-void TPDFObject::EndObject()
-{
+void TPDFObject::EndObject() {
     Owner.PutLine("endobj");
     Owner.PutLine("");
 }
 
-void TPDFObject::WriteStreamBody(const std::string& bytes)
-{
+void TPDFObject::WriteStreamBody(const std::string& bytes) {
     Owner.PutLine("stream");
     Owner.Put(bytes);
     Owner.PutLine("endstream");

@@ -9,7 +9,7 @@ namespace pdf {
 class TRenderPDF;
 
 class TPDFObject {
-public:
+  public:
     explicit TPDFObject(TRenderPDF& owner);
     virtual ~TPDFObject();
     TPDFObject(const TPDFObject&) = delete;
@@ -22,7 +22,7 @@ public:
     int ObjectNumber = 0;
     std::string Buffer;
 
-protected:
+  protected:
     // Makes Buffer the owner's output and writes the "N 0 obj" line.
     void BeginObject();
     // Writes "endobj" and the empty line that ends every object.

@@ -4,8 +4,7 @@
 
 namespace pdf {
 
-void TPDFOutlines::WriteObject()
-{
+void TPDFOutlines::WriteObject() {
     BeginObject();
     Owner.PutLine("<<");
     Owner.PutLine("/Type /Outlines");

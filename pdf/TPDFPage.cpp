@@ -6,12 +6,9 @@
 namespace pdf {
 
 TPDFPage::TPDFPage(TRenderPDF& owner)
-    : TPDFObject(owner), Content(std::make_unique<TPDFPageContent>(owner))
-{
-}
+    : TPDFObject(owner), Content(std::make_unique<TPDFPageContent>(owner)) {}
 
-void TPDFPage::WriteObject()
-{
+void TPDFPage::WriteObject() {
     BeginObject();
     Owner.PutLine("<<");
     Owner.PutLine("/Type /Page");
@@ -32,7 +29,8 @@ void TPDFPage::WriteObject()
     }
     Owner.PutLine("/ProcSet " + std::to_string(Owner.ProcSet->ObjectNumber) + " 0 R");
     Owner.PutLine(">>");
-    Owner.PutLine("/MediaBox [0 0 " + FormatFixed4(PageWidth * 72) + " " + FormatFixed4(PageHeight * 72) + "]");
+    Owner.PutLine("/MediaBox [0 0 " + FormatFixed4(PageWidth * 72) + " " + FormatFixed4(PageHeight * 72) +
+                  "]");
     Owner.PutLine("/Contents " + std::to_string(ObjectNumber + 1) + " 0 R");
     Owner.PutLine(">>");
     EndObject();

@@ -12,12 +12,12 @@
 namespace pdf {
 
 class TPDFPage : public TPDFObject {
-public:
+  public:
     explicit TPDFPage(TRenderPDF& owner);
     void WriteObject() override;
 
     std::unique_ptr<TPDFPageContent> Content;
-    double PageWidth = 8.5;  // inches
+    double PageWidth = 8.5; // inches
     double PageHeight = 11.0;
 
     int32_t TextColor = 0;

@@ -4,13 +4,11 @@
 
 namespace pdf {
 
-TPDFPageContent::TPDFPageContent(TRenderPDF& owner) : TPDFObject(owner)
-{
+TPDFPageContent::TPDFPageContent(TRenderPDF& owner) : TPDFObject(owner) {
     ContentStream = "2 J\r\n";
 }
 
-void TPDFPageContent::WriteObject()
-{
+void TPDFPageContent::WriteObject() {
     BeginObject();
     if (Owner.CompressionUsed()) {
         std::string method;

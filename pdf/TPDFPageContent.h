@@ -6,7 +6,7 @@
 namespace pdf {
 
 class TPDFPageContent : public TPDFObject {
-public:
+  public:
     // Starts the stream with "2 J" (projecting square line caps).
     explicit TPDFPageContent(TRenderPDF& owner);
     void WriteObject() override;

@@ -4,8 +4,7 @@
 
 namespace pdf {
 
-void TPDFProcSet::WriteObject()
-{
+void TPDFProcSet::WriteObject() {
     BeginObject();
     Owner.PutLine(Owner.ImageList.empty() ? "[/PDF /Text]" : "[/PDF /Text /ImageB /ImageC /ImageI]");
     EndObject();

@@ -6,7 +6,7 @@
 namespace pdf {
 
 class TPDFProcSet : public TPDFObject {
-public:
+  public:
     using TPDFObject::TPDFObject;
     void WriteObject() override;
 };

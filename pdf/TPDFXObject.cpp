@@ -4,13 +4,11 @@
 
 namespace pdf {
 
-TPDFXObject::TPDFXObject(TRenderPDF& owner) : TPDFObject(owner)
-{
+TPDFXObject::TPDFXObject(TRenderPDF& owner) : TPDFObject(owner) {
     JPEGImage.Quality = 100;
 }
 
-void TPDFXObject::WriteObject()
-{
+void TPDFXObject::WriteObject() {
     JPEGImage.Quality = Owner.ImageQuality;
     ImageData = JPEGImage.SaveToBytes();
     BeginObject();
@@ -18,10 +16,11 @@ void TPDFXObject::WriteObject()
     Owner.PutLine("/Type /XObject");
     Owner.PutLine("/Subtype /Image");
     Owner.PutLine("/Name /" + ImageName);
-    Owner.PutLine("/Width " + std::to_string(JPEGImage.Width()) + " /Height " + std::to_string(JPEGImage.Height()) +
-                  " ");
+    Owner.PutLine("/Width " + std::to_string(JPEGImage.Width()) + " /Height " +
+                  std::to_string(JPEGImage.Height()) + " ");
     Owner.PutLine("/BitsPerComponent 8");
-    Owner.PutLine("/ColorSpace /DeviceRGB /Length " + std::to_string(ImageData.size()) + " /Filter [/DCTDecode ]");
+    Owner.PutLine("/ColorSpace /DeviceRGB /Length " + std::to_string(ImageData.size()) +
+                  " /Filter [/DCTDecode ]");
     Owner.PutLine(">>");
     WriteStreamBody(ImageData);
     EndObject();

@@ -7,7 +7,7 @@
 namespace pdf {
 
 class TPDFXObject : public TPDFObject {
-public:
+  public:
     explicit TPDFXObject(TRenderPDF& owner);
     void WriteObject() override;
 

@@ -28,12 +28,13 @@ struct TTrueTypeMetrics {
 };
 
 class TPdfFontSource {
-public:
+  public:
     virtual ~TPdfFontSource() = default;
     // True only when a face of this name and style is installed as TrueType, not substituted.
     virtual bool IsTrueTypeFace(const std::string& name, bool bold, bool italic) = 0;
     // Empty when the outline metrics cannot be read.
-    virtual std::optional<TTrueTypeMetrics> OutlineMetrics(const std::string& name, bool bold, bool italic) = 0;
+    virtual std::optional<TTrueTypeMetrics> OutlineMetrics(const std::string& name, bool bold,
+                                                           bool italic) = 0;
     // The complete font program; empty when it cannot be read.
     virtual std::string FontProgram(const std::string& name, bool bold, bool italic) = 0;
 };

@@ -5,24 +5,20 @@
 
 namespace pdf {
 
-void TPdfJpegImage::Assign(const platform::RgbBitmap& bitmap)
-{
+void TPdfJpegImage::Assign(const platform::RgbBitmap& bitmap) {
     Width_ = bitmap.Width();
     Height_ = bitmap.Height();
     Pixels_ = bitmap;
     Encoded_.clear();
 }
 
-void TPdfJpegImage::Compress()
-{
+void TPdfJpegImage::Compress() {
     Encoded_ = SaveToBytes();
     Pixels_ = platform::RgbBitmap();
 }
 
-std::string TPdfJpegImage::SaveToBytes() const
-{
-    if (!Encoded_.empty())
-        return Encoded_;
+std::string TPdfJpegImage::SaveToBytes() const {
+    if (!Encoded_.empty()) return Encoded_;
     try {
         const std::vector<uint8_t> bytes = platform::JpegEncoder(Quality).Encode(Pixels_);
         return std::string(bytes.begin(), bytes.end());

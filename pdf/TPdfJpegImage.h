@@ -9,7 +9,7 @@
 namespace pdf {
 
 class TPdfJpegImage {
-public:
+  public:
     int Quality = 100; // 1..100
 
     // Takes pixels; drops encoded data taken before.
@@ -23,7 +23,7 @@ public:
     int Width() const { return Width_; }
     int Height() const { return Height_; }
 
-private:
+  private:
     int Width_ = 0;
     int Height_ = 0;
     platform::RgbBitmap Pixels_;

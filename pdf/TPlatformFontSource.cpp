@@ -6,10 +6,8 @@ namespace pdf {
 
 TPlatformFontSource::TPlatformFontSource(platform::FontService* service) : Given(service) {}
 
-platform::FontService* TPlatformFontSource::Service()
-{
-    if (Given)
-        return Given;
+platform::FontService* TPlatformFontSource::Service() {
+    if (Given) return Given;
     try {
         return &platform::FontService::Default();
     } catch (const platform::FontError&) {
@@ -17,17 +15,15 @@ platform::FontService* TPlatformFontSource::Service()
     }
 }
 
-bool TPlatformFontSource::IsTrueTypeFace(const std::string& name, bool bold, bool italic)
-{
+bool TPlatformFontSource::IsTrueTypeFace(const std::string& name, bool bold, bool italic) {
     platform::FontService* service = Service();
     return service && service->IsTrueTypeFace(name, platform::FontStyle{bold, italic});
 }
 
-std::optional<TTrueTypeMetrics> TPlatformFontSource::OutlineMetrics(const std::string& name, bool bold, bool italic)
-{
+std::optional<TTrueTypeMetrics> TPlatformFontSource::OutlineMetrics(const std::string& name, bool bold,
+                                                                    bool italic) {
     platform::FontService* service = Service();
-    if (!service)
-        return std::nullopt;
+    if (!service) return std::nullopt;
     try {
         const platform::FontFace& face = service->Face(name, platform::FontStyle{bold, italic});
         const platform::OutlineMetrics& outline = face.Outline();
@@ -55,13 +51,12 @@ std::optional<TTrueTypeMetrics> TPlatformFontSource::OutlineMetrics(const std::s
     }
 }
 
-std::string TPlatformFontSource::FontProgram(const std::string& name, bool bold, bool italic)
-{
+std::string TPlatformFontSource::FontProgram(const std::string& name, bool bold, bool italic) {
     platform::FontService* service = Service();
-    if (!service)
-        return {};
+    if (!service) return {};
     try {
-        const std::vector<uint8_t> bytes = service->Face(name, platform::FontStyle{bold, italic}).FontProgram();
+        const std::vector<uint8_t> bytes =
+            service->Face(name, platform::FontStyle{bold, italic}).FontProgram();
         return std::string(bytes.begin(), bytes.end());
     } catch (const platform::FontError&) {
         return {};

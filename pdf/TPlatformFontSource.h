@@ -10,7 +10,7 @@ class FontService;
 namespace pdf {
 
 class TPlatformFontSource : public TPdfFontSource {
-public:
+  public:
     // Uses the process-wide font service unless another one is given. The service starts on first
     // use; when it cannot start, no face counts as TrueType and text falls back to Helvetica.
     explicit TPlatformFontSource(platform::FontService* service = nullptr);
@@ -19,7 +19,7 @@ public:
     std::optional<TTrueTypeMetrics> OutlineMetrics(const std::string& name, bool bold, bool italic) override;
     std::string FontProgram(const std::string& name, bool bold, bool italic) override;
 
-private:
+  private:
     platform::FontService* Service();
     platform::FontService* Given;
 };

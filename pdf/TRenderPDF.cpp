@@ -5,26 +5,28 @@
 
 namespace pdf {
 
-std::string_view FontEncodingName(TPDFFontEncoding encoding)
-{
+std::string_view FontEncodingName(TPDFFontEncoding encoding) {
     switch (encoding) {
-    case feMacRomanEncoding: return "MacRomanEncoding";
-    case feMacExpertEncoding: return "MacExpertEncoding";
-    case feWinAnsiEncoding: return "WinAnsiEncoding";
-    case fePDFDocEncoding: return "PDFDocEncoding";
-    case feStandardEncoding: return "StandardEncoding";
+    case feMacRomanEncoding:
+        return "MacRomanEncoding";
+    case feMacExpertEncoding:
+        return "MacExpertEncoding";
+    case feWinAnsiEncoding:
+        return "WinAnsiEncoding";
+    case fePDFDocEncoding:
+        return "PDFDocEncoding";
+    case feStandardEncoding:
+        return "StandardEncoding";
     }
     return "WinAnsiEncoding";
 }
 
-TRenderPDF::TRenderPDF()
-{
+TRenderPDF::TRenderPDF() {
     SetDisplayName("Portable Document Format (PDF)");
     SetFileExtension("*.pdf");
 }
 
-TRenderPDF::~TRenderPDF()
-{
+TRenderPDF::~TRenderPDF() {
     try {
         FreeDocument();
     } catch (...) {
@@ -32,22 +34,17 @@ TRenderPDF::~TRenderPDF()
     }
 }
 
-std::string TRenderPDF::OutputNameWithExtension(const std::string& FileName, const std::string& Extension)
-{
-    if (FileName.find('.') != std::string::npos)
-        return FileName;
+std::string TRenderPDF::OutputNameWithExtension(const std::string& FileName, const std::string& Extension) {
+    if (FileName.find('.') != std::string::npos) return FileName;
     const size_t dot = Extension.find('.');
-    if (dot == std::string::npos)
-        return FileName + Extension;
+    if (dot == std::string::npos) return FileName + Extension;
     std::string suffix = Extension.substr(dot);
     const size_t semicolon = suffix.find(';');
-    if (semicolon != std::string::npos)
-        suffix.resize(semicolon);
+    if (semicolon != std::string::npos) suffix.resize(semicolon);
     return FileName + suffix;
 }
 
-void TRenderPDF::RenderToFile(TStream* Stream, const std::string& OutputFileName)
-{
+void TRenderPDF::RenderToFile(TStream* Stream, const std::string& OutputFileName) {
     const std::string fileName = OutputNameWithExtension(OutputFileName, FileExtension());
     SetOutputFileName(fileName);
     // No output stream: DocEnd saves the finished document whole, so a replay that fails before
@@ -56,8 +53,7 @@ void TRenderPDF::RenderToFile(TStream* Stream, const std::string& OutputFileName
     RenderStream(Stream);
 }
 
-void TRenderPDF::DocBegin()
-{
+void TRenderPDF::DocBegin() {
     ReleaseDocumentObjects();
     DocStream = std::make_unique<TMemoryStream>();
     Catalog = std::make_unique<TPDFCatalog>(*this);
@@ -71,10 +67,8 @@ void TRenderPDF::DocBegin()
     FirstPagePending = true;
 }
 
-void TRenderPDF::PageBegin()
-{
-    if (!DocStream)
-        return;
+void TRenderPDF::PageBegin() {
+    if (!DocStream) return;
     if (FirstPagePending) {
         FirstPagePending = false;
     } else {
@@ -91,10 +85,8 @@ void TRenderPDF::PageBegin()
 
 void TRenderPDF::PageEnd() {}
 
-void TRenderPDF::DocEnd()
-{
-    if (!DocStream)
-        return; // no document was begun: nothing to write
+void TRenderPDF::DocEnd() {
+    if (!DocStream) return; // no document was begun: nothing to write
     try {
         WriteDocument();
         DocStream->Seek(0);
@@ -111,14 +103,12 @@ void TRenderPDF::DocEnd()
     FreeDocument();
 }
 
-void TRenderPDF::FreeDocument()
-{
+void TRenderPDF::FreeDocument() {
     ReleaseDocumentObjects();
     CloseOutput();
 }
 
-void TRenderPDF::ReleaseDocumentObjects()
-{
+void TRenderPDF::ReleaseDocumentObjects() {
     Catalog.reset();
     Outlines.reset();
     ProcSet.reset();
@@ -134,22 +124,18 @@ void TRenderPDF::ReleaseDocumentObjects()
     Output = nullptr;
 }
 
-void TRenderPDF::Put(std::string_view text)
-{
-    if (Output)
-        Output->append(text);
+void TRenderPDF::Put(std::string_view text) {
+    if (Output) Output->append(text);
 }
 
-void TRenderPDF::PutLine(std::string_view text)
-{
+void TRenderPDF::PutLine(std::string_view text) {
     if (Output) {
         Output->append(text);
         Output->append("\r\n");
     }
 }
 
-std::string TRenderPDF::Compress(const std::string& Data, std::string& Method)
-{
+std::string TRenderPDF::Compress(const std::string& Data, std::string& Method) {
     TMemoryStream input(std::vector<uint8_t>(Data.begin(), Data.end()));
     TMemoryStream output;
     Method = "FlateDecode";
@@ -157,15 +143,12 @@ std::string TRenderPDF::Compress(const std::string& Data, std::string& Method)
     return std::string(output.Bytes().begin(), output.Bytes().end());
 }
 
-TReportPen& TRenderPDF::CurrentPen()
-{
+TReportPen& TRenderPDF::CurrentPen() {
     return Converter() ? Converter()->MutablePen() : Pen;
 }
 
-TReportBrush& TRenderPDF::CurrentBrush()
-{
+TReportBrush& TRenderPDF::CurrentBrush() {
     return Converter() ? Converter()->MutableBrush() : Brush;
 }
-
 
 } // namespace pdf

@@ -35,13 +35,14 @@ enum TPDFFontEncoding : uint8_t {
 std::string_view FontEncodingName(TPDFFontEncoding encoding);
 
 // Encodes InStream (positioned at 0) into OutStream; may rename the filter (no leading "/").
-using TCompressEvent = std::function<void(TStream& InStream, TStream& OutStream, std::string& CompressMethod)>;
+using TCompressEvent =
+    std::function<void(TStream& InStream, TStream& OutStream, std::string& CompressMethod)>;
 // Decodes ImageStream, of the page stream's type name ImageType, into Bitmap.
-using TDecodeImageEvent =
-    std::function<void(class TRenderPDF& Sender, TStream& ImageStream, const std::string& ImageType, platform::RgbBitmap& Bitmap)>;
+using TDecodeImageEvent = std::function<void(class TRenderPDF& Sender, TStream& ImageStream,
+                                             const std::string& ImageType, platform::RgbBitmap& Bitmap)>;
 
 class TRenderPDF : public TReportRenderStream {
-public:
+  public:
     TRenderPDF();
     ~TRenderPDF() override;
 
@@ -78,9 +79,12 @@ public:
     void RenderFillRect(const TRect& Rect) override;
     void RenderRoundRect(double X1, double Y1, double X2, double Y2, double W, double H) override;
     void RenderEllipse(double X1, double Y1, double X2, double Y2) override;
-    void RenderArc(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4, double Y4) override;
-    void RenderChord(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4, double Y4) override;
-    void RenderPie(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4, double Y4) override;
+    void RenderArc(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4,
+                   double Y4) override;
+    void RenderChord(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4,
+                     double Y4) override;
+    void RenderPie(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4,
+                   double Y4) override;
     void RenderPolyline(const std::vector<TPoint>& Points, int HighIndex) override;
     void RenderPolygon(const std::vector<TPoint>& Points, int HighIndex) override;
     void RenderLeftText(const std::string& Text, double X, double Y) override;
@@ -91,7 +95,8 @@ public:
     void FontChanged(const TReportFont& Font) override;
 
     void RenderBitmapRect(const TReportGraphic& Bitmap, double X1, double Y1, double X2, double Y2) override;
-    void RenderBitmap(const TReportGraphic& Bitmap, double X, double Y, double ScaleX, double ScaleY) override;
+    void RenderBitmap(const TReportGraphic& Bitmap, double X, double Y, double ScaleX,
+                      double ScaleY) override;
     void RenderStretchDraw(const TRect& Rect, const TReportGraphic& Graphic) override;
     void RenderDraw(const TReportGraphic& Graphic, double X, double Y) override;
     void RenderImageData(TStream& Stream, const std::string& TypeName, double X1, double Y1, double X2,
@@ -152,7 +157,7 @@ public:
     void WriteDocument();
     void FreeDocument();
 
-private:
+  private:
     // Page content.
     double XPos(double X) const { return X * 72; }
     double YPos(double Y) const { return (CurrentPage->PageHeight - Y) * 72; }
@@ -170,8 +175,8 @@ private:
         double y[5];
     };
     TEllipsePoints EllipsePoints(double X1, double Y1, double X2, double Y2) const;
-    void ArcPath(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4, double Y4, bool Paint,
-                 bool Close);
+    void ArcPath(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4, double Y4,
+                 bool Paint, bool Close);
     void TakeColorsFromReader();
     bool PenVisible();
     bool BrushVisible();

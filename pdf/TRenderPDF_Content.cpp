@@ -14,83 +14,76 @@ namespace {
 // Lines and polylines are stroked without a fill: the brush is cleared for the shape and put back
 // afterwards, so the state the reader keeps is unchanged.
 class TStrokeOnlyScope {
-public:
-    explicit TStrokeOnlyScope(TReportBrush& Brush) : Brush_(Brush), Color_(Brush.Color), Style_(Brush.Style)
-    {
+  public:
+    explicit TStrokeOnlyScope(TReportBrush& Brush) : Brush_(Brush), Color_(Brush.Color), Style_(Brush.Style) {
         Brush_.Style = bsClear;
     }
-    ~TStrokeOnlyScope()
-    {
+    ~TStrokeOnlyScope() {
         Brush_.Color = Color_;
         Brush_.Style = Style_;
     }
     TStrokeOnlyScope(const TStrokeOnlyScope&) = delete;
     TStrokeOnlyScope& operator=(const TStrokeOnlyScope&) = delete;
 
-private:
+  private:
     TReportBrush& Brush_;
     TColor Color_;
     uint8_t Style_;
 };
 
-std::string Point(double x, double y)
-{
+std::string Point(double x, double y) {
     return FormatFixed4(x) + " " + FormatFixed4(y);
 }
 
-double Radians(double degrees)
-{
+double Radians(double degrees) {
     return degrees * std::numbers::pi / 180;
 }
 
 // Angle of (px, py) around (cx, cy) in degrees, counter-clockwise as seen on the page.
-double ArcAngle(double cx, double cy, double px, double py)
-{
+double ArcAngle(double cx, double cy, double px, double py) {
     if (px > cx) {
         double angle = 360 - std::atan((py - cy) / (px - cx)) * 180 / std::numbers::pi;
         return angle > 360 ? angle - 360 : angle;
     }
-    if (px < cx)
-        return 180 - std::atan((py - cy) / (px - cx)) * 180 / std::numbers::pi;
+    if (px < cx) return 180 - std::atan((py - cy) / (px - cx)) * 180 / std::numbers::pi;
     return py < cy ? 90 : 270;
 }
 
-const char* DashPattern(int penStyle)
-{
+const char* DashPattern(int penStyle) {
     switch (penStyle) {
-    case psDash: return "[13 6] 0 d";
-    case psDot: return "[2] 0 d";
-    case psDashDot: return "[8 4 1 4] 0 d";
-    case psDashDotDot: return "[10 3 2 2 2 3] 0 d";
-    default: return "[] 0 d";
+    case psDash:
+        return "[13 6] 0 d";
+    case psDot:
+        return "[2] 0 d";
+    case psDashDot:
+        return "[8 4 1 4] 0 d";
+    case psDashDotDot:
+        return "[10 3 2 2 2 3] 0 d";
+    default:
+        return "[] 0 d";
     }
 }
 
 } // namespace
 
-void TRenderPDF::BeginContent()
-{
+void TRenderPDF::BeginContent() {
     SetOutput(CurrentPage ? &CurrentPage->Content->ContentStream : nullptr);
 }
 
-bool TRenderPDF::PenVisible()
-{
+bool TRenderPDF::PenVisible() {
     return CurrentPen().Style != psClear;
 }
 
-bool TRenderPDF::BrushVisible()
-{
+bool TRenderPDF::BrushVisible() {
     return CurrentBrush().Style != bsClear;
 }
 
-void TRenderPDF::TakeColorsFromReader()
-{
+void TRenderPDF::TakeColorsFromReader() {
     CurrentPage->PenColor = CurrentPen().Color;
     CurrentPage->BrushColor = CurrentBrush().Color;
 }
 
-void TRenderPDF::WritePenState()
-{
+void TRenderPDF::WritePenState() {
     TPDFPage& page = *CurrentPage;
     const int style = CurrentPen().Style;
     if (page.LastPenStyle != style) {
@@ -114,8 +107,7 @@ void TRenderPDF::WritePenState()
     }
 }
 
-void TRenderPDF::WritePaint()
-{
+void TRenderPDF::WritePaint() {
     const bool pen = PenVisible();
     const bool brush = BrushVisible();
     if (pen && brush)
@@ -126,68 +118,54 @@ void TRenderPDF::WritePaint()
         PutLine("S");
 }
 
-void TRenderPDF::PageMoveTo(double X, double Y)
-{
+void TRenderPDF::PageMoveTo(double X, double Y) {
     WritePenState();
     PutLine(Point(XPos(X), YPos(Y)) + " m");
 }
 
-void TRenderPDF::PageLineTo(double X, double Y, bool Paint)
-{
+void TRenderPDF::PageLineTo(double X, double Y, bool Paint) {
     WritePenState();
     Put(Point(XPos(X), YPos(Y)) + " l ");
-    if (Paint)
-        WritePaint();
+    if (Paint) WritePaint();
 }
 
-void TRenderPDF::PageCurveTo(double X1, double Y1, double X2, double Y2, double X3, double Y3)
-{
-    PutLine(Point(XPos(X1), YPos(Y1)) + " " + Point(XPos(X2), YPos(Y2)) + " " + Point(XPos(X3), YPos(Y3)) + " c");
+void TRenderPDF::PageCurveTo(double X1, double Y1, double X2, double Y2, double X3, double Y3) {
+    PutLine(Point(XPos(X1), YPos(Y1)) + " " + Point(XPos(X2), YPos(Y2)) + " " + Point(XPos(X3), YPos(Y3)) +
+            " c");
 }
 
-void TRenderPDF::PageRectangle(double X1, double Y1, double X2, double Y2, bool Clip)
-{
-    if (!PenVisible() && !BrushVisible())
-        return;
+void TRenderPDF::PageRectangle(double X1, double Y1, double X2, double Y2, bool Clip) {
+    if (!PenVisible() && !BrushVisible()) return;
     WritePenState();
-    Put(Point(XPos(X1), YPos(Y1)) + " " + FormatFixed4((X2 - X1) * 72) + " " + FormatFixed4(YPos(Y2) - YPos(Y1)) +
-        " re ");
-    if (Clip)
-        PutLine("W n ");
+    Put(Point(XPos(X1), YPos(Y1)) + " " + FormatFixed4((X2 - X1) * 72) + " " +
+        FormatFixed4(YPos(Y2) - YPos(Y1)) + " re ");
+    if (Clip) PutLine("W n ");
     WritePaint();
 }
 
-void TRenderPDF::RenderMoveTo(double X, double Y)
-{
-    if (!CurrentPage)
-        return;
+void TRenderPDF::RenderMoveTo(double X, double Y) {
+    if (!CurrentPage) return;
     BeginContent();
     PageMoveTo(X, Y);
 }
 
-void TRenderPDF::RenderLineTo(double X, double Y)
-{
-    if (!CurrentPage)
-        return;
+void TRenderPDF::RenderLineTo(double X, double Y) {
+    if (!CurrentPage) return;
     BeginContent();
     CurrentPage->PenColor = CurrentPen().Color;
     const TStrokeOnlyScope strokeOnly(CurrentBrush());
     PageLineTo(X, Y, true);
 }
 
-void TRenderPDF::RenderRectangle(double X1, double Y1, double X2, double Y2)
-{
-    if (!CurrentPage)
-        return;
+void TRenderPDF::RenderRectangle(double X1, double Y1, double X2, double Y2) {
+    if (!CurrentPage) return;
     BeginContent();
     TakeColorsFromReader();
     PageRectangle(X1, Y1, X2, Y2, false);
 }
 
-void TRenderPDF::RenderFillRect(const TRect& Rect)
-{
-    if (!CurrentPage)
-        return;
+void TRenderPDF::RenderFillRect(const TRect& Rect) {
+    if (!CurrentPage) return;
     BeginContent();
     TReportPen& pen = CurrentPen();
     CurrentPage->PenColor = pen.Color;
@@ -198,13 +176,18 @@ void TRenderPDF::RenderFillRect(const TRect& Rect)
     pen.Style = savedStyle;
 }
 
-TRenderPDF::TEllipsePoints TRenderPDF::EllipsePoints(double X1, double Y1, double X2, double Y2) const
-{
+TRenderPDF::TEllipsePoints TRenderPDF::EllipsePoints(double X1, double Y1, double X2, double Y2) const {
     double inset = 0;
     switch (RenderOption()) {
-    case 0: inset = PenWidth() / 2; break;
-    case 2: inset = -(PenWidth() / 2); break;
-    default: inset = 0; break;
+    case 0:
+        inset = PenWidth() / 2;
+        break;
+    case 2:
+        inset = -(PenWidth() / 2);
+        break;
+    default:
+        inset = 0;
+        break;
     }
     const double k = (std::numbers::sqrt2 - 1) * 4 / 3;
     TEllipsePoints e{};
@@ -222,10 +205,8 @@ TRenderPDF::TEllipsePoints TRenderPDF::EllipsePoints(double X1, double Y1, doubl
     return e;
 }
 
-void TRenderPDF::RenderEllipse(double X1, double Y1, double X2, double Y2)
-{
-    if (!CurrentPage)
-        return;
+void TRenderPDF::RenderEllipse(double X1, double Y1, double X2, double Y2) {
+    if (!CurrentPage) return;
     BeginContent();
     TakeColorsFromReader();
     const TEllipsePoints e = EllipsePoints(X1, Y1, X2, Y2);
@@ -239,10 +220,8 @@ void TRenderPDF::RenderEllipse(double X1, double Y1, double X2, double Y2)
     WritePaint();
 }
 
-void TRenderPDF::RenderRoundRect(double X1, double Y1, double X2, double Y2, double W, double H)
-{
-    if (!CurrentPage)
-        return;
+void TRenderPDF::RenderRoundRect(double X1, double Y1, double X2, double Y2, double W, double H) {
+    if (!CurrentPage) return;
     BeginContent();
     TakeColorsFromReader();
     WritePenState();
@@ -263,9 +242,8 @@ void TRenderPDF::RenderRoundRect(double X1, double Y1, double X2, double Y2, dou
     WritePaint();
 }
 
-void TRenderPDF::ArcPath(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4, double Y4,
-                         bool Paint, bool Close)
-{
+void TRenderPDF::ArcPath(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4,
+                         double Y4, bool Paint, bool Close) {
     WritePenState();
     PutLine("% arc code");
     const double cx = (X1 + X2) / 2;
@@ -275,8 +253,7 @@ void TRenderPDF::ArcPath(double X1, double Y1, double X2, double Y2, double X3, 
     const double a2 = ArcAngle(cx, cy, X4, Y4);
     if (a1 != a2) {
         double sweep = a2 - a1;
-        if (sweep < 0)
-            sweep += 360;
+        if (sweep < 0) sweep += 360;
         const double dir = a2 < a1 ? -1 : 1;
         int n = 1;
         while (n < 4 && std::fabs(sweep) / n > 90)
@@ -298,7 +275,9 @@ void TRenderPDF::ArcPath(double X1, double Y1, double X2, double Y2, double X3, 
             }
             mid += seg;
         }
-        auto curve = [this](const std::array<double, 8>& s) { PageCurveTo(s[1], s[5], s[2], s[6], s[3], s[7]); };
+        auto curve = [this](const std::array<double, 8>& s) {
+            PageCurveTo(s[1], s[5], s[2], s[6], s[3], s[7]);
+        };
         if (a2 - a1 >= 0) {
             PageMoveTo(ArcSegments[0][0], ArcSegments[0][4]);
             for (int i = 0; i < n; ++i)
@@ -317,10 +296,9 @@ void TRenderPDF::ArcPath(double X1, double Y1, double X2, double Y2, double X3, 
     }
 }
 
-void TRenderPDF::RenderArc(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4, double Y4)
-{
-    if (!CurrentPage)
-        return;
+void TRenderPDF::RenderArc(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4,
+                           double Y4) {
+    if (!CurrentPage) return;
     BeginContent();
     TakeColorsFromReader();
     TReportBrush& brush = CurrentBrush();
@@ -330,45 +308,38 @@ void TRenderPDF::RenderArc(double X1, double Y1, double X2, double Y2, double X3
     brush.Style = savedStyle;
 }
 
-void TRenderPDF::RenderChord(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4, double Y4)
-{
-    if (!CurrentPage)
-        return;
+void TRenderPDF::RenderChord(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4,
+                             double Y4) {
+    if (!CurrentPage) return;
     BeginContent();
     TakeColorsFromReader();
     ArcPath(X1, Y1, X2, Y2, X3, Y3, X4, Y4, true, true);
 }
 
-void TRenderPDF::RenderPie(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4, double Y4)
-{
-    if (!CurrentPage)
-        return;
+void TRenderPDF::RenderPie(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4,
+                           double Y4) {
+    if (!CurrentPage) return;
     BeginContent();
     TakeColorsFromReader();
     ArcPath(X1, Y1, X2, Y2, X3, Y3, X4, Y4, false, false);
     PageLineTo((X1 + X2) / 2, (Y1 + Y2) / 2, true);
 }
 
-void TRenderPDF::RenderPolyline(const std::vector<TPoint>& Points, int HighIndex)
-{
-    if (!CurrentPage)
-        return;
+void TRenderPDF::RenderPolyline(const std::vector<TPoint>& Points, int HighIndex) {
+    if (!CurrentPage) return;
     BeginContent();
     CurrentPage->PenColor = CurrentPen().Color;
     const TStrokeOnlyScope strokeOnly(CurrentBrush());
     const size_t count = std::min(Points.size(), static_cast<size_t>(std::max(HighIndex + 1, 0)));
     for (size_t i = 0; i < count; ++i) {
         PageLineTo(Points[i].X / 1248.0, Points[i].Y / 1248.0, false);
-        if ((i + 1) % 4 == 0)
-            PutLine("");
+        if ((i + 1) % 4 == 0) PutLine("");
     }
     WritePaint();
 }
 
-void TRenderPDF::RenderPolygon(const std::vector<TPoint>& Points, int HighIndex)
-{
-    if (!CurrentPage)
-        return;
+void TRenderPDF::RenderPolygon(const std::vector<TPoint>& Points, int HighIndex) {
+    if (!CurrentPage) return;
     BeginContent();
     TakeColorsFromReader();
     const size_t count = std::min(Points.size(), static_cast<size_t>(std::max(HighIndex + 1, 0)));

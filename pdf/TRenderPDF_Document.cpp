@@ -9,8 +9,7 @@ namespace pdf {
 
 namespace {
 
-std::tm LocalTime(std::time_t moment)
-{
+std::tm LocalTime(std::time_t moment) {
     std::tm result{};
     localtime_r(&moment, &result);
     return result;
@@ -18,8 +17,7 @@ std::tm LocalTime(std::time_t moment)
 
 } // namespace
 
-void TRenderPDF::NumberObjects()
-{
+void TRenderPDF::NumberObjects() {
     Catalog->ObjectNumber = 1;
     Outlines->ObjectNumber = 2;
     PageTree->ObjectNumber = 3;
@@ -41,13 +39,11 @@ void TRenderPDF::NumberObjects()
         image->ObjectNumber = next++;
 }
 
-void TRenderPDF::AddXrefEntry()
-{
+void TRenderPDF::AddXrefEntry() {
     XrefList.push_back(DocStream->Position());
 }
 
-void TRenderPDF::WriteObjectToDocument(TPDFObject& Object)
-{
+void TRenderPDF::WriteObjectToDocument(TPDFObject& Object) {
     AddXrefEntry();
     Object.WriteObject();
     DocStream->WriteString(Object.Buffer);
@@ -55,8 +51,7 @@ void TRenderPDF::WriteObjectToDocument(TPDFObject& Object)
     Object.Buffer.shrink_to_fit();
 }
 
-void TRenderPDF::WriteDocument()
-{
+void TRenderPDF::WriteDocument() {
     NumberObjects();
     // The second line's four bytes above 127 mark the file as binary for transfer programs.
     DocStream->WriteString("%PDF-1.3\r\n%\xE2\xE3\xCF\xD3\r\n\r\n");
@@ -83,22 +78,21 @@ void TRenderPDF::WriteDocument()
     Output = nullptr;
 }
 
-void TRenderPDF::WriteInfoDictionary()
-{
+void TRenderPDF::WriteInfoDictionary() {
     AddXrefEntry();
     std::string text;
     SetOutput(&text);
     PutLine(std::to_string(XrefList.size()) + " 0 obj");
     PutLine("<<");
     const std::pair<const char*, const std::string*> entries[] = {
-        {"/Title", &DocInfo.Title},     {"/Author", &DocInfo.Author},   {"/Subject", &DocInfo.Subject},
+        {"/Title", &DocInfo.Title},       {"/Author", &DocInfo.Author},   {"/Subject", &DocInfo.Subject},
         {"/Keywords", &DocInfo.KeyWords}, {"/Creator", &DocInfo.Creator}, {"/Producer", &DocInfo.Producer},
     };
     for (const auto& [key, value] : entries) {
-        if (!value->empty())
-            PutLine(std::string(key) + " (" + EscapeText(*value) + ")");
+        if (!value->empty()) PutLine(std::string(key) + " (" + EscapeText(*value) + ")");
     }
-    const std::time_t now = Clock ? Clock() : std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    const std::time_t now =
+        Clock ? Clock() : std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
     PutLine("/CreationDate (D:" + PDFDate(LocalTime(now)) + ")");
     PutLine(">>");
     PutLine("endobj");
@@ -106,8 +100,7 @@ void TRenderPDF::WriteInfoDictionary()
     DocStream->WriteString(text);
 }
 
-void TRenderPDF::WriteXrefAndTrailer()
-{
+void TRenderPDF::WriteXrefAndTrailer() {
     XrefStart = DocStream->Position();
     std::string text;
     SetOutput(&text);

@@ -12,10 +12,8 @@ namespace {
 
 // The pixels of a page-stream graphic. Only bitmaps carry pixels we can read; other kinds
 // (metafiles, icons) give an empty picture and are left out.
-platform::RgbBitmap DecodeGraphic(const TReportGraphic& graphic)
-{
-    if (graphic.Type != gtBitmap || graphic.Data.empty())
-        return {};
+platform::RgbBitmap DecodeGraphic(const TReportGraphic& graphic) {
+    if (graphic.Type != gtBitmap || graphic.Data.empty()) return {};
     try {
         return platform::RgbBitmap::DecodeBmp(graphic.Data);
     } catch (const platform::BitmapError& error) {
@@ -24,11 +22,9 @@ platform::RgbBitmap DecodeGraphic(const TReportGraphic& graphic)
 }
 
 // Source stretched over a picture of the given size (nearest pixel).
-platform::RgbBitmap Stretch(const platform::RgbBitmap& source, int width, int height)
-{
+platform::RgbBitmap Stretch(const platform::RgbBitmap& source, int width, int height) {
     platform::RgbBitmap target(width, height);
-    if (source.Empty())
-        return target;
+    if (source.Empty()) return target;
     for (int y = 0; y < height; ++y) {
         const int sy = static_cast<int>(static_cast<int64_t>(y) * source.Height() / height);
         for (int x = 0; x < width; ++x) {
@@ -40,8 +36,7 @@ platform::RgbBitmap Stretch(const platform::RgbBitmap& source, int width, int he
 }
 
 // Pixel count of a side, halves rounded to even; refuses sizes no bitmap can have.
-int PixelSide(double value)
-{
+int PixelSide(double value) {
     const double rounded = std::nearbyint(value);
     if (!(rounded >= 0 && rounded <= platform::RgbBitmap::MaxSide))
         throw EReportError("A picture in the report is too large to convert.");
@@ -50,8 +45,7 @@ int PixelSide(double value)
 
 } // namespace
 
-std::string TRenderPDF::RegisterImage(const TPdfJpegImage& Image)
-{
+std::string TRenderPDF::RegisterImage(const TPdfJpegImage& Image) {
     auto object = std::make_unique<TPDFXObject>(*this);
     object->JPEGImage = Image;
     object->JPEGImage.Quality = 100;
@@ -60,51 +54,43 @@ std::string TRenderPDF::RegisterImage(const TPdfJpegImage& Image)
     return ImageList.back()->ImageName;
 }
 
-void TRenderPDF::PageImage(const std::string& Name, double X1, double Y1, double X2, double Y2)
-{
+void TRenderPDF::PageImage(const std::string& Name, double X1, double Y1, double X2, double Y2) {
     BeginContent();
     PutLine("q");
-    PutLine(FormatFixed4((X2 - X1) * 72) + " 0 0 " + FormatFixed4((Y2 - Y1) * 72) + " " + FormatFixed4(X1 * 72) + " " +
-            FormatFixed4((CurrentPage->PageHeight - Y2) * 72) + " cm");
+    PutLine(FormatFixed4((X2 - X1) * 72) + " 0 0 " + FormatFixed4((Y2 - Y1) * 72) + " " +
+            FormatFixed4(X1 * 72) + " " + FormatFixed4((CurrentPage->PageHeight - Y2) * 72) + " cm");
     PutLine("/" + Name + " Do");
     PutLine("Q");
 }
 
-void TRenderPDF::PlaceBitmap(const platform::RgbBitmap& Bitmap, double X1, double Y1, double X2, double Y2)
-{
-    if (!CurrentPage || Bitmap.Empty())
-        return;
+void TRenderPDF::PlaceBitmap(const platform::RgbBitmap& Bitmap, double X1, double Y1, double X2, double Y2) {
+    if (!CurrentPage || Bitmap.Empty()) return;
     TPdfJpegImage image;
     image.Quality = 100;
     image.Assign(Bitmap);
     PageImage(RegisterImage(image), X1, Y1, X2, Y2);
 }
 
-void TRenderPDF::RenderBitmapRect(const TReportGraphic& Bitmap, double X1, double Y1, double X2, double Y2)
-{
+void TRenderPDF::RenderBitmapRect(const TReportGraphic& Bitmap, double X1, double Y1, double X2, double Y2) {
     PlaceBitmap(DecodeGraphic(Bitmap), X1, Y1, X2, Y2);
 }
 
-void TRenderPDF::RenderBitmap(const TReportGraphic& Bitmap, double X, double Y, double ScaleX, double ScaleY)
-{
+void TRenderPDF::RenderBitmap(const TReportGraphic& Bitmap, double X, double Y, double ScaleX,
+                              double ScaleY) {
     const platform::RgbBitmap pixels = DecodeGraphic(Bitmap);
     PlaceBitmap(pixels, X, Y, X + pixels.Width() / 72.0 * ScaleX, Y + pixels.Height() / 72.0 * ScaleY);
 }
 
-void TRenderPDF::RenderStretchDraw(const TRect& Rect, const TReportGraphic& Graphic)
-{
-    if (!CurrentPage)
-        return;
+void TRenderPDF::RenderStretchDraw(const TRect& Rect, const TReportGraphic& Graphic) {
+    if (!CurrentPage) return;
     const platform::RgbBitmap source = DecodeGraphic(Graphic);
-    if (source.Empty())
-        return;
+    if (source.Empty()) return;
     // In doubles: a damaged stream can hold rectangles whose sides overflow 32 bits.
     const int width = PixelSide((static_cast<double>(Rect.Right) - Rect.Left) / 72.0 * MetafileDPI);
     const int height = PixelSide((static_cast<double>(Rect.Bottom) - Rect.Top) / 72.0 * MetafileDPI);
     if (static_cast<int64_t>(width) * height > platform::RgbBitmap::MaxPixels)
         throw EReportError("A picture in the report is too large to convert.");
-    if (width == 0 || height == 0)
-        return;
+    if (width == 0 || height == 0) return;
     TPdfJpegImage image;
     image.Quality = ImageQuality;
     image.Assign(Stretch(source, width, height));
@@ -112,24 +98,19 @@ void TRenderPDF::RenderStretchDraw(const TRect& Rect, const TReportGraphic& Grap
     PageImage(RegisterImage(image), Rect.Left / 72.0, Rect.Top / 72.0, Rect.Right / 72.0, Rect.Bottom / 72.0);
 }
 
-void TRenderPDF::RenderDraw(const TReportGraphic& Graphic, double X, double Y)
-{
-    if (!CurrentPage)
-        return;
+void TRenderPDF::RenderDraw(const TReportGraphic& Graphic, double X, double Y) {
+    if (!CurrentPage) return;
     const platform::RgbBitmap source = DecodeGraphic(Graphic);
-    if (source.Empty())
-        return;
+    if (source.Empty()) return;
     TPdfJpegImage image;
     image.Quality = ImageQuality;
     image.Assign(source);
     PageImage(RegisterImage(image), X, Y, X + source.Width() / 72.0, Y + source.Height() / 72.0);
 }
 
-void TRenderPDF::RenderImageData(TStream& Stream, const std::string& TypeName, double X1, double Y1, double X2,
-                                 double Y2)
-{
-    if (!OnDecodeImage)
-        return;
+void TRenderPDF::RenderImageData(TStream& Stream, const std::string& TypeName, double X1, double Y1,
+                                 double X2, double Y2) {
+    if (!OnDecodeImage) return;
     platform::RgbBitmap bitmap;
     OnDecodeImage(*this, Stream, TypeName, bitmap);
     PlaceBitmap(bitmap, X1, Y1, X2, Y2);

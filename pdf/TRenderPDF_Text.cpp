@@ -11,18 +11,15 @@ namespace pdf {
 
 namespace {
 
-bool IsCourier(const std::string& baseFont)
-{
+bool IsCourier(const std::string& baseFont) {
     const std::string family = baseFont.substr(0, baseFont.find('-'));
     return strcasecmp(family.c_str(), "Courier") == 0 || strcasecmp(baseFont.c_str(), "Courier") == 0;
 }
 
 } // namespace
 
-void TRenderPDF::PageText(const std::string& Text, double X, double Y)
-{
-    if (!CurrentFont)
-        CurrentFont = FindFont(MapFontName("Helvetica", false, false), false, false);
+void TRenderPDF::PageText(const std::string& Text, double X, double Y) {
+    if (!CurrentFont) CurrentFont = FindFont(MapFontName("Helvetica", false, false), false, false);
     TPDFPage& page = *CurrentPage;
     const TPDFFont& font = *CurrentFont;
     PutLine("BT");
@@ -38,13 +35,13 @@ void TRenderPDF::PageText(const std::string& Text, double X, double Y)
     PutLine(FormatFixed4(XPos(X - offset)) + " " + FormatFixed4(YPos(Y)) + " Td");
     if (FontAngle != 0) {
         const double a = std::numbers::pi * FontAngle / 180;
-        PutLine(FormatFixed4(std::cos(a)) + " " + FormatFixed4(std::sin(a)) + " " + FormatFixed4(-std::sin(a)) + " " +
-                FormatFixed4(std::cos(a)) + " " + FormatFixed4(XPos(X)) + " " + FormatFixed4(YPos(Y)) + " Tm");
+        PutLine(FormatFixed4(std::cos(a)) + " " + FormatFixed4(std::sin(a)) + " " +
+                FormatFixed4(-std::sin(a)) + " " + FormatFixed4(std::cos(a)) + " " + FormatFixed4(XPos(X)) +
+                " " + FormatFixed4(YPos(Y)) + " Tm");
     }
     PutLine("( " + EscapeText(Text) + " ) Tj");
     PutLine("ET");
-    if (FontAngle != 0 || (!Underline && !StrikeOut))
-        return;
+    if (FontAngle != 0 || (!Underline && !StrikeOut)) return;
     const double savedWidth = PenWidth();
     const double end = X + TextWidth(font, Text, FontSize);
     if (Underline) {
@@ -64,8 +61,7 @@ void TRenderPDF::PageText(const std::string& Text, double X, double Y)
     SetPenWidth(savedWidth);
 }
 
-void TRenderPDF::ShiftBack(double& X, double& Y, double Distance) const
-{
+void TRenderPDF::ShiftBack(double& X, double& Y, double Distance) const {
     if (FontAngle >= 0 && FontAngle < 360) {
         const double a = std::numbers::pi * FontAngle / 180;
         X -= Distance * std::cos(a);
@@ -75,45 +71,34 @@ void TRenderPDF::ShiftBack(double& X, double& Y, double Distance) const
     }
 }
 
-void TRenderPDF::RenderLeftText(const std::string& Text, double X, double Y)
-{
-    if (!CurrentPage)
-        return;
+void TRenderPDF::RenderLeftText(const std::string& Text, double X, double Y) {
+    if (!CurrentPage) return;
     BeginContent();
     PageText(Text, X, Y);
 }
 
-void TRenderPDF::RenderCenterText(const std::string& Text, double X, double Y)
-{
-    if (!CurrentPage)
-        return;
+void TRenderPDF::RenderCenterText(const std::string& Text, double X, double Y) {
+    if (!CurrentPage) return;
     BeginContent();
-    if (!CurrentFont)
-        CurrentFont = FindFont(MapFontName("Helvetica", false, false), false, false);
+    if (!CurrentFont) CurrentFont = FindFont(MapFontName("Helvetica", false, false), false, false);
     ShiftBack(X, Y, TextWidth(*CurrentFont, Text, FontSize) / 2);
     PageText(Text, X, Y);
 }
 
-void TRenderPDF::RenderRightText(const std::string& Text, double X, double Y)
-{
-    if (!CurrentPage)
-        return;
+void TRenderPDF::RenderRightText(const std::string& Text, double X, double Y) {
+    if (!CurrentPage) return;
     BeginContent();
-    if (!CurrentFont)
-        CurrentFont = FindFont(MapFontName("Helvetica", false, false), false, false);
+    if (!CurrentFont) CurrentFont = FindFont(MapFontName("Helvetica", false, false), false, false);
     ShiftBack(X, Y, TextWidth(*CurrentFont, Text, FontSize));
     PageText(Text, X, Y);
 }
 
-void TRenderPDF::RenderBlockText(const std::string& Text, double X, double Y, double /*Width*/)
-{
+void TRenderPDF::RenderBlockText(const std::string& Text, double X, double Y, double /*Width*/) {
     RenderLeftText(Text, X, Y);
 }
 
-void TRenderPDF::RenderTextRect(const TRect& Rect, const std::string& Text, double X, double Y)
-{
-    if (!CurrentPage)
-        return;
+void TRenderPDF::RenderTextRect(const TRect& Rect, const std::string& Text, double X, double Y) {
+    if (!CurrentPage) return;
     BeginContent();
     PutLine(" q ");
     SetPenWidth(0);

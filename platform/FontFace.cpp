@@ -67,7 +67,8 @@ double FontFace::EmPixelsForCellHeight(double cellPixels) const {
 
 double FontFace::TextWidth(std::string_view text, double emPixels) const {
     std::int64_t units = 0;
-    for (const char c : text) units += Advances[static_cast<unsigned char>(c)];
+    for (const char c : text)
+        units += Advances[static_cast<unsigned char>(c)];
     return static_cast<double>(units) * emPixels / Upem;
 }
 
@@ -75,17 +76,20 @@ int FontFace::DeviceTextWidth(std::string_view text, double emPixels) const {
     const int em = std::max(1, static_cast<int>(std::lround(emPixels)));
     if (em != DeviceEm) {
         const double scale = static_cast<double>(em) / Upem;
-        for (int code = 0; code < 256; ++code) DeviceAdvances[code] = static_cast<int>(std::lround(Advances[code] * scale));
+        for (int code = 0; code < 256; ++code)
+            DeviceAdvances[code] = static_cast<int>(std::lround(Advances[code] * scale));
         DeviceEm = em;
     }
     std::int64_t pixels = 0;
-    for (const char c : text) pixels += DeviceAdvances[static_cast<unsigned char>(c)];
+    for (const char c : text)
+        pixels += DeviceAdvances[static_cast<unsigned char>(c)];
     return static_cast<int>(pixels);
 }
 
 std::array<int, 256> FontFace::Widths1000() const {
     std::array<int, 256> widths{};
-    for (int code = 0; code < 256; ++code) widths[code] = Scale1000(Advances[code]);
+    for (int code = 0; code < 256; ++code)
+        widths[code] = Scale1000(Advances[code]);
     return widths;
 }
 

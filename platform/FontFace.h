@@ -15,7 +15,7 @@ struct FT_FaceRec_;
 namespace platform {
 
 class FontFace {
-public:
+  public:
     // Wraps an opened FreeType face (owned by FontService, shared by every name that resolves to
     // it) for the font Match names; fills in Match.IsTrueType. Throws FontError when the face is
     // not scalable.
@@ -57,7 +57,7 @@ public:
     // be read.
     std::vector<std::uint8_t> FontProgram() const;
 
-private:
+  private:
     FontMatch Matched;
     FT_FaceRec_* Face = nullptr;
     int Upem = 1000;

@@ -19,7 +19,9 @@ constexpr int RegularWeight = 400;
 constexpr std::uint16_t RestrictedLicence = 0x0002;
 constexpr std::uint16_t BitmapOnlyEmbedding = 0x0200;
 
-int Round(double value) { return static_cast<int>(std::lround(value)); }
+int Round(double value) {
+    return static_cast<int>(std::lround(value));
+}
 
 // Top of a glyph's outline in font units, or 0 when the glyph is missing.
 int GlyphTop(FT_Face face, FT_ULong character) {
@@ -35,7 +37,8 @@ void FontFace::LoadVerticalMetrics() {
     const auto* hhea = static_cast<const TT_HoriHeader*>(FT_Get_Sfnt_Table(Face, FT_SFNT_HHEA));
     const int hheaAscent = hhea ? hhea->Ascender : Face->ascender;
     const int hheaDescent = hhea ? -hhea->Descender : -Face->descender;
-    const int lineGap = hhea ? hhea->Line_Gap : std::max(0, Face->height - (Face->ascender - Face->descender));
+    const int lineGap =
+        hhea ? hhea->Line_Gap : std::max(0, Face->height - (Face->ascender - Face->descender));
     if (os2 && os2->version != 0xFFFFu) {
         WinAscent = os2->usWinAscent;
         WinDescent = os2->usWinDescent;
@@ -95,7 +98,8 @@ void FontFace::LoadOutlineMetrics() {
     o.AvgWidth = at1000.AveCharWidth;
     o.MaxWidth = at1000.MaxCharWidth;
 
-    const int capTop = hasOs2 && os2->version >= 2 && os2->sCapHeight > 0 ? os2->sCapHeight : GlyphTop(Face, 'H');
+    const int capTop =
+        hasOs2 && os2->version >= 2 && os2->sCapHeight > 0 ? os2->sCapHeight : GlyphTop(Face, 'H');
     const int xTop = hasOs2 && os2->version >= 2 && os2->sxHeight > 0 ? os2->sxHeight : GlyphTop(Face, 'x');
     o.CapHeight = capTop > 0 ? Scale1000(capTop) : o.Ascent;
     o.XHeight = xTop > 0 ? Scale1000(xTop) : Round(o.Ascent / 2.0);

@@ -58,7 +58,8 @@ FontMatcher::FontMatcher() {
 
 bool FontMatcher::SameFamily(std::string_view a, std::string_view b) {
     const auto next = [](std::string_view text, std::size_t& i) -> int {
-        while (i < text.size() && text[i] == ' ') ++i;
+        while (i < text.size() && text[i] == ' ')
+            ++i;
         if (i == text.size()) return -1;
         const char c = text[i++];
         return (c >= 'A' && c <= 'Z') ? c + 32 : static_cast<unsigned char>(c);

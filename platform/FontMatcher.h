@@ -11,7 +11,7 @@
 namespace platform {
 
 class FontMatcher {
-public:
+  public:
     FontMatcher(); // throws FontError when fontconfig cannot be initialised
 
     // The best face for Family in Style. Throws FontError when fontconfig finds no face at all.
@@ -20,7 +20,7 @@ public:
     // Family names compare without regard to ASCII case and blanks, as fontconfig compares them.
     static bool SameFamily(std::string_view a, std::string_view b);
 
-private:
+  private:
     // The families fontconfig would try for a name that names no font: the general fallbacks.
     std::vector<std::string> Fallbacks;
 

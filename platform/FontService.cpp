@@ -8,7 +8,9 @@
 // fontconfig 2.14 loses a few bytes while parsing its configuration files, once per process;
 // keep LeakSanitizer quiet about that in sanitizer builds of any program using fonts.
 #if defined(__SANITIZE_ADDRESS__)
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libfontconfig.so\n";
+}
 #endif
 
 namespace platform {
@@ -26,7 +28,8 @@ struct FontService::Impl {
     }
     ~Impl() {
         Faces.clear();
-        for (auto& entry : OpenFaces) FT_Done_Face(entry.second);
+        for (auto& entry : OpenFaces)
+            FT_Done_Face(entry.second);
         FT_Done_FreeType(Library);
     }
 

@@ -27,8 +27,8 @@
 namespace platform {
 
 class FontService {
-public:
-    FontService();  // throws FontError when FreeType or fontconfig cannot start
+  public:
+    FontService(); // throws FontError when FreeType or fontconfig cannot start
     ~FontService();
     FontService(const FontService&) = delete;
     FontService& operator=(const FontService&) = delete;
@@ -39,7 +39,9 @@ public:
     // The face used for Name in Style. The reference stays valid for the service's lifetime.
     // Throws FontError when no font can be found or opened at all.
     const FontFace& Face(std::string_view name, FontStyle style = {});
-    const FontMatch& Resolve(std::string_view name, FontStyle style = {}) { return Face(name, style).Match(); }
+    const FontMatch& Resolve(std::string_view name, FontStyle style = {}) {
+        return Face(name, style).Match();
+    }
 
     // True when Name is installed (Exact or MetricAlias) and its face is TrueType (see FontMatch).
     // False, never throwing, when no font can be found.
@@ -49,7 +51,7 @@ public:
     // and italic added to Style. Names without a suffix are returned unchanged.
     static std::string SplitStyleSuffix(std::string_view name, FontStyle& style);
 
-private:
+  private:
     struct Impl;
     std::unique_ptr<Impl> Data;
 };

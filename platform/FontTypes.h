@@ -17,7 +17,7 @@ struct FontStyle {
 
 // Thrown when no font at all can be found or a font file cannot be opened or read.
 class FontError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -74,8 +74,8 @@ struct TextMetrics {
 // Ascent, Descent, InternalLeading, ExternalLeading, AvgWidth and MaxWidth are the TextMetrics
 // values at an em of 1000 pixels (Descent is positive, below the baseline).
 struct OutlineMetrics {
-    int UnitsPerEm = 0;  // font units
-    int BBoxLeft = 0;    // head table bounding box
+    int UnitsPerEm = 0; // font units
+    int BBoxLeft = 0;   // head table bounding box
     int BBoxBottom = 0;
     int BBoxRight = 0;
     int BBoxTop = 0;
@@ -83,29 +83,29 @@ struct OutlineMetrics {
     int Descent = 0;
     int InternalLeading = 0;
     int ExternalLeading = 0;
-    int CapHeight = 0;   // OS/2 sCapHeight, else the top of "H", else Ascent
-    int XHeight = 0;     // OS/2 sxHeight, else the top of "x", else half of Ascent
+    int CapHeight = 0;         // OS/2 sCapHeight, else the top of "H", else Ascent
+    int XHeight = 0;           // OS/2 sxHeight, else the top of "x", else half of Ascent
     double ItalicAngle = 0;    // degrees, counter-clockwise from vertical (negative leans right)
     int ItalicAngleTenths = 0; // the same in tenths of a degree, rounded
     int AvgWidth = 0;
     int MaxWidth = 0;
-    int StemV = 0;       // estimate from the OS/2 weight class: 50 + (weight / 65)^2
-    bool FixedPitch = false;   // post.isFixedPitch or PANOSE proportion 9
-    bool Serif = false;        // PANOSE Latin-text family with a serif style 2..10
-    bool Symbolic = false;     // the font maps characters through a symbol cmap (3,0)
-    int Flags = 0;       // PDF flags: 1 fixed pitch, 2 serif, 4 symbolic or 32 nonsymbolic, 64 italic
+    int StemV = 0;           // estimate from the OS/2 weight class: 50 + (weight / 65)^2
+    bool FixedPitch = false; // post.isFixedPitch or PANOSE proportion 9
+    bool Serif = false;      // PANOSE Latin-text family with a serif style 2..10
+    bool Symbolic = false;   // the font maps characters through a symbol cmap (3,0)
+    int Flags = 0;           // PDF flags: 1 fixed pitch, 2 serif, 4 symbolic or 32 nonsymbolic, 64 italic
     std::array<std::uint8_t, 10> Panose{}; // OS/2 PANOSE; [0] family kind, [3] proportion
-    std::uint16_t FsType = 0;  // OS/2 embedding licence bits as stored in the font
+    std::uint16_t FsType = 0;              // OS/2 embedding licence bits as stored in the font
     // Windows-style licence flags: bit 0 set when the font must not be embedded (restricted
     // licence 0x0002, or bitmap-only embedding 0x0200). Embeddable == ((LicenceFlags & 1) == 0).
     std::uint32_t LicenceFlags = 0;
     bool Embeddable = true;
-    int UnderlinePosition = 0;   // centre of the underline below the baseline (positive = below)
+    int UnderlinePosition = 0; // centre of the underline below the baseline (positive = below)
     int UnderlineThickness = 0;
-    int StrikeOutPosition = 0;   // centre of the strike-out line above the baseline
+    int StrikeOutPosition = 0; // centre of the strike-out line above the baseline
     int StrikeOutThickness = 0;
-    int FirstChar = 0;   // first and last character code 32..255 (Windows-1252) with a glyph;
-    int LastChar = 0;    // both 0 when the font has none
+    int FirstChar = 0; // first and last character code 32..255 (Windows-1252) with a glyph;
+    int LastChar = 0;  // both 0 when the font has none
 };
 
 } // namespace platform

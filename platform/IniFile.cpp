@@ -10,8 +10,10 @@ namespace {
 
 std::string_view Trim(std::string_view text) {
     const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
     return text;
 }
 
@@ -49,7 +51,9 @@ std::optional<KeyLine> SplitKeyLine(std::string_view line) {
     return KeyLine{key, Trim(trimmed.substr(equals + 1))};
 }
 
-bool HasLineBreak(std::string_view text) { return text.find_first_of("\r\n") != std::string_view::npos; }
+bool HasLineBreak(std::string_view text) {
+    return text.find_first_of("\r\n") != std::string_view::npos;
+}
 
 void CheckNames(std::string_view section, std::string_view key, std::string_view value) {
     const std::string_view trimmedSection = Trim(section);
@@ -88,7 +92,9 @@ IniFile IniFile::Parse(std::string_view text) {
         const bool crlf = !line.empty() && line.back() == '\r';
         if (crlf) line.remove_suffix(1);
         // Each line keeps its own break, so a file with mixed breaks is written back as it was.
-        ini.Lines.push_back(Line{std::string(line), lineBreak == std::string_view::npos ? "" : crlf ? "\r\n" : "\n"});
+        ini.Lines.push_back(Line{std::string(line), lineBreak == std::string_view::npos ? ""
+                                                    : crlf                              ? "\r\n"
+                                                                                        : "\n"});
         if (lineBreak == std::string_view::npos) break;
         text.remove_prefix(lineBreak + 1);
     }
@@ -145,7 +151,8 @@ std::optional<std::int32_t> IniFile::ParseInteger(std::string_view value) {
     value = Trim(value);
     if (value.size() > 2 && value[0] == '0' && (value[1] == 'x' || value[1] == 'X')) {
         std::string_view digits = value.substr(2);
-        while (digits.size() > 1 && digits.front() == '0') digits.remove_prefix(1);
+        while (digits.size() > 1 && digits.front() == '0')
+            digits.remove_prefix(1);
         if (digits.size() > 8) return std::nullopt;
         std::uint32_t bits = 0;
         for (const char c : digits) {
@@ -158,7 +165,8 @@ std::optional<std::int32_t> IniFile::ParseInteger(std::string_view value) {
     return NumberFormat::ParseInt32(value);
 }
 
-std::int32_t IniFile::ReadInteger(std::string_view section, std::string_view key, std::int32_t defaultValue) const {
+std::int32_t IniFile::ReadInteger(std::string_view section, std::string_view key,
+                                  std::int32_t defaultValue) const {
     const auto value = ReadValue(section, key);
     if (!value) return defaultValue;
     return ParseInteger(*value).value_or(defaultValue);
@@ -205,6 +213,8 @@ std::string IniFile::Text() const {
     return text;
 }
 
-FileResult IniFile::Save(const std::string& path) const { return SafeFile::WriteAll(path, Text()); }
+FileResult IniFile::Save(const std::string& path) const {
+    return SafeFile::WriteAll(path, Text());
+}
 
 } // namespace platform

@@ -29,7 +29,7 @@
 namespace platform {
 
 class IniFile {
-public:
+  public:
     IniFile() = default;
 
     // Reads Path. A missing, unreadable or oversized file gives an empty IniFile (every read then
@@ -44,8 +44,7 @@ public:
     std::optional<std::string> ReadValue(std::string_view section, std::string_view key) const;
     std::string ReadString(std::string_view section, std::string_view key,
                            std::string_view defaultValue) const;
-    std::int32_t ReadInteger(std::string_view section, std::string_view key,
-                             std::int32_t defaultValue) const;
+    std::int32_t ReadInteger(std::string_view section, std::string_view key, std::int32_t defaultValue) const;
     bool ReadBool(std::string_view section, std::string_view key, bool defaultValue) const;
 
     // Throw std::invalid_argument when a name or value could not be stored on one line
@@ -66,7 +65,7 @@ public:
     // The integer rule above, on a raw value; nullopt when the value is not a valid integer.
     static std::optional<std::int32_t> ParseInteger(std::string_view value);
 
-private:
+  private:
     struct Line {
         std::string Text;
         std::string End = {}; // the line's own break as loaded; empty: LineEnd

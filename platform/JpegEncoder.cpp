@@ -31,7 +31,8 @@ extern "C" void OutputMessage(j_common_ptr) {}
 
 // Only trivially destructible objects live in this frame, so a longjmp out of libjpeg skips no
 // destructor. Returns false with Message filled on error; *Out may then still hold a buffer.
-bool EncodeRaw(const RgbBitmap& bitmap, int quality, unsigned char** out, unsigned long* size, char* message) {
+bool EncodeRaw(const RgbBitmap& bitmap, int quality, unsigned char** out, unsigned long* size,
+               char* message) {
     jpeg_compress_struct info;
     ErrorManager errors;
     info.err = jpeg_std_error(&errors.Base);
@@ -63,9 +64,13 @@ bool EncodeRaw(const RgbBitmap& bitmap, int quality, unsigned char** out, unsign
 
 } // namespace
 
-JpegEncoder::JpegEncoder(int quality) { SetQuality(quality); }
+JpegEncoder::JpegEncoder(int quality) {
+    SetQuality(quality);
+}
 
-void JpegEncoder::SetQuality(int quality) { Q = std::clamp(quality, 1, 100); }
+void JpegEncoder::SetQuality(int quality) {
+    Q = std::clamp(quality, 1, 100);
+}
 
 std::vector<std::uint8_t> JpegEncoder::Encode(const RgbBitmap& bitmap) const {
     if (bitmap.Empty()) throw JpegError("an empty bitmap cannot be JPEG-encoded");

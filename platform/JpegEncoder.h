@@ -13,12 +13,12 @@ namespace platform {
 // Thrown when libjpeg reports an error; the message is libjpeg's own text. libjpeg is never
 // allowed to end the process.
 class JpegError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 class JpegEncoder {
-public:
+  public:
     // Quality outside 1..100 is clamped into it.
     explicit JpegEncoder(int quality = 75);
 
@@ -30,7 +30,7 @@ public:
     // limit) throws JpegError. Safe to call repeatedly; each call is independent.
     std::vector<std::uint8_t> Encode(const RgbBitmap& bitmap) const;
 
-private:
+  private:
     int Q = 75;
 };
 

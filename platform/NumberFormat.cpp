@@ -90,7 +90,8 @@ std::optional<double> ParseDouble(std::string_view text) {
     if (text.empty()) return std::nullopt;
     // from_chars would also take "inf", "nan" and friends; only plain decimal numbers are numbers here.
     for (const char c : text) {
-        const bool allowed = (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E';
+        const bool allowed =
+            (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E';
         if (!allowed) return std::nullopt;
     }
     double value = 0;

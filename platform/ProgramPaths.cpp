@@ -22,7 +22,9 @@ std::string ProgramPaths::ExecutablePath() {
     return path.string();
 }
 
-void ProgramPaths::SetExecutablePathOverride(std::string path) { Override() = std::move(path); }
+void ProgramPaths::SetExecutablePathOverride(std::string path) {
+    Override() = std::move(path);
+}
 
 std::string ProgramPaths::ChangeExtension(std::string_view path, std::string_view extension) {
     const std::size_t slash = path.rfind('/');

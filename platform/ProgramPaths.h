@@ -8,7 +8,7 @@
 namespace platform {
 
 class ProgramPaths {
-public:
+  public:
     // The executable's absolute path, read from /proc/self/exe, or the override when one is set.
     // Returns an empty string when the path cannot be determined (no /proc).
     static std::string ExecutablePath();

@@ -21,12 +21,12 @@ struct Rgb {
 // Thrown for a size out of range and for a damaged or unsupported bitmap file; the message says
 // which ("BMP data ends inside the pixel rows", "unsupported BMP compression 1", ...).
 class BitmapError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 class RgbBitmap {
-public:
+  public:
     // Largest accepted side and pixel count; a picture beyond either is refused instead of
     // allocating gigabytes because a damaged file claims it.
     static constexpr int MaxSide = 32767;
@@ -66,7 +66,7 @@ public:
 
     friend bool operator==(const RgbBitmap&, const RgbBitmap&) = default;
 
-private:
+  private:
     int W = 0;
     int H = 0;
     std::vector<std::uint8_t> Pixels;

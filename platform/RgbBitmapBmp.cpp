@@ -21,12 +21,13 @@ void Put16(std::vector<std::uint8_t>& out, std::uint16_t value) {
 }
 
 void Put32(std::vector<std::uint8_t>& out, std::uint32_t value) {
-    for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<std::uint8_t>(value >> shift));
+    for (int shift = 0; shift < 32; shift += 8)
+        out.push_back(static_cast<std::uint8_t>(value >> shift));
 }
 
 // Bounds-checked little-endian reads from the file image.
 class Reader {
-public:
+  public:
     explicit Reader(std::span<const std::uint8_t> bytes) : Bytes(bytes) {}
 
     void Need(std::size_t offset, std::size_t count, const char* what) const {
@@ -39,15 +40,18 @@ public:
     }
     std::uint32_t U32(std::size_t offset, const char* what) const {
         Need(offset, 4, what);
-        return static_cast<std::uint32_t>(Bytes[offset]) | (static_cast<std::uint32_t>(Bytes[offset + 1]) << 8) |
+        return static_cast<std::uint32_t>(Bytes[offset]) |
+               (static_cast<std::uint32_t>(Bytes[offset + 1]) << 8) |
                (static_cast<std::uint32_t>(Bytes[offset + 2]) << 16) |
                (static_cast<std::uint32_t>(Bytes[offset + 3]) << 24);
     }
-    std::int32_t S32(std::size_t offset, const char* what) const { return static_cast<std::int32_t>(U32(offset, what)); }
+    std::int32_t S32(std::size_t offset, const char* what) const {
+        return static_cast<std::int32_t>(U32(offset, what));
+    }
     const std::uint8_t* At(std::size_t offset) const { return Bytes.data() + offset; }
     std::size_t Size() const { return Bytes.size(); }
 
-private:
+  private:
     std::span<const std::uint8_t> Bytes;
 };
 
@@ -63,7 +67,8 @@ struct Header {
 };
 
 Header ReadHeader(const Reader& in) {
-    if (in.Size() < 2 || in.At(0)[0] != 'B' || in.At(0)[1] != 'M') throw BitmapError("not a BMP file (no \"BM\" signature)");
+    if (in.Size() < 2 || in.At(0)[0] != 'B' || in.At(0)[1] != 'M')
+        throw BitmapError("not a BMP file (no \"BM\" signature)");
     Header h;
     h.PixelOffset = in.U32(10, "file header");
     const std::uint32_t infoSize = in.U32(FileHeaderSize, "info header");
@@ -90,7 +95,8 @@ Header ReadHeader(const Reader& in) {
     if (h.Compression == CompressionBitFields && h.BitCount == 32) {
         // The masks follow a 40-byte header; larger headers hold them inside.
         const std::size_t masks = infoSize == InfoHeaderSize ? h.PaletteOffset : info + 40;
-        if (in.U32(masks, "colour masks") != 0x00FF0000u || in.U32(masks + 4, "colour masks") != 0x0000FF00u ||
+        if (in.U32(masks, "colour masks") != 0x00FF0000u ||
+            in.U32(masks + 4, "colour masks") != 0x0000FF00u ||
             in.U32(masks + 8, "colour masks") != 0x000000FFu)
             throw BitmapError("unsupported BMP colour masks");
         if (infoSize == InfoHeaderSize) h.PaletteOffset += 12;
@@ -100,7 +106,8 @@ Header ReadHeader(const Reader& in) {
     if (h.BitCount != 1 && h.BitCount != 4 && h.BitCount != 8 && h.BitCount != 24 && h.BitCount != 32)
         throw BitmapError("unsupported BMP bit count " + std::to_string(h.BitCount));
     if (h.Width <= 0 || h.Height == 0 || h.Height == INT32_MIN)
-        throw BitmapError("BMP size " + std::to_string(h.Width) + " x " + std::to_string(h.Height) + " is invalid");
+        throw BitmapError("BMP size " + std::to_string(h.Width) + " x " + std::to_string(h.Height) +
+                          " is invalid");
     return h;
 }
 
@@ -165,9 +172,11 @@ RgbBitmap RgbBitmap::DecodeBmp(std::span<const std::uint8_t> bytes) {
     const bool topDown = h.Height < 0;
     const std::int64_t height = topDown ? -h.Height : h.Height;
     if (h.Width > MaxSide || height > MaxSide || h.Width * height > MaxPixels)
-        throw BitmapError("BMP size " + std::to_string(h.Width) + " x " + std::to_string(height) + " is too large");
+        throw BitmapError("BMP size " + std::to_string(h.Width) + " x " + std::to_string(height) +
+                          " is too large");
 
-    const std::size_t stride = ((static_cast<std::size_t>(h.Width) * static_cast<std::size_t>(h.BitCount) + 31) / 32) * 4;
+    const std::size_t stride =
+        ((static_cast<std::size_t>(h.Width) * static_cast<std::size_t>(h.BitCount) + 31) / 32) * 4;
     // Check that every row is present before allocating anything for them.
     in.Need(h.PixelOffset, stride * static_cast<std::size_t>(height), "pixel rows");
     const std::vector<Rgb> palette = h.BitCount <= 8 ? ReadPalette(in, h) : std::vector<Rgb>{};
@@ -189,9 +198,15 @@ RgbBitmap RgbBitmap::DecodeBmp(std::span<const std::uint8_t> bytes) {
         for (int x = 0; x < bitmap.W; ++x, dst += 3) {
             Rgb color;
             switch (h.BitCount) {
-            case 8: color = palette[src[x]]; break;
-            case 4: color = palette[(src[x / 2] >> ((x % 2 == 0) ? 4 : 0)) & 0x0F]; break;
-            default: color = palette[(src[x / 8] >> (7 - x % 8)) & 0x01]; break;
+            case 8:
+                color = palette[src[x]];
+                break;
+            case 4:
+                color = palette[(src[x / 2] >> ((x % 2 == 0) ? 4 : 0)) & 0x0F];
+                break;
+            default:
+                color = palette[(src[x / 8] >> (7 - x % 8)) & 0x01];
+                break;
             }
             dst[0] = color.R;
             dst[1] = color.G;

@@ -11,7 +11,9 @@ namespace platform {
 
 namespace {
 
-std::string Reason(const std::string& what, int error) { return what + ": " + std::strerror(error); }
+std::string Reason(const std::string& what, int error) {
+    return what + ": " + std::strerror(error);
+}
 
 std::string FolderOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
@@ -22,7 +24,7 @@ std::string FolderOf(const std::string& path) {
 
 // Closes the descriptor and removes the temporary file unless Release() was called.
 class TemporaryFile {
-public:
+  public:
     TemporaryFile(int fd, std::string path) : Fd(fd), Path(std::move(path)) {}
     ~TemporaryFile() {
         if (Fd >= 0) ::close(Fd);
@@ -40,7 +42,7 @@ public:
     }
     void Release() { Path.clear(); }
 
-private:
+  private:
     int Fd;
     std::string Path;
 };
@@ -92,7 +94,8 @@ FileResult ReadInto(const std::string& path, Container& out, std::size_t maxByte
                 if (extra > 0) {
                     ::close(fd);
                     out.clear();
-                    return FileResult::Failure(path + " is larger than " + std::to_string(maxBytes) + " bytes");
+                    return FileResult::Failure(path + " is larger than " + std::to_string(maxBytes) +
+                                               " bytes");
                 }
                 break;
             }
@@ -136,7 +139,8 @@ FileResult SafeFile::WriteAll(const std::string& path, std::span<const std::uint
         ::umask(mask);
         mode = 0666 & ~mask;
     }
-    if (::fchmod(fd, mode) != 0) return FileResult::Failure(Reason("cannot set permissions of " + pattern, errno));
+    if (::fchmod(fd, mode) != 0)
+        return FileResult::Failure(Reason("cannot set permissions of " + pattern, errno));
 
     int error = 0;
     if (!WriteFully(fd, bytes.data(), bytes.size(), error))
@@ -161,7 +165,8 @@ FileResult SafeFile::WriteAll(const std::string& path, std::string_view bytes) {
                                                         bytes.size()));
 }
 
-FileResult SafeFile::ReadAll(const std::string& path, std::vector<std::uint8_t>& bytes, std::size_t maxBytes) {
+FileResult SafeFile::ReadAll(const std::string& path, std::vector<std::uint8_t>& bytes,
+                             std::size_t maxBytes) {
     return ReadInto(path, bytes, maxBytes);
 }
 

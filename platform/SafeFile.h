@@ -25,7 +25,7 @@ struct FileResult {
 };
 
 class SafeFile {
-public:
+  public:
     // Writes Bytes to Path atomically: a temporary file in the same folder is written completely,
     // flushed to disk (fsync) and renamed over Path; the folder is then synced. On any failure
     // the temporary file is removed, an existing file at Path is left untouched and the result

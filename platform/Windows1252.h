@@ -6,7 +6,7 @@
 namespace platform {
 
 class Windows1252 {
-public:
+  public:
     // The Unicode code point of an 8-bit code. The five codes Windows-1252 leaves undefined
     // (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the C1 controls of the same value, as Windows does.
     static char32_t ToUnicode(std::uint8_t code);

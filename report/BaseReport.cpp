@@ -13,8 +13,7 @@ namespace {
 
 constexpr double UnitFactors[] = {1, 25.4, 2.54, 72};
 
-std::string Trimmed(std::string_view Text)
-{
+std::string Trimmed(std::string_view Text) {
     size_t B = 0, E = Text.size();
     while (B < E && std::isspace(static_cast<unsigned char>(Text[B])))
         ++B;
@@ -27,14 +26,10 @@ std::string Trimmed(std::string_view Text)
 }
 
 // Whether one item of a selection text ("3", "2-5", "-4", "7-", "EVEN", ...) selects Page.
-bool ItemSelects(const std::string& Item, int Page)
-{
-    if (Item == "E" || Item == "EVEN")
-        return Page % 2 == 0;
-    if (Item == "O" || Item == "ODD")
-        return Page % 2 != 0;
-    if (Item == "A" || Item == "ALL")
-        return true;
+bool ItemSelects(const std::string& Item, int Page) {
+    if (Item == "E" || Item == "EVEN") return Page % 2 == 0;
+    if (Item == "O" || Item == "ODD") return Page % 2 != 0;
+    if (Item == "A" || Item == "ALL") return true;
     const size_t Dash = Item.find('-');
     if (Dash == std::string::npos) {
         const auto N = platform::NumberFormat::ParseInt32(Item);
@@ -43,10 +38,8 @@ bool ItemSelects(const std::string& Item, int Page)
     const std::string From = Item.substr(0, Dash);
     const std::string To = Item.substr(Dash + 1);
     const auto A = From.empty() ? std::optional<int32_t>(1) : platform::NumberFormat::ParseInt32(From);
-    if (!A)
-        return false;
-    if (To.empty())
-        return Page >= *A;
+    if (!A) return false;
+    if (To.empty()) return Page >= *A;
     const auto B = platform::NumberFormat::ParseInt32(To);
     return B && Page >= *A && Page <= *B;
 }
@@ -57,42 +50,34 @@ TBaseReport::TBaseReport() : Measurer_(&DefaultTextMeasurer()) {}
 
 TBaseReport::~TBaseReport() = default;
 
-void TBaseReport::SetUnits(TPrintUnits Value)
-{
+void TBaseReport::SetUnits(TPrintUnits Value) {
     Units_ = Value;
-    if (Value != unUser)
-        UnitsFactor_ = UnitFactors[Value];
+    if (Value != unUser) UnitsFactor_ = UnitFactors[Value];
 }
 
-void TBaseReport::SetUnitsFactor(double Value)
-{
-    if (!(Value > 0))
-        return;
+void TBaseReport::SetUnitsFactor(double Value) {
+    if (!(Value > 0)) return;
     UnitsFactor_ = Value;
     Units_ = unUser;
     for (int U = unInch; U <= unPoint; ++U)
-        if (UnitFactors[U] == Value)
-            Units_ = static_cast<TPrintUnits>(U);
+        if (UnitFactors[U] == Value) Units_ = static_cast<TPrintUnits>(U);
 }
 
-const TReferenceDevice& TBaseReport::Canvas() const
-{
-    if (!Printing_)
-        throw EReportError("Error!  Canvas not yet active.");
+const TReferenceDevice& TBaseReport::Canvas() const {
+    if (!Printing_) throw EReportError("Error!  Canvas not yet active.");
     return Device_;
 }
 
-bool TBaseReport::NoOutput() const { return PageSuppressed_ || !OutputAllowed(ocRecorder); }
+bool TBaseReport::NoOutput() const {
+    return PageSuppressed_ || !OutputAllowed(ocRecorder);
+}
 
-bool TBaseReport::PageSelected(int PageNum) const
-{
-    if (Selection_.empty())
-        return PageNum >= FirstPage_ && PageNum <= LastPage_;
+bool TBaseReport::PageSelected(int PageNum) const {
+    if (Selection_.empty()) return PageNum >= FirstPage_ && PageNum <= LastPage_;
     size_t Start = 0;
     while (Start <= Selection_.size()) {
         size_t Comma = Selection_.find(',', Start);
-        if (Comma == std::string::npos)
-            Comma = Selection_.size();
+        if (Comma == std::string::npos) Comma = Selection_.size();
         if (ItemSelects(Trimmed(std::string_view(Selection_).substr(Start, Comma - Start)), PageNum))
             return true;
         Start = Comma + 1;
@@ -100,8 +85,7 @@ bool TBaseReport::PageSelected(int PageNum) const
     return false;
 }
 
-std::string TBaseReport::StatusLine() const
-{
+std::string TBaseReport::StatusLine() const {
     const std::string& Fmt = StatusFormat_;
     const std::string Device = Device_.HasPrinter ? Device_.DeviceName : "Render";
     std::string Out;
@@ -113,40 +97,56 @@ std::string TBaseReport::StatusLine() const
         const char C = static_cast<char>(std::toupper(static_cast<unsigned char>(Fmt[++I])));
         if (C >= '0' && C <= '9') {
             const size_t Line = static_cast<size_t>(C - '0');
-            if (Line < StatusText_.size())
-                Out += StatusText_[Line];
+            if (Line < StatusText_.size()) Out += StatusText_[Line];
             continue;
         }
         switch (C) {
-        case '%': Out += '%'; break;
-        case 'C': Out += '1'; break;
-        case 'D': case 'R': case 'T': Out += Device; break;
-        case 'F': Out += std::to_string(FirstPage_); break;
-        case 'L': Out += std::to_string(LastPage_); break;
-        case 'N': Out += '\n'; break;
-        case 'P': Out += std::to_string(CurrentPage_); break;
-        case 'S': Out += '1'; break;
-        default: Out += '%'; Out += Fmt[I]; break;
+        case '%':
+            Out += '%';
+            break;
+        case 'C':
+            Out += '1';
+            break;
+        case 'D':
+        case 'R':
+        case 'T':
+            Out += Device;
+            break;
+        case 'F':
+            Out += std::to_string(FirstPage_);
+            break;
+        case 'L':
+            Out += std::to_string(LastPage_);
+            break;
+        case 'N':
+            Out += '\n';
+            break;
+        case 'P':
+            Out += std::to_string(CurrentPage_);
+            break;
+        case 'S':
+            Out += '1';
+            break;
+        default:
+            Out += '%';
+            Out += Fmt[I];
+            break;
         }
     }
     return Out;
 }
 
-void TBaseReport::CheckPrinting() const
-{
-    if (!Printing_)
-        throw EReportError("Invalid method call.  Report is not printing.");
+void TBaseReport::CheckPrinting() const {
+    if (!Printing_) throw EReportError("Invalid method call.  Report is not printing.");
 }
 
-void TBaseReport::CheckTextLength(const std::string& Text)
-{
+void TBaseReport::CheckTextLength(const std::string& Text) {
     if (Text.size() > 16383)
         throw EReportError("Text of " + std::to_string(Text.size()) +
                            " bytes is too long for the report file (16383 at most).");
 }
 
-bool TBaseReport::BeginOp() const
-{
+bool TBaseReport::BeginOp() const {
     CheckPrinting();
     return !NoOutput();
 }
@@ -154,12 +154,9 @@ bool TBaseReport::BeginOp() const
 // ---------------------------------------------------------------------------------------------
 // Lifecycle
 
-void TBaseReport::Start()
-{
-    if (Printing_)
-        throw EReportError("Invalid method call.  Report already printing.");
-    if (StreamMode_ == smUser && !UserStream_)
-        throw EReportError("StreamMode is smUser but Stream is nil");
+void TBaseReport::Start() {
+    if (Printing_) throw EReportError("Invalid method call.  Report already printing.");
+    if (StreamMode_ == smUser && !UserStream_) throw EReportError("StreamMode is smUser but Stream is nil");
     Aborted_ = false;
     CurrentPage_ = 1;
     PageCount_ = 0;
@@ -174,23 +171,17 @@ void TBaseReport::Start()
         PageCount_ = 1;
         OpenPageRecord();
     }
-    if (StatusLabel)
-        StatusLabel(StatusLine());
-    if (OnBeforePrint)
-        OnBeforePrint(*this);
-    if (OnNewPage)
-        OnNewPage(*this);
-    if (OnPrintHeader)
-        OnPrintHeader(*this);
+    if (StatusLabel) StatusLabel(StatusLine());
+    if (OnBeforePrint) OnBeforePrint(*this);
+    if (OnNewPage) OnNewPage(*this);
+    if (OnPrintHeader) OnPrintHeader(*this);
 }
 
-void TBaseReport::Execute()
-{
+void TBaseReport::Execute() {
     Start();
     try {
         if (OnPrint || !OnPrintPage) {
-            if (OnPrint)
-                OnPrint(*this);
+            if (OnPrint) OnPrint(*this);
         } else {
             while (!Aborted_ && OnPrintPage(*this, CurrentPage_) && !Aborted_)
                 NewPage();
@@ -206,41 +197,32 @@ void TBaseReport::Execute()
     Finish();
 }
 
-void TBaseReport::NewPage()
-{
+void TBaseReport::NewPage() {
     CheckPrinting();
-    if (OnPrintFooter)
-        OnPrintFooter(*this);
+    if (OnPrintFooter) OnPrintFooter(*this);
     ClosePageRecord();
     ++CurrentPage_;
     PageDiscarded_ = false;
-    if (StatusLabel)
-        StatusLabel(StatusLine());
+    if (StatusLabel) StatusLabel(StatusLine());
     PageSuppressed_ = Aborted_ || !PageSelected(CurrentPage_);
     if (!PageSuppressed_) {
         ++PageCount_;
         OpenPageRecord();
     }
-    if (OnNewPage)
-        OnNewPage(*this);
-    if (OnPrintHeader)
-        OnPrintHeader(*this);
+    if (OnNewPage) OnNewPage(*this);
+    if (OnPrintHeader) OnPrintHeader(*this);
 }
 
-void TBaseReport::Finish()
-{
+void TBaseReport::Finish() {
     CheckPrinting();
-    if (!Aborted_ && OnPrintFooter)
-        OnPrintFooter(*this);
+    if (!Aborted_ && OnPrintFooter) OnPrintFooter(*this);
     ClosePageRecord();
     Printing_ = false;
     EndRecording();
-    if (OnAfterPrint)
-        OnAfterPrint(*this);
+    if (OnAfterPrint) OnAfterPrint(*this);
 }
 
-void TBaseReport::Abort()
-{
+void TBaseReport::Abort() {
     Aborted_ = true;
     if (Printing_ && !PageSuppressed_) {
         DropPageRecord();
@@ -249,11 +231,9 @@ void TBaseReport::Abort()
     PageSuppressed_ = true;
 }
 
-void TBaseReport::DiscardPage()
-{
+void TBaseReport::DiscardPage() {
     CheckPrinting();
-    if (PageDiscarded_)
-        return;
+    if (PageDiscarded_) return;
     if (!PageSuppressed_) {
         DropPageRecord();
         --PageCount_;
@@ -266,8 +246,7 @@ void TBaseReport::DiscardPage()
 // ---------------------------------------------------------------------------------------------
 // Recorded state setters
 
-void TBaseReport::SetScaleX(double Value)
-{
+void TBaseReport::SetScaleX(double Value) {
     ScaleX_ = Value;
     if (Printing_ && !NoOutput()) {
         WriteByte(28);
@@ -275,8 +254,7 @@ void TBaseReport::SetScaleX(double Value)
     }
 }
 
-void TBaseReport::SetScaleY(double Value)
-{
+void TBaseReport::SetScaleY(double Value) {
     ScaleY_ = Value;
     if (Printing_ && !NoOutput()) {
         WriteByte(29);
@@ -285,8 +263,7 @@ void TBaseReport::SetScaleY(double Value)
     UpdateFont(); // font heights follow ScaleY
 }
 
-void TBaseReport::SetOrientation(TOrientation Value)
-{
+void TBaseReport::SetOrientation(TOrientation Value) {
     Orientation_ = Value;
     if (Printing_ && !NoOutput()) {
         WriteByte(87);
@@ -294,8 +271,7 @@ void TBaseReport::SetOrientation(TOrientation Value)
     }
 }
 
-void TBaseReport::SetTextBKMode(TBKMode Value)
-{
+void TBaseReport::SetTextBKMode(TBKMode Value) {
     TextBKMode_ = Value;
     if (Printing_ && !NoOutput()) {
         WriteByte(26);
@@ -303,8 +279,7 @@ void TBaseReport::SetTextBKMode(TBKMode Value)
     }
 }
 
-void TBaseReport::SetBackgroundColor(TColor Value)
-{
+void TBaseReport::SetBackgroundColor(TColor Value) {
     BackgroundColor_ = Value;
     if (Printing_ && !NoOutput()) {
         WriteByte(27);
@@ -312,41 +287,42 @@ void TBaseReport::SetBackgroundColor(TColor Value)
     }
 }
 
-void TBaseReport::SetReportVar(const std::string& Name, const std::string& Value)
-{
-    if (Value.size() > 253)
-        throw EReportError("Report variable \"" + Name + "\" is longer than 253 bytes.");
+void TBaseReport::SetReportVar(const std::string& Name, const std::string& Value) {
+    if (Value.size() > 253) throw EReportError("Report variable \"" + Name + "\" is longer than 253 bytes.");
     CheckTextLength(Name);
-    auto Found = std::find_if(Variables_.begin(), Variables_.end(), [&](const auto& V) { return V.first == Name; });
+    auto Found =
+        std::find_if(Variables_.begin(), Variables_.end(), [&](const auto& V) { return V.first == Name; });
     if (Found != Variables_.end())
         Found->second = Value;
     else
         Variables_.emplace_back(Name, Value);
-    if (Printing_ && !NoOutput())
-        RecordVariable(Name, Value);
+    if (Printing_ && !NoOutput()) RecordVariable(Name, Value);
 }
 
 // ---------------------------------------------------------------------------------------------
 // Positions
 
-void TBaseReport::WritePoint(double X, double Y)
-{
+void TBaseReport::WritePoint(double X, double Y) {
     WriteSingle((X / UnitsFactor_ + OriginX_) * ScaleX_ / 100);
     WriteSingle((Y / UnitsFactor_ + OriginY_) * ScaleY_ / 100);
 }
 
-void TBaseReport::WriteWidth(double W) { WriteSingle(W / UnitsFactor_ * ScaleX_ / 100); }
-void TBaseReport::WriteInchX(double X) { WriteSingle((X + OriginX_) * ScaleX_ / 100); }
-void TBaseReport::WriteInchY(double Y) { WriteSingle((Y + OriginY_) * ScaleY_ / 100); }
+void TBaseReport::WriteWidth(double W) {
+    WriteSingle(W / UnitsFactor_ * ScaleX_ / 100);
+}
+void TBaseReport::WriteInchX(double X) {
+    WriteSingle((X + OriginX_) * ScaleX_ / 100);
+}
+void TBaseReport::WriteInchY(double Y) {
+    WriteSingle((Y + OriginY_) * ScaleY_ / 100);
+}
 
-void TBaseReport::WritePixelPoint(int32_t X, int32_t Y)
-{
+void TBaseReport::WritePixelPoint(int32_t X, int32_t Y) {
     WriteSingle(static_cast<double>(X) / Device_.XDPI + Device_.MarginLeft);
     WriteSingle(static_cast<double>(Y) / Device_.YDPI + Device_.MarginTop);
 }
 
-void TBaseReport::WritePixelRect(const TRect& Rect)
-{
+void TBaseReport::WritePixelRect(const TRect& Rect) {
     WritePixelPoint(Rect.Left, Rect.Top);
     WritePixelPoint(Rect.Right, Rect.Bottom);
 }

@@ -21,7 +21,7 @@ using TPrintPageEvent = std::function<bool(TBaseReport& Sender, int PageNum)>;
 using TStatusEvent = std::function<void(const std::string& Line)>;
 
 class TBaseReport {
-public:
+  public:
     static constexpr double TabWidth = 0.5; // inches
     static constexpr int GraphicSlots = 10;
 
@@ -55,7 +55,7 @@ public:
     void SetLineHeightMethod(TLineHeightMethod Value) { LineHeightMethod_ = Value; }
     int LinesPerInch() const { return LinesPerInch_; }
     void SetLinesPerInch(int Value) { LinesPerInch_ = Value; }
-    double LineHeight() const { return LineHeight_; } // inches
+    double LineHeight() const { return LineHeight_; }           // inches
     void SetLineHeight(double Inches) { LineHeight_ = Inches; } // used with lhmUser
     int TabShade() const { return TabShade_; }
     void SetTabShade(int Value) { TabShade_ = Value; }
@@ -89,8 +89,8 @@ public:
     const std::string& Selection() const { return Selection_; }
     void SetSelection(const std::string& Value) { Selection_ = Value; }
 
-    TReportEvent OnPrint, OnBeforePrint, OnAfterPrint, OnNewPage, OnNewColumn, OnPrintHeader,
-        OnPrintFooter, OnEndOfSection;
+    TReportEvent OnPrint, OnBeforePrint, OnAfterPrint, OnNewPage, OnNewColumn, OnPrintHeader, OnPrintFooter,
+        OnEndOfSection;
     TPrintPageEvent OnPrintPage;
 
     // ---------- reference device and measuring ----------
@@ -109,7 +109,10 @@ public:
     int PageCount() const { return PageCount_; }      // pages recorded so far
     double CurrentX() const { return CurrentX_; }     // inches
     double LineBaseline() const { return CurrentY_; } // inches
-    void SetOrigin(double XInches, double YInches) { OriginX_ = XInches; OriginY_ = YInches; }
+    void SetOrigin(double XInches, double YInches) {
+        OriginX_ = XInches;
+        OriginY_ = YInches;
+    }
     uint8_t OutputClass() const { return ocRecorder; }
     bool OutputAllowed(TOutputClass Class) const { return (AllowedOutput_ & (1u << Class)) != 0; }
     // True while nothing is recorded (page suppressed, or this surface's output class not allowed).
@@ -138,7 +141,7 @@ public:
     double FontAscent() const { return Ascent_; }   // inches
     double FontDescent() const { return Descent_; } // inches
 
-    const TReportPen& Pen() const { return Pen_; }  // width in reference pixels
+    const TReportPen& Pen() const { return Pen_; } // width in reference pixels
     void SetPenColor(TColor Value);
     void SetPenMode(uint8_t Value);
     void SetPenStyle(uint8_t Value);
@@ -152,11 +155,11 @@ public:
 
     // ---------- text ----------
     void PrintAt(double X, double Y, const std::string& Text);
-    void TextLeftAt(const std::string& Text, double X);       // X in inches
+    void TextLeftAt(const std::string& Text, double X); // X in inches
     void TextCenteredAt(const std::string& Text, double X);
     void TextRightAt(const std::string& Text, double X);
     void TextJustifiedAt(const std::string& Text, double X, double Width); // inches
-    double TextWidth(const std::string& Text) const;          // units
+    double TextWidth(const std::string& Text) const;                       // units
     void TextRect(const TRect& PixelRect, double X, double Y, const std::string& Text);
 
     // ---------- shapes (units unless "pixel") ----------
@@ -182,8 +185,7 @@ public:
     // ---------- pictures ----------
     void Draw(double X, double Y, const TReportGraphic& Graphic);
     void StretchDraw(const TRect& PixelRect, const TReportGraphic& Graphic);
-    void DrawBitmapScaled(double X, double Y, double ScaleX, double ScaleY,
-                          const TReportGraphic& Bitmap);
+    void DrawBitmapScaled(double X, double Y, double ScaleX, double ScaleY, const TReportGraphic& Bitmap);
     void DrawBitmapRect(double X1, double Y1, double X2, double Y2, const TReportGraphic& Bitmap);
     void DrawBitmapRect(double X1, double Y1, double X2, double Y2, const platform::RgbBitmap& Bitmap);
     void DrawImageData(double X1, double Y1, double X2, double Y2, TStream& Image,
@@ -214,7 +216,7 @@ public:
     void Abort();
     void DiscardPage();
 
-protected:
+  protected:
     // ----- what the concrete surface records -----
     virtual void BeginRecording() = 0;   // create the stream, write the header
     virtual void OpenPageRecord() = 0;   // start a page record with the full state
@@ -237,21 +239,21 @@ protected:
 
     // Point in units -> inches, plus origin, times scale.
     void WritePoint(double X, double Y);
-    void WriteWidth(double W);           // units -> inches, times ScaleX
-    void WriteInchX(double X);           // inches, plus origin, times ScaleX
+    void WriteWidth(double W); // units -> inches, times ScaleX
+    void WriteInchX(double X); // inches, plus origin, times ScaleX
     void WriteInchY(double Y);
     void WritePixelPoint(int32_t X, int32_t Y);
     void WritePixelRect(const TRect& Rect);
     // True when the operation may record: printing is checked, suppressed output gives false.
     bool BeginOp() const;
-    void RecordGraphicPrefix();          // code 34 with the graphic options
+    void RecordGraphicPrefix(); // code 34 with the graphic options
     void TextAt(uint8_t Code, const std::string& Text, double X);
 
     void CheckPrinting() const; // "Invalid method call.  Report is not printing."
     // Refuses a text the stream cannot hold before any byte of its command is written.
     static void CheckTextLength(const std::string& Text);
-    void UpdateFont();          // refresh the size from the reference height, then RecordFont
-    void UpdateLineMetrics();   // ascent, descent, line height; code 83 when they changed
+    void UpdateFont();                  // refresh the size from the reference height, then RecordFont
+    void UpdateLineMetrics();           // ascent, descent, line height; code 83 when they changed
     double ReferenceCellHeight() const; // pixels on the reference device
     virtual void SlotRegister(int Index) = 0;
     virtual void SlotReuse(int Index) = 0;
@@ -278,7 +280,7 @@ protected:
     double Descent_ = 0;
     double LineHeight_ = 10.0 / 60;
     uint8_t GraphicOptions_ = 0;
-    int ReuseSlot_ = 0;                  // slot of the next graphic reference, 0 for none
+    int ReuseSlot_ = 0; // slot of the next graphic reference, 0 for none
     bool SuspendFontRecording_ = false;
     bool PageSuppressed_ = false;
     bool PageDiscarded_ = false;
@@ -288,7 +290,7 @@ protected:
     TStream* UserStream_ = nullptr;
     std::vector<std::pair<std::string, std::string>> Variables_;
 
-private:
+  private:
     TPrintUnits Units_ = unInch;
     double UnitsFactor_ = 1;
     double MarginLeft_ = 0, MarginRight_ = 0, MarginTop_ = 0, MarginBottom_ = 0;

@@ -6,18 +6,16 @@
 #include "report/ReportStream.h"
 
 namespace {
-void CheckSlot(const char* Operation, int Index)
-{
+void CheckSlot(const char* Operation, int Index) {
     if (Index < 1 || Index > TBaseReport::GraphicSlots)
         throw EReportError(std::string(Operation) + ": Index must be between 1 and " +
                            std::to_string(TBaseReport::GraphicSlots));
 }
 } // namespace
 
-void TBaseReport::Arc(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4, double Y4)
-{
-    if (!BeginOp())
-        return;
+void TBaseReport::Arc(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4,
+                      double Y4) {
+    if (!BeginOp()) return;
     WriteByte(1);
     WritePoint(X1, Y1);
     WritePoint(X2, Y2);
@@ -25,10 +23,9 @@ void TBaseReport::Arc(double X1, double Y1, double X2, double Y2, double X3, dou
     WritePoint(X4, Y4);
 }
 
-void TBaseReport::Chord(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4, double Y4)
-{
-    if (!BeginOp())
-        return;
+void TBaseReport::Chord(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4,
+                        double Y4) {
+    if (!BeginOp()) return;
     WriteByte(3);
     WritePoint(X1, Y1);
     WritePoint(X2, Y2);
@@ -36,10 +33,9 @@ void TBaseReport::Chord(double X1, double Y1, double X2, double Y2, double X3, d
     WritePoint(X4, Y4);
 }
 
-void TBaseReport::Pie(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4, double Y4)
-{
-    if (!BeginOp())
-        return;
+void TBaseReport::Pie(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4,
+                      double Y4) {
+    if (!BeginOp()) return;
     WriteByte(13);
     WritePoint(X1, Y1);
     WritePoint(X2, Y2);
@@ -47,37 +43,29 @@ void TBaseReport::Pie(double X1, double Y1, double X2, double Y2, double X3, dou
     WritePoint(X4, Y4);
 }
 
-void TBaseReport::Ellipse(double X1, double Y1, double X2, double Y2)
-{
-    if (!BeginOp())
-        return;
+void TBaseReport::Ellipse(double X1, double Y1, double X2, double Y2) {
+    if (!BeginOp()) return;
     WriteByte(7);
     WritePoint(X1, Y1);
     WritePoint(X2, Y2);
 }
 
-void TBaseReport::Rectangle(double X1, double Y1, double X2, double Y2)
-{
-    if (!BeginOp())
-        return;
+void TBaseReport::Rectangle(double X1, double Y1, double X2, double Y2) {
+    if (!BeginOp()) return;
     WriteByte(18);
     WritePoint(X1, Y1);
     WritePoint(X2, Y2);
 }
 
-void TBaseReport::ShadeRectangle(double X1, double Y1, double X2, double Y2)
-{
-    if (!BeginOp())
-        return;
+void TBaseReport::ShadeRectangle(double X1, double Y1, double X2, double Y2) {
+    if (!BeginOp()) return;
     WriteByte(19);
     WritePoint(X1, Y1);
     WritePoint(X2, Y2);
 }
 
-void TBaseReport::RoundRect(double X1, double Y1, double X2, double Y2, double W, double H)
-{
-    if (!BeginOp())
-        return;
+void TBaseReport::RoundRect(double X1, double Y1, double X2, double Y2, double W, double H) {
+    if (!BeginOp()) return;
     WriteByte(20);
     WritePoint(X1, Y1);
     WritePoint(X2, Y2);
@@ -85,15 +73,13 @@ void TBaseReport::RoundRect(double X1, double Y1, double X2, double Y2, double W
     WriteSingle(H / UnitsFactor() * ScaleY_ / 100);
 }
 
-void TBaseReport::MoveTo(double X, double Y)
-{
+void TBaseReport::MoveTo(double X, double Y) {
     CheckPrinting();
     PointX_ = X;
     PointY_ = Y;
 }
 
-void TBaseReport::LineTo(double X, double Y)
-{
+void TBaseReport::LineTo(double X, double Y) {
     if (BeginOp()) {
         WriteByte(12);
         WritePoint(PointX_, PointY_);
@@ -104,62 +90,48 @@ void TBaseReport::LineTo(double X, double Y)
     PointY_ = Y;
 }
 
-static void CheckPointCount(size_t Count)
-{
-    if (Count > 65536)
-        throw EReportError("Too many points for one polygon (65536 at most).");
+static void CheckPointCount(size_t Count) {
+    if (Count > 65536) throw EReportError("Too many points for one polygon (65536 at most).");
 }
 
-void TBaseReport::Polygon(const std::vector<TPoint>& PixelPoints)
-{
+void TBaseReport::Polygon(const std::vector<TPoint>& PixelPoints) {
     CheckPointCount(PixelPoints.size());
-    if (!BeginOp() || PixelPoints.empty())
-        return;
+    if (!BeginOp() || PixelPoints.empty()) return;
     WriteByte(14);
     WriteWord(static_cast<uint16_t>(PixelPoints.size() - 1));
     for (const TPoint& P : PixelPoints)
         WritePixelPoint(P.X, P.Y);
 }
 
-void TBaseReport::Polyline(const std::vector<TPoint>& PixelPoints)
-{
+void TBaseReport::Polyline(const std::vector<TPoint>& PixelPoints) {
     CheckPointCount(PixelPoints.size());
-    if (!BeginOp() || PixelPoints.empty())
-        return;
+    if (!BeginOp() || PixelPoints.empty()) return;
     WriteByte(15);
     WriteWord(static_cast<uint16_t>(PixelPoints.size() - 1));
     for (const TPoint& P : PixelPoints)
         WritePixelPoint(P.X, P.Y);
 }
 
-void TBaseReport::FillRect(const TRect& PixelRect)
-{
-    if (!BeginOp())
-        return;
+void TBaseReport::FillRect(const TRect& PixelRect) {
+    if (!BeginOp()) return;
     WriteByte(8);
     WritePixelRect(PixelRect);
 }
 
-void TBaseReport::FrameRect(const TRect& PixelRect)
-{
-    if (!BeginOp())
-        return;
+void TBaseReport::FrameRect(const TRect& PixelRect) {
+    if (!BeginOp()) return;
     WriteByte(10);
     WritePixelRect(PixelRect);
 }
 
-void TBaseReport::DrawFocusRect(const TRect& PixelRect)
-{
-    if (!BeginOp())
-        return;
+void TBaseReport::DrawFocusRect(const TRect& PixelRect) {
+    if (!BeginOp()) return;
     WriteByte(6);
     WritePixelRect(PixelRect);
 }
 
-void TBaseReport::FloodFill(double X, double Y, TColor Color, uint8_t FillStyle)
-{
-    if (!BeginOp())
-        return;
+void TBaseReport::FloodFill(double X, double Y, TColor Color, uint8_t FillStyle) {
+    if (!BeginOp()) return;
     WriteByte(9);
     WritePoint(X, Y);
     WriteInt(Color);
@@ -167,10 +139,8 @@ void TBaseReport::FloodFill(double X, double Y, TColor Color, uint8_t FillStyle)
 }
 
 void TBaseReport::CopyWithBrush(const TRect& Dest, const TReportGraphic& Bitmap, const TRect& Source,
-                                TColor Transparent)
-{
-    if (!BeginOp())
-        return;
+                                TColor Transparent) {
+    if (!BeginOp()) return;
     WriteByte(2);
     WriteGraphic(Bitmap);
     WritePixelRect(Dest);
@@ -178,39 +148,32 @@ void TBaseReport::CopyWithBrush(const TRect& Dest, const TReportGraphic& Bitmap,
     WriteInt(Transparent);
 }
 
-void TBaseReport::CopyRect(const TRect&, const TRect&)
-{
+void TBaseReport::CopyRect(const TRect&, const TRect&) {
     throw EReportError("CopyRect() not supported in file mode.");
 }
 
-void TBaseReport::RecordGraphicPrefix()
-{
+void TBaseReport::RecordGraphicPrefix() {
     WriteByte(34);
     WriteByte(GraphicOptions_);
 }
 
-void TBaseReport::Draw(double X, double Y, const TReportGraphic& Graphic)
-{
-    if (!BeginOp())
-        return;
+void TBaseReport::Draw(double X, double Y, const TReportGraphic& Graphic) {
+    if (!BeginOp()) return;
     WriteByte(5);
     WriteGraphic(Graphic);
     WritePoint(X, Y);
 }
 
-void TBaseReport::StretchDraw(const TRect& PixelRect, const TReportGraphic& Graphic)
-{
-    if (!BeginOp())
-        return;
+void TBaseReport::StretchDraw(const TRect& PixelRect, const TReportGraphic& Graphic) {
+    if (!BeginOp()) return;
     WriteByte(21);
     WriteGraphic(Graphic);
     WritePixelRect(PixelRect);
 }
 
-void TBaseReport::DrawBitmapScaled(double X, double Y, double ScaleX, double ScaleY, const TReportGraphic& Bitmap)
-{
-    if (!BeginOp())
-        return;
+void TBaseReport::DrawBitmapScaled(double X, double Y, double ScaleX, double ScaleY,
+                                   const TReportGraphic& Bitmap) {
+    if (!BeginOp()) return;
     RecordGraphicPrefix();
     WriteByte(16);
     WriteGraphic(Bitmap);
@@ -219,10 +182,8 @@ void TBaseReport::DrawBitmapScaled(double X, double Y, double ScaleX, double Sca
     WriteSingle(ScaleY);
 }
 
-void TBaseReport::DrawBitmapRect(double X1, double Y1, double X2, double Y2, const TReportGraphic& Bitmap)
-{
-    if (!BeginOp())
-        return;
+void TBaseReport::DrawBitmapRect(double X1, double Y1, double X2, double Y2, const TReportGraphic& Bitmap) {
+    if (!BeginOp()) return;
     RecordGraphicPrefix();
     WriteByte(17);
     WriteGraphic(Bitmap);
@@ -230,23 +191,19 @@ void TBaseReport::DrawBitmapRect(double X1, double Y1, double X2, double Y2, con
     WritePoint(X2, Y2);
 }
 
-void TBaseReport::DrawBitmapRect(double X1, double Y1, double X2, double Y2, const platform::RgbBitmap& Bitmap)
-{
-    if (!BeginOp())
-        return;
+void TBaseReport::DrawBitmapRect(double X1, double Y1, double X2, double Y2,
+                                 const platform::RgbBitmap& Bitmap) {
+    if (!BeginOp()) return;
     DrawBitmapRect(X1, Y1, X2, Y2, TReportGraphic::FromBitmap(Bitmap));
 }
 
 void TBaseReport::DrawImageData(double X1, double Y1, double X2, double Y2, TStream& Image,
-                                const std::string& TypeName)
-{
+                                const std::string& TypeName) {
     CheckTextLength(TypeName);
-    if (!BeginOp())
-        return;
+    if (!BeginOp()) return;
     const uint64_t Start = Image.Position();
     const uint64_t Size = Image.Size() > Start ? Image.Size() - Start : 0;
-    if (Size > INT32_MAX)
-        throw EReportError("Image is too large for the report file.");
+    if (Size > INT32_MAX) throw EReportError("Image is too large for the report file.");
     std::vector<uint8_t> Bytes(Size);
     Bytes.resize(Image.Read(Bytes.data(), Bytes.size()));
     RecordGraphicPrefix();
@@ -258,43 +215,34 @@ void TBaseReport::DrawImageData(double X1, double Y1, double X2, double Y2, TStr
     WritePoint(X2, Y2);
 }
 
-void TBaseReport::RegisterGraphic(int Index)
-{
+void TBaseReport::RegisterGraphic(int Index) {
     CheckSlot("RegisterGraphic", Index);
     SlotRegister(Index);
 }
 
-void TBaseReport::ReuseGraphic(int Index)
-{
+void TBaseReport::ReuseGraphic(int Index) {
     CheckSlot("ReuseGraphic", Index);
     SlotReuse(Index);
 }
 
-void TBaseReport::UnregisterGraphic(int Index)
-{
+void TBaseReport::UnregisterGraphic(int Index) {
     CheckSlot("UnregisterGraphic", Index);
     SlotUnregister(Index);
 }
 
-void TBaseReport::SendRawText(const std::string& Text)
-{
+void TBaseReport::SendRawText(const std::string& Text) {
     CheckTextLength(Text);
-    if (!BeginOp())
-        return;
+    if (!BeginOp()) return;
     WriteByte(30);
     WriteString(Text);
 }
 
-void TBaseReport::SendRawStream(TStream& Source, uint32_t Count)
-{
-    if (!BeginOp())
-        return;
+void TBaseReport::SendRawStream(TStream& Source, uint32_t Count) {
+    if (!BeginOp()) return;
     const uint64_t Start = Source.Position();
     uint64_t Size = Source.Size() > Start ? Source.Size() - Start : 0;
-    if (Count != 0 && Count < Size)
-        Size = Count;
-    if (Size > INT32_MAX)
-        throw EReportError("Raw data is too large for the report file.");
+    if (Count != 0 && Count < Size) Size = Count;
+    if (Size > INT32_MAX) throw EReportError("Raw data is too large for the report file.");
     std::vector<uint8_t> Bytes(Size);
     Bytes.resize(Source.Read(Bytes.data(), Bytes.size()));
     WriteByte(31);
@@ -304,43 +252,33 @@ void TBaseReport::SendRawStream(TStream& Source, uint32_t Count)
 
 // The recorder itself always keeps receiving output: the classes select what the playback
 // devices show, and the recording must carry every command for them.
-void TBaseReport::OutputPreviewOnly()
-{
+void TBaseReport::OutputPreviewOnly() {
     CheckPrinting();
     AllowedOutput_ = (1u << ocPreview) | (1u << ocRecorder);
-    if (!NoOutput())
-        WriteByte(84);
+    if (!NoOutput()) WriteByte(84);
 }
 
-void TBaseReport::OutputPrinterOnly()
-{
+void TBaseReport::OutputPrinterOnly() {
     CheckPrinting();
     AllowedOutput_ = (1u << ocPrinter) | (1u << ocRecorder);
-    if (!NoOutput())
-        WriteByte(85);
+    if (!NoOutput()) WriteByte(85);
 }
 
-void TBaseReport::OutputEverywhere()
-{
+void TBaseReport::OutputEverywhere() {
     CheckPrinting();
     AllowedOutput_ = 0x7;
-    if (!NoOutput())
-        WriteByte(86);
+    if (!NoOutput()) WriteByte(86);
 }
 
-void TBaseReport::RequestBin(const std::string& BinName)
-{
+void TBaseReport::RequestBin(const std::string& BinName) {
     CheckTextLength(BinName);
-    if (!BeginOp())
-        return;
+    if (!BeginOp()) return;
     WriteByte(88);
     WriteString(BinName);
 }
 
-void TBaseReport::SetRenderOption(uint8_t Value)
-{
-    if (!BeginOp())
-        return;
+void TBaseReport::SetRenderOption(uint8_t Value) {
+    if (!BeginOp()) return;
     WriteByte(35);
     WriteByte(Value);
 }

@@ -10,24 +10,18 @@ constexpr char FormatStart = 1;
 constexpr char MacroMarker = static_cast<char>(253);
 } // namespace
 
-double TBaseReport::ReferenceCellHeight() const
-{
+double TBaseReport::ReferenceCellHeight() const {
     return std::round(Device_.YDPI * Font_.Size / 72 * ScaleY_ / 100);
 }
 
-void TBaseReport::UpdateFont()
-{
-    if (SuspendFontRecording_)
-        return;
+void TBaseReport::UpdateFont() {
+    if (SuspendFontRecording_) return;
     FontHeight_ = ReferenceCellHeight() / Device_.YDPI;
-    if (Printing_ && !NoOutput())
-        RecordFont();
+    if (Printing_ && !NoOutput()) RecordFont();
 }
 
-void TBaseReport::SelectFont(const std::string& Name, double Size)
-{
-    if (!(Size > 0))
-        return;
+void TBaseReport::SelectFont(const std::string& Name, double Size) {
+    if (!(Size > 0)) return;
     SuspendFontRecording_ = true;
     SetFontName(Name);
     SetFontColor(0);
@@ -46,41 +40,90 @@ void TBaseReport::SelectFont(const std::string& Name, double Size)
     UpdateFont();
 }
 
-void TBaseReport::SetFontName(const std::string& Value) { Font_.Name = Value; UpdateFont(); }
-void TBaseReport::SetFontSize(double Points)
-{
-    if (!(Points > 0))
-        return;
+void TBaseReport::SetFontName(const std::string& Value) {
+    Font_.Name = Value;
+    UpdateFont();
+}
+void TBaseReport::SetFontSize(double Points) {
+    if (!(Points > 0)) return;
     Font_.Size = Points;
     UpdateFont();
 }
-void TBaseReport::SetFontColor(TColor Value) { Font_.Color = Value; UpdateFont(); }
-void TBaseReport::SetFontPitch(uint8_t Value) { Font_.Pitch = Value; UpdateFont(); }
-void TBaseReport::SetFontCharSet(uint8_t Value) { Font_.CharSet = Value; UpdateFont(); }
-void TBaseReport::SetBold(bool Value) { Font_.Bold = Value; UpdateFont(); }
-void TBaseReport::SetItalic(bool Value) { Font_.Italic = Value; UpdateFont(); }
-void TBaseReport::SetUnderline(bool Value) { Font_.Underline = Value; UpdateFont(); }
-void TBaseReport::SetStrikeOut(bool Value) { Font_.StrikeOut = Value; UpdateFont(); }
-void TBaseReport::SetSuperscript(bool Value) { Font_.Superscript = Value; UpdateFont(); }
-void TBaseReport::SetSubscript(bool Value) { Font_.Subscript = Value; UpdateFont(); }
-void TBaseReport::SetFontRotation(uint16_t Degrees) { Font_.Rotation = Degrees; UpdateFont(); }
-void TBaseReport::SetFontAlign(uint8_t Value) { Font_.Align = Value; UpdateFont(); }
-
-void TBaseReport::SetPenColor(TColor Value) { Pen_.Color = Value; if (Printing_ && !NoOutput()) RecordPen(); }
-void TBaseReport::SetPenMode(uint8_t Value) { Pen_.Mode = Value; if (Printing_ && !NoOutput()) RecordPen(); }
-void TBaseReport::SetPenStyle(uint8_t Value) { Pen_.Style = Value; if (Printing_ && !NoOutput()) RecordPen(); }
-void TBaseReport::SetPenWidth(double Pixels) { Pen_.Width = Pixels; if (Printing_ && !NoOutput()) RecordPen(); }
-void TBaseReport::SetBrushColor(TColor Value) { Brush_.Color = Value; if (Printing_ && !NoOutput()) RecordBrush(); }
-void TBaseReport::SetBrushStyle(uint8_t Value) { Brush_.Style = Value; if (Printing_ && !NoOutput()) RecordBrush(); }
-void TBaseReport::SetBrushPattern(const TReportGraphic& Bitmap)
-{
-    Brush_.Pattern = Bitmap;
-    if (Printing_ && !NoOutput())
-        RecordBrush();
+void TBaseReport::SetFontColor(TColor Value) {
+    Font_.Color = Value;
+    UpdateFont();
+}
+void TBaseReport::SetFontPitch(uint8_t Value) {
+    Font_.Pitch = Value;
+    UpdateFont();
+}
+void TBaseReport::SetFontCharSet(uint8_t Value) {
+    Font_.CharSet = Value;
+    UpdateFont();
+}
+void TBaseReport::SetBold(bool Value) {
+    Font_.Bold = Value;
+    UpdateFont();
+}
+void TBaseReport::SetItalic(bool Value) {
+    Font_.Italic = Value;
+    UpdateFont();
+}
+void TBaseReport::SetUnderline(bool Value) {
+    Font_.Underline = Value;
+    UpdateFont();
+}
+void TBaseReport::SetStrikeOut(bool Value) {
+    Font_.StrikeOut = Value;
+    UpdateFont();
+}
+void TBaseReport::SetSuperscript(bool Value) {
+    Font_.Superscript = Value;
+    UpdateFont();
+}
+void TBaseReport::SetSubscript(bool Value) {
+    Font_.Subscript = Value;
+    UpdateFont();
+}
+void TBaseReport::SetFontRotation(uint16_t Degrees) {
+    Font_.Rotation = Degrees;
+    UpdateFont();
+}
+void TBaseReport::SetFontAlign(uint8_t Value) {
+    Font_.Align = Value;
+    UpdateFont();
 }
 
-void TBaseReport::UpdateLineMetrics()
-{
+void TBaseReport::SetPenColor(TColor Value) {
+    Pen_.Color = Value;
+    if (Printing_ && !NoOutput()) RecordPen();
+}
+void TBaseReport::SetPenMode(uint8_t Value) {
+    Pen_.Mode = Value;
+    if (Printing_ && !NoOutput()) RecordPen();
+}
+void TBaseReport::SetPenStyle(uint8_t Value) {
+    Pen_.Style = Value;
+    if (Printing_ && !NoOutput()) RecordPen();
+}
+void TBaseReport::SetPenWidth(double Pixels) {
+    Pen_.Width = Pixels;
+    if (Printing_ && !NoOutput()) RecordPen();
+}
+void TBaseReport::SetBrushColor(TColor Value) {
+    Brush_.Color = Value;
+    if (Printing_ && !NoOutput()) RecordBrush();
+}
+void TBaseReport::SetBrushStyle(uint8_t Value) {
+    Brush_.Style = Value;
+    if (Printing_ && !NoOutput()) RecordBrush();
+}
+void TBaseReport::SetBrushPattern(const TReportGraphic& Bitmap) {
+    Brush_.Pattern = Bitmap;
+    if (Printing_ && !NoOutput()) RecordBrush();
+}
+
+void TBaseReport::UpdateLineMetrics() {
     const double Cell = ReferenceCellHeight();
     const double Em = Measurer_->EmForCellHeight(Font_, Cell);
     const TFontExtent Extent = Measurer_->Extent(Font_, Em);
@@ -90,10 +133,8 @@ void TBaseReport::UpdateLineMetrics()
         LineHeight_ = 1.0 / LinesPerInch_;
     else if (LineHeightMethod_ == lhmFont)
         LineHeight_ = Font_.Size / 60;
-    if (!Printing_ || NoOutput())
-        return;
-    if (Ascent_ == LastAscent_ && Descent_ == LastDescent_ && LineHeight_ == LastLineHeight_)
-        return;
+    if (!Printing_ || NoOutput()) return;
+    if (Ascent_ == LastAscent_ && Descent_ == LastDescent_ && LineHeight_ == LastLineHeight_) return;
     WriteByte(83);
     WriteSingle(Ascent_);
     WriteSingle(Descent_);
@@ -103,15 +144,13 @@ void TBaseReport::UpdateLineMetrics()
     LastLineHeight_ = LineHeight_;
 }
 
-double TBaseReport::TextWidth(const std::string& Text) const
-{
+double TBaseReport::TextWidth(const std::string& Text) const {
     const double Cell = ReferenceCellHeight();
     const double Em = Measurer_->EmForCellHeight(Font_, Cell);
     return Measurer_->TextWidth(Font_, Em, Text) / Device_.XDPI * UnitsFactor_;
 }
 
-void TBaseReport::PrintAt(double X, double Y, const std::string& Text)
-{
+void TBaseReport::PrintAt(double X, double Y, const std::string& Text) {
     CheckPrinting();
     UpdateLineMetrics();
     CurrentY_ = Y / UnitsFactor_;
@@ -120,12 +159,11 @@ void TBaseReport::PrintAt(double X, double Y, const std::string& Text)
     size_t Begin = 0;
     for (;;) {
         const size_t Tab = Text.find('\t', Begin);
-        const std::string Piece = Text.substr(Begin, Tab == std::string::npos ? std::string::npos : Tab - Begin);
+        const std::string Piece =
+            Text.substr(Begin, Tab == std::string::npos ? std::string::npos : Tab - Begin);
         CurrentX_ = RunX;
-        if (!Piece.empty())
-            TextLeftAt(Piece, RunX);
-        if (Tab == std::string::npos)
-            break;
+        if (!Piece.empty()) TextLeftAt(Piece, RunX);
+        if (Tab == std::string::npos) break;
         // The next stop is the next multiple of the tab width after the text, from StartX.
         const double Steps = std::floor((CurrentX_ - StartX) / TabWidth + 1e-9) + 1;
         RunX = StartX + Steps * TabWidth;
@@ -133,13 +171,14 @@ void TBaseReport::PrintAt(double X, double Y, const std::string& Text)
     }
 }
 
-void TBaseReport::TextAt(uint8_t Code, const std::string& Text, double X)
-{
+void TBaseReport::TextAt(uint8_t Code, const std::string& Text, double X) {
     CheckPrinting();
     CheckTextLength(Text);
     const double Width = TextWidth(Text) / UnitsFactor_;
-    const bool Plain = Text.find(FormatStart) == std::string::npos && Text.find(MacroMarker) == std::string::npos;
-    if (AccuracyMethod_ == amPositioning && Font_.Rotation == 0 && Plain && Text.find(' ') != std::string::npos) {
+    const bool Plain =
+        Text.find(FormatStart) == std::string::npos && Text.find(MacroMarker) == std::string::npos;
+    if (AccuracyMethod_ == amPositioning && Font_.Rotation == 0 && Plain &&
+        Text.find(' ') != std::string::npos) {
         // Record the width measured here, so that any device can spread the words to match it.
         const double W = Width * 100 / ScaleX_ * 100 / ScaleX_;
         const double Start = Code == 24 ? X : (Code == 23 ? X - W / 2 : X - W);
@@ -155,12 +194,17 @@ void TBaseReport::TextAt(uint8_t Code, const std::string& Text, double X)
     CurrentX_ = Code == 24 ? X + Width : (Code == 23 ? X + Width / 2 : X);
 }
 
-void TBaseReport::TextLeftAt(const std::string& Text, double X) { TextAt(24, Text, X); }
-void TBaseReport::TextCenteredAt(const std::string& Text, double X) { TextAt(23, Text, X); }
-void TBaseReport::TextRightAt(const std::string& Text, double X) { TextAt(25, Text, X); }
+void TBaseReport::TextLeftAt(const std::string& Text, double X) {
+    TextAt(24, Text, X);
+}
+void TBaseReport::TextCenteredAt(const std::string& Text, double X) {
+    TextAt(23, Text, X);
+}
+void TBaseReport::TextRightAt(const std::string& Text, double X) {
+    TextAt(25, Text, X);
+}
 
-void TBaseReport::TextJustifiedAt(const std::string& Text, double X, double Width)
-{
+void TBaseReport::TextJustifiedAt(const std::string& Text, double X, double Width) {
     CheckTextLength(Text);
     if (BeginOp()) {
         WriteByte(33);
@@ -172,11 +216,9 @@ void TBaseReport::TextJustifiedAt(const std::string& Text, double X, double Widt
     CurrentX_ = X + Width;
 }
 
-void TBaseReport::TextRect(const TRect& PixelRect, double X, double Y, const std::string& Text)
-{
+void TBaseReport::TextRect(const TRect& PixelRect, double X, double Y, const std::string& Text) {
     CheckTextLength(Text);
-    if (!BeginOp())
-        return;
+    if (!BeginOp()) return;
     WriteByte(22);
     WritePixelRect(PixelRect);
     WritePoint(X, Y);

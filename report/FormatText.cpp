@@ -4,22 +4,26 @@
 #include <cmath>
 #include <cstdlib>
 
-int64_t TFmtArg::AsInt() const
-{
+int64_t TFmtArg::AsInt() const {
     switch (Kind_) {
-    case fkInt: return Int_;
-    case fkFloat: return std::isfinite(Float_) ? static_cast<int64_t>(Float_) : 0;
-    case fkText: return 0;
+    case fkInt:
+        return Int_;
+    case fkFloat:
+        return std::isfinite(Float_) ? static_cast<int64_t>(Float_) : 0;
+    case fkText:
+        return 0;
     }
     return 0;
 }
 
-double TFmtArg::AsFloat() const
-{
+double TFmtArg::AsFloat() const {
     switch (Kind_) {
-    case fkInt: return static_cast<double>(Int_);
-    case fkFloat: return Float_;
-    case fkText: return 0;
+    case fkInt:
+        return static_cast<double>(Int_);
+    case fkFloat:
+        return Float_;
+    case fkText:
+        return 0;
     }
     return 0;
 }
@@ -33,41 +37,35 @@ struct TConversion {
     char Letter = 0;
 };
 
-std::string FloatText(double Value, char Conv, int Precision)
-{
-    if (!std::isfinite(Value))
-        return std::isnan(Value) ? "nan" : (Value < 0 ? "-inf" : "inf");
+std::string FloatText(double Value, char Conv, int Precision) {
+    if (!std::isfinite(Value)) return std::isnan(Value) ? "nan" : (Value < 0 ? "-inf" : "inf");
     char Buf[512];
     std::chars_format Format = std::chars_format::fixed;
     if (Conv == 'e' || Conv == 'E')
         Format = std::chars_format::scientific;
     else if (Conv == 'g' || Conv == 'G')
         Format = std::chars_format::general;
-    if (Precision < 0)
-        Precision = 6;
-    if ((Conv == 'g' || Conv == 'G') && Precision == 0)
-        Precision = 1;
-    if (Precision > 100)
-        Precision = 100;
+    if (Precision < 0) Precision = 6;
+    if ((Conv == 'g' || Conv == 'G') && Precision == 0) Precision = 1;
+    if (Precision > 100) Precision = 100;
     auto Result = std::to_chars(Buf, Buf + sizeof Buf, Value, Format, Precision);
-    if (Result.ec != std::errc())
-        return "0";
+    if (Result.ec != std::errc()) return "0";
     std::string Text(Buf, Result.ptr);
     if (Conv == 'E' || Conv == 'G')
         for (char& C : Text)
-            if (C == 'e')
-                C = 'E';
+            if (C == 'e') C = 'E';
     return Text;
 }
 
-std::string IntText(const TFmtArg& Arg, char Conv, int Precision)
-{
+std::string IntText(const TFmtArg& Arg, char Conv, int Precision) {
     const int64_t Value = Arg.AsInt();
     char Buf[32];
     std::to_chars_result Result{};
     bool Negative = false;
     if (Conv == 'x' || Conv == 'X') {
-        Result = std::to_chars(Buf, Buf + sizeof Buf, static_cast<uint64_t>(Value) & (Value < 0 && Value >= INT32_MIN ? 0xFFFFFFFFull : ~0ull), 16);
+        Result = std::to_chars(
+            Buf, Buf + sizeof Buf,
+            static_cast<uint64_t>(Value) & (Value < 0 && Value >= INT32_MIN ? 0xFFFFFFFFull : ~0ull), 16);
     } else if (Conv == 'u') {
         Result = std::to_chars(Buf, Buf + sizeof Buf, static_cast<uint64_t>(Value));
     } else {
@@ -78,15 +76,13 @@ std::string IntText(const TFmtArg& Arg, char Conv, int Precision)
     std::string Digits(Buf, Result.ptr);
     if (Conv == 'X')
         for (char& C : Digits)
-            if (C >= 'a' && C <= 'f')
-                C = static_cast<char>(C - 'a' + 'A');
+            if (C >= 'a' && C <= 'f') C = static_cast<char>(C - 'a' + 'A');
     if (Precision > static_cast<int>(Digits.size()))
         Digits.insert(0, static_cast<size_t>(Precision) - Digits.size(), '0');
     return Negative ? "-" + Digits : Digits;
 }
 
-void Pad(std::string& Out, std::string Body, const TConversion& Conv, bool Numeric)
-{
+void Pad(std::string& Out, std::string Body, const TConversion& Conv, bool Numeric) {
     if (Numeric && Body.front() != '-') {
         if (Conv.Plus)
             Body.insert(0, 1, '+');
@@ -109,8 +105,7 @@ void Pad(std::string& Out, std::string Body, const TConversion& Conv, bool Numer
     }
 }
 
-int ReadNumber(std::string_view Fmt, size_t& I)
-{
+int ReadNumber(std::string_view Fmt, size_t& I) {
     int N = 0;
     while (I < Fmt.size() && Fmt[I] >= '0' && Fmt[I] <= '9' && N < 100000)
         N = N * 10 + (Fmt[I++] - '0');
@@ -119,8 +114,7 @@ int ReadNumber(std::string_view Fmt, size_t& I)
 
 } // namespace
 
-std::string FormatText(std::string_view Fmt, std::initializer_list<TFmtArg> Args)
-{
+std::string FormatText(std::string_view Fmt, std::initializer_list<TFmtArg> Args) {
     std::string Out;
     Out.reserve(Fmt.size() + 16);
     auto Next = Args.begin();
@@ -139,11 +133,16 @@ std::string FormatText(std::string_view Fmt, std::initializer_list<TFmtArg> Args
         TConversion Conv;
         for (; I < Fmt.size(); ++I) {
             const char F = Fmt[I];
-            if (F == '-') Conv.Left = true;
-            else if (F == '0') Conv.Zero = true;
-            else if (F == '+') Conv.Plus = true;
-            else if (F == ' ') Conv.Space = true;
-            else break;
+            if (F == '-')
+                Conv.Left = true;
+            else if (F == '0')
+                Conv.Zero = true;
+            else if (F == '+')
+                Conv.Plus = true;
+            else if (F == ' ')
+                Conv.Space = true;
+            else
+                break;
         }
         Conv.Width = ReadNumber(Fmt, I);
         if (I < Fmt.size() && Fmt[I] == '.') {
@@ -152,17 +151,24 @@ std::string FormatText(std::string_view Fmt, std::initializer_list<TFmtArg> Args
         }
         while (I < Fmt.size() && (Fmt[I] == 'l' || Fmt[I] == 'h' || Fmt[I] == 'z'))
             ++I;
-        if (I >= Fmt.size())
-            break;
+        if (I >= Fmt.size()) break;
         Conv.Letter = Fmt[I++];
-        if (Next == Args.end())
-            continue;
+        if (Next == Args.end()) continue;
         const TFmtArg& Arg = *Next++;
         switch (Conv.Letter) {
-        case 'd': case 'i': case 'u': case 'x': case 'X':
+        case 'd':
+        case 'i':
+        case 'u':
+        case 'x':
+        case 'X':
             Pad(Out, IntText(Arg, Conv.Letter, Conv.Precision), Conv, true);
             break;
-        case 'f': case 'F': case 'e': case 'E': case 'g': case 'G':
+        case 'f':
+        case 'F':
+        case 'e':
+        case 'E':
+        case 'g':
+        case 'G':
             Pad(Out, FloatText(Arg.AsFloat(), Conv.Letter, Conv.Precision), Conv, true);
             break;
         case 'c':

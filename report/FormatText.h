@@ -10,13 +10,11 @@
 #include <string_view>
 
 class TFmtArg {
-public:
+  public:
     enum TKind : uint8_t { fkInt, fkFloat, fkText };
 
-    template <std::integral T>
-    TFmtArg(T Value) : Kind_(fkInt), Int_(static_cast<int64_t>(Value)) {}
-    template <std::floating_point T>
-    TFmtArg(T Value) : Kind_(fkFloat), Float_(static_cast<double>(Value)) {}
+    template <std::integral T> TFmtArg(T Value) : Kind_(fkInt), Int_(static_cast<int64_t>(Value)) {}
+    template <std::floating_point T> TFmtArg(T Value) : Kind_(fkFloat), Float_(static_cast<double>(Value)) {}
     TFmtArg(std::string_view Value) : Kind_(fkText), Text_(Value) {}
     TFmtArg(const std::string& Value) : Kind_(fkText), Text_(Value) {}
     TFmtArg(const char* Value) : Kind_(fkText), Text_(Value ? Value : "") {}
@@ -26,7 +24,7 @@ public:
     double AsFloat() const;
     std::string_view AsText() const { return Text_; }
 
-private:
+  private:
     TKind Kind_;
     int64_t Int_ = 0;
     double Float_ = 0;

@@ -11,29 +11,25 @@
 
 TNDRWriter::TNDRWriter() = default;
 
-TNDRWriter::~TNDRWriter()
-{
-    if (Printing())
-        AbandonRecording();
+TNDRWriter::~TNDRWriter() {
+    if (Printing()) AbandonRecording();
 }
 
-const std::vector<uint8_t>& TNDRWriter::MemoryBytes() const { return Memory_; }
+const std::vector<uint8_t>& TNDRWriter::MemoryBytes() const {
+    return Memory_;
+}
 
 // ---------------------------------------------------------------------------------------------
 // Raw output
 
-void TNDRWriter::Flush()
-{
-    if (Buffer_.empty())
-        return;
+void TNDRWriter::Flush() {
+    if (Buffer_.empty()) return;
     Out_->Write(Buffer_.data(), Buffer_.size());
     Buffer_.clear();
 }
 
-void TNDRWriter::Put(const void* Data, size_t Count)
-{
-    if (Buffer_.size() + Count > BufferSize)
-        Flush();
+void TNDRWriter::Put(const void* Data, size_t Count) {
+    if (Buffer_.size() + Count > BufferSize) Flush();
     if (Count > BufferSize) {
         Out_->Write(Data, Count);
         return;
@@ -42,33 +38,30 @@ void TNDRWriter::Put(const void* Data, size_t Count)
     Buffer_.insert(Buffer_.end(), Bytes, Bytes + Count);
 }
 
-void TNDRWriter::PutWord(uint16_t Value)
-{
+void TNDRWriter::PutWord(uint16_t Value) {
     const uint8_t B[2] = {static_cast<uint8_t>(Value), static_cast<uint8_t>(Value >> 8)};
     Put(B, 2);
 }
 
-void TNDRWriter::PutInt(int32_t Value)
-{
+void TNDRWriter::PutInt(int32_t Value) {
     const uint32_t V = static_cast<uint32_t>(Value);
-    const uint8_t B[4] = {static_cast<uint8_t>(V), static_cast<uint8_t>(V >> 8), static_cast<uint8_t>(V >> 16),
-                          static_cast<uint8_t>(V >> 24)};
+    const uint8_t B[4] = {static_cast<uint8_t>(V), static_cast<uint8_t>(V >> 8),
+                          static_cast<uint8_t>(V >> 16), static_cast<uint8_t>(V >> 24)};
     Put(B, 4);
 }
 
-void TNDRWriter::PutSingle(double Value)
-{
+void TNDRWriter::PutSingle(double Value) {
     const float F = static_cast<float>(Value);
     uint32_t Bits;
     std::memcpy(&Bits, &F, sizeof Bits);
     PutInt(static_cast<int32_t>(Bits));
 }
 
-void TNDRWriter::PutString(const std::string& Text)
-{
+void TNDRWriter::PutString(const std::string& Text) {
     const size_t L = Text.size();
     if (L > MaxStringLength)
-        throw EReportError("Text of " + std::to_string(L) + " bytes is too long for the report file (16383 at most).");
+        throw EReportError("Text of " + std::to_string(L) +
+                           " bytes is too long for the report file (16383 at most).");
     if (L < 192) {
         PutByte(static_cast<uint8_t>(L));
     } else {
@@ -79,8 +72,7 @@ void TNDRWriter::PutString(const std::string& Text)
     Put(Text.data(), L);
 }
 
-void TNDRWriter::PutGraphic(const TReportGraphic& Graphic)
-{
+void TNDRWriter::PutGraphic(const TReportGraphic& Graphic) {
     const uint8_t Type = Graphic.Type & 0x7F;
     if (ReuseSlot_ != 0 && Slots_[static_cast<size_t>(ReuseSlot_)] != 0) {
         const uint64_t Target = Slots_[static_cast<size_t>(ReuseSlot_)];
@@ -90,30 +82,29 @@ void TNDRWriter::PutGraphic(const TReportGraphic& Graphic)
         return;
     }
     ReuseSlot_ = 0;
-    if (Graphic.Data.size() > INT32_MAX)
-        throw EReportError("Graphic is too large for the report file.");
+    if (Graphic.Data.size() > INT32_MAX) throw EReportError("Graphic is too large for the report file.");
     PutByte(Type);
     LastGraphicPos_ = StreamPosition();
     PutInt(static_cast<int32_t>(Graphic.Data.size()));
     Put(Graphic.Data.data(), Graphic.Data.size());
 }
 
-uint64_t TNDRWriter::StreamPosition() const { return Out_->Position() + Buffer_.size(); }
+uint64_t TNDRWriter::StreamPosition() const {
+    return Out_->Position() + Buffer_.size();
+}
 
-void TNDRWriter::PatchInt(uint64_t Position, int32_t Value)
-{
+void TNDRWriter::PatchInt(uint64_t Position, int32_t Value) {
     Flush();
     const uint64_t End = Out_->Position();
     const uint32_t V = static_cast<uint32_t>(Value);
-    const uint8_t B[4] = {static_cast<uint8_t>(V), static_cast<uint8_t>(V >> 8), static_cast<uint8_t>(V >> 16),
-                          static_cast<uint8_t>(V >> 24)};
+    const uint8_t B[4] = {static_cast<uint8_t>(V), static_cast<uint8_t>(V >> 8),
+                          static_cast<uint8_t>(V >> 16), static_cast<uint8_t>(V >> 24)};
     Out_->Seek(Position);
     Out_->Write(B, 4);
     Out_->Seek(End);
 }
 
-void TNDRWriter::PatchWord(uint64_t Position, uint16_t Value)
-{
+void TNDRWriter::PatchWord(uint64_t Position, uint16_t Value) {
     Flush();
     const uint64_t End = Out_->Position();
     const uint8_t B[2] = {static_cast<uint8_t>(Value), static_cast<uint8_t>(Value >> 8)};
@@ -125,35 +116,55 @@ void TNDRWriter::PatchWord(uint64_t Position, uint16_t Value)
 // ---------------------------------------------------------------------------------------------
 // Suppressible primitives
 
-void TNDRWriter::WriteByte(uint8_t Value) { if (!NoOutput()) PutByte(Value); }
-void TNDRWriter::WriteWord(uint16_t Value) { if (!NoOutput()) PutWord(Value); }
-void TNDRWriter::WriteInt(int32_t Value) { if (!NoOutput()) PutInt(Value); }
-void TNDRWriter::WriteSingle(double Value) { if (!NoOutput()) PutSingle(Value); }
-void TNDRWriter::WriteString(const std::string& Text) { if (!NoOutput()) PutString(Text); }
-void TNDRWriter::WriteBytes(const void* Data, size_t Count) { if (!NoOutput()) Put(Data, Count); }
-void TNDRWriter::WriteGraphic(const TReportGraphic& Graphic) { if (!NoOutput()) PutGraphic(Graphic); }
+void TNDRWriter::WriteByte(uint8_t Value) {
+    if (!NoOutput()) PutByte(Value);
+}
+void TNDRWriter::WriteWord(uint16_t Value) {
+    if (!NoOutput()) PutWord(Value);
+}
+void TNDRWriter::WriteInt(int32_t Value) {
+    if (!NoOutput()) PutInt(Value);
+}
+void TNDRWriter::WriteSingle(double Value) {
+    if (!NoOutput()) PutSingle(Value);
+}
+void TNDRWriter::WriteString(const std::string& Text) {
+    if (!NoOutput()) PutString(Text);
+}
+void TNDRWriter::WriteBytes(const void* Data, size_t Count) {
+    if (!NoOutput()) Put(Data, Count);
+}
+void TNDRWriter::WriteGraphic(const TReportGraphic& Graphic) {
+    if (!NoOutput()) PutGraphic(Graphic);
+}
 
 // ---------------------------------------------------------------------------------------------
 // Recording lifecycle
 
-void TNDRWriter::BeginRecording()
-{
+void TNDRWriter::BeginRecording() {
     Memory_.clear();
     switch (StreamMode()) {
-    case smMemory: OwnedStream_ = std::make_unique<TMemoryStream>(); break;
-    case smFile: OwnedStream_ = std::make_unique<TSafeFileStream>(FileName()); break;
+    case smMemory:
+        OwnedStream_ = std::make_unique<TMemoryStream>();
+        break;
+    case smFile:
+        OwnedStream_ = std::make_unique<TSafeFileStream>(FileName());
+        break;
     case smTempFile: {
         const char* Dir = std::getenv("TMPDIR");
         std::string Name = std::string(Dir && *Dir ? Dir : "/tmp") + "/velmora-report-XXXXXX";
         const int Fd = mkstemp(Name.data());
         if (Fd < 0)
-            throw EReportError("Cannot create a temporary report file in " + Name.substr(0, Name.rfind('/')) + ".");
+            throw EReportError("Cannot create a temporary report file in " + Name.substr(0, Name.rfind('/')) +
+                               ".");
         ::close(Fd);
         OwnedStream_ = std::make_unique<TFileStream>(Name, fmCreate);
         SetFileName(Name);
         break;
     }
-    case smUser: OwnedStream_.reset(); break;
+    case smUser:
+        OwnedStream_.reset();
+        break;
     }
     Out_ = OwnedStream_ ? OwnedStream_.get() : Stream();
     Buffer_.clear();
@@ -168,8 +179,7 @@ void TNDRWriter::BeginRecording()
     WriteHeader();
 }
 
-void TNDRWriter::WriteHeader()
-{
+void TNDRWriter::WriteHeader() {
     const TReferenceDevice& D = Device_;
     PutByte('Z');
     PutWord(StreamVersion);
@@ -195,12 +205,10 @@ void TNDRWriter::WriteHeader()
     PutString(D.DeviceName);
 }
 
-void TNDRWriter::OpenPageRecord()
-{
+void TNDRWriter::OpenPageRecord() {
     Flush();
     const uint64_t Position = StreamPosition();
-    if (Position > INT32_MAX)
-        throw EReportError("Report file is too large (2 GiB at most).");
+    if (Position > INT32_MAX) throw EReportError("Report file is too large (2 GiB at most).");
     PrevBeforeOpen_ = PrevPagePos_;
     PrevNextFieldPos_ = NextFieldPos_;
     PageStartPos_ = Position;
@@ -216,8 +224,7 @@ void TNDRWriter::OpenPageRecord()
     WriteFullState();
 }
 
-void TNDRWriter::WriteFullState()
-{
+void TNDRWriter::WriteFullState() {
     Last_.Valid = false;
     LastAscent_ = LastDescent_ = LastLineHeight_ = -1;
     WriteBrush(true);
@@ -248,21 +255,16 @@ void TNDRWriter::WriteFullState()
     }
 }
 
-void TNDRWriter::ClosePageRecord()
-{
-    if (!PageOpen_)
-        return;
-    if (!NoOutput())
-        PutByte(82);
+void TNDRWriter::ClosePageRecord() {
+    if (!PageOpen_) return;
+    if (!NoOutput()) PutByte(82);
     Flush();
     PatchInt(NextFieldPos_, static_cast<int32_t>(StreamPosition()));
     PageOpen_ = false;
 }
 
-void TNDRWriter::DropPageRecord()
-{
-    if (!PageOpen_)
-        return;
+void TNDRWriter::DropPageRecord() {
+    if (!PageOpen_) return;
     Flush();
     Out_->Truncate(PageStartPos_);
     Out_->Seek(PageStartPos_);
@@ -273,25 +275,20 @@ void TNDRWriter::DropPageRecord()
 }
 
 // Graphics and variables recorded in a dropped page no longer exist.
-void TNDRWriter::ForgetFrom(uint64_t Position)
-{
+void TNDRWriter::ForgetFrom(uint64_t Position) {
     for (uint64_t& Slot : Slots_)
-        if (Slot >= Position)
-            Slot = 0;
-    if (LastGraphicPos_ >= Position)
-        LastGraphicPos_ = 0;
+        if (Slot >= Position) Slot = 0;
+    if (LastGraphicPos_ >= Position) LastGraphicPos_ = 0;
     for (auto It = VariablePos_.begin(); It != VariablePos_.end();) {
         const uint64_t At = static_cast<uint64_t>(It->second < 0 ? -It->second : It->second);
         It = At >= Position ? VariablePos_.erase(It) : std::next(It);
     }
 }
 
-void TNDRWriter::EndRecording()
-{
+void TNDRWriter::EndRecording() {
     try {
         Flush();
-        if (NextFieldPos_ != 0)
-            PatchInt(NextFieldPos_, 0);
+        if (NextFieldPos_ != 0) PatchInt(NextFieldPos_, 0);
         PatchWord(PageCountPos_, static_cast<uint16_t>(PageCount()));
         Flush();
     } catch (...) {
@@ -303,8 +300,7 @@ void TNDRWriter::EndRecording()
     case smMemory: {
         Memory_ = std::move(static_cast<TMemoryStream&>(*OwnedStream_).Bytes());
         ReleaseStream();
-        if (!FileName().empty())
-            SaveBytesToFile(FileName(), Memory_);
+        if (!FileName().empty()) SaveBytesToFile(FileName(), Memory_);
         break;
     }
     case smFile: {
@@ -329,21 +325,20 @@ void TNDRWriter::EndRecording()
         ReleaseStream();
         break;
     }
-    case smUser: ReleaseStream(); break;
+    case smUser:
+        ReleaseStream();
+        break;
     }
 }
 
-void TNDRWriter::AbandonRecording()
-{
+void TNDRWriter::AbandonRecording() {
     Buffer_ = std::vector<uint8_t>();
     const bool TempFile = StreamMode() == smTempFile && OwnedStream_;
     ReleaseStream(); // an uncommitted safe file removes its temporary file
-    if (TempFile)
-        std::remove(FileName().c_str());
+    if (TempFile) std::remove(FileName().c_str());
 }
 
-void TNDRWriter::ReleaseStream()
-{
+void TNDRWriter::ReleaseStream() {
     Out_ = nullptr;
     OwnedStream_.reset();
 }
@@ -351,24 +346,24 @@ void TNDRWriter::ReleaseStream()
 // ---------------------------------------------------------------------------------------------
 // Graphic slots and variables
 
-void TNDRWriter::SlotRegister(int Index) { Slots_[static_cast<size_t>(Index)] = LastGraphicPos_; }
-void TNDRWriter::SlotReuse(int Index) { ReuseSlot_ = Index; }
-void TNDRWriter::SlotUnregister(int Index)
-{
+void TNDRWriter::SlotRegister(int Index) {
+    Slots_[static_cast<size_t>(Index)] = LastGraphicPos_;
+}
+void TNDRWriter::SlotReuse(int Index) {
+    ReuseSlot_ = Index;
+}
+void TNDRWriter::SlotUnregister(int Index) {
     Slots_[static_cast<size_t>(Index)] = 0;
-    if (ReuseSlot_ == Index)
-        ReuseSlot_ = 0;
+    if (ReuseSlot_ == Index) ReuseSlot_ = 0;
 }
 
-void TNDRWriter::PutValueText(const std::string& Value)
-{
+void TNDRWriter::PutValueText(const std::string& Value) {
     PutByte(static_cast<uint8_t>(Value.size()));
     PutByte(static_cast<uint8_t>(Value.size()));
     Put(Value.data(), Value.size());
 }
 
-void TNDRWriter::RecordVariable(const std::string& Name, const std::string& Value)
-{
+void TNDRWriter::RecordVariable(const std::string& Name, const std::string& Value) {
     PutByte(37);
     PutString(Name);
     VariablePos_[Name] = -static_cast<int64_t>(StreamPosition());

@@ -12,7 +12,7 @@
 #include "report/BaseReport.h"
 
 class TNDRWriter : public TBaseReport {
-public:
+  public:
     static constexpr size_t BufferSize = 16384;
     static constexpr uint16_t StreamVersion = 2017;
     static constexpr size_t MaxStringLength = 16383;
@@ -36,7 +36,7 @@ public:
     void WriteBytes(const void* Data, size_t Count) override;
     void WriteGraphic(const TReportGraphic& Graphic) override;
 
-protected:
+  protected:
     void BeginRecording() override;
     void OpenPageRecord() override;
     void ClosePageRecord() override;
@@ -51,7 +51,7 @@ protected:
     void SlotReuse(int Index) override;
     void SlotUnregister(int Index) override;
 
-private:
+  private:
     // What was last written, so that only changes are recorded; invalid at each page start.
     struct TWritten {
         bool Valid = false;
@@ -88,13 +88,13 @@ private:
     std::vector<uint8_t> Memory_;
     std::vector<uint8_t> Buffer_;
     uint64_t PageCountPos_ = 0;
-    uint64_t PrevPagePos_ = 0;       // code byte of the last page record written
-    uint64_t PrevBeforeOpen_ = 0;    // the same before the open page record began
-    uint64_t PageStartPos_ = 0;      // code byte of the open page record
-    uint64_t NextFieldPos_ = 0;      // "next page" field of the last page record written
-    uint64_t PrevNextFieldPos_ = 0;  // the same before the open page record began
+    uint64_t PrevPagePos_ = 0;      // code byte of the last page record written
+    uint64_t PrevBeforeOpen_ = 0;   // the same before the open page record began
+    uint64_t PageStartPos_ = 0;     // code byte of the open page record
+    uint64_t NextFieldPos_ = 0;     // "next page" field of the last page record written
+    uint64_t PrevNextFieldPos_ = 0; // the same before the open page record began
     bool PageOpen_ = false;
-    uint64_t LastGraphicPos_ = 0;    // size field of the last embedded graphic
+    uint64_t LastGraphicPos_ = 0; // size field of the last embedded graphic
     std::array<uint64_t, GraphicSlots + 1> Slots_{};
     std::map<std::string, int64_t> VariablePos_; // value record, negated for a text value
     TWritten Last_;

@@ -22,8 +22,7 @@ struct TConverterGuard {
 
 constexpr size_t MaxFaceName = 60;
 
-TPoint To1248(float X, float Y)
-{
+TPoint To1248(float X, float Y) {
     auto Round = [](float V) {
         const double Scaled = std::round(static_cast<double>(V) * TPageConverter::MeasureDPI);
         if (!(Scaled > INT32_MIN && Scaled < INT32_MAX))
@@ -36,19 +35,14 @@ TPoint To1248(float X, float Y)
 } // namespace
 
 TPageConverter::TPageConverter(TStream& Stream, TReportRender& Render)
-    : TPageConverter(Stream, Render, DefaultTextMeasurer())
-{
-}
+    : TPageConverter(Stream, Render, DefaultTextMeasurer()) {}
 
 TPageConverter::TPageConverter(TStream& Stream, TReportRender& Render, TTextMeasurer& Measurer)
-    : Stream_(Stream), Render_(Render), Measurer_(Measurer)
-{
-}
+    : Stream_(Stream), Render_(Render), Measurer_(Measurer) {}
 
 TPageConverter::~TPageConverter() = default;
 
-void TPageConverter::LoadData()
-{
+void TPageConverter::LoadData() {
     if (auto* Memory = dynamic_cast<TMemoryStream*>(&Stream_)) {
         Data_ = Memory->Bytes().data();
         Size_ = Memory->Bytes().size();
@@ -57,8 +51,7 @@ void TPageConverter::LoadData()
         Size_ = View->Size();
     } else {
         const uint64_t Size = Stream_.Size();
-        if (Size > MaxStreamSize)
-            throw EReportError("Report file is too large to be read.");
+        if (Size > MaxStreamSize) throw EReportError("Report file is too large to be read.");
         Owned_.resize(Size);
         Stream_.Seek(0);
         Owned_.resize(Stream_.Read(Owned_.data(), Owned_.size()));
@@ -68,12 +61,10 @@ void TPageConverter::LoadData()
     Decoder_ = std::make_unique<TPageStreamDecoder>(Data_, Size_);
 }
 
-void TPageConverter::Generate(int PageNo)
-{
+void TPageConverter::Generate(int PageNo) {
     Render_.SetConverter(this);
     TConverterGuard Guard{Render_};
-    if (!NowSet_)
-        Now_ = std::time(nullptr);
+    if (!NowSet_) Now_ = std::time(nullptr);
     LoadData();
     Header_ = Decoder_->ReadHeader();
     Render_.DocBegin();
@@ -93,8 +84,7 @@ void TPageConverter::Generate(int PageNo)
     Render_.DocEnd();
 }
 
-void TPageConverter::PlayAll()
-{
+void TPageConverter::PlayAll() {
     PlayPage();
     // Page records follow each other; the count stops the loop (an unpatched count of 0 plays
     // only the first page), and every page consumes bytes, so the loop ends with the data.
@@ -102,16 +92,14 @@ void TPageConverter::PlayAll()
         PlayPage();
 }
 
-void TPageConverter::PlayOne(int PageNo)
-{
+void TPageConverter::PlayOne(int PageNo) {
     const uint64_t Start = Decoder_->Position();
     std::set<uint64_t> Visited;
     uint64_t Here = Start;
     for (;;) {
         Decoder_->Seek(Here);
         const TPageHead Head = Decoder_->ReadPageHead();
-        if (Head.PageNumber == PageNo)
-            break;
+        if (Head.PageNumber == PageNo) break;
         const int32_t Link = PageNo < Head.PageNumber ? Head.Previous : Head.Next;
         if (Link == 0) {
             Here = Start; // not found: play the page the search began at
@@ -128,8 +116,7 @@ void TPageConverter::PlayOne(int PageNo)
     PlayPage();
 }
 
-void TPageConverter::PlayPage()
-{
+void TPageConverter::PlayPage() {
     const TPageHead Head = Decoder_->ReadPageHead();
     CurrentPage_ = Head.PageNumber;
     if (Decoder_->Version() >= 2000) {
@@ -144,28 +131,37 @@ void TPageConverter::PlayPage()
     TCommand Command;
     for (;;) {
         Decoder_->ReadCommand(Command);
-        if (Command.Code == pcPageEnd)
-            break;
+        if (Command.Code == pcPageEnd) break;
         Dispatch(Command);
     }
     Render_.PageEnd();
 }
 
-TRect TPageConverter::DeviceRect(const float* F)
-{
+TRect TPageConverter::DeviceRect(const float* F) {
     return {Render_.XI2D(F[0]), Render_.YI2D(F[1]), Render_.XI2D(F[2]), Render_.YI2D(F[3])};
 }
 
-void TPageConverter::Dispatch(const TCommand& C)
-{
+void TPageConverter::Dispatch(const TCommand& C) {
     const float* F = C.F;
     switch (C.Code) {
-    case pcArc: Render_.RenderArc(F[0], F[1], F[2], F[3], F[4], F[5], F[6], F[7]); break;
-    case pcChord: Render_.RenderChord(F[0], F[1], F[2], F[3], F[4], F[5], F[6], F[7]); break;
-    case pcPie: Render_.RenderPie(F[0], F[1], F[2], F[3], F[4], F[5], F[6], F[7]); break;
-    case pcDraw: Render_.RenderDraw(C.Graphic, F[0], F[1]); break;
-    case pcEllipse: Render_.RenderEllipse(F[0], F[1], F[2], F[3]); break;
-    case pcFillRect: Render_.RenderFillRect(DeviceRect(F)); break;
+    case pcArc:
+        Render_.RenderArc(F[0], F[1], F[2], F[3], F[4], F[5], F[6], F[7]);
+        break;
+    case pcChord:
+        Render_.RenderChord(F[0], F[1], F[2], F[3], F[4], F[5], F[6], F[7]);
+        break;
+    case pcPie:
+        Render_.RenderPie(F[0], F[1], F[2], F[3], F[4], F[5], F[6], F[7]);
+        break;
+    case pcDraw:
+        Render_.RenderDraw(C.Graphic, F[0], F[1]);
+        break;
+    case pcEllipse:
+        Render_.RenderEllipse(F[0], F[1], F[2], F[3]);
+        break;
+    case pcFillRect:
+        Render_.RenderFillRect(DeviceRect(F));
+        break;
     case pcLineTo:
         Render_.RenderMoveTo(CurX_, CurY_);
         Render_.RenderLineTo(F[0], F[1]);
@@ -190,34 +186,58 @@ void TPageConverter::Dispatch(const TCommand& C)
             Render_.RenderPolyline(Points, High);
         break;
     }
-    case pcBitmapScaled: Render_.RenderBitmap(C.Graphic, F[0], F[1], F[2], F[3]); break;
-    case pcBitmapRect: Render_.RenderBitmapRect(C.Graphic, F[0], F[1], F[2], F[3]); break;
+    case pcBitmapScaled:
+        Render_.RenderBitmap(C.Graphic, F[0], F[1], F[2], F[3]);
+        break;
+    case pcBitmapRect:
+        Render_.RenderBitmapRect(C.Graphic, F[0], F[1], F[2], F[3]);
+        break;
     case pcRectangle:
-    case pcShadeRect: Render_.RenderRectangle(F[0], F[1], F[2], F[3]); break;
-    case pcRoundRect: Render_.RenderRoundRect(F[0], F[1], F[2], F[3], F[4], F[5]); break;
-    case pcStretchDraw: Render_.RenderStretchDraw(DeviceRect(F), C.Graphic); break;
-    case pcTextRect: Render_.RenderTextRect(DeviceRect(F), ExpandMacros(C.S[0]), F[4], F[5]); break;
+    case pcShadeRect:
+        Render_.RenderRectangle(F[0], F[1], F[2], F[3]);
+        break;
+    case pcRoundRect:
+        Render_.RenderRoundRect(F[0], F[1], F[2], F[3], F[4], F[5]);
+        break;
+    case pcStretchDraw:
+        Render_.RenderStretchDraw(DeviceRect(F), C.Graphic);
+        break;
+    case pcTextRect:
+        Render_.RenderTextRect(DeviceRect(F), ExpandMacros(C.S[0]), F[4], F[5]);
+        break;
     case pcCenterText:
     case pcLeftText:
-    case pcRightText: RenderText(C.Code, C.S[0], F[1], F[0]); break;
+    case pcRightText:
+        RenderText(C.Code, C.S[0], F[1], F[0]);
+        break;
     case pcBlockTextOld:
-    case pcBlockText: Render_.RenderBlockText(ExpandMacros(C.S[0]), F[1], F[0], F[2]); break;
-    case pcRenderOption: Render_.SetRenderOption(static_cast<uint8_t>(C.I[0])); break;
+    case pcBlockText:
+        Render_.RenderBlockText(ExpandMacros(C.S[0]), F[1], F[0], F[2]);
+        break;
+    case pcRenderOption:
+        Render_.SetRenderOption(static_cast<uint8_t>(C.I[0]));
+        break;
     case pcImageData: {
         TByteViewStream Image(Data_ + C.BlobOffset, C.BlobSize);
         Render_.RenderImageData(Image, C.S[0], F[0], F[1], F[2], F[3]);
         break;
     }
-    case pcVariable: Variables_[C.S[0]] = C.Value; break;
+    case pcVariable:
+        Variables_[C.S[0]] = C.Value;
+        break;
     case pcBrushRecord:
     case pcBrushColor:
     case pcBrushStyle:
-    case pcBrushPattern: DispatchBrush(C); break;
+    case pcBrushPattern:
+        DispatchBrush(C);
+        break;
     case pcPenRecord:
     case pcPenColor:
     case pcPenMode:
     case pcPenStyle:
-    case pcPenWidth: DispatchPen(C); break;
+    case pcPenWidth:
+        DispatchPen(C);
+        break;
     case pcFontRecord:
     case pcFontName:
     case pcFontColor:
@@ -231,29 +251,37 @@ void TPageConverter::Dispatch(const TCommand& C)
     case pcFontSubscript:
     case pcFontRotation:
     case pcFontAlign:
-    case pcFontCharSet: DispatchFont(C); break;
-    default: break; // recorded for devices or for the writer's own bookkeeping; nothing to draw
+    case pcFontCharSet:
+        DispatchFont(C);
+        break;
+    default:
+        break; // recorded for devices or for the writer's own bookkeeping; nothing to draw
     }
 }
 
-void TPageConverter::DispatchBrush(const TCommand& C)
-{
+void TPageConverter::DispatchBrush(const TCommand& C) {
     switch (C.Code) {
     case pcBrushRecord:
         Brush_.Color = static_cast<TColor>(C.I[0]);
         Brush_.Style = static_cast<uint8_t>(C.I[1]);
         Brush_.Pattern = C.I[2] == 1 ? C.Graphic : TReportGraphic{};
         break;
-    case pcBrushColor: Brush_.Color = static_cast<TColor>(C.I[0]); break;
-    case pcBrushStyle: Brush_.Style = static_cast<uint8_t>(C.I[0]); break;
-    case pcBrushPattern: Brush_.Pattern = C.I[0] == 1 ? C.Graphic : TReportGraphic{}; break;
-    default: return;
+    case pcBrushColor:
+        Brush_.Color = static_cast<TColor>(C.I[0]);
+        break;
+    case pcBrushStyle:
+        Brush_.Style = static_cast<uint8_t>(C.I[0]);
+        break;
+    case pcBrushPattern:
+        Brush_.Pattern = C.I[0] == 1 ? C.Graphic : TReportGraphic{};
+        break;
+    default:
+        return;
     }
     Render_.BrushChanged(Brush_);
 }
 
-void TPageConverter::DispatchPen(const TCommand& C)
-{
+void TPageConverter::DispatchPen(const TCommand& C) {
     switch (C.Code) {
     case pcPenRecord:
         Pen_.Color = static_cast<TColor>(C.I[0]);
@@ -262,20 +290,26 @@ void TPageConverter::DispatchPen(const TCommand& C)
         Pen_.Width = C.F[0];
         Render_.SetPenWidth(Pen_.Width);
         break;
-    case pcPenColor: Pen_.Color = static_cast<TColor>(C.I[0]); break;
-    case pcPenMode: Pen_.Mode = static_cast<uint8_t>(C.I[0]); break;
-    case pcPenStyle: Pen_.Style = static_cast<uint8_t>(C.I[0]); break;
+    case pcPenColor:
+        Pen_.Color = static_cast<TColor>(C.I[0]);
+        break;
+    case pcPenMode:
+        Pen_.Mode = static_cast<uint8_t>(C.I[0]);
+        break;
+    case pcPenStyle:
+        Pen_.Style = static_cast<uint8_t>(C.I[0]);
+        break;
     case pcPenWidth:
         Pen_.Width = C.F[0];
         Render_.SetPenWidth(Pen_.Width);
         break;
-    default: return;
+    default:
+        return;
     }
     Render_.PenChanged(Pen_);
 }
 
-void TPageConverter::DispatchFont(const TCommand& C)
-{
+void TPageConverter::DispatchFont(const TCommand& C) {
     auto Flag = [&](int K) { return C.I[K] != 0; };
     auto Points = [](float Inches) {
         const double P = std::round(static_cast<double>(Inches) * 72);
@@ -293,22 +327,51 @@ void TPageConverter::DispatchFont(const TCommand& C)
         Font_.Italic = Flag(5);
         Font_.StrikeOut = Flag(6);
         break;
-    case pcFontName: Font_.Name = C.S[0].substr(0, MaxFaceName); break;
-    case pcFontColor: Font_.Color = static_cast<TColor>(C.I[0]); break;
-    case pcFontPitch: Font_.Pitch = static_cast<uint8_t>(C.I[0]); break;
-    case pcFontSize: Font_.Size = Points(C.F[0]); break;
-    case pcFontBold: Font_.Bold = Flag(0); break;
-    case pcFontUnderline: Font_.Underline = Flag(0); break;
-    case pcFontItalic: Font_.Italic = Flag(0); break;
-    case pcFontStrikeOut: Font_.StrikeOut = Flag(0); break;
-    case pcFontSuperscript: Font_.Superscript = Flag(0); break;
-    case pcFontSubscript: Font_.Subscript = Flag(0); break;
-    case pcFontRotation: Font_.Rotation = static_cast<uint16_t>(C.I[0]); break;
-    case pcFontAlign: Font_.Align = static_cast<uint8_t>(C.I[0]); break;
-    case pcFontCharSet: Font_.CharSet = static_cast<uint8_t>(C.I[0]); break;
-    default: return;
+    case pcFontName:
+        Font_.Name = C.S[0].substr(0, MaxFaceName);
+        break;
+    case pcFontColor:
+        Font_.Color = static_cast<TColor>(C.I[0]);
+        break;
+    case pcFontPitch:
+        Font_.Pitch = static_cast<uint8_t>(C.I[0]);
+        break;
+    case pcFontSize:
+        Font_.Size = Points(C.F[0]);
+        break;
+    case pcFontBold:
+        Font_.Bold = Flag(0);
+        break;
+    case pcFontUnderline:
+        Font_.Underline = Flag(0);
+        break;
+    case pcFontItalic:
+        Font_.Italic = Flag(0);
+        break;
+    case pcFontStrikeOut:
+        Font_.StrikeOut = Flag(0);
+        break;
+    case pcFontSuperscript:
+        Font_.Superscript = Flag(0);
+        break;
+    case pcFontSubscript:
+        Font_.Subscript = Flag(0);
+        break;
+    case pcFontRotation:
+        Font_.Rotation = static_cast<uint16_t>(C.I[0]);
+        break;
+    case pcFontAlign:
+        Font_.Align = static_cast<uint8_t>(C.I[0]);
+        break;
+    case pcFontCharSet:
+        Font_.CharSet = static_cast<uint8_t>(C.I[0]);
+        break;
+    default:
+        return;
     }
     NotifyFont();
 }
 
-void TPageConverter::NotifyFont() { Render_.FontChanged(Font_); }
+void TPageConverter::NotifyFont() {
+    Render_.FontChanged(Font_);
+}

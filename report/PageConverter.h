@@ -7,8 +7,8 @@
 #include <ctime>
 #include <map>
 #include <memory>
-#include <vector>
 #include <string>
+#include <vector>
 
 #include "report/PageStreamHeader.h"
 #include "report/ReportTypes.h"
@@ -20,7 +20,7 @@ class TStream;
 class TTextMeasurer;
 
 class TPageConverter {
-public:
+  public:
     // Measuring resolution of formatted text runs.
     static constexpr int MeasureDPI = 1248;
     // Largest stream the reader loads; a bigger one is refused rather than exhausting memory.
@@ -39,24 +39,27 @@ public:
 
     // --- what renderers read while Generate runs ---
     const TPageStreamHeader& Header() const { return Header_; }
-    int CurrentPage() const { return CurrentPage_; }  // page number of the page being played
-    double PageWidth() const { return PageWidth_; }   // inches, of the current page record
+    int CurrentPage() const { return CurrentPage_; } // page number of the page being played
+    double PageWidth() const { return PageWidth_; }  // inches, of the current page record
     double PageHeight() const { return PageHeight_; }
     const TReportFont& Font() const { return Font_; }
-    const TReportPen& Pen() const { return Pen_; }    // Width in inches
+    const TReportPen& Pen() const { return Pen_; } // Width in inches
     const TReportBrush& Brush() const { return Brush_; }
-    TReportBrush& MutableBrush() { return Brush_; }   // renderers may change the style and put it back
+    TReportBrush& MutableBrush() { return Brush_; } // renderers may change the style and put it back
     TReportPen& MutablePen() { return Pen_; }
     uint16_t FontRotation() const { return Font_.Rotation; } // degrees
     const std::map<std::string, std::string>& Variables() const { return Variables_; }
 
     // The moment playback started (date and time macros use it); settable for reproducible output.
-    void SetNow(std::time_t Now) { Now_ = Now; NowSet_ = true; }
+    void SetNow(std::time_t Now) {
+        Now_ = Now;
+        NowSet_ = true;
+    }
 
     // Replaces the page-stream macros in Text (date, page numbers, renderer texts, variables).
     std::string ExpandMacros(const std::string& Text);
 
-private:
+  private:
     void LoadData();
     void PlayAll();
     void PlayOne(int PageNo);
@@ -71,11 +74,11 @@ private:
     std::string MacroText(int Number) const;
     void NotifyFont();
 
-    std::vector<uint8_t> Owned_;   // the stream's bytes when it is not already in memory
+    std::vector<uint8_t> Owned_; // the stream's bytes when it is not already in memory
     const uint8_t* Data_ = nullptr;
     size_t Size_ = 0;
     std::unique_ptr<TPageStreamDecoder> Decoder_;
-    double CurX_ = 0;              // current point for line drawing, inches
+    double CurX_ = 0; // current point for line drawing, inches
     double CurY_ = 0;
 
     TStream& Stream_;

@@ -29,8 +29,7 @@ struct TRun {
     double Width = 0; // inches
 };
 
-void ClearExtras(TReportFont& Font)
-{
+void ClearExtras(TReportFont& Font) {
     Font.CharSet = 1;
     Font.Superscript = Font.Subscript = false;
     Font.Rotation = 0;
@@ -38,29 +37,44 @@ void ClearExtras(TReportFont& Font)
 }
 
 // Applies one entry of a format block (a code letter and its value) to Font.
-void ApplyFormat(TReportFont& Font, char Letter, const std::string& Value)
-{
+void ApplyFormat(TReportFont& Font, char Letter, const std::string& Value) {
     const bool On = Value == "1";
     switch (Letter) {
-    case 'B': Font.Bold = On; break;
-    case 'I': Font.Italic = On; break;
-    case 'U': Font.Underline = On; break;
-    case 'K': Font.StrikeOut = On; break;
-    case 'P': Font.Superscript = On; break;
-    case 'S': Font.Subscript = On; break;
-    case 'N': Font.Name = Value.substr(0, 60); break;
+    case 'B':
+        Font.Bold = On;
+        break;
+    case 'I':
+        Font.Italic = On;
+        break;
+    case 'U':
+        Font.Underline = On;
+        break;
+    case 'K':
+        Font.StrikeOut = On;
+        break;
+    case 'P':
+        Font.Superscript = On;
+        break;
+    case 'S':
+        Font.Subscript = On;
+        break;
+    case 'N':
+        Font.Name = Value.substr(0, 60);
+        break;
     case 'C':
-        if (auto Color = platform::NumberFormat::ParseInt32(Value))
-            Font.Color = *Color;
+        if (auto Color = platform::NumberFormat::ParseInt32(Value)) Font.Color = *Color;
         break;
     case 'Z':
         if (auto Size = platform::NumberFormat::ParseDouble(Value); Size && *Size > 0 && *Size < 16384)
             Font.Size = *Size;
         break;
     case 'H':
-        if (Value == "D") Font.Pitch = fpDefault;
-        else if (Value == "F") Font.Pitch = fpFixed;
-        else if (Value == "V") Font.Pitch = fpVariable;
+        if (Value == "D")
+            Font.Pitch = fpDefault;
+        else if (Value == "F")
+            Font.Pitch = fpFixed;
+        else if (Value == "V")
+            Font.Pitch = fpVariable;
         break;
     case 'R':
         Font.Name = "Arial";
@@ -72,20 +86,19 @@ void ApplyFormat(TReportFont& Font, char Letter, const std::string& Value)
         Font.Pitch = fpDefault;
         ClearExtras(Font);
         break;
-    default: break; // unknown letters are ignored
+    default:
+        break; // unknown letters are ignored
     }
 }
 
 // Splits Text at its format blocks into runs, each with the font in force.
-std::vector<TRun> SplitRuns(const std::string& Text, const TReportFont& Start)
-{
+std::vector<TRun> SplitRuns(const std::string& Text, const TReportFont& Start) {
     std::vector<TRun> Runs;
     TReportFont Font = Start;
     std::string Plain;
     size_t I = 0;
     auto Flush = [&] {
-        if (!Plain.empty())
-            Runs.push_back({Font, std::move(Plain), 0});
+        if (!Plain.empty()) Runs.push_back({Font, std::move(Plain), 0});
         Plain.clear();
     };
     while (I < Text.size()) {
@@ -97,8 +110,7 @@ std::vector<TRun> SplitRuns(const std::string& Text, const TReportFont& Start)
         ++I;
         std::string Entry;
         auto Apply = [&] {
-            if (!Entry.empty())
-                ApplyFormat(Font, Entry[0], Entry.substr(1));
+            if (!Entry.empty()) ApplyFormat(Font, Entry[0], Entry.substr(1));
             Entry.clear();
         };
         while (I < Text.size() && Text[I] != FormatEnd) {
@@ -109,14 +121,15 @@ std::vector<TRun> SplitRuns(const std::string& Text, const TReportFont& Start)
             ++I;
         }
         Apply();
-        if (I < Text.size())
-            ++I; // the block's end byte
+        if (I < Text.size()) ++I; // the block's end byte
     }
     Flush();
     return Runs;
 }
 
-std::string TwoDigits(int V) { return platform::NumberFormat::Integer(V, 2); }
+std::string TwoDigits(int V) {
+    return platform::NumberFormat::Integer(V, 2);
+}
 
 const char* const MonthNames[] = {"January", "February", "March",     "April",   "May",      "June",
                                   "July",    "August",   "September", "October", "November", "December"};
@@ -124,8 +137,7 @@ const char* const DayNames[] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thu
 
 } // namespace
 
-void TPageConverter::RenderText(uint8_t Code, const std::string& Text, double X, double Y)
-{
+void TPageConverter::RenderText(uint8_t Code, const std::string& Text, double X, double Y) {
     const std::string Expanded = ExpandMacros(Text);
     if (Expanded.find(FormatStart) != std::string::npos) {
         RenderFormattedText(Code, Expanded, X, Y);
@@ -139,8 +151,7 @@ void TPageConverter::RenderText(uint8_t Code, const std::string& Text, double X,
         Render_.RenderLeftText(Expanded, X, Y);
 }
 
-void TPageConverter::RenderFormattedText(uint8_t Code, const std::string& Text, double X, double Y)
-{
+void TPageConverter::RenderFormattedText(uint8_t Code, const std::string& Text, double X, double Y) {
     std::vector<TRun> Runs = SplitRuns(Text, Font_);
     double Total = 0;
     for (TRun& Run : Runs) {
@@ -169,32 +180,44 @@ void TPageConverter::RenderFormattedText(uint8_t Code, const std::string& Text, 
     }
 }
 
-std::string TPageConverter::MacroText(int Number) const
-{
+std::string TPageConverter::MacroText(int Number) const {
     std::tm T{};
     localtime_r(&Now_, &T);
     const int Year = T.tm_year + 1900;
     const int Hour12 = T.tm_hour % 12 == 0 ? 12 : T.tm_hour % 12;
     switch (Number) {
-    case 0: return TwoDigits(T.tm_mon + 1) + "/" + TwoDigits(T.tm_mday) + "/" + std::to_string(Year);
+    case 0:
+        return TwoDigits(T.tm_mon + 1) + "/" + TwoDigits(T.tm_mday) + "/" + std::to_string(Year);
     case 1:
         return std::string(DayNames[T.tm_wday % 7]) + ", " + MonthNames[T.tm_mon % 12] + " " +
                std::to_string(T.tm_mday) + ", " + std::to_string(Year);
-    case 2: return TwoDigits(T.tm_mon + 1) + "/" + TwoDigits(T.tm_mday) + "/" + TwoDigits(Year % 100);
-    case 3: return TwoDigits(T.tm_mday) + "/" + TwoDigits(T.tm_mon + 1) + "/" + TwoDigits(Year % 100);
-    case 4: return TwoDigits(T.tm_hour) + ":" + TwoDigits(T.tm_min);
-    case 5: return TwoDigits(T.tm_hour) + ":" + TwoDigits(T.tm_min) + ":" + TwoDigits(T.tm_sec);
-    case 6: return TwoDigits(Hour12) + ":" + TwoDigits(T.tm_min) + (T.tm_hour < 12 ? " AM" : " PM");
-    case 7: return TwoDigits(T.tm_hour) + ":" + TwoDigits(T.tm_min);
-    case 8: return std::to_string(Header_.FirstPage);
-    case 9: return std::to_string(Header_.LastPage);
-    case 10: return std::to_string(Header_.PageCount);
+    case 2:
+        return TwoDigits(T.tm_mon + 1) + "/" + TwoDigits(T.tm_mday) + "/" + TwoDigits(Year % 100);
+    case 3:
+        return TwoDigits(T.tm_mday) + "/" + TwoDigits(T.tm_mon + 1) + "/" + TwoDigits(Year % 100);
+    case 4:
+        return TwoDigits(T.tm_hour) + ":" + TwoDigits(T.tm_min);
+    case 5:
+        return TwoDigits(T.tm_hour) + ":" + TwoDigits(T.tm_min) + ":" + TwoDigits(T.tm_sec);
+    case 6:
+        return TwoDigits(Hour12) + ":" + TwoDigits(T.tm_min) + (T.tm_hour < 12 ? " AM" : " PM");
+    case 7:
+        return TwoDigits(T.tm_hour) + ":" + TwoDigits(T.tm_min);
+    case 8:
+        return std::to_string(Header_.FirstPage);
+    case 9:
+        return std::to_string(Header_.LastPage);
+    case 10:
+        return std::to_string(Header_.PageCount);
     case 11:
-    case 12: return std::to_string(CurrentPage_);
+    case 12:
+        return std::to_string(CurrentPage_);
     case 13:
     case 14:
-    case 15: return "Render";
-    default: break;
+    case 15:
+        return "Render";
+    default:
+        break;
     }
     if (Number >= 16 && Number <= 35) {
         const auto& Lines = Render_.ExtraTexts();
@@ -204,10 +227,8 @@ std::string TPageConverter::MacroText(int Number) const
     return {};
 }
 
-std::string TPageConverter::ExpandMacros(const std::string& Text)
-{
-    if (Text.find(MacroMarker) == std::string::npos)
-        return Text;
+std::string TPageConverter::ExpandMacros(const std::string& Text) {
+    if (Text.find(MacroMarker) == std::string::npos) return Text;
     std::string Current = Text;
     for (int Round = 0; Round < MaxExpansionRounds; ++Round) {
         std::string Next;
@@ -223,7 +244,8 @@ std::string TPageConverter::ExpandMacros(const std::string& Text)
             Next.append(Current, I, Mark - I);
             const std::string_view Rest = std::string_view(Current).substr(Mark + 1);
             if (Rest.substr(0, PageMacro.size()) == PageMacro && Rest.size() >= PageMacro.size() + 2 &&
-                std::isdigit(static_cast<unsigned char>(Rest[5])) && std::isdigit(static_cast<unsigned char>(Rest[6]))) {
+                std::isdigit(static_cast<unsigned char>(Rest[5])) &&
+                std::isdigit(static_cast<unsigned char>(Rest[6]))) {
                 Next += MacroText((Rest[5] - '0') * 10 + (Rest[6] - '0'));
                 I = Mark + 8;
                 Replaced = true;
@@ -232,11 +254,9 @@ std::string TPageConverter::ExpandMacros(const std::string& Text)
                 const size_t NameStart = Mark + 7;
                 size_t NameEnd = Current.find(VariableEnd, NameStart);
                 const bool Closed = NameEnd != std::string::npos;
-                if (!Closed)
-                    NameEnd = Current.size(); // a missing end byte takes the rest as the name
+                if (!Closed) NameEnd = Current.size(); // a missing end byte takes the rest as the name
                 const auto Found = Variables_.find(Current.substr(NameStart, NameEnd - NameStart));
-                if (Found != Variables_.end())
-                    Next += Found->second;
+                if (Found != Variables_.end()) Next += Found->second;
                 I = Closed ? NameEnd + 1 : NameEnd;
                 Replaced = true;
             } else {
@@ -247,8 +267,7 @@ std::string TPageConverter::ExpandMacros(const std::string& Text)
                 throw EReportError("Text macros in report file expand without end.");
         }
         Current = std::move(Next);
-        if (!Replaced)
-            return Current;
+        if (!Replaced) return Current;
     }
     // Still replacing after many rounds: a variable contains its own macro.
     throw EReportError("Text macros in report file expand without end.");

@@ -4,8 +4,7 @@
 
 namespace {
 
-constexpr std::array<TPageCodeInfo, 256> BuildTable()
-{
+constexpr std::array<TPageCodeInfo, 256> BuildTable() {
     std::array<TPageCodeInfo, 256> Table{};
 #define VELMORA_CODE_ENTRY(Code, Name, Layout) Table[Code] = TPageCodeInfo{Code, #Name, Layout};
     VELMORA_PAGE_STREAM_CODES(VELMORA_CODE_ENTRY)
@@ -17,8 +16,7 @@ constexpr std::array<TPageCodeInfo, 256> CodeTable = BuildTable();
 
 } // namespace
 
-const TPageCodeInfo* FindPageCode(uint8_t Code)
-{
+const TPageCodeInfo* FindPageCode(uint8_t Code) {
     const TPageCodeInfo& Info = CodeTable[Code];
     return Info.Name ? &Info : nullptr;
 }

@@ -17,7 +17,7 @@ struct TPageHead {
     int32_t Previous = 0;
     int32_t Next = 0;
     uint16_t PageNumber = 0;
-    double Width = 0;      // inches (0 before version 2000)
+    double Width = 0; // inches (0 before version 2000)
     double Height = 0;
 };
 
@@ -28,27 +28,27 @@ struct TCommand {
     static constexpr int MaxInts = 8;
 
     uint8_t Code = 0;
-    uint64_t Position = 0;              // of the code byte
+    uint64_t Position = 0; // of the code byte
     const TPageCodeInfo* Info = nullptr;
-    float F[MaxSingles]{};              // singles, points and rects flattened
+    float F[MaxSingles]{}; // singles, points and rects flattened
     int NF = 0;
-    int64_t I[MaxInts]{};               // bytes, words and ints
+    int64_t I[MaxInts]{}; // bytes, words and ints
     int NI = 0;
     std::string S[2];
     int NS = 0;
     bool HasGraphic = false;
     TReportGraphic Graphic;
-    int64_t GraphicRef = -1;            // the referenced position, or -1 when embedded
-    std::vector<float> Points;          // H: X, Y pairs
-    uint64_t BlobOffset = 0;            // N: where the bytes are
+    int64_t GraphicRef = -1;   // the referenced position, or -1 when embedded
+    std::vector<float> Points; // H: X, Y pairs
+    uint64_t BlobOffset = 0;   // N: where the bytes are
     uint64_t BlobSize = 0;
-    std::string Value;                  // V: the value text (references resolved)
+    std::string Value; // V: the value text (references resolved)
     uint8_t ValueType = 0;
-    int64_t ValueRef = -1;              // V: the referenced position, or -1 for a direct text
+    int64_t ValueRef = -1; // V: the referenced position, or -1 for a direct text
 };
 
 class TPageStreamDecoder {
-public:
+  public:
     // References are followed at most this deep before the chain counts as a loop.
     static constexpr int MaxValueDepth = 16;
 
@@ -71,7 +71,7 @@ public:
     float ReadSingle();
     void ReadString(std::string& Text);
 
-private:
+  private:
     void Need(uint64_t Count) const;
     void ReadGraphic(TCommand& Command);
     void ReadValue(TCommand& Command);

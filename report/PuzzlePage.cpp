@@ -4,8 +4,7 @@
 
 #include "report/BaseReport.h"
 
-void PrintPuzzlePage(TBaseReport& Surface, const platform::RgbBitmap& Board, int32_t PuzzleNumber)
-{
+void PrintPuzzlePage(TBaseReport& Surface, const platform::RgbBitmap& Board, int32_t PuzzleNumber) {
     Surface.SelectFont("Arial", 12);
     Surface.SetFontColor(0);
     Surface.PrintAt(0.5, 0.5,

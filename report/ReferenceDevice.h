@@ -8,19 +8,19 @@
 struct TReferenceDevice {
     int XDPI = 300;
     int YDPI = 300;
-    double PageWidth = 8.5;   // physical page, inches
+    double PageWidth = 8.5; // physical page, inches
     double PageHeight = 11;
-    double MarginLeft = 0;    // unprintable strips, inches
+    double MarginLeft = 0; // unprintable strips, inches
     double MarginRight = 0;
     double MarginTop = 0;
     double MarginBottom = 0;
     bool HasPrinter = false;
     uint16_t PaperBin = 265;
     bool Collate = false;
-    uint8_t Duplex = 0;       // 0 simplex, 1 vertical, 2 horizontal
+    uint8_t Duplex = 0; // 0 simplex, 1 vertical, 2 horizontal
     uint16_t Copies = 1;
     uint16_t PaperSize = 1;
-    uint16_t PaperWidth = 0;  // tenths of a millimetre
+    uint16_t PaperWidth = 0; // tenths of a millimetre
     uint16_t PaperLength = 0;
-    std::string DeviceName;   // empty when there is no printer
+    std::string DeviceName; // empty when there is no printer
 };

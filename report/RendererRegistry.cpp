@@ -6,14 +6,12 @@
 
 namespace {
 
-std::vector<TRegisteredRenderer>& Registry()
-{
+std::vector<TRegisteredRenderer>& Registry() {
     static std::vector<TRegisteredRenderer> list;
     return list;
 }
 
-void RegistryHook(TReportRender& Render, bool Destroyed)
-{
+void RegistryHook(TReportRender& Render, bool Destroyed) {
     if (Destroyed)
         UnregisterRenderer(Render);
     else
@@ -26,22 +24,18 @@ const bool HookInstalled = (TReportRender::SetRegistryHook(&RegistryHook), true)
 
 } // namespace
 
-std::vector<TRegisteredRenderer> RegisteredRenderers()
-{
+std::vector<TRegisteredRenderer> RegisteredRenderers() {
     return Registry();
 }
 
-std::vector<TRegisteredRenderer> ActiveRenderers()
-{
+std::vector<TRegisteredRenderer> ActiveRenderers() {
     std::vector<TRegisteredRenderer> active;
     for (const TRegisteredRenderer& entry : Registry())
-        if (entry.Render->Active())
-            active.push_back(entry);
+        if (entry.Render->Active()) active.push_back(entry);
     return active;
 }
 
-void RegisterRenderer(TReportRender& Render)
-{
+void RegisterRenderer(TReportRender& Render) {
     if (Render.DisplayName().empty()) {
         UnregisterRenderer(Render);
         return;
@@ -55,8 +49,7 @@ void RegisterRenderer(TReportRender& Render)
         list.push_back({Render.DisplayName(), &Render});
 }
 
-void UnregisterRenderer(TReportRender& Render)
-{
+void UnregisterRenderer(TReportRender& Render) {
     auto& list = Registry();
     std::erase_if(list, [&](const TRegisteredRenderer& e) { return e.Render == &Render; });
 }

@@ -6,6 +6,6 @@
 #include <string>
 
 class EReportError : public std::runtime_error {
-public:
+  public:
     explicit EReportError(const std::string& message) : std::runtime_error(message) {}
 };

@@ -1,8 +1,7 @@
 #include "report/ReportError.h"
 #include "report/ReportTypes.h"
 
-TReportGraphic TReportGraphic::FromBitmap(const platform::RgbBitmap& Bitmap)
-{
+TReportGraphic TReportGraphic::FromBitmap(const platform::RgbBitmap& Bitmap) {
     TReportGraphic Graphic;
     Graphic.Type = gtBitmap;
     try {
@@ -13,10 +12,8 @@ TReportGraphic TReportGraphic::FromBitmap(const platform::RgbBitmap& Bitmap)
     return Graphic;
 }
 
-platform::RgbBitmap TReportGraphic::ToBitmap() const
-{
-    if (Type != gtBitmap)
-        throw EReportError("Graphic is not a bitmap.");
+platform::RgbBitmap TReportGraphic::ToBitmap() const {
+    if (Type != gtBitmap) throw EReportError("Graphic is not a bitmap.");
     try {
         return platform::RgbBitmap::DecodeBmp(Data);
     } catch (const platform::BitmapError& Error) {

@@ -26,19 +26,17 @@ struct TInputGuard {
 
 TReportRender::TReportRender() = default;
 
-TReportRender::~TReportRender()
-{
-    if (RegistryHook && !DisplayName_.empty())
-        RegistryHook(*this, true);
+TReportRender::~TReportRender() {
+    if (RegistryHook && !DisplayName_.empty()) RegistryHook(*this, true);
 }
 
-void TReportRender::SetRegistryHook(TRegistryHook Hook) { RegistryHook = Hook; }
+void TReportRender::SetRegistryHook(TRegistryHook Hook) {
+    RegistryHook = Hook;
+}
 
-void TReportRender::SetDisplayName(const std::string& Value)
-{
+void TReportRender::SetDisplayName(const std::string& Value) {
     DisplayName_ = Value;
-    if (RegistryHook)
-        RegistryHook(*this, false);
+    if (RegistryHook) RegistryHook(*this, false);
 }
 
 void TReportRender::RenderArc(double, double, double, double, double, double, double, double) {}
@@ -69,13 +67,15 @@ void TReportRender::DocBegin() {}
 void TReportRender::DocEnd() {}
 void TReportRender::PageBegin() {}
 void TReportRender::PageEnd() {}
-int TReportRender::XDPI() { return 72; }
-int TReportRender::YDPI() { return 72; }
+int TReportRender::XDPI() {
+    return 72;
+}
+int TReportRender::YDPI() {
+    return 72;
+}
 
-void TReportRender::RenderStream(TStream* Stream)
-{
-    if (Busy_)
-        return;
+void TReportRender::RenderStream(TStream* Stream) {
+    if (Busy_) return;
     TInputGuard Guard{Input_, Input_};
     if (Stream) {
         Input_ = Stream;
@@ -87,10 +87,8 @@ void TReportRender::RenderStream(TStream* Stream)
     RenderPage(0);
 }
 
-void TReportRender::RenderPage(int PageNo)
-{
-    if (!Input_ || Busy_)
-        return;
+void TReportRender::RenderPage(int PageNo) {
+    if (!Input_ || Busy_) return;
     Busy_ = true;
     TBusyGuard Guard{Busy_};
     Input_->Seek(0);
@@ -98,20 +96,17 @@ void TReportRender::RenderPage(int PageNo)
     Converter.Generate(PageNo);
 }
 
-void TReportRender::RenderToFile(TStream* Stream, const std::string& OutputFileName)
-{
+void TReportRender::RenderToFile(TStream* Stream, const std::string& OutputFileName) {
     SetOutputFileName(OutputFileName);
     RenderStream(Stream);
 }
 
-int TReportRender::XI2D(double X)
-{
+int TReportRender::XI2D(double X) {
     const double Margin = Converter_ ? Converter_->Header().MarginLeft : 0.0;
     return static_cast<int>(std::lround(XDPI() * (X - Margin)));
 }
 
-int TReportRender::YI2D(double Y)
-{
+int TReportRender::YI2D(double Y) {
     const double Margin = Converter_ ? Converter_->Header().MarginTop : 0.0;
     return static_cast<int>(std::lround(YDPI() * (Y - Margin)));
 }

@@ -13,7 +13,7 @@ class TPageConverter;
 class TStream;
 
 class TReportRender {
-public:
+  public:
     TReportRender();
     virtual ~TReportRender();
     TReportRender(const TReportRender&) = delete;
@@ -23,8 +23,8 @@ public:
     virtual void RenderArc(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4,
                            double Y4);
     virtual void BrushChanged(const TReportBrush& Sender);
-    virtual void RenderChord(double X1, double Y1, double X2, double Y2, double X3, double Y3,
-                             double X4, double Y4);
+    virtual void RenderChord(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4,
+                             double Y4);
     virtual void RenderCenterText(const std::string& Text, double X, double Y);
     virtual void RenderEllipse(double X1, double Y1, double X2, double Y2);
     virtual void FontChanged(const TReportFont& Sender);
@@ -41,10 +41,8 @@ public:
     // Stream holds the N encoded bytes, positioned at 0.
     virtual void RenderImageData(TStream& Stream, const std::string& TypeName, double X1, double Y1,
                                  double X2, double Y2);
-    virtual void RenderBitmapRect(const TReportGraphic& Bitmap, double X1, double Y1, double X2,
-                                  double Y2);
-    virtual void RenderBitmap(const TReportGraphic& Bitmap, double X, double Y, double ScaleX,
-                              double ScaleY);
+    virtual void RenderBitmapRect(const TReportGraphic& Bitmap, double X1, double Y1, double X2, double Y2);
+    virtual void RenderBitmap(const TReportGraphic& Bitmap, double X, double Y, double ScaleX, double ScaleY);
     virtual void RenderStretchDraw(const TRect& Rect, const TReportGraphic& Graphic);
     virtual void RenderDraw(const TReportGraphic& Graphic, double X, double Y);
     virtual void RenderBlockText(const std::string& Text, double X, double Y, double Width);
@@ -55,7 +53,7 @@ public:
 
     // --- document and page framing ---
     virtual void DocBegin();
-    virtual void DocEnd();   // also called after a failure
+    virtual void DocEnd(); // also called after a failure
     virtual void PageBegin();
     virtual void PageEnd();
 
@@ -91,10 +89,13 @@ public:
     std::vector<std::string>& ExtraTexts() { return ExtraTexts_; }
 
     // --- state stored by the reader while it plays ---
-    double PageWidth() const { return PageWidth_; }   // inches, of the current page record
+    double PageWidth() const { return PageWidth_; } // inches, of the current page record
     double PageHeight() const { return PageHeight_; }
-    void SetPageSize(double Width, double Height) { PageWidth_ = Width; PageHeight_ = Height; }
-    double PenWidth() const { return PenWidth_; }      // inches
+    void SetPageSize(double Width, double Height) {
+        PageWidth_ = Width;
+        PageHeight_ = Height;
+    }
+    double PenWidth() const { return PenWidth_; } // inches
     void SetPenWidth(double Value) { PenWidth_ = Value; }
     uint8_t RenderOption() const { return RenderOption_; } // the byte of code 35 (pen placement)
     void SetRenderOption(uint8_t Value) { RenderOption_ = Value; }
@@ -113,7 +114,7 @@ public:
     TStream* InputStream() const { return Input_; }
     void SetInputStream(TStream* Stream) { Input_ = Stream; }
 
-private:
+  private:
     bool Active_ = true;
     bool Busy_ = false;
     std::string DisplayName_;

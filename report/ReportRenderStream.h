@@ -11,13 +11,13 @@
 #include "report/ReportRender.h"
 
 class TReportRenderStream : public TReportRender {
-public:
+  public:
     TReportRenderStream();
     ~TReportRenderStream() override;
 
-    virtual void WriteText(std::string_view S);   // the bytes of S; nothing for an empty S
+    virtual void WriteText(std::string_view S); // the bytes of S; nothing for an empty S
     virtual void WriteFmt(std::string_view Fmt, std::initializer_list<TFmtArg> Args);
-    virtual void WriteLine(std::string_view S);   // S, then CR LF
+    virtual void WriteLine(std::string_view S); // S, then CR LF
     virtual void WriteLineFmt(std::string_view Fmt, std::initializer_list<TFmtArg> Args);
     // Releases an output file that OpenOutput opened (flushed and closed) and clears the output.
     virtual void CloseOutput();
@@ -30,7 +30,7 @@ public:
     TStream* OutputStream() const { return Output_; }
     void SetOutputStream(TStream* Stream) { Output_ = Stream; }
 
-private:
+  private:
     TStream* Output_ = nullptr;
     std::unique_ptr<class TSafeFileStream> OwnedOutput_;
 };

@@ -10,22 +10,21 @@
 #include "report/ReportError.h"
 
 namespace {
-std::string SystemReason() { return std::strerror(errno); }
+std::string SystemReason() {
+    return std::strerror(errno);
+}
 
-void SeekFile(std::FILE* File, uint64_t Position)
-{
+void SeekFile(std::FILE* File, uint64_t Position) {
     if (fseeko(File, static_cast<off_t>(Position), SEEK_SET) != 0)
         throw EReportError("Cannot seek in file: " + SystemReason());
 }
 
-uint64_t FilePosition(std::FILE* File)
-{
+uint64_t FilePosition(std::FILE* File) {
     const off_t Pos = ftello(File);
     return Pos < 0 ? 0 : static_cast<uint64_t>(Pos);
 }
 
-uint64_t FileSize(std::FILE* File)
-{
+uint64_t FileSize(std::FILE* File) {
     const off_t Here = ftello(File);
     fseeko(File, 0, SEEK_END);
     const off_t End = ftello(File);
@@ -33,116 +32,107 @@ uint64_t FileSize(std::FILE* File)
     return End < 0 ? 0 : static_cast<uint64_t>(End);
 }
 
-void TruncateFile(std::FILE* File, uint64_t Position)
-{
+void TruncateFile(std::FILE* File, uint64_t Position) {
     std::fflush(File);
     if (ftruncate(fileno(File), static_cast<off_t>(Position)) != 0)
         throw EReportError("Cannot truncate file: " + SystemReason());
-    if (FilePosition(File) > Position)
-        SeekFile(File, Position);
+    if (FilePosition(File) > Position) SeekFile(File, Position);
 }
 
-void WriteFile(std::FILE* File, const void* Buffer, size_t Count, const std::string& Name)
-{
+void WriteFile(std::FILE* File, const void* Buffer, size_t Count, const std::string& Name) {
     if (Count != 0 && std::fwrite(Buffer, 1, Count, File) != Count)
         throw EReportError("Cannot write file \"" + Name + "\": " + SystemReason());
 }
 } // namespace
 
-void TStream::CopyFrom(TStream& Source)
-{
+void TStream::CopyFrom(TStream& Source) {
     uint8_t Chunk[16384];
     for (;;) {
         const size_t Got = Source.Read(Chunk, sizeof Chunk);
-        if (Got == 0)
-            break;
+        if (Got == 0) break;
         Write(Chunk, Got);
     }
 }
 
 // ---------------------------------------------------------------------------------------------
 
-size_t TMemoryStream::Read(void* Buffer, size_t Count)
-{
-    if (Pos_ >= Data_.size())
-        return 0;
+size_t TMemoryStream::Read(void* Buffer, size_t Count) {
+    if (Pos_ >= Data_.size()) return 0;
     const size_t N = std::min<uint64_t>(Count, Data_.size() - Pos_);
     std::memcpy(Buffer, Data_.data() + Pos_, N);
     Pos_ += N;
     return N;
 }
 
-void TMemoryStream::Write(const void* Buffer, size_t Count)
-{
-    if (Count == 0)
-        return;
-    if (Pos_ + Count > Data_.size())
-        Data_.resize(Pos_ + Count);
+void TMemoryStream::Write(const void* Buffer, size_t Count) {
+    if (Count == 0) return;
+    if (Pos_ + Count > Data_.size()) Data_.resize(Pos_ + Count);
     std::memcpy(Data_.data() + Pos_, Buffer, Count);
     Pos_ += Count;
 }
 
-void TMemoryStream::Seek(uint64_t Position) { Pos_ = Position; }
+void TMemoryStream::Seek(uint64_t Position) {
+    Pos_ = Position;
+}
 
-void TMemoryStream::Truncate(uint64_t Position)
-{
-    if (Position < Data_.size())
-        Data_.resize(Position);
+void TMemoryStream::Truncate(uint64_t Position) {
+    if (Position < Data_.size()) Data_.resize(Position);
     Pos_ = std::min(Pos_, Position);
 }
 
 // ---------------------------------------------------------------------------------------------
 
-size_t TByteViewStream::Read(void* Buffer, size_t Count)
-{
-    if (Pos_ >= Size_)
-        return 0;
+size_t TByteViewStream::Read(void* Buffer, size_t Count) {
+    if (Pos_ >= Size_) return 0;
     const size_t N = std::min<uint64_t>(Count, Size_ - Pos_);
     std::memcpy(Buffer, Data_ + Pos_, N);
     Pos_ += N;
     return N;
 }
 
-void TByteViewStream::Write(const void*, size_t) { throw EReportError("Stream is read-only."); }
-void TByteViewStream::Seek(uint64_t Position) { Pos_ = Position; }
-void TByteViewStream::Truncate(uint64_t) { throw EReportError("Stream is read-only."); }
+void TByteViewStream::Write(const void*, size_t) {
+    throw EReportError("Stream is read-only.");
+}
+void TByteViewStream::Seek(uint64_t Position) {
+    Pos_ = Position;
+}
+void TByteViewStream::Truncate(uint64_t) {
+    throw EReportError("Stream is read-only.");
+}
 
 // ---------------------------------------------------------------------------------------------
 
-TStdioStream::~TStdioStream()
-{
-    if (File_)
-        std::fclose(File_);
+TStdioStream::~TStdioStream() {
+    if (File_) std::fclose(File_);
 }
 
-size_t TStdioStream::Read(void* Buffer, size_t Count) { return File_ ? std::fread(Buffer, 1, Count, File_) : 0; }
+size_t TStdioStream::Read(void* Buffer, size_t Count) {
+    return File_ ? std::fread(Buffer, 1, Count, File_) : 0;
+}
 
-void TStdioStream::Write(const void* Buffer, size_t Count)
-{
-    if (!File_)
-        throw EReportError("Cannot write file \"" + Name_ + "\": it is closed.");
+void TStdioStream::Write(const void* Buffer, size_t Count) {
+    if (!File_) throw EReportError("Cannot write file \"" + Name_ + "\": it is closed.");
     WriteFile(File_, Buffer, Count, Name_);
 }
 
-void TStdioStream::Seek(uint64_t Position)
-{
-    if (File_)
-        SeekFile(File_, Position);
+void TStdioStream::Seek(uint64_t Position) {
+    if (File_) SeekFile(File_, Position);
 }
 
-uint64_t TStdioStream::Position() const { return File_ ? FilePosition(File_) : 0; }
-uint64_t TStdioStream::Size() const { return File_ ? FileSize(File_) : 0; }
+uint64_t TStdioStream::Position() const {
+    return File_ ? FilePosition(File_) : 0;
+}
+uint64_t TStdioStream::Size() const {
+    return File_ ? FileSize(File_) : 0;
+}
 
-void TStdioStream::Truncate(uint64_t Position)
-{
-    if (File_)
-        TruncateFile(File_, Position);
+void TStdioStream::Truncate(uint64_t Position) {
+    if (File_) TruncateFile(File_, Position);
 }
 
 // ---------------------------------------------------------------------------------------------
 
-TFileStream::TFileStream(const std::string& FileName, TFileMode Mode) : TStdioStream(FileName)
-{
+TFileStream::TFileStream(const std::string& FileName, TFileMode Mode) : TStdioStream(FileName) {
     File_ = std::fopen(FileName.c_str(), Mode == fmOpenRead ? "rb" : "w+b");
     if (!File_) {
         if (Mode == fmOpenRead)
@@ -151,25 +141,20 @@ TFileStream::TFileStream(const std::string& FileName, TFileMode Mode) : TStdioSt
     }
 }
 
-void TFileStream::Close()
-{
-    if (!File_)
-        return;
+void TFileStream::Close() {
+    if (!File_) return;
     const bool Ok = std::fflush(File_) == 0;
     const bool Closed = std::fclose(File_) == 0;
     File_ = nullptr;
-    if (!Ok || !Closed)
-        throw EReportError("Cannot write file \"" + Name_ + "\": " + SystemReason());
+    if (!Ok || !Closed) throw EReportError("Cannot write file \"" + Name_ + "\": " + SystemReason());
 }
 
 // ---------------------------------------------------------------------------------------------
 
-TSafeFileStream::TSafeFileStream(const std::string& FileName) : TStdioStream(FileName)
-{
+TSafeFileStream::TSafeFileStream(const std::string& FileName) : TStdioStream(FileName) {
     TempName_ = FileName + ".XXXXXX";
     const int Fd = mkstemp(TempName_.data());
-    if (Fd < 0)
-        throw EReportError("Cannot create file \"" + FileName + "\". " + SystemReason());
+    if (Fd < 0) throw EReportError("Cannot create file \"" + FileName + "\". " + SystemReason());
     File_ = fdopen(Fd, "w+b");
     if (!File_) {
         ::close(Fd);
@@ -178,12 +163,12 @@ TSafeFileStream::TSafeFileStream(const std::string& FileName) : TStdioStream(Fil
     }
 }
 
-TSafeFileStream::~TSafeFileStream() { Discard(); }
+TSafeFileStream::~TSafeFileStream() {
+    Discard();
+}
 
-void TSafeFileStream::Commit()
-{
-    if (!File_)
-        throw EReportError("Cannot write file \"" + Name_ + "\": it is closed.");
+void TSafeFileStream::Commit() {
+    if (!File_) throw EReportError("Cannot write file \"" + Name_ + "\": it is closed.");
     bool Ok = std::fflush(File_) == 0 && fsync(fileno(File_)) == 0;
     // A new file gets the usual permissions rather than mkstemp's private ones.
     const mode_t Mask = umask(0);
@@ -201,8 +186,7 @@ void TSafeFileStream::Commit()
     throw EReportError("Cannot write file \"" + Name_ + "\": " + Reason);
 }
 
-void TSafeFileStream::Discard()
-{
+void TSafeFileStream::Discard() {
     if (File_) {
         std::fclose(File_);
         File_ = nullptr;
@@ -213,9 +197,7 @@ void TSafeFileStream::Discard()
     }
 }
 
-void SaveBytesToFile(const std::string& FileName, const std::vector<uint8_t>& Bytes)
-{
+void SaveBytesToFile(const std::string& FileName, const std::vector<uint8_t>& Bytes) {
     const platform::FileResult Result = platform::SafeFile::WriteAll(FileName, Bytes);
-    if (!Result)
-        throw EReportError("Cannot write file \"" + FileName + "\": " + Result.Error);
+    if (!Result) throw EReportError("Cannot write file \"" + FileName + "\": " + Result.Error);
 }

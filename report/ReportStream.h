@@ -9,7 +9,7 @@
 #include <vector>
 
 class TStream {
-public:
+  public:
     virtual ~TStream() = default;
     // Reads up to Count bytes; returns how many were read (fewer only at the end).
     virtual size_t Read(void* Buffer, size_t Count) = 0;
@@ -28,7 +28,7 @@ public:
 };
 
 class TMemoryStream : public TStream {
-public:
+  public:
     TMemoryStream() = default;
     explicit TMemoryStream(std::vector<uint8_t> Bytes) : Data_(std::move(Bytes)) {}
 
@@ -41,16 +41,19 @@ public:
 
     const std::vector<uint8_t>& Bytes() const { return Data_; }
     std::vector<uint8_t>& Bytes() { return Data_; }
-    void Clear() { Data_.clear(); Pos_ = 0; }
+    void Clear() {
+        Data_.clear();
+        Pos_ = 0;
+    }
 
-private:
+  private:
     std::vector<uint8_t> Data_;
     uint64_t Pos_ = 0;
 };
 
 // A read-only view of bytes owned elsewhere (fuzzers and tests drive the reader with it).
 class TByteViewStream : public TStream {
-public:
+  public:
     TByteViewStream(const uint8_t* Data, size_t Size) : Data_(Data), Size_(Size) {}
 
     size_t Read(void* Buffer, size_t Count) override;
@@ -61,21 +64,21 @@ public:
     void Truncate(uint64_t Position) override; // throws: read-only
     const uint8_t* Data() const { return Data_; }
 
-private:
+  private:
     const uint8_t* Data_;
     size_t Size_;
     uint64_t Pos_ = 0;
 };
 
 enum TFileMode : uint8_t {
-    fmOpenRead,   // existing file, read only (others may read)
-    fmCreate,     // new file or truncate an existing one, read and write
+    fmOpenRead, // existing file, read only (others may read)
+    fmCreate,   // new file or truncate an existing one, read and write
 };
 
 // A stream on a C file: the shared part of the file streams below. Name is the file the user
 // named, for messages.
 class TStdioStream : public TStream {
-public:
+  public:
     ~TStdioStream() override;
     TStdioStream(const TStdioStream&) = delete;
     TStdioStream& operator=(const TStdioStream&) = delete;
@@ -89,7 +92,7 @@ public:
 
     const std::string& FileName() const { return Name_; }
 
-protected:
+  protected:
     explicit TStdioStream(const std::string& Name) : Name_(Name) {}
 
     std::FILE* File_ = nullptr;
@@ -97,7 +100,7 @@ protected:
 };
 
 class TFileStream : public TStdioStream {
-public:
+  public:
     // Throws EReportError "Cannot open file \"NAME\"." / "Cannot create file \"NAME\"." on failure.
     TFileStream(const std::string& FileName, TFileMode Mode);
 
@@ -108,14 +111,14 @@ public:
 // Writes a file whole or not at all: the bytes go to a temporary file beside the target, which
 // replaces the target only on Commit. Destroying an uncommitted stream removes the temporary file.
 class TSafeFileStream : public TStdioStream {
-public:
+  public:
     explicit TSafeFileStream(const std::string& FileName);
     ~TSafeFileStream() override;
 
-    void Commit();   // flush, sync, rename over the target; throws on failure (target untouched)
-    void Discard();  // drop the temporary file
+    void Commit();  // flush, sync, rename over the target; throws on failure (target untouched)
+    void Discard(); // drop the temporary file
 
-private:
+  private:
     std::string TempName_;
 };
 

@@ -12,15 +12,14 @@
 namespace {
 
 // Runs a clean-up step when the scope ends, also when an error passes through.
-template <class F>
-class TFinally {
-public:
+template <class F> class TFinally {
+  public:
     explicit TFinally(F f) : F_(std::move(f)) {}
     ~TFinally() { F_(); }
     TFinally(const TFinally&) = delete;
     TFinally& operator=(const TFinally&) = delete;
 
-private:
+  private:
     F F_;
 };
 
@@ -30,13 +29,11 @@ TReportSystem::TReportSystem() : Platform_(&WindowlessReportPlatform()) {}
 
 TReportSystem::~TReportSystem() = default;
 
-TSetupInput TReportSystem::SetupInput()
-{
+TSetupInput TReportSystem::SetupInput() {
     return {SystemSetups, DefaultDest, Platform_->HasPrinter()};
 }
 
-void TReportSystem::ApplySetup(const TSetupResult& Result)
-{
+void TReportSystem::ApplySetup(const TSetupResult& Result) {
     Dest_ = Result.Dest;
     OutputFileName_ = Result.FileName;
     NativeOutput_ = Result.NativeOutput;
@@ -46,20 +43,15 @@ void TReportSystem::ApplySetup(const TSetupResult& Result)
         if (Result.RendererIndex < static_cast<int>(renderers.size()))
             Renderer_ = renderers[Result.RendererIndex].Render;
     }
-    if (Result.Copies)
-        SystemPrinter.Copies = *Result.Copies;
-    if (Result.Collate)
-        SystemPrinter.Collate = *Result.Collate;
-    if (Result.Duplex)
-        SystemPrinter.Duplex = *Result.Duplex ? 1 : 0;
+    if (Result.Copies) SystemPrinter.Copies = *Result.Copies;
+    if (Result.Collate) SystemPrinter.Collate = *Result.Collate;
+    if (Result.Duplex) SystemPrinter.Duplex = *Result.Duplex ? 1 : 0;
 }
 
 void TReportSystem::RunHandler(const TReportSystemEvent& Override,
                                void (TReportSystemPlatform::*Builtin)(TReportSystem&, TOverrideMode,
                                                                       std::unique_ptr<TRunForm>&),
-                               std::initializer_list<TOverrideMode> Modes,
-                               std::unique_ptr<TRunForm>& Form)
-{
+                               std::initializer_list<TOverrideMode> Modes, std::unique_ptr<TRunForm>& Form) {
     for (TOverrideMode mode : Modes) {
         if (Override)
             Override(*this, mode, Form);
@@ -70,16 +62,14 @@ void TReportSystem::RunHandler(const TReportSystemEvent& Override,
 
 void TReportSystem::RunWindow(const TReportSystemEvent& Override,
                               void (TReportSystemPlatform::*Builtin)(TReportSystem&, TOverrideMode,
-                                                                     std::unique_ptr<TRunForm>&))
-{
+                                                                     std::unique_ptr<TRunForm>&)) {
     std::unique_ptr<TRunForm> form;
     RunHandler(Override, Builtin, {omCreate}, form);
     TFinally free([&] { RunHandler(Override, Builtin, {omFree}, form); });
     RunHandler(Override, Builtin, {omShow, omWait}, form);
 }
 
-void TReportSystem::RunReport()
-{
+void TReportSystem::RunReport() {
     Dest_ = DefaultDest;
     Cancelled_ = false;
     OutputFileName_.clear();
@@ -87,10 +77,8 @@ void TReportSystem::RunReport()
     Renderer_ = nullptr;
     CopiesByRepetition_ = false;
 
-    if (SystemSetups.Contains(ssAllowSetup))
-        RunWindow(OverrideSetup, &TReportSystemPlatform::SetupHandler);
-    if (Cancelled_)
-        return;
+    if (SystemSetups.Contains(ssAllowSetup)) RunWindow(OverrideSetup, &TReportSystemPlatform::SetupHandler);
+    if (Cancelled_) return;
 
     CopiesByRepetition_ = Platform_->PrinterMaxCopies() < 2 && SystemPrinter.Copies > 1;
     const bool generate = !SystemOptions.Contains(soNoGenerate);
@@ -111,14 +99,11 @@ void TReportSystem::RunReport()
         }
     });
 
-    if (generate)
-        Record(memory.get());
-    if (!Cancelled_)
-        Output(memory.get());
+    if (generate) Record(memory.get());
+    if (!Cancelled_) Output(memory.get());
 }
 
-void TReportSystem::ConfigureWriter(TNDRWriter& Writer, TStream* MemoryStream)
-{
+void TReportSystem::ConfigureWriter(TNDRWriter& Writer, TStream* MemoryStream) {
     const TSystemPrinter& p = SystemPrinter;
     Writer.SetCopies(p.Copies);
     Writer.SetFirstPage(p.FirstPage);
@@ -139,8 +124,7 @@ void TReportSystem::ConfigureWriter(TNDRWriter& Writer, TStream* MemoryStream)
     Writer.SetTitle(p.Title);
     // The factor first: a named unit then sets its own factor, and unUser keeps the given one.
     Writer.SetUnitsFactor(p.UnitsFactor);
-    if (p.Units != unUser)
-        Writer.SetUnits(p.Units);
+    if (p.Units != unUser) Writer.SetUnits(p.Units);
     if (Platform_->HasPrinter()) {
         Writer.SetDevice(Platform_->PrinterReference());
         Writer.SetCollate(p.Collate);
@@ -175,8 +159,7 @@ void TReportSystem::ConfigureWriter(TNDRWriter& Writer, TStream* MemoryStream)
     Writer.OnEndOfSection = OnEndOfSection;
 }
 
-void TReportSystem::Record(TStream* MemoryStream)
-{
+void TReportSystem::Record(TStream* MemoryStream) {
     // Until the writer says otherwise, a failure leaves the run cancelled.
     Cancelled_ = true;
     std::unique_ptr<TRunForm> status;
@@ -195,8 +178,7 @@ void TReportSystem::Record(TStream* MemoryStream)
     SystemFiler.FileName = writer.FileName();
 }
 
-std::unique_ptr<TStream> TReportSystem::OpenRecorded(TStream* MemoryStream, TStream*& Stream)
-{
+std::unique_ptr<TStream> TReportSystem::OpenRecorded(TStream* MemoryStream, TStream*& Stream) {
     std::unique_ptr<TStream> owned;
     if (MemoryStream) {
         MemoryStream->Seek(0);
@@ -205,8 +187,7 @@ std::unique_ptr<TStream> TReportSystem::OpenRecorded(TStream* MemoryStream, TStr
         owned = std::move(copy);
         Stream = owned.get();
     } else if (SystemFiler.StreamMode == smUser) {
-        if (!SystemFiler.Stream)
-            throw EReportError("StreamMode is smUser but Stream is nil");
+        if (!SystemFiler.Stream) throw EReportError("StreamMode is smUser but Stream is nil");
         Stream = SystemFiler.Stream;
     } else {
         owned = std::make_unique<TFileStream>(SystemFiler.FileName, fmOpenRead);
@@ -216,8 +197,7 @@ std::unique_ptr<TStream> TReportSystem::OpenRecorded(TStream* MemoryStream, TStr
     return owned;
 }
 
-void TReportSystem::PrintCopies(TStream& Stream, const std::string& OutputFile)
-{
+void TReportSystem::PrintCopies(TStream& Stream, const std::string& OutputFile) {
     // A printer that makes no copies itself gets the whole report once per copy; a file holds
     // one copy whatever is asked.
     if (CopiesByRepetition_ && OutputFile.empty()) {
@@ -230,11 +210,9 @@ void TReportSystem::PrintCopies(TStream& Stream, const std::string& OutputFile)
     Platform_->PrintStream(*this, Stream, OutputFile, SystemPrinter.Copies);
 }
 
-void TReportSystem::Output(TStream* MemoryStream)
-{
+void TReportSystem::Output(TStream* MemoryStream) {
     const bool toPrinter = Dest_ == rdPrinter || (Dest_ == rdFile && NativeOutput_);
-    if (Dest_ == rdFile && !NativeOutput_ && !Renderer_)
-        return; // the recording is the file
+    if (Dest_ == rdFile && !NativeOutput_ && !Renderer_) return; // the recording is the file
     TStream* stream = nullptr;
     const std::unique_ptr<TStream> owned = OpenRecorded(MemoryStream, stream);
     if (toPrinter) {

@@ -24,7 +24,7 @@ using TPreviewSetupEvent = std::function<void(TReportSystem& Sender, TReportRend
 using TReportSystemNotify = std::function<void(TReportSystem& Sender)>;
 
 class TReportSystem {
-public:
+  public:
     TReportSystem();
     ~TReportSystem();
     TReportSystem(const TReportSystem&) = delete;
@@ -42,8 +42,8 @@ public:
     TSystemPrinter SystemPrinter;
 
     // Handed to the writer unchanged.
-    TReportEvent OnPrint, OnBeforePrint, OnAfterPrint, OnNewPage, OnNewColumn, OnPrintHeader,
-        OnPrintFooter, OnEndOfSection;
+    TReportEvent OnPrint, OnBeforePrint, OnAfterPrint, OnNewPage, OnNewColumn, OnPrintHeader, OnPrintFooter,
+        OnEndOfSection;
     TPrintPageEvent OnPrintPage;
     TPreviewSetupEvent OnPreviewSetup; // before the preview shows its first page
     TReportSystemNotify OnPreviewShow;
@@ -82,7 +82,7 @@ public:
     // What the dialog's rules read from this component and the platform.
     TSetupInput SetupInput();
 
-private:
+  private:
     void RunHandler(const TReportSystemEvent& Override,
                     void (TReportSystemPlatform::*Builtin)(TReportSystem&, TOverrideMode,
                                                            std::unique_ptr<TRunForm>&),

@@ -5,14 +5,13 @@
 namespace {
 
 class TWindowlessPlatform final : public TReportSystemPlatform {
-public:
+  public:
     bool HasPrinter() override { return false; }
     int PrinterMaxCopies() override { return 1; }
     std::string PrinterDisplayName() override { return {}; }
     bool PrinterSetupDialog() override { return false; }
     TReferenceDevice PrinterReference() override { return {}; }
-    void PrintStream(TReportSystem&, TStream&, const std::string&, int) override
-    {
+    void PrintStream(TReportSystem&, TStream&, const std::string&, int) override {
         throw EReportError("No printers installed!");
     }
     void SetupHandler(TReportSystem&, TOverrideMode, std::unique_ptr<TRunForm>&) override {}
@@ -22,8 +21,7 @@ public:
 
 } // namespace
 
-TReportSystemPlatform& WindowlessReportPlatform()
-{
+TReportSystemPlatform& WindowlessReportPlatform() {
     static TWindowlessPlatform platform;
     return platform;
 }

@@ -15,12 +15,12 @@ class TStream;
 
 // A window the run's handlers create on omCreate and free on omFree.
 class TRunForm {
-public:
+  public:
     virtual ~TRunForm() = default;
 };
 
 class TReportSystemPlatform {
-public:
+  public:
     virtual ~TReportSystemPlatform() = default;
 
     // A usable printer is selected.
@@ -39,8 +39,7 @@ public:
                              int Copies) = 0;
 
     // The built-in handlers of the run's three windows.
-    virtual void SetupHandler(TReportSystem& System, TOverrideMode Mode,
-                              std::unique_ptr<TRunForm>& Form) = 0;
+    virtual void SetupHandler(TReportSystem& System, TOverrideMode Mode, std::unique_ptr<TRunForm>& Form) = 0;
     virtual void StatusHandler(TReportSystem& System, TOverrideMode Mode,
                                std::unique_ptr<TRunForm>& Form) = 0;
     virtual void PreviewHandler(TReportSystem& System, TOverrideMode Mode,

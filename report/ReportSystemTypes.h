@@ -6,12 +6,10 @@
 #include <initializer_list>
 
 // A set of enumeration values, as the print run's option properties are sets.
-template <class E, std::size_t N>
-class TEnumSet {
-public:
+template <class E, std::size_t N> class TEnumSet {
+  public:
     constexpr TEnumSet() = default;
-    TEnumSet(std::initializer_list<E> values)
-    {
+    TEnumSet(std::initializer_list<E> values) {
         for (E v : values)
             Include(v);
     }
@@ -20,7 +18,7 @@ public:
     void Exclude(E v) { Bits.reset(static_cast<std::size_t>(v)); }
     bool operator==(const TEnumSet&) const = default;
 
-private:
+  private:
     std::bitset<N> Bits;
 };
 
@@ -52,11 +50,9 @@ enum TReportDest { rdPreview, rdPrinter, rdFile };
 enum TOverrideMode { omCreate, omShow, omWait, omFree };
 
 // Every setup the dialog can offer; the default of `SystemSetups`.
-inline TSystemSetups AllSystemSetups()
-{
-    return {ssAllowSetup,       ssAllowCopies,      ssAllowCollate,
-            ssAllowDuplex,      ssAllowDestPreview, ssAllowDestPrinter,
-            ssAllowDestFile,    ssAllowPrinterSetup, ssAllowPreviewSetup};
+inline TSystemSetups AllSystemSetups() {
+    return {ssAllowSetup,       ssAllowCopies,   ssAllowCollate,      ssAllowDuplex,      ssAllowDestPreview,
+            ssAllowDestPrinter, ssAllowDestFile, ssAllowPrinterSetup, ssAllowPreviewSetup};
 }
 
 // How the preview places the page in its picture: a margin fixed in pixels or scaled with zoom.

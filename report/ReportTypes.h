@@ -23,7 +23,14 @@ enum TOutputClass : uint8_t { ocPrinter = 0, ocPreview = 1, ocRecorder = 2 };
 // Pen and brush styles as the page stream stores them.
 enum TPenStyle : uint8_t { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
 enum TBrushStyle : uint8_t {
-    bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross
+    bsSolid,
+    bsClear,
+    bsHorizontal,
+    bsVertical,
+    bsFDiagonal,
+    bsBDiagonal,
+    bsCross,
+    bsDiagCross
 };
 enum TFontPitch : uint8_t { fpDefault = 0, fpVariable = 1, fpFixed = 2 };
 
@@ -60,10 +67,10 @@ struct TReportGraphic {
 
 struct TReportFont {
     std::string Name = "Arial";
-    double Size = 10;     // points
+    double Size = 10; // points
     TColor Color = 0;
     uint8_t Pitch = fpDefault;
-    uint8_t CharSet = 1;  // 1 = the default set
+    uint8_t CharSet = 1; // 1 = the default set
     bool Bold = false;
     bool Italic = false;
     bool Underline = false;

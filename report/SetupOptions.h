@@ -61,9 +61,9 @@ TSetupEnabling SetupEnablingFor(const TSetupInput& input, std::optional<TReportD
 // What OK stores in destination mode.
 struct TSetupResult {
     TReportDest Dest = rdPreview;
-    std::string FileName;    // empty unless Dest is rdFile
+    std::string FileName; // empty unless Dest is rdFile
     bool NativeOutput = false;
-    int RendererIndex = -1;  // index into the registered renderers, or -1
+    int RendererIndex = -1; // index into the registered renderers, or -1
     std::optional<int> Copies;
     std::optional<bool> Collate, Duplex;
 };

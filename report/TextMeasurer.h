@@ -13,7 +13,7 @@ struct TFontExtent {
 };
 
 class TTextMeasurer {
-public:
+  public:
     virtual ~TTextMeasurer() = default;
     // The em that gives Font a cell height (ascent + descent) of CellPixels.
     virtual double EmForCellHeight(const TReportFont& Font, double CellPixels) = 0;

@@ -17,7 +17,9 @@ CliRegistration::CliRegistration(const CliCommand& command) {
                      [](const CliCommand& a, const CliCommand& b) { return a.Order < b.Order; });
 }
 
-const std::vector<CliCommand>& Commands() { return Registry(); }
+const std::vector<CliCommand>& Commands() {
+    return Registry();
+}
 
 int UsageError(const std::string& message) {
     std::cerr << "velmora-cli: " << message << "\n"

@@ -19,7 +19,7 @@ struct CliCommand {
     const char* Usage; // one or more lines for --help, each starting with "velmora-cli <name>"
     const char* Help;  // what the command prints or writes
     CommandFn Run;
-    int Order;         // position in --help
+    int Order; // position in --help
 };
 
 // Registers a command; call from a namespace-scope object in the command's own file.

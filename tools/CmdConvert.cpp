@@ -13,8 +13,7 @@
 
 namespace {
 
-int RunConvert(const std::vector<std::string>& args)
-{
+int RunConvert(const std::vector<std::string>& args) {
     std::vector<std::string> files;
     bool compress = false;
     for (const std::string& arg : args) {
@@ -25,8 +24,7 @@ int RunConvert(const std::vector<std::string>& args)
         else
             files.push_back(arg);
     }
-    if (files.size() != 2)
-        return cli::UsageError("convert needs IN.ndr and OUT.pdf");
+    if (files.size() != 2) return cli::UsageError("convert needs IN.ndr and OUT.pdf");
 
     std::vector<uint8_t> bytes;
     if (const platform::FileResult read = platform::SafeFile::ReadAll(files[0], bytes); !read) {
@@ -36,8 +34,7 @@ int RunConvert(const std::vector<std::string>& args)
     TMemoryStream input(std::move(bytes));
     pdf::TRenderPDF render;
     pdf::ConfigureGamePdfRenderer(render);
-    if (compress)
-        render.OnCompress = pdf::FlateCompress;
+    if (compress) render.OnCompress = pdf::FlateCompress;
     pdf::UseSourceDateEpoch(render);
     try {
         pdf::ExportPdf(render, input, files[1]);

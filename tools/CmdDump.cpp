@@ -11,8 +11,7 @@
 
 namespace {
 
-std::string Quoted(const std::string& Text)
-{
+std::string Quoted(const std::string& Text) {
     std::string Out = "\"";
     for (unsigned char C : Text) {
         if (C == '"' || C == '\\')
@@ -25,10 +24,11 @@ std::string Quoted(const std::string& Text)
     return Out + "\"";
 }
 
-std::string Number(double V) { return FormatText("%.7g", {V}); }
+std::string Number(double V) {
+    return FormatText("%.7g", {V});
+}
 
-void DumpHeader(std::ostream& Out, const TPageStreamHeader& H)
-{
+void DumpHeader(std::ostream& Out, const TPageStreamHeader& H) {
     Out << "header " << static_cast<char>(H.HeaderCode) << " version " << H.Version << "\n"
         << "title " << Quoted(H.Title) << "\n"
         << "pages " << H.PageCount << "\n"
@@ -48,17 +48,14 @@ void DumpHeader(std::ostream& Out, const TPageStreamHeader& H)
         << "device " << Quoted(H.DeviceName) << "\n";
 }
 
-std::string GraphicText(const TCommand& C)
-{
+std::string GraphicText(const TCommand& C) {
     std::string Text = "graphic(type=" + std::to_string(C.Graphic.Type);
-    if (C.GraphicRef >= 0)
-        Text += ",ref=" + std::to_string(C.GraphicRef);
+    if (C.GraphicRef >= 0) Text += ",ref=" + std::to_string(C.GraphicRef);
     return Text + ",size=" + std::to_string(C.Graphic.Data.size()) + ")";
 }
 
 // The operands of C in stream order, as the code table lays them out.
-std::string Operands(const TCommand& C)
-{
+std::string Operands(const TCommand& C) {
     std::string Out;
     int F = 0, I = 0, S = 0;
     auto Add = [&](const std::string& Part) { Out += " " + Part; };
@@ -69,16 +66,32 @@ std::string Operands(const TCommand& C)
     };
     for (const char* Op = C.Info->Operands; *Op; ++Op) {
         switch (*Op) {
-        case 'b': case 'w': case 'i': Add(std::to_string(C.I[I++])); break;
-        case 'f': case 'F': Add(Number(C.F[F++])); break;
-        case 'P': Add(Point()); break;
-        case 'R': { const std::string A = Point(); Add(A + "-" + Point()); break; }
-        case 's': Add(Quoted(C.S[S++])); break;
-        case 'g': Add(GraphicText(C)); break;
+        case 'b':
+        case 'w':
+        case 'i':
+            Add(std::to_string(C.I[I++]));
+            break;
+        case 'f':
+        case 'F':
+            Add(Number(C.F[F++]));
+            break;
+        case 'P':
+            Add(Point());
+            break;
+        case 'R': {
+            const std::string A = Point();
+            Add(A + "-" + Point());
+            break;
+        }
+        case 's':
+            Add(Quoted(C.S[S++]));
+            break;
+        case 'g':
+            Add(GraphicText(C));
+            break;
         case 'B':
             Add(std::to_string(C.I[I]));
-            if (C.I[I++] == 1)
-                Add(GraphicText(C));
+            if (C.I[I++] == 1) Add(GraphicText(C));
             break;
         case 'H': {
             Add(std::to_string(C.I[I++]));
@@ -86,23 +99,26 @@ std::string Operands(const TCommand& C)
                 Add("(" + Number(C.Points[K]) + "," + Number(C.Points[K + 1]) + ")");
             break;
         }
-        case 'N': Add("bytes(" + std::to_string(C.I[I++]) + ")"); break;
+        case 'N':
+            Add("bytes(" + std::to_string(C.I[I++]) + ")");
+            break;
         case 'V':
             Add(C.ValueRef >= 0 ? "value(ref=" + std::to_string(C.ValueRef) + ")=" + Quoted(C.Value)
                                 : "value=" + Quoted(C.Value));
             break;
-        default: break;
+        default:
+            break;
         }
     }
     return Out;
 }
 
-void DumpPage(std::ostream& Out, TPageStreamDecoder& D, int& PageNumber)
-{
+void DumpPage(std::ostream& Out, TPageStreamDecoder& D, int& PageNumber) {
     const TPageHead Head = D.ReadPageHead();
     PageNumber = Head.PageNumber;
     Out << "@" << Head.Position << " 80 PageStart previous=" << Head.Previous << " next=" << Head.Next
-        << " page=" << Head.PageNumber << " size=" << Number(Head.Width) << "x" << Number(Head.Height) << "\n";
+        << " page=" << Head.PageNumber << " size=" << Number(Head.Width) << "x" << Number(Head.Height)
+        << "\n";
     TCommand C;
     do {
         D.ReadCommand(C);
@@ -110,10 +126,8 @@ void DumpPage(std::ostream& Out, TPageStreamDecoder& D, int& PageNumber)
     } while (C.Code != pcPageEnd);
 }
 
-int RunDump(const std::vector<std::string>& args)
-{
-    if (args.size() != 1)
-        return cli::UsageError("dump needs exactly one FILE");
+int RunDump(const std::vector<std::string>& args) {
+    if (args.size() != 1) return cli::UsageError("dump needs exactly one FILE");
     std::vector<uint8_t> Bytes;
     if (const platform::FileResult Read = platform::SafeFile::ReadAll(args[0], Bytes); !Read) {
         std::cerr << "velmora-cli: " << Read.Error << "\n";

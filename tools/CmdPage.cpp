@@ -21,18 +21,15 @@ namespace {
 
 // Qt's own notices (a missing runtime folder and the like) are not the tool's output: scripts read
 // stderr for our messages only. Critical and fatal messages still get through.
-void QuietQtMessages(QtMsgType Type, const QMessageLogContext&, const QString& Message)
-{
+void QuietQtMessages(QtMsgType Type, const QMessageLogContext&, const QString& Message) {
     if (Type == QtCriticalMsg || Type == QtFatalMsg)
         std::cerr << "velmora-cli: " << Message.toStdString() << "\n";
 }
 
 // Fonts for the board picture need a GUI application; without a display the offscreen platform
 // serves.
-std::unique_ptr<QGuiApplication> EnsureGuiApplication()
-{
-    if (QGuiApplication::instance())
-        return nullptr;
+std::unique_ptr<QGuiApplication> EnsureGuiApplication() {
+    if (QGuiApplication::instance()) return nullptr;
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     qInstallMessageHandler(QuietQtMessages);
     static int Argc = 1;
@@ -42,8 +39,7 @@ std::unique_ptr<QGuiApplication> EnsureGuiApplication()
 }
 
 // Replays the recorded page into a PDF file as the game's PDF output does.
-int WritePagePdf(std::vector<uint8_t> PageStream, const std::string& PdfFile)
-{
+int WritePagePdf(std::vector<uint8_t> PageStream, const std::string& PdfFile) {
     TMemoryStream Input(std::move(PageStream));
     pdf::TRenderPDF Render;
     pdf::ConfigureGamePdfRenderer(Render);
@@ -57,13 +53,11 @@ int WritePagePdf(std::vector<uint8_t> PageStream, const std::string& PdfFile)
     return cli::ExitOk;
 }
 
-int RunPage(const std::vector<std::string>& args)
-{
+int RunPage(const std::vector<std::string>& args) {
     cli::PuzzleOptions Options;
     std::vector<std::string> Rest;
     std::string Error;
-    if (!cli::ParsePuzzleOptions(args, Options, Rest, Error))
-        return cli::UsageError(Error);
+    if (!cli::ParsePuzzleOptions(args, Options, Rest, Error)) return cli::UsageError(Error);
     std::string NdrFile;
     std::string PdfFile;
     for (size_t I = 0; I < Rest.size(); ++I) {
@@ -74,8 +68,7 @@ int RunPage(const std::vector<std::string>& args)
         else
             return cli::UsageError("unexpected argument '" + Rest[I] + "'");
     }
-    if (NdrFile.empty() && PdfFile.empty())
-        return cli::UsageError("page needs --ndr FILE or --pdf FILE");
+    if (NdrFile.empty() && PdfFile.empty()) return cli::UsageError("page needs --ndr FILE or --pdf FILE");
 
     TGameState State;
     TRandomGenerator Random;
@@ -100,8 +93,7 @@ int RunPage(const std::vector<std::string>& args)
         std::cerr << "velmora-cli: " << Failure.what() << "\n";
         return cli::ExitBadInput;
     }
-    if (PdfFile.empty())
-        return cli::ExitOk;
+    if (PdfFile.empty()) return cli::ExitOk;
     std::vector<uint8_t> PageStream = Writer.MemoryBytes();
     if (!NdrFile.empty()) {
         if (const platform::FileResult Read = platform::SafeFile::ReadAll(NdrFile, PageStream); !Read) {

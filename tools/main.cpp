@@ -7,9 +7,11 @@
 
 static void PrintHelp() {
     std::cout << "velmora-cli: Velmora 9x9 Puzzle from the command line\n\nUsage:\n";
-    for (const auto& c : cli::Commands()) std::cout << "  " << c.Usage << "\n";
+    for (const auto& c : cli::Commands())
+        std::cout << "  " << c.Usage << "\n";
     std::cout << "  velmora-cli --help\n\n";
-    for (const auto& c : cli::Commands()) std::cout << c.Help << "\n";
+    for (const auto& c : cli::Commands())
+        std::cout << c.Help << "\n";
     std::cout << "Exit status: 0 success, 1 a file could not be read or written, 2 bad usage.\n";
 }
 

@@ -11,31 +11,29 @@
 TBalloonHints::TBalloonHints(QObject* parent) : QObject(parent), FHideTimer(new QTimer(this)) {
     FHideTimer->setSingleShot(true);
     connect(FHideTimer, &QTimer::timeout, this, &TBalloonHints::HideHint);
-    if (qApp)
-        qApp->installEventFilter(this);
+    if (qApp) qApp->installEventFilter(this);
 }
 
 TBalloonHints::~TBalloonHints() {
-    if (qApp)
-        qApp->removeEventFilter(this);
+    if (qApp) qApp->removeEventFilter(this);
     delete FBalloon;
 }
 
 void TBalloonHints::SetHidePause(int ms) {
     FHidePause = std::max(0, ms);
-    if (FHideTimer->isActive())
-        FHideTimer->start(FHidePause);
+    if (FHideTimer->isActive()) FHideTimer->start(FHidePause);
 }
 
-bool TBalloonHints::IsShowing() const { return FBalloon && FBalloon->isVisible(); }
+bool TBalloonHints::IsShowing() const {
+    return FBalloon && FBalloon->isVisible();
+}
 
 void TBalloonHints::ShowHint(const QString& text, const QPoint& tip, QWidget* owner) {
     if (text.isEmpty()) {
         HideHint();
         return;
     }
-    if (!FBalloon)
-        FBalloon = new TBalloonWindow();
+    if (!FBalloon) FBalloon = new TBalloonWindow();
     FOwner = owner;
     FBalloon->SetText(text);
     FBalloon->ShowAt(tip);
@@ -45,8 +43,7 @@ void TBalloonHints::ShowHint(const QString& text, const QPoint& tip, QWidget* ow
 
 void TBalloonHints::HideHint() {
     FHideTimer->stop();
-    if (FBalloon)
-        FBalloon->hide();
+    if (FBalloon) FBalloon->hide();
     FOwner = nullptr;
 }
 
@@ -54,8 +51,7 @@ bool TBalloonHints::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::ToolTip: {
         auto* widget = qobject_cast<QWidget*>(watched);
-        if (!widget)
-            break;
+        if (!widget) break;
         // The nearest widget, from the one under the pointer outwards, that has a tip.
         QWidget* owner = widget;
         while (owner && owner->toolTip().isEmpty() && !owner->isWindow())
@@ -70,14 +66,12 @@ bool TBalloonHints::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     case QEvent::Leave:
-        if (watched == FOwner)
-            HideHint();
+        if (watched == FOwner) HideHint();
         break;
     case QEvent::MouseButtonPress:
     case QEvent::Wheel:
     case QEvent::KeyPress:
-        if (IsShowing())
-            HideHint();
+        if (IsShowing()) HideHint();
         break;
     default:
         break;

@@ -13,7 +13,7 @@ class TBalloonWindow;
 class TBalloonHints : public QObject {
     Q_OBJECT
 
-public:
+  public:
     explicit TBalloonHints(QObject* parent = nullptr);
     ~TBalloonHints() override;
 
@@ -30,10 +30,10 @@ public:
     bool IsShowing() const;
     QWidget* Owner() const { return FOwner; }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     TBalloonWindow* FBalloon = nullptr;
     QPointer<QWidget> FOwner;
     QTimer* FHideTimer;

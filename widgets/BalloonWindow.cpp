@@ -52,8 +52,7 @@ void TBalloonWindow::SetText(const QString& text) {
 
 void TBalloonWindow::ShowAt(const QPoint& tip) {
     QScreen* screen = QGuiApplication::screenAt(tip);
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
+    if (!screen) screen = QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->availableGeometry() : QRect(tip, size());
     // Below the point when there is room, else above it with the tail underneath.
     FTailAtTop = tip.y() + height() <= area.bottom();
@@ -74,6 +73,7 @@ void TBalloonWindow::paintEvent(QPaintEvent*) {
     p.drawPath(Outline(size(), FTailAtTop));
     const int top = FTailAtTop ? TailHeight : 0;
     p.setPen(palette().color(QPalette::WindowText));
-    p.drawText(QRect(Padding + 1, top + Padding, width() - 2 * Padding - 2, height() - TailHeight - 2 * Padding),
-               Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignVCenter, FText);
+    p.drawText(
+        QRect(Padding + 1, top + Padding, width() - 2 * Padding - 2, height() - TailHeight - 2 * Padding),
+        Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignVCenter, FText);
 }

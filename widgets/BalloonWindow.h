@@ -8,7 +8,7 @@
 class TBalloonWindow : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit TBalloonWindow(QWidget* parent = nullptr);
 
     QString Text() const { return FText; }
@@ -24,10 +24,10 @@ public:
     // The outline of the balloon for a given size, the tail on the top edge near the left.
     static QPainterPath Outline(const QSize& size, bool tailAtTop);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QString FText;
     bool FTailAtTop = true;
 };

@@ -4,7 +4,8 @@
 
 TBlinkLabel::TBlinkLabel(QWidget* parent) : TBlinkLabel(QString(), parent) {}
 
-TBlinkLabel::TBlinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent), FTimer(new QTimer(this)) {
+TBlinkLabel::TBlinkLabel(const QString& text, QWidget* parent)
+    : QLabel(text, parent), FTimer(new QTimer(this)) {
     FTimer->setSingleShot(true);
     connect(FTimer, &QTimer::timeout, this, &TBlinkLabel::Toggle);
     ApplyColour();
@@ -20,17 +21,22 @@ void TBlinkLabel::SetOffColor(const QColor& colour) {
     ApplyColour();
 }
 
-void TBlinkLabel::SetOnTime(int ms) { FOnTime = std::max(1, ms); }
+void TBlinkLabel::SetOnTime(int ms) {
+    FOnTime = std::max(1, ms);
+}
 
-void TBlinkLabel::SetOffTime(int ms) { FOffTime = std::max(1, ms); }
+void TBlinkLabel::SetOffTime(int ms) {
+    FOffTime = std::max(1, ms);
+}
 
-bool TBlinkLabel::Blinking() const { return FTimer->isActive(); }
+bool TBlinkLabel::Blinking() const {
+    return FTimer->isActive();
+}
 
 void TBlinkLabel::Toggle() {
     FOn = !FOn;
     ApplyColour();
-    if (isVisible())
-        FTimer->start(FOn ? FOnTime : FOffTime);
+    if (isVisible()) FTimer->start(FOn ? FOnTime : FOffTime);
 }
 
 void TBlinkLabel::showEvent(QShowEvent* event) {

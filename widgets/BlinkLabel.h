@@ -11,7 +11,7 @@ class QTimer;
 class TBlinkLabel : public QLabel {
     Q_OBJECT
 
-public:
+  public:
     explicit TBlinkLabel(QWidget* parent = nullptr);
     TBlinkLabel(const QString& text, QWidget* parent = nullptr);
 
@@ -32,11 +32,11 @@ public:
     // Switches to the other colour and waits that colour's time; the timer does this.
     void Toggle();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
-private:
+  private:
     void ApplyColour();
 
     QColor FOnColor{128, 0, 128};

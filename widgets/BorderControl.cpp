@@ -65,16 +65,11 @@ namespace {
 // Draws one line of the frame along each side that is named, shrinking the rectangle by one pixel there.
 // topLeft colours the left and top sides, bottomRight the right and bottom sides.
 void FrameRing(QPainter& p, QRect& r, TBorderSides sides, const QColor& topLeft, const QColor& bottomRight) {
-    if (r.isEmpty())
-        return;
-    if (sides.testFlag(sdTop))
-        p.fillRect(r.left(), r.top(), r.width(), 1, topLeft);
-    if (sides.testFlag(sdLeft))
-        p.fillRect(r.left(), r.top(), 1, r.height(), topLeft);
-    if (sides.testFlag(sdBottom))
-        p.fillRect(r.left(), r.bottom(), r.width(), 1, bottomRight);
-    if (sides.testFlag(sdRight))
-        p.fillRect(r.right(), r.top(), 1, r.height(), bottomRight);
+    if (r.isEmpty()) return;
+    if (sides.testFlag(sdTop)) p.fillRect(r.left(), r.top(), r.width(), 1, topLeft);
+    if (sides.testFlag(sdLeft)) p.fillRect(r.left(), r.top(), 1, r.height(), topLeft);
+    if (sides.testFlag(sdBottom)) p.fillRect(r.left(), r.bottom(), r.width(), 1, bottomRight);
+    if (sides.testFlag(sdRight)) p.fillRect(r.right(), r.top(), 1, r.height(), bottomRight);
     r.adjust(sides.testFlag(sdLeft) ? 1 : 0, sides.testFlag(sdTop) ? 1 : 0, sides.testFlag(sdRight) ? -1 : 0,
              sides.testFlag(sdBottom) ? -1 : 0);
 }
@@ -123,8 +118,7 @@ void TBorderControl::paintEvent(QPaintEvent*) {
     PaintFrame(painter, r, FBorder.Outer);
     PaintFrame(painter, r, FBorder.Inner);
     const QRect client = ClientRect();
-    if (!client.isEmpty())
-        PaintClient(painter, client);
+    if (!client.isEmpty()) PaintClient(painter, client);
 }
 
 void TBorderControl::mousePressEvent(QMouseEvent* event) {
@@ -133,15 +127,14 @@ void TBorderControl::mousePressEvent(QMouseEvent* event) {
 }
 
 void TBorderControl::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = FPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click =
+        FPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     FPressed = false;
     QWidget::mouseReleaseEvent(event);
-    if (click)
-        emit Click();
+    if (click) emit Click();
 }
 
 void TBorderControl::mouseDoubleClickEvent(QMouseEvent* event) {
     QWidget::mouseDoubleClickEvent(event);
-    if (event->button() == Qt::LeftButton)
-        emit DblClick();
+    if (event->button() == Qt::LeftButton) emit DblClick();
 }

@@ -35,7 +35,7 @@ class TBorderControl : public QWidget {
     Q_OBJECT
     Q_PROPERTY(int BorderWidth READ BorderWidth WRITE SetBorderWidth)
 
-public:
+  public:
     explicit TBorderControl(QWidget* parent = nullptr);
 
     TFrameStyle BorderOuter() const { return FBorder.Outer; }
@@ -53,11 +53,11 @@ public:
     // The area inside the border, in the control's coordinates.
     QRect ClientRect() const { return BorderClientRect(size(), FBorder); }
 
-signals:
+  signals:
     void Click();
     void DblClick();
 
-protected:
+  protected:
     // Paints the client area; the border is already drawn.
     virtual void PaintClient(QPainter& painter, const QRect& client) = 0;
 
@@ -66,7 +66,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
-private:
+  private:
     void PaintFrame(QPainter& painter, QRect& bounds, TFrameStyle style) const;
 
     TBorderSettings FBorder;

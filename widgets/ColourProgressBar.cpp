@@ -26,8 +26,7 @@ void TColourProgressBar::SetTextColor(const QColor& colour) {
 
 int TColourProgressBar::BarWidth(int innerWidth) const {
     const long long span = static_cast<long long>(maximum()) - minimum();
-    if (span <= 0 || innerWidth <= 0)
-        return 0;
+    if (span <= 0 || innerWidth <= 0) return 0;
     const long long done = std::clamp<long long>(static_cast<long long>(value()) - minimum(), 0, span);
     return static_cast<int>(done * innerWidth / span);
 }
@@ -40,8 +39,7 @@ void TColourProgressBar::paintEvent(QPaintEvent*) {
     p.fillRect(inner, FBackColor);
     const QRect bar(inner.left(), inner.top(), BarWidth(inner.width()), inner.height());
     p.fillRect(bar, FBarColor);
-    if (!isTextVisible())
-        return;
+    if (!isTextVisible()) return;
     const QString label = text();
     p.setClipRect(inner.adjusted(bar.width(), 0, 0, 0));
     p.setPen(FTextColor);

@@ -9,7 +9,7 @@
 class TColourProgressBar : public QProgressBar {
     Q_OBJECT
 
-public:
+  public:
     explicit TColourProgressBar(QWidget* parent = nullptr);
 
     QColor BackColor() const { return FBackColor; }
@@ -22,10 +22,10 @@ public:
     // Width of the bar inside the given inner width, for the current value.
     int BarWidth(int innerWidth) const;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QColor FBackColor{128, 0, 128};
     QColor FBarColor{255, 255, 128};
     QColor FTextColor{255, 255, 128};

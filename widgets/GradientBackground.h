@@ -17,7 +17,7 @@ class TGradientBackground : public QWidget {
     Q_PROPERTY(QColor StartColor READ StartColor WRITE SetStartColor)
     Q_PROPERTY(QColor EndColor READ EndColor WRITE SetEndColor)
 
-public:
+  public:
     explicit TGradientBackground(QWidget* parent = nullptr);
 
     QColor StartColor() const { return FStartColor; }
@@ -27,10 +27,10 @@ public:
     TGradientDirection Direction() const { return FDirection; }
     void SetDirection(TGradientDirection direction);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QColor FStartColor{206, 231, 255};
     QColor FEndColor{255, 255, 255};
     TGradientDirection FDirection = gdRisingDiagonal;

@@ -7,7 +7,9 @@ TGrooveSpacer::TGrooveSpacer(QWidget* parent, int width) : QWidget(parent) {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
 }
 
-QSize TGrooveSpacer::sizeHint() const { return {width(), 22}; }
+QSize TGrooveSpacer::sizeHint() const {
+    return {width(), 22};
+}
 
 void TGrooveSpacer::paintEvent(QPaintEvent*) {
     QPainter p(this);

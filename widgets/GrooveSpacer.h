@@ -6,10 +6,10 @@
 class TGrooveSpacer : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit TGrooveSpacer(QWidget* parent = nullptr, int width = 8);
     QSize sizeHint() const override;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 };

@@ -14,8 +14,7 @@ TLEDDisplay::TLEDDisplay(QWidget* parent) : TBorderControl(parent), FTimer(new Q
 }
 
 void TLEDDisplay::SetCaption(const QString& caption) {
-    if (caption == FCaption)
-        return;
+    if (caption == FCaption) return;
     FCaption = caption;
     FCodes.clear();
     for (char32_t ch : caption.toUcs4())
@@ -24,43 +23,37 @@ void TLEDDisplay::SetCaption(const QString& caption) {
 }
 
 void TLEDDisplay::SetAlignment(TAlignment alignment) {
-    if (alignment == FAlignment)
-        return;
+    if (alignment == FAlignment) return;
     FAlignment = alignment;
     repaint();
 }
 
 void TLEDDisplay::SetBackColor(const QColor& colour) {
-    if (colour == FColors.Back)
-        return;
+    if (colour == FColors.Back) return;
     FColors.Back = colour;
     repaint();
 }
 
 void TLEDDisplay::SetSegOnColor(const QColor& colour) {
-    if (colour == FColors.SegOn)
-        return;
+    if (colour == FColors.SegOn) return;
     FColors.SegOn = colour;
     repaint();
 }
 
 void TLEDDisplay::SetSegOffColor(const QColor& colour) {
-    if (colour == FColors.SegOff)
-        return;
+    if (colour == FColors.SegOff) return;
     FColors.SegOff = colour;
     repaint();
 }
 
 void TLEDDisplay::SetScrollType(TScrollType type) {
-    if (type == FScrollType)
-        return;
+    if (type == FScrollType) return;
     FScrollType = type;
     update();
 }
 
 void TLEDDisplay::SetScrolling(bool scrolling) {
-    if (scrolling == FScrolling)
-        return;
+    if (scrolling == FScrolling) return;
     FScrolling = scrolling;
     if (scrolling) {
         FTimer->start();
@@ -72,24 +65,23 @@ void TLEDDisplay::SetScrolling(bool scrolling) {
 }
 
 void TLEDDisplay::SetScrollDelay(std::uint16_t delay) {
-    if (delay == FScrollDelay)
-        return;
+    if (delay == FScrollDelay) return;
     FScrollDelay = delay;
     FTimer->setInterval(delay);
 }
 
-bool TLEDDisplay::ScrollTimerActive() const { return FTimer->isActive(); }
+bool TLEDDisplay::ScrollTimerActive() const {
+    return FTimer->isActive();
+}
 
 void TLEDDisplay::ScrollTimerTick() {
     FScrollPos += DotPitch();
     // ">=" rather than "==": the limit need not be a multiple of the pitch, and the position must not
     // run past it.
     const bool complete = FScrollPos >= ScrollLimit();
-    if (complete)
-        FScrollPos = 0;
+    if (complete) FScrollPos = 0;
     repaint();
-    if (complete)
-        emit ScrollComplete();
+    if (complete) emit ScrollComplete();
 }
 
 int TLEDDisplay::ScrollLimit() const {
@@ -117,13 +109,13 @@ void TLEDDisplay::DrawChar(QPainter& canvas, const QRect& cell, std::uint8_t ch)
 }
 
 QImage TLEDDisplay::RenderClient() {
-    return RenderLedPanel(Scene(), FColors.Back,
-                          [this](QPainter& canvas, const QRect& cell, std::uint8_t ch) { DrawChar(canvas, cell, ch); });
+    return RenderLedPanel(
+        Scene(), FColors.Back,
+        [this](QPainter& canvas, const QRect& cell, std::uint8_t ch) { DrawChar(canvas, cell, ch); });
 }
 
 void TLEDDisplay::PaintClient(QPainter& painter, const QRect& client) {
     // Drawn whole off screen and copied in one step, so the clock never flickers.
     const QImage picture = RenderClient();
-    if (!picture.isNull())
-        painter.drawImage(client.topLeft(), picture);
+    if (!picture.isNull()) painter.drawImage(client.topLeft(), picture);
 }

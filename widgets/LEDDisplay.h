@@ -24,7 +24,7 @@ class TLEDDisplay : public TBorderControl {
     Q_PROPERTY(bool Scrolling READ Scrolling WRITE SetScrolling)
     Q_PROPERTY(int ScrollDelay READ ScrollDelay WRITE SetScrollDelay)
 
-public:
+  public:
     explicit TLEDDisplay(QWidget* parent = nullptr);
 
     QString Caption() const { return FCaption; }
@@ -68,16 +68,16 @@ public:
 
     QSize sizeHint() const override { return {100, 30}; }
 
-signals:
+  signals:
     void ScrollComplete();
 
-protected:
+  protected:
     // Draws one character cell; override for glyphs of another shape.
     virtual void DrawChar(QPainter& canvas, const QRect& cell, std::uint8_t ch);
 
     void PaintClient(QPainter& painter, const QRect& client) override;
 
-private:
+  private:
     TLedScene Scene() const;
 
     QString FCaption;

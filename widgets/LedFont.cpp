@@ -264,18 +264,16 @@ const std::array<TLedGlyph, 256> LedFont = {{
 namespace {
 
 // Unicode characters placed at 0x80-0x9F by Windows-1252; 0 marks the codes it leaves unused.
-constexpr char32_t Cp1252High[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+constexpr char32_t Cp1252High[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                     0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 } // namespace
 
 std::uint8_t LedCharCode(char32_t ch) {
-    if (ch < 0x80 || (ch >= 0xA0 && ch <= 0xFF))
-        return static_cast<std::uint8_t>(ch);
+    if (ch < 0x80 || (ch >= 0xA0 && ch <= 0xFF)) return static_cast<std::uint8_t>(ch);
     for (unsigned i = 0; i < 32; ++i)
-        if (Cp1252High[i] != 0 && Cp1252High[i] == ch)
-            return static_cast<std::uint8_t>(0x80 + i);
+        if (Cp1252High[i] != 0 && Cp1252High[i] == ch) return static_cast<std::uint8_t>(0x80 + i);
     return '?';
 }

@@ -4,7 +4,9 @@ namespace {
 
 constexpr std::uint8_t BlockChar = 127;
 
-bool AlignsLeft(const TLedScene& s) { return s.Alignment == taLeftJustify || s.Scrolling; }
+bool AlignsLeft(const TLedScene& s) {
+    return s.Alignment == taLeftJustify || s.Scrolling;
+}
 
 void AddBackground(const TLedScene& s, long long textWidth, std::vector<TLedCell>& cells) {
     const int cw = s.Geometry.CellWidth;
@@ -22,8 +24,7 @@ void AddBackground(const TLedScene& s, long long textWidth, std::vector<TLedCell
 }
 
 long long ScrollOffset(const TLedScene& s, long long textWidth) {
-    if (!s.Scrolling)
-        return 0;
+    if (!s.Scrolling) return 0;
     switch (s.ScrollType) {
     case stNone:
         return 0;
@@ -61,12 +62,13 @@ void AddText(const TLedScene& s, long long textWidth, std::vector<TLedCell>& cel
 
 } // namespace
 
-int LedCellTop(const TLedScene& scene) { return (scene.Height - scene.Geometry.CellHeight) / 2; }
+int LedCellTop(const TLedScene& scene) {
+    return (scene.Height - scene.Geometry.CellHeight) / 2;
+}
 
 std::vector<TLedCell> LayoutLedCells(const TLedScene& scene) {
     std::vector<TLedCell> cells;
-    if (scene.Width <= 0 || scene.Height <= 7 || scene.Geometry.CellWidth <= 0)
-        return cells;
+    if (scene.Width <= 0 || scene.Height <= 7 || scene.Geometry.CellWidth <= 0) return cells;
     const long long textWidth = static_cast<long long>(scene.Text.size()) * scene.Geometry.CellWidth;
     AddBackground(scene, textWidth, cells);
     AddText(scene, textWidth, cells);

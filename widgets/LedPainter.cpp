@@ -15,22 +15,21 @@ void DrawLedChar(QPainter& canvas, const QRect& cell, std::uint8_t ch, const TLe
             const int y = cell.top() + r * geometry.DotPitch;
             const bool lit = c < 5 && LedDotLit(glyph, c, r);
             canvas.fillRect(x, y, outer, outer, colours.Back);
-            if (inner > 0)
-                canvas.fillRect(x + 1, y + 1, inner, inner, lit ? colours.SegOn : colours.SegOff);
+            if (inner > 0) canvas.fillRect(x + 1, y + 1, inner, inner, lit ? colours.SegOn : colours.SegOff);
         }
     }
 }
 
 QImage RenderLedPanel(const TLedScene& scene, const QColor& back, const TLedCharDrawer& drawChar) {
     const std::vector<TLedCell> cells = LayoutLedCells(scene);
-    if (scene.Width <= 0 || scene.Height <= 7)
-        return {};
+    if (scene.Width <= 0 || scene.Height <= 7) return {};
     QImage image(scene.Width, scene.Height, QImage::Format_RGB32);
     image.fill(back);
     QPainter painter(&image);
     const int top = LedCellTop(scene);
     for (const TLedCell& cell : cells)
-        drawChar(painter, QRect(cell.Left, top, scene.Geometry.CellWidth, scene.Geometry.CellHeight), cell.Ch);
+        drawChar(painter, QRect(cell.Left, top, scene.Geometry.CellWidth, scene.Geometry.CellHeight),
+                 cell.Ch);
     return image;
 }
 

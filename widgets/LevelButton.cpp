@@ -19,7 +19,8 @@ QColor LevelColor(int level) {
     }
 }
 
-TLevelButton::TLevelButton(int level, QWidget* parent) : QToolButton(parent), FLevel(level), FColor(LevelColor(level)) {
+TLevelButton::TLevelButton(int level, QWidget* parent)
+    : QToolButton(parent), FLevel(level), FColor(LevelColor(level)) {
     setCheckable(true);
     setAutoRaise(true);
     setFocusPolicy(Qt::NoFocus);
@@ -57,7 +58,8 @@ void TLevelButton::paintEvent(QPaintEvent*) {
     const QPointF centre = r.center() + (down ? QPointF(0.5, 0.5) : QPointF(0, 0));
     QRadialGradient gem(centre - QPointF(radius / 3, radius / 3), radius * 1.3);
     gem.setColorAt(0, down ? face.lighter(160) : QColor(face).lighter(130));
-    gem.setColorAt(1, down ? face.darker(120) : QColor::fromHsv(face.hue(), face.saturation() / 2, face.value()));
+    gem.setColorAt(1, down ? face.darker(120)
+                           : QColor::fromHsv(face.hue(), face.saturation() / 2, face.value()));
     p.setPen(QPen(down ? QColor(30, 30, 30) : QColor(110, 110, 110), down ? 1.5 : 1));
     p.setBrush(gem);
     p.drawEllipse(centre, radius, radius);

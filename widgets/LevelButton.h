@@ -13,7 +13,7 @@ QColor LevelColor(int level);
 class TLevelButton : public QToolButton {
     Q_OBJECT
 
-public:
+  public:
     TLevelButton(int level, QWidget* parent = nullptr);
 
     int Level() const { return FLevel; }
@@ -22,14 +22,14 @@ public:
 
     QSize sizeHint() const override { return {23, 22}; }
 
-signals:
+  signals:
     void Pressed(Qt::MouseButton button);
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     int FLevel;
     QColor FColor;
 };

@@ -6,7 +6,7 @@
 class TStatusPane : public QLabel {
     Q_OBJECT
 
-public:
+  public:
     TStatusPane(int width, Qt::Alignment alignment = Qt::AlignLeft, QWidget* parent = nullptr);
     TStatusPane(const QString& text, int width, Qt::Alignment alignment = Qt::AlignLeft,
                 QWidget* parent = nullptr);

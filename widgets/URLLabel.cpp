@@ -37,15 +37,12 @@ void TURLLabel::SetVisited(bool visited) {
 }
 
 bool TURLLabel::Follow() {
-    if (FURL.isEmpty())
-        return false;
+    if (FURL.isEmpty()) return false;
     // A bare host name ("www.example.org") is a web address, not a local file.
     const QUrl url = QUrl::fromUserInput(FURL);
-    if (!url.isValid())
-        return false;
+    if (!url.isValid()) return false;
     const bool opened = QDesktopServices::openUrl(url);
-    if (opened)
-        SetVisited(true);
+    if (opened) SetVisited(true);
     return opened;
 }
 
@@ -55,7 +52,8 @@ void TURLLabel::mousePressEvent(QMouseEvent* event) {
 }
 
 void TURLLabel::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = FPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click =
+        FPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     FPressed = false;
     QLabel::mouseReleaseEvent(event);
     if (click) {

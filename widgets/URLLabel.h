@@ -12,7 +12,7 @@ class TURLLabel : public QLabel {
     Q_PROPERTY(QColor VisitedColor READ VisitedColor WRITE SetVisitedColor)
     Q_PROPERTY(bool Visited READ Visited WRITE SetVisited)
 
-public:
+  public:
     explicit TURLLabel(QWidget* parent = nullptr);
     TURLLabel(const QString& caption, QWidget* parent = nullptr);
 
@@ -31,14 +31,14 @@ public:
     // Opens the address as a click does; false when there is no address or the desktop refused it.
     bool Follow();
 
-signals:
+  signals:
     void Clicked();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     void ApplyLook();
 
     QString FURL;

@@ -26,8 +26,7 @@
 #include <fstream>
 #include <iterator>
 
-TPreviewForm::TPreviewForm(TReportSystem& System, QWidget* Parent) : QDialog(Parent), System_(System)
-{
+TPreviewForm::TPreviewForm(TReportSystem& System, QWidget* Parent) : QDialog(Parent), System_(System) {
     setObjectName("PreviewForm");
     setWindowTitle(QString::fromStdString(System.TitlePreview));
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
@@ -70,8 +69,7 @@ TPreviewForm::TPreviewForm(TReportSystem& System, QWidget* Parent) : QDialog(Par
 
 TPreviewForm::~TPreviewForm() = default;
 
-QAction* TPreviewForm::MakeAction(const QString& Caption, const QString& Hint, const QKeySequence& Shortcut)
-{
+QAction* TPreviewForm::MakeAction(const QString& Caption, const QString& Hint, const QKeySequence& Shortcut) {
     auto* action = new QAction(Caption, this);
     action->setToolTip(Hint);
     action->setStatusTip(Hint);
@@ -80,8 +78,7 @@ QAction* TPreviewForm::MakeAction(const QString& Caption, const QString& Hint, c
     return action;
 }
 
-void TPreviewForm::BuildActions()
-{
+void TPreviewForm::BuildActions() {
     actnFile_Open = MakeAction("&Open", "Open another report", QKeySequence("Ctrl+O"));
     actnFile_Save = MakeAction("&Save As", "Save report", QKeySequence("Ctrl+S"));
     actnFile_Print = MakeAction("&Print", "Print report", QKeySequence("Ctrl+P"));
@@ -98,13 +95,12 @@ void TPreviewForm::BuildActions()
 
     connect(actnFile_Open, &QAction::triggered, this, [this] {
         const QString name = QFileDialog::getOpenFileName(this, "Open", {}, "Report Snapshot Files (*.ndr)");
-        if (!name.isEmpty())
-            OpenFile(name);
+        if (!name.isEmpty()) OpenFile(name);
     });
     connect(actnFile_Save, &QAction::triggered, this, [this] {
-        const QString name = QFileDialog::getSaveFileName(this, "Save As", {}, "Report Snapshot Files (*.ndr)");
-        if (!name.isEmpty())
-            SaveFile(name);
+        const QString name =
+            QFileDialog::getSaveFileName(this, "Save As", {}, "Report Snapshot Files (*.ndr)");
+        if (!name.isEmpty()) SaveFile(name);
     });
     connect(actnFile_Print, &QAction::triggered, this, &TPreviewForm::PrintReport);
     connect(actnFile_Exit, &QAction::triggered, this, &QDialog::close);
@@ -114,10 +110,10 @@ void TPreviewForm::BuildActions()
     connect(actnPage_Last, &QAction::triggered, this, [this] { Preview.LastPage(); });
     connect(actnPage_GoTo, &QAction::triggered, this, [this] {
         bool ok = false;
-        const int page = QInputDialog::getInt(this, "Go to Page", "Enter page to move to:",
-                                              Preview.CurrentPage(), 1, Preview.PageCount(), 1, &ok);
-        if (ok)
-            Preview.RenderPage(page);
+        const int page =
+            QInputDialog::getInt(this, "Go to Page", "Enter page to move to:", Preview.CurrentPage(), 1,
+                                 Preview.PageCount(), 1, &ok);
+        if (ok) Preview.RenderPage(page);
     });
     connect(actnZoom_In, &QAction::triggered, this, [this] { Preview.ZoomIn(); });
     connect(actnZoom_Out, &QAction::triggered, this, [this] { Preview.ZoomOut(); });
@@ -141,8 +137,7 @@ void TPreviewForm::BuildActions()
     actnFile_Print->setVisible(canPrint);
 }
 
-void TPreviewForm::BuildToolBar()
-{
+void TPreviewForm::BuildToolBar() {
     ToolBar = new QToolBar;
     ToolBar->addActions({actnFile_Print, actnFile_Open, actnFile_Save});
     ToolBar->addSeparator();
@@ -165,23 +160,23 @@ void TPreviewForm::BuildToolBar()
     editZoom->setMaximumWidth(56);
     ToolBar->addWidget(editZoom);
     ToolBar->addWidget(new QLabel(" % "));
-    connect(editPage, &QLineEdit::returnPressed, this, [this] { Preview.RenderPage(editPage->text().toInt()); Refresh(); });
+    connect(editPage, &QLineEdit::returnPressed, this, [this] {
+        Preview.RenderPage(editPage->text().toInt());
+        Refresh();
+    });
     connect(editZoom, &QLineEdit::returnPressed, this, [this] {
         bool ok = false;
         const double zoom = QLocale::c().toDouble(editZoom->text(), &ok);
-        if (ok && zoom > 0)
-            Preview.SetZoomFactor(zoom);
+        if (ok && zoom > 0) Preview.SetZoomFactor(zoom);
         Refresh();
     });
 }
 
-QString TPreviewForm::StatusText() const
-{
+QString TPreviewForm::StatusText() const {
     return QStringLiteral("Page %1 of %2").arg(Preview.CurrentPage()).arg(Preview.PageCount());
 }
 
-void TPreviewForm::Refresh()
-{
+void TPreviewForm::Refresh() {
     const int page = Preview.CurrentPage(), count = Preview.PageCount();
     editPage->setText(QString::number(page));
     labelPageCount->setText(QStringLiteral(" of %1 ").arg(count));
@@ -195,10 +190,8 @@ void TPreviewForm::Refresh()
     actnFile_Save->setEnabled(Preview.Stream() != nullptr);
 }
 
-void TPreviewForm::Start(TStream& Stream)
-{
-    if (System_.OnPreviewSetup)
-        System_.OnPreviewSetup(System_, Preview);
+void TPreviewForm::Start(TStream& Stream) {
+    if (System_.OnPreviewSetup) System_.OnPreviewSetup(System_, Preview);
     Preview.SetZoomFactor(System_.SystemPreview.ZoomFactor);
     Preview.RenderStream(&Stream);
     Refresh();
@@ -206,13 +199,11 @@ void TPreviewForm::Start(TStream& Stream)
     ScrollBox->setFocus();
 }
 
-void TPreviewForm::ShowError(const QString& Title, const std::exception& Error)
-{
+void TPreviewForm::ShowError(const QString& Title, const std::exception& Error) {
     QMessageBox::warning(this, Title, QString::fromStdString(Error.what()));
 }
 
-bool TPreviewForm::OpenFile(const QString& FileName)
-{
+bool TPreviewForm::OpenFile(const QString& FileName) {
     TStream* previous = Preview.Stream();
     auto opened = std::make_unique<TMemoryStream>();
     try {
@@ -221,8 +212,7 @@ bool TPreviewForm::OpenFile(const QString& FileName)
         Preview.RenderStream(opened.get());
     } catch (const std::exception& e) {
         // A damaged file leaves the report that was shown.
-        if (previous)
-            Preview.RenderStream(previous);
+        if (previous) Preview.RenderStream(previous);
         Refresh();
         ShowError("Open", e);
         return false;
@@ -232,11 +222,9 @@ bool TPreviewForm::OpenFile(const QString& FileName)
     return true;
 }
 
-bool TPreviewForm::SaveFile(const QString& FileName)
-{
+bool TPreviewForm::SaveFile(const QString& FileName) {
     TStream* stream = Preview.Stream();
-    if (!stream)
-        return false;
+    if (!stream) return false;
     try {
         std::vector<uint8_t> bytes(static_cast<size_t>(stream->Size()));
         stream->Seek(0);
@@ -250,11 +238,9 @@ bool TPreviewForm::SaveFile(const QString& FileName)
     return true;
 }
 
-void TPreviewForm::PrintReport()
-{
+void TPreviewForm::PrintReport() {
     TStream* stream = Preview.Stream();
-    if (!stream || !System_.SystemOptions.Contains(soAllowPrintFromPreview))
-        return;
+    if (!stream || !System_.SystemOptions.Contains(soAllowPrintFromPreview)) return;
     TRenderPrinter printer(ReportPrinter());
     printer.JobTitle = System_.SystemPrinter.Title;
     printer.Copies = System_.SystemPrinter.Copies;
@@ -263,8 +249,7 @@ void TPreviewForm::PrintReport()
     printer.PageCount = Preview.PageCount();
     if (System_.SystemSetups.Contains(ssAllowPreviewSetup)) {
         TSetupForm setup(System_, TSetupForm::smPrintRange, Preview.PageCount(), this);
-        if (setup.exec() != QDialog::Accepted)
-            return;
+        if (setup.exec() != QDialog::Accepted) return;
         const TPrintRangeResult range = setup.RangeResult();
         printer.FirstPage = range.FirstPage;
         printer.LastPage = range.LastPage;
@@ -281,22 +266,39 @@ void TPreviewForm::PrintReport()
     Preview.RenderPage(Preview.CurrentPage());
 }
 
-void TPreviewForm::keyPressEvent(QKeyEvent* Event)
-{
+void TPreviewForm::keyPressEvent(QKeyEvent* Event) {
     if (Event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
         QDialog::keyPressEvent(Event);
         return;
     }
     switch (Event->text().toUpper().isEmpty() ? 0 : Event->text().toUpper().at(0).unicode()) {
-    case 'B': Preview.FirstPage(); break;
-    case 'E': Preview.LastPage(); break;
-    case 'N': Preview.NextPage(); break;
-    case 'P': Preview.PrevPage(); break;
-    case 'W': Preview.SetZoomFactor(ZoomFitWidth); break;
-    case 'F': Preview.SetZoomFactor(ZoomFitPage); break;
-    case '+': Preview.ZoomIn(); break;
-    case '-': Preview.ZoomOut(); break;
-    default: QDialog::keyPressEvent(Event); return;
+    case 'B':
+        Preview.FirstPage();
+        break;
+    case 'E':
+        Preview.LastPage();
+        break;
+    case 'N':
+        Preview.NextPage();
+        break;
+    case 'P':
+        Preview.PrevPage();
+        break;
+    case 'W':
+        Preview.SetZoomFactor(ZoomFitWidth);
+        break;
+    case 'F':
+        Preview.SetZoomFactor(ZoomFitPage);
+        break;
+    case '+':
+        Preview.ZoomIn();
+        break;
+    case '-':
+        Preview.ZoomOut();
+        break;
+    default:
+        QDialog::keyPressEvent(Event);
+        return;
     }
     Refresh();
 }

@@ -18,7 +18,7 @@ class TReportSystem;
 
 class TPreviewForm : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TPreviewForm(TReportSystem& System, QWidget* Parent = nullptr);
     ~TPreviewForm() override;
 
@@ -43,10 +43,10 @@ public:
     bool SaveFile(const QString& FileName);
     void PrintReport();
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* Event) override;
 
-private:
+  private:
     QAction* MakeAction(const QString& Caption, const QString& Hint, const QKeySequence& Shortcut);
     void BuildActions();
     void BuildToolBar();

@@ -5,87 +5,74 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPageLayout>
-#include <QTemporaryFile>
 #include <QPrintDialog>
 #include <QPrinterInfo>
+#include <QTemporaryFile>
 
 #include <cmath>
 #include <cstdio>
 
 namespace {
 
-std::string Text(const QString& s)
-{
+std::string Text(const QString& s) {
     return s.toStdString();
 }
 
 } // namespace
 
-TPrinterDevice::TPrinterDevice() : Printer_(std::make_unique<QPrinter>(QPrinter::HighResolution))
-{
+TPrinterDevice::TPrinterDevice() : Printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
     // Positions are measured from the printable area; the renderers subtract the strips.
     Printer_->setFullPage(false);
 }
 
-TPrinterDevice::~TPrinterDevice()
-{
-    if (Painter_.isActive())
-        Painter_.end();
+TPrinterDevice::~TPrinterDevice() {
+    if (Painter_.isActive()) Painter_.end();
     DropOutputTemp();
 }
 
-QStringList TPrinterDevice::Printers()
-{
+QStringList TPrinterDevice::Printers() {
     return QPrinterInfo::availablePrinterNames();
 }
 
-QString TPrinterDevice::DefaultPrinter()
-{
+QString TPrinterDevice::DefaultPrinter() {
     return QPrinterInfo::defaultPrinterName();
 }
 
-bool TPrinterDevice::Valid() const
-{
+bool TPrinterDevice::Valid() const {
     return Printer_->isValid() && !Printer_->printerName().isEmpty() &&
            Printer_->outputFormat() == QPrinter::NativeFormat;
 }
 
-void TPrinterDevice::SelectPrinter(const QString& Name)
-{
+void TPrinterDevice::SelectPrinter(const QString& Name) {
     const QPrinterInfo info = QPrinterInfo::printerInfo(Name);
     if (info.isNull() || Printing()) {
-        const QString port = info.isNull() || info.location().isEmpty() ? QStringLiteral("CUPS")
-                                                                        : info.location();
+        const QString port =
+            info.isNull() || info.location().isEmpty() ? QStringLiteral("CUPS") : info.location();
         throw EReportError("Invalid Printer - " + Text(Name) + " on " + Text(port) + " (" +
                            Text(info.makeAndModel()) + ")");
     }
     Printer_->setPrinterName(Name);
 }
 
-QString TPrinterDevice::Device() const
-{
+QString TPrinterDevice::Device() const {
     return Printer_->printerName();
 }
 
-QString TPrinterDevice::Port() const
-{
+QString TPrinterDevice::Port() const {
     const QPrinterInfo info = QPrinterInfo::printerInfo(Printer_->printerName());
     // CUPS queues have no port; their location is the nearest thing the user knows them by.
     return info.location().isEmpty() ? QStringLiteral("CUPS") : info.location();
 }
 
-QString TPrinterDevice::Driver() const
-{
+QString TPrinterDevice::Driver() const {
     return QPrinterInfo::printerInfo(Printer_->printerName()).makeAndModel();
 }
 
-QString TPrinterDevice::DisplayName() const
-{
+QString TPrinterDevice::DisplayName() const {
     return QStringLiteral("%1 on %2").arg(Device(), Port());
 }
 
-TDeviceMode TPrinterDevice::DeviceMode() const
-{
+TDeviceMode TPrinterDevice::DeviceMode() const {
     TDeviceMode m;
     const QPageLayout layout = Printer_->pageLayout();
     m.Orientation = layout.orientation() == QPageLayout::Landscape ? 1 : 0;
@@ -96,20 +83,25 @@ TDeviceMode TPrinterDevice::DeviceMode() const
     m.Copies = Printer_->copyCount();
     m.DefaultBin = static_cast<int>(Printer_->paperSource());
     switch (Printer_->duplex()) {
-    case QPrinter::DuplexLongSide: m.Duplex = 1; break;
-    case QPrinter::DuplexShortSide: m.Duplex = 2; break;
-    default: m.Duplex = 0; break;
+    case QPrinter::DuplexLongSide:
+        m.Duplex = 1;
+        break;
+    case QPrinter::DuplexShortSide:
+        m.Duplex = 2;
+        break;
+    default:
+        m.Duplex = 0;
+        break;
     }
     m.Collate = Printer_->collateCopies();
     return m;
 }
 
-void TPrinterDevice::SetDeviceMode(const TDeviceMode& Mode)
-{
+void TPrinterDevice::SetDeviceMode(const TDeviceMode& Mode) {
     Printer_->setPageOrientation(Mode.Orientation == 1 ? QPageLayout::Landscape : QPageLayout::Portrait);
     if (Mode.PaperWidth > 0 && Mode.PaperLength > 0)
-        Printer_->setPageSize(QPageSize(QSizeF(Mode.PaperWidth / 10.0, Mode.PaperLength / 10.0),
-                                        QPageSize::Millimeter));
+        Printer_->setPageSize(
+            QPageSize(QSizeF(Mode.PaperWidth / 10.0, Mode.PaperLength / 10.0), QPageSize::Millimeter));
     else
         Printer_->setPageSize(QPageSize(static_cast<QPageSize::PageSizeId>(Mode.PaperSize)));
     Printer_->setCopyCount(std::max(1, Mode.Copies));
@@ -119,13 +111,11 @@ void TPrinterDevice::SetDeviceMode(const TDeviceMode& Mode)
     Printer_->setCollateCopies(Mode.Collate);
 }
 
-int TPrinterDevice::MaxCopies() const
-{
+int TPrinterDevice::MaxCopies() const {
     return Printer_->supportsMultipleCopies() ? 9999 : 1;
 }
 
-TDeviceGeometry TPrinterDevice::Geometry() const
-{
+TDeviceGeometry TPrinterDevice::Geometry() const {
     TDeviceGeometry g;
     g.XDPI = g.YDPI = Printer_->resolution();
     const QPageLayout layout = Printer_->pageLayout();
@@ -140,10 +130,8 @@ TDeviceGeometry TPrinterDevice::Geometry() const
     return g;
 }
 
-void TPrinterDevice::BeginDoc(const QString& Title, const QString& OutputFile)
-{
-    if (Printing())
-        throw EReportError("Invalid method call.  Device already printing.");
+void TPrinterDevice::BeginDoc(const QString& Title, const QString& OutputFile) {
+    if (Printing()) throw EReportError("Invalid method call.  Device already printing.");
     Printer_->setDocName(Title);
     OutputTarget_ = OutputFile;
     if (!OutputFile.isEmpty()) {
@@ -153,8 +141,7 @@ void TPrinterDevice::BeginDoc(const QString& Title, const QString& OutputFile)
         QTemporaryFile temp(target.absolutePath() + "/." + target.completeBaseName() + "-XXXXXX." +
                             target.suffix());
         temp.setAutoRemove(false);
-        if (!temp.open())
-            throw EReportError("Cannot start printing to " + Text(OutputFile) + ".");
+        if (!temp.open()) throw EReportError("Cannot start printing to " + Text(OutputFile) + ".");
         OutputTemp_ = temp.fileName();
     }
     // A file job keeps the printer's settings; Qt writes the job as PDF on this platform.
@@ -169,21 +156,16 @@ void TPrinterDevice::BeginDoc(const QString& Title, const QString& OutputFile)
     PageOpen_ = false;
 }
 
-void TPrinterDevice::DropOutputTemp()
-{
-    if (!OutputTemp_.isEmpty())
-        QFile::remove(OutputTemp_);
+void TPrinterDevice::DropOutputTemp() {
+    if (!OutputTemp_.isEmpty()) QFile::remove(OutputTemp_);
     OutputTemp_.clear();
 }
 
-void TPrinterDevice::RequirePrinting() const
-{
-    if (!Printing())
-        throw EReportError("Invalid method call.  Device is not printing.");
+void TPrinterDevice::RequirePrinting() const {
+    if (!Printing()) throw EReportError("Invalid method call.  Device is not printing.");
 }
 
-void TPrinterDevice::NewPage()
-{
+void TPrinterDevice::NewPage() {
     RequirePrinting();
     // Qt opens the first page with the job: only later pages need a page break.
     if (PageOpen_ && !Printer_->newPage())
@@ -191,8 +173,7 @@ void TPrinterDevice::NewPage()
     PageOpen_ = true;
 }
 
-void TPrinterDevice::EndDoc()
-{
+void TPrinterDevice::EndDoc() {
     RequirePrinting();
     bool ok = Painter_.end();
     Printer_->setOutputFileName({});
@@ -207,37 +188,30 @@ void TPrinterDevice::EndDoc()
         }
         OutputTemp_.clear();
     }
-    if (!ok)
-        throw EReportError("Cannot finish the print job on " + Text(Printer_->printerName()) + ".");
+    if (!ok) throw EReportError("Cannot finish the print job on " + Text(Printer_->printerName()) + ".");
 }
 
-void TPrinterDevice::Abort()
-{
-    if (!Printing())
-        return;
+void TPrinterDevice::Abort() {
+    if (!Printing()) return;
     Printer_->abort();
-    if (Painter_.isActive())
-        Painter_.end();
+    if (Painter_.isActive()) Painter_.end();
     Printer_->setOutputFileName({});
     DropOutputTemp();
     State_ = psAborted;
     PageOpen_ = false;
 }
 
-QPainter& TPrinterDevice::Canvas()
-{
+QPainter& TPrinterDevice::Canvas() {
     RequirePrinting();
     return Painter_;
 }
 
-bool TPrinterDevice::SetupDialog(QWidget* Parent)
-{
+bool TPrinterDevice::SetupDialog(QWidget* Parent) {
     QPrintDialog dialog(Printer_.get(), Parent);
     return dialog.exec() == QDialog::Accepted;
 }
 
-TPrinterDevice& ReportPrinter()
-{
+TPrinterDevice& ReportPrinter() {
     static TPrinterDevice device;
     return device;
 }

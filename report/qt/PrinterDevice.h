@@ -15,13 +15,13 @@ class QWidget;
 
 // Device settings of the selected printer.
 struct TDeviceMode {
-    int Orientation = 0;     // 0 portrait, 1 landscape
-    int PaperSize = 1;       // QPageSize id of the paper
-    int PaperWidth = 0;      // tenths of a millimetre
+    int Orientation = 0; // 0 portrait, 1 landscape
+    int PaperSize = 1;   // QPageSize id of the paper
+    int PaperWidth = 0;  // tenths of a millimetre
     int PaperLength = 0;
     int Copies = 1;
-    int DefaultBin = 0;      // QPrinter::PaperSource
-    int Duplex = 0;          // 0 simplex, 1 vertical (long side), 2 horizontal (short side)
+    int DefaultBin = 0; // QPrinter::PaperSource
+    int Duplex = 0;     // 0 simplex, 1 vertical (long side), 2 horizontal (short side)
     bool Collate = false;
 };
 
@@ -33,7 +33,7 @@ struct TDeviceGeometry {
 };
 
 class TPrinterDevice {
-public:
+  public:
     enum TState { psNotPrinting, psPrinting, psAborted };
 
     TPrinterDevice();
@@ -76,7 +76,7 @@ public:
 
     QPrinter& Printer() { return *Printer_; }
 
-private:
+  private:
     void RequirePrinting() const;
     // A file job is written to a temporary file beside the target, which replaces the target only
     // when the job ends well; an aborted or failed job leaves the old file as it was.

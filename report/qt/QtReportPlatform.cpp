@@ -18,23 +18,18 @@
 namespace {
 
 // A run window held by the run between its handler calls.
-template <class Form>
-class TQtRunForm : public TRunForm {
-public:
-    template <class... Args>
-    explicit TQtRunForm(Args&&... args) : Window(std::forward<Args>(args)...) {}
+template <class Form> class TQtRunForm : public TRunForm {
+  public:
+    template <class... Args> explicit TQtRunForm(Args&&... args) : Window(std::forward<Args>(args)...) {}
     Form Window;
 };
 
-template <class Form>
-Form* WindowOf(std::unique_ptr<TRunForm>& Form_)
-{
+template <class Form> Form* WindowOf(std::unique_ptr<TRunForm>& Form_) {
     auto* holder = dynamic_cast<TQtRunForm<Form>*>(Form_.get());
     return holder ? &holder->Window : nullptr;
 }
 
-uint16_t Word(int value)
-{
+uint16_t Word(int value) {
     return static_cast<uint16_t>(std::clamp(value, 0, 65535));
 }
 
@@ -42,31 +37,25 @@ uint16_t Word(int value)
 
 TQtReportPlatform::TQtReportPlatform(TPrinterDevice& Printer) : Printer_(Printer) {}
 
-bool TQtReportPlatform::HasPrinter()
-{
+bool TQtReportPlatform::HasPrinter() {
     return Printer_.Valid();
 }
 
-int TQtReportPlatform::PrinterMaxCopies()
-{
+int TQtReportPlatform::PrinterMaxCopies() {
     return Printer_.Valid() ? Printer_.MaxCopies() : 1;
 }
 
-std::string TQtReportPlatform::PrinterDisplayName()
-{
+std::string TQtReportPlatform::PrinterDisplayName() {
     return Printer_.Valid() ? Printer_.DisplayName().toStdString() : std::string();
 }
 
-bool TQtReportPlatform::PrinterSetupDialog()
-{
+bool TQtReportPlatform::PrinterSetupDialog() {
     return Printer_.Valid() && Printer_.SetupDialog(QApplication::activeWindow());
 }
 
-TReferenceDevice TQtReportPlatform::PrinterReference()
-{
+TReferenceDevice TQtReportPlatform::PrinterReference() {
     TReferenceDevice d;
-    if (!Printer_.Valid())
-        return d;
+    if (!Printer_.Valid()) return d;
     const TDeviceGeometry g = Printer_.Geometry();
     const TDeviceMode m = Printer_.DeviceMode();
     d.HasPrinter = true;
@@ -89,11 +78,9 @@ TReferenceDevice TQtReportPlatform::PrinterReference()
     return d;
 }
 
-void TQtReportPlatform::PrintStream(TReportSystem& System, TStream& Stream,
-                                    const std::string& OutputFile, int Copies)
-{
-    if (!Printer_.Valid())
-        throw EReportError("No printers installed!");
+void TQtReportPlatform::PrintStream(TReportSystem& System, TStream& Stream, const std::string& OutputFile,
+                                    int Copies) {
+    if (!Printer_.Valid()) throw EReportError("No printers installed!");
     TRenderPrinter printer(Printer_);
     printer.JobTitle = System.SystemPrinter.Title;
     printer.Copies = Copies;
@@ -104,8 +91,7 @@ void TQtReportPlatform::PrintStream(TReportSystem& System, TStream& Stream,
 }
 
 void TQtReportPlatform::SetupHandler(TReportSystem& System, TOverrideMode Mode,
-                                     std::unique_ptr<TRunForm>& Form)
-{
+                                     std::unique_ptr<TRunForm>& Form) {
     switch (Mode) {
     case omCreate:
         Form = std::make_unique<TQtRunForm<TSetupForm>>(System, TSetupForm::smDestination, 1,
@@ -128,8 +114,7 @@ void TQtReportPlatform::SetupHandler(TReportSystem& System, TOverrideMode Mode,
 }
 
 void TQtReportPlatform::StatusHandler(TReportSystem& System, TOverrideMode Mode,
-                                      std::unique_ptr<TRunForm>& Form)
-{
+                                      std::unique_ptr<TRunForm>& Form) {
     switch (Mode) {
     case omCreate:
         if (System.SystemOptions.Contains(soShowStatus))
@@ -156,27 +141,23 @@ void TQtReportPlatform::StatusHandler(TReportSystem& System, TOverrideMode Mode,
             form->WaitForOK();
         break;
     case omFree:
-        if (TStatusForm* form = WindowOf<TStatusForm>(Form))
-            form->OnCancel = nullptr;
+        if (TStatusForm* form = WindowOf<TStatusForm>(Form)) form->OnCancel = nullptr;
         Form.reset();
         break;
     }
 }
 
 void TQtReportPlatform::PreviewHandler(TReportSystem& System, TOverrideMode Mode,
-                                       std::unique_ptr<TRunForm>& Form)
-{
+                                       std::unique_ptr<TRunForm>& Form) {
     switch (Mode) {
     case omCreate:
         Form = std::make_unique<TQtRunForm<TPreviewForm>>(System, QApplication::activeWindow());
         break;
     case omShow:
         if (TPreviewForm* form = WindowOf<TPreviewForm>(Form)) {
-            if (!System.OutputStream())
-                throw EReportError("Nothing to preview.");
+            if (!System.OutputStream()) throw EReportError("Nothing to preview.");
             form->Start(*System.OutputStream());
-            if (System.OnPreviewShow)
-                System.OnPreviewShow(System);
+            if (System.OnPreviewShow) System.OnPreviewShow(System);
         }
         break;
     case omWait:
@@ -197,8 +178,7 @@ void TQtReportPlatform::PreviewHandler(TReportSystem& System, TOverrideMode Mode
     }
 }
 
-TQtReportPlatform& QtReportPlatform()
-{
+TQtReportPlatform& QtReportPlatform() {
     static TQtReportPlatform platform(ReportPrinter());
     return platform;
 }

@@ -7,7 +7,7 @@
 class TPrinterDevice;
 
 class TQtReportPlatform : public TReportSystemPlatform {
-public:
+  public:
     explicit TQtReportPlatform(TPrinterDevice& Printer);
 
     bool HasPrinter() override;
@@ -22,7 +22,7 @@ public:
     void StatusHandler(TReportSystem& System, TOverrideMode Mode, std::unique_ptr<TRunForm>& Form) override;
     void PreviewHandler(TReportSystem& System, TOverrideMode Mode, std::unique_ptr<TRunForm>& Form) override;
 
-private:
+  private:
     TPrinterDevice& Printer_;
 };
 

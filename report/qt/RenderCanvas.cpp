@@ -14,8 +14,7 @@
 namespace {
 
 // Page-stream texts are 8-bit Windows-1252; Qt draws Unicode.
-QString FromWindows1252(std::string_view Text)
-{
+QString FromWindows1252(std::string_view Text) {
     QString result;
     result.reserve(static_cast<qsizetype>(Text.size()));
     for (char c : Text) {
@@ -26,35 +25,46 @@ QString FromWindows1252(std::string_view Text)
 }
 
 // Page-stream pen styles, in their stored order.
-Qt::PenStyle ToPenStyle(uint8_t Style)
-{
+Qt::PenStyle ToPenStyle(uint8_t Style) {
     switch (Style) {
-    case psDash: return Qt::DashLine;
-    case psDot: return Qt::DotLine;
-    case psDashDot: return Qt::DashDotLine;
-    case psDashDotDot: return Qt::DashDotDotLine;
-    case psClear: return Qt::NoPen;
-    default: return Qt::SolidLine;
+    case psDash:
+        return Qt::DashLine;
+    case psDot:
+        return Qt::DotLine;
+    case psDashDot:
+        return Qt::DashDotLine;
+    case psDashDotDot:
+        return Qt::DashDotDotLine;
+    case psClear:
+        return Qt::NoPen;
+    default:
+        return Qt::SolidLine;
     }
 }
 
-Qt::BrushStyle ToBrushStyle(uint8_t Style)
-{
+Qt::BrushStyle ToBrushStyle(uint8_t Style) {
     switch (Style) {
-    case bsClear: return Qt::NoBrush;
-    case bsHorizontal: return Qt::HorPattern;
-    case bsVertical: return Qt::VerPattern;
-    case bsFDiagonal: return Qt::FDiagPattern;
-    case bsBDiagonal: return Qt::BDiagPattern;
-    case bsCross: return Qt::CrossPattern;
-    case bsDiagCross: return Qt::DiagCrossPattern;
-    default: return Qt::SolidPattern;
+    case bsClear:
+        return Qt::NoBrush;
+    case bsHorizontal:
+        return Qt::HorPattern;
+    case bsVertical:
+        return Qt::VerPattern;
+    case bsFDiagonal:
+        return Qt::FDiagPattern;
+    case bsBDiagonal:
+        return Qt::BDiagPattern;
+    case bsCross:
+        return Qt::CrossPattern;
+    case bsDiagCross:
+        return Qt::DiagCrossPattern;
+    default:
+        return Qt::SolidPattern;
     }
 }
 
 // Angle of a point seen from the centre, counter-clockwise in degrees with Y growing downwards.
-double AngleOf(QPointF centre, QPointF p)
-{
+double AngleOf(QPointF centre, QPointF p) {
     return std::atan2(centre.y() - p.y(), p.x() - centre.x()) * 180 / std::numbers::pi;
 }
 
@@ -63,54 +73,68 @@ double AngleOf(QPointF centre, QPointF p)
 TRenderCanvas::TRenderCanvas() = default;
 TRenderCanvas::~TRenderCanvas() = default;
 
-QColor TRenderCanvas::ToQColor(int32_t Color, const QColor& Fallback)
-{
-    if (Color < 0)
-        return Fallback;
+QColor TRenderCanvas::ToQColor(int32_t Color, const QColor& Fallback) {
+    if (Color < 0) return Fallback;
     return QColor(Color & 0xFF, (Color >> 8) & 0xFF, (Color >> 16) & 0xFF);
 }
 
-QImage TRenderCanvas::GraphicImage(const TReportGraphic& Graphic)
-{
-    if (Graphic.Type != gtBitmap || Graphic.Data.empty())
-        return {};
+QImage TRenderCanvas::GraphicImage(const TReportGraphic& Graphic) {
+    if (Graphic.Type != gtBitmap || Graphic.Data.empty()) return {};
     QImage image;
     image.loadFromData(Graphic.Data.data(), static_cast<int>(Graphic.Data.size()), "BMP");
     return image;
 }
 
-int TRenderCanvas::ResolveCharSet(int CharSet)
-{
-    if (CharSet != 1)
-        return CharSet;
+int TRenderCanvas::ResolveCharSet(int CharSet) {
+    if (CharSet != 1) return CharSet;
     const QLocale locale;
     switch (locale.language()) {
-    case QLocale::Russian: case QLocale::Ukrainian: case QLocale::Belarusian:
-    case QLocale::Bulgarian: case QLocale::Serbian: return 204;
-    case QLocale::Turkish: return 162;
-    case QLocale::Vietnamese: return 163;
+    case QLocale::Russian:
+    case QLocale::Ukrainian:
+    case QLocale::Belarusian:
+    case QLocale::Bulgarian:
+    case QLocale::Serbian:
+        return 204;
+    case QLocale::Turkish:
+        return 162;
+    case QLocale::Vietnamese:
+        return 163;
     case QLocale::Chinese:
         return locale.script() == QLocale::TraditionalChineseScript ? 136 : 134;
-    case QLocale::Japanese: return 128;
-    case QLocale::Korean: return 129;
-    case QLocale::Greek: return 161;
-    case QLocale::Hebrew: return 177;
-    case QLocale::Arabic: return 178;
-    case QLocale::Thai: return 222;
-    case QLocale::Lithuanian: case QLocale::Latvian: case QLocale::Estonian: return 186;
-    case QLocale::Polish: case QLocale::Czech: case QLocale::Slovak: case QLocale::Hungarian:
-    case QLocale::Romanian: case QLocale::Croatian: case QLocale::Slovenian: return 238;
-    default: return 0;
+    case QLocale::Japanese:
+        return 128;
+    case QLocale::Korean:
+        return 129;
+    case QLocale::Greek:
+        return 161;
+    case QLocale::Hebrew:
+        return 177;
+    case QLocale::Arabic:
+        return 178;
+    case QLocale::Thai:
+        return 222;
+    case QLocale::Lithuanian:
+    case QLocale::Latvian:
+    case QLocale::Estonian:
+        return 186;
+    case QLocale::Polish:
+    case QLocale::Czech:
+    case QLocale::Slovak:
+    case QLocale::Hungarian:
+    case QLocale::Romanian:
+    case QLocale::Croatian:
+    case QLocale::Slovenian:
+        return 238;
+    default:
+        return 0;
     }
 }
 
-void TRenderCanvas::FontChanged(const TReportFont& Sender)
-{
+void TRenderCanvas::FontChanged(const TReportFont& Sender) {
     QFont font(QString::fromStdString(Sender.Name));
     // The stored size is the em size: device height = YI2D(size) - YI2D(0).
     double height = YI2D(Sender.Size / 72.0) - YI2D(0);
-    if (Sender.Superscript || Sender.Subscript)
-        height /= 1.667;
+    if (Sender.Superscript || Sender.Subscript) height /= 1.667;
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(height))));
     font.setWeight(Sender.Bold ? QFont::Bold : QFont::Normal);
     font.setItalic(Sender.Italic);
@@ -127,14 +151,12 @@ void TRenderCanvas::FontChanged(const TReportFont& Sender)
     Rotation_ = Sender.Rotation % 360;
 }
 
-void TRenderCanvas::DocEnd()
-{
+void TRenderCanvas::DocEnd() {
     DeviceFont_ = QFont();
     TReportRenderStream::DocEnd();
 }
 
-void TRenderCanvas::DrawText(const std::string& Text, double X, double Y, TTextAlign Align)
-{
+void TRenderCanvas::DrawText(const std::string& Text, double X, double Y, TTextAlign Align) {
     QPainter& p = GetCanvas();
     const QString text = FromWindows1252(Text);
     p.save();
@@ -144,47 +166,39 @@ void TRenderCanvas::DrawText(const std::string& Text, double X, double Y, TTextA
     const double width = QFontMetricsF(DeviceFont_, p.device()).horizontalAdvance(text);
     const double shift = Align == taCenter ? -width / 2 : Align == taRight ? -width : 0;
     p.translate(XI2D(X), YI2D(Y));
-    if (Rotation_ != 0)
-        p.rotate(-Rotation_);
+    if (Rotation_ != 0) p.rotate(-Rotation_);
     p.drawText(QPointF(shift, 0), text);
     p.restore();
 }
 
-void TRenderCanvas::RenderLeftText(const std::string& Text, double X, double Y)
-{
+void TRenderCanvas::RenderLeftText(const std::string& Text, double X, double Y) {
     DrawText(Text, X, Y, taLeft);
 }
 
-void TRenderCanvas::RenderCenterText(const std::string& Text, double X, double Y)
-{
+void TRenderCanvas::RenderCenterText(const std::string& Text, double X, double Y) {
     DrawText(Text, X, Y, taCenter);
 }
 
-void TRenderCanvas::RenderRightText(const std::string& Text, double X, double Y)
-{
+void TRenderCanvas::RenderRightText(const std::string& Text, double X, double Y) {
     DrawText(Text, X, Y, taRight);
 }
 
-void TRenderCanvas::RenderBlockText(const std::string& Text, double X, double Y, double /*Width*/)
-{
+void TRenderCanvas::RenderBlockText(const std::string& Text, double X, double Y, double /*Width*/) {
     // Drawn left-aligned at X; the canvas renderers do not spread the words.
     DrawText(Text, X, Y, taLeft);
 }
 
-void TRenderCanvas::RenderTextRect(const TRect& Rect, const std::string& Text, double X, double Y)
-{
+void TRenderCanvas::RenderTextRect(const TRect& Rect, const std::string& Text, double X, double Y) {
     QPainter& p = Canvas();
     const QRect clip(QPoint(Rect.Left, Rect.Top), QPoint(Rect.Right - 1, Rect.Bottom - 1));
-    if (p.brush().style() != Qt::NoBrush)
-        p.fillRect(clip, p.brush().color());
+    if (p.brush().style() != Qt::NoBrush) p.fillRect(clip, p.brush().color());
     p.save();
     p.setClipRect(clip, Qt::IntersectClip);
     DrawText(Text, X, Y, taLeft);
     p.restore();
 }
 
-void TRenderCanvas::BrushChanged(const TReportBrush& Sender)
-{
+void TRenderCanvas::BrushChanged(const TReportBrush& Sender) {
     const QImage pattern = GraphicImage(Sender.Pattern);
     if (!pattern.isNull())
         Brush_ = QBrush(pattern);
@@ -192,16 +206,14 @@ void TRenderCanvas::BrushChanged(const TReportBrush& Sender)
         Brush_ = QBrush(ToQColor(Sender.Color, Qt::white), ToBrushStyle(Sender.Style));
 }
 
-void TRenderCanvas::PenChanged(const TReportPen& Sender)
-{
+void TRenderCanvas::PenChanged(const TReportPen& Sender) {
     Pen_ = QPen(ToQColor(Sender.Color));
     Pen_.setStyle(ToPenStyle(Sender.Style));
     Pen_.setWidth(std::max(0, static_cast<int>(std::lround(PenWidth() * XDPI()))));
     Pen_.setJoinStyle(Qt::MiterJoin);
 }
 
-QPainter& TRenderCanvas::Canvas()
-{
+QPainter& TRenderCanvas::Canvas() {
     // Pen and brush live here, not in the painter: a page may bring a new painter.
     QPainter& p = GetCanvas();
     p.setPen(Pen_);
@@ -209,70 +221,58 @@ QPainter& TRenderCanvas::Canvas()
     return p;
 }
 
-QRect TRenderCanvas::DeviceRect(double X1, double Y1, double X2, double Y2)
-{
+QRect TRenderCanvas::DeviceRect(double X1, double Y1, double X2, double Y2) {
     return QRect(QPoint(XI2D(X1), YI2D(Y1)), QPoint(XI2D(X2) - 1, YI2D(Y2) - 1));
 }
 
 template <class Draw>
-void TRenderCanvas::ArcLike(double X1, double Y1, double X2, double Y2, double X3, double Y3,
-                            double X4, double Y4, Draw draw)
-{
+void TRenderCanvas::ArcLike(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4,
+                            double Y4, Draw draw) {
     const QRect box = DeviceRect(X1, Y1, X2, Y2);
     const QPointF centre = QRectF(box).center();
     const double start = AngleOf(centre, QPointF(XI2D(X3), YI2D(Y3)));
     double span = AngleOf(centre, QPointF(XI2D(X4), YI2D(Y4))) - start;
-    if (span <= 0)
-        span += 360; // counter-clockwise from the start point to the end point
-    draw(Canvas(), box, static_cast<int>(std::lround(start * 16)),
-         static_cast<int>(std::lround(span * 16)));
+    if (span <= 0) span += 360; // counter-clockwise from the start point to the end point
+    draw(Canvas(), box, static_cast<int>(std::lround(start * 16)), static_cast<int>(std::lround(span * 16)));
 }
 
-void TRenderCanvas::RenderArc(double X1, double Y1, double X2, double Y2, double X3, double Y3,
-                              double X4, double Y4)
-{
+void TRenderCanvas::RenderArc(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4,
+                              double Y4) {
     ArcLike(X1, Y1, X2, Y2, X3, Y3, X4, Y4,
             [](QPainter& p, const QRect& r, int a, int s) { p.drawArc(r, a, s); });
 }
 
-void TRenderCanvas::RenderChord(double X1, double Y1, double X2, double Y2, double X3, double Y3,
-                                double X4, double Y4)
-{
+void TRenderCanvas::RenderChord(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4,
+                                double Y4) {
     ArcLike(X1, Y1, X2, Y2, X3, Y3, X4, Y4,
             [](QPainter& p, const QRect& r, int a, int s) { p.drawChord(r, a, s); });
 }
 
-void TRenderCanvas::RenderPie(double X1, double Y1, double X2, double Y2, double X3, double Y3,
-                              double X4, double Y4)
-{
+void TRenderCanvas::RenderPie(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4,
+                              double Y4) {
     ArcLike(X1, Y1, X2, Y2, X3, Y3, X4, Y4,
             [](QPainter& p, const QRect& r, int a, int s) { p.drawPie(r, a, s); });
 }
 
-void TRenderCanvas::RenderEllipse(double X1, double Y1, double X2, double Y2)
-{
+void TRenderCanvas::RenderEllipse(double X1, double Y1, double X2, double Y2) {
     Canvas().drawEllipse(DeviceRect(X1, Y1, X2, Y2));
 }
 
-void TRenderCanvas::RenderRectangle(double X1, double Y1, double X2, double Y2)
-{
+void TRenderCanvas::RenderRectangle(double X1, double Y1, double X2, double Y2) {
     Canvas().drawRect(DeviceRect(X1, Y1, X2, Y2));
 }
 
-void TRenderCanvas::RenderRoundRect(double X1, double Y1, double X2, double Y2, double W, double H)
-{
+void TRenderCanvas::RenderRoundRect(double X1, double Y1, double X2, double Y2, double W, double H) {
     // W and H are the corner ellipse's size; Qt takes its radii.
     const double rx = W * XDPI() / 2, ry = H * YDPI() / 2;
     Canvas().drawRoundedRect(DeviceRect(X1, Y1, X2, Y2), rx, ry, Qt::AbsoluteSize);
 }
 
-void TRenderCanvas::RenderMoveTo(double X, double Y)
-{
+void TRenderCanvas::RenderMoveTo(double X, double Y) {
     Current_ = QPoint(XI2D(X), YI2D(Y));
 }
 
-void TRenderCanvas::RenderLineTo(double X, double Y)
-{
+void TRenderCanvas::RenderLineTo(double X, double Y) {
     const QPoint to(XI2D(X), YI2D(Y));
     Canvas().drawLine(Current_, to);
     Current_ = to;
@@ -284,32 +284,27 @@ constexpr double PolyUnits = 1248; // polygon points come in 1/1248 inch
 
 } // namespace
 
-void TRenderCanvas::RenderPolyline(const std::vector<TPoint>& Points, int HighIndex)
-{
+void TRenderCanvas::RenderPolyline(const std::vector<TPoint>& Points, int HighIndex) {
     QPolygon poly;
     for (int i = 0; i <= HighIndex && i < static_cast<int>(Points.size()); ++i)
         poly << QPoint(XI2D(Points[i].X / PolyUnits), YI2D(Points[i].Y / PolyUnits));
     Canvas().drawPolyline(poly);
 }
 
-void TRenderCanvas::RenderPolygon(const std::vector<TPoint>& Points, int HighIndex)
-{
+void TRenderCanvas::RenderPolygon(const std::vector<TPoint>& Points, int HighIndex) {
     QPolygon poly;
     for (int i = 0; i <= HighIndex && i < static_cast<int>(Points.size()); ++i)
         poly << QPoint(XI2D(Points[i].X / PolyUnits), YI2D(Points[i].Y / PolyUnits));
     Canvas().drawPolygon(poly);
 }
 
-void TRenderCanvas::RenderFillRect(const TRect& Rect)
-{
+void TRenderCanvas::RenderFillRect(const TRect& Rect) {
     QPainter& p = Canvas();
     p.fillRect(QRect(QPoint(Rect.Left, Rect.Top), QPoint(Rect.Right - 1, Rect.Bottom - 1)), Brush_);
 }
 
-void TRenderCanvas::DrawImage(const QImage& Image, const QRect& Target)
-{
-    if (Image.isNull() || Target.isEmpty())
-        return;
+void TRenderCanvas::DrawImage(const QImage& Image, const QRect& Target) {
+    if (Image.isNull() || Target.isEmpty()) return;
     QPainter& p = Canvas();
     // Shrinking samples smoothly so thin grid lines survive; enlarging keeps pixels sharp.
     const bool shrink = Target.width() < Image.width() || Target.height() < Image.height();
@@ -318,14 +313,12 @@ void TRenderCanvas::DrawImage(const QImage& Image, const QRect& Target)
 }
 
 void TRenderCanvas::RenderBitmapRect(const TReportGraphic& Bitmap, double X1, double Y1, double X2,
-                                     double Y2)
-{
+                                     double Y2) {
     DrawImage(GraphicImage(Bitmap), QRect(QPoint(XI2D(X1), YI2D(Y1)), QPoint(XI2D(X2) - 1, YI2D(Y2) - 1)));
 }
 
 void TRenderCanvas::RenderBitmap(const TReportGraphic& Bitmap, double X, double Y, double ScaleX,
-                                 double ScaleY)
-{
+                                 double ScaleY) {
     const QImage image = GraphicImage(Bitmap);
     const QPoint at(XI2D(X), YI2D(Y));
     const QSize size(static_cast<int>(std::lround(image.width() * ScaleX)),
@@ -333,13 +326,12 @@ void TRenderCanvas::RenderBitmap(const TReportGraphic& Bitmap, double X, double 
     DrawImage(image, QRect(at, size));
 }
 
-void TRenderCanvas::RenderStretchDraw(const TRect& Rect, const TReportGraphic& Graphic)
-{
-    DrawImage(GraphicImage(Graphic), QRect(QPoint(Rect.Left, Rect.Top), QPoint(Rect.Right - 1, Rect.Bottom - 1)));
+void TRenderCanvas::RenderStretchDraw(const TRect& Rect, const TReportGraphic& Graphic) {
+    DrawImage(GraphicImage(Graphic),
+              QRect(QPoint(Rect.Left, Rect.Top), QPoint(Rect.Right - 1, Rect.Bottom - 1)));
 }
 
-void TRenderCanvas::RenderDraw(const TReportGraphic& Graphic, double X, double Y)
-{
+void TRenderCanvas::RenderDraw(const TReportGraphic& Graphic, double X, double Y) {
     const QImage image = GraphicImage(Graphic);
     DrawImage(image, QRect(QPoint(XI2D(X), YI2D(Y)), image.size()));
 }

@@ -5,17 +5,17 @@
 
 #include "report/ReportRenderStream.h"
 
+#include <QBrush>
 #include <QColor>
 #include <QFont>
 #include <QImage>
-#include <QBrush>
 #include <QPen>
 #include <QPoint>
 
 class QPainter;
 
 class TRenderCanvas : public TReportRenderStream {
-public:
+  public:
     TRenderCanvas();
     ~TRenderCanvas() override;
 
@@ -38,8 +38,7 @@ public:
     void RenderPolygon(const std::vector<TPoint>& Points, int HighIndex) override;
     void RenderRightText(const std::string& Text, double X, double Y) override;
     void PenChanged(const TReportPen& Sender) override;
-    void RenderBitmapRect(const TReportGraphic& Bitmap, double X1, double Y1, double X2,
-                          double Y2) override;
+    void RenderBitmapRect(const TReportGraphic& Bitmap, double X1, double Y1, double X2, double Y2) override;
     void RenderBitmap(const TReportGraphic& Bitmap, double X, double Y, double ScaleX,
                       double ScaleY) override;
     void RenderStretchDraw(const TRect& Rect, const TReportGraphic& Graphic) override;
@@ -60,18 +59,18 @@ public:
     // A bitmap graphic as an image; a null image for kinds the canvas cannot draw.
     static QImage GraphicImage(const TReportGraphic& Graphic);
 
-protected:
+  protected:
     // The character set of a font (1 = the default one, resolved from the user's locale).
     static int ResolveCharSet(int CharSet);
 
-private:
+  private:
     enum TTextAlign { taLeft, taCenter, taRight };
     void DrawText(const std::string& Text, double X, double Y, TTextAlign Align);
     QRect DeviceRect(double X1, double Y1, double X2, double Y2);
     void DrawImage(const QImage& Image, const QRect& Target);
     template <class Draw>
-    void ArcLike(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4,
-                 double Y4, Draw draw);
+    void ArcLike(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4, double Y4,
+                 Draw draw);
 
     QPainter& Canvas();
 

@@ -21,8 +21,7 @@ const QColor Shadow(64, 64, 64);
 
 } // namespace
 
-TRenderPreview::TRenderPreview() : Scratch_(1, 1, QImage::Format_RGB32)
-{
+TRenderPreview::TRenderPreview() : Scratch_(1, 1, QImage::Format_RGB32) {
     SetActive(false); // never offered as a file format
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         ScreenXDPI = static_cast<int>(std::lround(screen->logicalDotsPerInchX()));
@@ -30,20 +29,15 @@ TRenderPreview::TRenderPreview() : Scratch_(1, 1, QImage::Format_RGB32)
     }
 }
 
-TRenderPreview::~TRenderPreview()
-{
-    if (Painter_.isActive())
-        Painter_.end();
+TRenderPreview::~TRenderPreview() {
+    if (Painter_.isActive()) Painter_.end();
 }
 
-void TRenderPreview::CheckScrollBox() const
-{
-    if (!ScrollBox)
-        throw EReportError("ScrollBox must be assigned for RenderPreview component");
+void TRenderPreview::CheckScrollBox() const {
+    if (!ScrollBox) throw EReportError("ScrollBox must be assigned for RenderPreview component");
 }
 
-double TRenderPreview::FitZoom(TZoomRequest Request) const
-{
+double TRenderPreview::FitZoom(TZoomRequest Request) const {
     TPreviewGeometry g;
     g.XDPI = ScreenXDPI;
     g.YDPI = ScreenYDPI;
@@ -58,31 +52,25 @@ double TRenderPreview::FitZoom(TZoomRequest Request) const
     return Request == zrFitWidth ? FitWidthZoom(g) : FitPageZoom(g);
 }
 
-void TRenderPreview::SetZoomFactor(double Value)
-{
+void TRenderPreview::SetZoomFactor(double Value) {
     const TZoomRequest request = ClassifyZoom(Value);
     if (request == zrFactor)
         Zoom_ = ClampZoom(Value);
     else if (ScrollBox)
         Zoom_ = FitZoom(request);
-    if (Stream_)
-        RenderPage(CurrentPage_);
-    if (OnZoomChange)
-        OnZoomChange();
+    if (Stream_) RenderPage(CurrentPage_);
+    if (OnZoomChange) OnZoomChange();
 }
 
-void TRenderPreview::ZoomIn()
-{
+void TRenderPreview::ZoomIn() {
     SetZoomFactor(ZoomInValue(Zoom_, ZoomInc));
 }
 
-void TRenderPreview::ZoomOut()
-{
+void TRenderPreview::ZoomOut() {
     SetZoomFactor(ZoomOutValue(Zoom_, ZoomInc));
 }
 
-void TRenderPreview::RenderStream(TStream* Stream)
-{
+void TRenderPreview::RenderStream(TStream* Stream) {
     CheckScrollBox();
     Stream_ = Stream;
     PageCount_ = 1;
@@ -90,11 +78,9 @@ void TRenderPreview::RenderStream(TStream* Stream)
     RenderPage(1);
 }
 
-void TRenderPreview::RenderPage(int PageNo)
-{
+void TRenderPreview::RenderPage(int PageNo) {
     CheckScrollBox();
-    if (!Stream_ || Rendering_)
-        return;
+    if (!Stream_ || Rendering_) return;
     const int page = ClampPage(PageNo, PageCount_);
     const bool changed = page != CurrentPage_;
     CurrentPage_ = page;
@@ -106,24 +92,29 @@ void TRenderPreview::RenderPage(int PageNo)
     Stream_->Seek(0);
     TPageConverter converter(*Stream_, *this);
     converter.Generate(page);
-    if (changed && OnPageChange)
-        OnPageChange();
+    if (changed && OnPageChange) OnPageChange();
 }
 
-void TRenderPreview::NextPage() { RenderPage(::NextPage(CurrentPage_, PageInc, PageCount_)); }
-void TRenderPreview::PrevPage() { RenderPage(::PreviousPage(CurrentPage_, PageInc, PageCount_)); }
-void TRenderPreview::FirstPage() { RenderPage(1); }
-void TRenderPreview::LastPage() { RenderPage(PageCount_); }
+void TRenderPreview::NextPage() {
+    RenderPage(::NextPage(CurrentPage_, PageInc, PageCount_));
+}
+void TRenderPreview::PrevPage() {
+    RenderPage(::PreviousPage(CurrentPage_, PageInc, PageCount_));
+}
+void TRenderPreview::FirstPage() {
+    RenderPage(1);
+}
+void TRenderPreview::LastPage() {
+    RenderPage(PageCount_);
+}
 
-void TRenderPreview::DocBegin()
-{
+void TRenderPreview::DocBegin() {
     if (Converter())
         // An unpatched count (recording stopped early) still shows the first page.
         PageCount_ = std::max<int>(1, Converter()->Header().PageCount);
 }
 
-void TRenderPreview::DrawPageFrame(double Width, double Height)
-{
+void TRenderPreview::DrawPageFrame(double Width, double Height) {
     TPreviewGeometry g;
     g.XDPI = ScreenXDPI;
     g.PageWidth = Width;
@@ -138,8 +129,7 @@ void TRenderPreview::DrawPageFrame(double Width, double Height)
                     QImage::Format_RGB32);
     Image_.fill(Background);
     Painter_.begin(&Image_);
-    if (shadow > 0)
-        Painter_.fillRect(QRect(margin + shadow, margin + shadow, w, h), Shadow);
+    if (shadow > 0) Painter_.fillRect(QRect(margin + shadow, margin + shadow, w, h), Shadow);
     Painter_.fillRect(QRect(margin, margin, w, h), Qt::white);
     Painter_.setPen(GridPenColor);
     if (GridVert > 0)
@@ -163,21 +153,16 @@ void TRenderPreview::DrawPageFrame(double Width, double Height)
     Painter_.setClipRect(QRect(margin, margin, w, h));
 }
 
-void TRenderPreview::PageBegin()
-{
+void TRenderPreview::PageBegin() {
     LastWidth_ = PageWidth() > 0 ? PageWidth() : 8.5;
     LastHeight_ = PageHeight() > 0 ? PageHeight() : 11;
-    if (Painter_.isActive())
-        Painter_.end();
+    if (Painter_.isActive()) Painter_.end();
     DrawPageFrame(LastWidth_, LastHeight_);
 }
 
-void TRenderPreview::PageEnd()
-{
-    if (Painter_.isActive())
-        Painter_.end();
-    if (Monochrome)
-        Image_ = Image_.convertToFormat(QImage::Format_Grayscale8);
+void TRenderPreview::PageEnd() {
+    if (Painter_.isActive()) Painter_.end();
+    if (Monochrome) Image_ = Image_.convertToFormat(QImage::Format_Grayscale8);
     if (!PageLabel_ || ScrollBox->widget() != PageLabel_) {
         PageLabel_ = new QLabel;
         PageLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -187,19 +172,15 @@ void TRenderPreview::PageEnd()
     PageLabel_->resize(Image_.size());
 }
 
-int TRenderPreview::XI2D(double X)
-{
+int TRenderPreview::XI2D(double X) {
     return PreviewInchToPixel(Zoom_, ScreenXDPI, X, Offset_.x());
 }
 
-int TRenderPreview::YI2D(double Y)
-{
+int TRenderPreview::YI2D(double Y) {
     return PreviewInchToPixel(Zoom_, ScreenYDPI, Y, Offset_.y());
 }
 
-QPainter& TRenderPreview::GetCanvas()
-{
-    if (!Painter_.isActive())
-        Painter_.begin(&Scratch_); // outside a page drawing goes nowhere
+QPainter& TRenderPreview::GetCanvas() {
+    if (!Painter_.isActive()) Painter_.begin(&Scratch_); // outside a page drawing goes nowhere
     return Painter_;
 }

@@ -16,7 +16,7 @@ class QLabel;
 class QScrollArea;
 
 class TRenderPreview : public TRenderCanvas {
-public:
+  public:
     TRenderPreview();
     ~TRenderPreview() override;
 
@@ -69,7 +69,7 @@ public:
     // The screen's resolution (from the primary screen; settable for exact tests).
     int ScreenXDPI = 96, ScreenYDPI = 96;
 
-private:
+  private:
     double FitZoom(TZoomRequest Request) const;
     void DrawPageFrame(double Width, double Height);
     void CheckScrollBox() const;

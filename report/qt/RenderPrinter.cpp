@@ -6,28 +6,23 @@
 
 #include <algorithm>
 
-TRenderPrinter::TRenderPrinter(TPrinterDevice& Device) : Device_(Device)
-{
+TRenderPrinter::TRenderPrinter(TPrinterDevice& Device) : Device_(Device) {
     SetActive(false);
 }
 
-void TRenderPrinter::DocBegin()
-{
+void TRenderPrinter::DocBegin() {
     PageOpen_ = false;
     std::string title = JobTitle;
     if (Converter()) {
         PageCount = Converter()->Header().PageCount;
-        if (title.empty())
-            title = Converter()->Header().Title;
+        if (title.empty()) title = Converter()->Header().Title;
     }
     Device_.BeginDoc(QString::fromStdString(title), QString::fromStdString(OutputFileName()));
 }
 
-void TRenderPrinter::DocEnd()
-{
+void TRenderPrinter::DocEnd() {
     TRenderCanvas::DocEnd();
-    if (!Device_.Printing())
-        return;
+    if (!Device_.Printing()) return;
     // The reader calls DocEnd after a failure too: a job whose page never ended is aborted rather
     // than finished, so no half-printed page goes out.
     if (PageOpen_)
@@ -36,34 +31,28 @@ void TRenderPrinter::DocEnd()
         Device_.EndDoc();
 }
 
-void TRenderPrinter::PageBegin()
-{
+void TRenderPrinter::PageBegin() {
     Device_.NewPage();
     PageOpen_ = true;
 }
 
-void TRenderPrinter::PageEnd()
-{
+void TRenderPrinter::PageEnd() {
     PageOpen_ = false;
 }
 
-int TRenderPrinter::XDPI()
-{
+int TRenderPrinter::XDPI() {
     return Device_.Geometry().XDPI;
 }
 
-int TRenderPrinter::YDPI()
-{
+int TRenderPrinter::YDPI() {
     return Device_.Geometry().YDPI;
 }
 
-QPainter& TRenderPrinter::GetCanvas()
-{
+QPainter& TRenderPrinter::GetCanvas() {
     return Device_.Canvas();
 }
 
-void TRenderPrinter::PrintCopies(TStream& Stream)
-{
+void TRenderPrinter::PrintCopies(TStream& Stream) {
     const int copies = std::max(1, Copies);
     const bool printerCopies = Device_.MaxCopies() >= 2;
     TDeviceMode mode = Device_.DeviceMode();

@@ -8,7 +8,7 @@
 class TPrinterDevice;
 
 class TRenderPrinter : public TRenderCanvas {
-public:
+  public:
     explicit TRenderPrinter(TPrinterDevice& Device);
 
     void DocBegin() override;
@@ -38,7 +38,7 @@ public:
     // Pages of the stream being played (from its header).
     int PageCount = 0;
 
-private:
+  private:
     TPrinterDevice& Device_;
     bool PageOpen_ = false;
 };

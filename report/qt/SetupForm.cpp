@@ -18,37 +18,33 @@
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QToolButton>
-#include <QValidator>
 #include <QVBoxLayout>
+#include <QValidator>
 
 namespace {
 
 // Accepts a text when every character passes the dialog's key rule.
 class TKeyValidator : public QValidator {
-public:
+  public:
     TKeyValidator(bool (*Allowed)(char), QObject* Parent) : QValidator(Parent), Allowed_(Allowed) {}
-    State validate(QString& Input, int&) const override
-    {
+    State validate(QString& Input, int&) const override {
         for (QChar c : Input)
-            if (c.unicode() > 0x7F || !Allowed_(static_cast<char>(c.unicode())))
-                return Invalid;
+            if (c.unicode() > 0x7F || !Allowed_(static_cast<char>(c.unicode()))) return Invalid;
         return Acceptable;
     }
 
-private:
+  private:
     bool (*Allowed_)(char);
 };
 
-QString Q(const std::string& s)
-{
+QString Q(const std::string& s) {
     return QString::fromStdString(s);
 }
 
 } // namespace
 
 TSetupForm::TSetupForm(TReportSystem& System, TSetupMode Mode, int PageCount, QWidget* Parent)
-    : QDialog(Parent), System_(System), Mode_(Mode), Input_(System.SetupInput())
-{
+    : QDialog(Parent), System_(System), Mode_(Mode), Input_(System.SetupInput()) {
     setWindowTitle(Q(System.TitleSetup));
     setObjectName("SetupForm");
     for (const TRegisteredRenderer& r : ActiveRenderers())
@@ -102,15 +98,16 @@ TSetupForm::TSetupForm(TReportSystem& System, TSetupMode Mode, int PageCount, QW
     connect(bbtnOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(bbtnCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(bbtnSetup, &QPushButton::clicked, this, [this] {
-        if (System_.Platform().PrinterSetupDialog())
-            RefreshPrinter();
+        if (System_.Platform().PrinterSetupDialog()) RefreshPrinter();
     });
 
     Pages_->setCurrentIndex(Mode == smPrintRange ? 1 : 0);
     RefreshPrinter();
     if (Mode == smDestination) {
         if (const auto dest = SetupInitialDest(Input_))
-            (*dest == rdPrinter ? PrinterRadio : *dest == rdPreview ? PreviewRadio : FileRadio)
+            (*dest == rdPrinter   ? PrinterRadio
+             : *dest == rdPreview ? PreviewRadio
+                                  : FileRadio)
                 ->setChecked(true);
         UpdateEnabling();
     } else {
@@ -119,8 +116,7 @@ TSetupForm::TSetupForm(TReportSystem& System, TSetupMode Mode, int PageCount, QW
     setFixedSize(sizeHint().expandedTo(QSize(295, 242)));
 }
 
-void TSetupForm::BuildDestination(QWidget* Page)
-{
+void TSetupForm::BuildDestination(QWidget* Page) {
     auto* box = new QGroupBox("Report Destination");
     auto* grid = new QGridLayout(box);
     PrinterRadio = new QRadioButton("&Printer");
@@ -153,8 +149,7 @@ void TSetupForm::BuildDestination(QWidget* Page)
     connect(bbtnFileName, &QToolButton::clicked, this, &TSetupForm::Browse);
 }
 
-void TSetupForm::BuildRange(QWidget* Page, int PageCount)
-{
+void TSetupForm::BuildRange(QWidget* Page, int PageCount) {
     auto* box = new QGroupBox("Print Range");
     auto* grid = new QGridLayout(box);
     AllRB = new QRadioButton("All");
@@ -187,29 +182,22 @@ void TSetupForm::BuildRange(QWidget* Page, int PageCount)
     Page->layout()->setContentsMargins(0, 0, 0, 0);
 }
 
-void TSetupForm::RefreshPrinter()
-{
+void TSetupForm::RefreshPrinter() {
     Input_ = System_.SetupInput();
     const std::string name = System_.Platform().PrinterDisplayName();
     labelPrinterName->setText(Input_.HasPrinter && !name.empty() ? Q(name)
                                                                  : QStringLiteral("No printers installed!"));
 }
 
-std::optional<TReportDest> TSetupForm::SelectedDest() const
-{
-    if (PrinterRadio->isChecked())
-        return rdPrinter;
-    if (PreviewRadio->isChecked())
-        return rdPreview;
-    if (FileRadio->isChecked())
-        return rdFile;
+std::optional<TReportDest> TSetupForm::SelectedDest() const {
+    if (PrinterRadio->isChecked()) return rdPrinter;
+    if (PreviewRadio->isChecked()) return rdPreview;
+    if (FileRadio->isChecked()) return rdFile;
     return std::nullopt;
 }
 
-void TSetupForm::UpdateEnabling()
-{
-    if (Mode_ != smDestination)
-        return;
+void TSetupForm::UpdateEnabling() {
+    if (Mode_ != smDestination) return;
     const TSetupEnabling e = SetupEnablingFor(Input_, SelectedDest(), editFileName->text().toStdString());
     PrinterRadio->setEnabled(e.Printer);
     PreviewRadio->setEnabled(e.Preview);
@@ -225,10 +213,8 @@ void TSetupForm::UpdateEnabling()
     bbtnOK->setEnabled(e.Ok);
 }
 
-void TSetupForm::UpdateRange()
-{
-    if (Mode_ != smPrintRange)
-        return;
+void TSetupForm::UpdateRange() {
+    if (Mode_ != smPrintRange) return;
     const bool pages = PagesRB->isChecked(), selection = SelectionRB->isChecked();
     for (QWidget* w : std::initializer_list<QWidget*>{labelFrom, editFrom, labelTo, editTo}) {
         w->setVisible(!selection);
@@ -245,8 +231,7 @@ void TSetupForm::UpdateRange()
     bbtnOK->setEnabled(true);
 }
 
-QString TSetupForm::QtFileFilter() const
-{
+QString TSetupForm::QtFileFilter() const {
     QStringList filters;
     const QStringList parts = Q(SetupFileFilter(Formats_)).split('|');
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
@@ -254,30 +239,26 @@ QString TSetupForm::QtFileFilter() const
     return filters.join(";;");
 }
 
-void TSetupForm::ChooseFile(const QString& FileName, int FilterIndex)
-{
+void TSetupForm::ChooseFile(const QString& FileName, int FilterIndex) {
     editFileName->setText(FileName);
     const int format = SetupFormatForFileName(FileName.toStdString(), Formats_);
     cboxFormat->setCurrentIndex(format >= 0 ? format : std::max(0, FilterIndex));
 }
 
-void TSetupForm::Browse()
-{
+void TSetupForm::Browse() {
     QFileDialog dialog(this);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     const QStringList filters = QtFileFilter().split(";;");
     dialog.setNameFilters(filters);
     dialog.selectNameFilter(filters.value(std::max(0, cboxFormat->currentIndex())));
-    if (!editFileName->text().trimmed().isEmpty())
-        dialog.selectFile(editFileName->text().trimmed());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    ChooseFile(dialog.selectedFiles().first(), static_cast<int>(filters.indexOf(dialog.selectedNameFilter())));
+    if (!editFileName->text().trimmed().isEmpty()) dialog.selectFile(editFileName->text().trimmed());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    ChooseFile(dialog.selectedFiles().first(),
+               static_cast<int>(filters.indexOf(dialog.selectedNameFilter())));
 }
 
-TSetupResult TSetupForm::Result() const
-{
+TSetupResult TSetupForm::Result() const {
     TSetupChoice c;
     c.Dest = SelectedDest().value_or(rdPreview);
     c.FileName = editFileName->text().toStdString();
@@ -288,8 +269,7 @@ TSetupResult TSetupForm::Result() const
     return SetupAccept(Input_, c);
 }
 
-TPrintRangeResult TSetupForm::RangeResult() const
-{
+TPrintRangeResult TSetupForm::RangeResult() const {
     TPrintRangeChoice c;
     c.Mode = PagesRB->isChecked() ? prPages : SelectionRB->isChecked() ? prSelection : prAll;
     c.SelectionText = editSelection->text().toStdString();

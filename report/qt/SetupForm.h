@@ -22,7 +22,7 @@ class TReportSystem;
 
 class TSetupForm : public QDialog {
     Q_OBJECT
-public:
+  public:
     enum TSetupMode { smDestination, smPrintRange };
 
     TSetupForm(TReportSystem& System, TSetupMode Mode, int PageCount = 1, QWidget* Parent = nullptr);
@@ -51,7 +51,7 @@ public:
     // Chooses a file as the browse button's save dialog would.
     void ChooseFile(const QString& FileName, int FilterIndex);
 
-private:
+  private:
     void BuildDestination(QWidget* Page);
     void BuildRange(QWidget* Page, int PageCount);
     void RefreshPrinter();

@@ -9,8 +9,7 @@
 #include <QVBoxLayout>
 
 TStatusForm::TStatusForm(const QString& Title, QWidget* Parent)
-    : QDialog(Parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
-{
+    : QDialog(Parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setWindowTitle(Title);
     setObjectName("StatusForm");
     auto* layout = new QVBoxLayout(this);
@@ -26,22 +25,19 @@ TStatusForm::TStatusForm(const QString& Title, QWidget* Parent)
             return;
         }
         CancelButton->setEnabled(false);
-        if (OnCancel)
-            OnCancel();
+        if (OnCancel) OnCancel();
     });
     adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
 
-void TStatusForm::ShowStatus(const QString& Line)
-{
+void TStatusForm::ShowStatus(const QString& Line) {
     StatusLabel->setText(Line);
     QCoreApplication::processEvents();
 }
 
-void TStatusForm::WaitForOK()
-{
+void TStatusForm::WaitForOK() {
     CancelButton->setText("Ok");
     CancelButton->setEnabled(true);
     Waiting_ = true;

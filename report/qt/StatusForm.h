@@ -11,7 +11,7 @@ class QPushButton;
 
 class TStatusForm : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TStatusForm(const QString& Title, QWidget* Parent = nullptr);
 
     // Shows a status line; lets the window handle input so Cancel can be pressed meanwhile.
@@ -24,6 +24,6 @@ public:
     QLabel* StatusLabel;
     QPushButton* CancelButton;
 
-private:
+  private:
     bool Waiting_ = false;
 };

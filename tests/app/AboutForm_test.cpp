@@ -21,7 +21,7 @@ namespace {
 // Catches the addresses the box hands to the desktop instead of starting a browser.
 class UrlCatcher : public QObject {
     Q_OBJECT
-public:
+  public:
     UrlCatcher() {
         QDesktopServices::setUrlHandler("https", this, "Open");
         QDesktopServices::setUrlHandler("http", this, "Open");
@@ -31,11 +31,13 @@ public:
         QDesktopServices::unsetUrlHandler("http");
     }
     QList<QUrl> Opened;
-public slots:
+  public slots:
     void Open(const QUrl& url) { Opened.append(url); }
 };
 
-QPoint CentreOf(QWidget* w) { return w->rect().center(); }
+QPoint CentreOf(QWidget* w) {
+    return w->rect().center();
+}
 
 } // namespace
 
@@ -52,7 +54,8 @@ TEST(AboutForm, WindowAndTextsAreTheGameOwn) {
     EXPECT_TRUE(box.Label2->wordWrap());
     EXPECT_TRUE(box.Label2->font().italic());
     EXPECT_EQ(box.Label2->font().pixelSize(), 29);
-    EXPECT_EQ(box.URLLabel3->text(), "If you enjoy playing this game, please consider making a PayPal donation");
+    EXPECT_EQ(box.URLLabel3->text(),
+              "If you enjoy playing this game, please consider making a PayPal donation");
     EXPECT_EQ(box.URLLabel2->text(), "Visit me, and find more games, at: www.velmora.co.uk");
     EXPECT_FALSE(box.Label1->text().isEmpty());
     EXPECT_EQ(box.font().pixelSize(), 11);
@@ -79,7 +82,8 @@ TEST(AboutForm, EveryTextFitsItsBox) {
                                .boundingRect(QRect(0, 0, box.Label2->width(), 1000),
                                              Qt::AlignHCenter | Qt::TextWordWrap, box.Label2->text());
     EXPECT_LE(headline.height(), box.Label2->height() - 12); // the box starts 6 pixels above the client
-    for (QLabel* line : {static_cast<QLabel*>(box.URLLabel3), static_cast<QLabel*>(box.URLLabel2), box.Label1}) {
+    for (QLabel* line :
+         {static_cast<QLabel*>(box.URLLabel3), static_cast<QLabel*>(box.URLLabel2), box.Label1}) {
         const QFontMetrics metrics(line->font());
         EXPECT_LE(metrics.horizontalAdvance(line->text()), line->width()) << line->text().toStdString();
         EXPECT_LE(metrics.height(), line->height() + 2) << line->text().toStdString();

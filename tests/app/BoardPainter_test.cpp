@@ -7,10 +7,14 @@ namespace {
 
 constexpr int Cell = BoardPixels / 9;
 
-QColor At(const QImage& image, int x, int y) { return QColor(image.pixel(x, y)); }
+QColor At(const QImage& image, int x, int y) {
+    return QColor(image.pixel(x, y));
+}
 
 // A pixel well inside square (c, r), away from its digit.
-QColor Inside(const QImage& image, int c, int r) { return At(image, (c - 1) * Cell + 5, (r - 1) * Cell + 5); }
+QColor Inside(const QImage& image, int c, int r) {
+    return At(image, (c - 1) * Cell + 5, (r - 1) * Cell + 5);
+}
 
 const QColor White(255, 255, 255);
 const QColor Black(0, 0, 0);
@@ -34,7 +38,8 @@ TEST(BoardPainter, GridLinesSitWhereTheBoxesAndSquaresMeet) {
         EXPECT_EQ(At(image, p, 200), Black) << "column pixel " << p;
         EXPECT_EQ(At(image, 200, p), Black) << "row pixel " << p;
     }
-    for (int p : {2, 130, 134, 262, 266}) EXPECT_NE(At(image, p, 200), Black) << p;
+    for (int p : {2, 130, 134, 262, 266})
+        EXPECT_NE(At(image, p, 200), Black) << p;
     // Thin lines one pixel wide between the squares of a box.
     for (int p : {44, 88, 176, 220, 308, 352}) {
         EXPECT_EQ(At(image, p, 200), Black) << p;

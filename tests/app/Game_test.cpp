@@ -13,7 +13,8 @@ namespace {
 int CountHoles(const TBoard& board) {
     int holes = 0;
     for (int c = 1; c <= 9; ++c)
-        for (int r = 1; r <= 9; ++r) holes += board[c][r].Value == 0;
+        for (int r = 1; r <= 9; ++r)
+            holes += board[c][r].Value == 0;
     return holes;
 }
 
@@ -125,7 +126,8 @@ TEST(GameDealing, RestartPutsThePuzzleBackAndRestartsTheClock) {
 TEST(GamePlay, EntriesNeverChangeAGivenAndRecountTheProgress) {
     TGame game = DealtGame();
     int gc = 0, gr = 0;
-    for (gc = 1; gc <= 9 && !game.State.Board[gc][1].Given; ++gc) {}
+    for (gc = 1; gc <= 9 && !game.State.Board[gc][1].Given; ++gc) {
+    }
     gr = 1;
     ASSERT_LE(gc, 9);
     const TCell given = game.State.Board[gc][gr];

@@ -26,14 +26,16 @@ namespace {
 
 constexpr int Cell = BoardPixels / 9;
 
-QPoint SquareCentre(int c, int r) { return {(c - 1) * Cell + Cell / 2, (r - 1) * Cell + Cell / 2}; }
+QPoint SquareCentre(int c, int r) {
+    return {(c - 1) * Cell + Cell / 2, (r - 1) * Cell + Cell / 2};
+}
 
 class MainFormTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
-        Folder = fs::temp_directory_path() /
-                 ("velmora-window-" + std::to_string(::getpid()) + "-" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        Folder =
+            fs::temp_directory_path() / ("velmora-window-" + std::to_string(::getpid()) + "-" +
+                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(Folder);
         platform::ProgramPaths::SetExecutablePathOverride((Folder / "velmora-puzzle").string());
     }
@@ -43,7 +45,9 @@ protected:
         fs::remove_all(Folder);
     }
 
-    void WriteSettings(const std::string& text) { std::ofstream(Folder / "velmora-puzzle.ini", std::ios::binary) << text; }
+    void WriteSettings(const std::string& text) {
+        std::ofstream(Folder / "velmora-puzzle.ini", std::ios::binary) << text;
+    }
 
     TMainForm& Open() {
         Form = std::make_unique<TMainForm>();
@@ -125,7 +129,8 @@ TEST_F(MainFormTest, ClickingASquareOpensThePickerAndAChoiceFillsTheSquare) {
     // Reopened on the filled square, the centre shows its digit, and pressing it erases.
     QTest::mouseClick(form.pb, Qt::LeftButton, {}, at);
     EXPECT_EQ(form.PickerPanel->CentreText(), "7");
-    QTest::mouseClick(form.PickerPanel, Qt::LeftButton, {}, TNumberPicker::PartRect(TNumberPicker::ptCentre).center());
+    QTest::mouseClick(form.PickerPanel, Qt::LeftButton, {},
+                      TNumberPicker::PartRect(TNumberPicker::ptCentre).center());
     EXPECT_EQ(form.Game.State.Board[c][r].Value, 0);
 
     // A second press on the board closes the picker without entering anything.
@@ -267,8 +272,10 @@ TEST_F(MainFormTest, SettingsAreWrittenWhenTheWindowGoes) {
     std::ifstream in(Folder / "velmora-puzzle.ini", std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
-    EXPECT_EQ(text.str(), "[options]\r\nHiliteRowAndColumn=1\r\nHiliteCell=1\r\nHiliteErrors=0\r\nUserFont=1\r\n"
-                          "Timer=0\r\nDifficulty=4\r\nCurrent=" + std::to_string(number) + "\r\n");
+    EXPECT_EQ(text.str(),
+              "[options]\r\nHiliteRowAndColumn=1\r\nHiliteCell=1\r\nHiliteErrors=0\r\nUserFont=1\r\n"
+              "Timer=0\r\nDifficulty=4\r\nCurrent=" +
+                  std::to_string(number) + "\r\n");
 }
 
 } // namespace

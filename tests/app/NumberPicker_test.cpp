@@ -10,13 +10,13 @@ namespace {
 using P = TNumberPicker;
 
 TEST(NumberPicker, PressesGoToTheTopmostPartAndReportItsTag) {
-    EXPECT_EQ(P::PartAt({49, 49}), P::ptCentre);  // the centre digit lies on the yellow disc
+    EXPECT_EQ(P::PartAt({49, 49}), P::ptCentre); // the centre digit lies on the yellow disc
     EXPECT_EQ(P::PartAt({28, 50}), P::ptShape2);
     EXPECT_EQ(P::PartAt({70, 10}), P::ptDigit1);
     EXPECT_EQ(P::PartAt({28, 10}), P::ptDigit9);
     EXPECT_EQ(P::PartAt({50, 5}), P::ptErase);
-    EXPECT_EQ(P::PartAt({2, 2}), P::ptShape1);    // the circle's whole square counts
-    EXPECT_EQ(P::PartAt({50, 120}), P::ptNone);   // the panel below the circle takes no press
+    EXPECT_EQ(P::PartAt({2, 2}), P::ptShape1);  // the circle's whole square counts
+    EXPECT_EQ(P::PartAt({50, 120}), P::ptNone); // the panel below the circle takes no press
     EXPECT_EQ(P::PartTag(P::ptErase), 0);
     EXPECT_EQ(P::PartTag(P::ptCentre), 0);
     EXPECT_EQ(P::PartTag(P::TPart(P::ptDigit1 + 4)), 5);

@@ -29,7 +29,7 @@ void WriteFile(const fs::path& path, const std::string& text) {
 }
 
 class TempFolder {
-public:
+  public:
     TempFolder() {
         Path = fs::temp_directory_path() / ("velmora-app-test-" + std::to_string(::getpid()) + "-" +
                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
@@ -52,7 +52,8 @@ TSavedGame Sample() {
 TEST(SavedGameFormat, WritesEightyThreeLinesColumnByColumnWithCrLf) {
     const std::string text = FormatSavedGame(Sample());
     std::string expected = "-2147483648\r\n3725\r\n7 Y\r\n3 N\r\n";
-    for (int i = 0; i < 78; ++i) expected += "0 N\r\n";
+    for (int i = 0; i < 78; ++i)
+        expected += "0 N\r\n";
     expected += "9 Y\r\n";
     EXPECT_EQ(text, expected);
 }
@@ -121,11 +122,13 @@ TEST(SavedGameFiles, SaveThenLoadGivesBackTheGameAndItsSolution) {
     played.ApplySettings(TSettings{});
     played.DealFind("1");
     int c = 0, r = 0;
-    for (c = 1; c <= 9 && played.State.Board[c][1].Value != 0; ++c) {}
+    for (c = 1; c <= 9 && played.State.Board[c][1].Value != 0; ++c) {
+    }
     r = 1;
     ASSERT_LE(c, 9);
     played.EnterDigit(c, r, played.State.Solution[c][r].Value);
-    for (int i = 0; i < 75; ++i) played.Tick();
+    for (int i = 0; i < 75; ++i)
+        played.Tick();
     ASSERT_TRUE(played.SaveGameFile(path));
     EXPECT_EQ(ReadFile(path), FormatSavedGame(played.SavedGame()));
 
@@ -145,7 +148,8 @@ TEST(SavedGameFiles, SaveThenLoadGivesBackTheGameAndItsSolution) {
 
     // The solution is worked out again, so the player's right digit is not called wrong...
     for (int cc = 1; cc <= 9; ++cc)
-        for (int rr = 1; rr <= 9; ++rr) EXPECT_EQ(loaded.State.Solution[cc][rr].Value, played.State.Solution[cc][rr].Value);
+        for (int rr = 1; rr <= 9; ++rr)
+            EXPECT_EQ(loaded.State.Solution[cc][rr].Value, played.State.Solution[cc][rr].Value);
     loaded.Check();
     EXPECT_EQ(loaded.HelpText, "Ok so far...");
     // ...and Restart restarts the loaded puzzle, not an empty board.
@@ -202,7 +206,8 @@ TEST(SavedGameFiles, MissingAndDamagedFilesChangeNothing) {
     EXPECT_EQ(game.State.PuzzleNumber, 5);
     EXPECT_EQ(game.ElapsedSeconds, 1);
 
-    EXPECT_EQ(game.LoadGameFile(folder.Path.string()), TLoadOutcome::loDamaged) << "a folder is no saved game";
+    EXPECT_EQ(game.LoadGameFile(folder.Path.string()), TLoadOutcome::loDamaged)
+        << "a folder is no saved game";
     EXPECT_EQ(game.State.Board, before.Board);
 }
 
@@ -246,7 +251,8 @@ TEST(SavedGameFiles, AFailedSaveKeepsTheOldFileAndSaysSo) {
     }
     fs::permissions(folder.Path, fs::perms::owner_all);
     int files = 0;
-    for (const auto& entry : fs::directory_iterator(folder.Path)) files += entry.is_regular_file();
+    for (const auto& entry : fs::directory_iterator(folder.Path))
+        files += entry.is_regular_file();
     EXPECT_EQ(files, denied ? 1 : 2) << "no temporary file is left behind";
     EXPECT_TRUE(game.GameInProgress) << "a failed save changes nothing in the game";
 }

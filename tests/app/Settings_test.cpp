@@ -66,7 +66,9 @@ TEST(Settings, WritesTheSevenKeysInOrderAndKeepsOtherContent) {
 }
 
 TEST(Settings, SavingIsWholeOrNothing) {
-    const fs::path folder = fs::temp_directory_path() / ("velmora-settings-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+    const fs::path folder =
+        fs::temp_directory_path() /
+        ("velmora-settings-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
     fs::create_directories(folder);
     const fs::path path = folder / "velmora-puzzle.ini";
     TSettings s;

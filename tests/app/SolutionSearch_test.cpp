@@ -6,11 +6,13 @@
 namespace {
 
 // A valid complete grid, row by row.
-constexpr const char* Grid = "172543986965182734348967512783251649459736128621498357234675891817329465596814273";
+constexpr const char* Grid =
+    "172543986965182734348967512783251649459736128621498357234675891817329465596814273";
 
 TBoard FromRows(const char* rows) {
     TBoard board{};
-    for (int i = 0; i < 81; ++i) board[i % 9 + 1][i / 9 + 1].Value = rows[i] == '.' ? 0 : rows[i] - '0';
+    for (int i = 0; i < 81; ++i)
+        board[i % 9 + 1][i / 9 + 1].Value = rows[i] == '.' ? 0 : rows[i] - '0';
     return board;
 }
 
@@ -32,11 +34,13 @@ bool RespectsTheRules(const TBoard& b) {
 TEST(SolutionSearch, FindsTheSolutionBySinglesOrBySearch) {
     const TBoard full = FromRows(Grid);
     TBoard fewGivens{};
-    for (int c = 1; c <= 9; ++c) fewGivens[c][c] = full[c][c]; // singles cannot finish nine givens
+    for (int c = 1; c <= 9; ++c)
+        fewGivens[c][c] = full[c][c]; // singles cannot finish nine givens
     TBoard grid = fewGivens;
     ASSERT_TRUE(TSolutionSearch().Solve(grid));
     EXPECT_TRUE(RespectsTheRules(grid));
-    for (int c = 1; c <= 9; ++c) EXPECT_EQ(grid[c][c].Value, full[c][c].Value);
+    for (int c = 1; c <= 9; ++c)
+        EXPECT_EQ(grid[c][c].Value, full[c][c].Value);
 
     TBoard oneHole = full;
     oneHole[5][5].Value = 0;
@@ -58,7 +62,8 @@ TEST(SolutionSearch, RefusesGivensThatCannotBeSolvedAndLeavesThemAlone) {
 
     // No repeats, but square (9, 9) has no digit left: 1-8 in its row and 9 in its column.
     TBoard dead{};
-    for (int c = 1; c <= 8; ++c) dead[c][9].Value = c;
+    for (int c = 1; c <= 8; ++c)
+        dead[c][9].Value = c;
     dead[9][1].Value = 9;
     grid = dead;
     EXPECT_FALSE(TSolutionSearch().Solve(grid));

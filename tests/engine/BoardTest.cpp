@@ -29,16 +29,19 @@ TEST(BoardTest, BoxOfAndInBox) {
     // InBox and BoxOf agree on every square and box.
     for (std::int32_t c = 1; c <= 9; ++c)
         for (std::int32_t r = 1; r <= 9; ++r)
-            for (std::int32_t b = 1; b <= 9; ++b) EXPECT_EQ(InBox(c - 1, r - 1, b), BoxOf(c, r) == b);
+            for (std::int32_t b = 1; b <= 9; ++b)
+                EXPECT_EQ(InBox(c - 1, r - 1, b), BoxOf(c, r) == b);
 }
 
 TEST(BoardTest, DistinctnessCountsZeroAsAValue) {
     TBoard board{};
-    for (std::int32_t r = 1; r <= 8; ++r) board[3][r].Value = r; // 1-8 and one empty square
+    for (std::int32_t r = 1; r <= 8; ++r)
+        board[3][r].Value = r; // 1-8 and one empty square
     EXPECT_TRUE(ColumnDistinct(board, 3));
     board[3][8].Value = 0; // now two empty squares
     EXPECT_FALSE(ColumnDistinct(board, 3));
-    for (std::int32_t c = 1; c <= 8; ++c) board[c][6].Value = c;
+    for (std::int32_t c = 1; c <= 8; ++c)
+        board[c][6].Value = c;
     board[9][6].Value = 0;
     EXPECT_TRUE(RowDistinct(board, 6));
     board[9][6].Value = 4;
@@ -99,7 +102,8 @@ TEST(BoardTest, CopyMarkAndClear) {
     state.Board = source;
     ClearSolution(state);
     for (std::int32_t c = 1; c <= 9; ++c)
-        for (std::int32_t r = 1; r <= 9; ++r) EXPECT_EQ(state.Solution[c][r], TCell{});
+        for (std::int32_t r = 1; r <= 9; ++r)
+            EXPECT_EQ(state.Solution[c][r], TCell{});
     EXPECT_EQ(state.Board, source); // only Solution is cleared
 }
 

@@ -8,7 +8,9 @@
 
 namespace {
 
-std::int32_t SquareOf(std::int32_t c, std::int32_t r) { return (c - 1) * 9 + (r - 1); }
+std::int32_t SquareOf(std::int32_t c, std::int32_t r) {
+    return (c - 1) * 9 + (r - 1);
+}
 
 } // namespace
 
@@ -34,7 +36,8 @@ TEST(DigSolvabilityTest, AgreesWithTheSolverAlongWholeDigs) {
             const bool expected = SolveBySingles(solved);
             TDigBoard trial = dig;
             trial.Remove(SquareOf(c, r), v);
-            ASSERT_EQ(trial.RefillsBySingles(SquareOf(c, r)), expected) << "seed " << seed << " pick " << pick;
+            ASSERT_EQ(trial.RefillsBySingles(SquareOf(c, r)), expected)
+                << "seed " << seed << " pick " << pick;
             if (expected) {
                 puzzle = scratch;
                 dig = trial;

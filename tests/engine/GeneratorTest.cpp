@@ -1,5 +1,5 @@
-#include "engine/BoardRows.h"
 #include "engine/Generator.h"
+#include "engine/BoardRows.h"
 #include "engine/HoleWindows.h"
 #include "engine/Solver.h"
 #include "engine/TBandFiller.h"
@@ -96,7 +96,7 @@ struct TDealExpectation {
     std::int32_t Number;
     THoleWindow Window;
     std::int32_t Holes;
-    std::uint32_t SeedAfter; // 0: not checked
+    std::uint32_t SeedAfter;     // 0: not checked
     std::string_view PuzzleRows; // empty: not checked
 };
 
@@ -135,7 +135,8 @@ TEST(RandomGeneratorTest, FirstDrawsFromSeedOne) {
 
 TEST(RandomGeneratorTest, SeedWrapsAndStaysInRange) {
     TRandomGenerator random{0xFFFFFFFFu};
-    EXPECT_EQ(random.RandomInt(10), static_cast<std::uint32_t>((10ull * (0xFFFFFFFFu * 134775813u + 1u)) >> 32));
+    EXPECT_EQ(random.RandomInt(10),
+              static_cast<std::uint32_t>((10ull * (0xFFFFFFFFu * 134775813u + 1u)) >> 32));
     EXPECT_EQ(random.RandomSeed, 0xFFFFFFFFu * 134775813u + 1u);
 }
 
@@ -147,7 +148,8 @@ TEST(GeneratorTest, FillSolutionOfPuzzleOne) {
               "172543986/965182734/348967512/783251649/459736128/621498357/234675891/817329465/596814273");
     EXPECT_EQ(random.RandomSeed, 272630723u);
     for (std::int32_t c = 1; c <= 9; ++c)
-        for (std::int32_t r = 1; r <= 9; ++r) EXPECT_FALSE(state.Solution[c][r].Given);
+        for (std::int32_t r = 1; r <= 9; ++r)
+            EXPECT_FALSE(state.Solution[c][r].Given);
 }
 
 TEST(GeneratorTest, FillSolutionMatchesThePlainLoop) {
@@ -210,7 +212,8 @@ TEST(GeneratorTest, GridSearchMatchesThePlainAttempts) {
 TEST(RandomGeneratorTest, SkipEqualsDraws) {
     for (std::uint32_t draws : {0u, 1u, 2u, 7u, 200u, 65537u}) {
         TRandomGenerator drawn{12345u}, skipped{12345u};
-        for (std::uint32_t i = 0; i < draws; ++i) drawn.RandomInt(5);
+        for (std::uint32_t i = 0; i < draws; ++i)
+            drawn.RandomInt(5);
         skipped.Skip(draws);
         EXPECT_EQ(skipped.RandomSeed, drawn.RandomSeed) << draws;
     }
@@ -285,8 +288,8 @@ TEST(GeneratorTest, SameNumberAndWindowAlwaysSamePuzzle) {
 }
 
 TEST(GeneratorTest, MatchesTheDigWithThePlainSolver) {
-    const THoleWindow windows[] = {LevelWindow(1), StartupWindow(2), LevelWindow(2),
-                                   StartupWindow(3), LevelWindow(3), LevelWindow(4)};
+    const THoleWindow windows[] = {LevelWindow(1),   StartupWindow(2), LevelWindow(2),
+                                   StartupWindow(3), LevelWindow(3),   LevelWindow(4)};
     for (const THoleWindow& window : windows) {
         for (std::int32_t number : {1, 2, 3, 42, 1000, 65536, -7, 2147483647, 67387906, 1234567}) {
             TGameState fast = StateWithWindow(window), reference = StateWithWindow(window);
@@ -315,7 +318,8 @@ TEST(GeneratorTest, HolesLieInTheWindowAndSinglesFinishEveryDeal) {
             TBoard board = state.Board;
             EXPECT_TRUE(SolveBySingles(board));
             for (std::int32_t c = 1; c <= 9; ++c)
-                for (std::int32_t r = 1; r <= 9; ++r) EXPECT_EQ(board[c][r].Value, state.Solution[c][r].Value);
+                for (std::int32_t r = 1; r <= 9; ++r)
+                    EXPECT_EQ(board[c][r].Value, state.Solution[c][r].Value);
         }
     }
 }

@@ -172,7 +172,8 @@ TEST(MessageTextsTest, ExactTexts) {
 
 TEST(MessageTextsTest, TextNeverOverflows) {
     TMessageText text;
-    for (int i = 0; i < 20; ++i) text.Append("0123456789").Append(-123);
+    for (int i = 0; i < 20; ++i)
+        text.Append("0123456789").Append(-123);
     EXPECT_EQ(text.Size(), TMessageText::Capacity);
     EXPECT_EQ(std::string_view(text.CStr()).size(), TMessageText::Capacity);
 }

@@ -1,6 +1,6 @@
+#include "engine/PuzzleChoice.h"
 #include "engine/Generator.h"
 #include "engine/HoleWindows.h"
-#include "engine/PuzzleChoice.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,8 @@ namespace {
 // The seed that advances to target: the multiplier is odd, so the step can be undone.
 std::uint32_t SeedBefore(std::uint32_t target) {
     std::uint32_t inverse = 134775813u; // Newton's iteration doubles the correct low bits each step
-    for (int i = 0; i < 5; ++i) inverse *= 2u - 134775813u * inverse;
+    for (int i = 0; i < 5; ++i)
+        inverse *= 2u - 134775813u * inverse;
     return (target - 1u) * inverse;
 }
 

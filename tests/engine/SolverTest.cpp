@@ -1,7 +1,7 @@
+#include "engine/Solver.h"
 #include "engine/BoardRows.h"
 #include "engine/Generator.h"
 #include "engine/HoleWindows.h"
-#include "engine/Solver.h"
 
 #include "TestBoards.h"
 

@@ -18,6 +18,7 @@ TBoard SolvedGrid() {
 TBoard LatinSquareWithBadBoxes() {
     TBoard board{};
     for (std::int32_t c = 1; c <= 9; ++c)
-        for (std::int32_t r = 1; r <= 9; ++r) board[c][r].Value = (c + r - 2) % 9 + 1;
+        for (std::int32_t r = 1; r <= 9; ++r)
+            board[c][r].Value = (c + r - 2) % 9 + 1;
     return board;
 }

@@ -12,21 +12,17 @@
 
 namespace {
 
-bool WriteProcFile(const char* path, const std::string& text)
-{
+bool WriteProcFile(const char* path, const std::string& text) {
     const int fd = open(path, O_WRONLY);
-    if (fd < 0)
-        return false;
+    if (fd < 0) return false;
     const bool ok = write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
     close(fd);
     return ok;
 }
 
 // A private mount namespace: directly as root, else inside a user namespace mapping our ids.
-std::string EnterMountNamespace()
-{
-    if (unshare(CLONE_NEWNS) == 0)
-        return "";
+std::string EnterMountNamespace() {
+    if (unshare(CLONE_NEWNS) == 0) return "";
     const uid_t uid = getuid();
     const gid_t gid = getgid();
     if (unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0)
@@ -38,26 +34,22 @@ std::string EnterMountNamespace()
     return "";
 }
 
-void Send(int fd, const std::string& text)
-{
+void Send(int fd, const std::string& text) {
     const ssize_t written = write(fd, text.data(), text.size());
     (void)written;
 }
 
 } // namespace
 
-bool FillDisk(const std::string& Folder, const std::string& Name)
-{
+bool FillDisk(const std::string& Folder, const std::string& Name) {
     const std::string path = Folder + "/" + Name;
     const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (fd < 0)
-        return false;
+    if (fd < 0) return false;
     char block[4096];
     std::memset(block, 'f', sizeof block);
     bool full = false;
     for (int i = 0; i < 100000 && !full; ++i) {
-        if (write(fd, block, sizeof block) < 0)
-            full = errno == ENOSPC;
+        if (write(fd, block, sizeof block) < 0) full = errno == ENOSPC;
     }
     // Fill the last partial page byte by byte.
     while (full && write(fd, block, 1) == 1) {
@@ -66,15 +58,13 @@ bool FillDisk(const std::string& Folder, const std::string& Name)
     return full;
 }
 
-TSandboxResult RunOnSmallTmpfs(const std::function<std::string(const std::string& Folder)>& Body)
-{
+TSandboxResult RunOnSmallTmpfs(const std::function<std::string(const std::string& Folder)>& Body) {
     char folderTemplate[] = "/tmp/velmora-fulldisk-XXXXXX";
     if (!mkdtemp(folderTemplate))
         return {false, std::string("cannot create a folder: ") + std::strerror(errno)};
     const std::string folder = folderTemplate;
     int pipeFds[2];
-    if (pipe(pipeFds) != 0)
-        return {false, "cannot create a pipe"};
+    if (pipe(pipeFds) != 0) return {false, "cannot create a pipe"};
 
     const pid_t child = fork();
     if (child == 0) {
@@ -104,9 +94,7 @@ TSandboxResult RunOnSmallTmpfs(const std::function<std::string(const std::string
 
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
         return {true, "the check crashed (status " + std::to_string(status) + ")"};
-    if (message.rfind("SKIP ", 0) == 0)
-        return {false, message.substr(5)};
-    if (message.rfind("RAN ", 0) == 0)
-        return {true, message.substr(4)};
+    if (message.rfind("SKIP ", 0) == 0) return {false, message.substr(5)};
+    if (message.rfind("RAN ", 0) == 0) return {true, message.substr(4)};
     return {true, "no answer from the check"};
 }

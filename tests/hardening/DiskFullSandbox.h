@@ -6,8 +6,8 @@
 #include <string>
 
 struct TSandboxResult {
-    bool Ran = false;     // false: the sandbox could not be set up (Reason says why)
-    std::string Reason;   // set up failure, or the check's failure; empty when all held
+    bool Ran = false;   // false: the sandbox could not be set up (Reason says why)
+    std::string Reason; // set up failure, or the check's failure; empty when all held
 };
 
 // Body gets the mounted folder and returns an empty text when its checks held, else what failed.

@@ -11,11 +11,12 @@
 
 namespace {
 
-TWriteOutcome FromResult(const platform::FileResult& result) { return {result.Ok, result.Error}; }
+TWriteOutcome FromResult(const platform::FileResult& result) {
+    return {result.Ok, result.Error};
+}
 
 // Runs a writer that reports failures by throwing EReportError.
-TWriteOutcome Catching(const std::function<void()>& write)
-{
+TWriteOutcome Catching(const std::function<void()>& write) {
     try {
         write();
         return {true, ""};
@@ -24,8 +25,7 @@ TWriteOutcome Catching(const std::function<void()>& write)
     }
 }
 
-void PrepareWriter(TNDRWriter& writer)
-{
+void PrepareWriter(TNDRWriter& writer) {
     static TFuzzMeasurer measurer;
     writer.SetMeasurer(measurer);
     writer.OnPrint = [](TBaseReport& surface) {
@@ -35,25 +35,21 @@ void PrepareWriter(TNDRWriter& writer)
     };
 }
 
-std::vector<std::uint8_t> RecordedPage()
-{
+std::vector<std::uint8_t> RecordedPage() {
     TNDRWriter writer;
     PrepareWriter(writer);
     writer.Execute();
     return writer.MemoryBytes();
 }
 
-TWriteOutcome WriteSavedGame(const std::string& path)
-{
+TWriteOutcome WriteSavedGame(const std::string& path) {
     TGame game;
     game.DealFind("7");
-    if (game.SaveGameFile(path))
-        return {true, ""};
+    if (game.SaveGameFile(path)) return {true, ""};
     return {false, game.HelpText};
 }
 
-TWriteOutcome WriteSnapshot(const std::string& path)
-{
+TWriteOutcome WriteSnapshot(const std::string& path) {
     return Catching([&] {
         TNDRWriter writer;
         PrepareWriter(writer);
@@ -63,8 +59,7 @@ TWriteOutcome WriteSnapshot(const std::string& path)
     });
 }
 
-TWriteOutcome WritePdf(const std::string& path)
-{
+TWriteOutcome WritePdf(const std::string& path) {
     const std::vector<std::uint8_t> page = RecordedPage();
     return Catching([&] {
         TMemoryStream input(page);
@@ -76,13 +71,14 @@ TWriteOutcome WritePdf(const std::string& path)
 
 } // namespace
 
-const std::vector<TFileWriter>& AllFileWriters()
-{
+const std::vector<TFileWriter>& AllFileWriters() {
     static const std::vector<TFileWriter> writers = {
-        {"SafeFile", [](const std::string& path) {
+        {"SafeFile",
+         [](const std::string& path) {
              return FromResult(platform::SafeFile::WriteAll(path, std::string(6000, 'n')));
          }},
-        {"Settings", [](const std::string& path) {
+        {"Settings",
+         [](const std::string& path) {
              TSettings settings;
              settings.Current = 1234;
              return FromResult(SaveSettingsFile(path, settings));

@@ -19,7 +19,9 @@ struct TFileWriter {
 };
 
 // Test names and failure messages show the writer by its name.
-inline void PrintTo(const TFileWriter& Writer, std::ostream* Out) { *Out << Writer.Name; }
+inline void PrintTo(const TFileWriter& Writer, std::ostream* Out) {
+    *Out << Writer.Name;
+}
 
 // Settings, saved game, page-stream snapshot (recorded to a file and saved from memory), PDF,
 // and the plain safe-file call they build on.

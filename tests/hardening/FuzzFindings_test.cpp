@@ -21,8 +21,7 @@ namespace {
 
 TFuzzMeasurer Measurer;
 
-std::vector<std::uint8_t> RecordedPage()
-{
+std::vector<std::uint8_t> RecordedPage() {
     TNDRWriter writer;
     writer.SetMeasurer(Measurer);
     writer.OnPrint = [](TBaseReport& surface) {
@@ -33,14 +32,12 @@ std::vector<std::uint8_t> RecordedPage()
     return writer.MemoryBytes();
 }
 
-void PutSingle(std::vector<std::uint8_t>& bytes, std::size_t at, float value)
-{
+void PutSingle(std::vector<std::uint8_t>& bytes, std::size_t at, float value) {
     std::memcpy(bytes.data() + at, &value, sizeof value);
 }
 
 // Plays Bytes into a renderer that checks the call order; returns the failure message.
-std::string Play(const std::vector<std::uint8_t>& bytes, TCallCheckingRender& render)
-{
+std::string Play(const std::vector<std::uint8_t>& bytes, TCallCheckingRender& render) {
     TByteViewStream stream(bytes.data(), bytes.size());
     try {
         TPageConverter converter(stream, render, Measurer);
@@ -52,12 +49,11 @@ std::string Play(const std::vector<std::uint8_t>& bytes, TCallCheckingRender& re
 }
 
 struct TStreamLayout {
-    std::size_t PageRecord;  // position of the first page's code byte
-    std::size_t MarginLeft;  // position of the header's left device margin
+    std::size_t PageRecord; // position of the first page's code byte
+    std::size_t MarginLeft; // position of the header's left device margin
 };
 
-TStreamLayout Layout(const std::vector<std::uint8_t>& bytes)
-{
+TStreamLayout Layout(const std::vector<std::uint8_t>& bytes) {
     TPageStreamDecoder decoder(bytes.data(), bytes.size());
     decoder.ReadHeader();
     const std::size_t page = static_cast<std::size_t>(decoder.Position());
@@ -67,8 +63,7 @@ TStreamLayout Layout(const std::vector<std::uint8_t>& bytes)
     return {page, 1 + 2 + 1 + titleLength + 2 + 2 + 2 + 4 + 4};
 }
 
-TEST(PageStreamNumbers, NonFiniteSizesAndPositionsAreRefusedAsDamage)
-{
+TEST(PageStreamNumbers, NonFiniteSizesAndPositionsAreRefusedAsDamage) {
     const std::vector<std::uint8_t> good = RecordedPage();
     TCallCheckingRender clean;
     ASSERT_EQ(Play(good, clean), "");
@@ -100,8 +95,7 @@ TEST(PageStreamNumbers, NonFiniteSizesAndPositionsAreRefusedAsDamage)
     }
 }
 
-TEST(SettingsFileBreaks, MixedLineBreaksSurviveRepeatedSaves)
-{
+TEST(SettingsFileBreaks, MixedLineBreaksSurviveRepeatedSaves) {
     // The first break is LF, a later line ends in a stray CR before its CR LF.
     const std::string text = "; note\n[misc]\r\r\nName=x\r\n";
     const TSettings settings = ParseSettings(text);

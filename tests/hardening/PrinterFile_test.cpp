@@ -20,14 +20,12 @@ namespace fs = std::filesystem;
 
 const std::string OldBytes = "old printer output\r\n";
 
-std::string ReadFile(const fs::path& path)
-{
+std::string ReadFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-std::set<std::string> Names(const fs::path& folder)
-{
+std::set<std::string> Names(const fs::path& folder) {
     std::set<std::string> names;
     for (const auto& entry : fs::directory_iterator(folder))
         names.insert(entry.path().filename().string());
@@ -35,9 +33,8 @@ std::set<std::string> Names(const fs::path& folder)
 }
 
 class PrinterFile : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         char folderTemplate[] = "/tmp/velmora-printfile-XXXXXX";
         ASSERT_NE(mkdtemp(folderTemplate), nullptr);
         Folder = folderTemplate;
@@ -52,8 +49,7 @@ protected:
     fs::path Target;
 };
 
-TEST_F(PrinterFile, FinishedJobReplacesTheFileWhole)
-{
+TEST_F(PrinterFile, FinishedJobReplacesTheFileWhole) {
     TPrinterDevice device;
     device.BeginDoc("job", QString::fromStdString(Target.string()));
     Draw(device);
@@ -63,8 +59,7 @@ TEST_F(PrinterFile, FinishedJobReplacesTheFileWhole)
     EXPECT_EQ(Names(Folder), std::set<std::string>{"job.pdf"});
 }
 
-TEST_F(PrinterFile, AbortedOrUnfinishedJobKeepsTheOldFile)
-{
+TEST_F(PrinterFile, AbortedOrUnfinishedJobKeepsTheOldFile) {
     {
         TPrinterDevice device;
         device.BeginDoc("job", QString::fromStdString(Target.string()));
@@ -80,10 +75,10 @@ TEST_F(PrinterFile, AbortedOrUnfinishedJobKeepsTheOldFile)
     EXPECT_EQ(Names(Folder), std::set<std::string>{"job.pdf"});
 }
 
-TEST_F(PrinterFile, UnwritableTargetIsReportedAndChangesNothing)
-{
+TEST_F(PrinterFile, UnwritableTargetIsReportedAndChangesNothing) {
     TPrinterDevice device;
-    EXPECT_THROW(device.BeginDoc("job", QString::fromStdString((Target / "inside.pdf").string())), EReportError);
+    EXPECT_THROW(device.BeginDoc("job", QString::fromStdString((Target / "inside.pdf").string())),
+                 EReportError);
     EXPECT_FALSE(device.Printing());
     EXPECT_EQ(ReadFile(Target), OldBytes);
     EXPECT_EQ(Names(Folder), std::set<std::string>{"job.pdf"});
@@ -91,8 +86,7 @@ TEST_F(PrinterFile, UnwritableTargetIsReportedAndChangesNothing)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     // Test discovery runs the program without the test's environment: choose offscreen here.
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);

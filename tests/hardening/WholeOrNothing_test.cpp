@@ -24,20 +24,17 @@ namespace fs = std::filesystem;
 
 const std::string OldBytes = "old file\r\nwith two lines\r\n";
 
-std::string ReadFile(const fs::path& path)
-{
+std::string ReadFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-void WriteFile(const fs::path& path, const std::string& bytes)
-{
+void WriteFile(const fs::path& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << bytes;
 }
 
-std::set<std::string> Names(const fs::path& folder)
-{
+std::set<std::string> Names(const fs::path& folder) {
     std::set<std::string> names;
     for (const auto& entry : fs::directory_iterator(folder))
         names.insert(entry.path().filename().string());
@@ -45,22 +42,19 @@ std::set<std::string> Names(const fs::path& folder)
 }
 
 class WholeOrNothing : public ::testing::TestWithParam<TFileWriter> {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         char folderTemplate[] = "/tmp/velmora-hardening-XXXXXX";
         ASSERT_NE(mkdtemp(folderTemplate), nullptr);
         Folder = folderTemplate;
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         std::error_code ignored;
         fs::permissions(Folder, fs::perms::owner_all, ignored);
         fs::remove_all(Folder, ignored);
     }
 
-    void ExpectToldWhy(const TWriteOutcome& outcome)
-    {
+    void ExpectToldWhy(const TWriteOutcome& outcome) {
         EXPECT_FALSE(outcome.Ok);
         EXPECT_FALSE(outcome.Error.empty()) << "the user must be told why the file was not written";
     }
@@ -68,8 +62,7 @@ protected:
     fs::path Folder;
 };
 
-TEST_P(WholeOrNothing, ReplacesAnOldFileWholeAndLeavesNothingElse)
-{
+TEST_P(WholeOrNothing, ReplacesAnOldFileWholeAndLeavesNothingElse) {
     const fs::path target = Folder / "target.out";
     WriteFile(target, OldBytes);
     const TWriteOutcome outcome = GetParam().Write(target.string());
@@ -81,8 +74,7 @@ TEST_P(WholeOrNothing, ReplacesAnOldFileWholeAndLeavesNothingElse)
     EXPECT_EQ(Names(Folder), std::set<std::string>{"target.out"});
 }
 
-TEST_P(WholeOrNothing, DirectoryInTheWayIsLeftAsItWas)
-{
+TEST_P(WholeOrNothing, DirectoryInTheWayIsLeftAsItWas) {
     const fs::path target = Folder / "target.out";
     fs::create_directory(target);
     WriteFile(target / "inside", OldBytes);
@@ -95,8 +87,7 @@ TEST_P(WholeOrNothing, DirectoryInTheWayIsLeftAsItWas)
     EXPECT_EQ(Names(Folder), before) << "a temporary file was left behind";
 }
 
-TEST_P(WholeOrNothing, ParentThatIsAFileIsLeftAsItWas)
-{
+TEST_P(WholeOrNothing, ParentThatIsAFileIsLeftAsItWas) {
     const fs::path parent = Folder / "not-a-folder";
     WriteFile(parent, OldBytes);
     ExpectToldWhy(GetParam().Write((parent / "target.out").string()));
@@ -104,8 +95,7 @@ TEST_P(WholeOrNothing, ParentThatIsAFileIsLeftAsItWas)
     EXPECT_EQ(Names(Folder), std::set<std::string>{"not-a-folder"});
 }
 
-TEST_P(WholeOrNothing, ReadOnlyFolderKeepsTheOldFile)
-{
+TEST_P(WholeOrNothing, ReadOnlyFolderKeepsTheOldFile) {
     const fs::path target = Folder / "target.out";
     WriteFile(target, OldBytes);
     fs::permissions(Folder, fs::perms::owner_read | fs::perms::owner_exec);
@@ -122,29 +112,22 @@ TEST_P(WholeOrNothing, ReadOnlyFolderKeepsTheOldFile)
     EXPECT_EQ(Names(Folder), std::set<std::string>{"target.out"});
 }
 
-TEST_P(WholeOrNothing, FullDiskKeepsTheOldFile)
-{
+TEST_P(WholeOrNothing, FullDiskKeepsTheOldFile) {
     const TFileWriter writer = GetParam();
     const TSandboxResult result = RunOnSmallTmpfs([&](const std::string& folder) -> std::string {
         const fs::path target = fs::path(folder) / "target.out";
         WriteFile(target, OldBytes);
-        if (ReadFile(target) != OldBytes)
-            return "could not write the old file";
-        if (!FillDisk(folder, "filler"))
-            return "could not fill the disk";
+        if (ReadFile(target) != OldBytes) return "could not write the old file";
+        if (!FillDisk(folder, "filler")) return "could not fill the disk";
         const TWriteOutcome outcome = writer.Write(target.string());
-        if (outcome.Ok)
-            return "the write reported success on a full disk";
-        if (outcome.Error.empty())
-            return "the failure carried no reason";
-        if (ReadFile(target) != OldBytes)
-            return "the old file changed";
+        if (outcome.Ok) return "the write reported success on a full disk";
+        if (outcome.Error.empty()) return "the failure carried no reason";
+        if (ReadFile(target) != OldBytes) return "the old file changed";
         if (Names(folder) != std::set<std::string>{"filler", "target.out"})
             return "a temporary file was left behind";
         return "";
     });
-    if (!result.Ran)
-        GTEST_SKIP() << "no small tmpfs available: " << result.Reason;
+    if (!result.Ran) GTEST_SKIP() << "no small tmpfs available: " << result.Reason;
     EXPECT_EQ(result.Reason, "");
 }
 
@@ -157,8 +140,7 @@ namespace {
 
 // A replay that fails on a damaged stream must not leave the output's temporary file behind while
 // the renderer lives on (the game keeps its PDF renderer for the whole run), nor touch the target.
-TEST(PdfReplayFailure, LeavesTheOldFileAndNoTemporaryFile)
-{
+TEST(PdfReplayFailure, LeavesTheOldFileAndNoTemporaryFile) {
     char folderTemplate[] = "/tmp/velmora-hardening-XXXXXX";
     ASSERT_NE(mkdtemp(folderTemplate), nullptr);
     const fs::path folder = folderTemplate;

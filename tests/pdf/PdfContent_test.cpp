@@ -17,15 +17,13 @@ namespace {
 // A renderer on a letter page with a solid black pen 1/72 inch wide and a white brush.
 struct ContentTest : ::testing::Test {
     TestRenderer t;
-    void SetUp() override
-    {
+    void SetUp() override {
         t.Begin();
         t.Render.SetPenWidth(1.0 / 72);
     }
     Lines Content() const { return ContentLines(t.Content()); }
     void SelectFont(const std::string& face, double size, bool underline = false, bool strike = false,
-                    uint16_t rotation = 0)
-    {
+                    uint16_t rotation = 0) {
         TReportFont font;
         font.Name = face;
         font.Size = size;
@@ -36,14 +34,12 @@ struct ContentTest : ::testing::Test {
     }
 };
 
-bool EndsWith(const std::string& text, const std::string& tail)
-{
+bool EndsWith(const std::string& text, const std::string& tail) {
     return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 // Checks that q/Q and BT/ET are balanced and never cross.
-void ExpectBalanced(const std::string& content)
-{
+void ExpectBalanced(const std::string& content) {
     int q = 0;
     int bt = 0;
     for (const std::string& raw : pdftest::Lines(content)) {
@@ -52,14 +48,10 @@ void ExpectBalanced(const std::string& content)
             line.erase(0, 1);
         while (!line.empty() && line.back() == ' ')
             line.pop_back();
-        if (line == "q")
-            ++q;
-        if (line == "Q")
-            --q;
-        if (line == "BT")
-            ++bt;
-        if (line == "ET")
-            --bt;
+        if (line == "q") ++q;
+        if (line == "Q") --q;
+        if (line == "BT") ++bt;
+        if (line == "ET") --bt;
         ASSERT_GE(q, 0) << "Q without q";
         ASSERT_GE(bt, 0) << "ET without BT";
         ASSERT_LE(bt, 1) << "nested BT";
@@ -70,13 +62,11 @@ void ExpectBalanced(const std::string& content)
 
 } // namespace
 
-TEST_F(ContentTest, EmptyPageHoldsOnlyTheLineCap)
-{
+TEST_F(ContentTest, EmptyPageHoldsOnlyTheLineCap) {
     EXPECT_EQ(t.Content(), "2 J\r\n");
 }
 
-TEST_F(ContentTest, FirstLineWritesTheWholeStateThenThePath)
-{
+TEST_F(ContentTest, FirstLineWritesTheWholeStateThenThePath) {
     t.Render.RenderMoveTo(1, 1);
     t.Render.RenderLineTo(2, 1);
     EXPECT_EQ(Content(), (Lines{"[] 0 d", "0 0 0 RG", "1 1 1 rg", "1.0000 w ", "72.0000 720.0000 m",
@@ -85,16 +75,15 @@ TEST_F(ContentTest, FirstLineWritesTheWholeStateThenThePath)
     EXPECT_EQ(t.Render.Brush.Style, bsSolid);
 }
 
-TEST_F(ContentTest, UnchangedStateIsWrittenOnce)
-{
+TEST_F(ContentTest, UnchangedStateIsWrittenOnce) {
     t.Render.RenderRectangle(1, 1, 2, 3);
     t.Render.RenderRectangle(3, 1, 4, 2);
-    EXPECT_EQ(Content(), (Lines{"[] 0 d", "0 0 0 RG", "1 1 1 rg", "1.0000 w ",
-                                "72.0000 720.0000 72.0000 -144.0000 re b", "216.0000 720.0000 72.0000 -72.0000 re b"}));
+    EXPECT_EQ(Content(),
+              (Lines{"[] 0 d", "0 0 0 RG", "1 1 1 rg", "1.0000 w ", "72.0000 720.0000 72.0000 -144.0000 re b",
+                     "216.0000 720.0000 72.0000 -72.0000 re b"}));
 }
 
-TEST_F(ContentTest, EachChangedStateIsWrittenAgain)
-{
+TEST_F(ContentTest, EachChangedStateIsWrittenAgain) {
     t.Render.RenderRectangle(1, 1, 2, 2);
     t.Render.Pen.Color = 0x0000FF;
     t.Render.Pen.Style = psDash;
@@ -107,11 +96,10 @@ TEST_F(ContentTest, EachChangedStateIsWrittenAgain)
                              "72.0000 720.0000 72.0000 -72.0000 re b"}));
 }
 
-TEST_F(ContentTest, DashPatternsFollowThePenStyle)
-{
-    const std::pair<uint8_t, const char*> styles[] = {{psDot, "[2] 0 d"}, {psDashDot, "[8 4 1 4] 0 d"},
-                                                      {psDashDotDot, "[10 3 2 2 2 3] 0 d"}, {psInsideFrame, "[] 0 d"},
-                                                      {psDash, "[13 6] 0 d"}, {psSolid, "[] 0 d"}};
+TEST_F(ContentTest, DashPatternsFollowThePenStyle) {
+    const std::pair<uint8_t, const char*> styles[] = {
+        {psDot, "[2] 0 d"},        {psDashDot, "[8 4 1 4] 0 d"}, {psDashDotDot, "[10 3 2 2 2 3] 0 d"},
+        {psInsideFrame, "[] 0 d"}, {psDash, "[13 6] 0 d"},       {psSolid, "[] 0 d"}};
     t.Render.RenderMoveTo(1, 1);
     for (const auto& [style, line] : styles) {
         t.Render.Pen.Style = style;
@@ -120,16 +108,14 @@ TEST_F(ContentTest, DashPatternsFollowThePenStyle)
     }
 }
 
-TEST_F(ContentTest, RectangleWithPenAndBrushClearWritesNothing)
-{
+TEST_F(ContentTest, RectangleWithPenAndBrushClearWritesNothing) {
     t.Render.Pen.Style = psClear;
     t.Render.Brush.Style = bsClear;
     t.Render.RenderRectangle(1, 1, 2, 2);
     EXPECT_EQ(t.Content(), "2 J\r\n");
 }
 
-TEST_F(ContentTest, PaintOperatorFollowsWhatIsVisible)
-{
+TEST_F(ContentTest, PaintOperatorFollowsWhatIsVisible) {
     t.Render.RenderRectangle(1, 1, 2, 2);
     t.Render.Pen.Style = psClear;
     t.Render.RenderRectangle(1, 1, 2, 2);
@@ -142,8 +128,7 @@ TEST_F(ContentTest, PaintOperatorFollowsWhatIsVisible)
     EXPECT_EQ(lines[8], "72.0000 720.0000 72.0000 -72.0000 re S");
 }
 
-TEST_F(ContentTest, ClearPenStillSetsTheDashButLineGetsNoPaint)
-{
+TEST_F(ContentTest, ClearPenStillSetsTheDashButLineGetsNoPaint) {
     t.Render.Pen.Style = psClear;
     t.Render.RenderMoveTo(1, 1);
     t.Render.RenderLineTo(2, 2);
@@ -152,15 +137,13 @@ TEST_F(ContentTest, ClearPenStillSetsTheDashButLineGetsNoPaint)
     EXPECT_TRUE(EndsWith(t.Content(), "\r\n144.0000 648.0000 l ")) << t.Content();
 }
 
-TEST_F(ContentTest, FillRectUsesDeviceUnitsAndHidesThePen)
-{
+TEST_F(ContentTest, FillRectUsesDeviceUnitsAndHidesThePen) {
     t.Render.RenderFillRect(TRect{72, 72, 144, 216});
     EXPECT_EQ(Content().back(), "72.0000 720.0000 72.0000 -144.0000 re f");
     EXPECT_EQ(t.Render.Pen.Style, psSolid);
 }
 
-TEST_F(ContentTest, PolygonIsOneLineAndPolylineBreaksEveryFourthPoint)
-{
+TEST_F(ContentTest, PolygonIsOneLineAndPolylineBreaksEveryFourthPoint) {
     const std::vector<TPoint> triangle = {{1248, 1248}, {2496, 1248}, {1248, 2496}};
     t.Render.RenderMoveTo(1, 1);
     t.Render.RenderPolygon(triangle, 2);
@@ -179,8 +162,7 @@ TEST_F(ContentTest, PolygonIsOneLineAndPolylineBreaksEveryFourthPoint)
     EXPECT_EQ(u.Render.Brush.Style, bsSolid);
 }
 
-TEST_F(ContentTest, EllipseIsFourCurvesInsetByHalfThePen)
-{
+TEST_F(ContentTest, EllipseIsFourCurvesInsetByHalfThePen) {
     t.Render.SetPenWidth(0);
     t.Render.RenderEllipse(1, 1, 3, 2);
     const Lines lines = Content();
@@ -202,8 +184,7 @@ TEST_F(ContentTest, EllipseIsFourCurvesInsetByHalfThePen)
     EXPECT_NE(u.Content().find("144.0000 720.0000 m"), std::string::npos);
 }
 
-TEST_F(ContentTest, RoundRectangleAlternatesLinesAndCorners)
-{
+TEST_F(ContentTest, RoundRectangleAlternatesLinesAndCorners) {
     t.Render.SetRenderOption(1);
     t.Render.RenderRoundRect(1, 1, 3, 2, 0.5, 0.5);
     const std::string& c = t.Content();
@@ -214,8 +195,7 @@ TEST_F(ContentTest, RoundRectangleAlternatesLinesAndCorners)
     EXPECT_EQ(ContentLines(c).back(), "b");
 }
 
-TEST_F(ContentTest, ArcSegmentCountFollowsTheSweep)
-{
+TEST_F(ContentTest, ArcSegmentCountFollowsTheSweep) {
     struct Case {
         double x4, y4;
         size_t curves;
@@ -233,8 +213,7 @@ TEST_F(ContentTest, ArcSegmentCountFollowsTheSweep)
     }
 }
 
-TEST_F(ContentTest, QuarterArcEndsOnTheCircle)
-{
+TEST_F(ContentTest, QuarterArcEndsOnTheCircle) {
     t.Render.RenderArc(0, 0, 2, 2, 3, 1, 1, 0);
     const Lines lines = Content();
     ASSERT_EQ(lines.size(), 8u);
@@ -243,15 +222,13 @@ TEST_F(ContentTest, QuarterArcEndsOnTheCircle)
     EXPECT_TRUE(EndsWith(lines[6], " 144.0000 720.0000 c")) << lines[6];
 }
 
-TEST_F(ContentTest, ArcWithEqualAnglesWritesNoPath)
-{
+TEST_F(ContentTest, ArcWithEqualAnglesWritesNoPath) {
     t.Render.RenderArc(0, 0, 2, 2, 3, 1, 4, 1);
     EXPECT_EQ(Content(), (Lines{"[] 0 d", "0 0 0 RG", "1 1 1 rg", "1.0000 w ", "% arc code", "S"}));
     EXPECT_EQ(t.Render.Brush.Style, bsSolid);
 }
 
-TEST_F(ContentTest, ChordClosesWithPaintAndPieReturnsToTheCentre)
-{
+TEST_F(ContentTest, ChordClosesWithPaintAndPieReturnsToTheCentre) {
     t.Render.RenderChord(0, 0, 2, 2, 3, 1, 1, 0);
     EXPECT_EQ(Content().back(), "b");
     TestRenderer u;
@@ -260,11 +237,11 @@ TEST_F(ContentTest, ChordClosesWithPaintAndPieReturnsToTheCentre)
     EXPECT_EQ(ContentLines(u.Content()).back(), "72.0000 720.0000 l b");
 }
 
-TEST_F(ContentTest, TextIsOffsetByTheFontAndEscaped)
-{
+TEST_F(ContentTest, TextIsOffsetByTheFontAndEscaped) {
     SelectFont("Arial", 12);
     t.Render.RenderLeftText("(x)", 1, 1);
-    EXPECT_EQ(Content(), (Lines{"BT", "0 0 0 rg", "/F1 0012 Tf", "68.7000 720.0000 Td", "( \\(x\\) ) Tj", "ET"}));
+    EXPECT_EQ(Content(),
+              (Lines{"BT", "0 0 0 rg", "/F1 0012 Tf", "68.7000 720.0000 Td", "( \\(x\\) ) Tj", "ET"}));
     SelectFont("Courier New", 12);
     t.Render.RenderLeftText("x", 1, 1);
     EXPECT_EQ(Content()[7], "/F2 0012 Tf");
@@ -275,8 +252,7 @@ TEST_F(ContentTest, TextIsOffsetByTheFontAndEscaped)
     ExpectBalanced(t.Content());
 }
 
-TEST_F(ContentTest, TextColourAndShapeColoursInvalidateEachOther)
-{
+TEST_F(ContentTest, TextColourAndShapeColoursInvalidateEachOther) {
     SelectFont("Arial", 12);
     t.Render.RenderRectangle(1, 1, 2, 2);
     t.Render.RenderLeftText("a", 1, 1);
@@ -287,8 +263,7 @@ TEST_F(ContentTest, TextColourAndShapeColoursInvalidateEachOther)
     EXPECT_EQ(Count(t.Content(), "0 0 0 rg"), 2u);
 }
 
-TEST_F(ContentTest, CentredAndRightTextShiftBackByTheirWidth)
-{
+TEST_F(ContentTest, CentredAndRightTextShiftBackByTheirWidth) {
     SelectFont("Arial", 10);
     // "AB" in Helvetica at 10 points is 1334/1000 * 10 / 72 inch wide.
     const double width = 1334 / 1000.0 * 10 / 72;
@@ -301,26 +276,28 @@ TEST_F(ContentTest, CentredAndRightTextShiftBackByTheirWidth)
     EXPECT_EQ(lines[8], FormatFixed4((3 - width / 2 - offset) * 72) + " 720.0000 Td");
 }
 
-TEST_F(ContentTest, UnderlineAndStrikeOutDrawLinesWithThePen)
-{
+TEST_F(ContentTest, UnderlineAndStrikeOutDrawLinesWithThePen) {
     SelectFont("Arial", 12, true, true);
     t.Render.RenderLeftText("AB", 1, 1);
     const Lines lines = Content();
     const double end = (1 + TRenderPDF::TextWidth(*t.Render.CurrentFont, "AB", 12)) * 72;
     const double under = 13 * 0.0014;
     const double strike = 13 * 0.0006;
-    const Lines expected = {"[] 0 d", "0 0 0 RG", "1 1 1 rg", FormatFixed4(under * 72) + " w ",
+    const Lines expected = {"[] 0 d",
+                            "0 0 0 RG",
+                            "1 1 1 rg",
+                            FormatFixed4(under * 72) + " w ",
                             "72.0000 " + FormatFixed4((11 - 1 - 1.5 * under) * 72) + " m",
                             FormatFixed4(end) + " " + FormatFixed4((11 - 1 - 1.5 * under) * 72) + " l b",
                             FormatFixed4(strike * 72) + " w ",
                             "72.0000 " + FormatFixed4((11 - 1 + 12 / 72.0 * 0.22) * 72) + " m",
-                            FormatFixed4(end) + " " + FormatFixed4((11 - 1 + 12 / 72.0 * 0.22) * 72) + " l b"};
+                            FormatFixed4(end) + " " + FormatFixed4((11 - 1 + 12 / 72.0 * 0.22) * 72) +
+                                " l b"};
     EXPECT_EQ(Lines(lines.begin() + 6, lines.end()), expected);
     EXPECT_DOUBLE_EQ(t.Render.PenWidth(), 1.0 / 72); // put back
 }
 
-TEST_F(ContentTest, RotatedTextGetsAMatrixAndNoDecoration)
-{
+TEST_F(ContentTest, RotatedTextGetsAMatrixAndNoDecoration) {
     SelectFont("Arial", 12, true, true, 90);
     t.Render.RenderLeftText("A", 1, 1);
     const Lines lines = Content();
@@ -329,8 +306,7 @@ TEST_F(ContentTest, RotatedTextGetsAMatrixAndNoDecoration)
     EXPECT_EQ(lines[6], "ET");
 }
 
-TEST_F(ContentTest, ClippedTextSavesAndRestoresTheState)
-{
+TEST_F(ContentTest, ClippedTextSavesAndRestoresTheState) {
     SelectFont("Arial", 12);
     t.Render.RenderTextRect(TRect{72, 72, 144, 144}, "clip", 1, 1.5);
     const Lines lines = Content();
@@ -343,8 +319,7 @@ TEST_F(ContentTest, ClippedTextSavesAndRestoresTheState)
     ExpectBalanced(t.Content());
 }
 
-TEST_F(ContentTest, AShapeOfEveryKindMakesAValidFile)
-{
+TEST_F(ContentTest, AShapeOfEveryKindMakesAValidFile) {
     SelectFont("Times New Roman", 14, true);
     t.Render.RenderLeftText("Every shape", 0.5, 0.5);
     t.Render.RenderRectangle(0.5, 1, 2, 2);

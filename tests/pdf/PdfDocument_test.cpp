@@ -16,20 +16,17 @@ using pdftest::TestRenderer;
 namespace {
 
 // Offsets of the "N 0 obj" lines, as a reader finds them.
-std::vector<size_t> ObjectOffsets(const std::string& file)
-{
+std::vector<size_t> ObjectOffsets(const std::string& file) {
     std::vector<size_t> offsets;
     for (int n = 1;; ++n) {
         const std::string marker = "\r\n" + std::to_string(n) + " 0 obj\r\n";
         const size_t at = file.find(marker);
-        if (at == std::string::npos)
-            return offsets;
+        if (at == std::string::npos) return offsets;
         offsets.push_back(at + 2);
     }
 }
 
-std::string ReadFile(const std::string& path)
-{
+std::string ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::stringstream buffer;
     buffer << in.rdbuf();
@@ -38,8 +35,7 @@ std::string ReadFile(const std::string& path)
 
 } // namespace
 
-TEST(PdfDocument, OneEmptyPageGivesSevenObjectsExactly)
-{
+TEST(PdfDocument, OneEmptyPageGivesSevenObjectsExactly) {
     TestRenderer t;
     t.Render.DocInfo = TPDFDocInfo{};
     t.Render.DocInfo.Creator.clear();
@@ -48,15 +44,58 @@ TEST(PdfDocument, OneEmptyPageGivesSevenObjectsExactly)
     const std::string file = t.Finish();
 
     std::string expected = "%PDF-1.3\r\n%\xE2\xE3\xCF\xD3\r\n\r\n";
-    const std::vector<std::string> body = {
-        "1 0 obj", "<<", "/Type /Catalog", "/Outlines 2 0 R", "/Pages 3 0 R", ">>", "endobj", "",
-        "2 0 obj", "<<", "/Type /Outlines", "/Count 0", ">>", "endobj", "",
-        "3 0 obj", "<<", "/Type /Pages", "/Count 1", "/Kids [ 4 0 R ] ", ">>", "endobj", "",
-        "4 0 obj", "<<", "/Type /Page", "/Parent 3 0 R", "/Resources <<", "/ProcSet 6 0 R", ">>",
-        "/MediaBox [0 0 612.0000 792.0000]", "/Contents 5 0 R", ">>", "endobj", "",
-        "5 0 obj", "<< /Length 5 >>", "stream", "2 J", "endstream", "endobj", "",
-        "6 0 obj", "[/PDF /Text]", "endobj", "",
-        "7 0 obj", "<<", "/CreationDate (D:20261206070809)", ">>", "endobj", ""};
+    const std::vector<std::string> body = {"1 0 obj",
+                                           "<<",
+                                           "/Type /Catalog",
+                                           "/Outlines 2 0 R",
+                                           "/Pages 3 0 R",
+                                           ">>",
+                                           "endobj",
+                                           "",
+                                           "2 0 obj",
+                                           "<<",
+                                           "/Type /Outlines",
+                                           "/Count 0",
+                                           ">>",
+                                           "endobj",
+                                           "",
+                                           "3 0 obj",
+                                           "<<",
+                                           "/Type /Pages",
+                                           "/Count 1",
+                                           "/Kids [ 4 0 R ] ",
+                                           ">>",
+                                           "endobj",
+                                           "",
+                                           "4 0 obj",
+                                           "<<",
+                                           "/Type /Page",
+                                           "/Parent 3 0 R",
+                                           "/Resources <<",
+                                           "/ProcSet 6 0 R",
+                                           ">>",
+                                           "/MediaBox [0 0 612.0000 792.0000]",
+                                           "/Contents 5 0 R",
+                                           ">>",
+                                           "endobj",
+                                           "",
+                                           "5 0 obj",
+                                           "<< /Length 5 >>",
+                                           "stream",
+                                           "2 J",
+                                           "endstream",
+                                           "endobj",
+                                           "",
+                                           "6 0 obj",
+                                           "[/PDF /Text]",
+                                           "endobj",
+                                           "",
+                                           "7 0 obj",
+                                           "<<",
+                                           "/CreationDate (D:20261206070809)",
+                                           ">>",
+                                           "endobj",
+                                           ""};
     for (const auto& line : body)
         expected += line + "\r\n";
     const size_t xref = expected.size();
@@ -73,8 +112,7 @@ TEST(PdfDocument, OneEmptyPageGivesSevenObjectsExactly)
     EXPECT_EQ(pdftest::QpdfCheck(file).Status, 0) << pdftest::QpdfCheck(file).Output;
 }
 
-TEST(PdfDocument, MatchesTheStoredEmptyPageFile)
-{
+TEST(PdfDocument, MatchesTheStoredEmptyPageFile) {
     TestRenderer t;
     t.Begin();
     const std::string file = t.Finish();
@@ -85,22 +123,26 @@ TEST(PdfDocument, MatchesTheStoredEmptyPageFile)
     }
 }
 
-TEST(PdfDocument, InformationDictionaryWritesOnlyGivenTextsEscaped)
-{
+TEST(PdfDocument, InformationDictionaryWritesOnlyGivenTextsEscaped) {
     TestRenderer t;
     t.Render.DocInfo = TPDFDocInfo{"a(b)c\\d", "Velmora UK Limited", "", "keys", "", "maker"};
     t.Begin();
     const std::vector<std::string> lines = Lines(t.Finish());
     const auto info = std::find(lines.begin(), lines.end(), "7 0 obj");
     ASSERT_NE(info, lines.end());
-    const std::vector<std::string> expected = {"7 0 obj", "<<", "/Title (a\\(b\\)c\\\\d)", "/Author (Velmora UK Limited)",
-                                               "/Keywords (keys)", "/Producer (maker)",
-                                               "/CreationDate (D:20261206070809)", ">>", "endobj"};
+    const std::vector<std::string> expected = {"7 0 obj",
+                                               "<<",
+                                               "/Title (a\\(b\\)c\\\\d)",
+                                               "/Author (Velmora UK Limited)",
+                                               "/Keywords (keys)",
+                                               "/Producer (maker)",
+                                               "/CreationDate (D:20261206070809)",
+                                               ">>",
+                                               "endobj"};
     EXPECT_EQ(std::vector<std::string>(info, info + static_cast<long>(expected.size())), expected);
 }
 
-TEST(PdfDocument, PagesAreNumberedInPairsAndKidsListThemAll)
-{
+TEST(PdfDocument, PagesAreNumberedInPairsAndKidsListThemAll) {
     TestRenderer t;
     t.Begin();
     t.Render.RenderMoveTo(1, 1);
@@ -108,14 +150,16 @@ TEST(PdfDocument, PagesAreNumberedInPairsAndKidsListThemAll)
     t.NewPage();
     const std::string file = t.Finish();
     const std::vector<std::string> lines = Lines(file);
-    auto has = [&](const std::string& line) { return std::find(lines.begin(), lines.end(), line) != lines.end(); };
+    auto has = [&](const std::string& line) {
+        return std::find(lines.begin(), lines.end(), line) != lines.end();
+    };
     EXPECT_TRUE(has("/Count 3"));
     EXPECT_TRUE(has("/Kids [ 4 0 R 6 0 R 8 0 R ] "));
     EXPECT_TRUE(has("/Contents 5 0 R"));
     EXPECT_TRUE(has("/Contents 9 0 R"));
     EXPECT_TRUE(has("/ProcSet 10 0 R"));
     EXPECT_TRUE(has("/MediaBox [0 0 792.0000 612.0000]")); // the landscape page keeps its own size
-    EXPECT_TRUE(has("11 0 obj"));                           // the information dictionary
+    EXPECT_TRUE(has("11 0 obj"));                          // the information dictionary
     EXPECT_TRUE(has("/Size 12"));
     EXPECT_TRUE(has("/Info 11 0 R"));
     EXPECT_EQ(pdftest::QpdfCheck(file).Status, 0);
@@ -125,8 +169,7 @@ TEST(PdfDocument, PagesAreNumberedInPairsAndKidsListThemAll)
     EXPECT_TRUE(std::regex_search(info.Output, std::regex("Pages:\\s+3\\n"))) << info.Output;
 }
 
-TEST(PdfDocument, LaterPagesInheritTheColoursButNotTheCache)
-{
+TEST(PdfDocument, LaterPagesInheritTheColoursButNotTheCache) {
     TestRenderer t;
     t.Begin();
     t.Render.Pen.Color = 0x0000FF;
@@ -137,12 +180,12 @@ TEST(PdfDocument, LaterPagesInheritTheColoursButNotTheCache)
     EXPECT_EQ(t.Render.CurrentPage->BrushColor, 0x00FF00);
     t.Render.RenderMoveTo(1, 1);
     // The new page's stream carries its own state from scratch.
-    EXPECT_EQ(pdftest::ContentLines(t.Content()),
-              (std::vector<std::string>{"[] 0 d", "1 0 0 RG", "0 1 0 rg", "0.0000 w ", "72.0000 720.0000 m"}));
+    EXPECT_EQ(
+        pdftest::ContentLines(t.Content()),
+        (std::vector<std::string>{"[] 0 d", "1 0 0 RG", "0 1 0 rg", "0.0000 w ", "72.0000 720.0000 m"}));
 }
 
-TEST(PdfDocument, DocEndReleasesTheDocumentAndTheRendererCanRunAgain)
-{
+TEST(PdfDocument, DocEndReleasesTheDocumentAndTheRendererCanRunAgain) {
     TestRenderer t;
     t.Begin();
     const std::string first = t.Finish();
@@ -157,8 +200,7 @@ TEST(PdfDocument, DocEndReleasesTheDocumentAndTheRendererCanRunAgain)
     EXPECT_EQ(std::string(again.Bytes().begin(), again.Bytes().end()), first);
 }
 
-TEST(PdfDocument, OutputFileNameGetsTheExtensionOnlyWithoutADot)
-{
+TEST(PdfDocument, OutputFileNameGetsTheExtensionOnlyWithoutADot) {
     EXPECT_EQ(TRenderPDF::OutputNameWithExtension("report", "*.pdf"), "report.pdf");
     EXPECT_EQ(TRenderPDF::OutputNameWithExtension("my.folder/report", "*.pdf"), "my.folder/report");
     EXPECT_EQ(TRenderPDF::OutputNameWithExtension("out.PDF", "*.pdf"), "out.PDF");
@@ -166,8 +208,7 @@ TEST(PdfDocument, OutputFileNameGetsTheExtensionOnlyWithoutADot)
     EXPECT_EQ(TRenderPDF::OutputNameWithExtension("report", "pdf"), "reportpdf");
 }
 
-TEST(PdfDocument, ComponentDefaults)
-{
+TEST(PdfDocument, ComponentDefaults) {
     TRenderPDF render;
     EXPECT_EQ(render.DisplayName(), "Portable Document Format (PDF)");
     EXPECT_EQ(render.FileExtension(), "*.pdf");

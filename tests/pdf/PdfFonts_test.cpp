@@ -15,14 +15,13 @@ namespace {
 
 // A font source with one installed TrueType face, "Velmora Script", with set metrics.
 class FakeFontSource : public TPdfFontSource {
-public:
+  public:
     TTrueTypeMetrics Metrics;
     std::string Program = "fake font program bytes";
     bool Available = true;
     int MetricCalls = 0;
 
-    FakeFontSource()
-    {
+    FakeFontSource() {
         Metrics.FirstChar = 32;
         Metrics.LastChar = 52;
         for (int code = 0; code < 256; ++code)
@@ -41,23 +40,19 @@ public:
         Metrics.PanoseFamily = 3;
         Metrics.PanoseProportion = 9;
     }
-    static bool Known(const std::string& name)
-    {
+    static bool Known(const std::string& name) {
         return name.rfind("Velmora Script", 0) == 0 || name.rfind("VelmoraScript", 0) == 0;
     }
     bool IsTrueTypeFace(const std::string& name, bool, bool) override { return Known(name); }
-    std::optional<TTrueTypeMetrics> OutlineMetrics(const std::string& name, bool, bool) override
-    {
+    std::optional<TTrueTypeMetrics> OutlineMetrics(const std::string& name, bool, bool) override {
         ++MetricCalls;
-        if (!Known(name) || !Available)
-            return std::nullopt;
+        if (!Known(name) || !Available) return std::nullopt;
         return Metrics;
     }
     std::string FontProgram(const std::string&, bool, bool) override { return Program; }
 };
 
-TReportFont Font(const std::string& name, bool bold = false, bool italic = false)
-{
+TReportFont Font(const std::string& name, bool bold = false, bool italic = false) {
     TReportFont font;
     font.Name = name;
     font.Size = 12;
@@ -66,20 +61,17 @@ TReportFont Font(const std::string& name, bool bold = false, bool italic = false
     return font;
 }
 
-std::vector<std::string> ObjectLines(const std::string& file, int number)
-{
+std::vector<std::string> ObjectLines(const std::string& file, int number) {
     const std::vector<std::string> lines = Lines(file);
     auto at = std::find(lines.begin(), lines.end(), std::to_string(number) + " 0 obj");
     auto end = std::find(at, lines.end(), "endobj");
-    if (at == lines.end())
-        return {};
+    if (at == lines.end()) return {};
     return std::vector<std::string>(at + 1, end);
 }
 
 } // namespace
 
-TEST(PdfFonts, CommonFamiliesMapToStandardFonts)
-{
+TEST(PdfFonts, CommonFamiliesMapToStandardFonts) {
     TRenderPDF render;
     EXPECT_EQ(render.MapFontName("Arial", false, false), "Helvetica");
     EXPECT_EQ(render.MapFontName("Arial", true, true), "Helvetica-BoldOblique");
@@ -96,8 +88,7 @@ TEST(PdfFonts, CommonFamiliesMapToStandardFonts)
     EXPECT_EQ(render.MapFontName("No Such Face", false, true), "Helvetica-Oblique");
 }
 
-TEST(PdfFonts, TrueTypeFacesKeepTheirNameWithoutBlanks)
-{
+TEST(PdfFonts, TrueTypeFacesKeepTheirNameWithoutBlanks) {
     TRenderPDF render;
     render.SetFontSource(std::make_shared<FakeFontSource>());
     EXPECT_EQ(render.MapFontName("Velmora Script", true, false), "VelmoraScript,Bold");
@@ -106,8 +97,7 @@ TEST(PdfFonts, TrueTypeFacesKeepTheirNameWithoutBlanks)
     EXPECT_EQ(TRenderPDF::TrueTypeFontName("Arial Narrow", true, false), "ArialNarrow,Bold");
 }
 
-TEST(PdfFonts, OneObjectPerFontNumberedInOrderOfUse)
-{
+TEST(PdfFonts, OneObjectPerFontNumberedInOrderOfUse) {
     TestRenderer t;
     t.Begin();
     t.Render.FontChanged(Font("Arial"));
@@ -121,9 +111,9 @@ TEST(PdfFonts, OneObjectPerFontNumberedInOrderOfUse)
     t.NewPage();
     const std::string file = t.Finish();
     // Objects: 1-3 fixed, pages 4-7, procedure set 8, fonts 9 and 10, information 11.
-    EXPECT_EQ(ObjectLines(file, 9), (std::vector<std::string>{"<<", "/Type /Font", "/Subtype /Type1", "/Name /F1",
-                                                               "/BaseFont /Helvetica", "/Encoding /WinAnsiEncoding",
-                                                               ">>"}));
+    EXPECT_EQ(ObjectLines(file, 9),
+              (std::vector<std::string>{"<<", "/Type /Font", "/Subtype /Type1", "/Name /F1",
+                                        "/BaseFont /Helvetica", "/Encoding /WinAnsiEncoding", ">>"}));
     EXPECT_EQ(ObjectLines(file, 10)[4], "/BaseFont /Courier");
     // Both pages list both fonts.
     EXPECT_EQ(pdftest::Count(file, "/Font <<\r\n/F1 9 0 R \r\n/F2 10 0 R \r\n>>\r\n"), 2u);
@@ -131,11 +121,12 @@ TEST(PdfFonts, OneObjectPerFontNumberedInOrderOfUse)
     EXPECT_EQ(pdftest::QpdfCheck(file).Status, 0);
 }
 
-TEST(PdfFonts, EncodingNameIsWrittenForEveryFont)
-{
+TEST(PdfFonts, EncodingNameIsWrittenForEveryFont) {
     const std::pair<TPDFFontEncoding, const char*> encodings[] = {
-        {feMacRomanEncoding, "/Encoding /MacRomanEncoding"}, {feMacExpertEncoding, "/Encoding /MacExpertEncoding"},
-        {fePDFDocEncoding, "/Encoding /PDFDocEncoding"},     {feStandardEncoding, "/Encoding /StandardEncoding"}};
+        {feMacRomanEncoding, "/Encoding /MacRomanEncoding"},
+        {feMacExpertEncoding, "/Encoding /MacExpertEncoding"},
+        {fePDFDocEncoding, "/Encoding /PDFDocEncoding"},
+        {feStandardEncoding, "/Encoding /StandardEncoding"}};
     for (const auto& [encoding, line] : encodings) {
         TestRenderer t;
         t.Render.FontEncoding = encoding;
@@ -145,8 +136,7 @@ TEST(PdfFonts, EncodingNameIsWrittenForEveryFont)
     }
 }
 
-TEST(PdfFonts, FontChangeSetsTheTextState)
-{
+TEST(PdfFonts, FontChangeSetsTheTextState) {
     TestRenderer t;
     t.Begin();
     TReportFont font = Font("Arial", true);
@@ -163,8 +153,7 @@ TEST(PdfFonts, FontChangeSetsTheTextState)
     EXPECT_DOUBLE_EQ(t.Render.FontAngle, 45);
 }
 
-TEST(PdfFonts, TextWidthUsesTheBuiltInTables)
-{
+TEST(PdfFonts, TextWidthUsesTheBuiltInTables) {
     TestRenderer t;
     t.Begin();
     t.Render.FontChanged(Font("Arial"));
@@ -175,8 +164,7 @@ TEST(PdfFonts, TextWidthUsesTheBuiltInTables)
     EXPECT_DOUBLE_EQ(TRenderPDF::TextWidth(*t.Render.CurrentFont, "\xFF", 72), 444 / 1000.0); // ydieresis
 }
 
-TEST(PdfFonts, TrueTypeFontWritesWidthsTenToALineAndADescriptor)
-{
+TEST(PdfFonts, TrueTypeFontWritesWidthsTenToALineAndADescriptor) {
     auto source = std::make_shared<FakeFontSource>();
     TestRenderer t;
     t.Render.SetFontSource(source);
@@ -188,24 +176,23 @@ TEST(PdfFonts, TrueTypeFontWritesWidthsTenToALineAndADescriptor)
     const std::string file = t.Finish();
     // 1-3 fixed, page 4-5, procedure set 6, font 7, descriptor 8, information 9.
     EXPECT_EQ(ObjectLines(file, 7),
-              (std::vector<std::string>{"<<", "/Type /Font", "/Subtype /TrueType", "/Name /F1",
-                                        "/BaseFont /VelmoraScript,Bold", "/Encoding /WinAnsiEncoding", "/FirstChar 32",
-                                        "/LastChar 52", "/Widths [432 433 434 435 436 437 438 439 ",
-                                        "440 441 442 443 444 445 446 447 448 449 ", "450 451 452 ]",
-                                        "/FontDescriptor 8 0 R", ">>"}));
+              (std::vector<std::string>{
+                  "<<", "/Type /Font", "/Subtype /TrueType", "/Name /F1", "/BaseFont /VelmoraScript,Bold",
+                  "/Encoding /WinAnsiEncoding", "/FirstChar 32", "/LastChar 52",
+                  "/Widths [432 433 434 435 436 437 438 439 ", "440 441 442 443 444 445 446 447 448 449 ",
+                  "450 451 452 ]", "/FontDescriptor 8 0 R", ">>"}));
     EXPECT_EQ(ObjectLines(file, 8),
-              (std::vector<std::string>{"<<", "/Type /FontDescriptor", "/FontName /VelmoraScript,Bold", "/Flags 105",
-                                        "/FontBBox [-100 -250 1100 900]", "/MissingWidth 432", "/StemV 80",
-                                        "/StemH 80", "/ItalicAngle -120", "/CapHeight 905", "/XHeight 452",
-                                        "/Ascent 905", "/Descent -212", "/Leading 150", "/MaxWidth 1500",
-                                        "/AvgWidth 441", ">>"}));
+              (std::vector<std::string>{"<<", "/Type /FontDescriptor", "/FontName /VelmoraScript,Bold",
+                                        "/Flags 105", "/FontBBox [-100 -250 1100 900]", "/MissingWidth 432",
+                                        "/StemV 80", "/StemH 80", "/ItalicAngle -120", "/CapHeight 905",
+                                        "/XHeight 452", "/Ascent 905", "/Descent -212", "/Leading 150",
+                                        "/MaxWidth 1500", "/AvgWidth 441", ">>"}));
     EXPECT_EQ(file.find("FontFile2"), std::string::npos);
     EXPECT_NE(file.find("/Size 10\r\n"), std::string::npos);
     EXPECT_EQ(pdftest::QpdfCheck(file).Status, 0);
 }
 
-TEST(PdfFonts, DescriptorFlagsAndHalfwayXHeight)
-{
+TEST(PdfFonts, DescriptorFlagsAndHalfwayXHeight) {
     auto source = std::make_shared<FakeFontSource>();
     source->Metrics.PanoseFamily = 2;
     source->Metrics.PanoseProportion = 3;
@@ -225,8 +212,7 @@ TEST(PdfFonts, DescriptorFlagsAndHalfwayXHeight)
     EXPECT_EQ(font->Descriptor->XHeight, 454);
 }
 
-TEST(PdfFonts, EmbeddingFollowsTheSwitchAndTheLicence)
-{
+TEST(PdfFonts, EmbeddingFollowsTheSwitchAndTheLicence) {
     auto source = std::make_shared<FakeFontSource>();
     {
         TestRenderer t;
@@ -236,8 +222,8 @@ TEST(PdfFonts, EmbeddingFollowsTheSwitchAndTheLicence)
         t.Render.FontChanged(Font("Velmora Script"));
         const std::string file = t.Finish();
         EXPECT_NE(file.find("/FontFile2 9 0 R\r\n"), std::string::npos) << file;
-        EXPECT_EQ(ObjectLines(file, 9),
-                  (std::vector<std::string>{"<< /Length 23 ", "/Length1 23 >>", "stream", source->Program + "endstream"}));
+        EXPECT_EQ(ObjectLines(file, 9), (std::vector<std::string>{"<< /Length 23 ", "/Length1 23 >>",
+                                                                  "stream", source->Program + "endstream"}));
         EXPECT_NE(file.find("/Info 10 0 R"), std::string::npos);
         EXPECT_EQ(pdftest::QpdfCheck(file).Status, 0);
     }
@@ -254,8 +240,7 @@ TEST(PdfFonts, EmbeddingFollowsTheSwitchAndTheLicence)
     }
 }
 
-TEST(PdfFonts, MissingOutlineMetricsLeaveTheFontWithoutWidths)
-{
+TEST(PdfFonts, MissingOutlineMetricsLeaveTheFontWithoutWidths) {
     auto source = std::make_shared<FakeFontSource>();
     source->Available = false;
     TestRenderer t;
@@ -271,8 +256,7 @@ TEST(PdfFonts, MissingOutlineMetricsLeaveTheFontWithoutWidths)
     EXPECT_EQ(pdftest::QpdfCheck(t.Finish()).Status, 0);
 }
 
-TEST(PdfFonts, InstalledFontsResolveThroughThePlatform)
-{
+TEST(PdfFonts, InstalledFontsResolveThroughThePlatform) {
     TestRenderer t;
     t.Render.SetFontSource(std::make_shared<TPlatformFontSource>());
     t.Render.EmbedFonts = true;
@@ -281,8 +265,7 @@ TEST(PdfFonts, InstalledFontsResolveThroughThePlatform)
     EXPECT_EQ(t.Render.CurrentFont->BaseFont, "Helvetica");
     t.Render.FontChanged(Font("DejaVu Sans", true));
     const std::string base = t.Render.CurrentFont->BaseFont;
-    if (base != "DejaVuSans,Bold")
-        GTEST_SKIP() << "DejaVu Sans Bold is not installed as TrueType";
+    if (base != "DejaVuSans,Bold") GTEST_SKIP() << "DejaVu Sans Bold is not installed as TrueType";
     t.Render.RenderLeftText("DejaVu text", 1, 1);
     const std::string file = t.Finish();
     EXPECT_EQ(pdftest::QpdfCheck(file).Status, 0);

@@ -8,8 +8,7 @@
 
 using namespace pdf;
 
-TEST(PdfFormat, FixedPointHasFourDecimals)
-{
+TEST(PdfFormat, FixedPointHasFourDecimals) {
     EXPECT_EQ(FormatFixed4(612), "612.0000");
     EXPECT_EQ(FormatFixed4(68.7), "68.7000");
     EXPECT_EQ(FormatFixed4(0.00004), "0.0000");
@@ -20,8 +19,7 @@ TEST(PdfFormat, FixedPointHasFourDecimals)
     EXPECT_EQ(FormatFixed4(std::nan("")), "0.0000");
 }
 
-TEST(PdfFormat, GeneralFormatKeepsThreeSignificantDigitsWithoutTrailingZeros)
-{
+TEST(PdfFormat, GeneralFormatKeepsThreeSignificantDigitsWithoutTrailingZeros) {
     EXPECT_EQ(FormatG3(1.0 / 255), "0.00392");
     EXPECT_EQ(FormatG3(128.0 / 255), "0.502");
     EXPECT_EQ(FormatG3(1), "1");
@@ -30,8 +28,7 @@ TEST(PdfFormat, GeneralFormatKeepsThreeSignificantDigitsWithoutTrailingZeros)
     EXPECT_EQ(FormatG3(192.0 / 255), "0.753");
 }
 
-TEST(PdfFormat, IntegersArePaddedAsTheFileNeedsThem)
-{
+TEST(PdfFormat, IntegersArePaddedAsTheFileNeedsThem) {
     EXPECT_EQ(FormatInt4(12), "0012");
     EXPECT_EQ(FormatInt4(9), "0009");
     EXPECT_EQ(FormatInt4(12345), "12345");
@@ -41,12 +38,10 @@ TEST(PdfFormat, IntegersArePaddedAsTheFileNeedsThem)
     EXPECT_EQ(FormatOffset10(1234567890), "1234567890");
 }
 
-TEST(PdfFormat, NumbersUseAPointUnderACommaLocale)
-{
+TEST(PdfFormat, NumbersUseAPointUnderACommaLocale) {
     const char* previous = std::setlocale(LC_ALL, nullptr);
     const std::string saved = previous ? previous : "C";
-    if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))
-        GTEST_SKIP() << "locale de_DE.UTF-8 is not installed";
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) GTEST_SKIP() << "locale de_DE.UTF-8 is not installed";
     char probe[16];
     std::snprintf(probe, sizeof probe, "%.1f", 1.5);
     ASSERT_STREQ(probe, "1,5") << "the locale should use a decimal comma";
@@ -56,8 +51,7 @@ TEST(PdfFormat, NumbersUseAPointUnderACommaLocale)
     std::setlocale(LC_ALL, saved.c_str());
 }
 
-TEST(PdfFormat, EscapeTextEscapesParenthesesAndBackslashOnly)
-{
+TEST(PdfFormat, EscapeTextEscapesParenthesesAndBackslashOnly) {
     EXPECT_EQ(EscapeText("a(b)c\\d"), "a\\(b\\)c\\\\d");
     EXPECT_EQ(EscapeText("(x)"), "\\(x\\)");
     EXPECT_EQ(EscapeText("line\r\nbreak \xE9"), "line\r\nbreak \xE9");
@@ -65,8 +59,7 @@ TEST(PdfFormat, EscapeTextEscapesParenthesesAndBackslashOnly)
     EXPECT_EQ(EscapeText("\\\\"), "\\\\\\\\");
 }
 
-TEST(PdfFormat, DateIsFourteenDigits)
-{
+TEST(PdfFormat, DateIsFourteenDigits) {
     std::tm t{};
     t.tm_year = 2026 - 1900;
     t.tm_mon = 0;
@@ -81,8 +74,7 @@ TEST(PdfFormat, DateIsFourteenDigits)
     EXPECT_EQ(PDFDate(t), "20261231230309");
 }
 
-TEST(PdfFormat, ColoursAreRedGreenBlueFromTheLowByte)
-{
+TEST(PdfFormat, ColoursAreRedGreenBlueFromTheLowByte) {
     EXPECT_EQ(PDFColor(0x0000FF), "1 0 0");
     EXPECT_EQ(PDFColor(0x00FF00), "0 1 0");
     EXPECT_EQ(PDFColor(0xFF0000), "0 0 1");

@@ -15,8 +15,7 @@ using namespace pdf;
 
 namespace {
 
-std::vector<uint8_t> Record(const std::function<void(TBaseReport&)>& draw)
-{
+std::vector<uint8_t> Record(const std::function<void(TBaseReport&)>& draw) {
     TNDRWriter writer;
     writer.SetStreamMode(smMemory);
     writer.OnPrint = draw;
@@ -24,8 +23,7 @@ std::vector<uint8_t> Record(const std::function<void(TBaseReport&)>& draw)
     return writer.MemoryBytes();
 }
 
-std::string ReadFile(const fs::path& path)
-{
+std::string ReadFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     std::stringstream buffer;
     buffer << in.rdbuf();
@@ -34,21 +32,18 @@ std::string ReadFile(const fs::path& path)
 
 struct PlaybackTest : ::testing::Test {
     fs::path Dir;
-    void SetUp() override
-    {
+    void SetUp() override {
         setenv("TZ", "UTC", 1);
         char pattern[] = "/tmp/velmora-pdfplay-XXXXXX";
         Dir = mkdtemp(pattern);
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         std::error_code ignored;
         fs::remove_all(Dir, ignored);
     }
 };
 
-void DrawLine(TBaseReport& surface)
-{
+void DrawLine(TBaseReport& surface) {
     surface.SetPenWidth(TReferenceDevice{}.XDPI / 72.0); // 1/72 inch on the default device
     surface.MoveTo(1, 1);
     surface.LineTo(2, 1);
@@ -56,8 +51,7 @@ void DrawLine(TBaseReport& surface)
 
 } // namespace
 
-TEST_F(PlaybackTest, RenderToFileAddsTheExtensionAndWritesTheLine)
-{
+TEST_F(PlaybackTest, RenderToFileAddsTheExtensionAndWritesTheLine) {
     TMemoryStream input(Record(DrawLine));
     TRenderPDF render;
     render.Clock = [] { return std::time_t{0}; };
@@ -67,7 +61,8 @@ TEST_F(PlaybackTest, RenderToFileAddsTheExtensionAndWritesTheLine)
     const std::string file = ReadFile(Dir / "report.pdf");
     const std::string content = "2 J\r\n[] 0 d\r\n0 0 0 RG\r\n1 1 1 rg\r\n1.0000 w \r\n"
                                 "72.0000 720.0000 m\r\n144.0000 720.0000 l S\r\n";
-    EXPECT_NE(file.find("<< /Length " + std::to_string(content.size()) + " >>\r\nstream\r\n" + content + "endstream"),
+    EXPECT_NE(file.find("<< /Length " + std::to_string(content.size()) + " >>\r\nstream\r\n" + content +
+                        "endstream"),
               std::string::npos)
         << file;
     EXPECT_NE(file.find("/CreationDate (D:19700101000000)"), std::string::npos);
@@ -76,8 +71,7 @@ TEST_F(PlaybackTest, RenderToFileAddsTheExtensionAndWritesTheLine)
     EXPECT_EQ(std::distance(fs::directory_iterator(Dir), fs::directory_iterator()), 1);
 }
 
-TEST_F(PlaybackTest, ReaderStateDrivesShapesAndIsPutBack)
-{
+TEST_F(PlaybackTest, ReaderStateDrivesShapesAndIsPutBack) {
     TMemoryStream input(Record([](TBaseReport& surface) {
         surface.SetPenColor(0x0000FF);
         surface.SetBrushColor(0xC0C0C0);
@@ -103,8 +97,7 @@ TEST_F(PlaybackTest, ReaderStateDrivesShapesAndIsPutBack)
     EXPECT_EQ(pdftest::QpdfCheck(file).Status, 0);
 }
 
-TEST_F(PlaybackTest, DamagedStreamFailsAndExportLeavesNoFile)
-{
+TEST_F(PlaybackTest, DamagedStreamFailsAndExportLeavesNoFile) {
     std::vector<uint8_t> bytes = Record(DrawLine);
     bytes.resize(bytes.size() - 12);
     TMemoryStream input(bytes);

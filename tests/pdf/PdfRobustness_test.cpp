@@ -12,8 +12,7 @@ using namespace pdf;
 
 namespace {
 
-std::vector<uint8_t> RecordEveryShape()
-{
+std::vector<uint8_t> RecordEveryShape() {
     TNDRWriter writer;
     writer.SetStreamMode(smMemory);
     writer.OnPrint = [](TBaseReport& s) {
@@ -41,8 +40,7 @@ std::vector<uint8_t> RecordEveryShape()
 
 } // namespace
 
-TEST(PdfRobustness, DamagedStreamsFailCleanlyOrGiveReadableFiles)
-{
+TEST(PdfRobustness, DamagedStreamsFailCleanlyOrGiveReadableFiles) {
     const std::vector<uint8_t> original = RecordEveryShape();
     {
         TMemoryStream input(original);

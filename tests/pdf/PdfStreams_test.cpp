@@ -17,20 +17,18 @@ using pdftest::TestRenderer;
 
 namespace {
 
-std::string Inflate(const std::string& packed, size_t size)
-{
+std::string Inflate(const std::string& packed, size_t size) {
     std::string out(size, '\0');
     uLongf length = static_cast<uLongf>(size);
-    if (uncompress(reinterpret_cast<Bytef*>(out.data()), &length, reinterpret_cast<const Bytef*>(packed.data()),
-                   static_cast<uLong>(packed.size())) != Z_OK)
+    if (uncompress(reinterpret_cast<Bytef*>(out.data()), &length,
+                   reinterpret_cast<const Bytef*>(packed.data()), static_cast<uLong>(packed.size())) != Z_OK)
         return "<not zlib data>";
     out.resize(length);
     return out;
 }
 
 // The bytes between "stream\r\n" and "endstream" of object Number.
-std::string StreamOf(const std::string& file, int number)
-{
+std::string StreamOf(const std::string& file, int number) {
     const size_t object = file.find("\r\n" + std::to_string(number) + " 0 obj\r\n");
     const size_t start = file.find("stream\r\n", object) + 8;
     const size_t end = file.find("endstream\r\n", start);
@@ -41,11 +39,9 @@ std::string StreamOf(const std::string& file, int number)
 struct JpegFrame {
     int Width = 0, Height = 0, Components = 0, Precision = 0;
 };
-JpegFrame BaselineFrame(const std::string& jpeg)
-{
+JpegFrame BaselineFrame(const std::string& jpeg) {
     for (size_t i = 2; i + 9 < jpeg.size();) {
-        if (static_cast<uint8_t>(jpeg[i]) != 0xFF)
-            return {};
+        if (static_cast<uint8_t>(jpeg[i]) != 0xFF) return {};
         const uint8_t marker = static_cast<uint8_t>(jpeg[i + 1]);
         const size_t length = static_cast<uint8_t>(jpeg[i + 2]) * 256u + static_cast<uint8_t>(jpeg[i + 3]);
         if (marker == 0xC0) {
@@ -59,8 +55,7 @@ JpegFrame BaselineFrame(const std::string& jpeg)
 
 } // namespace
 
-TEST(PdfStreams, CompressionWithoutAHandlerWritesPlainStreams)
-{
+TEST(PdfStreams, CompressionWithoutAHandlerWritesPlainStreams) {
     TestRenderer plain;
     plain.Begin();
     plain.Render.RenderMoveTo(1, 1);
@@ -74,8 +69,7 @@ TEST(PdfStreams, CompressionWithoutAHandlerWritesPlainStreams)
     EXPECT_EQ(file.find("/Filter"), std::string::npos);
 }
 
-TEST(PdfStreams, HandlerOutputIsTheStreamAndItsLength)
-{
+TEST(PdfStreams, HandlerOutputIsTheStreamAndItsLength) {
     TestRenderer t;
     t.Render.UseCompression = true;
     std::string seen;
@@ -94,12 +88,11 @@ TEST(PdfStreams, HandlerOutputIsTheStreamAndItsLength)
     const auto at = std::find(lines.begin(), lines.end(), "5 0 obj");
     ASSERT_NE(at, lines.end());
     EXPECT_EQ(std::vector<std::string>(at, at + 8),
-              (std::vector<std::string>{"5 0 obj", "<<", "/Length 6", "/Filter [/FlateDecode]", ">>", "stream",
-                                        "PACKEDendstream", "endobj"}));
+              (std::vector<std::string>{"5 0 obj", "<<", "/Length 6", "/Filter [/FlateDecode]", ">>",
+                                        "stream", "PACKEDendstream", "endobj"}));
 }
 
-TEST(PdfStreams, HandlerMayNameAnotherFilter)
-{
+TEST(PdfStreams, HandlerMayNameAnotherFilter) {
     TestRenderer t;
     t.Render.UseCompression = true;
     t.Render.OnCompress = [](TStream&, TStream& out, std::string& method) {
@@ -110,8 +103,7 @@ TEST(PdfStreams, HandlerMayNameAnotherFilter)
     EXPECT_NE(t.Finish().find("/Filter [/LZWDecode]\r\n"), std::string::npos);
 }
 
-TEST(PdfStreams, FlateHandlerWritesReadableStreams)
-{
+TEST(PdfStreams, FlateHandlerWritesReadableStreams) {
     TestRenderer t;
     t.Render.UseCompression = true;
     t.Render.OnCompress = FlateCompress;
@@ -128,16 +120,13 @@ TEST(PdfStreams, FlateHandlerWritesReadableStreams)
     EXPECT_EQ(check.Status, 0) << check.Output;
 }
 
-TEST(PdfStreams, CompressedFontFileKeepsItsUncompressedLength)
-{
+TEST(PdfStreams, CompressedFontFileKeepsItsUncompressedLength) {
     class OneFont : public TPdfFontSource {
-    public:
-        bool IsTrueTypeFace(const std::string& n, bool, bool) override
-        {
+      public:
+        bool IsTrueTypeFace(const std::string& n, bool, bool) override {
             return n == "Velmora Mono" || n == "VelmoraMono";
         }
-        std::optional<TTrueTypeMetrics> OutlineMetrics(const std::string&, bool, bool) override
-        {
+        std::optional<TTrueTypeMetrics> OutlineMetrics(const std::string&, bool, bool) override {
             TTrueTypeMetrics m;
             m.FirstChar = 32;
             m.LastChar = 33;
@@ -160,13 +149,12 @@ TEST(PdfStreams, CompressedFontFileKeepsItsUncompressedLength)
     const auto at = std::find(lines.begin(), lines.end(), "9 0 obj");
     ASSERT_NE(at, lines.end());
     EXPECT_EQ(std::vector<std::string>(at + 1, at + 7),
-              (std::vector<std::string>{"<<", "/Length " + std::to_string(packed.size()) + " ", "/Length1 500",
-                                        "/Filter [/FlateDecode]", ">>", "stream"}));
+              (std::vector<std::string>{"<<", "/Length " + std::to_string(packed.size()) + " ",
+                                        "/Length1 500", "/Filter [/FlateDecode]", ">>", "stream"}));
     EXPECT_EQ(Inflate(packed, 500), std::string(500, 'F'));
 }
 
-TEST(PdfStreams, HandlerErrorPropagatesAndTheDocumentIsReleased)
-{
+TEST(PdfStreams, HandlerErrorPropagatesAndTheDocumentIsReleased) {
     TestRenderer t;
     t.Render.UseCompression = true;
     t.Render.OnCompress = [](TStream&, TStream&, std::string&) { throw std::runtime_error("no space"); };
@@ -176,8 +164,7 @@ TEST(PdfStreams, HandlerErrorPropagatesAndTheDocumentIsReleased)
     EXPECT_EQ(t.Output.Size(), 0u);
 }
 
-TEST(PdfStreams, BitmapBecomesAJpegImageObjectPlacedByItsMatrix)
-{
+TEST(PdfStreams, BitmapBecomesAJpegImageObjectPlacedByItsMatrix) {
     TestRenderer t;
     t.Begin();
     t.Render.RenderBitmap(pdftest::SolidBitmap(100, 50, 200, 30, 30), 1, 1, 1, 1);
@@ -204,8 +191,7 @@ TEST(PdfStreams, BitmapBecomesAJpegImageObjectPlacedByItsMatrix)
     EXPECT_EQ(pdftest::QpdfCheck(file).Status, 0);
 }
 
-TEST(PdfStreams, SameBitmapTwiceMakesTwoImagesListedOnEveryPage)
-{
+TEST(PdfStreams, SameBitmapTwiceMakesTwoImagesListedOnEveryPage) {
     TestRenderer t;
     t.Begin();
     const TReportGraphic bitmap = pdftest::SolidBitmap(8, 8, 0, 0, 255);
@@ -219,13 +205,14 @@ TEST(PdfStreams, SameBitmapTwiceMakesTwoImagesListedOnEveryPage)
     EXPECT_NE(t.Content().find("/G2 Do"), std::string::npos);
     const std::string file = t.Finish();
     // Objects: pages 4-7, procedure set 8, fonts 9-10, images 11-12.
-    EXPECT_EQ(Count(file, "/Font <<\r\n/F1 9 0 R \r\n/F2 10 0 R \r\n>>\r\n/XObject <<\r\n/G1 11 0 R\r\n/G2 12 0 R\r\n>>"),
-              2u);
+    EXPECT_EQ(
+        Count(file,
+              "/Font <<\r\n/F1 9 0 R \r\n/F2 10 0 R \r\n>>\r\n/XObject <<\r\n/G1 11 0 R\r\n/G2 12 0 R\r\n>>"),
+        2u);
     EXPECT_EQ(pdftest::QpdfCheck(file).Status, 0);
 }
 
-TEST(PdfStreams, StretchedGraphicIsSampledAtTheMetafileResolution)
-{
+TEST(PdfStreams, StretchedGraphicIsSampledAtTheMetafileResolution) {
     TestRenderer t;
     t.Render.ImageQuality = 50;
     t.Begin();
@@ -241,8 +228,7 @@ TEST(PdfStreams, StretchedGraphicIsSampledAtTheMetafileResolution)
     EXPECT_EQ(pdftest::QpdfCheck(file).Status, 0);
 }
 
-TEST(PdfStreams, ImageQualityDecidesTheJpegSize)
-{
+TEST(PdfStreams, ImageQualityDecidesTheJpegSize) {
     auto size = [](int quality) {
         TestRenderer t;
         t.Render.ImageQuality = quality;
@@ -250,16 +236,16 @@ TEST(PdfStreams, ImageQualityDecidesTheJpegSize)
         platform::RgbBitmap noise(64, 64);
         for (int y = 0; y < 64; ++y)
             for (int x = 0; x < 64; ++x)
-                noise.SetPixel(x, y, platform::Rgb{static_cast<uint8_t>(x * 37 + y * 11), static_cast<uint8_t>(x * y),
-                                                   static_cast<uint8_t>(y * 53)});
+                noise.SetPixel(x, y,
+                               platform::Rgb{static_cast<uint8_t>(x * 37 + y * 11),
+                                             static_cast<uint8_t>(x * y), static_cast<uint8_t>(y * 53)});
         t.Render.RenderBitmap(TReportGraphic{gtBitmap, noise.EncodeBmp()}, 0, 0, 1, 1);
         return StreamOf(t.Finish(), 7).size();
     };
     EXPECT_LT(size(10), size(90));
 }
 
-TEST(PdfStreams, ImageDataNeedsADecoder)
-{
+TEST(PdfStreams, ImageDataNeedsADecoder) {
     TestRenderer t;
     t.Begin();
     TMemoryStream data(std::vector<uint8_t>{1, 2, 3});
@@ -268,7 +254,8 @@ TEST(PdfStreams, ImageDataNeedsADecoder)
     EXPECT_EQ(t.Content(), "2 J\r\n");
 
     std::string type;
-    t.Render.OnDecodeImage = [&](TRenderPDF& sender, TStream& stream, const std::string& name, platform::RgbBitmap& bitmap) {
+    t.Render.OnDecodeImage = [&](TRenderPDF& sender, TStream& stream, const std::string& name,
+                                 platform::RgbBitmap& bitmap) {
         EXPECT_EQ(&sender, &t.Render);
         EXPECT_EQ(stream.Size(), 3u);
         type = name;
@@ -281,8 +268,7 @@ TEST(PdfStreams, ImageDataNeedsADecoder)
     EXPECT_EQ(pdftest::ContentLines(t.Content())[1], "72.0000 0 0 72.0000 72.0000 648.0000 cm");
 }
 
-TEST(PdfStreams, DamagedBitmapIsReportedAndAddsNothing)
-{
+TEST(PdfStreams, DamagedBitmapIsReportedAndAddsNothing) {
     TestRenderer t;
     t.Begin();
     TReportGraphic broken{gtBitmap, {'B', 'M', 0, 0}};

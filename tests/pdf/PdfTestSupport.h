@@ -11,7 +11,7 @@ namespace pdftest {
 
 // A renderer writing into memory, with a fixed clock (2026-12-06 07:08:09 UTC, TZ=UTC).
 class TestRenderer {
-public:
+  public:
     TestRenderer();
     pdf::TRenderPDF Render;
     TMemoryStream Output;

@@ -8,23 +8,20 @@ using namespace pdf;
 
 namespace {
 
-const TFontWidths& Table(const char* name)
-{
+const TFontWidths& Table(const char* name) {
     const TFontWidths* table = FindStandardFontWidths(name);
     EXPECT_NE(table, nullptr) << name;
     static const TFontWidths empty{};
     return table ? *table : empty;
 }
 
-bool IsFamily(std::string_view name, std::string_view family)
-{
+bool IsFamily(std::string_view name, std::string_view family) {
     return name.substr(0, family.size()) == family;
 }
 
 } // namespace
 
-TEST(StandardFontWidths, TellingEntriesMatchThePublishedMetrics)
-{
+TEST(StandardFontWidths, TellingEntriesMatchThePublishedMetrics) {
     EXPECT_EQ(Table("Helvetica")[' '], 278);
     EXPECT_EQ(Table("Helvetica")['A'], 667);
     EXPECT_EQ(Table("Helvetica")['a'], 556);
@@ -37,16 +34,14 @@ TEST(StandardFontWidths, TellingEntriesMatchThePublishedMetrics)
     EXPECT_EQ(Table("Helvetica")[0xE9], 556); // eacute
 }
 
-TEST(StandardFontWidths, FourteenFontsFoundIgnoringCase)
-{
+TEST(StandardFontWidths, FourteenFontsFoundIgnoringCase) {
     EXPECT_EQ(StandardFontWidthTables.size(), 14u);
     EXPECT_NE(FindStandardFontWidths("helvetica-boldoblique"), nullptr);
     EXPECT_EQ(FindStandardFontWidths("Arial"), nullptr);
     EXPECT_EQ(FindStandardFontWidths("Helvetica-"), nullptr);
 }
 
-TEST(StandardFontWidths, ControlCodesAndUndefinedCodesFollowTheRules)
-{
+TEST(StandardFontWidths, ControlCodesAndUndefinedCodesFollowTheRules) {
     for (const auto& table : StandardFontWidthTables) {
         SCOPED_TRACE(std::string(table.BaseFont));
         for (int code = 1; code <= 31; ++code)

@@ -52,8 +52,8 @@ TEST(FontResolution, UnknownFamilyIsASubstituteAndNotTrueType) {
     EXPECT_FALSE(fonts.IsTrueTypeFace("Velmora Imaginary Grotesk"));
 
     // Names from a damaged page stream: still a face to measure with, never installed.
-    for (const std::string& odd : {std::string(), std::string("\xff\xfe\x01"), std::string(5000, 'q'),
-                                   std::string(",Bold")}) {
+    for (const std::string& odd :
+         {std::string(), std::string("\xff\xfe\x01"), std::string(5000, 'q'), std::string(",Bold")}) {
         EXPECT_EQ(fonts.Resolve(odd).Kind, FontMatchKind::Substitute) << odd.size();
         EXPECT_GT(fonts.Face(odd).TextWidth("x", 10), 0.0);
     }
@@ -98,7 +98,8 @@ TEST(FontMeasurement, TextWidthIsPlausibleAndScalesWithResolution) {
     const int device = arial.DeviceTextWidth("Sudoku", 50);
     EXPECT_LE(std::abs(device - at300), 6 * 0.5);
     int perGlyph = 0;
-    for (const char c : std::string("Sudoku")) perGlyph += arial.DeviceTextWidth(std::string(1, c), 208);
+    for (const char c : std::string("Sudoku"))
+        perGlyph += arial.DeviceTextWidth(std::string(1, c), 208);
     EXPECT_EQ(arial.DeviceTextWidth("Sudoku", 208), perGlyph) << "whole pixels per glyph, added";
     EXPECT_EQ(arial.DeviceTextWidth("Sudoku", 50.3), device) << "the em is a whole number of pixels";
     EXPECT_EQ(arial.DeviceTextWidth("Sudoku", 50), device) << "switching sizes gives the same widths";
@@ -188,7 +189,8 @@ TEST(Windows1252, MapsTheHighControlRangeBothWays) {
     EXPECT_EQ(platform::Windows1252::ToUnicode(0x81), U'\u0081');
     EXPECT_EQ(platform::Windows1252::ToUnicode(0xE9), U'\u00E9');
     for (int code = 0; code < 256; ++code)
-        EXPECT_EQ(platform::Windows1252::FromUnicode(platform::Windows1252::ToUnicode(static_cast<std::uint8_t>(code))),
+        EXPECT_EQ(platform::Windows1252::FromUnicode(
+                      platform::Windows1252::ToUnicode(static_cast<std::uint8_t>(code))),
                   code);
     EXPECT_EQ(platform::Windows1252::FromUnicode(U'\u2620'), -1);
 }

@@ -71,7 +71,8 @@ TEST(IniFileReading, IntegerValuesFollowTheSettingsRules) {
         {"-2147483649", Default},
         {"99999999999999999999", Default},
     };
-    for (const Case& c : cases) EXPECT_EQ(ReadOne(c.Value), c.Expected) << "value \"" << c.Value << "\"";
+    for (const Case& c : cases)
+        EXPECT_EQ(ReadOne(c.Value), c.Expected) << "value \"" << c.Value << "\"";
 }
 
 TEST(IniFileReading, BooleansAreNonZeroIntegers) {
@@ -110,7 +111,8 @@ TEST(IniFileReading, RandomBytesNeverBreakReading) {
         std::string text;
         for (int i = 0; i < 60; ++i) {
             seed = seed * 1664525u + 1013904223u;
-            text += (seed >> 28) < 12 ? alphabet[(seed >> 8) % alphabet.size()] : static_cast<char>(seed >> 16);
+            text +=
+                (seed >> 28) < 12 ? alphabet[(seed >> 8) % alphabet.size()] : static_cast<char>(seed >> 16);
         }
         IniFile ini = IniFile::Parse(text);
         const std::int32_t value = ini.ReadInteger("options", "a", 5);
@@ -144,8 +146,9 @@ TEST(IniFileWriting, NewFileHoldsTheKeysInWriteOrderWithCrLf) {
     ini.WriteBool("options", "Timer", true);
     ini.WriteInteger("options", "Difficulty", 2);
     ini.WriteInteger("options", "Current", -17);
-    EXPECT_EQ(ini.Text(), "[options]\r\nHiliteRowAndColumn=1\r\nHiliteCell=1\r\nHiliteErrors=0\r\nUserFont=1\r\n"
-                          "Timer=1\r\nDifficulty=2\r\nCurrent=-17\r\n");
+    EXPECT_EQ(ini.Text(),
+              "[options]\r\nHiliteRowAndColumn=1\r\nHiliteCell=1\r\nHiliteErrors=0\r\nUserFont=1\r\n"
+              "Timer=1\r\nDifficulty=2\r\nCurrent=-17\r\n");
 }
 
 TEST(IniFileWriting, UpdatesKeepEverythingElse) {
@@ -155,8 +158,9 @@ TEST(IniFileWriting, UpdatesKeepEverythingElse) {
     ini.WriteBool("options", "TIMER", true);
     ini.WriteInteger("options", "Current", 123);
     ini.WriteString("new", "Key", "value with = sign");
-    EXPECT_EQ(ini.Text(), "; settings\n[window]\nLeft=10\n\n[Options]\nTIMER=1\nOther=keep me\nCurrent=123\n\n"
-                          "[last]\nx=1\n[new]\nKey=value with = sign\n");
+    EXPECT_EQ(ini.Text(),
+              "; settings\n[window]\nLeft=10\n\n[Options]\nTIMER=1\nOther=keep me\nCurrent=123\n\n"
+              "[last]\nx=1\n[new]\nKey=value with = sign\n");
     EXPECT_EQ(IniFile::Parse(ini.Text()).ReadString("new", "key", ""), "value with = sign");
 }
 

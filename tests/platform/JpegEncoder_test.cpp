@@ -29,7 +29,9 @@ struct DecodeErrors {
     std::jmp_buf Jump;
 };
 
-extern "C" void DecodeErrorExit(j_common_ptr info) { std::longjmp(reinterpret_cast<DecodeErrors*>(info->err)->Jump, 1); }
+extern "C" void DecodeErrorExit(j_common_ptr info) {
+    std::longjmp(reinterpret_cast<DecodeErrors*>(info->err)->Jump, 1);
+}
 
 // Decodes with libjpeg as a PDF reader would; Ok is false when libjpeg rejects the data.
 bool DecodeInto(const std::vector<std::uint8_t>& jpeg, Decoded& out) {
@@ -80,7 +82,8 @@ std::size_t FindFrameMarker(const std::vector<std::uint8_t>& jpeg, std::uint8_t&
 RgbBitmap Halves(int width, int height) {
     RgbBitmap bitmap(width, height, Rgb{200, 30, 40});
     for (int y = 0; y < height; ++y)
-        for (int x = width / 2; x < width; ++x) bitmap.SetPixel(x, y, Rgb{20, 60, 220});
+        for (int x = width / 2; x < width; ++x)
+            bitmap.SetPixel(x, y, Rgb{20, 60, 220});
     return bitmap;
 }
 
@@ -129,8 +132,9 @@ TEST(JpegEncoder, QualityIsClampedAndChangesTheOutput) {
     for (int y = 0; y < 48; ++y)
         for (int x = 0; x < 48; ++x) {
             seed = seed * 1103515245u + 12345u;
-            noise.SetPixel(x, y, Rgb{static_cast<std::uint8_t>(seed >> 24), static_cast<std::uint8_t>(seed >> 16),
-                                     static_cast<std::uint8_t>(seed >> 8)});
+            noise.SetPixel(x, y,
+                           Rgb{static_cast<std::uint8_t>(seed >> 24), static_cast<std::uint8_t>(seed >> 16),
+                               static_cast<std::uint8_t>(seed >> 8)});
         }
     const std::size_t low = JpegEncoder(1).Encode(noise).size();
     const std::size_t high = JpegEncoder(100).Encode(noise).size();

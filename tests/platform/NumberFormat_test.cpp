@@ -21,7 +21,7 @@ std::string Printf(const char* format, double value, int precision) {
 
 // Runs the test body under a German locale, where printf writes "1,5".
 class CommaLocale : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         Saved = std::setlocale(LC_ALL, nullptr);
         if (!std::setlocale(LC_ALL, "de_DE.UTF-8") && !std::setlocale(LC_ALL, "de_DE.utf8"))
@@ -43,7 +43,9 @@ protected:
 
 } // namespace
 
-TEST_F(CommaLocale, PrintfReallyUsesACommaHere) { EXPECT_EQ(Printf("%.*f", 1.5, 1), "1,5"); }
+TEST_F(CommaLocale, PrintfReallyUsesACommaHere) {
+    EXPECT_EQ(Printf("%.*f", 1.5, 1), "1,5");
+}
 
 TEST_F(CommaLocale, FixedMatchesClassicPrintf) {
     std::mt19937_64 random(42);
@@ -60,10 +62,12 @@ TEST_F(CommaLocale, FixedMatchesClassicPrintf) {
 }
 
 TEST_F(CommaLocale, GeneralMatchesClassicPrintf) {
-    const double values[] = {0.0, 0.5, 1.0, 12.5, 123.456, 1234.5, 1234567.0, 0.0001234, -98.7654, 1e-10, 1e21};
+    const double values[] = {0.0,       0.5,       1.0,      12.5,  123.456, 1234.5,
+                             1234567.0, 0.0001234, -98.7654, 1e-10, 1e21};
     for (const double value : values)
         for (int precision = 1; precision <= 6; ++precision)
-            EXPECT_EQ(nf::General(value, precision), Classic("%.*g", value, precision)) << value << " " << precision;
+            EXPECT_EQ(nf::General(value, precision), Classic("%.*g", value, precision))
+                << value << " " << precision;
 }
 
 TEST_F(CommaLocale, ParsingAcceptsOnlyPointDecimals) {
@@ -84,7 +88,8 @@ TEST(NumberFormatting, NonFiniteValuesNeverReachTheOutput) {
     EXPECT_EQ(nf::Fixed(std::numeric_limits<double>::quiet_NaN(), 2), "0.00");
     EXPECT_EQ(nf::Fixed(std::numeric_limits<double>::infinity(), 1), "0.0");
     EXPECT_EQ(nf::General(-std::numeric_limits<double>::infinity(), 3), "0");
-    EXPECT_EQ(nf::Fixed(std::numeric_limits<double>::max(), 2).size(), 312u) << "no truncation of huge values";
+    EXPECT_EQ(nf::Fixed(std::numeric_limits<double>::max(), 2).size(), 312u)
+        << "no truncation of huge values";
 }
 
 TEST(NumberFormatting, IntegersWithMinimumDigits) {

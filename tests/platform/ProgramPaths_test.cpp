@@ -7,7 +7,8 @@
 using platform::ProgramPaths;
 
 TEST(ProgramPaths, ExtensionIsReplacedOrAppended) {
-    EXPECT_EQ(ProgramPaths::ChangeExtension("/opt/velmora/velmora-puzzle", ".ini"), "/opt/velmora/velmora-puzzle.ini");
+    EXPECT_EQ(ProgramPaths::ChangeExtension("/opt/velmora/velmora-puzzle", ".ini"),
+              "/opt/velmora/velmora-puzzle.ini");
     EXPECT_EQ(ProgramPaths::ChangeExtension("/games/Sudoku.exe", ".ini"), "/games/Sudoku.ini");
     EXPECT_EQ(ProgramPaths::ChangeExtension("/games/a.b.c", ".sav"), "/games/a.b.sav");
     EXPECT_EQ(ProgramPaths::ChangeExtension("/dir.with.dots/game", ".sav"), "/dir.with.dots/game.sav");

@@ -14,8 +14,9 @@ RgbBitmap Pattern(int width, int height) {
     RgbBitmap bitmap(width, height);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            bitmap.SetPixel(x, y, Rgb{static_cast<std::uint8_t>(x * 37 + y), static_cast<std::uint8_t>(y * 11),
-                                      static_cast<std::uint8_t>(x ^ y)});
+            bitmap.SetPixel(x, y,
+                            Rgb{static_cast<std::uint8_t>(x * 37 + y), static_cast<std::uint8_t>(y * 11),
+                                static_cast<std::uint8_t>(x ^ y)});
     return bitmap;
 }
 
@@ -25,12 +26,14 @@ void Put16(std::vector<std::uint8_t>& out, std::size_t at, std::uint16_t value) 
 }
 
 void Put32(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) out[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
+    for (int i = 0; i < 4; ++i)
+        out[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
 // A BMP file with a 40-byte info header, built field by field.
-std::vector<std::uint8_t> MakeBmp(std::int32_t width, std::int32_t height, int bits, std::uint32_t compression,
-                                  const std::vector<std::uint8_t>& palette, const std::vector<std::uint8_t>& rows) {
+std::vector<std::uint8_t> MakeBmp(std::int32_t width, std::int32_t height, int bits,
+                                  std::uint32_t compression, const std::vector<std::uint8_t>& palette,
+                                  const std::vector<std::uint8_t>& rows) {
     const std::size_t offset = 14 + 40 + palette.size();
     std::vector<std::uint8_t> out(offset);
     out[0] = 'B';
@@ -56,11 +59,69 @@ TEST(RgbBitmapBmp, EncodesTheExactFileLayout) {
     bitmap.SetPixel(0, 0, Rgb{1, 2, 3}); // top row
     bitmap.SetPixel(0, 1, Rgb{4, 5, 6});
     const std::vector<std::uint8_t> expected = {
-        'B', 'M', 62, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0,            // file header
-        40, 0, 0, 0, 1, 0, 0, 0, 2, 0, 0, 0, 1, 0, 24, 0, 0, 0, 0, 0, // size, planes, 24 bits, BI_RGB
-        8, 0, 0, 0, 0x13, 0x0B, 0, 0, 0x13, 0x0B, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-        6, 5, 4, 0, // bottom row first, BGR, padded to 4 bytes
-        3, 2, 1, 0,
+        'B',
+        'M',
+        62,
+        0,
+        0,
+        0,
+        0,
+        0,
+        0,
+        0,
+        54,
+        0,
+        0,
+        0, // file header
+        40,
+        0,
+        0,
+        0,
+        1,
+        0,
+        0,
+        0,
+        2,
+        0,
+        0,
+        0,
+        1,
+        0,
+        24,
+        0,
+        0,
+        0,
+        0,
+        0, // size, planes, 24
+           // bits, BI_RGB
+        8,
+        0,
+        0,
+        0,
+        0x13,
+        0x0B,
+        0,
+        0,
+        0x13,
+        0x0B,
+        0,
+        0,
+        0,
+        0,
+        0,
+        0,
+        0,
+        0,
+        0,
+        0,
+        6,
+        5,
+        4,
+        0, // bottom row first, BGR, padded to 4 bytes
+        3,
+        2,
+        1,
+        0,
     };
     EXPECT_EQ(bitmap.EncodeBmp(), expected);
 }
@@ -115,7 +176,8 @@ TEST(RgbBitmapBmp, UnsupportedOrInconsistentHeadersAreRefused) {
     const std::vector<std::uint8_t> palette(8, 0);
     EXPECT_THROW(RgbBitmap::DecodeBmp(MakeBmp(2, 2, 8, 1, palette, rows)), BitmapError) << "RLE8";
     EXPECT_THROW(RgbBitmap::DecodeBmp(MakeBmp(2, 2, 16, 0, {}, rows)), BitmapError) << "16-bit";
-    EXPECT_THROW(RgbBitmap::DecodeBmp(MakeBmp(2, 2, 32, 3, {}, rows)), BitmapError) << "colour masks other than 8-8-8";
+    EXPECT_THROW(RgbBitmap::DecodeBmp(MakeBmp(2, 2, 32, 3, {}, rows)), BitmapError)
+        << "colour masks other than 8-8-8";
     EXPECT_THROW(RgbBitmap::DecodeBmp(MakeBmp(0, 2, 24, 0, {}, rows)), BitmapError) << "zero width";
     EXPECT_THROW(RgbBitmap::DecodeBmp(MakeBmp(-2, 2, 24, 0, {}, rows)), BitmapError) << "negative width";
     // A size far beyond the data must be refused before anything is allocated for it.
@@ -134,21 +196,23 @@ TEST(RgbBitmapBmp, CorruptedHeadersDecodeOrFailCleanly) {
     // Random damage to the headers and palette: each file either decodes to the size it claims
     // or is refused with BitmapError; the sanitizer builds check that nothing is read out of bounds.
     const std::vector<std::uint8_t> palette(16 * 4, 0x55);
-    const std::vector<std::uint8_t> sources[] = {Pattern(7, 5).EncodeBmp(),
-                                                 MakeBmp(5, 3, 4, 0, palette, std::vector<std::uint8_t>(12, 0x21))};
+    const std::vector<std::uint8_t> sources[] = {
+        Pattern(7, 5).EncodeBmp(), MakeBmp(5, 3, 4, 0, palette, std::vector<std::uint8_t>(12, 0x21))};
     std::uint32_t seed = 99;
     for (const auto& source : sources) {
         for (int round = 0; round < 3000; ++round) {
             std::vector<std::uint8_t> damaged = source;
             for (int hits = 0; hits < 3; ++hits) {
                 seed = seed * 1664525u + 1013904223u;
-                const std::size_t at = (seed >> 8) % std::min<std::size_t>(damaged.size(), 54 + palette.size());
+                const std::size_t at =
+                    (seed >> 8) % std::min<std::size_t>(damaged.size(), 54 + palette.size());
                 damaged[at] = static_cast<std::uint8_t>(seed >> 24);
             }
             try {
                 const RgbBitmap decoded = RgbBitmap::DecodeBmp(damaged);
                 EXPECT_FALSE(decoded.Empty());
-                EXPECT_EQ(decoded.Data().size(), static_cast<std::size_t>(decoded.Width()) * decoded.Height() * 3);
+                EXPECT_EQ(decoded.Data().size(),
+                          static_cast<std::size_t>(decoded.Width()) * decoded.Height() * 3);
             } catch (const BitmapError&) {
             }
         }

@@ -45,7 +45,8 @@ TEST(SafeFileWriting, FailureKeepsTheOldFileAndSaysWhy) {
     EXPECT_EQ(ReadText(blocked + "/inside"), "keep");
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"blocked"}) << "no temporary file is left";
 
-    const platform::FileResult noFolder = SafeFile::WriteAll(folder.File("missing/file"), std::string_view("x"));
+    const platform::FileResult noFolder =
+        SafeFile::WriteAll(folder.File("missing/file"), std::string_view("x"));
     EXPECT_FALSE(noFolder);
     EXPECT_NE(noFolder.Error.find("temporary"), std::string::npos) << noFolder.Error;
     EXPECT_FALSE(SafeFile::WriteAll("", std::string_view("x")));
@@ -67,7 +68,8 @@ TEST(SafeFileWriting, FullDiskKeepsTheOldFile) {
     TempFolder folder;
     const std::string disk = folder.File("disk");
     std::filesystem::create_directory(disk);
-    if (::mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=64k") != 0) GTEST_SKIP() << "cannot mount a small tmpfs";
+    if (::mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "cannot mount a small tmpfs";
     const std::string path = disk + "/page.ndr";
     WriteText(path, "old page stream");
     const std::string big(256 * 1024, 'x');

@@ -7,7 +7,7 @@
 namespace platform::test {
 
 class TempFolder {
-public:
+  public:
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
@@ -18,7 +18,7 @@ public:
     // Names of the entries in the folder, sorted.
     std::vector<std::string> Entries() const;
 
-private:
+  private:
     std::string Folder;
 };
 

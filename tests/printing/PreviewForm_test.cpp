@@ -23,9 +23,8 @@
 namespace {
 
 class PreviewFormTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         System.SetPlatform(Platform);
         RecordPages(Stream, 3);
         Form = std::make_unique<TPreviewForm>(System);
@@ -40,8 +39,7 @@ protected:
 
 } // namespace
 
-TEST_F(PreviewFormTest, ActionsCarryTheirCaptionsHintsAndShortcuts)
-{
+TEST_F(PreviewFormTest, ActionsCarryTheirCaptionsHintsAndShortcuts) {
     struct Row {
         QAction* Action;
         const char *Caption, *Hint, *Shortcut;
@@ -67,8 +65,7 @@ TEST_F(PreviewFormTest, ActionsCarryTheirCaptionsHintsAndShortcuts)
     EXPECT_EQ(Form->size(), QSize(615, 450));
 }
 
-TEST_F(PreviewFormTest, PageActionsFollowTheCurrentPage)
-{
+TEST_F(PreviewFormTest, PageActionsFollowTheCurrentPage) {
     EXPECT_EQ(Form->StatusText(), "Page 1 of 3");
     EXPECT_EQ(Form->StatusBar->currentMessage(), "Page 1 of 3");
     EXPECT_EQ(Form->editZoom->text(), "100.0");
@@ -83,8 +80,7 @@ TEST_F(PreviewFormTest, PageActionsFollowTheCurrentPage)
     EXPECT_EQ(Form->labelPageCount->text().trimmed(), "of 3");
 }
 
-TEST_F(PreviewFormTest, TypedKeysMovePagesAndZoom)
-{
+TEST_F(PreviewFormTest, TypedKeysMovePagesAndZoom) {
     QTest::keyClick(Form.get(), Qt::Key_N, Qt::NoModifier);
     EXPECT_EQ(Form->Preview.CurrentPage(), 2);
     QTest::keyClicks(Form.get(), "e");
@@ -102,8 +98,7 @@ TEST_F(PreviewFormTest, TypedKeysMovePagesAndZoom)
     EXPECT_LT(Form->Preview.ZoomFactor(), 90); // a whole letter page in a 615 x 450 window
 }
 
-TEST_F(PreviewFormTest, PageAndZoomBoxesMoveThere)
-{
+TEST_F(PreviewFormTest, PageAndZoomBoxesMoveThere) {
     Form->editPage->setText("3");
     QTest::keyClick(Form->editPage, Qt::Key_Return);
     EXPECT_EQ(Form->Preview.CurrentPage(), 3);
@@ -116,8 +111,7 @@ TEST_F(PreviewFormTest, PageAndZoomBoxesMoveThere)
     EXPECT_EQ(Form->editZoom->text(), "200.0");
 }
 
-TEST_F(PreviewFormTest, SaveAsKeepsTheStreamAndOpenRefusesDamagedFiles)
-{
+TEST_F(PreviewFormTest, SaveAsKeepsTheStreamAndOpenRefusesDamagedFiles) {
     namespace fs = std::filesystem;
     const fs::path dir = fs::temp_directory_path() / ("velmora-preview-" + std::to_string(::getpid()));
     fs::create_directories(dir);
@@ -133,8 +127,7 @@ TEST_F(PreviewFormTest, SaveAsKeepsTheStreamAndOpenRefusesDamagedFiles)
     }
     // A message box would wait for the user: close it as soon as it shows.
     QTimer::singleShot(0, [] {
-        if (QWidget* box = QApplication::activeModalWidget())
-            box->close();
+        if (QWidget* box = QApplication::activeModalWidget()) box->close();
     });
     Form->Preview.LastPage();
     EXPECT_FALSE(Form->OpenFile(QString::fromStdString((dir / "bad.ndr").string())));

@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(PreviewZoom, RequestsAreClassifiedAndClamped)
-{
+TEST(PreviewZoom, RequestsAreClassifiedAndClamped) {
     EXPECT_EQ(ClassifyZoom(-1.9), zrFitWidth);
     EXPECT_EQ(ClassifyZoom(-5), zrFitWidth);
     EXPECT_EQ(ClassifyZoom(-1.89), zrFitPage);
@@ -14,16 +13,14 @@ TEST(PreviewZoom, RequestsAreClassifiedAndClamped)
     EXPECT_EQ(ClampZoom(73.5), 73.5);
 }
 
-TEST(PreviewZoom, ZoomOutNeverReachesZero)
-{
+TEST(PreviewZoom, ZoomOutNeverReachesZero) {
     EXPECT_EQ(ZoomInValue(100, 10), 110);
     EXPECT_EQ(ZoomOutValue(100, 10), 90);
     EXPECT_EQ(ZoomOutValue(10, 10), 10); // would reach 0: unchanged
     EXPECT_EQ(ZoomOutValue(15, 10), 5);  // the setter then clamps it to 10
 }
 
-TEST(PreviewZoom, FitPageWithFixedMargin)
-{
+TEST(PreviewZoom, FitPageWithFixedMargin) {
     TPreviewGeometry g;
     g.XDPI = g.YDPI = 96;
     g.PageWidth = 8.5;
@@ -39,8 +36,7 @@ TEST(PreviewZoom, FitPageWithFixedMargin)
     EXPECT_DOUBLE_EQ(FitPageZoom(g), 100.0 * (816 - 164) / 816);
 }
 
-TEST(PreviewZoom, FitPageWithScaledMargin)
-{
+TEST(PreviewZoom, FitPageWithScaledMargin) {
     TPreviewGeometry g;
     g.XDPI = 100;
     g.YDPI = 50;
@@ -58,8 +54,7 @@ TEST(PreviewZoom, FitPageWithScaledMargin)
     EXPECT_EQ(PreviewMargin(g, 50), 100);
 }
 
-TEST(PreviewZoom, FitWidthUsesScrollBarSpaceOnlyWhenThePageFitsVertically)
-{
+TEST(PreviewZoom, FitWidthUsesScrollBarSpaceOnlyWhenThePageFitsVertically) {
     TPreviewGeometry g;
     g.XDPI = g.YDPI = 100;
     g.PageWidth = 8;
@@ -75,8 +70,7 @@ TEST(PreviewZoom, FitWidthUsesScrollBarSpaceOnlyWhenThePageFitsVertically)
     EXPECT_DOUBLE_EQ(FitWidthZoom(g), 54);
 }
 
-TEST(PreviewZoom, TinyOrBrokenGeometryStillGivesADrawableZoom)
-{
+TEST(PreviewZoom, TinyOrBrokenGeometryStillGivesADrawableZoom) {
     TPreviewGeometry g;
     g.ClientWidth = 2;
     g.ClientHeight = 2;
@@ -86,8 +80,7 @@ TEST(PreviewZoom, TinyOrBrokenGeometryStillGivesADrawableZoom)
     EXPECT_EQ(FitPageZoom(g), 100);
 }
 
-TEST(PreviewZoom, InchesToPixelsAndPageSteps)
-{
+TEST(PreviewZoom, InchesToPixelsAndPageSteps) {
     // The 6 in board at zoom 100 is 6 x XDPI pixels wide.
     EXPECT_EQ(PreviewInchToPixel(100, 96, 6.6, 0) - PreviewInchToPixel(100, 96, 0.6, 0), 6 * 96);
     EXPECT_EQ(PreviewInchToPixel(50, 96, 1, 10), 58);

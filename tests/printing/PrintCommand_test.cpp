@@ -27,37 +27,36 @@ namespace fs = std::filesystem;
 namespace {
 
 class TScriptedSteps : public TPrintSteps {
-public:
+  public:
     bool RowAndColumn = true, Cell = true, Timed = true;
     bool Clock = true;
     std::function<void()> Run;
     std::vector<std::string> Log;
     std::string Error;
 
-    void SetClockRunning(bool on) override { Clock = on; Log.push_back(on ? "clock on" : "clock off"); }
+    void SetClockRunning(bool on) override {
+        Clock = on;
+        Log.push_back(on ? "clock on" : "clock off");
+    }
     bool HiliteRowAndColumn() const override { return RowAndColumn; }
     bool HiliteCell() const override { return Cell; }
-    void SetHilite(bool rc, bool c) override
-    {
+    void SetHilite(bool rc, bool c) override {
         RowAndColumn = rc;
         Cell = c;
         Log.push_back(std::string("hilite ") + (rc ? "1" : "0") + (c ? "1" : "0"));
     }
     void RepaintBoard() override { Log.push_back("repaint"); }
     bool ClockShouldRun() const override { return Timed; }
-    void RunReport() override
-    {
+    void RunReport() override {
         Log.push_back("run");
-        if (Run)
-            Run();
+        if (Run) Run();
     }
     void ShowError(const std::string& m) override { Error = m; }
 };
 
 } // namespace
 
-TEST(PrintCommandSteps, RunsWithoutHighlightingAndPutsItBack)
-{
+TEST(PrintCommandSteps, RunsWithoutHighlightingAndPutsItBack) {
     TScriptedSteps steps;
     steps.Cell = false;
     RunPrintCommand(steps);
@@ -68,8 +67,7 @@ TEST(PrintCommandSteps, RunsWithoutHighlightingAndPutsItBack)
     EXPECT_EQ(steps.Error, "");
 }
 
-TEST(PrintCommandSteps, ClockFollowsTheTimedGameNotItsEarlierState)
-{
+TEST(PrintCommandSteps, ClockFollowsTheTimedGameNotItsEarlierState) {
     TScriptedSteps steps;
     steps.Timed = false;
     RunPrintCommand(steps);
@@ -81,8 +79,7 @@ TEST(PrintCommandSteps, ClockFollowsTheTimedGameNotItsEarlierState)
     EXPECT_TRUE(stopped.Clock);
 }
 
-TEST(PrintCommandSteps, FailedRunRestoresTheWindowAndShowsTheMessage)
-{
+TEST(PrintCommandSteps, FailedRunRestoresTheWindowAndShowsTheMessage) {
     TScriptedSteps steps;
     steps.Run = [] { throw EReportError("Cannot create file \"/no/such/dir/x.ndr\"."); };
     RunPrintCommand(steps);
@@ -94,12 +91,11 @@ TEST(PrintCommandSteps, FailedRunRestoresTheWindowAndShowsTheMessage)
 namespace {
 
 class PrintWindowTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        Folder = fs::temp_directory_path() /
-                 ("velmora-print-" + std::to_string(::getpid()) + "-" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+  protected:
+    void SetUp() override {
+        Folder =
+            fs::temp_directory_path() / ("velmora-print-" + std::to_string(::getpid()) + "-" +
+                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(Folder);
         platform::ProgramPaths::SetExecutablePathOverride((Folder / "velmora-puzzle").string());
         Form = std::make_unique<TMainForm>();
@@ -112,20 +108,17 @@ protected:
         Form->HoverBox = 5;
         Form->DrawBoard(Form->Game.State.Board);
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         Form.reset();
         platform::ProgramPaths::SetExecutablePathOverride({});
         fs::remove_all(Folder);
     }
 
     // Chooses the File destination with a format, as the dialog's OK would.
-    void ChooseFile(TPrintCommand& command, const fs::path& name, int format)
-    {
+    void ChooseFile(TPrintCommand& command, const fs::path& name, int format) {
         command.ReportSystem1.OverrideSetup = [=, this](TReportSystem& s, TOverrideMode mode,
                                                         std::unique_ptr<TRunForm>&) {
-            if (mode != omWait)
-                return;
+            if (mode != omWait) return;
             DuringRun = {Form->Game.Options.HiliteRowAndColumn, Form->Game.Options.HiliteCell,
                          Form->Timer1.isActive()};
             BitmapDuringRun = Form->BoardBitmap.copy();
@@ -145,7 +138,7 @@ protected:
 };
 
 class TTextRender : public TReportRenderStream {
-public:
+  public:
     void PageBegin() override { ++Pages; }
     void RenderLeftText(const std::string& t, double, double) override { Texts.push_back(t); }
     void RenderBlockText(const std::string& t, double, double, double) override { Texts.push_back(t); }
@@ -153,8 +146,7 @@ public:
     std::vector<std::string> Texts;
 };
 
-std::string ReadAll(const fs::path& p)
-{
+std::string ReadAll(const fs::path& p) {
     std::ifstream in(p, std::ios::binary);
     std::ostringstream s;
     s << in.rdbuf();
@@ -163,8 +155,7 @@ std::string ReadAll(const fs::path& p)
 
 } // namespace
 
-TEST_F(PrintWindowTest, PageStreamFileHoldsOnePageWithoutHighlighting)
-{
+TEST_F(PrintWindowTest, PageStreamFileHoldsOnePageWithoutHighlighting) {
     const QImage before = Form->BoardBitmap.copy();
     ASSERT_TRUE(Form->Timer1.isActive());
     TPrintCommand command(*Form);
@@ -186,8 +177,7 @@ TEST_F(PrintWindowTest, PageStreamFileHoldsOnePageWithoutHighlighting)
                                    " Courtesy of " + VelmoraSite);
 }
 
-TEST_F(PrintWindowTest, PdfThroughTheDialogHasOnePage)
-{
+TEST_F(PrintWindowTest, PdfThroughTheDialogHasOnePage) {
     TPrintCommand command(*Form);
     const auto renderers = ActiveRenderers();
     const auto it = std::find_if(renderers.begin(), renderers.end(), [&](const TRegisteredRenderer& r) {
@@ -205,8 +195,7 @@ TEST_F(PrintWindowTest, PdfThroughTheDialogHasOnePage)
     EXPECT_EQ(std::system(pages.c_str()), 0);
 }
 
-TEST_F(PrintWindowTest, UnwritableFileEndsInAMessageAndTheGameIsUnchanged)
-{
+TEST_F(PrintWindowTest, UnwritableFileEndsInAMessageAndTheGameIsUnchanged) {
     Form->Game.Options.HiliteCell = false;
     TPrintCommand command(*Form);
     ChooseFile(command, Folder / "missing" / "puzzle", FormatIndexNDR);

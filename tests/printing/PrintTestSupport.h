@@ -14,13 +14,11 @@
 #include <string>
 
 // A board picture that is easy to find: solid red.
-inline platform::RgbBitmap RedBoard()
-{
+inline platform::RgbBitmap RedBoard() {
     return platform::RgbBitmap(399, 399, platform::Rgb{255, 0, 0});
 }
 
-inline void RecordPuzzle(TStream& Out, const TReferenceDevice& Device = {}, int32_t Number = 2147483647)
-{
+inline void RecordPuzzle(TStream& Out, const TReferenceDevice& Device = {}, int32_t Number = 2147483647) {
     TNDRWriter writer;
     writer.SetStreamMode(smUser);
     writer.SetStream(&Out);
@@ -30,15 +28,13 @@ inline void RecordPuzzle(TStream& Out, const TReferenceDevice& Device = {}, int3
     writer.Execute();
 }
 
-inline void RecordPages(TStream& Out, int Pages)
-{
+inline void RecordPages(TStream& Out, int Pages) {
     TNDRWriter writer;
     writer.SetStreamMode(smUser);
     writer.SetStream(&Out);
     writer.OnPrint = [&](TBaseReport& r) {
         for (int page = 1; page <= Pages; ++page) {
-            if (page > 1)
-                r.NewPage();
+            if (page > 1) r.NewPage();
             r.SelectFont("Arial", 12);
             r.PrintAt(1, 1, "Page" + std::to_string(page));
         }
@@ -47,23 +43,18 @@ inline void RecordPages(TStream& Out, int Pages)
 }
 
 // The bounding box of the pixels that match Pred.
-template <class Pred>
-QRect BoundsOf(const QImage& Image, Pred pred)
-{
+template <class Pred> QRect BoundsOf(const QImage& Image, Pred pred) {
     QRect box;
     for (int y = 0; y < Image.height(); ++y)
         for (int x = 0; x < Image.width(); ++x)
-            if (pred(Image.pixelColor(x, y)))
-                box = box.united(QRect(x, y, 1, 1));
+            if (pred(Image.pixelColor(x, y))) box = box.united(QRect(x, y, 1, 1));
     return box;
 }
 
-inline bool IsRed(const QColor& c)
-{
+inline bool IsRed(const QColor& c) {
     return c.red() > 200 && c.green() < 60 && c.blue() < 60;
 }
 
-inline bool IsDark(const QColor& c)
-{
+inline bool IsDark(const QColor& c) {
     return c.red() < 100 && c.green() < 100 && c.blue() < 100;
 }

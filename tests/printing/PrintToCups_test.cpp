@@ -24,8 +24,7 @@ namespace {
 
 const std::string JobFile = std::string(VELMORA_CUPS_DIR) + "/out/velmora-test.ps";
 
-std::string ReadAll(const fs::path& path)
-{
+std::string ReadAll(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream s;
     s << in.rdbuf();
@@ -33,22 +32,19 @@ std::string ReadAll(const fs::path& path)
 }
 
 // Waits until the printer has written a whole job; returns it (empty after 60 s).
-std::string WaitForJob()
-{
+std::string WaitForJob() {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
     while (std::chrono::steady_clock::now() < deadline) {
         if (fs::exists(JobFile)) {
             const std::string job = ReadAll(JobFile);
-            if (job.find("%%EOF") != std::string::npos)
-                return job;
+            if (job.find("%%EOF") != std::string::npos) return job;
         }
         QThread::msleep(200);
     }
     return {};
 }
 
-int Count(const std::string& text, const std::string& what)
-{
+int Count(const std::string& text, const std::string& what) {
     int n = 0;
     for (auto pos = text.find(what); pos != std::string::npos; pos = text.find(what, pos + 1))
         ++n;
@@ -56,9 +52,8 @@ int Count(const std::string& text, const std::string& what)
 }
 
 class CupsPrinting : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         ASSERT_TRUE(TPrinterDevice::Printers().contains("VelmoraTest"))
             << "the test printer is missing; CUPS_SERVER=" << qgetenv("CUPS_SERVER").toStdString();
         ReportPrinter().SelectPrinter("VelmoraTest");
@@ -68,8 +63,7 @@ protected:
 
 } // namespace
 
-TEST_F(CupsPrinting, DeviceSeesTheQueueAndRefusesWrongCalls)
-{
+TEST_F(CupsPrinting, DeviceSeesTheQueueAndRefusesWrongCalls) {
     TPrinterDevice& device = ReportPrinter();
     EXPECT_EQ(TPrinterDevice::DefaultPrinter(), "VelmoraTest");
     EXPECT_TRUE(device.Valid());
@@ -95,8 +89,7 @@ TEST_F(CupsPrinting, DeviceSeesTheQueueAndRefusesWrongCalls)
     EXPECT_THROW(device.EndDoc(), EReportError);
 }
 
-TEST_F(CupsPrinting, PuzzlePageArrivesAsOneJobWithOnePage)
-{
+TEST_F(CupsPrinting, PuzzlePageArrivesAsOneJobWithOnePage) {
     TReportSystem system;
     system.SetPlatform(QtReportPlatform());
     system.SystemSetups.Exclude(ssAllowSetup);
@@ -114,16 +107,14 @@ TEST_F(CupsPrinting, PuzzlePageArrivesAsOneJobWithOnePage)
     EXPECT_EQ(Count(job, "\n%%Page:"), 1);
 }
 
-TEST_F(CupsPrinting, NativeOutputWritesThePrinterJobToAFile)
-{
+TEST_F(CupsPrinting, NativeOutputWritesThePrinterJobToAFile) {
     const fs::path dir = fs::temp_directory_path() / ("velmora-prn-" + std::to_string(::getpid()));
     fs::create_directories(dir);
     TReportSystem system;
     system.SetPlatform(QtReportPlatform());
     system.SystemOptions.Exclude(soShowStatus);
     system.OverrideSetup = [&](TReportSystem& s, TOverrideMode mode, std::unique_ptr<TRunForm>&) {
-        if (mode != omWait)
-            return;
+        if (mode != omWait) return;
         TSetupChoice c;
         c.Dest = rdFile;
         c.FileName = (dir / "puzzle").string();
@@ -140,8 +131,7 @@ TEST_F(CupsPrinting, NativeOutputWritesThePrinterJobToAFile)
     fs::remove_all(dir);
 }
 
-TEST_F(CupsPrinting, PrinterCopiesAreMadeByThePrinterInOneJob)
-{
+TEST_F(CupsPrinting, PrinterCopiesAreMadeByThePrinterInOneJob) {
     TMemoryStream stream;
     TReferenceDevice device;
     RecordPuzzle(stream, device);

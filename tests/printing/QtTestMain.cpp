@@ -4,16 +4,13 @@
 #include <gtest/gtest.h>
 
 // Under LeakSanitizer: the CUPS library keeps some of its PPD cache for good.
-extern "C" const char* __lsan_default_options()
-{
+extern "C" const char* __lsan_default_options() {
     return "suppressions=" VELMORA_LSAN_SUPPRESSIONS;
 }
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     // Test listing happens without a display too.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -13,9 +13,8 @@
 namespace {
 
 class PreviewTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         Box.resize(800, 600);
         Preview.ScrollBox = &Box;
         Preview.ScreenXDPI = Preview.ScreenYDPI = 96;
@@ -27,11 +26,12 @@ protected:
 
 // A canvas renderer drawing into a white picture at a chosen resolution, as a printer would.
 class TImageRender : public TRenderCanvas {
-public:
-    explicit TImageRender(int Dpi) : Dpi_(Dpi), Image(850, 1100, QImage::Format_RGB32) { Image.fill(Qt::white); }
+  public:
+    explicit TImageRender(int Dpi) : Dpi_(Dpi), Image(850, 1100, QImage::Format_RGB32) {
+        Image.fill(Qt::white);
+    }
     void DocBegin() override { Painter.begin(&Image); }
-    void DocEnd() override
-    {
+    void DocEnd() override {
         Painter.end();
         TRenderCanvas::DocEnd();
     }
@@ -45,8 +45,7 @@ public:
 
 } // namespace
 
-TEST_F(PreviewTest, PuzzlePageAtZoom100ShowsTheBoardSixInchesWide)
-{
+TEST_F(PreviewTest, PuzzlePageAtZoom100ShowsTheBoardSixInchesWide) {
     RecordPuzzle(Stream);
     Preview.RenderStream(&Stream);
     EXPECT_EQ(Preview.PageCount(), 1);
@@ -65,8 +64,7 @@ TEST_F(PreviewTest, PuzzlePageAtZoom100ShowsTheBoardSixInchesWide)
     EXPECT_GT(text.width(), 300);
 }
 
-TEST_F(PreviewTest, ZoomIsClampedAndRedrawsThePage)
-{
+TEST_F(PreviewTest, ZoomIsClampedAndRedrawsThePage) {
     RecordPuzzle(Stream);
     Preview.RenderStream(&Stream);
     int zoomChanges = 0;
@@ -83,8 +81,7 @@ TEST_F(PreviewTest, ZoomIsClampedAndRedrawsThePage)
     EXPECT_EQ(zoomChanges, 4);
 }
 
-TEST_F(PreviewTest, FitPageMakesTheWholePageVisible)
-{
+TEST_F(PreviewTest, FitPageMakesTheWholePageVisible) {
     RecordPuzzle(Stream);
     Preview.RenderStream(&Stream);
     Preview.SetZoomFactor(-1);
@@ -95,8 +92,7 @@ TEST_F(PreviewTest, FitPageMakesTheWholePageVisible)
     EXPECT_GE(Preview.PageImage().width(), client.width() - 4 - 30); // fills the width
 }
 
-TEST_F(PreviewTest, PageStepsStayWithinTheReport)
-{
+TEST_F(PreviewTest, PageStepsStayWithinTheReport) {
     RecordPages(Stream, 3);
     int changes = 0;
     Preview.OnPageChange = [&] { ++changes; };
@@ -118,8 +114,7 @@ TEST_F(PreviewTest, PageStepsStayWithinTheReport)
     EXPECT_EQ(changes, 4); // 1, 2, 3, 1
 }
 
-TEST_F(PreviewTest, MissingScrollBoxAndDamagedStreamFailClearly)
-{
+TEST_F(PreviewTest, MissingScrollBoxAndDamagedStreamFailClearly) {
     TRenderPreview lone;
     RecordPuzzle(Stream);
     try {
@@ -132,8 +127,7 @@ TEST_F(PreviewTest, MissingScrollBoxAndDamagedStreamFailClearly)
     EXPECT_THROW(Preview.RenderStream(&junk), EReportError);
 }
 
-TEST(CanvasRender, UnprintableStripShiftsDrawingToThePrintableArea)
-{
+TEST(CanvasRender, UnprintableStripShiftsDrawingToThePrintableArea) {
     TReferenceDevice device;
     device.HasPrinter = true;
     device.XDPI = device.YDPI = 100;
@@ -153,8 +147,7 @@ TEST(CanvasRender, UnprintableStripShiftsDrawingToThePrintableArea)
     EXPECT_NEAR(text.left(), 25, 2);
 }
 
-TEST(CanvasRender, FontHeightIsTheEmSizeAndColoursSwapBytes)
-{
+TEST(CanvasRender, FontHeightIsTheEmSizeAndColoursSwapBytes) {
     TImageRender render(300);
     TReportFont font;
     font.Size = 12;

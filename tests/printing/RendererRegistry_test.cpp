@@ -8,15 +8,14 @@
 
 namespace {
 
-bool Listed(const std::vector<TRegisteredRenderer>& list, const TReportRender& r)
-{
-    return std::any_of(list.begin(), list.end(), [&](const TRegisteredRenderer& e) { return e.Render == &r; });
+bool Listed(const std::vector<TRegisteredRenderer>& list, const TReportRender& r) {
+    return std::any_of(list.begin(), list.end(),
+                       [&](const TRegisteredRenderer& e) { return e.Render == &r; });
 }
 
 } // namespace
 
-TEST(RendererRegistry, NamingListsDestroyingUnlistsInOrder)
-{
+TEST(RendererRegistry, NamingListsDestroyingUnlistsInOrder) {
     const size_t before = RegisteredRenderers().size();
     auto first = std::make_unique<TReportRender>();
     TReportRender second;
@@ -39,8 +38,7 @@ TEST(RendererRegistry, NamingListsDestroyingUnlistsInOrder)
     EXPECT_TRUE(Listed(RegisteredRenderers(), second));
 }
 
-TEST(RendererRegistry, InactiveRenderersAreNotOffered)
-{
+TEST(RendererRegistry, InactiveRenderersAreNotOffered) {
     TReportRender preview;
     preview.SetActive(false);
     preview.SetDisplayName("Preview");

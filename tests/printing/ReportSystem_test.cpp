@@ -13,9 +13,9 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <optional>
 #include <unistd.h>
-#include <fstream>
 
 namespace fs = std::filesystem;
 
@@ -23,19 +23,15 @@ namespace {
 
 // Counts pages and keeps the texts of a played stream.
 class TCountingRender : public TReportRenderStream {
-public:
+  public:
     void PageBegin() override { ++Pages; }
     void RenderLeftText(const std::string& Text, double, double) override { Texts.push_back(Text); }
-    void RenderBlockText(const std::string& Text, double, double, double) override
-    {
-        Texts.push_back(Text);
-    }
+    void RenderBlockText(const std::string& Text, double, double, double) override { Texts.push_back(Text); }
     int Pages = 0;
     std::vector<std::string> Texts;
 };
 
-int PagesIn(TStream& Stream)
-{
+int PagesIn(TStream& Stream) {
     TCountingRender render;
     Stream.Seek(0);
     TPageConverter(Stream, render).Generate(0);
@@ -49,13 +45,13 @@ struct TPrintCall {
 };
 
 class TFakePlatform : public TReportSystemPlatform {
-public:
+  public:
     bool Printer = true;
     int MaxCopies = 9999;
     bool CancelSetup = false;
     std::optional<TSetupResult> Accept; // what OK stores; nothing = the defaults stand
     std::vector<TPrintCall> Printed;
-    std::vector<std::string> Log;       // "setup:0", "status:1", ... (window:mode)
+    std::vector<std::string> Log; // "setup:0", "status:1", ... (window:mode)
     int PreviewPages = -1;
     std::string FilerNameDuringPreview;
     bool FailPrinting = false;
@@ -64,36 +60,29 @@ public:
     int PrinterMaxCopies() override { return MaxCopies; }
     std::string PrinterDisplayName() override { return Printer ? "FakePrinter on file" : ""; }
     bool PrinterSetupDialog() override { return Printer; }
-    TReferenceDevice PrinterReference() override
-    {
+    TReferenceDevice PrinterReference() override {
         TReferenceDevice d;
         d.HasPrinter = true;
         d.XDPI = d.YDPI = 600;
         d.DeviceName = "FakePrinter";
         return d;
     }
-    void PrintStream(TReportSystem&, TStream& Stream, const std::string& OutputFile, int Copies) override
-    {
-        if (FailPrinting)
-            throw EReportError("Printer is out of paper.");
+    void PrintStream(TReportSystem&, TStream& Stream, const std::string& OutputFile, int Copies) override {
+        if (FailPrinting) throw EReportError("Printer is out of paper.");
         Printed.push_back({OutputFile, Copies, PagesIn(Stream)});
     }
-    void SetupHandler(TReportSystem& System, TOverrideMode Mode, std::unique_ptr<TRunForm>&) override
-    {
+    void SetupHandler(TReportSystem& System, TOverrideMode Mode, std::unique_ptr<TRunForm>&) override {
         Log.push_back("setup:" + std::to_string(Mode));
-        if (Mode != omWait)
-            return;
+        if (Mode != omWait) return;
         if (CancelSetup)
             System.SetCancelled(true);
         else if (Accept)
             System.ApplySetup(*Accept);
     }
-    void StatusHandler(TReportSystem&, TOverrideMode Mode, std::unique_ptr<TRunForm>&) override
-    {
+    void StatusHandler(TReportSystem&, TOverrideMode Mode, std::unique_ptr<TRunForm>&) override {
         Log.push_back("status:" + std::to_string(Mode));
     }
-    void PreviewHandler(TReportSystem& System, TOverrideMode Mode, std::unique_ptr<TRunForm>&) override
-    {
+    void PreviewHandler(TReportSystem& System, TOverrideMode Mode, std::unique_ptr<TRunForm>&) override {
         Log.push_back("preview:" + std::to_string(Mode));
         if (Mode == omShow) {
             PreviewPages = PagesIn(*System.OutputStream());
@@ -103,12 +92,10 @@ public:
 };
 
 class ReportRun : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        Dir = fs::temp_directory_path() /
-              ("velmora-run-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+  protected:
+    void SetUp() override {
+        Dir = fs::temp_directory_path() / ("velmora-run-" + std::to_string(::getpid()) + "-" +
+                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(Dir);
         fs::create_directories(Dir);
         System.SetPlatform(Platform);
@@ -116,8 +103,7 @@ protected:
         System.OnPrint = [this](TBaseReport& r) {
             ++PrintCalls;
             for (int page = 1; page <= PagesToDraw; ++page) {
-                if (page > 1)
-                    r.NewPage();
+                if (page > 1) r.NewPage();
                 r.SelectFont("Arial", 12);
                 r.PrintAt(0.5, 0.5, "Page" + std::to_string(page));
             }
@@ -125,8 +111,7 @@ protected:
     }
     void TearDown() override { fs::remove_all(Dir); }
 
-    TSetupResult FileResult(const std::string& name, int format)
-    {
+    TSetupResult FileResult(const std::string& name, int format) {
         TSetupChoice c;
         c.Dest = rdFile;
         c.FileName = (Dir / name).string();
@@ -141,22 +126,19 @@ protected:
     int PagesToDraw = 1;
 };
 
-TSetupResult PrinterResult()
-{
+TSetupResult PrinterResult() {
     TSetupResult r;
     r.Dest = rdPrinter;
     return r;
 }
 
-std::vector<std::string> Modes(const std::string& window)
-{
+std::vector<std::string> Modes(const std::string& window) {
     return {window + ":0", window + ":1", window + ":2", window + ":3"};
 }
 
 } // namespace
 
-TEST_F(ReportRun, CancelInSetupEndsTheRunWithoutRecording)
-{
+TEST_F(ReportRun, CancelInSetupEndsTheRunWithoutRecording) {
     Platform.CancelSetup = true;
     System.RunReport();
     EXPECT_TRUE(System.Cancelled());
@@ -165,8 +147,7 @@ TEST_F(ReportRun, CancelInSetupEndsTheRunWithoutRecording)
     EXPECT_TRUE(Platform.Printed.empty());
 }
 
-TEST_F(ReportRun, PreviewGetsTheRecordedStream)
-{
+TEST_F(ReportRun, PreviewGetsTheRecordedStream) {
     PagesToDraw = 2;
     System.RunReport();
     EXPECT_FALSE(System.Cancelled());
@@ -181,8 +162,7 @@ TEST_F(ReportRun, PreviewGetsTheRecordedStream)
     EXPECT_EQ(System.OutputStream(), nullptr);
 }
 
-TEST_F(ReportRun, WithoutSetupFlagTheDefaultDestinationIsUsed)
-{
+TEST_F(ReportRun, WithoutSetupFlagTheDefaultDestinationIsUsed) {
     System.SystemSetups.Exclude(ssAllowSetup);
     System.DefaultDest = rdPrinter;
     System.RunReport();
@@ -192,8 +172,7 @@ TEST_F(ReportRun, WithoutSetupFlagTheDefaultDestinationIsUsed)
     EXPECT_EQ(Platform.Printed[0].Pages, 1);
 }
 
-TEST_F(ReportRun, PrinterMakesCopiesOrTheRunRepeatsThem)
-{
+TEST_F(ReportRun, PrinterMakesCopiesOrTheRunRepeatsThem) {
     TSetupChoice c;
     c.Dest = rdPrinter;
     c.CopiesText = "3";
@@ -214,14 +193,12 @@ TEST_F(ReportRun, PrinterMakesCopiesOrTheRunRepeatsThem)
     }
 }
 
-TEST_F(ReportRun, CancelInStatusWindowAbortsTheWriterAndOutputsNothing)
-{
+TEST_F(ReportRun, CancelInStatusWindowAbortsTheWriterAndOutputsNothing) {
     PagesToDraw = 3;
     Platform.Accept = PrinterResult();
     std::vector<std::string> lines;
     System.OverrideStatus = [&](TReportSystem& sys, TOverrideMode mode, std::unique_ptr<TRunForm>&) {
-        if (mode != omShow)
-            return;
+        if (mode != omShow) return;
         TNDRWriter* writer = sys.CurrentWriter();
         ASSERT_NE(writer, nullptr);
         writer->StatusLabel = [&lines, writer](const std::string& line) {
@@ -237,8 +214,7 @@ TEST_F(ReportRun, CancelInStatusWindowAbortsTheWriterAndOutputsNothing)
     EXPECT_EQ(lines.front(), "Generating page 1"); // the filer's format wins over the printer's
 }
 
-TEST_F(ReportRun, PageStreamFileGetsNdrExtensionAndIsTheOutput)
-{
+TEST_F(ReportRun, PageStreamFileGetsNdrExtensionAndIsTheOutput) {
     Platform.Accept = FileResult("puzzle", 0);
     System.RunReport();
     const fs::path out = Dir / "puzzle.ndr";
@@ -250,8 +226,7 @@ TEST_F(ReportRun, PageStreamFileGetsNdrExtensionAndIsTheOutput)
     EXPECT_EQ(System.SystemFiler.FileName, out.string());
 }
 
-TEST_F(ReportRun, NativeOutputGoesThroughThePrinterIntoAPrnFile)
-{
+TEST_F(ReportRun, NativeOutputGoesThroughThePrinterIntoAPrnFile) {
     Platform.Accept = FileResult("puzzle", 1);
     System.RunReport();
     ASSERT_EQ(Platform.Printed.size(), 1u);
@@ -259,8 +234,7 @@ TEST_F(ReportRun, NativeOutputGoesThroughThePrinterIntoAPrnFile)
     EXPECT_EQ(Platform.Printed[0].Pages, 1);
 }
 
-TEST_F(ReportRun, RegisteredRendererWritesTheFileUnderTheGivenName)
-{
+TEST_F(ReportRun, RegisteredRendererWritesTheFileUnderTheGivenName) {
     TCountingRender render;
     render.SetDisplayName("Counting Format (CNT)");
     render.SetFileExtension("*.cnt");
@@ -279,8 +253,7 @@ TEST_F(ReportRun, RegisteredRendererWritesTheFileUnderTheGivenName)
     EXPECT_TRUE(Platform.Printed.empty());
 }
 
-TEST_F(ReportRun, NoGenerateOutputsTheFilerFileWithoutRecording)
-{
+TEST_F(ReportRun, NoGenerateOutputsTheFilerFileWithoutRecording) {
     Platform.Accept = FileResult("saved", 0);
     PagesToDraw = 2;
     System.RunReport();
@@ -298,8 +271,7 @@ TEST_F(ReportRun, NoGenerateOutputsTheFilerFileWithoutRecording)
     EXPECT_EQ(Platform.PreviewPages, 2);
 }
 
-TEST_F(ReportRun, TemporaryRecordingIsRemovedAfterTheRun)
-{
+TEST_F(ReportRun, TemporaryRecordingIsRemovedAfterTheRun) {
     System.SystemFiler.StreamMode = smTempFile;
     System.RunReport();
     EXPECT_EQ(Platform.PreviewPages, 1);
@@ -308,8 +280,7 @@ TEST_F(ReportRun, TemporaryRecordingIsRemovedAfterTheRun)
     EXPECT_EQ(System.SystemFiler.FileName, "");
 }
 
-TEST_F(ReportRun, UserStreamReceivesTheRecording)
-{
+TEST_F(ReportRun, UserStreamReceivesTheRecording) {
     TMemoryStream user;
     System.SystemFiler.StreamMode = smUser;
     System.SystemFiler.Stream = &user;
@@ -321,8 +292,7 @@ TEST_F(ReportRun, UserStreamReceivesTheRecording)
     EXPECT_THROW(System.RunReport(), EReportError);
 }
 
-TEST_F(ReportRun, OutputErrorPropagatesAfterTheWindowsAreFreed)
-{
+TEST_F(ReportRun, OutputErrorPropagatesAfterTheWindowsAreFreed) {
     Platform.Accept = PrinterResult();
     Platform.FailPrinting = true;
     try {
@@ -334,8 +304,7 @@ TEST_F(ReportRun, OutputErrorPropagatesAfterTheWindowsAreFreed)
     EXPECT_EQ(Platform.Log.back(), "status:3");
 }
 
-TEST_F(ReportRun, LayoutErrorLeavesTheRunCancelledAndFreesTheStatus)
-{
+TEST_F(ReportRun, LayoutErrorLeavesTheRunCancelledAndFreesTheStatus) {
     System.OnPrint = [](TBaseReport&) { throw EReportError("layout failed"); };
     EXPECT_THROW(System.RunReport(), EReportError);
     EXPECT_TRUE(System.Cancelled());
@@ -344,8 +313,7 @@ TEST_F(ReportRun, LayoutErrorLeavesTheRunCancelledAndFreesTheStatus)
     EXPECT_EQ(System.CurrentWriter(), nullptr);
 }
 
-TEST_F(ReportRun, WindowlessPlatformHasNoPrinter)
-{
+TEST_F(ReportRun, WindowlessPlatformHasNoPrinter) {
     TReportSystem plain;
     plain.DefaultDest = rdPrinter;
     plain.OnPrint = [](TBaseReport& r) { r.PrintAt(1, 1, "x"); };

@@ -20,9 +20,8 @@
 namespace {
 
 class SetupFormTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         Pdf.SetDisplayName("Portable Document Format (PDF)");
         Pdf.SetFileExtension("*.pdf");
         Hidden.SetActive(false);
@@ -36,8 +35,7 @@ protected:
 
 } // namespace
 
-TEST_F(SetupFormTest, CaptionsAndFormatListWithPrinter)
-{
+TEST_F(SetupFormTest, CaptionsAndFormatListWithPrinter) {
     TSetupForm form(System, TSetupForm::smDestination);
     EXPECT_EQ(form.windowTitle(), "Output Options");
     EXPECT_EQ(form.PrinterRadio->text(), "&Printer");
@@ -60,8 +58,7 @@ TEST_F(SetupFormTest, CaptionsAndFormatListWithPrinter)
     EXPECT_TRUE(form.QtFileFilter().contains("Portable Document Format (PDF) (*.pdf)"));
 }
 
-TEST_F(SetupFormTest, DestinationsSwitchTheDependentControls)
-{
+TEST_F(SetupFormTest, DestinationsSwitchTheDependentControls) {
     TSetupForm form(System, TSetupForm::smDestination);
     EXPECT_TRUE(form.PreviewRadio->isChecked()); // the default destination
     EXPECT_FALSE(form.editFileName->isEnabled());
@@ -73,7 +70,8 @@ TEST_F(SetupFormTest, DestinationsSwitchTheDependentControls)
     EXPECT_FALSE(form.cboxFormat->isEnabled());
 
     form.FileRadio->setChecked(true);
-    EXPECT_TRUE(form.editFileName->isEnabled() && form.bbtnFileName->isEnabled() && form.cboxFormat->isEnabled());
+    EXPECT_TRUE(form.editFileName->isEnabled() && form.bbtnFileName->isEnabled() &&
+                form.cboxFormat->isEnabled());
     EXPECT_FALSE(form.bbtnOK->isEnabled()); // no file name yet
     QTest::keyClicks(form.editFileName, "   ");
     EXPECT_FALSE(form.bbtnOK->isEnabled());
@@ -86,8 +84,7 @@ TEST_F(SetupFormTest, DestinationsSwitchTheDependentControls)
     EXPECT_TRUE(r.NativeOutput);
 }
 
-TEST_F(SetupFormTest, WithoutPrinterOnlyPreviewIsOffered)
-{
+TEST_F(SetupFormTest, WithoutPrinterOnlyPreviewIsOffered) {
     Platform.Printer = false;
     System.DefaultDest = rdPrinter;
     TSetupForm form(System, TSetupForm::smDestination);
@@ -100,8 +97,7 @@ TEST_F(SetupFormTest, WithoutPrinterOnlyPreviewIsOffered)
     EXPECT_TRUE(form.bbtnOK->isEnabled());
 }
 
-TEST_F(SetupFormTest, SystemSetupsDisableWhatIsNotAllowed)
-{
+TEST_F(SetupFormTest, SystemSetupsDisableWhatIsNotAllowed) {
     System.SystemSetups.Exclude(ssAllowDestFile);
     System.SystemSetups.Exclude(ssAllowCopies);
     System.SystemSetups.Exclude(ssAllowPrinterSetup);
@@ -117,8 +113,7 @@ TEST_F(SetupFormTest, SystemSetupsDisableWhatIsNotAllowed)
     EXPECT_EQ(form.editCopies->text(), "4");
 }
 
-TEST_F(SetupFormTest, NumberBoxesRefuseOtherKeys)
-{
+TEST_F(SetupFormTest, NumberBoxesRefuseOtherKeys) {
     TSetupForm form(System, TSetupForm::smDestination);
     form.PrinterRadio->setChecked(true);
     form.editCopies->clear();
@@ -131,8 +126,7 @@ TEST_F(SetupFormTest, NumberBoxesRefuseOtherKeys)
     EXPECT_EQ(range.editSelection->text(), "1-3,5");
 }
 
-TEST_F(SetupFormTest, PrintRangeModeShowsAndStoresTheRange)
-{
+TEST_F(SetupFormTest, PrintRangeModeShowsAndStoresTheRange) {
     TSetupForm form(System, TSetupForm::smPrintRange, 7);
     form.show();
     EXPECT_TRUE(form.AllRB->isChecked());
@@ -160,8 +154,7 @@ TEST_F(SetupFormTest, PrintRangeModeShowsAndStoresTheRange)
     EXPECT_EQ(r.LastPage, 9999);
 }
 
-TEST_F(SetupFormTest, ChosenFileSelectsItsFormatAndSetupRefreshes)
-{
+TEST_F(SetupFormTest, ChosenFileSelectsItsFormatAndSetupRefreshes) {
     TSetupForm form(System, TSetupForm::smDestination);
     form.FileRadio->setChecked(true);
     form.ChooseFile("/tmp/out.pdf", 0);

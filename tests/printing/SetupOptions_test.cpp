@@ -6,8 +6,7 @@ namespace {
 
 const std::vector<TRendererFormat> Pdf{{"Portable Document Format (PDF)", "*.pdf"}};
 
-TSetupInput WithPrinter(bool hasPrinter)
-{
+TSetupInput WithPrinter(bool hasPrinter) {
     TSetupInput in;
     in.HasPrinter = hasPrinter;
     return in;
@@ -15,8 +14,7 @@ TSetupInput WithPrinter(bool hasPrinter)
 
 } // namespace
 
-TEST(SetupFormats, ListAndFilterFollowTheRegisteredRenderers)
-{
+TEST(SetupFormats, ListAndFilterFollowTheRegisteredRenderers) {
     EXPECT_EQ(SetupFormatList({}),
               (std::vector<std::string>{"Report Snapshot File (NDR)", "Native Printer Output (PRN)"}));
     EXPECT_EQ(SetupFormatList(Pdf).back(), "Portable Document Format (PDF)");
@@ -25,8 +23,7 @@ TEST(SetupFormats, ListAndFilterFollowTheRegisteredRenderers)
                                     "|Portable Document Format (PDF)|*.pdf");
 }
 
-TEST(SetupFormats, ChosenFileSelectsItsFormat)
-{
+TEST(SetupFormats, ChosenFileSelectsItsFormat) {
     EXPECT_EQ(SetupFormatForFileName("/tmp/a.NDR", Pdf), 0);
     EXPECT_EQ(SetupFormatForFileName("/tmp/a.prn", Pdf), 1);
     EXPECT_EQ(SetupFormatForFileName("/tmp/a.PDF", Pdf), 2);
@@ -34,8 +31,7 @@ TEST(SetupFormats, ChosenFileSelectsItsFormat)
     EXPECT_EQ(SetupFormatForFileName("/tmp/x.pdf/name", Pdf), -1);
 }
 
-TEST(SetupFileName, ExtensionAppendedOnlyWhenTheNameHasNoDot)
-{
+TEST(SetupFileName, ExtensionAppendedOnlyWhenTheNameHasNoDot) {
     EXPECT_EQ(AppendExtensionWhenNoDot("puzzle", ".ndr"), "puzzle.ndr");
     EXPECT_EQ(AppendExtensionWhenNoDot("puzzle.out", ".ndr"), "puzzle.out");
     EXPECT_EQ(AppendExtensionWhenNoDot("/home/a.b/puzzle", ".prn"), "/home/a.b/puzzle.prn");
@@ -43,8 +39,7 @@ TEST(SetupFileName, ExtensionAppendedOnlyWhenTheNameHasNoDot)
     EXPECT_EQ(TrimSpaces("   "), "");
 }
 
-TEST(SetupAccept, FileFormatsDecideNameNativeFlagAndRenderer)
-{
+TEST(SetupAccept, FileFormatsDecideNameNativeFlagAndRenderer) {
     const TSetupInput in = WithPrinter(true);
     TSetupChoice c;
     c.Dest = rdFile;
@@ -74,8 +69,7 @@ TEST(SetupAccept, FileFormatsDecideNameNativeFlagAndRenderer)
     EXPECT_EQ(r.FileName, "");
 }
 
-TEST(SetupAccept, CopiesStoredOnlyWhenAllowedAndValid)
-{
+TEST(SetupAccept, CopiesStoredOnlyWhenAllowedAndValid) {
     TSetupInput in = WithPrinter(true);
     TSetupChoice c;
     c.Dest = rdPrinter;
@@ -97,8 +91,7 @@ TEST(SetupAccept, CopiesStoredOnlyWhenAllowedAndValid)
     EXPECT_FALSE(SetupAccept(WithPrinter(false), c).Copies);
 }
 
-TEST(SetupEnabling, WithPrinterEachDestinationFollowsItsFlag)
-{
+TEST(SetupEnabling, WithPrinterEachDestinationFollowsItsFlag) {
     TSetupInput in = WithPrinter(true);
     in.DefaultDest = rdPrinter;
     EXPECT_EQ(SetupInitialDest(in), rdPrinter);
@@ -121,8 +114,7 @@ TEST(SetupEnabling, WithPrinterEachDestinationFollowsItsFlag)
     EXPECT_EQ(SetupInitialDest(in), rdPreview);
 }
 
-TEST(SetupEnabling, FileDestinationNeedsANonBlankName)
-{
+TEST(SetupEnabling, FileDestinationNeedsANonBlankName) {
     const TSetupInput in = WithPrinter(true);
     EXPECT_FALSE(SetupEnablingFor(in, rdFile, "").Ok);
     EXPECT_FALSE(SetupEnablingFor(in, rdFile, "   ").Ok);
@@ -131,8 +123,7 @@ TEST(SetupEnabling, FileDestinationNeedsANonBlankName)
     EXPECT_TRUE(e.FileControls);
 }
 
-TEST(SetupEnabling, WithoutPrinterOnlyPreviewIsOffered)
-{
+TEST(SetupEnabling, WithoutPrinterOnlyPreviewIsOffered) {
     TSetupInput in = WithPrinter(false);
     in.DefaultDest = rdPrinter;
     EXPECT_EQ(SetupInitialDest(in), rdPreview);
@@ -145,8 +136,7 @@ TEST(SetupEnabling, WithoutPrinterOnlyPreviewIsOffered)
     EXPECT_FALSE(SetupEnablingFor(in, std::nullopt, "").Preview);
 }
 
-TEST(SetupKeys, NumberAndSelectionBoxesFilterKeys)
-{
+TEST(SetupKeys, NumberAndSelectionBoxesFilterKeys) {
     for (char c : std::string("0123456789\b"))
         EXPECT_TRUE(SetupNumberKeyAllowed(c)) << int(c);
     for (char c : std::string("-,a E+. "))
@@ -157,8 +147,7 @@ TEST(SetupKeys, NumberAndSelectionBoxesFilterKeys)
     EXPECT_FALSE(SetupSelectionKeyAllowed('x'));
 }
 
-TEST(PrintRange, ModesStoreRangeOrSelection)
-{
+TEST(PrintRange, ModesStoreRangeOrSelection) {
     const TSetupInput in = WithPrinter(true);
     TPrintRangeChoice c;
     c.SelectionText = "1-3";

@@ -4,7 +4,7 @@
 #include "report/ReportSystemPlatform.h"
 
 class TTestPlatform : public TReportSystemPlatform {
-public:
+  public:
     bool Printer = true;
     int SetupDialogs = 0;
     bool HasPrinter() override { return Printer; }

@@ -11,24 +11,21 @@
 
 namespace {
 
-constexpr size_t HeaderSize = 54;      // with the title "Report" and no device name
-constexpr size_t PageRecordHead = 19;  // 80, previous, next, page number, width, height
+constexpr size_t HeaderSize = 54;     // with the title "Report" and no device name
+constexpr size_t PageRecordHead = 19; // 80, previous, next, page number, width, height
 
 std::vector<uint8_t> Record(const std::function<void(TNDRWriter&)>& Layout,
-                            const std::function<void(TNDRWriter&)>& Setup = nullptr)
-{
+                            const std::function<void(TNDRWriter&)>& Setup = nullptr) {
     TNDRWriter Writer;
     PrepareWriter(Writer);
-    if (Setup)
-        Setup(Writer);
+    if (Setup) Setup(Writer);
     Writer.OnPrint = [&](TBaseReport&) { Layout(Writer); };
     Writer.Execute();
     return Writer.MemoryBytes();
 }
 
 // The codes of every command in the stream, page starts as 80, in order.
-std::vector<int> Codes(const std::vector<uint8_t>& Bytes)
-{
+std::vector<int> Codes(const std::vector<uint8_t>& Bytes) {
     TPageStreamDecoder D(Bytes.data(), Bytes.size());
     const TPageStreamHeader H = D.ReadHeader();
     std::vector<int> Out;
@@ -47,8 +44,7 @@ std::vector<int> Codes(const std::vector<uint8_t>& Bytes)
 }
 
 // The stream's commands after the state block of the first page (its drawing only).
-std::vector<int> DrawingCodes(const std::vector<uint8_t>& Bytes)
-{
+std::vector<int> DrawingCodes(const std::vector<uint8_t>& Bytes) {
     std::vector<int> All = Codes(Bytes);
     auto It = std::find(All.begin(), All.end(), 27); // the state block ends with code 27
     return std::vector<int>(It + 1, All.end());
@@ -56,8 +52,7 @@ std::vector<int> DrawingCodes(const std::vector<uint8_t>& Bytes)
 
 } // namespace
 
-TEST(NDRWriterHeader, FieldsWithoutPrinterAndPatchedPageCount)
-{
+TEST(NDRWriterHeader, FieldsWithoutPrinterAndPatchedPageCount) {
     const auto Bytes = Record([](TNDRWriter& W) {
         W.NewPage();
         W.NewPage();
@@ -71,8 +66,7 @@ TEST(NDRWriterHeader, FieldsWithoutPrinterAndPatchedPageCount)
     EXPECT_EQ(std::vector<uint8_t>(Bytes.begin(), Bytes.begin() + HeaderSize), Expected.Data);
 }
 
-TEST(NDRWriterHeader, PageRecordsAreDoublyLinked)
-{
+TEST(NDRWriterHeader, PageRecordsAreDoublyLinked) {
     const auto Bytes = Record([](TNDRWriter& W) {
         W.NewPage();
         W.NewPage();
@@ -93,8 +87,7 @@ TEST(NDRWriterHeader, PageRecordsAreDoublyLinked)
     EXPECT_EQ(Bytes.back(), 82);
 }
 
-TEST(NDRWriterState, FirstPageCarriesTheFullStateInOrder)
-{
+TEST(NDRWriterState, FirstPageCarriesTheFullStateInOrder) {
     const auto Bytes = Record([](TNDRWriter&) {});
     const size_t S = HeaderSize + PageRecordHead;
     TBytes E;
@@ -111,23 +104,21 @@ TEST(NDRWriterState, FirstPageCarriesTheFullStateInOrder)
     EXPECT_EQ(std::vector<uint8_t>(Bytes.begin() + static_cast<long>(S), Bytes.end()), E.Data);
 }
 
-TEST(NDRWriterState, ChangesAreRecordedOnlyWhenTheyDiffer)
-{
+TEST(NDRWriterState, ChangesAreRecordedOnlyWhenTheyDiffer) {
     const auto Bytes = Record([](TNDRWriter& W) {
-        W.SetFontColor(0);     // unchanged: nothing
-        W.SetFontColor(255);   // 52 only
-        W.SetBold(true);       // 55, then 54 because a style changed
-        W.SetPenColor(0);      // unchanged
-        W.SetPenWidth(3);      // 74
+        W.SetFontColor(0);   // unchanged: nothing
+        W.SetFontColor(255); // 52 only
+        W.SetBold(true);     // 55, then 54 because a style changed
+        W.SetPenColor(0);    // unchanged
+        W.SetPenWidth(3);    // 74
         W.SetBrushColor(0xFFFFFF);
-        W.SetBrushStyle(bsClear); // 42
+        W.SetBrushStyle(bsClear);  // 42
         W.SelectFont("Arial", 12); // colour back to 0, bold off, size: 52, 55, 54 once
     });
     EXPECT_EQ(DrawingCodes(Bytes), (std::vector<int>{52, 55, 54, 74, 42, 52, 55, 54, 82}));
 }
 
-TEST(NDRWriterState, SelectFontRecordsTwelvePointsAsTwelveSeventySecondsOfAnInch)
-{
+TEST(NDRWriterState, SelectFontRecordsTwelvePointsAsTwelveSeventySecondsOfAnInch) {
     const auto Bytes = Record([](TNDRWriter& W) { W.SelectFont("Arial", 12); });
     TPageStreamDecoder D(Bytes.data(), Bytes.size());
     D.ReadHeader();
@@ -135,13 +126,11 @@ TEST(NDRWriterState, SelectFontRecordsTwelvePointsAsTwelveSeventySecondsOfAnInch
     TCommand C;
     float LastSize = 0;
     for (D.ReadCommand(C); C.Code != 82; D.ReadCommand(C))
-        if (C.Code == 54)
-            LastSize = C.F[0];
+        if (C.Code == 54) LastSize = C.F[0];
     EXPECT_FLOAT_EQ(LastSize, 12.0f / 72);
 }
 
-TEST(NDRWriterState, SelectFontWithZeroSizeChangesNothing)
-{
+TEST(NDRWriterState, SelectFontWithZeroSizeChangesNothing) {
     TNDRWriter W;
     PrepareWriter(W);
     W.SetBold(true);
@@ -152,8 +141,7 @@ TEST(NDRWriterState, SelectFontWithZeroSizeChangesNothing)
     EXPECT_EQ(W.Font(), Before);
 }
 
-TEST(NDRWriterStrings, LengthEncodingAt191And192Bytes)
-{
+TEST(NDRWriterStrings, LengthEncodingAt191And192Bytes) {
     for (size_t Length : {size_t{191}, size_t{192}, size_t{16383}}) {
         const std::string Text(Length, 'x');
         const auto Bytes = Record([&](TNDRWriter& W) { W.SendRawText(Text); });
@@ -171,8 +159,7 @@ TEST(NDRWriterStrings, LengthEncodingAt191And192Bytes)
     }
 }
 
-TEST(NDRWriterStrings, TextLongerThanTheFormatAllowsFailsBeforeAnythingIsWritten)
-{
+TEST(NDRWriterStrings, TextLongerThanTheFormatAllowsFailsBeforeAnythingIsWritten) {
     TNDRWriter W;
     PrepareWriter(W);
     W.OnPrint = [](TBaseReport& R) {
@@ -192,8 +179,7 @@ TEST(NDRWriterStrings, TextLongerThanTheFormatAllowsFailsBeforeAnythingIsWritten
     EXPECT_FALSE(W.Printing());
 }
 
-TEST(NDRWriterText, PositioningModeRecordsTextsWithSpacesAsJustified)
-{
+TEST(NDRWriterText, PositioningModeRecordsTextsWithSpacesAsJustified) {
     const auto Bytes = Record([](TNDRWriter& W) {
         W.PrintAt(1, 2, "Single");
         W.PrintAt(1, 3, "Two words");
@@ -208,15 +194,13 @@ TEST(NDRWriterText, PositioningModeRecordsTextsWithSpacesAsJustified)
     EXPECT_FLOAT_EQ(SingleAt(Bytes, After + 4), 9 * 21.0f / 300);
 }
 
-TEST(NDRWriterText, AppearanceModeRecordsTextsAsTheyAre)
-{
+TEST(NDRWriterText, AppearanceModeRecordsTextsAsTheyAre) {
     const auto Bytes = Record([](TNDRWriter& W) { W.PrintAt(1, 3, "Two words"); },
                               [](TNDRWriter& W) { W.SetAccuracyMethod(amAppearance); });
     EXPECT_EQ(DrawingCodes(Bytes), (std::vector<int>{83, 24, 82}));
 }
 
-TEST(NDRWriterText, CentredAndRightTextsInPositioningModeStartWhereTheTextBegins)
-{
+TEST(NDRWriterText, CentredAndRightTextsInPositioningModeStartWhereTheTextBegins) {
     TNDRWriter W;
     PrepareWriter(W);
     TMemoryStream Out;
@@ -235,16 +219,14 @@ TEST(NDRWriterText, CentredAndRightTextsInPositioningModeStartWhereTheTextBegins
     TCommand C;
     std::vector<float> Starts;
     for (D.ReadCommand(C); C.Code != 82; D.ReadCommand(C))
-        if (C.Code == 33)
-            Starts.push_back(C.F[1]);
+        if (C.Code == 33) Starts.push_back(C.F[1]);
     const float W3 = 3 * 21.0f / 300;
     ASSERT_EQ(Starts.size(), 2u);
     EXPECT_FLOAT_EQ(Starts[0], 2 - W3 / 2);
     EXPECT_FLOAT_EQ(Starts[1], 2 - W3);
 }
 
-TEST(NDRWriterText, TabMovesToTheNextHalfInchFromTheStart)
-{
+TEST(NDRWriterText, TabMovesToTheNextHalfInchFromTheStart) {
     std::vector<float> Xs;
     const auto Bytes = Record([](TNDRWriter& W) { W.PrintAt(1, 1, "a\tb\t\tc"); });
     TPageStreamDecoder D(Bytes.data(), Bytes.size());
@@ -252,13 +234,11 @@ TEST(NDRWriterText, TabMovesToTheNextHalfInchFromTheStart)
     D.ReadPageHead();
     TCommand C;
     for (D.ReadCommand(C); C.Code != 82; D.ReadCommand(C))
-        if (C.Code == 24)
-            Xs.push_back(C.F[1]);
+        if (C.Code == 24) Xs.push_back(C.F[1]);
     EXPECT_EQ(Xs, (std::vector<float>{1.0f, 1.5f, 2.5f}));
 }
 
-TEST(NDRWriterUnits, UnitsAndFactorFollowEachOther)
-{
+TEST(NDRWriterUnits, UnitsAndFactorFollowEachOther) {
     TNDRWriter W;
     W.SetUnits(unMM);
     EXPECT_DOUBLE_EQ(W.UnitsFactor(), 25.4);
@@ -275,8 +255,7 @@ TEST(NDRWriterUnits, UnitsAndFactorFollowEachOther)
     EXPECT_DOUBLE_EQ(W.UnitsFactor(), 2.54);
 }
 
-TEST(NDRWriterUnits, PointsAreStoredInInchesWithOriginAndScale)
-{
+TEST(NDRWriterUnits, PointsAreStoredInInchesWithOriginAndScale) {
     const auto Bytes = Record(
         [](TNDRWriter& W) {
             W.SetOrigin(1, 0);
@@ -290,12 +269,11 @@ TEST(NDRWriterUnits, PointsAreStoredInInchesWithOriginAndScale)
     ASSERT_EQ(Bytes[End - 17], 18);
     EXPECT_FLOAT_EQ(SingleAt(Bytes, End - 16), 1.0f); // (1 + 1) * 50 %
     EXPECT_FLOAT_EQ(SingleAt(Bytes, End - 12), 2.0f);
-    EXPECT_FLOAT_EQ(SingleAt(Bytes, End - 8), 2.0f);  // (3 + 1) * 50 %
+    EXPECT_FLOAT_EQ(SingleAt(Bytes, End - 8), 2.0f); // (3 + 1) * 50 %
     EXPECT_FLOAT_EQ(SingleAt(Bytes, End - 4), 4.0f);
 }
 
-TEST(NDRWriterGraphics, ReusedGraphicIsStoredOnce)
-{
+TEST(NDRWriterGraphics, ReusedGraphicIsStoredOnce) {
     TReportGraphic G = TReportGraphic::FromBitmap(platform::RgbBitmap(3, 2, {1, 2, 3}));
     const auto Bytes = Record([&](TNDRWriter& W) {
         W.DrawBitmapRect(1, 1, 2, 2, G);
@@ -305,7 +283,8 @@ TEST(NDRWriterGraphics, ReusedGraphicIsStoredOnce)
         W.DrawBitmapRect(5, 5, 6, 6, G); // reuse applies to one graphic only
     });
     size_t Count = 0;
-    for (auto It = Bytes.begin(); (It = std::search(It, Bytes.end(), G.Data.begin(), G.Data.end())) != Bytes.end(); ++It)
+    for (auto It = Bytes.begin();
+         (It = std::search(It, Bytes.end(), G.Data.begin(), G.Data.end())) != Bytes.end(); ++It)
         ++Count;
     EXPECT_EQ(Count, 2u);
     TRecordingRender R;
@@ -316,8 +295,7 @@ TEST(NDRWriterGraphics, ReusedGraphicIsStoredOnce)
     EXPECT_EQ(R.Bitmaps[2], G);
 }
 
-TEST(NDRWriterGraphics, SlotIndexOutsideOneToTenFails)
-{
+TEST(NDRWriterGraphics, SlotIndexOutsideOneToTenFails) {
     TNDRWriter W;
     for (int Index : {0, 11}) {
         try {
@@ -335,8 +313,7 @@ TEST(NDRWriterGraphics, SlotIndexOutsideOneToTenFails)
     }
 }
 
-TEST(NDRWriterPages, SelectionFromTwoOnSkipsPageOneEntirely)
-{
+TEST(NDRWriterPages, SelectionFromTwoOnSkipsPageOneEntirely) {
     for (auto Setup : {std::function<void(TNDRWriter&)>([](TNDRWriter& W) { W.SetFirstPage(2); }),
                        std::function<void(TNDRWriter&)>([](TNDRWriter& W) { W.SetSelection("2-"); })}) {
         const auto Bytes = Record(
@@ -360,8 +337,7 @@ TEST(NDRWriterPages, SelectionFromTwoOnSkipsPageOneEntirely)
     }
 }
 
-TEST(NDRWriterPages, SelectionTextItems)
-{
+TEST(NDRWriterPages, SelectionTextItems) {
     TNDRWriter W;
     W.SetSelection("1, 4-5 ,even");
     EXPECT_TRUE(W.PageSelected(1));
@@ -380,16 +356,14 @@ TEST(NDRWriterPages, SelectionTextItems)
     EXPECT_FALSE(W.PageSelected(2));
 }
 
-TEST(NDRWriterPages, AbortStopsRecordingAndLeavesAValidStream)
-{
+TEST(NDRWriterPages, AbortStopsRecordingAndLeavesAValidStream) {
     int PagesAsked = 0;
     TNDRWriter W;
     PrepareWriter(W);
     W.OnPrintPage = [&](TBaseReport& R, int Page) {
         ++PagesAsked;
         R.PrintAt(1, 1, "page" + std::to_string(Page));
-        if (Page == 2)
-            R.Abort();
+        if (Page == 2) R.Abort();
         return true;
     };
     bool Footer = false;
@@ -407,8 +381,7 @@ TEST(NDRWriterPages, AbortStopsRecordingAndLeavesAValidStream)
     EXPECT_EQ(R.Matching("PageBegin").size(), 1u);
 }
 
-TEST(NDRWriterPages, DiscardedPageLeavesNoRecordAndItsNumberIsReused)
-{
+TEST(NDRWriterPages, DiscardedPageLeavesNoRecordAndItsNumberIsReused) {
     const auto Bytes = Record([](TNDRWriter& W) {
         W.PrintAt(1, 1, "keep1");
         W.NewPage();
@@ -431,8 +404,7 @@ TEST(NDRWriterPages, DiscardedPageLeavesNoRecordAndItsNumberIsReused)
     EXPECT_NE(One.Matching("LeftText")[0].find("keep2"), std::string::npos);
 }
 
-TEST(NDRWriterLifecycle, FailuresCarryTheirFixedMessages)
-{
+TEST(NDRWriterLifecycle, FailuresCarryTheirFixedMessages) {
     TNDRWriter W;
     PrepareWriter(W);
     auto Message = [](const std::function<void()>& F) {
@@ -456,8 +428,7 @@ TEST(NDRWriterLifecycle, FailuresCarryTheirFixedMessages)
     EXPECT_EQ(Message([&] { U.Execute(); }), "StreamMode is smUser but Stream is nil");
 }
 
-TEST(NDRWriterLifecycle, EventsFireInOrder)
-{
+TEST(NDRWriterLifecycle, EventsFireInOrder) {
     std::vector<std::string> Events;
     TNDRWriter W;
     PrepareWriter(W);
@@ -472,11 +443,10 @@ TEST(NDRWriterLifecycle, EventsFireInOrder)
     };
     W.Execute();
     EXPECT_EQ(Events, (std::vector<std::string>{"before", "newpage1", "header", "page1", "footer", "newpage2",
-                                                 "header", "page2", "footer", "after"}));
+                                                "header", "page2", "footer", "after"}));
 }
 
-TEST(NDRWriterLifecycle, FileModeWritesTheFileWholeAndAnExceptionLeavesNoFile)
-{
+TEST(NDRWriterLifecycle, FileModeWritesTheFileWholeAndAnExceptionLeavesNoFile) {
     const std::string Dir = testing::TempDir();
     const std::string Name = Dir + "/writer-file-mode.ndr";
     std::remove(Name.c_str());
@@ -498,14 +468,12 @@ TEST(NDRWriterLifecycle, FileModeWritesTheFileWholeAndAnExceptionLeavesNoFile)
     EXPECT_THROW(TFileStream(Broken, fmOpenRead), EReportError);
 }
 
-TEST(NDRWriterLifecycle, BufferFlushesKeepPatchedPositionsRight)
-{
+TEST(NDRWriterLifecycle, BufferFlushesKeepPatchedPositionsRight) {
     // Many pages with large texts cross the 16384-byte buffer many times.
     const auto Bytes = Record([](TNDRWriter& W) {
         for (int P = 1; P <= 40; ++P) {
             W.SendRawText(std::string(1000 + P * 300, 'a'));
-            if (P < 40)
-                W.NewPage();
+            if (P < 40) W.NewPage();
         }
     });
     EXPECT_EQ(WordAt(Bytes, 10), 40);
@@ -517,8 +485,7 @@ TEST(NDRWriterLifecycle, BufferFlushesKeepPatchedPositionsRight)
     EXPECT_EQ(All.Matching("PageBegin").size(), 40u);
 }
 
-TEST(NDRWriterLifecycle, TempFileModeNamesTheFileAndAFailedRunRemovesIt)
-{
+TEST(NDRWriterLifecycle, TempFileModeNamesTheFileAndAFailedRunRemovesIt) {
     TNDRWriter W;
     PrepareWriter(W);
     W.SetStreamMode(smTempFile);

@@ -8,8 +8,7 @@
 
 namespace {
 
-std::vector<uint8_t> Recorded(const std::function<void(TNDRWriter&)>& Layout)
-{
+std::vector<uint8_t> Recorded(const std::function<void(TNDRWriter&)>& Layout) {
     TNDRWriter W;
     PrepareWriter(W);
     W.SetAccuracyMethod(amAppearance);
@@ -19,8 +18,7 @@ std::vector<uint8_t> Recorded(const std::function<void(TNDRWriter&)>& Layout)
 }
 
 // A one-page stream whose page holds Body (after the page start) and ends with 82.
-std::vector<uint8_t> OnePage(const TBytes& Body, uint16_t PageCount = 1)
-{
+std::vector<uint8_t> OnePage(const TBytes& Body, uint16_t PageCount = 1) {
     TBytes B = StreamHeader(PageCount);
     PageStart(B, 0, 0, 1);
     B.Data.insert(B.Data.end(), Body.Data.begin(), Body.Data.end());
@@ -30,8 +28,7 @@ std::vector<uint8_t> OnePage(const TBytes& Body, uint16_t PageCount = 1)
 
 } // namespace
 
-TEST(PageConverterFraming, OnePageGivesOnePairBetweenDocBeginAndDocEnd)
-{
+TEST(PageConverterFraming, OnePageGivesOnePairBetweenDocBeginAndDocEnd) {
     const auto Bytes = Recorded([](TNDRWriter& W) { W.PrintAt(1, 1, "x"); });
     for (int PageNo : {0, 1}) {
         TRecordingRender R;
@@ -45,13 +42,11 @@ TEST(PageConverterFraming, OnePageGivesOnePairBetweenDocBeginAndDocEnd)
     }
 }
 
-TEST(PageConverterFraming, OnePageOfManyIsFoundThroughTheLinks)
-{
+TEST(PageConverterFraming, OnePageOfManyIsFoundThroughTheLinks) {
     const auto Bytes = Recorded([](TNDRWriter& W) {
         for (int P = 1; P <= 5; ++P) {
             W.PrintAt(1, 1, "p" + std::to_string(P));
-            if (P < 5)
-                W.NewPage();
+            if (P < 5) W.NewPage();
         }
     });
     for (int P : {4, 2, 5}) {
@@ -65,8 +60,7 @@ TEST(PageConverterFraming, OnePageOfManyIsFoundThroughTheLinks)
     EXPECT_EQ(Missing.Matching("LeftText")[0], "LeftText 'p1' 1 1");
 }
 
-TEST(PageConverterFraming, UnpatchedPageCountPlaysTheFirstPageAndStops)
-{
+TEST(PageConverterFraming, UnpatchedPageCountPlaysTheFirstPageAndStops) {
     auto Bytes = Recorded([](TNDRWriter& W) {
         W.PrintAt(1, 1, "first");
         W.NewPage();
@@ -79,8 +73,7 @@ TEST(PageConverterFraming, UnpatchedPageCountPlaysTheFirstPageAndStops)
     EXPECT_EQ(R.Matching("LeftText")[0], "LeftText 'first' 1 1");
 }
 
-TEST(PageConverterFraming, LinesPolygonsAndStateReachTheRenderer)
-{
+TEST(PageConverterFraming, LinesPolygonsAndStateReachTheRenderer) {
     const auto Bytes = Recorded([](TNDRWriter& W) {
         W.SetPenWidth(3);
         W.MoveTo(1, 1);
@@ -91,7 +84,8 @@ TEST(PageConverterFraming, LinesPolygonsAndStateReachTheRenderer)
     TRecordingRender R;
     ASSERT_EQ(Play(Bytes, R), "");
     const std::vector<std::string> Expected = {"MoveTo 1 1", "LineTo 2 1.5", "MoveTo 1 1",
-                                               "Polygon 2 1248,1248 2496,1248 1872,2496", "Rectangle 1 2 3 4"};
+                                               "Polygon 2 1248,1248 2496,1248 1872,2496",
+                                               "Rectangle 1 2 3 4"};
     std::vector<std::string> Drawn;
     for (const auto& C : R.Calls)
         if (C.rfind("MoveTo", 0) == 0 || C.rfind("LineTo", 0) == 0 || C.rfind("Polygon", 0) == 0 ||
@@ -101,8 +95,7 @@ TEST(PageConverterFraming, LinesPolygonsAndStateReachTheRenderer)
     EXPECT_NEAR(R.PenWidth(), 3.0 / 300, 1e-7);
 }
 
-TEST(PageConverterText, FormattedRunsAreMeasuredAndPlacedOneAfterAnother)
-{
+TEST(PageConverterText, FormattedRunsAreMeasuredAndPlacedOneAfterAnother) {
     // 12-point runs at 1248 dpi: each character is 6 points wide = 1/12 inch.
     const std::string Text = std::string("ab\x01") + "B1\x02" + "Z24\x04" + "cd\x01r\x04" + "e";
     const auto Bytes = Recorded([&](TNDRWriter& W) {
@@ -134,8 +127,7 @@ TEST(PageConverterText, FormattedRunsAreMeasuredAndPlacedOneAfterAnother)
     EXPECT_TRUE(SawBig);
 }
 
-TEST(PageConverterText, PageMacroAndVariableMacroExpand)
-{
+TEST(PageConverterText, PageMacroAndVariableMacroExpand) {
     const std::string PageNo = std::string("Page \xFD") + "$RPCM11";
     const std::string Var = std::string("Name: \xFD$RPCV\xFC") + "who\xFB!";
     const auto Bytes = Recorded([&](TNDRWriter& W) {
@@ -156,8 +148,7 @@ TEST(PageConverterText, PageMacroAndVariableMacroExpand)
     EXPECT_EQ(Texts[3], "LeftText 'Name: Velmora!' 1 2"); // the variable is carried to page 2
 }
 
-TEST(PageConverterText, MacroNumbersForRendererTextsAndUnknownNumbers)
-{
+TEST(PageConverterText, MacroNumbersForRendererTextsAndUnknownNumbers) {
     TRecordingRender R;
     R.ExtraTexts() = {"zero", "one"};
     TByteViewStream Empty(nullptr, 0);
@@ -168,11 +159,10 @@ TEST(PageConverterText, MacroNumbersForRendererTextsAndUnknownNumbers)
     EXPECT_EQ(C.ExpandMacros("[\xFD$RPCM14]"), "[Render]");
     EXPECT_EQ(C.ExpandMacros("[\xFD$RPCM99]"), "[]");
     EXPECT_EQ(C.ExpandMacros("[\xFD$RPCMx1]"), "[\xFD$RPCMx1]"); // not a macro: kept
-    EXPECT_EQ(C.ExpandMacros("[\xFD$RPCV\xFCmissing"), "[");    // no end byte: rest is the name
+    EXPECT_EQ(C.ExpandMacros("[\xFD$RPCV\xFCmissing"), "[");     // no end byte: rest is the name
 }
 
-TEST(PageConverterText, BlockTextKeepsItsWidth)
-{
+TEST(PageConverterText, BlockTextKeepsItsWidth) {
     TNDRWriter W;
     PrepareWriter(W);
     W.OnPrint = [](TBaseReport& R) { R.PrintAt(2, 3, "a b"); };
@@ -183,27 +173,24 @@ TEST(PageConverterText, BlockTextKeepsItsWidth)
     EXPECT_EQ(R.Matching("BlockText")[0], "BlockText 'a b' 2 3 0.2099999934");
 }
 
-TEST(PageConverterOlder, QAndYHeadersAndOlderRecordsAreAccepted)
-{
+TEST(PageConverterOlder, QAndYHeadersAndOlderRecordsAreAccepted) {
     for (char Code : {'Q', 'Y'}) {
         TBytes B;
         B.Byte(static_cast<uint8_t>(Code)).Word(1).Word(1).Word(9999);
         B.Single(8.5f).Single(11).Single(0).Single(0).Single(0).Single(0).Byte(0);
-        if (Code == 'Y')
-            B.Word(265).Byte(0).Byte(0);
+        if (Code == 'Y') B.Word(265).Byte(0).Byte(0);
         B.Word(1).Word(1).Word(0).Word(0).Str("");
         B.Byte(80).Int(0).Int(0).Word(1);
         if (Code == 'Y')
             B.Single(8.5f).Single(11);
         else
             B.Byte(0);
-        B.Byte(70).Int(255).Byte(4).Byte(0).Single(0.01f);                    // pen record
-        B.Byte(40).Int(0x00FF00).Byte(1).Byte(0);                             // brush record
-        B.Byte(50).Str("Courier New").Int(7).Byte(2).Byte(1).Single(0.25f);  // font record
+        B.Byte(70).Int(255).Byte(4).Byte(0).Single(0.01f);                  // pen record
+        B.Byte(40).Int(0x00FF00).Byte(1).Byte(0);                           // brush record
+        B.Byte(50).Str("Courier New").Int(7).Byte(2).Byte(1).Single(0.25f); // font record
         B.Byte(1).Byte(0).Byte(1).Byte(0);
         B.Byte(54).Single(1.0f / 6);
-        if (Code == 'Y')
-            B.Single(3);
+        if (Code == 'Y') B.Single(3);
         B.Byte(32).Single(2).Str("old").Single(1).Single(3);
         B.Byte(82);
         TRecordingRender R;
@@ -227,8 +214,7 @@ struct TBadCase {
     std::string Message; // the whole message, or a part of it
 };
 
-std::vector<TBadCase> BadCases()
-{
+std::vector<TBadCase> BadCases() {
     std::vector<TBadCase> Cases;
     {
         TBytes B;
@@ -240,8 +226,10 @@ std::vector<TBadCase> BadCases()
         B.Byte(81);
         Cases.push_back({"page without 80", B.Data, "Unexpected code found in report file."});
     }
-    Cases.push_back({"undefined code", OnePage(TBytes().Byte(0x2C)), "Unexpected code [44] found in report file."});
-    Cases.push_back({"code 80 inside a page", OnePage(TBytes().Byte(80)), "Unexpected code [80] found in report file."});
+    Cases.push_back(
+        {"undefined code", OnePage(TBytes().Byte(0x2C)), "Unexpected code [44] found in report file."});
+    Cases.push_back(
+        {"code 80 inside a page", OnePage(TBytes().Byte(80)), "Unexpected code [80] found in report file."});
     Cases.push_back({"empty file", {}, "Report file is empty."});
     {
         auto Bytes = OnePage(TBytes().Byte(24).Single(1).Str("hello").Single(1));
@@ -253,17 +241,23 @@ std::vector<TBadCase> BadCases()
         Bytes.resize(20);
         Cases.push_back({"truncated header", Bytes, "ends unexpectedly"});
     }
-    Cases.push_back({"string longer than the data", OnePage(TBytes().Byte(30).Byte(0xFF).Byte(0xFF)), "ends unexpectedly"});
-    Cases.push_back({"graphic size beyond the data", OnePage(TBytes().Byte(17).Byte(1).Int(1 << 30)), "exceeds the report file"});
-    Cases.push_back({"negative graphic size", OnePage(TBytes().Byte(17).Byte(1).Int(-5)), "exceeds the report file"});
-    Cases.push_back({"raw stream count beyond the data", OnePage(TBytes().Byte(31).Int(0x7FFFFFFF)), "exceeds the report file"});
-    Cases.push_back({"polygon count beyond the data", OnePage(TBytes().Byte(14).Word(0xFFFF)), "ends unexpectedly"});
+    Cases.push_back({"string longer than the data", OnePage(TBytes().Byte(30).Byte(0xFF).Byte(0xFF)),
+                     "ends unexpectedly"});
+    Cases.push_back({"graphic size beyond the data", OnePage(TBytes().Byte(17).Byte(1).Int(1 << 30)),
+                     "exceeds the report file"});
+    Cases.push_back(
+        {"negative graphic size", OnePage(TBytes().Byte(17).Byte(1).Int(-5)), "exceeds the report file"});
+    Cases.push_back({"raw stream count beyond the data", OnePage(TBytes().Byte(31).Int(0x7FFFFFFF)),
+                     "exceeds the report file"});
+    Cases.push_back(
+        {"polygon count beyond the data", OnePage(TBytes().Byte(14).Word(0xFFFF)), "ends unexpectedly"});
     {
         // A graphic reference pointing at itself, and one pointing forward.
         TBytes Body;
         const size_t Here = StreamHeader(1).Size() + 19 + 2;
         Body.Byte(17).Byte(0x81).Int(static_cast<int32_t>(Here));
-        Cases.push_back({"graphic reference to itself", OnePage(Body), "does not point to an earlier graphic"});
+        Cases.push_back(
+            {"graphic reference to itself", OnePage(Body), "does not point to an earlier graphic"});
         Cases.push_back({"graphic reference forward", OnePage(TBytes().Byte(17).Byte(0x81).Int(100000)),
                          "does not point to an earlier graphic"});
         Cases.push_back({"graphic reference negative", OnePage(TBytes().Byte(17).Byte(0x81).Int(-4)),
@@ -279,18 +273,23 @@ std::vector<TBadCase> BadCases()
         Two.Byte(37).Str("v").Byte(4).Byte(254).Int(static_cast<int32_t>(Record + 6 + 3));
         Two.Byte(37).Str("w").Byte(4).Byte(255).Int(-static_cast<int32_t>(Record));
         Cases.push_back({"value references in a loop", OnePage(Two), "form a loop"});
-        Cases.push_back({"value reference outside", OnePage(TBytes().Byte(37).Str("v").Byte(4).Byte(254).Int(INT32_MIN)),
+        Cases.push_back({"value reference outside",
+                         OnePage(TBytes().Byte(37).Str("v").Byte(4).Byte(254).Int(INT32_MIN)),
                          "points outside the report file"});
-        Cases.push_back({"value record longer than the data", OnePage(TBytes().Byte(37).Str("v").Byte(200).Byte(3)),
-                         "ends unexpectedly"});
-        Cases.push_back({"value text longer than its record", OnePage(TBytes().Byte(37).Str("v").Byte(1).Byte(9).Byte('a')),
+        Cases.push_back({"value record longer than the data",
+                         OnePage(TBytes().Byte(37).Str("v").Byte(200).Byte(3)), "ends unexpectedly"});
+        Cases.push_back({"value text longer than its record",
+                         OnePage(TBytes().Byte(37).Str("v").Byte(1).Byte(9).Byte('a')),
                          "holds 1 bytes but names 9"});
     }
     {
         // A variable whose value contains its own macro.
         const std::string Macro = std::string("\xFD$RPCV\xFC") + "v\xFB";
         TBytes Body;
-        Body.Byte(37).Str("v").Byte(static_cast<uint8_t>(Macro.size() + 1)).Byte(static_cast<uint8_t>(Macro.size() + 1));
+        Body.Byte(37)
+            .Str("v")
+            .Byte(static_cast<uint8_t>(Macro.size() + 1))
+            .Byte(static_cast<uint8_t>(Macro.size() + 1));
         Body.Raw("x" + Macro);
         Body.Byte(24).Single(1).Str(Macro).Single(1);
         Cases.push_back({"variable containing its own macro", OnePage(Body), "expand without end"});
@@ -302,8 +301,7 @@ std::vector<TBadCase> BadCases()
     return Cases;
 }
 
-TEST(PageConverterMalformed, EveryCaseEndsWithAClearErrorAndDocEnd)
-{
+TEST(PageConverterMalformed, EveryCaseEndsWithAClearErrorAndDocEnd) {
     for (const TBadCase& Case : BadCases()) {
         TRecordingRender R;
         const std::string Error = Play(Case.Bytes, R);
@@ -316,8 +314,7 @@ TEST(PageConverterMalformed, EveryCaseEndsWithAClearErrorAndDocEnd)
     }
 }
 
-TEST(PageConverterMalformed, PageLinksThatFormALoopAreRefused)
-{
+TEST(PageConverterMalformed, PageLinksThatFormALoopAreRefused) {
     TBytes B = StreamHeader(2);
     const int32_t First = static_cast<int32_t>(B.Size());
     PageStart(B, 0, First, 1); // next points back at itself
@@ -333,8 +330,7 @@ TEST(PageConverterMalformed, PageLinksThatFormALoopAreRefused)
     EXPECT_NE(Play(Out.Data, R2, 2).find("points outside the report file"), std::string::npos);
 }
 
-TEST(PageConverterMalformed, EveryTruncationOfAValidStreamFailsCleanly)
-{
+TEST(PageConverterMalformed, EveryTruncationOfAValidStreamFailsCleanly) {
     const auto Bytes = Recorded([](TNDRWriter& W) {
         W.SetReportVar("v", "value");
         W.PrintAt(1, 1, "text \xFD$RPCM11");
@@ -351,8 +347,7 @@ TEST(PageConverterMalformed, EveryTruncationOfAValidStreamFailsCleanly)
     EXPECT_EQ(Play(Bytes, Whole), "");
 }
 
-TEST(PageConverterMalformed, RandomDamageNeverCrashesOrHangs)
-{
+TEST(PageConverterMalformed, RandomDamageNeverCrashesOrHangs) {
     const auto Bytes = Recorded([](TNDRWriter& W) {
         W.SetReportVar("v", "value \xFD$RPCM11");
         W.PrintAt(1, 1, "text \xFD$RPCV\xFCv\xFB");
@@ -363,7 +358,10 @@ TEST(PageConverterMalformed, RandomDamageNeverCrashesOrHangs)
         W.NewPage();
         W.Polyline({{1, 1}, {2, 2}, {3, 1}});
         W.NewPage();
-        W.TextCenteredAt("\x01" "B1\x04" "bold", 2);
+        W.TextCenteredAt("\x01"
+                         "B1\x04"
+                         "bold",
+                         2);
     });
     uint32_t Seed = 12345;
     auto Next = [&Seed] {
@@ -378,8 +376,7 @@ TEST(PageConverterMalformed, RandomDamageNeverCrashesOrHangs)
             Damaged[Next() % Damaged.size()] = static_cast<uint8_t>(Next());
         for (int PageNo : {0, 2}) {
             TRecordingRender R;
-            if (!Play(Damaged, R, PageNo).empty())
-                ++Failures;
+            if (!Play(Damaged, R, PageNo).empty()) ++Failures;
             if (!R.Calls.empty()) {
                 EXPECT_EQ(R.Calls.front(), "DocBegin");
                 EXPECT_EQ(R.Calls.back(), "DocEnd");

@@ -8,8 +8,8 @@
 
 namespace {
 
-std::vector<uint8_t> RecordPuzzlePage(const platform::RgbBitmap& Board, int32_t Number, TAccuracyMethod Method)
-{
+std::vector<uint8_t> RecordPuzzlePage(const platform::RgbBitmap& Board, int32_t Number,
+                                      TAccuracyMethod Method) {
     TNDRWriter W;
     W.SetAccuracyMethod(Method);
     W.OnPrint = [&](TBaseReport& R) { PrintPuzzlePage(R, Board, Number); };
@@ -17,8 +17,7 @@ std::vector<uint8_t> RecordPuzzlePage(const platform::RgbBitmap& Board, int32_t 
     return W.MemoryBytes();
 }
 
-platform::RgbBitmap Board()
-{
+platform::RgbBitmap Board() {
     platform::RgbBitmap B(399, 399);
     for (int Y = 0; Y < 399; Y += 44)
         for (int X = 0; X < 399; ++X)
@@ -28,8 +27,7 @@ platform::RgbBitmap Board()
 
 } // namespace
 
-TEST(PuzzlePage, RoundTripGivesOnePageWithTheHeaderAndTheBoard)
-{
+TEST(PuzzlePage, RoundTripGivesOnePageWithTheHeaderAndTheBoard) {
     const platform::RgbBitmap Picture = Board();
     const auto Bytes = RecordPuzzlePage(Picture, 2147483647, amAppearance);
     TRecordingRender R;
@@ -40,7 +38,8 @@ TEST(PuzzlePage, RoundTripGivesOnePageWithTheHeaderAndTheBoard)
     EXPECT_EQ(R.Matching("LeftText"),
               std::vector<std::string>{"LeftText 'Sudoku Puzzle Number 2147483647 Courtesy of " +
                                        std::string(VelmoraSite) + "' 0.5 0.5"});
-    EXPECT_EQ(R.Matching("BitmapRect"), std::vector<std::string>{"BitmapRect 0.6000000238 0.6000000238 6.599999905 6.599999905"});
+    EXPECT_EQ(R.Matching("BitmapRect"),
+              std::vector<std::string>{"BitmapRect 0.6000000238 0.6000000238 6.599999905 6.599999905"});
     ASSERT_EQ(R.Bitmaps.size(), 1u);
     EXPECT_EQ(R.Bitmaps[0].ToBitmap(), Picture);
     ASSERT_FALSE(R.Fonts.empty());
@@ -49,8 +48,7 @@ TEST(PuzzlePage, RoundTripGivesOnePageWithTheHeaderAndTheBoard)
     EXPECT_EQ(R.Fonts.back().Color, 0);
 }
 
-TEST(PuzzlePage, PositioningModeRecordsTheHeaderWithItsMeasuredWidth)
-{
+TEST(PuzzlePage, PositioningModeRecordsTheHeaderWithItsMeasuredWidth) {
     const auto Bytes = RecordPuzzlePage(Board(), 1, amPositioning);
     TRecordingRender R;
     EXPECT_EQ(Play(Bytes, R), "");

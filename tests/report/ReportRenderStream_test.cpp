@@ -14,7 +14,7 @@
 namespace {
 
 class TTextRender : public TReportRenderStream {
-public:
+  public:
     int Pages = 0;
     void PageBegin() override { ++Pages; }
     void DocEnd() override { WriteLineFmt("pages %d", {Pages}); }
@@ -22,9 +22,8 @@ public:
 
 // Switches LC_ALL to a comma locale for the test when one is installed.
 class TCommaLocale {
-public:
-    TCommaLocale() : Old_(std::setlocale(LC_ALL, nullptr))
-    {
+  public:
+    TCommaLocale() : Old_(std::setlocale(LC_ALL, nullptr)) {
         for (const char* Name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8"})
             if (std::setlocale(LC_ALL, Name)) {
                 Active_ = true;
@@ -34,13 +33,12 @@ public:
     ~TCommaLocale() { std::setlocale(LC_ALL, Old_.c_str()); }
     bool Active() const { return Active_; }
 
-private:
+  private:
     std::string Old_;
     bool Active_ = false;
 };
 
-std::string ReadFile(const std::string& Name)
-{
+std::string ReadFile(const std::string& Name) {
     std::ifstream In(Name, std::ios::binary);
     std::ostringstream S;
     S << In.rdbuf();
@@ -49,21 +47,20 @@ std::string ReadFile(const std::string& Name)
 
 } // namespace
 
-TEST(FormatText, NumbersUseAPointInEveryLocale)
-{
+TEST(FormatText, NumbersUseAPointInEveryLocale) {
     TCommaLocale Locale;
     EXPECT_EQ(FormatText("%.4f %.4f m", {72.0, 720.5}), "72.0000 720.5000 m");
     EXPECT_EQ(FormatText("%.3g %.3g %.3g", {1.0 / 255, 128.0 / 255, 1.0}), "0.00392 0.502 1");
     EXPECT_EQ(FormatText("%d 0 obj %s", {12, "x"}), "12 0 obj x");
-    EXPECT_EQ(FormatText("%5d|%-4d|%05.1f|%x|%X|%%|%c", {42, 7, -2.25, 255, 255, 'Q'}), "   42|7   |-02.2|ff|FF|%|Q");
+    EXPECT_EQ(FormatText("%5d|%-4d|%05.1f|%x|%X|%%|%c", {42, 7, -2.25, 255, 255, 'Q'}),
+              "   42|7   |-02.2|ff|FF|%|Q");
     EXPECT_EQ(FormatText("%s and %s", {"one"}), "one and "); // a missing argument writes nothing
     EXPECT_EQ(FormatText("%.2s", {std::string("abc")}), "ab");
     if (!Locale.Active())
         GTEST_SKIP() << "no comma locale installed; formatting checked in the C locale only";
 }
 
-TEST(ReportRenderStream, WritesGoToTheOutputWithCrLfLineEnds)
-{
+TEST(ReportRenderStream, WritesGoToTheOutputWithCrLfLineEnds) {
     TTextRender R;
     TMemoryStream Out;
     R.SetOutputStream(&Out);
@@ -76,8 +73,7 @@ TEST(ReportRenderStream, WritesGoToTheOutputWithCrLfLineEnds)
     EXPECT_EQ(Text, "a1.2b\r\n3\r\n");
 }
 
-TEST(ReportRenderStream, RenderToFileWritesTheWholeFileAtTheEnd)
-{
+TEST(ReportRenderStream, RenderToFileWritesTheWholeFileAtTheEnd) {
     const auto Bytes = [] {
         TNDRWriter W;
         PrepareWriter(W);
@@ -98,14 +94,12 @@ TEST(ReportRenderStream, RenderToFileWritesTheWholeFileAtTheEnd)
     EXPECT_EQ(R.OutputStream(), nullptr);
 }
 
-TEST(ReportRenderStream, OpenOutputInAMissingFolderFails)
-{
+TEST(ReportRenderStream, OpenOutputInAMissingFolderFails) {
     TTextRender R;
     EXPECT_THROW(R.OpenOutput("/nonexistent-folder/x.pdf"), EReportError);
 }
 
-TEST(ReportRender, RenderStreamReadsTheInputFileWhenNoStreamIsGiven)
-{
+TEST(ReportRender, RenderStreamReadsTheInputFileWhenNoStreamIsGiven) {
     TNDRWriter W;
     PrepareWriter(W);
     const std::string Name = testing::TempDir() + "/render-input.ndr";
@@ -122,15 +116,13 @@ TEST(ReportRender, RenderStreamReadsTheInputFileWhenNoStreamIsGiven)
     EXPECT_THROW(R.RenderStream(nullptr), EReportError);
 }
 
-TEST(ReportRender, DeviceCoordinatesSubtractTheRecordedMargins)
-{
+TEST(ReportRender, DeviceCoordinatesSubtractTheRecordedMargins) {
     class TMarginRender : public TReportRender {
-    public:
+      public:
         std::vector<int> Seen;
         int XDPI() override { return 100; }
         int YDPI() override { return 200; }
-        void PageBegin() override
-        {
+        void PageBegin() override {
             Seen.push_back(XI2D(1.0));
             Seen.push_back(YI2D(1.0));
         }

@@ -12,20 +12,21 @@
 
 // Every character is half an em wide; ascent 0.8 em, descent 0.2 em; the cell height is the em.
 class TFixedMeasurer : public TTextMeasurer {
-public:
+  public:
     double EmForCellHeight(const TReportFont&, double CellPixels) override { return CellPixels; }
-    double TextWidth(const TReportFont&, double EmPixels, std::string_view Text) override
-    {
+    double TextWidth(const TReportFont&, double EmPixels, std::string_view Text) override {
         return 0.5 * EmPixels * static_cast<double>(Text.size());
     }
-    TFontExtent Extent(const TReportFont&, double EmPixels) override { return {0.8 * EmPixels, 0.2 * EmPixels}; }
+    TFontExtent Extent(const TReportFont&, double EmPixels) override {
+        return {0.8 * EmPixels, 0.2 * EmPixels};
+    }
 };
 
 TFixedMeasurer& FixedMeasurer();
 
 // Logs each renderer call as one line, e.g. "LeftText 'abc' 1 0.5" or "PageBegin".
 class TRecordingRender : public TReportRender {
-public:
+  public:
     std::vector<std::string> Calls;
     std::vector<TReportGraphic> Bitmaps;
     std::vector<TReportFont> Fonts;
@@ -57,12 +58,21 @@ void PrepareWriter(TNDRWriter& Writer);
 
 struct TBytes {
     std::vector<uint8_t> Data;
-    TBytes& Byte(uint8_t V) { Data.push_back(V); return *this; }
-    TBytes& Word(uint16_t V) { Byte(V & 0xFF); return Byte(V >> 8); }
+    TBytes& Byte(uint8_t V) {
+        Data.push_back(V);
+        return *this;
+    }
+    TBytes& Word(uint16_t V) {
+        Byte(V & 0xFF);
+        return Byte(V >> 8);
+    }
     TBytes& Int(int32_t V);
     TBytes& Single(float V);
     TBytes& Str(const std::string& S);
-    TBytes& Raw(const std::string& S) { Data.insert(Data.end(), S.begin(), S.end()); return *this; }
+    TBytes& Raw(const std::string& S) {
+        Data.insert(Data.end(), S.begin(), S.end());
+        return *this;
+    }
     size_t Size() const { return Data.size(); }
 };
 

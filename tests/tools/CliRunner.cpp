@@ -17,7 +17,8 @@ static std::string ReadWhole(const std::string& path) {
 
 static std::string Quote(const std::string& arg) {
     std::string q = "'";
-    for (char c : arg) q += (c == '\'') ? std::string("'\\''") : std::string(1, c);
+    for (char c : arg)
+        q += (c == '\'') ? std::string("'\\''") : std::string(1, c);
     return q + "'";
 }
 
@@ -30,7 +31,8 @@ CliResult RunCli(const std::vector<std::string>& args) {
     close(outFd);
     close(errFd);
     std::string command = Quote(VELMORA_CLI_PATH);
-    for (const auto& a : args) command += " " + Quote(a);
+    for (const auto& a : args)
+        command += " " + Quote(a);
     command += " </dev/null >" + Quote(outName) + " 2>" + Quote(errName);
     int raw = std::system(command.c_str());
     CliResult r;
@@ -48,7 +50,8 @@ CliResult RunCommand(const std::string& command) {
     if (!pipe) return result;
     std::array<char, 4096> buffer{};
     size_t got = 0;
-    while ((got = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) result.Out.append(buffer.data(), got);
+    while ((got = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+        result.Out.append(buffer.data(), got);
     const int status = pclose(pipe);
     result.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return result;

@@ -5,9 +5,9 @@
 #include <vector>
 
 struct CliResult {
-    int Status = -1;       // exit status, or -1 when the program did not exit normally
-    std::string Out;       // standard output
-    std::string Err;       // standard error
+    int Status = -1; // exit status, or -1 when the program did not exit normally
+    std::string Out; // standard output
+    std::string Err; // standard error
 };
 
 CliResult RunCli(const std::vector<std::string>& args);

@@ -13,14 +13,16 @@ namespace {
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
     std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
     return lines;
 }
 
 std::vector<std::string> Fields(const std::string& line) {
     std::vector<std::string> fields;
     std::istringstream in(line);
-    for (std::string field; in >> field;) fields.push_back(field);
+    for (std::string field; in >> field;)
+        fields.push_back(field);
     return fields;
 }
 
@@ -121,7 +123,8 @@ TEST(EnginePuzzleCommandsTest, BadUsageExitsWithStatusTwo) {
     for (const auto& args : bad) {
         const CliResult result = RunCli(args);
         std::string joined;
-        for (const auto& a : args) joined += a + ' ';
+        for (const auto& a : args)
+            joined += a + ' ';
         EXPECT_EQ(result.Status, 2) << joined;
         EXPECT_TRUE(result.Out.empty()) << joined;
         EXPECT_NE(result.Err.find("velmora-cli: "), std::string::npos) << joined;
@@ -131,9 +134,10 @@ TEST(EnginePuzzleCommandsTest, BadUsageExitsWithStatusTwo) {
 TEST(EnginePuzzleCommandsTest, HelpDocumentsTheCommands) {
     const CliResult result = RunCli({"--help"});
     ASSERT_EQ(result.Status, 0);
-    for (const char* usage : {"velmora-cli puzzle NUMBER [--level L [--startup] | --window MIN MAX] [--count K]",
-                              "velmora-cli new K [--level L [--startup] | --window MIN MAX]",
-                              "velmora-cli find TEXT [--level L [--startup] | --window MIN MAX]",
-                              "NUMBER MIN-MAX HOLES SEED SOLUTION PUZZLE"})
+    for (const char* usage :
+         {"velmora-cli puzzle NUMBER [--level L [--startup] | --window MIN MAX] [--count K]",
+          "velmora-cli new K [--level L [--startup] | --window MIN MAX]",
+          "velmora-cli find TEXT [--level L [--startup] | --window MIN MAX]",
+          "NUMBER MIN-MAX HOLES SEED SOLUTION PUZZLE"})
         EXPECT_NE(result.Out.find(usage), std::string::npos) << usage;
 }

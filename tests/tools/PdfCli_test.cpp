@@ -13,8 +13,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string ReadAll(const fs::path& path)
-{
+std::string ReadAll(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     std::stringstream buffer;
     buffer << in.rdbuf();
@@ -22,17 +21,15 @@ std::string ReadAll(const fs::path& path)
 }
 
 class PdfCli : public ::testing::Test {
-protected:
+  protected:
     fs::path Dir;
-    void SetUp() override
-    {
+    void SetUp() override {
         setenv("SOURCE_DATE_EPOCH", "1796540889", 1);
         setenv("TZ", "UTC", 1);
         char pattern[] = "/tmp/velmora-pdfcli-XXXXXX";
         Dir = mkdtemp(pattern);
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         std::error_code ignored;
         fs::remove_all(Dir, ignored);
     }
@@ -40,8 +37,7 @@ protected:
 };
 
 // Share of dark pixels in a rectangle of a binary PPM (P6) image, in fractions of its size.
-double DarkShare(const std::string& ppm, double left, double top, double right, double bottom)
-{
+double DarkShare(const std::string& ppm, double left, double top, double right, double bottom) {
     std::istringstream in(ppm);
     std::string magic;
     int width = 0, height = 0, maxValue = 0;
@@ -64,8 +60,7 @@ double DarkShare(const std::string& ppm, double left, double top, double right, 
 
 } // namespace
 
-TEST_F(PdfCli, PuzzlePageBecomesAValidPdfShowingHeaderAndBoard)
-{
+TEST_F(PdfCli, PuzzlePageBecomesAValidPdfShowingHeaderAndBoard) {
     const CliResult result = RunCli({"page", "12345", "--pdf", P("page.pdf")});
     ASSERT_EQ(result.Status, 0) << result.Err;
     const std::string file = ReadAll(P("page.pdf"));
@@ -79,7 +74,8 @@ TEST_F(PdfCli, PuzzlePageBecomesAValidPdfShowingHeaderAndBoard)
     EXPECT_NE(file.find("/Name /G1\r\n/Width 399 /Height 399 \r\n"), std::string::npos);
     EXPECT_NE(file.find("q\r\n432.0000 0 0 432.0000 "), std::string::npos);
     EXPECT_NE(file.find(" cm\r\n/G1 Do\r\nQ\r\n"), std::string::npos);
-    EXPECT_NE(file.find("/Author (Velmora UK Limited)\r\n/Subject (Velmora Sudoku Puzzle)\r\n"), std::string::npos);
+    EXPECT_NE(file.find("/Author (Velmora UK Limited)\r\n/Subject (Velmora Sudoku Puzzle)\r\n"),
+              std::string::npos);
     EXPECT_NE(file.find("/CreationDate (D:20261206070809)\r\n"), std::string::npos);
     EXPECT_EQ(file.find("/Filter [/FlateDecode]"), std::string::npos);
 
@@ -96,8 +92,7 @@ TEST_F(PdfCli, PuzzlePageBecomesAValidPdfShowingHeaderAndBoard)
     EXPECT_LT(DarkShare(ppm, 0.05, 0.65, 0.95, 0.95), 0.001);
 }
 
-TEST_F(PdfCli, PageAndConvertWriteTheSameFileAgainAndAgain)
-{
+TEST_F(PdfCli, PageAndConvertWriteTheSameFileAgainAndAgain) {
     ASSERT_EQ(RunCli({"page", "777", "--level", "3", "--ndr", P("p.ndr"), "--pdf", P("a.pdf")}).Status, 0);
     ASSERT_EQ(RunCli({"page", "777", "--level", "3", "--pdf", P("b.pdf")}).Status, 0);
     const CliResult converted = RunCli({"convert", P("p.ndr"), P("c.pdf")});
@@ -108,8 +103,7 @@ TEST_F(PdfCli, PageAndConvertWriteTheSameFileAgainAndAgain)
     EXPECT_EQ(a, ReadAll(P("c.pdf")));
 }
 
-TEST_F(PdfCli, CommaLocaleWritesTheSameFile)
-{
+TEST_F(PdfCli, CommaLocaleWritesTheSameFile) {
     ASSERT_EQ(RunCli({"page", "31", "--pdf", P("c.pdf")}).Status, 0);
     const char* previous = std::getenv("LC_ALL");
     const std::string saved = previous ? previous : "";
@@ -125,8 +119,7 @@ TEST_F(PdfCli, CommaLocaleWritesTheSameFile)
     EXPECT_EQ(file, ReadAll(P("c.pdf")));
 }
 
-TEST_F(PdfCli, ConvertCompressesOnRequest)
-{
+TEST_F(PdfCli, ConvertCompressesOnRequest) {
     ASSERT_EQ(RunCli({"page", "42", "--ndr", P("p.ndr")}).Status, 0);
     ASSERT_EQ(RunCli({"convert", P("p.ndr"), P("plain.pdf")}).Status, 0);
     const CliResult result = RunCli({"convert", "--compress", P("p.ndr"), P("small.pdf")});
@@ -138,8 +131,7 @@ TEST_F(PdfCli, ConvertCompressesOnRequest)
     EXPECT_NE(text.Out.find("Puzzle Number 42"), std::string::npos) << text.Out;
 }
 
-TEST_F(PdfCli, DamagedSnapshotLeavesNoFileAndKeepsAnOldOne)
-{
+TEST_F(PdfCli, DamagedSnapshotLeavesNoFileAndKeepsAnOldOne) {
     ASSERT_EQ(RunCli({"page", "42", "--ndr", P("p.ndr")}).Status, 0);
     const std::string snapshot = ReadAll(P("p.ndr"));
     std::ofstream(P("cut.ndr"), std::ios::binary) << snapshot.substr(0, snapshot.size() / 2);
@@ -166,8 +158,7 @@ TEST_F(PdfCli, DamagedSnapshotLeavesNoFileAndKeepsAnOldOne)
     EXPECT_EQ(files, 4u);
 }
 
-TEST_F(PdfCli, UnwritableOutputIsReported)
-{
+TEST_F(PdfCli, UnwritableOutputIsReported) {
     ASSERT_EQ(RunCli({"page", "42", "--ndr", P("p.ndr")}).Status, 0);
     CliResult result = RunCli({"convert", P("p.ndr"), P("no-such-folder/out.pdf")});
     EXPECT_EQ(result.Status, 1);
@@ -177,8 +168,7 @@ TEST_F(PdfCli, UnwritableOutputIsReported)
     EXPECT_NE(result.Err.find("out.pdf"), std::string::npos) << result.Err;
 }
 
-TEST_F(PdfCli, BadUsageExitsWithTwo)
-{
+TEST_F(PdfCli, BadUsageExitsWithTwo) {
     EXPECT_EQ(RunCli({"convert", P("p.ndr")}).Status, 2);
     EXPECT_EQ(RunCli({"convert", P("p.ndr"), P("a.pdf"), P("b.pdf")}).Status, 2);
     EXPECT_EQ(RunCli({"convert", "--fast", P("p.ndr"), P("a.pdf")}).Status, 2);

@@ -9,10 +9,11 @@
 
 namespace {
 
-std::string TempPath(const std::string& Name) { return testing::TempDir() + "/" + Name; }
+std::string TempPath(const std::string& Name) {
+    return testing::TempDir() + "/" + Name;
+}
 
-std::vector<std::string> Lines(const std::string& Text)
-{
+std::vector<std::string> Lines(const std::string& Text) {
     std::vector<std::string> Out;
     std::istringstream In(Text);
     for (std::string Line; std::getline(In, Line);)
@@ -20,8 +21,7 @@ std::vector<std::string> Lines(const std::string& Text)
     return Out;
 }
 
-std::string Slurp(const std::string& Name)
-{
+std::string Slurp(const std::string& Name) {
     std::ifstream In(Name, std::ios::binary);
     std::ostringstream S;
     S << In.rdbuf();
@@ -30,8 +30,7 @@ std::string Slurp(const std::string& Name)
 
 } // namespace
 
-TEST(ReportCli, PageWritesASnapshotThatDumpLists)
-{
+TEST(ReportCli, PageWritesASnapshotThatDumpLists) {
     const std::string File = TempPath("cli-page.ndr");
     std::remove(File.c_str());
     const CliResult Page = RunCli({"page", "2147483647", "--level", "3", "--ndr", File});
@@ -54,15 +53,15 @@ TEST(ReportCli, PageWritesASnapshotThatDumpLists)
     const std::string Text = Dump.Out;
     EXPECT_NE(Text.find(" 51 FontName \"Arial\""), std::string::npos);
     EXPECT_NE(Text.find(" 54 FontSize 0.1666667 "), std::string::npos);
-    EXPECT_NE(Text.find(" 33 BlockText 0.5 \"Sudoku Puzzle Number 2147483647 Courtesy of www.velmora.co.uk\" 0.5 "),
-              std::string::npos);
+    EXPECT_NE(
+        Text.find(" 33 BlockText 0.5 \"Sudoku Puzzle Number 2147483647 Courtesy of www.velmora.co.uk\" 0.5 "),
+        std::string::npos);
     EXPECT_NE(Text.find(" 34 GraphicOptions 0\n"), std::string::npos);
     EXPECT_NE(Text.find(" 17 BitmapRect graphic(type=1,size="), std::string::npos);
     EXPECT_NE(Text.find(" (0.6,0.6) (6.6,6.6)\n"), std::string::npos);
 }
 
-TEST(ReportCli, PageIsTheSameForTheSameNumberAndWindow)
-{
+TEST(ReportCli, PageIsTheSameForTheSameNumberAndWindow) {
     const std::string A = TempPath("cli-page-a.ndr");
     const std::string B = TempPath("cli-page-b.ndr");
     ASSERT_EQ(RunCli({"page", "77", "--window", "40", "50", "--ndr", A}).Status, 0);
@@ -72,8 +71,7 @@ TEST(ReportCli, PageIsTheSameForTheSameNumberAndWindow)
     EXPECT_NE(Slurp(A), Slurp(B));
 }
 
-TEST(ReportCli, PageUsageErrorsAndUnwritableFile)
-{
+TEST(ReportCli, PageUsageErrorsAndUnwritableFile) {
     EXPECT_EQ(RunCli({"page", "5"}).Status, 2);
     EXPECT_EQ(RunCli({"page", "5", "--ndr"}).Status, 2);
     EXPECT_EQ(RunCli({"page", "x", "--ndr", TempPath("x.ndr")}).Status, 2);
@@ -82,8 +80,7 @@ TEST(ReportCli, PageUsageErrorsAndUnwritableFile)
     EXPECT_NE(Bad.Err.find("/nonexistent-folder/p.ndr"), std::string::npos);
 }
 
-TEST(ReportCli, DumpOfADamagedFileGivesTheReadersMessage)
-{
+TEST(ReportCli, DumpOfADamagedFileGivesTheReadersMessage) {
     const std::string File = TempPath("cli-damaged.ndr");
     {
         std::ofstream Out(File, std::ios::binary);

@@ -86,8 +86,8 @@ TEST(ColourProgressBar, DrawsTheGameColoursWithReadablePercentage) {
     EXPECT_EQ(bar.text(), "58 %");
     EXPECT_EQ(bar.BarWidth(244), 58 * 244 / 100);
     const QImage img = bar.grab().toImage();
-    EXPECT_EQ(img.pixelColor(5, 2), QColor(255, 255, 128));   // bar
-    EXPECT_EQ(img.pixelColor(240, 2), QColor(128, 0, 128));   // background
+    EXPECT_EQ(img.pixelColor(5, 2), QColor(255, 255, 128)); // bar
+    EXPECT_EQ(img.pixelColor(240, 2), QColor(128, 0, 128)); // background
     bar.setValue(0);
     EXPECT_EQ(bar.BarWidth(244), 0);
     bar.setRange(0, 0); // a busy bar has no width to fill
@@ -125,7 +125,8 @@ TEST(BalloonHints, ToolTipEventsShowTheTipInABalloonThatGoesAway) {
     EXPECT_EQ(hints.Balloon()->Text(), "Click here to create a new puzzle.");
     EXPECT_EQ(hints.Owner(), button);
     EXPECT_EQ(hints.Balloon()->font().pixelSize(), 16);
-    EXPECT_TRUE(hints.Balloon()->font().family().contains("Narrow")) << hints.Balloon()->font().family().toStdString();
+    EXPECT_TRUE(hints.Balloon()->font().family().contains("Narrow"))
+        << hints.Balloon()->font().family().toStdString();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !hints.IsShowing(); }, 2000)); // hide pause
 
     // No tip on the widget or its parents: nothing shows.
@@ -143,9 +144,9 @@ TEST(BalloonHints, ToolTipEventsShowTheTipInABalloonThatGoesAway) {
 
 TEST(BalloonHints, BalloonOutlineHasItsTail) {
     const QPainterPath top = TBalloonWindow::Outline(QSize(100, 40), true);
-    EXPECT_TRUE(top.contains(QPointF(15, 3)));   // in the tail above the box
-    EXPECT_FALSE(top.contains(QPointF(80, 3)));  // beside the tail
-    EXPECT_TRUE(top.contains(QPointF(50, 25)));  // in the box
+    EXPECT_TRUE(top.contains(QPointF(15, 3)));  // in the tail above the box
+    EXPECT_FALSE(top.contains(QPointF(80, 3))); // beside the tail
+    EXPECT_TRUE(top.contains(QPointF(50, 25))); // in the box
     const QPainterPath bottom = TBalloonWindow::Outline(QSize(100, 40), false);
     EXPECT_TRUE(bottom.contains(QPointF(15, 37)));
     EXPECT_FALSE(bottom.contains(QPointF(80, 37)));

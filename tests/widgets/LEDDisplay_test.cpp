@@ -246,7 +246,7 @@ TEST(LEDDisplay, ScrollTypeAloneChangesNothingWhileNotScrolling) {
     EXPECT_EQ(led.RenderClient(), before);
     led.SetScrollType(stNone);
     led.SetScrolling(true);
-    EXPECT_TRUE(led.ScrollTimerActive()); // the timer follows Scrolling, whatever the type
+    EXPECT_TRUE(led.ScrollTimerActive());  // the timer follows Scrolling, whatever the type
     EXPECT_EQ(led.RenderClient(), before); // stNone stands still at the left
 }
 
@@ -269,8 +269,7 @@ TEST(LedFont, PrintableCharactersAreDistinctAndUseOnlySevenRows) {
         for (std::uint8_t column : LedFont[static_cast<std::size_t>(code)])
             EXPECT_EQ(column & 1, 0) << "bit 0 is never drawn, code " << code;
         const bool printable = (code > 32 && code < 127) || (code > 160 && code != 173);
-        if (!printable)
-            continue;
+        if (!printable) continue;
         const TLedGlyph& g = LedFont[static_cast<std::size_t>(code)];
         EXPECT_NE(g, TLedGlyph{}) << "blank glyph for code " << code;
         const auto [it, fresh] = seen.emplace(g, code);

@@ -16,7 +16,9 @@ int OpaquePixels(const QImage& img) {
     return n;
 }
 
-bool IsGrey(QRgb px) { return qRed(px) == qGreen(px) && qGreen(px) == qBlue(px); }
+bool IsGrey(QRgb px) {
+    return qRed(px) == qGreen(px) && qGreen(px) == qBlue(px);
+}
 
 } // namespace
 
@@ -29,7 +31,9 @@ TEST(ToolIcons, EveryButtonHasItsOwnVisiblePicture) {
         EXPECT_GT(opaque, 22 * 22 / 8) << "icon " << i << " is nearly empty";
         EXPECT_LT(opaque, 22 * 22) << "icon " << i << " has no transparent surround";
         const QImage argb = img.convertToFormat(QImage::Format_ARGB32);
-        EXPECT_TRUE(seen.insert(QByteArray(reinterpret_cast<const char*>(argb.constBits()), argb.sizeInBytes())).second)
+        EXPECT_TRUE(
+            seen.insert(QByteArray(reinterpret_cast<const char*>(argb.constBits()), argb.sizeInBytes()))
+                .second)
             << "icon " << i << " repeats another";
     }
     EXPECT_EQ(ToolIconPixmap(tiPrint, 32).size(), QSize(32, 32));
@@ -37,7 +41,8 @@ TEST(ToolIcons, EveryButtonHasItsOwnVisiblePicture) {
 
 TEST(ToolIcons, DisabledLookIsGreyLighterAndKeepsTheShape) {
     const QImage normal = ToolIconPixmap(tiHelp).toImage().convertToFormat(QImage::Format_ARGB32);
-    const QImage grey = DisabledPixmap(QPixmap::fromImage(normal)).toImage().convertToFormat(QImage::Format_ARGB32);
+    const QImage grey =
+        DisabledPixmap(QPixmap::fromImage(normal)).toImage().convertToFormat(QImage::Format_ARGB32);
     ASSERT_EQ(grey.size(), normal.size());
     for (int y = 0; y < normal.height(); ++y) {
         for (int x = 0; x < normal.width(); ++x) {
@@ -50,8 +55,10 @@ TEST(ToolIcons, DisabledLookIsGreyLighterAndKeepsTheShape) {
         }
     }
     const QIcon icon = ToolIcon(tiSave);
-    const QImage shownDisabled = icon.pixmap(22, 22, QIcon::Disabled).toImage().convertToFormat(QImage::Format_ARGB32);
-    const QImage shownNormal = icon.pixmap(22, 22, QIcon::Normal).toImage().convertToFormat(QImage::Format_ARGB32);
+    const QImage shownDisabled =
+        icon.pixmap(22, 22, QIcon::Disabled).toImage().convertToFormat(QImage::Format_ARGB32);
+    const QImage shownNormal =
+        icon.pixmap(22, 22, QIcon::Normal).toImage().convertToFormat(QImage::Format_ARGB32);
     EXPECT_NE(shownDisabled, shownNormal);
     EXPECT_EQ(shownNormal, ToolIconPixmap(tiSave).toImage().convertToFormat(QImage::Format_ARGB32));
 }
