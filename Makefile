@@ -34,7 +34,7 @@ test-asan: deps build-asan/CMakeCache.txt
 	  ctest --test-dir build-asan --output-on-failure -j $(JOBS)
 
 build-bench/CMakeCache.txt:
-	cmake -S . -B build-bench -G "$(GENERATOR)" -DCMAKE_BUILD_TYPE=Release
+	cmake -S . -B build-bench -G "$(GENERATOR)" -DCMAKE_BUILD_TYPE=Release -DVELMORA_BENCH=ON
 
 bench: deps build-bench/CMakeCache.txt
 	cmake --build build-bench -j $(JOBS)
