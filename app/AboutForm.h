@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/PuzzlePage.h"
+#include "game/PuzzlePage.h"
 
 #include <QDialog>
 

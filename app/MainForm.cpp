@@ -1,8 +1,8 @@
 #include "app/MainForm.h"
 
 #include "app/BlinkMarker.h"
-#include "app/GameTexts.h"
 #include "app/NumberPicker.h"
+#include "game/GameTexts.h"
 #include "widgets/BalloonHints.h"
 #include "widgets/ColourProgressBar.h"
 #include "widgets/GrooveSpacer.h"

@@ -3,8 +3,8 @@
 // changed. The rules live in TGame, the board picture in BoardPainter.
 #pragma once
 
-#include "app/BoardPainter.h"
-#include "app/TGame.h"
+#include "board/BoardPainter.h"
+#include "game/TGame.h"
 #include "widgets/LEDDisplay.h"
 
 #include <QImage>

@@ -1,9 +1,10 @@
 // The toolbar and menu commands, the clock and the options.
+#include "app/AboutForm.h"
 #include "app/BlinkMarker.h"
-#include "app/GameTexts.h"
 #include "app/MainForm.h"
 #include "app/NumberPicker.h"
 #include "app/PrintCommand.h"
+#include "game/GameTexts.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -12,11 +13,6 @@
 #include <QProgressBar>
 #include <QThread>
 #include <QToolButton>
-
-#if __has_include("app/AboutForm.h")
-#include "app/AboutForm.h"
-#define VELMORA_HAS_ABOUT 1
-#endif
 
 void TMainForm::ShowGame() {
     HelpLbl->setText(QString::fromStdString(Game.HelpText));
@@ -116,10 +112,8 @@ void TMainForm::BtnExitClick() {
 }
 
 void TMainForm::About1Click() {
-#ifdef VELMORA_HAS_ABOUT
     TAboutForm box(this);
     box.exec();
-#endif
 }
 
 void TMainForm::HiliteRowandColumn1Click() {

@@ -1,6 +1,6 @@
 // The settings file, the saved game and the question on closing.
-#include "app/GameTexts.h"
 #include "app/MainForm.h"
+#include "game/GameTexts.h"
 #include "platform/ProgramPaths.h"
 
 #include <QMessageBox>

@@ -1,9 +1,9 @@
 #include "app/PrintCommand.h"
 
 #include "app/MainForm.h"
-#include "app/RgbBitmapFromImage.h"
-#include "pdf/GamePdfRenderer.h"
-#include "report/PuzzlePage.h"
+#include "board/RgbBitmapFromImage.h"
+#include "game/GamePdfRenderer.h"
+#include "game/PuzzlePage.h"
 #include "report/qt/QtReportPlatform.h"
 
 #include <QMessageBox>

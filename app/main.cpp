@@ -1,5 +1,5 @@
-#include "app/GameTexts.h"
 #include "app/MainForm.h"
+#include "game/GameTexts.h"
 
 #include <QApplication>
 

@@ -1,8 +1,8 @@
 // DrawBoard's cost: the whole board (81 squares, the grid, the digits) painted into the 399 x 399
 // picture, as each pointer movement over the board does with highlighting on. It should stay well
 // under a millisecond.
-#include "app/BoardPainter.h"
-#include "app/TGame.h"
+#include "board/BoardPainter.h"
+#include "game/TGame.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>

@@ -1,11 +1,11 @@
 // Time to write the puzzle page as PDF, and the file size (counter "bytes"), for our renderer
 // and for QPdfWriter drawing the same header line and board picture.
+#include "game/GamePdfRenderer.h"
+#include "game/PuzzlePage.h"
 #include "pdf/FlateCompressor.h"
-#include "pdf/GamePdfRenderer.h"
 #include "pdf/TRenderPDF.h"
 #include "platform/RgbBitmap.h"
 #include "report/NDRWriter.h"
-#include "report/PuzzlePage.h"
 #include "report/ReportStream.h"
 
 #include <benchmark/benchmark.h>

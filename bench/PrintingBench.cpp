@@ -1,8 +1,8 @@
 // How long the parts of printing take that the player waits for: recording the puzzle page in a
 // print run, and the preview drawing it at a zoom.
+#include "game/PuzzlePage.h"
 #include "platform/RgbBitmap.h"
 #include "report/NDRWriter.h"
-#include "report/PuzzlePage.h"
 #include "report/ReportStream.h"
 #include "report/ReportSystem.h"
 #include "report/qt/RenderPreview.h"

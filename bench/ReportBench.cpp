@@ -1,9 +1,9 @@
 // Recording and replaying the puzzle page, and reading a stream of many pages (MB/s).
 #include <benchmark/benchmark.h>
 
+#include "game/PuzzlePage.h"
 #include "report/NDRWriter.h"
 #include "report/PageConverter.h"
-#include "report/PuzzlePage.h"
 #include "report/ReportRender.h"
 #include "report/ReportStream.h"
 

@@ -1,8 +1,8 @@
 // The saved-game text on arbitrary bytes. A text the parser accepts must come back unchanged
 // through the writer; a text it refuses must leave a running game exactly as it was.
-#include "app/SavedGame.h"
-#include "app/TGame.h"
 #include "fuzz/FuzzTarget.h"
+#include "game/SavedGame.h"
+#include "game/TGame.h"
 
 #include <string_view>
 

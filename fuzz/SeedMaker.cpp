@@ -1,15 +1,15 @@
 // Writes the seed corpora with the program's own writers: recorded page streams (the puzzle page
 // and a page of every drawing operation), saved games and settings files, and a few damaged
 // variants of each. Run once by hand; its output is committed under fuzz/corpus/.
-#include "app/SavedGame.h"
-#include "app/Settings.h"
-#include "app/TGame.h"
 #include "fuzz/FuzzMeasurer.h"
+#include "game/PuzzlePage.h"
+#include "game/SavedGame.h"
+#include "game/Settings.h"
+#include "game/TGame.h"
 #include "platform/IniFile.h"
 #include "platform/JpegEncoder.h"
 #include "platform/RgbBitmap.h"
 #include "report/NDRWriter.h"
-#include "report/PuzzlePage.h"
 #include "report/ReportStream.h"
 
 #include <cstdio>

@@ -1,8 +1,8 @@
 // The settings file on arbitrary bytes. Reading never fails (bad values give defaults, a bad level
 // gives 2); writing the settings back into the same file and reading again gives the same
 // settings, keeps the file's other lines, and a second write changes nothing.
-#include "app/Settings.h"
 #include "fuzz/FuzzTarget.h"
+#include "game/Settings.h"
 #include "platform/IniFile.h"
 
 #include <string_view>

@@ -3,8 +3,8 @@
 
 #include <iostream>
 
+#include "game/GamePdfRenderer.h"
 #include "pdf/FlateCompressor.h"
-#include "pdf/GamePdfRenderer.h"
 #include "pdf/PdfFileExport.h"
 #include "pdf/TRenderPDF.h"
 #include "platform/SafeFile.h"

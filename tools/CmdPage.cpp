@@ -6,14 +6,14 @@
 
 #include <QGuiApplication>
 
-#include "app/BoardPainter.h"
-#include "app/RgbBitmapFromImage.h"
-#include "pdf/GamePdfRenderer.h"
+#include "board/BoardPainter.h"
+#include "board/RgbBitmapFromImage.h"
+#include "game/GamePdfRenderer.h"
+#include "game/PuzzlePage.h"
 #include "pdf/PdfFileExport.h"
 #include "pdf/TRenderPDF.h"
 #include "platform/SafeFile.h"
 #include "report/NDRWriter.h"
-#include "report/PuzzlePage.h"
 #include "report/ReportError.h"
 #include "tools/PuzzleOptions.h"
 

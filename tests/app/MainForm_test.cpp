@@ -1,9 +1,9 @@
 // The window itself, on the offscreen platform: start-up, digit entry through the picker and by a
 // held key, the board's edges, commands and the settings written at the end.
 #include "app/BlinkMarker.h"
-#include "app/GameTexts.h"
 #include "app/MainForm.h"
 #include "app/NumberPicker.h"
+#include "game/GameTexts.h"
 #include "platform/ProgramPaths.h"
 
 #include <QAction>

@@ -1,8 +1,8 @@
 #include "FileWriters.h"
 
-#include "app/Settings.h"
-#include "app/TGame.h"
 #include "fuzz/FuzzMeasurer.h"
+#include "game/Settings.h"
+#include "game/TGame.h"
 #include "pdf/TRenderPDF.h"
 #include "platform/SafeFile.h"
 #include "report/NDRWriter.h"

@@ -1,8 +1,8 @@
 // Faults the fuzzers found, kept as plain tests so they stay fixed. The inputs themselves also sit
 // in the fuzz corpora, which ctest replays.
-#include "app/Settings.h"
 #include "fuzz/CallCheckingRender.h"
 #include "fuzz/FuzzMeasurer.h"
+#include "game/Settings.h"
 #include "platform/IniFile.h"
 #include "report/NDRWriter.h"
 #include "report/PageConverter.h"

@@ -2,9 +2,9 @@
 // measuring what a renderer drew into a picture.
 #pragma once
 
+#include "game/PuzzlePage.h"
 #include "platform/RgbBitmap.h"
 #include "report/NDRWriter.h"
-#include "report/PuzzlePage.h"
 #include "report/ReportStream.h"
 
 #include <QColor>

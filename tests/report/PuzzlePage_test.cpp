@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
+#include "game/PuzzlePage.h"
 #include "report/PageConverter.h"
-#include "report/PuzzlePage.h"
 #include "report/ReportStream.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "pdf/GamePdfRenderer.h"
+#include "game/GamePdfRenderer.h"
 
 #include "pdf/TPlatformFontSource.h"
 #include "pdf/TRenderPDF.h"

@@ -1,4 +1,4 @@
-#include "app/RgbBitmapFromImage.h"
+#include "board/RgbBitmapFromImage.h"
 
 #include <cstring>
 

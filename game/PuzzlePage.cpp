@@ -1,4 +1,4 @@
-#include "report/PuzzlePage.h"
+#include "game/PuzzlePage.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "app/SavedGame.h"
+#include "game/SavedGame.h"
 
 #include "platform/NumberFormat.h"
 

@@ -1,4 +1,4 @@
-#include "app/BoardPainter.h"
+#include "board/BoardPainter.h"
 
 #include <QColor>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "app/Settings.h"
+#include "game/Settings.h"
 
 #include "engine/HoleWindows.h"
 

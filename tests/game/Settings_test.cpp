@@ -1,5 +1,5 @@
 // The settings file: defaults, the reading rules, the written text, and a file that cannot be written.
-#include "app/Settings.h"
+#include "game/Settings.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Working out a loaded game's solution from its givens.
-#include "app/SolutionSearch.h"
+#include "engine/SolutionSearch.h"
 
 #include <gtest/gtest.h>
 

@@ -4,11 +4,11 @@
 // what changed; tests drive the same methods directly.
 #pragma once
 
-#include "app/SavedGame.h"
-#include "app/Settings.h"
 #include "engine/Solver.h"
 #include "engine/TGameState.h"
 #include "engine/TRandomGenerator.h"
+#include "game/SavedGame.h"
+#include "game/Settings.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,11 +1,11 @@
-#include "app/TGame.h"
+#include "game/TGame.h"
 
-#include "app/GameTexts.h"
-#include "app/SolutionSearch.h"
 #include "engine/Hint.h"
 #include "engine/MessageTexts.h"
 #include "engine/Progress.h"
 #include "engine/PuzzleChoice.h"
+#include "engine/SolutionSearch.h"
+#include "game/GameTexts.h"
 #include "platform/NumberFormat.h"
 #include "platform/SafeFile.h"
 

@@ -1,8 +1,8 @@
 // The game's rules without a window: dealing, entering, checking, hints, finishing, progress,
 // the verdict and the clock.
-#include "app/GameTexts.h"
-#include "app/TGame.h"
 #include "engine/Progress.h"
+#include "game/GameTexts.h"
+#include "game/TGame.h"
 
 #include <gtest/gtest.h>
 

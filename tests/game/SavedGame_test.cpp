@@ -1,8 +1,8 @@
 // The saved-game file: its exact text, reading it back, damaged files that change nothing, and a
 // save that cannot be written.
-#include "app/GameTexts.h"
-#include "app/SavedGame.h"
-#include "app/TGame.h"
+#include "game/GameTexts.h"
+#include "game/SavedGame.h"
+#include "game/TGame.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/SolutionSearch.h"
+#include "engine/SolutionSearch.h"
 
 #include "engine/Solver.h"
 
