@@ -96,9 +96,11 @@ void DigHoles(TGameState& state, TRandomGenerator& random) {
     }
 }
 
-bool GeneratePuzzle(TGameState& state, TRandomGenerator& random) {
+bool GeneratePuzzle(TGameState& state, TRandomGenerator& random, std::int32_t maxGrids) {
     if (!HoleWindowReachable({state.MinHoles, state.MaxHoles})) return false;
-    for (;;) {
+    const TGameState before = state;
+    const TRandomGenerator randomBefore = random;
+    for (std::int32_t grid = 0; grid < maxGrids; ++grid) {
         ClearSolution(state);
         FillSolution(state, random);
         CopyBoard(state.Solution, state.Puzzle);
@@ -111,11 +113,19 @@ bool GeneratePuzzle(TGameState& state, TRandomGenerator& random) {
             }
         }
     }
+    state = before;
+    random = randomBefore;
+    return false;
 }
 
 bool SelectPuzzle(TGameState& state, TRandomGenerator& random, std::int32_t number) {
     if (!HoleWindowReachable({state.MinHoles, state.MaxHoles})) return false;
+    const std::uint32_t seedBefore = random.RandomSeed;
+    const std::int32_t numberBefore = state.PuzzleNumber;
     random.RandomSeed = static_cast<std::uint32_t>(number);
     state.PuzzleNumber = number;
-    return GeneratePuzzle(state, random);
+    if (GeneratePuzzle(state, random)) return true;
+    random.RandomSeed = seedBefore;
+    state.PuzzleNumber = numberBefore;
+    return false;
 }

@@ -15,6 +15,6 @@ THoleWindow StartupWindow(std::int32_t level) {
 }
 
 bool HoleWindowReachable(const THoleWindow& window) {
-    constexpr std::int32_t MostHoles = 64;
-    return window.MinHoles <= window.MaxHoles && window.MaxHoles >= 1 && window.MinHoles <= MostHoles;
+    return window.MinHoles <= window.MaxHoles && window.MaxHoles >= FewestDugHoles &&
+           window.MinHoles <= MostDugHoles;
 }

@@ -23,6 +23,14 @@ THoleWindow LevelWindow(std::int32_t level);
 // The window set for the level read from the settings at start-up.
 THoleWindow StartupWindow(std::int32_t level);
 
-// False for a window no dig can land in: empty, below one hole, or above 64 holes (a grid needs at
-// least 17 digits to have one solution). Generating for such a window would never end.
+// The holes a dig can leave. A dig removes digits until single candidates can no longer finish the
+// puzzle and then only removes more, so its holes never go below what its first run of removals
+// left, and never past the most a whole dig reaches. Measured over 800,000 digs from random grids:
+// the fewest were 5 and the most 59 (at least 3 can be proved: any three holes are finished by
+// singles, and a grid needs 17 digits for one solution).
+constexpr std::int32_t FewestDugHoles = 5;
+constexpr std::int32_t MostDugHoles = 59;
+
+// False for a window no dig lands in: empty, or outside FewestDugHoles-MostDugHoles. Generating for
+// such a window would never end.
 bool HoleWindowReachable(const THoleWindow& window);

@@ -18,7 +18,7 @@ int RunFind(const std::vector<std::string>& args) {
     TGameState state;
     TRandomGenerator random;
     cli::ApplyWindow(window, state);
-    DealFind(state, random, rest[0]);
+    if (!DealFind(state, random, rest[0])) return cli::NotDealt(state);
     std::cout << cli::PuzzleLine(state, random) << '\n';
     return std::cout.flush() ? cli::ExitOk : cli::ExitBadInput;
 }

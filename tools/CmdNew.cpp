@@ -22,7 +22,7 @@ int RunNew(const std::vector<std::string>& args) {
     TRandomGenerator random; // as the window is created: RandomSeed = 1
     cli::ApplyWindow(window, state);
     for (std::int32_t k = 0; k < presses; ++k) {
-        DealNew(state, random);
+        if (!DealNew(state, random)) return cli::NotDealt(state);
         std::cout << cli::PuzzleLine(state, random) << '\n';
     }
     return std::cout.flush() ? cli::ExitOk : cli::ExitBadInput;

@@ -72,7 +72,7 @@ int RunPage(const std::vector<std::string>& args) {
 
     TGameState State;
     TRandomGenerator Random;
-    cli::DealPuzzle(Options, State, Random);
+    if (!cli::DealPuzzle(Options, State, Random)) return cli::NotDealt(State);
 
     const auto App = EnsureGuiApplication();
     const platform::RgbBitmap Board = ToRgbBitmap(DrawBoardImage(State.Board));

@@ -23,7 +23,7 @@ int RunPuzzle(const std::vector<std::string>& args) {
     for (std::int32_t k = 0; k < count; ++k) {
         TGameState state;
         TRandomGenerator random;
-        cli::DealPuzzle(options, state, random);
+        if (!cli::DealPuzzle(options, state, random)) return cli::NotDealt(state);
         std::cout << cli::PuzzleLine(state, random) << '\n';
         // The next number, wrapping from 2147483647 to -2147483648 as a 32-bit pattern.
         options.Number = static_cast<std::int32_t>(static_cast<std::uint32_t>(options.Number) + 1u);
@@ -42,7 +42,7 @@ const cli::CliRegistration reg{{
     "  Window options (puzzle, new, find): --level L (1 Easy, 2 Medium, 3 Hard, 4 Extra Hard) uses the\n"
     "  window a level button sets (25-40, 35-45, 48-81, 52-81); --level L --startup the window set at\n"
     "  start-up (25-40, 35-48, 48-52, 52-81); --window MIN MAX any window of empty squares, both inclusive\n"
-    "  (1 <= MAX, MIN <= MAX, MIN <= 64; 81 means no upper limit). Default: start-up Medium, 35-48.\n",
+    "  (MIN <= MAX, MAX >= 5, MIN <= 59; 81 means no upper limit). Default: start-up Medium, 35-48.\n",
     &RunPuzzle,
     10,
 }};

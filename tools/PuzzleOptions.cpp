@@ -1,5 +1,7 @@
 #include "tools/PuzzleOptions.h"
 
+#include "CliCommand.h"
+
 #include "engine/BoardRows.h"
 #include "engine/Generator.h"
 #include "engine/PuzzleChoice.h"
@@ -75,7 +77,8 @@ bool ParseWindowOptions(const std::vector<std::string>& args, PuzzleWindow& wind
     if (hasWindow) {
         if (!HoleWindowReachable(custom)) {
             error = "--window " + std::to_string(custom.MinHoles) + " " + std::to_string(custom.MaxHoles) +
-                    ": no puzzle has that many empty squares (need 1 <= MAX, MIN <= MAX, MIN <= 64)";
+                    ": no dig leaves that many empty squares (need MIN <= MAX, MAX >= " +
+                    std::to_string(FewestDugHoles) + ", MIN <= " + std::to_string(MostDugHoles) + ")";
             return false;
         }
         window.Window = custom;
@@ -108,9 +111,15 @@ void ApplyWindow(const PuzzleWindow& window, TGameState& state) {
     state.MaxHoles = window.Window.MaxHoles;
 }
 
-void DealPuzzle(const PuzzleOptions& options, TGameState& state, TRandomGenerator& random) {
+bool DealPuzzle(const PuzzleOptions& options, TGameState& state, TRandomGenerator& random) {
     ApplyWindow(options.Level, state);
-    SelectPuzzle(state, random, options.Number); // the parsed window is always reachable
+    return SelectPuzzle(state, random, options.Number);
+}
+
+int NotDealt(const TGameState& state) {
+    return UsageError("no puzzle with " + std::to_string(state.MinHoles) + "-" +
+                      std::to_string(state.MaxHoles) + " empty squares was found within " +
+                      std::to_string(MaxGridsPerDeal) + " grids; choose a wider window");
 }
 
 std::string PuzzleLine(const TGameState& state, const TRandomGenerator& random) {

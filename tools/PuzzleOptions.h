@@ -2,7 +2,7 @@
 // puzzle: NUMBER and the window options
 //   --level L            the window a level button sets (L = 1-4)
 //   --level L --startup  the window start-up sets for level L
-//   --window MIN MAX     any window a puzzle can land in (1 <= MAX, MIN <= MAX, MIN <= 64)
+//   --window MIN MAX     any window a puzzle can land in (MIN <= MAX, MAX >= 5, MIN <= 59)
 // With none of them the window is start-up Medium, what New uses right after start-up.
 #pragma once
 
@@ -42,8 +42,12 @@ bool ParsePuzzleOptions(const std::vector<std::string>& args, PuzzleOptions& opt
 // Sets the level and window on state, as the window's level buttons or start-up would.
 void ApplyWindow(const PuzzleWindow& window, TGameState& state);
 
-// Deals puzzle options.Number with its window, from a generator seeded with the number.
-void DealPuzzle(const PuzzleOptions& options, TGameState& state, TRandomGenerator& random);
+// Deals puzzle options.Number with its window, from a generator seeded with the number. False
+// (nothing dealt) when the window is so rare that the generator gave up.
+bool DealPuzzle(const PuzzleOptions& options, TGameState& state, TRandomGenerator& random);
+
+// The usage error for a deal the generator gave up on (exit status 2).
+int NotDealt(const TGameState& state);
 
 // "NUMBER MIN-MAX HOLES SEED SOLUTION PUZZLE" for the dealt state (no line end).
 std::string PuzzleLine(const TGameState& state, const TRandomGenerator& random);

@@ -325,7 +325,7 @@ TEST(GeneratorTest, HolesLieInTheWindowAndSinglesFinishEveryDeal) {
 }
 
 TEST(GeneratorTest, UnreachableWindowDealsNothing) {
-    for (const THoleWindow window : {THoleWindow{0, 0}, THoleWindow{40, 30}, THoleWindow{65, 81}}) {
+    for (const THoleWindow window : {THoleWindow{1, 1}, THoleWindow{40, 30}, THoleWindow{64, 81}}) {
         TGameState state = StateWithWindow(window);
         state.PuzzleNumber = 9;
         TRandomGenerator random{55u};
@@ -335,4 +335,19 @@ TEST(GeneratorTest, UnreachableWindowDealsNothing) {
         EXPECT_EQ(state.PuzzleNumber, 9);
         EXPECT_EQ(state.Board, TBoard{});
     }
+}
+
+TEST(GeneratorTest, RareWindowGivesUpAfterItsGridsAndChangesNothing) {
+    // Five holes is the fewest a dig has been seen to leave: puzzle 1 needs more than two grids.
+    TGameState state = StateWithWindow({5, 5});
+    TRandomGenerator random{1u};
+    EXPECT_FALSE(GeneratePuzzle(state, random, 2));
+    EXPECT_EQ(random.RandomSeed, 1u);
+    EXPECT_EQ(state.Solution, TBoard{});
+    EXPECT_EQ(state.Board, TBoard{});
+
+    // The most holes seen lands within the guard.
+    state = StateWithWindow({MostDugHoles, 81});
+    ASSERT_TRUE(SelectPuzzle(state, random, 1));
+    EXPECT_EQ(state.Holes, MostDugHoles);
 }

@@ -30,9 +30,10 @@ TEST(HoleWindowsTest, BothTables) {
         EXPECT_EQ(StartupWindow(bad), StartupWindow(2));
     }
     EXPECT_TRUE(HoleWindowReachable({25, 40}));
-    EXPECT_TRUE(HoleWindowReachable({64, 81}));
-    EXPECT_FALSE(HoleWindowReachable({65, 81}));
-    EXPECT_FALSE(HoleWindowReachable({0, 0}));
+    EXPECT_TRUE(HoleWindowReachable({1, 5}));
+    EXPECT_TRUE(HoleWindowReachable({59, 81}));
+    EXPECT_FALSE(HoleWindowReachable({1, 4}));
+    EXPECT_FALSE(HoleWindowReachable({60, 81}));
     EXPECT_FALSE(HoleWindowReachable({30, 29}));
 }
 
