@@ -85,9 +85,7 @@ void TLEDDisplay::ScrollTimerTick() {
 }
 
 int TLEDDisplay::ScrollLimit() const {
-    const long long limit = static_cast<long long>(FCodes.size()) * CellWidth() + width();
-    // A caption too long to count in pixels scrolls as far as an int safely reaches.
-    return static_cast<int>(std::min<long long>(limit, std::numeric_limits<int>::max() / 2));
+    return LedScrollLimit(FCodes.size(), CellWidth(), width());
 }
 
 TLedScene TLEDDisplay::Scene() const {

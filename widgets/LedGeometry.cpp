@@ -1,6 +1,7 @@
 #include "widgets/LedGeometry.h"
 
 #include <algorithm>
+#include <limits>
 
 TLedGeometry LedGeometryFor(int clientHeight) {
     TLedGeometry g;
@@ -13,6 +14,8 @@ TLedGeometry LedGeometryFor(int clientHeight) {
     return g;
 }
 
-int LedScrollLimit(int captionLength, int cellWidth, int controlWidth) {
-    return captionLength * cellWidth + controlWidth;
+int LedScrollLimit(std::size_t captionLength, int cellWidth, int controlWidth) {
+    const long long limit = static_cast<long long>(captionLength) * cellWidth + controlWidth;
+    // A caption too long to count in pixels scrolls as far as an int safely reaches.
+    return static_cast<int>(std::min<long long>(limit, std::numeric_limits<int>::max() / 2));
 }

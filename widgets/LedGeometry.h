@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+
 // Sizes of the dot matrix, all derived from the height of the client area.
 struct TLedGeometry {
     int DotSize = 1;
@@ -13,4 +15,4 @@ struct TLedGeometry {
 TLedGeometry LedGeometryFor(int clientHeight);
 
 // How far the text scrolls before it starts again: the caption's cells plus the control's width.
-int LedScrollLimit(int captionLength, int cellWidth, int controlWidth);
+int LedScrollLimit(std::size_t captionLength, int cellWidth, int controlWidth);
