@@ -84,15 +84,11 @@ void TMainForm::FormCreate() {
     BoardRect = QRect(0, 0, pb->width(), pb->height());
     BoardBitmap = QImage(pb->width(), pb->height(), QImage::Format_RGB32);
     BoardBitmap.fill(Qt::white);
-    Game.MarkCol = -1;
-    Game.MarkRow = -1;
-    Game.Random.RandomSeed = 1;
-    LoadSettings();
+    LoadSettings(); // the game starts with no mark and the random seed 1
     QToolButton* levels[4] = {Btn, Btn1, Btn2, Btn3};
-    levels[Game.State.Difficulty - 1]->setChecked(true);
+    levels[Game.State().Difficulty - 1]->setChecked(true);
     TimeoutTimer.start(); // its first tick, 5 s from now, only stops it
-    ShowGame();
-    DrawBoard(Game.State.Board);
+    ShowChanges(TChanges::All());
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -142,6 +138,17 @@ void TMainForm::CreateMenu() {
     TimedGame1 = options->addAction(QStringLiteral("Timed Game"), this, &TMainForm::TimedGame1Click);
     for (QAction* a : {HiliteRowandColumn1, HiliteCell1, TimedGame1})
         a->setCheckable(true);
+    const std::pair<QAction*, const char*> names[] = {{Load1, "Load1"},
+                                                      {Save1, "Save1"},
+                                                      {Print1, "Print1"},
+                                                      {Exit1, "Exit1"},
+                                                      {Gotopuzzle1, "Gotopuzzle1"},
+                                                      {Gotorandompuzzle1, "Gotorandompuzzle1"},
+                                                      {HiliteRowandColumn1, "HiliteRowandColumn1"},
+                                                      {HiliteCell1, "HiliteCell1"},
+                                                      {TimedGame1, "TimedGame1"}};
+    for (const auto& [action, name] : names)
+        action->setObjectName(QString::fromLatin1(name));
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     About1 = help->addAction(QStringLiteral("&About"), this, &TMainForm::About1Click);
@@ -295,6 +302,8 @@ void TMainForm::CreateStatusBar() {
     StatusPane2->setGeometry(0, 0, 125, 22);
     StatusPane1 = new QLabel(QString::fromLatin1(GameTexts::InitialProgressPane), StatusBar1);
     StatusPane1->setGeometry(125, 0, 180, 22);
+    StatusPane2->setObjectName(QStringLiteral("StatusPane2"));
+    StatusPane1->setObjectName(QStringLiteral("StatusPane1"));
     StatusPane1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     for (QLabel* pane : {StatusPane2, StatusPane1})
         pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);

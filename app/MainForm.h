@@ -3,6 +3,7 @@
 // changed. The rules live in TGame, the board picture in BoardPainter.
 #pragma once
 
+#include "app/PrintCommand.h"
 #include "board/BoardPainter.h"
 #include "game/TGame.h"
 #include "widgets/LEDDisplay.h"
@@ -13,6 +14,7 @@
 #include <QTimer>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 class QAction;
@@ -24,7 +26,11 @@ class QToolButton;
 class TBlinkMarker;
 class TNumberPicker;
 
-class TMainForm : public QMainWindow {
+// The tests' one way in: read-only views of what the window holds and the ticks of its timers
+// (defined in tests/app/MainFormTestAccess.h). Everything else they do through the controls.
+class TMainFormTestAccess;
+
+class TMainForm : public QMainWindow, private TPrintSteps {
     Q_OBJECT
 
   public:
@@ -35,39 +41,13 @@ class TMainForm : public QMainWindow {
     explicit TMainForm(QWidget* parent = nullptr);
     ~TMainForm() override;
 
-    // --- Game state, open to the print command and to tests ---
-    TGame Game;
-    QImage BoardBitmap;
-    QRect BoardRect;
-    QTimer Timer1;       // the game clock, 1000 ms
-    QTimer TimeoutTimer; // hides the blinking marker, 5000 ms
-    int HeldDigit = -1;  // -1 none, 0 the X key, 1-9 a digit key
-    int ClickCol = 0, ClickRow = 0;
-    int HoverCol = 0, HoverRow = 0, HoverBox = 0, LastHoverBox = 0;
-    int FinishPause = FinishPauseMs; // the pause after each digit of Finish
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
-    // --- Controls ---
-    QWidget* Client = nullptr;
-    QFrame* Toolbar1 = nullptr;
-    QToolButton *BtnNew = nullptr, *BtnOpen = nullptr, *BtnSave = nullptr, *BtnFind = nullptr;
-    QToolButton *Btn = nullptr, *Btn1 = nullptr, *Btn2 = nullptr, *Btn3 = nullptr;
-    QToolButton *BtnRefresh = nullptr, *BtnPost = nullptr, *BtnHelp = nullptr, *BtnFinish = nullptr;
-    QToolButton *BtnPrint = nullptr, *BtnExit = nullptr;
-    QButtonGroup* LevelGroup = nullptr;
-    TLEDDisplay* LEDDisplay1 = nullptr;
-    QWidget* Panel1 = nullptr;
-    QWidget* pb = nullptr;
-    QLabel* HelpLbl = nullptr;
-    TBlinkMarker* BlinkLbl = nullptr;
-    QLabel* Label1 = nullptr;
-    TNumberPicker* PickerPanel = nullptr;
-    QWidget* StatusBar1 = nullptr;
-    QLabel* StatusPane2 = nullptr;
-    QLabel* StatusPane1 = nullptr;
-    QProgressBar* ProgressBar1 = nullptr;
-    QAction *Load1 = nullptr, *Save1 = nullptr, *Print1 = nullptr, *Exit1 = nullptr;
-    QAction *Gotopuzzle1 = nullptr, *Gotorandompuzzle1 = nullptr;
-    QAction *HiliteRowandColumn1 = nullptr, *HiliteCell1 = nullptr, *TimedGame1 = nullptr, *About1 = nullptr;
+  private:
+    friend class TMainFormTestAccess;
 
     // --- Board view ---
     void DrawBoard(const TBoard& board); // into BoardBitmap, then straight onto the screen
@@ -111,17 +91,21 @@ class TMainForm : public QMainWindow {
     // What closing asks: true when the window may close.
     bool FormCloseQuery();
 
-    // Shows the game's state on the controls (texts, enabled buttons, timers, marker).
-    void ShowGame();
+    // Shows on the controls what a command of the game changed, the board last.
+    void ShowChanges(TChanges changes);
     void SetToolTipTime(int ms);
-    int ToolTipTime() const { return FToolTipTime; }
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
+    // --- What the print command changes and puts back ---
+    void SetClockRunning(bool Running) override;
+    bool HiliteRowAndColumn() const override;
+    bool HiliteCell() const override;
+    void SetHilite(bool RowAndColumn, bool Cell) override;
+    void RepaintBoard() override;
+    bool ClockShouldRun() const override;
+    platform::RgbBitmap BoardPicture() const override;
+    std::int32_t PuzzleNumber() const override;
+    void ShowError(const std::string& Message) override;
 
-  private:
     void FormCreate();
     void FormDestroy();
     void CreateMenu();
@@ -132,8 +116,41 @@ class TMainForm : public QMainWindow {
     void AddSpacer();
     void MovePointerToNew();
 
+    // --- Game state ---
+    TGame Game;
+    QImage BoardBitmap;
+    QRect BoardRect;
+    QTimer Timer1;       // the game clock, 1000 ms
+    QTimer TimeoutTimer; // hides the blinking marker, 5000 ms
+    int HeldDigit = -1;  // -1 none, 0 the X key, 1-9 a digit key
+    int ClickCol = 0, ClickRow = 0;
+    int HoverCol = 0, HoverRow = 0, HoverBox = 0, LastHoverBox = 0;
+    int FinishPause = FinishPauseMs; // the pause after each digit of Finish
+
+    // --- Controls ---
+    QWidget* Client = nullptr;
+    QFrame* Toolbar1 = nullptr;
+    QToolButton *BtnNew = nullptr, *BtnOpen = nullptr, *BtnSave = nullptr, *BtnFind = nullptr;
+    QToolButton *Btn = nullptr, *Btn1 = nullptr, *Btn2 = nullptr, *Btn3 = nullptr;
+    QToolButton *BtnRefresh = nullptr, *BtnPost = nullptr, *BtnHelp = nullptr, *BtnFinish = nullptr;
+    QToolButton *BtnPrint = nullptr, *BtnExit = nullptr;
+    QButtonGroup* LevelGroup = nullptr;
+    TLEDDisplay* LEDDisplay1 = nullptr;
+    QWidget* Panel1 = nullptr;
+    QWidget* pb = nullptr;
+    QLabel* HelpLbl = nullptr;
+    TBlinkMarker* BlinkLbl = nullptr;
+    QLabel* Label1 = nullptr;
+    TNumberPicker* PickerPanel = nullptr;
+    QWidget* StatusBar1 = nullptr;
+    QLabel* StatusPane2 = nullptr;
+    QLabel* StatusPane1 = nullptr;
+    QProgressBar* ProgressBar1 = nullptr;
+    QAction *Load1 = nullptr, *Save1 = nullptr, *Print1 = nullptr, *Exit1 = nullptr;
+    QAction *Gotopuzzle1 = nullptr, *Gotorandompuzzle1 = nullptr;
+    QAction *HiliteRowandColumn1 = nullptr, *HiliteCell1 = nullptr, *TimedGame1 = nullptr, *About1 = nullptr;
+
     std::vector<QWidget*> ToolTipWidgets;
     int FToolTipTime = 10000;
     bool PointerPlaced = false;
-    std::uint32_t ShownClockChanges = 0;
 };

@@ -25,14 +25,14 @@ constexpr int PickerCentre = 50;
 
 TBoardView TMainForm::CurrentView() const {
     TBoardView view;
-    view.HiliteRowAndColumn = Game.Options.HiliteRowAndColumn;
-    view.HiliteCell = Game.Options.HiliteCell;
-    view.UserFont = Game.Options.UserFont;
+    view.HiliteRowAndColumn = Game.Options().HiliteRowAndColumn;
+    view.HiliteCell = Game.Options().HiliteCell;
+    view.UserFont = Game.Options().UserFont;
     view.HoverCol = HoverCol;
     view.HoverRow = HoverRow;
     view.HoverBox = HoverBox;
-    view.MarkCol = Game.MarkCol;
-    view.MarkRow = Game.MarkRow;
+    view.MarkCol = Game.Mark().Col;
+    view.MarkRow = Game.Mark().Row;
     view.MarkerShown = BlinkLbl->isVisible();
     return view;
 }
@@ -51,7 +51,7 @@ void TMainForm::DrawBoard(const TBoard& board) {
 // Paint events copy the finished picture in one block; the picture is redrawn first so that it
 // always shows the current board and options.
 void TMainForm::pbPaint() {
-    PaintBoard(BoardBitmap, Game.State.Board, CurrentView());
+    PaintBoard(BoardBitmap, Game.Board(), CurrentView());
     QPainter painter(pb);
     painter.drawImage(BoardRect.topLeft(), BoardBitmap, BoardRect);
 }
@@ -60,53 +60,44 @@ void TMainForm::pbMouseMove(int x, int y) {
     Label1->move(pb->x() + x + TrailOffset, pb->y() + y + TrailOffset);
     HoverCol = SquareAt(x, pb->width());
     HoverRow = SquareAt(y, pb->height());
-    bool redraw = Game.Options.HiliteRowAndColumn;
-    if (Game.Options.HiliteCell) {
+    bool redraw = Game.Options().HiliteRowAndColumn;
+    if (Game.Options().HiliteCell) {
         HoverBox = BoxOf(HoverCol, HoverRow);
         if (HoverBox != LastHoverBox) redraw = true;
         LastHoverBox = HoverBox;
     }
-    if (redraw) DrawBoard(Game.State.Board);
+    if (redraw) DrawBoard(Game.Board());
 }
 
 void TMainForm::pbMouseDown(Qt::MouseButton button, int x, int y) {
     pb->setToolTip(QString());
-    Game.PressOnBoard();
-    BlinkLbl->hide();
+    TChanges changes = Game.PressOnBoard(); // the square shows without the mark at once
     const int col = SquareAt(x, pb->width());
     const int row = SquareAt(y, pb->height());
-    if (button == Qt::LeftButton && !Game.State.Board[col][row].Given) {
+    if (button == Qt::LeftButton && !Game.Board()[col][row].Given) {
         ClickCol = col;
         ClickRow = row;
         if (HeldDigit >= 0) {
-            Game.EnterDigit(col, row, HeldDigit);
-            ShowGame();
+            changes |= Game.EnterDigit(col, row, HeldDigit);
         } else {
             PickerPanel->move(pb->x() + x - PickerCentre, pb->y() + y - PickerCentre);
             PickerPanel->setVisible(!PickerPanel->isVisible());
             PickerPanel->raise();
-            const int value = Game.State.Board[col][row].Value;
+            const int value = Game.Board()[col][row].Value;
             PickerPanel->SetCentreText(value > 0 ? QString::number(value) : QString());
         }
     }
-    // The press cleared the mark: show the square without it at once.
-    DrawBoard(Game.State.Board);
+    ShowChanges(changes);
 }
 
 void TMainForm::Shape1MouseDown(int tag) {
-    HelpLbl->hide();
-    Game.HelpVisible = false;
     PickerPanel->hide();
-    Game.ClearMark();
-    if (tag >= 0) Game.EnterDigit(ClickCol, ClickRow, tag);
-    ShowGame();
-    DrawBoard(Game.State.Board);
+    ShowChanges(Game.ChooseDigit(ClickCol, ClickRow, tag));
 }
 
 void TMainForm::Shape2MouseDown() {
-    HelpLbl->hide();
-    Game.HelpVisible = false;
     PickerPanel->hide();
+    ShowChanges(Game.HideHelp());
 }
 
 void TMainForm::FormKeyDown(int key, bool keypad) {
@@ -131,13 +122,11 @@ void TMainForm::FormKeyUp() {
 }
 
 void TMainForm::BlinkLblMouseDown() {
-    Game.PressOnMarker();
-    BlinkLbl->hide();
+    ShowChanges(Game.PressOnMarker());
 }
 
 void TMainForm::TimeoutTimerTimer() {
-    Game.MarkerTimeout();
-    ShowGame();
+    ShowChanges(Game.MarkerTimeout());
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {

@@ -3,7 +3,6 @@
 #include "app/BlinkMarker.h"
 #include "app/MainForm.h"
 #include "app/NumberPicker.h"
-#include "app/PrintCommand.h"
 #include "game/GameTexts.h"
 
 #include <QAction>
@@ -14,45 +13,56 @@
 #include <QThread>
 #include <QToolButton>
 
-void TMainForm::ShowGame() {
-    HelpLbl->setText(QString::fromStdString(Game.HelpText));
-    HelpLbl->setVisible(Game.HelpVisible);
-    StatusPane2->setText(QString::fromStdString(Game.PuzzlePane));
-    StatusPane1->setText(QString::fromStdString(Game.ProgressPane));
-    ProgressBar1->setValue(Game.Percentage);
-    LEDDisplay1->setText(QString::fromStdString(Game.ClockText));
-    BtnPost->setEnabled(Game.PostEnabled);
-    BtnHelp->setEnabled(Game.HelpEnabled);
-    BtnFinish->setEnabled(Game.FinishEnabled);
-    HiliteRowandColumn1->setChecked(Game.Options.HiliteRowAndColumn);
-    HiliteCell1->setChecked(Game.Options.HiliteCell);
-    TimedGame1->setChecked(Game.Options.TimedGame);
-    BlinkLbl->setVisible(Game.MarkerShown);
-    // Enabling a running timer does not restart its interval.
-    if (Game.ClockChanges != ShownClockChanges) {
-        ShownClockChanges = Game.ClockChanges;
-        if (!Game.ClockRunning)
+void TMainForm::ShowChanges(TChanges changes) {
+    const TGameDisplay& shown = Game.Display();
+    if (changes.Has(chHelp)) {
+        HelpLbl->setText(QString::fromStdString(shown.HelpText));
+        HelpLbl->setVisible(shown.HelpVisible);
+    }
+    if (changes.Has(chProgress)) {
+        StatusPane2->setText(QString::fromStdString(shown.PuzzlePane));
+        StatusPane1->setText(QString::fromStdString(shown.ProgressPane));
+        ProgressBar1->setValue(shown.Percentage);
+    }
+    if (changes.Has(chClock)) LEDDisplay1->setText(QString::fromStdString(shown.ClockText));
+    if (changes.Has(chCommands)) {
+        BtnPost->setEnabled(shown.PostEnabled);
+        BtnHelp->setEnabled(shown.HelpEnabled);
+        BtnFinish->setEnabled(shown.FinishEnabled);
+    }
+    if (changes.Has(chOptions)) {
+        HiliteRowandColumn1->setChecked(Game.Options().HiliteRowAndColumn);
+        HiliteCell1->setChecked(Game.Options().HiliteCell);
+        TimedGame1->setChecked(Game.Options().TimedGame);
+    }
+    if (changes.Has(chMarker)) {
+        BlinkLbl->setVisible(Game.Mark().MarkerShown);
+        // Enabling a running timer does not restart its interval.
+        if (!Game.Mark().MarkerTimeoutArmed)
+            TimeoutTimer.stop();
+        else if (!TimeoutTimer.isActive())
+            TimeoutTimer.start();
+    }
+    // Only the game's own starts and stops move the clock, so a pause the window makes itself
+    // (printing) lasts until the game next starts or stops it.
+    if (changes.Has(chClockRun)) {
+        if (!Game.ClockRunning())
             Timer1.stop();
         else if (!Timer1.isActive())
             Timer1.start();
     }
-    if (!Game.MarkerTimeoutArmed)
-        TimeoutTimer.stop();
-    else if (!TimeoutTimer.isActive())
-        TimeoutTimer.start();
+    // The marker alone is no reason to repaint: when it times out, the square shows red from the
+    // next repaint on.
+    if (changes.HasAny(chBoard | chSquares | chMark | chOptions)) DrawBoard(Game.Board());
 }
 
 void TMainForm::BtnNewClick() {
-    Game.DealNew();
-    ShowGame();
-    DrawBoard(Game.State.Board);
+    ShowChanges(Game.DealNew());
 }
 
 void TMainForm::LevelMouseDown(int level) {
     if (QAbstractButton* button = LevelGroup->button(level)) button->setChecked(true);
-    Game.DealLevel(level);
-    ShowGame();
-    DrawBoard(Game.State.Board);
+    ShowChanges(Game.DealLevel(level));
 }
 
 void TMainForm::BtnFindClick() {
@@ -64,47 +74,31 @@ void TMainForm::BtnFindClick() {
 }
 
 void TMainForm::FindPuzzle(const QString& text) {
-    Game.DealFind(text.toStdString());
-    ShowGame();
-    DrawBoard(Game.State.Board);
+    ShowChanges(Game.DealFind(text.toStdString()));
 }
 
 void TMainForm::Gotorandompuzzle1Click() {
-    Game.DealRandomPuzzle();
-    ShowGame();
-    DrawBoard(Game.State.Board);
+    ShowChanges(Game.DealRandomPuzzle());
 }
 
 void TMainForm::BtnRefreshClick() {
-    Game.Restart();
-    ShowGame();
-    DrawBoard(Game.State.Board);
+    ShowChanges(Game.Restart());
 }
 
 void TMainForm::BtnPostClick() {
-    Game.Check();
-    ShowGame();
-    DrawBoard(Game.State.Board);
+    ShowChanges(Game.Check());
 }
 
 void TMainForm::BtnHelpClick() {
-    Game.Hint();
-    ShowGame();
-    DrawBoard(Game.State.Board);
+    ShowChanges(Game.Hint());
 }
 
 // Each digit is on the screen during its pause; the window takes no input meanwhile.
 void TMainForm::BtnFinishClick() {
-    Game.Finish([this](const TBoard& board, const TSquareDigit&) {
+    ShowChanges(Game.Finish([this](const TBoard& board, const TSquareDigit&) {
         DrawBoard(board);
         if (FinishPause > 0) QThread::msleep(static_cast<unsigned long>(FinishPause));
-    });
-    ShowGame();
-    DrawBoard(Game.State.Board);
-}
-
-void TMainForm::BtnPrintClick() {
-    TPrintCommand(*this).Execute();
+    }));
 }
 
 void TMainForm::BtnExitClick() {
@@ -117,23 +111,19 @@ void TMainForm::About1Click() {
 }
 
 void TMainForm::HiliteRowandColumn1Click() {
-    Game.Options.HiliteRowAndColumn = HiliteRowandColumn1->isChecked();
-    DrawBoard(Game.State.Board);
+    ShowChanges(Game.SetHiliteRowAndColumn(HiliteRowandColumn1->isChecked()));
 }
 
 void TMainForm::HiliteCell1Click() {
-    Game.Options.HiliteCell = HiliteCell1->isChecked();
-    DrawBoard(Game.State.Board);
+    ShowChanges(Game.SetHiliteCell(HiliteCell1->isChecked()));
 }
 
 void TMainForm::TimedGame1Click() {
-    Game.SetTimedGame(TimedGame1->isChecked());
-    LEDDisplay1->setText(QString::fromStdString(Game.ClockText));
+    ShowChanges(Game.SetTimedGame(TimedGame1->isChecked()));
 }
 
 void TMainForm::Timer1Timer() {
-    Game.Tick();
-    LEDDisplay1->setText(QString::fromStdString(Game.ClockText));
+    ShowChanges(Game.Tick());
 }
 
 void TMainForm::Toolbar1MouseLeave() {

@@ -14,10 +14,7 @@ QString Shown(const char* text) {
 } // namespace
 
 void TMainForm::LoadSettings() {
-    Game.ApplySettings(LoadSettingsFile(platform::ProgramPaths::BesideExecutable(".ini")));
-    HiliteRowandColumn1->setChecked(Game.Options.HiliteRowAndColumn);
-    HiliteCell1->setChecked(Game.Options.HiliteCell);
-    TimedGame1->setChecked(Game.Options.TimedGame);
+    ShowChanges(Game.ApplySettings(LoadSettingsFile(platform::ProgramPaths::BesideExecutable(".ini"))));
 }
 
 bool TMainForm::SaveSettings() {
@@ -30,20 +27,19 @@ bool TMainForm::SaveSettings() {
 }
 
 bool TMainForm::SaveGame() {
-    const bool saved = Game.SaveGameFile(platform::ProgramPaths::BesideExecutable(".sav"));
-    ShowGame();
-    return saved;
+    if (Game.SaveGameFile(platform::ProgramPaths::BesideExecutable(".sav"))) return true;
+    ShowChanges(chHelp);
+    return false;
 }
 
 void TMainForm::LoadGame() {
-    const TLoadOutcome outcome = Game.LoadGameFile(platform::ProgramPaths::BesideExecutable(".sav"));
-    if (outcome == TLoadOutcome::loNoFile) {
+    const TLoadResult loaded = Game.LoadGameFile(platform::ProgramPaths::BesideExecutable(".sav"));
+    if (loaded.Outcome == TLoadOutcome::loNoFile) {
         QMessageBox::information(this, QString::fromLatin1(GameTexts::InformationTitle),
                                  QString::fromLatin1(GameTexts::NoSavedGame));
         return;
     }
-    ShowGame();
-    DrawBoard(Game.State.Board);
+    ShowChanges(loaded.Changes);
 }
 
 void TMainForm::BtnOpenClick() {
@@ -55,7 +51,7 @@ void TMainForm::BtnSaveClick() {
 }
 
 bool TMainForm::FormCloseQuery() {
-    if (!Game.GameInProgress) return true;
+    if (!Game.GameInProgress()) return true;
     QMessageBox box(QMessageBox::Question, QString::fromLatin1(GameTexts::ConfirmTitle),
                     Shown(GameTexts::SaveQuestion), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                     this);

@@ -1,53 +1,12 @@
 #include "app/PrintCommand.h"
 
-#include "app/MainForm.h"
-#include "board/RgbBitmapFromImage.h"
 #include "game/GamePdfRenderer.h"
 #include "game/PuzzlePage.h"
 #include "report/qt/QtReportPlatform.h"
 
-#include <QMessageBox>
-
 #include <exception>
 
-namespace {
-
-// The print command on the real window.
-class TWindowSteps final : public TPrintSteps {
-  public:
-    TWindowSteps(TMainForm& Form, TReportSystem& System) : Form_(Form), System_(System) {}
-
-    void SetClockRunning(bool Running) override {
-        if (Running)
-            Form_.Timer1.start();
-        else
-            Form_.Timer1.stop();
-    }
-    bool HiliteRowAndColumn() const override { return Form_.Game.Options.HiliteRowAndColumn; }
-    bool HiliteCell() const override { return Form_.Game.Options.HiliteCell; }
-    void SetHilite(bool RowAndColumn, bool Cell) override {
-        Form_.Game.Options.HiliteRowAndColumn = RowAndColumn;
-        Form_.Game.Options.HiliteCell = Cell;
-    }
-    void RepaintBoard() override {
-        // DrawBoard paints BoardBitmap and repaints the paint box at once, also when the window
-        // is not on screen.
-        Form_.DrawBoard(Form_.Game.State.Board);
-    }
-    bool ClockShouldRun() const override { return Form_.Game.Options.TimedGame && Form_.Game.ClockRunning; }
-    void RunReport() override { System_.RunReport(); }
-    void ShowError(const std::string& Message) override {
-        QMessageBox::warning(&Form_, QStringLiteral("Print"), QString::fromStdString(Message));
-    }
-
-  private:
-    TMainForm& Form_;
-    TReportSystem& System_;
-};
-
-} // namespace
-
-void RunPrintCommand(TPrintSteps& Steps) {
+void RunPrintCommand(TPrintSteps& Steps, const std::function<void()>& RunReport) {
     Steps.SetClockRunning(false);
     const bool rowAndColumn = Steps.HiliteRowAndColumn();
     const bool cell = Steps.HiliteCell();
@@ -55,7 +14,7 @@ void RunPrintCommand(TPrintSteps& Steps) {
     std::string error;
     try {
         Steps.RepaintBoard();
-        Steps.RunReport();
+        RunReport();
     } catch (const std::exception& e) {
         error = e.what();
         if (error.empty()) error = "Printing failed.";
@@ -80,7 +39,7 @@ void ConfigurePuzzleReport(TReportSystem& System) {
     System.SystemPreview.ZoomFactor = 100;
 }
 
-TPrintCommand::TPrintCommand(TMainForm& Form) : Form_(Form) {
+TPrintCommand::TPrintCommand(TPrintSteps& Steps) : Steps_(Steps) {
     ConfigurePuzzleReport(ReportSystem1);
     ReportSystem1.SetPlatform(QtReportPlatform());
     ReportSystem1.OnPrint = [this](TBaseReport& Sender) { ReportSystem1Print(Sender); };
@@ -91,10 +50,9 @@ TPrintCommand::TPrintCommand(TMainForm& Form) : Form_(Form) {
 }
 
 void TPrintCommand::Execute() {
-    TWindowSteps steps(Form_, ReportSystem1);
-    RunPrintCommand(steps);
+    RunPrintCommand(Steps_, [this] { ReportSystem1.RunReport(); });
 }
 
 void TPrintCommand::ReportSystem1Print(TBaseReport& Sender) {
-    PrintPuzzlePage(Sender, ToRgbBitmap(Form_.BoardBitmap), Form_.Game.State.PuzzleNumber);
+    PrintPuzzlePage(Sender, Steps_.BoardPicture(), Steps_.PuzzleNumber());
 }

@@ -4,13 +4,14 @@
 #pragma once
 
 #include "pdf/TRenderPDF.h"
+#include "platform/RgbBitmap.h"
 #include "report/ReportSystem.h"
 
+#include <cstdint>
+#include <functional>
 #include <string>
 
-class TMainForm;
-
-// What the print command changes on the window, and puts back.
+// What the print command changes on the window and puts back, and what it prints from it.
 class TPrintSteps {
   public:
     virtual ~TPrintSteps() = default;
@@ -18,20 +19,21 @@ class TPrintSteps {
     virtual bool HiliteRowAndColumn() const = 0;
     virtual bool HiliteCell() const = 0;
     virtual void SetHilite(bool RowAndColumn, bool Cell) = 0;
-    virtual void RepaintBoard() = 0;         // synchronous, redraws BoardBitmap
-    virtual bool ClockShouldRun() const = 0; // a timed game is in progress
-    virtual void RunReport() = 0;
+    virtual void RepaintBoard() = 0;                      // synchronous, redraws BoardBitmap
+    virtual bool ClockShouldRun() const = 0;              // a timed game is in progress
+    virtual platform::RgbBitmap BoardPicture() const = 0; // BoardBitmap as it is now
+    virtual std::int32_t PuzzleNumber() const = 0;
     virtual void ShowError(const std::string& Message) = 0;
 };
 
-// The command's steps in order; highlighting and the clock are put back even when the run fails,
-// and a failure ends as a message instead of leaving the command.
-void RunPrintCommand(TPrintSteps& Steps);
+// The command's steps in order, RunReport between the two repaints; highlighting and the clock are
+// put back even when the run fails, and a failure ends as a message instead of leaving the command.
+void RunPrintCommand(TPrintSteps& Steps, const std::function<void()>& RunReport);
 
 // The window's report components and the Print command on them.
 class TPrintCommand {
   public:
-    explicit TPrintCommand(TMainForm& Form);
+    explicit TPrintCommand(TPrintSteps& Steps);
 
     TReportSystem ReportSystem1;
     pdf::TRenderPDF RenderPDF1;
@@ -42,7 +44,7 @@ class TPrintCommand {
     void ReportSystem1Print(TBaseReport& Sender);
 
   private:
-    TMainForm& Form_;
+    TPrintSteps& Steps_;
 };
 
 // How the game sets up its report system.

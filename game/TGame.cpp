@@ -24,177 +24,200 @@ std::string Text(const TMessageText& message) {
 
 } // namespace
 
-TGame::TGame() : HelpText(GameTexts::ChooseLevel), ClockText(GameTexts::InitialClock) {
-    Random.RandomSeed = 1;
-    PuzzlePane = GameTexts::InitialPuzzlePane;
-    ProgressPane = GameTexts::InitialProgressPane;
+TGame::TGame() {
+    FRandom.RandomSeed = 1;
+    FDisplay.HelpText = GameTexts::ChooseLevel;
+    FDisplay.PuzzlePane = GameTexts::InitialPuzzlePane;
+    FDisplay.ProgressPane = GameTexts::InitialProgressPane;
+    FDisplay.ClockText = GameTexts::InitialClock;
 }
 
-void TGame::ApplySettings(const TSettings& settings) {
-    Options.HiliteRowAndColumn = settings.HiliteRowAndColumn;
-    Options.HiliteCell = settings.HiliteCell;
-    Options.HiliteErrors = settings.HiliteErrors;
-    Options.UserFont = settings.UserFont;
-    Options.TimedGame = settings.TimedGame;
-    State.PuzzleNumber = settings.Current;
-    SetStartupLevel(State, settings.Difficulty);
+TChanges TGame::ApplySettings(const TSettings& settings) {
+    FOptions.HiliteRowAndColumn = settings.HiliteRowAndColumn;
+    FOptions.HiliteCell = settings.HiliteCell;
+    FOptions.HiliteErrors = settings.HiliteErrors;
+    FOptions.UserFont = settings.UserFont;
+    FOptions.TimedGame = settings.TimedGame;
+    FState.PuzzleNumber = settings.Current;
+    SetStartupLevel(FState, settings.Difficulty);
+    return chOptions;
 }
 
 TSettings TGame::CurrentSettings() const {
     TSettings s;
-    s.HiliteRowAndColumn = Options.HiliteRowAndColumn;
-    s.HiliteCell = Options.HiliteCell;
-    s.HiliteErrors = Options.HiliteErrors;
-    s.UserFont = Options.UserFont;
-    s.TimedGame = Options.TimedGame;
-    s.Difficulty = State.Difficulty;
-    s.Current = State.PuzzleNumber;
+    s.HiliteRowAndColumn = FOptions.HiliteRowAndColumn;
+    s.HiliteCell = FOptions.HiliteCell;
+    s.HiliteErrors = FOptions.HiliteErrors;
+    s.UserFont = FOptions.UserFont;
+    s.TimedGame = FOptions.TimedGame;
+    s.Difficulty = FState.Difficulty;
+    s.Current = FState.PuzzleNumber;
     return s;
 }
 
-void TGame::ShowHelp(std::string_view text) {
-    HelpText = text;
-    HelpVisible = true;
+TChanges TGame::NewBoard(TBoard board) {
+    FState.Board = board;
+    return chBoard;
 }
 
-void TGame::StartDeal() {
-    GameInProgress = true;
-    MarkCol = -1;
-    HelpEnabled = true;
-    PostEnabled = true;
-    FinishEnabled = true;
-    HelpVisible = false;
+TChanges TGame::PutDigit(std::int32_t c, std::int32_t r, std::int32_t digit) {
+    FState.Board[c][r] = {digit, false};
+    return chSquares;
 }
 
-void TGame::EndDeal() {
-    UpdateProgress();
-    ElapsedSeconds = 0;
-    SetClock(true); // whether or not the game is timed: the count goes on either way
+TChanges TGame::ShowHelp(std::string_view text) {
+    FDisplay.HelpText = text;
+    FDisplay.HelpVisible = true;
+    return chHelp;
 }
 
-void TGame::DealNew() {
-    StartDeal();
-    ::DealNew(State, Random);
-    EndDeal();
+TChanges TGame::HideHelp() {
+    FDisplay.HelpVisible = false;
+    return chHelp;
 }
 
-void TGame::DealLevel(std::int32_t level) {
-    StartDeal();
-    ::DealLevel(State, Random, level);
-    EndDeal();
+// Only the column says whether there is a mark; the row keeps its last value.
+TChanges TGame::ClearMark() {
+    FMark.Col = -1;
+    return chMark;
 }
 
-void TGame::DealFind(std::string_view text) {
-    StartDeal();
-    ::DealFind(State, Random, text);
-    EndDeal();
+TChanges TGame::SetClock(bool running) {
+    FClockRunning = running;
+    return chClockRun;
 }
 
-void TGame::DealRandomPuzzle() {
-    StartDeal();
-    ::DealRandomPuzzle(State, Random);
-    EndDeal();
+TChanges TGame::EndGame() {
+    const TChanges ended = FGameInProgress ? TChanges(chGameEnded) : TChanges();
+    FGameInProgress = false;
+    return ended | SetClock(false);
 }
 
-void TGame::Restart() {
-    HelpVisible = false;
-    CopyBoard(State.Puzzle, State.Board);
-    MarkGivens(State.Board);
-    MarkCol = -1;
-    UpdateProgress();
-    ElapsedSeconds = 0;
-    SetClock(true);
+TChanges TGame::DealWith(const std::function<void(TGameState&)>& deal) {
+    FGameInProgress = true;
+    FDisplay.HelpEnabled = true;
+    FDisplay.PostEnabled = true;
+    FDisplay.FinishEnabled = true;
+    TChanges changes = chGameStarted | chCommands;
+    changes |= ClearMark() | HideHelp();
+    TGameState dealt = FState;
+    deal(dealt);
+    const TBoard board = dealt.Board;
+    FState = dealt;
+    changes |= NewBoard(board);
+    changes |= RecountProgress();
+    FElapsedSeconds = 0;
+    return changes | SetClock(true); // whether or not the game is timed: the count goes on either way
 }
 
-bool TGame::EnterDigit(std::int32_t c, std::int32_t r, std::int32_t digit) {
-    if (c < 1 || c > 9 || r < 1 || r > 9 || digit < 0 || digit > 9) return false;
-    TCell& square = State.Board[c][r];
-    if (square.Given) return false;
-    square = {digit, false};
-    UpdateProgress();
-    return true;
+TChanges TGame::DealNew() {
+    return DealWith([this](TGameState& state) { ::DealNew(state, FRandom); });
 }
 
-void TGame::MarkWrong(const TSquareDigit& wrong) {
-    MarkCol = wrong.Col;
-    MarkRow = wrong.Row;
-    ShowHelp(WrongDigitText(wrong.Digit).View());
+TChanges TGame::DealLevel(std::int32_t level) {
+    return DealWith([this, level](TGameState& state) { ::DealLevel(state, FRandom, level); });
 }
 
-void TGame::Check() {
+TChanges TGame::DealFind(std::string_view text) {
+    return DealWith([this, text](TGameState& state) { ::DealFind(state, FRandom, text); });
+}
+
+TChanges TGame::DealRandomPuzzle() {
+    return DealWith([this](TGameState& state) { ::DealRandomPuzzle(state, FRandom); });
+}
+
+TChanges TGame::Restart() {
+    TChanges changes = HideHelp();
+    TBoard board = FState.Puzzle;
+    MarkGivens(board);
+    changes |= NewBoard(board) | ClearMark();
+    changes |= RecountProgress();
+    FElapsedSeconds = 0;
+    return changes | SetClock(true);
+}
+
+TChanges TGame::EnterDigit(std::int32_t c, std::int32_t r, std::int32_t digit) {
+    if (c < 1 || c > 9 || r < 1 || r > 9 || digit < 0 || digit > 9) return {};
+    if (FState.Board[c][r].Given) return {};
+    const TChanges changes = PutDigit(c, r, digit);
+    return changes | RecountProgress();
+}
+
+TChanges TGame::ChooseDigit(std::int32_t c, std::int32_t r, std::int32_t digit) {
+    TChanges changes = HideHelp() | ClearMark();
+    if (digit >= 0) changes |= EnterDigit(c, r, digit);
+    return changes;
+}
+
+TChanges TGame::MarkWrong(const TSquareDigit& wrong) {
+    FMark.Col = wrong.Col;
+    FMark.Row = wrong.Row;
+    return ShowHelp(WrongDigitText(wrong.Digit).View()) | chMark;
+}
+
+TChanges TGame::Check() {
     TSquareDigit wrong;
-    if (CheckEntries(State.Board, State.Solution, wrong))
-        ShowHelp(OkSoFarText().View());
-    else
-        MarkWrong(wrong);
+    if (CheckEntries(FState.Board, FState.Solution, wrong)) return ShowHelp(OkSoFarText().View());
+    return MarkWrong(wrong);
 }
 
-void TGame::Hint() {
-    const HintResult hint = GiveHint(State.Board, State.Solution);
+TChanges TGame::Hint() {
+    TBoard board = FState.Board;
+    const HintResult hint = GiveHint(board, FState.Solution);
     switch (hint.Kind) {
     case THintKind::hkNothingToDo:
         break;
     case THintKind::hkWrongEntry:
-        MarkWrong(hint.Square);
-        break;
+        return MarkWrong(hint.Square);
     case THintKind::hkSingle:
-        ShowHelp(OnlyPossibleText(hint.Square.Digit).View());
-        MarkerShown = true;
-        MarkerTimeoutArmed = true;
-        MarkCol = hint.Square.Col;
-        MarkRow = hint.Square.Row;
-        break;
+        FMark = {hint.Square.Col, hint.Square.Row, true, true};
+        return ShowHelp(OnlyPossibleText(hint.Square.Digit).View()) | chMark | chMarker |
+               PutDigit(hint.Square.Col, hint.Square.Row, hint.Square.Digit);
     case THintKind::hkNoCandidate:
-        ShowHelp(GameTexts::NoSingleFound);
-        break;
+        return ShowHelp(GameTexts::NoSingleFound);
     }
+    return {};
 }
 
-void TGame::Finish(const std::function<void(const TBoard&, const TSquareDigit&)>& afterEachDigit) {
-    SolveBySingles(State.Board, [&](const TBoard& board, const TSquareDigit& placed) {
-        if (afterEachDigit) afterEachDigit(board, placed);
+TChanges TGame::Finish(const std::function<void(const TBoard&, const TSquareDigit&)>& afterEachDigit) {
+    TChanges changes;
+    TBoard board = FState.Board;
+    SolveBySingles(board, [&](const TBoard&, const TSquareDigit& placed) {
+        changes |= PutDigit(placed.Col, placed.Row, placed.Digit);
+        if (afterEachDigit) afterEachDigit(FState.Board, placed);
     });
-    GameInProgress = false;
-    ShowHelp(FinishedText().View());
-    SetClock(false);
+    return changes | EndGame() | ShowHelp(FinishedText().View());
 }
 
-void TGame::UpdateProgress() {
-    const ProgressCounts counts = CountProgress(State.Board);
-    Percentage = counts.Percentage;
-    ProgressPane = Text(ProgressText(counts.Entries, counts.ToGo));
-    PuzzlePane = Text(PuzzleNumberText(State.PuzzleNumber));
-    switch (CompletionVerdict(State.Board, counts)) {
+TChanges TGame::RecountProgress() {
+    const ProgressCounts counts = CountProgress(FState.Board);
+    FDisplay.Percentage = counts.Percentage;
+    FDisplay.ProgressPane = Text(ProgressText(counts.Entries, counts.ToGo));
+    FDisplay.PuzzlePane = Text(PuzzleNumberText(FState.PuzzleNumber));
+    switch (CompletionVerdict(FState.Board, counts)) {
     case TVerdict::vdSolved:
-        GameInProgress = false;
-        ShowHelp(SolvedText().View());
-        SetClock(false);
-        break;
+        return chProgress | EndGame() | ShowHelp(SolvedText().View());
     case TVerdict::vdFullButWrong:
-        ShowHelp(FullButWrongText().View());
-        break;
+        return chProgress | ShowHelp(FullButWrongText().View());
     case TVerdict::vdNone:
         break;
     }
+    return chProgress;
 }
 
-void TGame::SetClock(bool running) {
-    ClockRunning = running;
-    ++ClockChanges;
+TChanges TGame::PressOnBoard() {
+    FMark.MarkerShown = false;
+    return ClearMark() | chMarker;
 }
 
-void TGame::PressOnBoard() {
-    MarkerShown = false;
-    MarkCol = -1;
+TChanges TGame::PressOnMarker() {
+    return PressOnBoard();
 }
 
-void TGame::PressOnMarker() {
-    PressOnBoard();
-}
-
-void TGame::MarkerTimeout() {
-    MarkerTimeoutArmed = false;
-    MarkerShown = false;
+TChanges TGame::MarkerTimeout() {
+    FMark.MarkerTimeoutArmed = false;
+    FMark.MarkerShown = false;
+    return chMarker;
 }
 
 std::string TGame::ClockTextFor(std::int32_t elapsedSeconds) {
@@ -209,18 +232,31 @@ std::string TGame::ClockTextFor(std::int32_t elapsedSeconds) {
     return text;
 }
 
-void TGame::Tick() {
-    if (ElapsedSeconds < std::numeric_limits<std::int32_t>::max()) ++ElapsedSeconds;
-    ClockText = Options.TimedGame ? ClockTextFor(ElapsedSeconds) : GameTexts::UntimedClock;
+TChanges TGame::Tick() {
+    if (FElapsedSeconds < std::numeric_limits<std::int32_t>::max()) ++FElapsedSeconds;
+    FDisplay.ClockText = FOptions.TimedGame ? ClockTextFor(FElapsedSeconds) : GameTexts::UntimedClock;
+    return chClock;
 }
 
-void TGame::SetTimedGame(bool on) {
-    Options.TimedGame = on;
-    if (!on) ClockText = GameTexts::UntimedClock;
+TChanges TGame::SetTimedGame(bool on) {
+    FOptions.TimedGame = on;
+    if (on) return chOptions;
+    FDisplay.ClockText = GameTexts::UntimedClock;
+    return chOptions | chClock;
+}
+
+TChanges TGame::SetHiliteRowAndColumn(bool on) {
+    FOptions.HiliteRowAndColumn = on;
+    return chOptions;
+}
+
+TChanges TGame::SetHiliteCell(bool on) {
+    FOptions.HiliteCell = on;
+    return chOptions;
 }
 
 TSavedGame TGame::SavedGame() const {
-    return {State.PuzzleNumber, ElapsedSeconds, State.Board};
+    return {FState.PuzzleNumber, FElapsedSeconds, FState.Board};
 }
 
 bool TGame::SaveGameFile(const std::string& path) {
@@ -229,12 +265,9 @@ bool TGame::SaveGameFile(const std::string& path) {
     return false;
 }
 
-TLoadOutcome TGame::LoadGameText(std::string_view text) {
+TLoadResult TGame::LoadGameText(std::string_view text) {
     const TSavedGameParse parsed = ParseSavedGame(text);
-    if (!parsed.Game) {
-        ShowHelp(GameTexts::LoadFailed);
-        return TLoadOutcome::loDamaged;
-    }
+    if (!parsed.Game) return {TLoadOutcome::loDamaged, ShowHelp(GameTexts::LoadFailed)};
     const TSavedGame& game = *parsed.Game;
 
     // The file keeps no puzzle and no solution: the givens are the puzzle (so Restart restarts
@@ -250,28 +283,26 @@ TLoadOutcome TGame::LoadGameText(std::string_view text) {
     TBoard puzzle = solution;
     if (!TSolutionSearch().Solve(solution)) solution = givens;
 
-    State.Solution = solution;
-    State.Puzzle = puzzle;
-    State.Board = game.Board;
-    State.PuzzleNumber = game.PuzzleNumber;
-    ElapsedSeconds = game.ElapsedSeconds;
-    SetClock(Options.TimedGame);
-    PostEnabled = true;
-    HelpEnabled = true;
-    GameInProgress = true;
-    UpdateProgress();
-    return TLoadOutcome::loLoaded;
+    FState.Solution = solution;
+    FState.Puzzle = puzzle;
+    TChanges changes = NewBoard(game.Board);
+    FState.PuzzleNumber = game.PuzzleNumber;
+    FElapsedSeconds = game.ElapsedSeconds;
+    changes |= SetClock(FOptions.TimedGame);
+    FDisplay.PostEnabled = true;
+    FDisplay.HelpEnabled = true;
+    FGameInProgress = true;
+    changes |= chCommands | chGameStarted;
+    return {TLoadOutcome::loLoaded, changes | RecountProgress()};
 }
 
-TLoadOutcome TGame::LoadGameFile(const std::string& path) {
+TLoadResult TGame::LoadGameFile(const std::string& path) {
     std::error_code error;
     if (path.empty() || !std::filesystem::exists(path, error)) {
-        if (!error) return TLoadOutcome::loNoFile;
+        if (!error) return {TLoadOutcome::loNoFile, {}};
     }
     std::string text;
-    if (!platform::SafeFile::ReadAll(path, text, MaxSavedGameBytes)) {
-        ShowHelp(GameTexts::LoadFailed);
-        return TLoadOutcome::loDamaged;
-    }
+    if (!platform::SafeFile::ReadAll(path, text, MaxSavedGameBytes))
+        return {TLoadOutcome::loDamaged, ShowHelp(GameTexts::LoadFailed)};
     return LoadGameText(text);
 }

@@ -1,7 +1,7 @@
 // The game behind the window, without a window: the game state, the options, the clock count,
 // the mark and everything the window shows (help line, status bar, clock text, which buttons are
-// enabled, whether the clock runs). The window's handlers call one method each and then show
-// what changed; tests drive the same methods directly.
+// enabled, whether the clock runs). Each command changes the state and says what it changed;
+// the window redraws only that, from the read-only accessors. Tests drive the same commands.
 #pragma once
 
 #include "engine/Solver.h"
@@ -23,6 +23,69 @@ struct TGameOptions {
     bool TimedGame = true;
 };
 
+// The texts and switches the window shows besides the board.
+struct TGameDisplay {
+    std::string HelpText;
+    bool HelpVisible = true;
+    std::string PuzzlePane;   // status bar, left
+    std::string ProgressPane; // status bar, middle
+    std::int32_t Percentage = 0;
+    std::string ClockText;
+    bool PostEnabled = false;
+    bool HelpEnabled = false;
+    bool FinishEnabled = false;
+};
+
+// The square marked by a hint or a failed check, and the blinking marker that frames it.
+struct TGameMark {
+    std::int32_t Col = -1; // -1: no mark
+    std::int32_t Row = -1;
+    bool MarkerShown = false;       // the blinking marker frames the mark
+    bool MarkerTimeoutArmed = true; // the 5-second timer that hides the marker is enabled
+};
+
+// One thing a command changed.
+enum TChange : unsigned {
+    chBoard = 1u << 0,        // a new board: dealt, restarted or loaded
+    chSquares = 1u << 1,      // one or more squares of the board
+    chMark = 1u << 2,         // the marked square
+    chMarker = 1u << 3,       // the blinking marker or its timer
+    chHelp = 1u << 4,         // the help line's text or visibility
+    chProgress = 1u << 5,     // the status bar
+    chClock = 1u << 6,        // the clock text
+    chClockRun = 1u << 7,     // the game started or stopped the clock
+    chCommands = 1u << 8,     // which of Post, Help and Finish are enabled
+    chOptions = 1u << 9,      // an option
+    chGameStarted = 1u << 10, // a game is now in progress
+    chGameEnded = 1u << 11,   // the game in progress ended
+};
+
+// What a command changed: a set of TChange.
+class TChanges {
+  public:
+    constexpr TChanges() = default;
+    constexpr TChanges(TChange change) : Bits(change) {}
+    static constexpr TChanges All() { return TChanges(~0u); }
+
+    constexpr bool Has(TChange change) const { return (Bits & change) != 0; }
+    constexpr bool HasAny(TChanges changes) const { return (Bits & changes.Bits) != 0; }
+    constexpr bool Empty() const { return Bits == 0; }
+    friend constexpr TChanges operator|(TChanges a, TChanges b) { return TChanges(a.Bits | b.Bits); }
+    TChanges& operator|=(TChanges other) {
+        Bits |= other.Bits;
+        return *this;
+    }
+    bool operator==(const TChanges&) const = default;
+
+  private:
+    constexpr explicit TChanges(unsigned bits) : Bits(bits) {}
+    unsigned Bits = 0;
+};
+
+constexpr TChanges operator|(TChange a, TChange b) {
+    return TChanges(a) | b;
+}
+
 // What happened to a Load.
 enum class TLoadOutcome {
     loLoaded,
@@ -30,82 +93,91 @@ enum class TLoadOutcome {
     loDamaged, // the file could not be read or holds a bad value: nothing changed
 };
 
+struct TLoadResult {
+    TLoadOutcome Outcome = TLoadOutcome::loNoFile;
+    TChanges Changes;
+};
+
 class TGame {
   public:
     TGame();
 
-    // --- State -----------------------------------------------------------------------------
-    TGameState State;
-    TRandomGenerator Random; // seeded with 1 when the game is created
-    TGameOptions Options;
-    bool GameInProgress = false;
-    std::int32_t ElapsedSeconds = 0;
-    std::int32_t MarkCol = -1; // -1: no mark
-    std::int32_t MarkRow = -1;
-
-    // --- What the window shows ---------------------------------------------------------------
-    std::string HelpText;
-    bool HelpVisible = true;
-    std::string PuzzlePane;   // status bar, left
-    std::string ProgressPane; // status bar, middle
-    std::int32_t Percentage = 0;
-    std::string ClockText;
-    bool ClockRunning = false; // the one-second clock timer is enabled
-    // Counts the game's own starts and stops of the clock: the window applies ClockRunning only
-    // when this moved, so a pause made by the window itself (printing) lasts until the game
-    // next starts or stops the clock.
-    std::uint32_t ClockChanges = 0;
-    bool MarkerShown = false;       // the blinking marker frames the mark
-    bool MarkerTimeoutArmed = true; // the 5-second timer that hides the marker is enabled
-    bool PostEnabled = false;
-    bool HelpEnabled = false;
-    bool FinishEnabled = false;
+    // --- Reading -----------------------------------------------------------------------------
+    const TGameState& State() const { return FState; }
+    const TBoard& Board() const { return FState.Board; }
+    const TGameOptions& Options() const { return FOptions; }
+    const TGameDisplay& Display() const { return FDisplay; }
+    const TGameMark& Mark() const { return FMark; }
+    bool GameInProgress() const { return FGameInProgress; }
+    std::int32_t ElapsedSeconds() const { return FElapsedSeconds; }
+    bool ClockRunning() const { return FClockRunning; } // the one-second clock timer is enabled
+    std::uint32_t RandomSeed() const { return FRandom.RandomSeed; }
 
     // --- Settings ------------------------------------------------------------------------------
     // Takes the options, level and puzzle number as read at start-up; the hole window comes from
     // the start-up table.
-    void ApplySettings(const TSettings& settings);
+    TChanges ApplySettings(const TSettings& settings);
     TSettings CurrentSettings() const;
 
     // --- Dealing ---------------------------------------------------------------------------------
-    void DealNew();                       // New
-    void DealLevel(std::int32_t level);   // a level button, 1-4
-    void DealFind(std::string_view text); // Find confirmed with the typed text
-    void DealRandomPuzzle();              // Goto random puzzle
-    void Restart();
+    TChanges DealNew();                       // New
+    TChanges DealLevel(std::int32_t level);   // a level button, 1-4
+    TChanges DealFind(std::string_view text); // Find confirmed with the typed text
+    TChanges DealRandomPuzzle();              // Goto random puzzle
+    TChanges Restart();
 
     // --- Playing ---------------------------------------------------------------------------------
-    // The player puts Digit (0 erases) into square (c, r). A given square is left alone and the
-    // result is false. The progress is recounted after an entry.
-    bool EnterDigit(std::int32_t c, std::int32_t r, std::int32_t digit);
-    void Check();
-    void Hint();
+    // The player puts Digit (0 erases) into square (c, r) and the progress is recounted. A given
+    // square or a value out of range is left alone: nothing changes.
+    TChanges EnterDigit(std::int32_t c, std::int32_t r, std::int32_t digit);
+    // A press in the number picker: the help line hides, the mark goes, and Digit (-1: none, the
+    // outer circle) goes into square (c, r) as EnterDigit does.
+    TChanges ChooseDigit(std::int32_t c, std::int32_t r, std::int32_t digit);
+    TChanges Check();
+    TChanges Hint();
     // Fills single candidates one at a time, calling AfterEachDigit (the window repaints and
     // pauses there), then ends the game.
-    void Finish(const std::function<void(const TBoard&, const TSquareDigit&)>& afterEachDigit = {});
-    void UpdateProgress();
+    TChanges Finish(const std::function<void(const TBoard&, const TSquareDigit&)>& afterEachDigit = {});
+    TChanges HideHelp();
 
     // --- Marks and the marker -----------------------------------------------------------------
-    void ClearMark() { MarkCol = -1; }
-    void PressOnBoard();  // any press on the board hides the marker and clears the mark
-    void PressOnMarker(); // a press on the marker itself does the same
-    void MarkerTimeout(); // the 5-second timer fired: it stops and the marker hides
+    TChanges PressOnBoard();  // any press on the board hides the marker and clears the mark
+    TChanges PressOnMarker(); // a press on the marker itself does the same
+    TChanges MarkerTimeout(); // the 5-second timer fired: it stops and the marker hides
 
     // --- Clock and options -----------------------------------------------------------------------
-    void Tick();
-    void SetTimedGame(bool on);
+    TChanges Tick();
+    TChanges SetTimedGame(bool on);
+    TChanges SetHiliteRowAndColumn(bool on);
+    TChanges SetHiliteCell(bool on);
     static std::string ClockTextFor(std::int32_t elapsedSeconds);
 
     // --- Saved game ------------------------------------------------------------------------------
     TSavedGame SavedGame() const;
     bool SaveGameFile(const std::string& path); // false (help line says so) when it failed
-    TLoadOutcome LoadGameText(std::string_view text);
-    TLoadOutcome LoadGameFile(const std::string& path);
+    TLoadResult LoadGameText(std::string_view text);
+    TLoadResult LoadGameFile(const std::string& path);
 
   private:
-    void StartDeal();
-    void EndDeal();
-    void ShowHelp(std::string_view text);
-    void SetClock(bool running);
-    void MarkWrong(const TSquareDigit& wrong);
+    // Every change of the board goes through one of these two: a whole new board, or one square.
+    TChanges NewBoard(TBoard board);
+    TChanges PutDigit(std::int32_t c, std::int32_t r, std::int32_t digit);
+
+    // Deal fills in the puzzle, its solution, number and level on a copy of the state.
+    TChanges DealWith(const std::function<void(TGameState&)>& deal);
+    TChanges RecountProgress();
+    TChanges ShowHelp(std::string_view text);
+    TChanges SetClock(bool running);
+    TChanges EndGame();
+    TChanges ClearMark();
+    TChanges MarkWrong(const TSquareDigit& wrong);
+
+    TGameState FState;
+    TRandomGenerator FRandom; // seeded with 1 when the game is created
+    TGameOptions FOptions;
+    TGameDisplay FDisplay;
+    TGameMark FMark;
+    bool FGameInProgress = false;
+    std::int32_t FElapsedSeconds = 0;
+    bool FClockRunning = false;
 };

@@ -1,14 +1,14 @@
-// The window itself, on the offscreen platform: start-up, digit entry through the picker and by a
-// held key, the board's edges, commands and the settings written at the end.
+// The window itself, on the offscreen platform, driven through its controls: start-up, digit
+// entry through the picker and by a held key, the board's edges, commands and the settings
+// written at the end.
+#include "MainFormTestAccess.h"
 #include "app/BlinkMarker.h"
-#include "app/MainForm.h"
 #include "app/NumberPicker.h"
 #include "game/GameTexts.h"
 #include "platform/ProgramPaths.h"
 
 #include <QAction>
 #include <QLabel>
-#include <QProgressBar>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -25,6 +25,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr int Cell = BoardPixels / 9;
+const QColor Red(255, 0, 0);
 
 QPoint SquareCentre(int c, int r) {
     return {(c - 1) * Cell + Cell / 2, (r - 1) * Cell + Cell / 2};
@@ -40,6 +41,7 @@ class MainFormTest : public ::testing::Test {
         platform::ProgramPaths::SetExecutablePathOverride((Folder / "velmora-puzzle").string());
     }
     void TearDown() override {
+        Access.reset();
         Form.reset();
         platform::ProgramPaths::SetExecutablePathOverride({});
         fs::remove_all(Folder);
@@ -49,225 +51,251 @@ class MainFormTest : public ::testing::Test {
         std::ofstream(Folder / "velmora-puzzle.ini", std::ios::binary) << text;
     }
 
-    TMainForm& Open() {
+    TMainFormTestAccess& Open() {
         Form = std::make_unique<TMainForm>();
-        Form->FinishPause = 0;
+        Access = std::make_unique<TMainFormTestAccess>(*Form);
+        Access->NoFinishPause();
         Form->show();
         Form->activateWindow();
         (void)QTest::qWaitForWindowExposed(Form.get());
-        return *Form;
+        Board = Control<QWidget>(*Form, "pb");
+        Picker = Control<TNumberPicker>(*Form, "PickerPanel");
+        return *Access;
+    }
+
+    QToolButton* Button(const char* name) { return Control<QToolButton>(*Form, name); }
+    QAction* Action(const char* name) { return Control<QAction>(*Form, name); }
+    QString Shown(const char* name) { return Control<QLabel>(*Form, name)->text(); }
+    const TBoard& GameBoard() { return Access->Game().Board(); }
+    QColor PixelOf(QPoint at) { return QColor(Access->BoardBitmap().pixel(at)); }
+
+    void ClickSquare(int c, int r, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseClick(Board, button, {}, SquareCentre(c, r));
+    }
+    void ClickHolding(Qt::Key key, int c, int r) {
+        QTest::keyPress(Board, key);
+        ClickSquare(c, r);
+        QTest::keyRelease(Board, key);
     }
 
     // The first square, column-major, that is empty (or a given, with Given = true).
-    static bool Find(const TBoard& board, bool given, int& c, int& r) {
+    bool Find(bool given, int& c, int& r) {
         for (c = 1; c <= 9; ++c)
             for (r = 1; r <= 9; ++r)
-                if (given ? board[c][r].Given : board[c][r].Value == 0) return true;
+                if (given ? GameBoard()[c][r].Given : GameBoard()[c][r].Value == 0) return true;
         return false;
     }
 
     fs::path Folder;
     std::unique_ptr<TMainForm> Form;
+    std::unique_ptr<TMainFormTestAccess> Access;
+    QWidget* Board = nullptr;
+    TNumberPicker* Picker = nullptr;
 };
 
 TEST_F(MainFormTest, StartsWithAnEmptyBoardAndTheSavedLevelDown) {
     WriteSettings("[options]\r\nDifficulty=3\r\nCurrent=42\r\n");
-    TMainForm& form = Open();
-    EXPECT_EQ(form.windowTitle(), QString::fromLatin1(GameTexts::WindowCaption));
-    EXPECT_EQ(form.Client->size(), QSize(555, 554));
-    EXPECT_EQ(form.pb->geometry(), QRect(79, 48, 399, 399));
-    EXPECT_EQ(form.minimumSize(), form.maximumSize()) << "the window cannot be resized";
-    EXPECT_TRUE(form.Btn2->isChecked());
-    EXPECT_FALSE(form.Btn1->isChecked());
-    EXPECT_EQ(form.Game.State.MinHoles, 48);
-    EXPECT_EQ(form.Game.State.MaxHoles, 52);
-    EXPECT_EQ(form.HelpLbl->text(), QString::fromLatin1(GameTexts::ChooseLevel));
-    EXPECT_TRUE(form.HelpLbl->isVisible());
-    EXPECT_FALSE(form.BtnPost->isEnabled() || form.BtnHelp->isEnabled() || form.BtnFinish->isEnabled());
-    EXPECT_TRUE(form.BtnPrint->isEnabled() && form.Print1->isEnabled());
-    EXPECT_EQ(form.StatusPane2->text(), "Puzzle Nr. 0");
-    EXPECT_EQ(form.StatusPane1->text(), "Your progress ");
-    EXPECT_EQ(form.LEDDisplay1->text(), " 00:00");
-    EXPECT_FALSE(form.Timer1.isActive());
-    EXPECT_TRUE(form.TimeoutTimer.isActive());
-    EXPECT_EQ(form.ToolTipTime(), 10000);
-    EXPECT_EQ(form.BtnNew->toolTip(), "Click here to create a new puzzle.");
-    EXPECT_EQ(form.Game.Random.RandomSeed, 1u);
-    EXPECT_TRUE(form.HiliteRowandColumn1->isChecked() && form.TimedGame1->isChecked());
+    TMainFormTestAccess& access = Open();
+    EXPECT_EQ(Form->windowTitle(), QString::fromLatin1(GameTexts::WindowCaption));
+    EXPECT_EQ(Form->centralWidget()->size(), QSize(555, 554));
+    EXPECT_EQ(Board->geometry(), QRect(79, 48, 399, 399));
+    EXPECT_EQ(Form->minimumSize(), Form->maximumSize()) << "the window cannot be resized";
+    EXPECT_TRUE(Button("Btn2")->isChecked());
+    EXPECT_FALSE(Button("Btn1")->isChecked());
+    EXPECT_EQ(access.Game().State().MinHoles, 48);
+    EXPECT_EQ(access.Game().State().MaxHoles, 52);
+    EXPECT_EQ(Shown("HelpLbl"), QString::fromLatin1(GameTexts::ChooseLevel));
+    EXPECT_TRUE(Control<QLabel>(*Form, "HelpLbl")->isVisible());
+    EXPECT_FALSE(Button("BtnPost")->isEnabled() || Button("BtnHelp")->isEnabled() ||
+                 Button("BtnFinish")->isEnabled());
+    EXPECT_TRUE(Button("BtnPrint")->isEnabled() && Action("Print1")->isEnabled());
+    EXPECT_EQ(Shown("StatusPane2"), "Puzzle Nr. 0");
+    EXPECT_EQ(Shown("StatusPane1"), "Your progress ");
+    EXPECT_EQ(Control<TLEDDisplay>(*Form, "LEDDisplay1")->text(), " 00:00");
+    EXPECT_FALSE(access.ClockRunning());
+    EXPECT_TRUE(access.MarkerTimerRunning());
+    EXPECT_EQ(access.ToolTipTime(), 10000);
+    EXPECT_EQ(Button("BtnNew")->toolTip(), "Click here to create a new puzzle.");
+    EXPECT_EQ(access.Game().RandomSeed(), 1u);
+    EXPECT_TRUE(Action("HiliteRowandColumn1")->isChecked() && Action("TimedGame1")->isChecked());
 }
 
 TEST_F(MainFormTest, ClickingASquareOpensThePickerAndAChoiceFillsTheSquare) {
-    TMainForm& form = Open();
-    form.BtnNewClick();
-    EXPECT_TRUE(form.Timer1.isActive());
-    EXPECT_TRUE(form.BtnPost->isEnabled() && form.BtnHelp->isEnabled() && form.BtnFinish->isEnabled());
-    int c = 0, r = 0;
-    ASSERT_TRUE(Find(form.Game.State.Board, false, c, r));
+    TMainFormTestAccess& access = Open();
+    Button("BtnNew")->click();
+    EXPECT_TRUE(access.ClockRunning());
+    EXPECT_TRUE(Button("BtnPost")->isEnabled() && Button("BtnHelp")->isEnabled() &&
+                Button("BtnFinish")->isEnabled());
+    int c = 0, r = 0, gc = 0, gr = 0;
+    ASSERT_TRUE(Find(false, c, r));
+    ASSERT_TRUE(Find(true, gc, gr));
 
-    const QPoint at = SquareCentre(c, r);
-    QTest::mouseClick(form.pb, Qt::LeftButton, {}, at);
-    ASSERT_TRUE(form.PickerPanel->isVisible());
-    EXPECT_EQ(form.PickerPanel->pos(), form.pb->pos() + at - QPoint(50, 50));
-    EXPECT_EQ(form.PickerPanel->CentreText(), QString());
-    EXPECT_TRUE(form.pb->toolTip().isEmpty()) << "the board's tool-tip goes at the first press";
+    ClickSquare(c, r);
+    ASSERT_TRUE(Picker->isVisible());
+    EXPECT_EQ(Picker->pos(), Board->pos() + SquareCentre(c, r) - QPoint(50, 50));
+    EXPECT_EQ(Picker->CentreText(), QString());
+    EXPECT_TRUE(Board->toolTip().isEmpty()) << "the board's tool-tip goes at the first press";
 
     // A press on a given leaves the picker open for its square; so does a right-click.
-    int gc = 0, gr = 0;
-    ASSERT_TRUE(Find(form.Game.State.Board, true, gc, gr));
-    const TCell given = form.Game.State.Board[gc][gr];
-    QTest::mouseClick(form.pb, Qt::LeftButton, {}, SquareCentre(gc, gr));
-    QTest::mouseClick(form.pb, Qt::RightButton, {}, SquareCentre(9, 9));
-    EXPECT_TRUE(form.PickerPanel->isVisible());
-    EXPECT_EQ(form.Game.State.Board[gc][gr], given);
+    const TCell given = GameBoard()[gc][gr];
+    ClickSquare(gc, gr);
+    ClickSquare(9, 9, Qt::RightButton);
+    EXPECT_TRUE(Picker->isVisible());
+    EXPECT_EQ(GameBoard()[gc][gr], given);
 
     const QPoint seven = TNumberPicker::PartRect(TNumberPicker::TPart(TNumberPicker::ptDigit1 + 6)).center();
-    QTest::mouseClick(form.PickerPanel, Qt::LeftButton, {}, seven);
-    EXPECT_FALSE(form.PickerPanel->isVisible());
-    EXPECT_EQ(form.Game.State.Board[c][r], (TCell{7, false}));
-    EXPECT_TRUE(form.StatusPane1->text().startsWith("Progress: 1 so far, "));
+    QTest::mouseClick(Picker, Qt::LeftButton, {}, seven);
+    EXPECT_FALSE(Picker->isVisible());
+    EXPECT_EQ(GameBoard()[c][r], (TCell{7, false}));
+    EXPECT_TRUE(Shown("StatusPane1").startsWith("Progress: 1 so far, "));
 
     // Reopened on the filled square, the centre shows its digit, and pressing it erases.
-    QTest::mouseClick(form.pb, Qt::LeftButton, {}, at);
-    EXPECT_EQ(form.PickerPanel->CentreText(), "7");
-    QTest::mouseClick(form.PickerPanel, Qt::LeftButton, {},
-                      TNumberPicker::PartRect(TNumberPicker::ptCentre).center());
-    EXPECT_EQ(form.Game.State.Board[c][r].Value, 0);
+    ClickSquare(c, r);
+    EXPECT_EQ(Picker->CentreText(), "7");
+    QTest::mouseClick(Picker, Qt::LeftButton, {}, TNumberPicker::PartRect(TNumberPicker::ptCentre).center());
+    EXPECT_EQ(GameBoard()[c][r].Value, 0);
 
     // A second press on the board closes the picker without entering anything.
-    QTest::mouseClick(form.pb, Qt::LeftButton, {}, at);
-    QTest::mouseClick(form.pb, Qt::LeftButton, {}, at);
-    EXPECT_FALSE(form.PickerPanel->isVisible());
-    EXPECT_EQ(form.Game.State.Board[c][r].Value, 0);
+    ClickSquare(c, r);
+    ClickSquare(c, r);
+    EXPECT_FALSE(Picker->isVisible());
+    EXPECT_EQ(GameBoard()[c][r].Value, 0);
 }
 
 TEST_F(MainFormTest, HoldingADigitKeyWhileClickingEntersIt) {
-    TMainForm& form = Open();
-    form.BtnNewClick();
+    Open();
+    Button("BtnNew")->click();
     int c = 0, r = 0, gc = 0, gr = 0;
-    ASSERT_TRUE(Find(form.Game.State.Board, false, c, r));
-    ASSERT_TRUE(Find(form.Game.State.Board, true, gc, gr));
-    const TCell given = form.Game.State.Board[gc][gr];
+    ASSERT_TRUE(Find(false, c, r));
+    ASSERT_TRUE(Find(true, gc, gr));
+    const TCell given = GameBoard()[gc][gr];
+    QLabel* held = Control<QLabel>(*Form, "Label1");
 
-    QTest::keyPress(form.pb, Qt::Key_7);
-    EXPECT_EQ(form.HeldDigit, 7);
-    EXPECT_TRUE(form.Label1->isVisible());
-    EXPECT_EQ(form.Label1->text(), "7");
-    QTest::mouseClick(form.pb, Qt::LeftButton, {}, SquareCentre(c, r));
-    QTest::mouseClick(form.pb, Qt::LeftButton, {}, SquareCentre(gc, gr));
-    EXPECT_EQ(form.Game.State.Board[c][r], (TCell{7, false}));
-    EXPECT_EQ(form.Game.State.Board[gc][gr], given);
-    EXPECT_FALSE(form.PickerPanel->isVisible());
-    EXPECT_TRUE(form.StatusPane1->text().startsWith("Progress: 1 so far, "));
-    QTest::keyRelease(form.pb, Qt::Key_7);
-    EXPECT_EQ(form.HeldDigit, -1);
-    EXPECT_FALSE(form.Label1->isVisible());
+    QTest::keyPress(Board, Qt::Key_7);
+    EXPECT_TRUE(held->isVisible());
+    EXPECT_EQ(held->text(), "7");
+    ClickSquare(c, r);
+    ClickSquare(gc, gr);
+    EXPECT_EQ(GameBoard()[c][r], (TCell{7, false}));
+    EXPECT_EQ(GameBoard()[gc][gr], given);
+    EXPECT_FALSE(Picker->isVisible());
+    EXPECT_TRUE(Shown("StatusPane1").startsWith("Progress: 1 so far, "));
+    QTest::keyRelease(Board, Qt::Key_7);
+    EXPECT_FALSE(held->isVisible());
 
-    QTest::keyPress(form.pb, Qt::Key_X);
-    EXPECT_EQ(form.HeldDigit, 0);
-    EXPECT_EQ(form.Label1->text(), "X");
-    QTest::mouseClick(form.pb, Qt::LeftButton, {}, SquareCentre(c, r));
-    EXPECT_EQ(form.Game.State.Board[c][r].Value, 0);
-    QTest::keyRelease(form.pb, Qt::Key_X);
+    QTest::keyPress(Board, Qt::Key_X);
+    EXPECT_EQ(held->text(), "X");
+    ClickSquare(c, r);
+    EXPECT_EQ(GameBoard()[c][r].Value, 0);
+    QTest::keyRelease(Board, Qt::Key_X);
 
-    // The numeric keypad does not count, and another key lets go of the digit.
-    QTest::keyPress(form.pb, Qt::Key_7, Qt::KeypadModifier);
-    EXPECT_EQ(form.HeldDigit, -1);
-    QTest::keyRelease(form.pb, Qt::Key_7, Qt::KeypadModifier);
-    QTest::keyPress(form.pb, Qt::Key_4);
-    QTest::keyPress(form.pb, Qt::Key_A);
-    EXPECT_EQ(form.HeldDigit, -1);
+    // The numeric keypad does not count, and another key lets go of the digit: the click opens
+    // the picker instead.
+    QTest::keyPress(Board, Qt::Key_7, Qt::KeypadModifier);
+    EXPECT_FALSE(held->isVisible());
+    QTest::keyRelease(Board, Qt::Key_7, Qt::KeypadModifier);
+    QTest::keyPress(Board, Qt::Key_4);
+    QTest::keyPress(Board, Qt::Key_A);
+    ClickSquare(c, r);
+    EXPECT_EQ(GameBoard()[c][r].Value, 0);
+    EXPECT_TRUE(Picker->isVisible());
 }
 
 TEST_F(MainFormTest, TheLastPixelsOfTheBoardCountAsTheNinthSquare) {
-    TMainForm& form = Open();
-    QTest::keyPress(form.pb, Qt::Key_5);
-    QTest::mouseClick(form.pb, Qt::LeftButton, {}, QPoint(398, 396));
-    QTest::keyRelease(form.pb, Qt::Key_5);
-    EXPECT_EQ(form.Game.State.Board[9][9].Value, 5);
-    QTest::mouseMove(form.pb, QPoint(397, 10));
-    EXPECT_EQ(form.HoverCol, 9);
-    EXPECT_EQ(form.HoverRow, 1);
-    EXPECT_EQ(form.HoverBox, 3);
+    Open();
+    QTest::keyPress(Board, Qt::Key_5);
+    QTest::mouseClick(Board, Qt::LeftButton, {}, QPoint(398, 396));
+    QTest::keyRelease(Board, Qt::Key_5);
+    EXPECT_EQ(GameBoard()[9][9].Value, 5);
+    // The pointer in column 9, row 1: that row and column are tinted, and box 3 more so.
+    QTest::mouseMove(Board, QPoint(397, 10));
+    EXPECT_EQ(PixelOf(SquareCentre(1, 1)), QColor(250, 230, 250));
+    EXPECT_EQ(PixelOf(SquareCentre(9, 5)), QColor(250, 230, 250));
+    EXPECT_EQ(PixelOf(SquareCentre(7, 2)), QColor(250, 250, 200));
+    EXPECT_EQ(PixelOf(SquareCentre(5, 5)), QColor(255, 255, 255));
 }
 
 TEST_F(MainFormTest, HintShowsTheBlinkingMarkerAndCheckPaintsTheWrongSquareRed) {
-    TMainForm& form = Open();
-    form.FindPuzzle("1");
-    form.BtnHelpClick();
-    EXPECT_EQ(form.HelpLbl->text(), "The only possible number that can go here is 9");
-    EXPECT_TRUE(form.BlinkLbl->isVisible());
-    EXPECT_EQ(form.Game.MarkCol, 4);
-    EXPECT_EQ(form.Game.MarkRow, 3);
-    EXPECT_EQ(form.BlinkLbl->pos(), QPoint(4 * Cell + 33, 3 * Cell - 3));
+    TMainFormTestAccess& access = Open();
+    auto* marker = Control<TBlinkMarker>(*Form, "BlinkLbl");
+    access.Find("1");
+    Button("BtnHelp")->click();
+    EXPECT_EQ(Shown("HelpLbl"), "The only possible number that can go here is 9");
+    EXPECT_TRUE(marker->isVisible());
+    EXPECT_EQ(access.Game().Mark().Col, 4);
+    EXPECT_EQ(access.Game().Mark().Row, 3);
+    EXPECT_EQ(marker->pos(), QPoint(4 * Cell + 33, 3 * Cell - 3));
 
-    form.TimeoutTimerTimer();
-    EXPECT_FALSE(form.BlinkLbl->isVisible());
-    form.DrawBoard(form.Game.State.Board);
+    // When the marker times out, the square shows red from the next repaint on.
     const QPoint inside = SquareCentre(4, 3) + QPoint(-15, -15);
-    EXPECT_EQ(QColor(form.BoardBitmap.pixel(inside)), QColor(255, 0, 0));
+    access.MarkerTimeout();
+    EXPECT_FALSE(marker->isVisible());
+    EXPECT_FALSE(access.MarkerTimerRunning());
+    EXPECT_NE(PixelOf(inside), Red);
+    QTest::mouseMove(Board, SquareCentre(1, 9));
+    EXPECT_EQ(PixelOf(inside), Red);
 
     // Check with a wrong digit marks it; the next press on the board clears the mark.
-    form.Game.EnterDigit(4, 3, 1);
-    form.BtnPostClick();
-    EXPECT_EQ(form.HelpLbl->text(), "The number 1 does not belong here");
-    EXPECT_TRUE(form.HelpLbl->isVisible());
-    EXPECT_EQ(QColor(form.BoardBitmap.pixel(inside)), QColor(255, 0, 0));
-    QTest::mouseClick(form.pb, Qt::RightButton, {}, SquareCentre(1, 1));
-    EXPECT_EQ(form.Game.MarkCol, -1);
-    EXPECT_NE(QColor(form.BoardBitmap.pixel(inside)), QColor(255, 0, 0));
+    ClickHolding(Qt::Key_1, 4, 3);
+    Button("BtnPost")->click();
+    EXPECT_EQ(Shown("HelpLbl"), "The number 1 does not belong here");
+    EXPECT_TRUE(Control<QLabel>(*Form, "HelpLbl")->isVisible());
+    EXPECT_EQ(PixelOf(inside), Red);
+    ClickSquare(1, 1, Qt::RightButton);
+    EXPECT_EQ(access.Game().Mark().Col, -1);
+    EXPECT_NE(PixelOf(inside), Red);
 }
 
 TEST_F(MainFormTest, FinishCompletesTheBoardAndStopsTheClock) {
-    TMainForm& form = Open();
-    form.LevelMouseDown(1);
-    EXPECT_TRUE(form.Btn->isChecked());
-    EXPECT_FALSE(form.Btn1->isChecked());
-    EXPECT_EQ(form.Game.State.MaxHoles, 40);
-    form.BtnFinishClick();
-    EXPECT_TRUE(IsSolved(form.Game.State.Board));
-    EXPECT_EQ(form.HelpLbl->text(), "Puzzle Complete");
-    EXPECT_FALSE(form.Timer1.isActive());
-    EXPECT_FALSE(form.Game.GameInProgress);
-    EXPECT_TRUE(form.FormCloseQuery()) << "nothing to save after a finished game";
+    TMainFormTestAccess& access = Open();
+    QTest::mousePress(Button("Btn"), Qt::LeftButton);
+    EXPECT_TRUE(Button("Btn")->isChecked());
+    EXPECT_FALSE(Button("Btn1")->isChecked());
+    EXPECT_EQ(access.Game().State().MaxHoles, 40);
+    Button("BtnFinish")->click();
+    EXPECT_TRUE(IsSolved(GameBoard()));
+    EXPECT_EQ(Shown("HelpLbl"), "Puzzle Complete");
+    EXPECT_FALSE(access.ClockRunning());
+    EXPECT_TRUE(Form->close()) << "nothing to save after a finished game";
 }
 
 TEST_F(MainFormTest, ClockAndOptionsShowAtOnce) {
-    TMainForm& form = Open();
-    form.Game.ElapsedSeconds = 306;
-    form.Timer1Timer();
-    EXPECT_EQ(form.LEDDisplay1->text(), " 05:07");
-    form.TimedGame1->trigger();
-    EXPECT_EQ(form.LEDDisplay1->text(), " * * * ");
-    EXPECT_FALSE(form.Game.Options.TimedGame);
+    TMainFormTestAccess& access = Open();
+    auto* clock = Control<TLEDDisplay>(*Form, "LEDDisplay1");
+    for (int tick = 0; tick < 307; ++tick)
+        access.ClockTick();
+    EXPECT_EQ(clock->text(), " 05:07");
+    Action("TimedGame1")->trigger();
+    EXPECT_EQ(clock->text(), " * * * ");
 
-    form.HiliteRowandColumn1->trigger();
-    EXPECT_FALSE(form.Game.Options.HiliteRowAndColumn);
-    form.HiliteCell1->trigger();
-    EXPECT_FALSE(form.Game.Options.HiliteCell);
-    QTest::mouseMove(form.pb, SquareCentre(2, 2));
-    EXPECT_EQ(QColor(form.BoardBitmap.pixel(SquareCentre(2, 7))), QColor(255, 255, 255));
+    Action("HiliteRowandColumn1")->trigger();
+    Action("HiliteCell1")->trigger();
+    EXPECT_FALSE(access.Game().Options().HiliteRowAndColumn || access.Game().Options().HiliteCell);
+    QTest::mouseMove(Board, SquareCentre(2, 2));
+    EXPECT_EQ(PixelOf(SquareCentre(2, 7)), QColor(255, 255, 255));
 
     // A pause the window makes itself (printing) lasts until the game starts the clock again.
-    form.BtnNewClick();
-    ASSERT_TRUE(form.Timer1.isActive());
-    form.Timer1.stop();
+    Button("BtnNew")->click();
+    ASSERT_TRUE(access.ClockRunning());
+    access.PauseClock();
     int c = 0, r = 0;
-    ASSERT_TRUE(Find(form.Game.State.Board, false, c, r));
-    form.Game.EnterDigit(c, r, 1);
-    form.ShowGame();
-    EXPECT_FALSE(form.Timer1.isActive());
-    form.BtnRefreshClick();
-    EXPECT_TRUE(form.Timer1.isActive());
+    ASSERT_TRUE(Find(false, c, r));
+    ClickHolding(Qt::Key_1, c, r);
+    EXPECT_FALSE(access.ClockRunning());
+    Button("BtnRefresh")->click();
+    EXPECT_TRUE(access.ClockRunning());
 
     QEvent leave(QEvent::Leave);
-    QCoreApplication::sendEvent(form.Toolbar1, &leave);
-    EXPECT_EQ(form.ToolTipTime(), 3000);
+    QCoreApplication::sendEvent(Control<QWidget>(*Form, "Toolbar1"), &leave);
+    EXPECT_EQ(access.ToolTipTime(), 3000);
 }
 
 TEST_F(MainFormTest, SettingsAreWrittenWhenTheWindowGoes) {
-    Open().LevelMouseDown(4);
-    const std::int32_t number = Form->Game.State.PuzzleNumber;
-    Form->TimedGame1->trigger();
+    TMainFormTestAccess& access = Open();
+    QTest::mousePress(Button("Btn3"), Qt::LeftButton);
+    const std::int32_t number = access.Game().State().PuzzleNumber;
+    Action("TimedGame1")->trigger();
+    Access.reset();
     Form.reset();
     std::ifstream in(Folder / "velmora-puzzle.ini", std::ios::binary);
     std::ostringstream text;
