@@ -9,7 +9,9 @@
 #include "report/RendererRegistry.h"
 #include "report/ReportError.h"
 #include "report/ReportRenderStream.h"
+#include "tests/app/MainFormTestAccess.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QMessageBox>
 #include <QTest>
@@ -47,11 +49,16 @@ class TScriptedSteps : public TPrintSteps {
     }
     void RepaintBoard() override { Log.push_back("repaint"); }
     bool ClockShouldRun() const override { return Timed; }
-    void RunReport() override {
-        Log.push_back("run");
-        if (Run) Run();
-    }
+    platform::RgbBitmap BoardPicture() const override { return {}; }
+    std::int32_t PuzzleNumber() const override { return 0; }
     void ShowError(const std::string& m) override { Error = m; }
+
+    void Print() {
+        RunPrintCommand(*this, [this] {
+            Log.push_back("run");
+            if (Run) Run();
+        });
+    }
 };
 
 } // namespace
@@ -59,7 +66,7 @@ class TScriptedSteps : public TPrintSteps {
 TEST(PrintCommandSteps, RunsWithoutHighlightingAndPutsItBack) {
     TScriptedSteps steps;
     steps.Cell = false;
-    RunPrintCommand(steps);
+    steps.Print();
     EXPECT_EQ(steps.Log, (std::vector<std::string>{"clock off", "hilite 00", "repaint", "run", "hilite 10",
                                                    "repaint", "clock on"}));
     EXPECT_TRUE(steps.RowAndColumn);
@@ -70,19 +77,19 @@ TEST(PrintCommandSteps, RunsWithoutHighlightingAndPutsItBack) {
 TEST(PrintCommandSteps, ClockFollowsTheTimedGameNotItsEarlierState) {
     TScriptedSteps steps;
     steps.Timed = false;
-    RunPrintCommand(steps);
+    steps.Print();
     EXPECT_FALSE(steps.Clock);
 
     TScriptedSteps stopped;
     stopped.Clock = false; // stopped before: a timed game runs again afterwards
-    RunPrintCommand(stopped);
+    stopped.Print();
     EXPECT_TRUE(stopped.Clock);
 }
 
 TEST(PrintCommandSteps, FailedRunRestoresTheWindowAndShowsTheMessage) {
     TScriptedSteps steps;
     steps.Run = [] { throw EReportError("Cannot create file \"/no/such/dir/x.ndr\"."); };
-    RunPrintCommand(steps);
+    steps.Print();
     EXPECT_TRUE(steps.RowAndColumn && steps.Cell && steps.Clock);
     EXPECT_EQ(steps.Log.back(), "clock on");
     EXPECT_EQ(steps.Error, "Cannot create file \"/no/such/dir/x.ndr\".");
@@ -99,16 +106,15 @@ class PrintWindowTest : public ::testing::Test {
         fs::create_directories(Folder);
         platform::ProgramPaths::SetExecutablePathOverride((Folder / "velmora-puzzle").string());
         Form = std::make_unique<TMainForm>();
+        Access = std::make_unique<TMainFormTestAccess>(*Form);
         Form->show();
         (void)QTest::qWaitForWindowExposed(Form.get());
-        Form->LevelMouseDown(1);
-        Form->Game.Options.HiliteRowAndColumn = true;
-        Form->Game.Options.HiliteCell = true;
-        Form->HoverCol = Form->HoverRow = 5;
-        Form->HoverBox = 5;
-        Form->DrawBoard(Form->Game.State.Board);
+        // Easy, both highlights on (no settings file), the pointer on the middle square.
+        QTest::mousePress(Control<QWidget>(*Form, "Btn"), Qt::LeftButton);
+        QTest::mouseMove(Control<QWidget>(*Form, "pb"), QPoint(4 * 44 + 22, 4 * 44 + 22));
     }
     void TearDown() override {
+        Access.reset();
         Form.reset();
         platform::ProgramPaths::SetExecutablePathOverride({});
         fs::remove_all(Folder);
@@ -119,9 +125,9 @@ class PrintWindowTest : public ::testing::Test {
         command.ReportSystem1.OverrideSetup = [=, this](TReportSystem& s, TOverrideMode mode,
                                                         std::unique_ptr<TRunForm>&) {
             if (mode != omWait) return;
-            DuringRun = {Form->Game.Options.HiliteRowAndColumn, Form->Game.Options.HiliteCell,
-                         Form->Timer1.isActive()};
-            BitmapDuringRun = Form->BoardBitmap.copy();
+            DuringRun = {Access->Game().Options().HiliteRowAndColumn, Access->Game().Options().HiliteCell,
+                         Access->ClockRunning()};
+            BitmapDuringRun = Access->BoardBitmap().copy();
             TSetupChoice c;
             c.Dest = rdFile;
             c.FileName = name.string();
@@ -133,6 +139,7 @@ class PrintWindowTest : public ::testing::Test {
 
     fs::path Folder;
     std::unique_ptr<TMainForm> Form;
+    std::unique_ptr<TMainFormTestAccess> Access;
     std::array<bool, 3> DuringRun{true, true, true};
     QImage BitmapDuringRun;
 };
@@ -156,29 +163,29 @@ std::string ReadAll(const fs::path& p) {
 } // namespace
 
 TEST_F(PrintWindowTest, PageStreamFileHoldsOnePageWithoutHighlighting) {
-    const QImage before = Form->BoardBitmap.copy();
-    ASSERT_TRUE(Form->Timer1.isActive());
-    TPrintCommand command(*Form);
+    const QImage before = Access->BoardBitmap().copy();
+    ASSERT_TRUE(Access->ClockRunning());
+    TPrintCommand command(Access->PrintSteps());
     ChooseFile(command, Folder / "puzzle", FormatIndexNDR);
     command.Execute();
 
     EXPECT_EQ(DuringRun, (std::array<bool, 3>{false, false, false}));
     EXPECT_NE(BitmapDuringRun, before); // the highlighted row, column and box were gone
-    EXPECT_TRUE(Form->Game.Options.HiliteRowAndColumn && Form->Game.Options.HiliteCell);
-    EXPECT_EQ(Form->BoardBitmap, before); // and are back
-    EXPECT_TRUE(Form->Timer1.isActive());
+    EXPECT_TRUE(Access->Game().Options().HiliteRowAndColumn && Access->Game().Options().HiliteCell);
+    EXPECT_EQ(Access->BoardBitmap(), before); // and are back
+    EXPECT_TRUE(Access->ClockRunning());
 
     TFileStream file((Folder / "puzzle.ndr").string(), fmOpenRead);
     TTextRender render;
     TPageConverter(file, render).Generate(0);
     EXPECT_EQ(render.Pages, 1);
     ASSERT_EQ(render.Texts.size(), 1u);
-    EXPECT_EQ(render.Texts[0], "Sudoku Puzzle Number " + std::to_string(Form->Game.State.PuzzleNumber) +
+    EXPECT_EQ(render.Texts[0], "Sudoku Puzzle Number " + std::to_string(Access->Game().State().PuzzleNumber) +
                                    " Courtesy of " + VelmoraSite);
 }
 
 TEST_F(PrintWindowTest, PdfThroughTheDialogHasOnePage) {
-    TPrintCommand command(*Form);
+    TPrintCommand command(Access->PrintSteps());
     const auto renderers = ActiveRenderers();
     const auto it = std::find_if(renderers.begin(), renderers.end(), [&](const TRegisteredRenderer& r) {
         return r.Render == &command.RenderPDF1;
@@ -196,8 +203,8 @@ TEST_F(PrintWindowTest, PdfThroughTheDialogHasOnePage) {
 }
 
 TEST_F(PrintWindowTest, UnwritableFileEndsInAMessageAndTheGameIsUnchanged) {
-    Form->Game.Options.HiliteCell = false;
-    TPrintCommand command(*Form);
+    Control<QAction>(*Form, "HiliteCell1")->trigger();
+    TPrintCommand command(Access->PrintSteps());
     ChooseFile(command, Folder / "missing" / "puzzle", FormatIndexNDR);
     QString shown;
     QTimer::singleShot(0, [&] {
@@ -208,8 +215,8 @@ TEST_F(PrintWindowTest, UnwritableFileEndsInAMessageAndTheGameIsUnchanged) {
     });
     command.Execute();
     EXPECT_TRUE(shown.contains("puzzle")) << shown.toStdString();
-    EXPECT_TRUE(Form->Game.Options.HiliteRowAndColumn);
-    EXPECT_FALSE(Form->Game.Options.HiliteCell);
-    EXPECT_TRUE(Form->Timer1.isActive());
+    EXPECT_TRUE(Access->Game().Options().HiliteRowAndColumn);
+    EXPECT_FALSE(Access->Game().Options().HiliteCell);
+    EXPECT_TRUE(Access->ClockRunning());
     EXPECT_FALSE(fs::exists(Folder / "missing"));
 }
