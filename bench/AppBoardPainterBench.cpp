@@ -18,9 +18,10 @@ TBoard DealtBoard() {
     int entered = 0;
     for (int c = 1; c <= 9 && entered < 10; ++c)
         for (int r = 1; r <= 9 && entered < 10; ++r)
-            if (game.State.Board[c][r].Value == 0 && game.EnterDigit(c, r, game.State.Solution[c][r].Value))
+            if (game.Board()[c][r].Value == 0 &&
+                !game.EnterDigit(c, r, game.State().Solution[c][r].Value).Empty())
                 ++entered;
-    return game.State.Board;
+    return game.Board();
 }
 
 void BM_PaintBoardWithHighlighting(benchmark::State& state) {

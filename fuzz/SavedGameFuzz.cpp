@@ -9,10 +9,10 @@
 namespace {
 
 bool SameGame(const TGame& a, const TGame& b) {
-    return a.State.Solution == b.State.Solution && a.State.Puzzle == b.State.Puzzle &&
-           a.State.Board == b.State.Board && a.State.PuzzleNumber == b.State.PuzzleNumber &&
-           a.ElapsedSeconds == b.ElapsedSeconds && a.GameInProgress == b.GameInProgress &&
-           a.ClockRunning == b.ClockRunning && a.PostEnabled == b.PostEnabled;
+    return a.State().Solution == b.State().Solution && a.State().Puzzle == b.State().Puzzle &&
+           a.Board() == b.Board() && a.State().PuzzleNumber == b.State().PuzzleNumber &&
+           a.ElapsedSeconds() == b.ElapsedSeconds() && a.GameInProgress() == b.GameInProgress() &&
+           a.ClockRunning() == b.ClockRunning() && a.Display().PostEnabled == b.Display().PostEnabled;
 }
 
 void CheckRoundTrip(const TSavedGame& game) {
@@ -46,14 +46,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     static const TGame before = PlayingGame();
     TGame game = before;
-    const TLoadOutcome outcome = game.LoadGameText(text);
+    const TLoadOutcome outcome = game.LoadGameText(text).Outcome;
     if (outcome == TLoadOutcome::loDamaged) {
         FuzzCheck(!parsed.Game, "only a refused text is damaged");
         FuzzCheck(SameGame(game, before), "a damaged file changes nothing");
     } else {
         FuzzCheck(outcome == TLoadOutcome::loLoaded && parsed.Game, "an accepted text loads");
-        FuzzCheck(game.State.Board == parsed.Game->Board, "the loaded board is the file's");
-        FuzzCheck(game.GameInProgress, "a loaded game is in progress");
+        FuzzCheck(game.Board() == parsed.Game->Board, "the loaded board is the file's");
+        FuzzCheck(game.GameInProgress(), "a loaded game is in progress");
     }
     return 0;
 }

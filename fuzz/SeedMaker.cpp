@@ -144,7 +144,8 @@ TSavedGame DealtGame() {
     TGame game;
     game.DealFind("1");
     game.EnterDigit(4, 1, 5);
-    game.ElapsedSeconds = 125;
+    for (int tick = 0; tick < 125; ++tick)
+        game.Tick();
     return game.SavedGame();
 }
 

@@ -1,5 +1,5 @@
 // The game's rules without a window: dealing, entering, checking, hints, finishing, progress,
-// the verdict and the clock.
+// the verdict, the clock, and what each command reports as changed.
 #include "engine/Progress.h"
 #include "game/GameTexts.h"
 #include "game/TGame.h"
@@ -34,43 +34,41 @@ TGame DealtGame(std::string_view number = "1") {
 }
 
 TEST(GameDealing, StartsEmptyAskingForALevelWithTheCommandsOff) {
-    TGame game;
-    EXPECT_EQ(game.HelpText, GameTexts::ChooseLevel);
-    EXPECT_TRUE(game.HelpVisible);
-    EXPECT_EQ(game.PuzzlePane, GameTexts::InitialPuzzlePane);
-    EXPECT_EQ(game.ProgressPane, GameTexts::InitialProgressPane);
-    EXPECT_EQ(game.ClockText, GameTexts::InitialClock);
-    EXPECT_FALSE(game.PostEnabled || game.HelpEnabled || game.FinishEnabled);
-    EXPECT_FALSE(game.GameInProgress);
-    EXPECT_FALSE(game.ClockRunning);
-    EXPECT_EQ(game.Random.RandomSeed, 1u);
-    EXPECT_EQ(CountHoles(game.State.Board), 81);
+    const TGame game;
+    const TGameDisplay& shown = game.Display();
+    EXPECT_EQ(shown.HelpText, GameTexts::ChooseLevel);
+    EXPECT_TRUE(shown.HelpVisible);
+    EXPECT_EQ(shown.PuzzlePane, GameTexts::InitialPuzzlePane);
+    EXPECT_EQ(shown.ProgressPane, GameTexts::InitialProgressPane);
+    EXPECT_EQ(shown.ClockText, GameTexts::InitialClock);
+    EXPECT_FALSE(shown.PostEnabled || shown.HelpEnabled || shown.FinishEnabled);
+    EXPECT_FALSE(game.GameInProgress() || game.ClockRunning());
+    EXPECT_EQ(game.RandomSeed(), 1u);
+    EXPECT_EQ(CountHoles(game.Board()), 81);
 }
 
 TEST(GameDealing, NewDealsInsideTheStartupWindowOfTheSavedLevel) {
     TGame game;
-    TSettings settings;
-    settings.Difficulty = 2;
-    game.ApplySettings(settings);
-    EXPECT_EQ(game.State.MinHoles, 35);
-    EXPECT_EQ(game.State.MaxHoles, 48);
+    game.ApplySettings(TSettings{}); // Medium
+    EXPECT_EQ(game.State().MinHoles, 35);
+    EXPECT_EQ(game.State().MaxHoles, 48);
     game.DealNew();
-    const int holes = CountHoles(game.State.Board);
+    const int holes = CountHoles(game.Board());
     EXPECT_GE(holes, 35);
     EXPECT_LE(holes, 48);
-    EXPECT_TRUE(game.GameInProgress);
-    EXPECT_TRUE(game.ClockRunning);
-    EXPECT_TRUE(game.PostEnabled && game.HelpEnabled && game.FinishEnabled);
-    EXPECT_FALSE(game.HelpVisible);
-    EXPECT_EQ(game.PuzzlePane, "Puzzle: " + std::to_string(game.State.PuzzleNumber));
-    EXPECT_EQ(game.ProgressPane, "Progress: 0 so far, " + std::to_string(holes) + " to go ");
+    EXPECT_TRUE(game.GameInProgress() && game.ClockRunning());
+    const TGameDisplay& shown = game.Display();
+    EXPECT_TRUE(shown.PostEnabled && shown.HelpEnabled && shown.FinishEnabled);
+    EXPECT_FALSE(shown.HelpVisible);
+    EXPECT_EQ(shown.PuzzlePane, "Puzzle: " + std::to_string(game.State().PuzzleNumber));
+    EXPECT_EQ(shown.ProgressPane, "Progress: 0 so far, " + std::to_string(holes) + " to go ");
     // Every dealt digit is a given and matches the solution.
     for (int c = 1; c <= 9; ++c)
         for (int r = 1; r <= 9; ++r) {
-            const TCell& cell = game.State.Board[c][r];
+            const TCell& cell = game.Board()[c][r];
             EXPECT_EQ(cell.Given, cell.Value != 0);
             if (cell.Value != 0) {
-                EXPECT_EQ(cell.Value, game.State.Solution[c][r].Value);
+                EXPECT_EQ(cell.Value, game.State().Solution[c][r].Value);
             }
         }
 }
@@ -79,210 +77,231 @@ TEST(GameDealing, LevelButtonsUseTheirOwnWindowAndTheSameNumberDealsTheSamePuzzl
     TGame game;
     game.ApplySettings(TSettings{});
     game.DealLevel(3);
-    EXPECT_EQ(game.State.Difficulty, 3);
-    EXPECT_EQ(game.State.MinHoles, 48);
-    EXPECT_EQ(game.State.MaxHoles, 81);
-    EXPECT_GE(CountHoles(game.State.Board), 48);
+    EXPECT_EQ(game.State().Difficulty, 3);
+    EXPECT_EQ(game.State().MinHoles, 48);
+    EXPECT_EQ(game.State().MaxHoles, 81);
+    EXPECT_GE(CountHoles(game.Board()), 48);
 
-    const TBoard first = game.State.Board;
-    const std::string number = std::to_string(game.State.PuzzleNumber);
+    const TBoard first = game.Board();
+    const std::string number = std::to_string(game.State().PuzzleNumber);
     game.DealRandomPuzzle();
     game.DealFind(number);
-    EXPECT_EQ(game.State.Board, first);
+    EXPECT_EQ(game.Board(), first);
 }
 
 TEST(GameDealing, FindTurnsBadTextIntoPuzzleOne) {
-    const TBoard one = DealtGame("1").State.Board;
+    const TBoard one = DealtGame("1").Board();
     for (const char* text : {"0", "-5", "abc", "", "2147483648"}) {
         const TGame game = DealtGame(text);
-        EXPECT_EQ(game.State.PuzzleNumber, 1) << text;
-        EXPECT_EQ(game.State.Board, one) << text;
+        EXPECT_EQ(game.State().PuzzleNumber, 1) << text;
+        EXPECT_EQ(game.Board(), one) << text;
     }
-    EXPECT_EQ(DealtGame("2147483647").State.PuzzleNumber, 2147483647);
+    EXPECT_EQ(DealtGame("2147483647").State().PuzzleNumber, 2147483647);
 }
 
 TEST(GameDealing, RestartPutsThePuzzleBackAndRestartsTheClock) {
     TGame game = DealtGame();
     int c = 0, r = 0;
-    ASSERT_TRUE(FirstEmpty(game.State.Board, c, r));
-    ASSERT_TRUE(game.EnterDigit(c, r, 5));
+    ASSERT_TRUE(FirstEmpty(game.Board(), c, r));
+    game.EnterDigit(c, r, game.State().Solution[c][r].Value % 9 + 1);
+    game.Check();
     game.Tick();
-    game.MarkCol = c;
-    game.MarkRow = r;
+    ASSERT_EQ(game.Mark().Col, c);
     game.Restart();
-    EXPECT_EQ(game.State.Board[c][r].Value, 0);
-    EXPECT_EQ(game.ElapsedSeconds, 0);
-    EXPECT_EQ(game.MarkCol, -1);
-    EXPECT_TRUE(game.ClockRunning);
-    EXPECT_EQ(game.ProgressPane.rfind("Progress: 0 so far", 0), 0u);
+    EXPECT_EQ(game.Board()[c][r].Value, 0);
+    EXPECT_EQ(game.ElapsedSeconds(), 0);
+    EXPECT_EQ(game.Mark().Col, -1);
+    EXPECT_TRUE(game.ClockRunning());
+    EXPECT_EQ(game.Display().ProgressPane.rfind("Progress: 0 so far", 0), 0u);
 
     TGame fresh;
     fresh.Restart();
-    EXPECT_EQ(CountHoles(fresh.State.Board), 81);
-    EXPECT_TRUE(fresh.ClockRunning);
-    EXPECT_FALSE(fresh.GameInProgress);
+    EXPECT_EQ(CountHoles(fresh.Board()), 81);
+    EXPECT_TRUE(fresh.ClockRunning());
+    EXPECT_FALSE(fresh.GameInProgress());
+}
+
+// The window redraws only what a command reports, so each must report at least what it changed.
+TEST(GameChanges, EachCommandReportsWhatItChanged) {
+    int c = 0, r = 0;
+    ASSERT_TRUE(FirstEmpty(DealtGame().Board(), c, r));
+    const TChanges deal = chBoard | chMark | chHelp | chProgress | chClockRun | chCommands | chGameStarted;
+    struct Row {
+        const char* Name;
+        std::function<TChanges(TGame&)> Command;
+        TChanges Expected;
+    };
+    const Row rows[] = {
+        {"deal", [](TGame& g) { return g.DealFind("2"); }, deal},
+        {"restart", [](TGame& g) { return g.Restart(); },
+         chBoard | chMark | chHelp | chProgress | chClockRun},
+        {"entry", [&](TGame& g) { return g.EnterDigit(c, r, 5); }, chSquares | chProgress},
+        {"entry off the board", [](TGame& g) { return g.EnterDigit(0, 0, 5); }, TChanges()},
+        {"picker choice", [&](TGame& g) { return g.ChooseDigit(c, r, 5); },
+         chSquares | chProgress | chHelp | chMark},
+        {"picker circle", [&](TGame& g) { return g.ChooseDigit(c, r, -1); }, chHelp | chMark},
+        {"check", [](TGame& g) { return g.Check(); }, chHelp},
+        {"hint", [](TGame& g) { return g.Hint(); }, chSquares | chMark | chMarker | chHelp},
+        {"finish", [](TGame& g) { return g.Finish(); }, chSquares | chHelp | chClockRun | chGameEnded},
+        {"press on the board", [](TGame& g) { return g.PressOnBoard(); }, chMark | chMarker},
+        {"marker timeout", [](TGame& g) { return g.MarkerTimeout(); }, chMarker},
+        {"tick", [](TGame& g) { return g.Tick(); }, chClock},
+        {"untimed", [](TGame& g) { return g.SetTimedGame(false); }, chOptions | chClock},
+        {"hilite", [](TGame& g) { return g.SetHiliteCell(false); }, chOptions},
+    };
+    for (const Row& row : rows) {
+        TGame game = DealtGame();
+        EXPECT_EQ(row.Command(game), row.Expected) << row.Name;
+    }
 }
 
 TEST(GamePlay, EntriesNeverChangeAGivenAndRecountTheProgress) {
     TGame game = DealtGame();
-    int gc = 0, gr = 0;
-    for (gc = 1; gc <= 9 && !game.State.Board[gc][1].Given; ++gc) {
-    }
-    gr = 1;
+    int gc = 1;
+    while (gc <= 9 && !game.Board()[gc][1].Given)
+        ++gc;
     ASSERT_LE(gc, 9);
-    const TCell given = game.State.Board[gc][gr];
-    EXPECT_FALSE(game.EnterDigit(gc, gr, given.Value % 9 + 1));
-    EXPECT_FALSE(game.EnterDigit(gc, gr, 0));
-    EXPECT_EQ(game.State.Board[gc][gr], given);
+    const TCell given = game.Board()[gc][1];
+    EXPECT_TRUE(game.EnterDigit(gc, 1, given.Value % 9 + 1).Empty());
+    EXPECT_TRUE(game.EnterDigit(gc, 1, 0).Empty());
+    EXPECT_EQ(game.Board()[gc][1], given);
 
     int c = 0, r = 0;
-    ASSERT_TRUE(FirstEmpty(game.State.Board, c, r));
-    const int holes = CountHoles(game.State.Board);
-    EXPECT_TRUE(game.EnterDigit(c, r, 7));
-    EXPECT_EQ(game.State.Board[c][r], (TCell{7, false}));
-    EXPECT_EQ(game.ProgressPane, "Progress: 1 so far, " + std::to_string(holes - 1) + " to go ");
-    EXPECT_EQ(game.Percentage, ProgressPercentage(1, holes));
-    EXPECT_TRUE(game.EnterDigit(c, r, 0));
-    EXPECT_EQ(game.State.Board[c][r].Value, 0);
-    EXPECT_FALSE(game.EnterDigit(0, 1, 5));
-    EXPECT_FALSE(game.EnterDigit(1, 1, 10));
+    ASSERT_TRUE(FirstEmpty(game.Board(), c, r));
+    const int holes = CountHoles(game.Board());
+    game.EnterDigit(c, r, 7);
+    EXPECT_EQ(game.Board()[c][r], (TCell{7, false}));
+    EXPECT_EQ(game.Display().ProgressPane, "Progress: 1 so far, " + std::to_string(holes - 1) + " to go ");
+    EXPECT_EQ(game.Display().Percentage, ProgressPercentage(1, holes));
+    game.EnterDigit(c, r, 0);
+    EXPECT_EQ(game.Board()[c][r].Value, 0);
+    EXPECT_TRUE(game.EnterDigit(1, 1, 10).Empty());
 }
 
 TEST(GamePlay, CheckMarksTheWrongDigitOrSaysOkSoFar) {
     TGame empty;
     empty.Check();
-    EXPECT_EQ(empty.HelpText, "Ok so far...");
-    EXPECT_TRUE(empty.HelpVisible);
+    EXPECT_EQ(empty.Display().HelpText, "Ok so far...");
+    EXPECT_TRUE(empty.Display().HelpVisible);
 
     TGame game = DealtGame();
     int c = 0, r = 0;
-    ASSERT_TRUE(FirstEmpty(game.State.Board, c, r));
-    const int right = game.State.Solution[c][r].Value;
+    ASSERT_TRUE(FirstEmpty(game.Board(), c, r));
+    const int right = game.State().Solution[c][r].Value;
     game.EnterDigit(c, r, right);
     game.Check();
-    EXPECT_EQ(game.HelpText, "Ok so far...");
-    EXPECT_EQ(game.MarkCol, -1);
+    EXPECT_EQ(game.Display().HelpText, "Ok so far...");
+    EXPECT_EQ(game.Mark().Col, -1);
 
     const int wrong = right % 9 + 1;
     game.EnterDigit(c, r, wrong);
-    game.HelpVisible = false;
+    game.HideHelp();
     game.Check();
-    EXPECT_EQ(game.HelpText, "The number " + std::to_string(wrong) + " does not belong here");
-    EXPECT_TRUE(game.HelpVisible);
-    EXPECT_EQ(game.MarkCol, c);
-    EXPECT_EQ(game.MarkRow, r);
-    EXPECT_FALSE(game.MarkerShown);
+    EXPECT_EQ(game.Display().HelpText, "The number " + std::to_string(wrong) + " does not belong here");
+    EXPECT_TRUE(game.Display().HelpVisible);
+    EXPECT_EQ(game.Mark().Col, c);
+    EXPECT_EQ(game.Mark().Row, r);
+    EXPECT_FALSE(game.Mark().MarkerShown);
 }
 
 TEST(GamePlay, HintReportsAWrongDigitBeforeGivingASingle) {
     TGame game = DealtGame();
     int c = 0, r = 0;
-    ASSERT_TRUE(FirstEmpty(game.State.Board, c, r));
-    const int wrong = game.State.Solution[c][r].Value % 9 + 1;
+    ASSERT_TRUE(FirstEmpty(game.Board(), c, r));
+    const int wrong = game.State().Solution[c][r].Value % 9 + 1;
     game.EnterDigit(c, r, wrong);
     game.MarkerTimeout();
     game.Hint();
-    EXPECT_EQ(game.HelpText, "The number " + std::to_string(wrong) + " does not belong here");
-    EXPECT_EQ(game.MarkCol, c);
-    EXPECT_FALSE(game.MarkerShown);
-    EXPECT_EQ(game.State.Board[c][r].Value, wrong);
+    EXPECT_EQ(game.Display().HelpText, "The number " + std::to_string(wrong) + " does not belong here");
+    EXPECT_EQ(game.Mark().Col, c);
+    EXPECT_FALSE(game.Mark().MarkerShown);
+    EXPECT_EQ(game.Board()[c][r].Value, wrong);
 
     game.EnterDigit(c, r, 0);
-    const TBoard before = game.State.Board;
-    const std::string progress = game.ProgressPane;
+    const TBoard before = game.Board();
+    const std::string progress = game.Display().ProgressPane;
     game.Hint();
-    ASSERT_GE(game.MarkCol, 1);
-    const TCell hinted = game.State.Board[game.MarkCol][game.MarkRow];
-    EXPECT_EQ(before[game.MarkCol][game.MarkRow].Value, 0);
+    const TGameMark mark = game.Mark();
+    ASSERT_GE(mark.Col, 1);
+    const TCell hinted = game.Board()[mark.Col][mark.Row];
+    EXPECT_EQ(before[mark.Col][mark.Row].Value, 0);
     EXPECT_FALSE(hinted.Given);
-    EXPECT_EQ(hinted.Value, game.State.Solution[game.MarkCol][game.MarkRow].Value);
-    EXPECT_EQ(game.HelpText, "The only possible number that can go here is " + std::to_string(hinted.Value));
-    EXPECT_TRUE(game.MarkerShown);
-    EXPECT_TRUE(game.MarkerTimeoutArmed);
-    EXPECT_EQ(game.ProgressPane, progress) << "a hint is counted at the next entry";
+    EXPECT_EQ(hinted.Value, game.State().Solution[mark.Col][mark.Row].Value);
+    EXPECT_EQ(game.Display().HelpText,
+              "The only possible number that can go here is " + std::to_string(hinted.Value));
+    EXPECT_TRUE(mark.MarkerShown && mark.MarkerTimeoutArmed);
+    EXPECT_EQ(game.Display().ProgressPane, progress) << "a hint is counted at the next entry";
 
     game.MarkerTimeout();
-    EXPECT_FALSE(game.MarkerShown);
-    EXPECT_GE(game.MarkCol, 1) << "the mark stays after the marker hides";
+    EXPECT_FALSE(game.Mark().MarkerShown);
+    EXPECT_GE(game.Mark().Col, 1) << "the mark stays after the marker hides";
     game.PressOnBoard();
-    EXPECT_EQ(game.MarkCol, -1);
+    EXPECT_EQ(game.Mark().Col, -1);
 }
 
 TEST(GamePlay, FinishFillsOneDigitAtATimeAndEndsTheGame) {
     TGame game = DealtGame();
-    const int holes = CountHoles(game.State.Board);
+    const int holes = CountHoles(game.Board());
     int steps = 0;
-    int lastHoles = holes;
     game.Finish([&](const TBoard& board, const TSquareDigit&) {
         ++steps;
-        EXPECT_EQ(CountHoles(board), lastHoles - 1);
-        lastHoles = CountHoles(board);
+        EXPECT_EQ(CountHoles(board), holes - steps);
     });
     EXPECT_EQ(steps, holes);
-    EXPECT_EQ(game.State.Board == game.State.Solution, false) << "givens keep their flags";
-    EXPECT_TRUE(IsSolved(game.State.Board));
-    EXPECT_FALSE(game.GameInProgress);
-    EXPECT_FALSE(game.ClockRunning);
-    EXPECT_EQ(game.HelpText, "Puzzle Complete");
+    EXPECT_NE(game.Board(), game.State().Solution) << "givens keep their flags";
+    EXPECT_TRUE(IsSolved(game.Board()));
+    EXPECT_FALSE(game.GameInProgress() || game.ClockRunning());
+    EXPECT_EQ(game.Display().HelpText, "Puzzle Complete");
 
-    // Already full: nothing is placed, the game still ends.
-    game.GameInProgress = true;
+    // Already full: nothing is placed.
     steps = 0;
     game.Finish([&](const TBoard&, const TSquareDigit&) { ++steps; });
     EXPECT_EQ(steps, 0);
-    EXPECT_FALSE(game.GameInProgress);
 }
 
 TEST(GamePlay, TheLastCorrectDigitEndsTheGameAndAWrongFullBoardSaysSo) {
     TGame game = DealtGame();
     int c = 0, r = 0;
-    while (FirstEmpty(game.State.Board, c, r)) {
+    while (FirstEmpty(game.Board(), c, r)) {
         int nc = c, nr = r;
-        TBoard probe = game.State.Board;
+        TBoard probe = game.Board();
         probe[c][r].Value = 1;
         if (!FirstEmpty(probe, nc, nr)) break; // (c, r) is the last empty square
-        game.EnterDigit(c, r, game.State.Solution[c][r].Value);
+        game.EnterDigit(c, r, game.State().Solution[c][r].Value);
     }
-    ASSERT_TRUE(game.GameInProgress);
-    const int right = game.State.Solution[c][r].Value;
+    ASSERT_TRUE(game.GameInProgress());
+    const int right = game.State().Solution[c][r].Value;
     game.EnterDigit(c, r, right % 9 + 1);
-    EXPECT_EQ(game.HelpText, "There are one or more squares wrong...");
-    EXPECT_TRUE(game.GameInProgress);
-    EXPECT_TRUE(game.ClockRunning);
+    EXPECT_EQ(game.Display().HelpText, "There are one or more squares wrong...");
+    EXPECT_TRUE(game.GameInProgress() && game.ClockRunning());
 
-    game.EnterDigit(c, r, right);
-    EXPECT_EQ(game.HelpText, "Puzzle Complete - Congratulations!");
-    EXPECT_TRUE(game.HelpVisible);
-    EXPECT_FALSE(game.GameInProgress);
-    EXPECT_FALSE(game.ClockRunning);
-    EXPECT_EQ(game.Percentage, 100);
-
-    // A hint on the solved board does nothing.
-    const std::string help = game.HelpText;
-    game.Hint();
-    EXPECT_EQ(game.HelpText, help);
+    EXPECT_TRUE(game.EnterDigit(c, r, right).Has(chGameEnded));
+    EXPECT_EQ(game.Display().HelpText, "Puzzle Complete - Congratulations!");
+    EXPECT_TRUE(game.Display().HelpVisible);
+    EXPECT_FALSE(game.GameInProgress() || game.ClockRunning());
+    EXPECT_EQ(game.Display().Percentage, 100);
+    EXPECT_TRUE(game.Hint().Empty()) << "a hint on the solved board does nothing";
 }
 
 TEST(GameClock, ShowsMinutesAndSecondsOrStarsWhenUntimed) {
-    EXPECT_EQ(TGame::ClockTextFor(59), " 00:59");
-    EXPECT_EQ(TGame::ClockTextFor(60), " 01:00");
-    EXPECT_EQ(TGame::ClockTextFor(307), " 05:07");
-    EXPECT_EQ(TGame::ClockTextFor(3600), " 60:00");
-    EXPECT_EQ(TGame::ClockTextFor(6000), " 100:00");
+    const std::pair<int, const char*> rows[] = {
+        {59, " 00:59"}, {60, " 01:00"}, {307, " 05:07"}, {3600, " 60:00"}, {6000, " 100:00"}};
+    for (const auto& [seconds, text] : rows)
+        EXPECT_EQ(TGame::ClockTextFor(seconds), text);
 
     TGame game;
-    game.ElapsedSeconds = 58;
-    game.Tick();
-    EXPECT_EQ(game.ClockText, " 00:59");
+    for (int tick = 0; tick < 59; ++tick)
+        game.Tick();
+    EXPECT_EQ(game.Display().ClockText, " 00:59");
     game.SetTimedGame(false);
-    EXPECT_EQ(game.ClockText, " * * * ");
+    EXPECT_EQ(game.Display().ClockText, " * * * ");
     game.Tick();
-    EXPECT_EQ(game.ClockText, " * * * ");
-    EXPECT_EQ(game.ElapsedSeconds, 60);
+    EXPECT_EQ(game.Display().ClockText, " * * * ");
+    EXPECT_EQ(game.ElapsedSeconds(), 60);
     game.SetTimedGame(true);
-    EXPECT_EQ(game.ClockText, " * * * ") << "the time shows from the next tick";
+    EXPECT_EQ(game.Display().ClockText, " * * * ") << "the time shows from the next tick";
     game.Tick();
-    EXPECT_EQ(game.ClockText, " 01:01");
+    EXPECT_EQ(game.Display().ClockText, " 01:01");
 }
 
 TEST(GameSettings, ApplyAndReadBackTheSevenValues) {
@@ -294,12 +313,12 @@ TEST(GameSettings, ApplyAndReadBackTheSevenValues) {
     settings.Current = 4711;
     TGame game;
     game.ApplySettings(settings);
-    EXPECT_EQ(game.State.MinHoles, 48);
-    EXPECT_EQ(game.State.MaxHoles, 52);
+    EXPECT_EQ(game.State().MinHoles, 48);
+    EXPECT_EQ(game.State().MaxHoles, 52);
     EXPECT_EQ(game.CurrentSettings(), settings);
     game.DealLevel(1);
     EXPECT_EQ(game.CurrentSettings().Difficulty, 1);
-    EXPECT_EQ(game.CurrentSettings().Current, game.State.PuzzleNumber);
+    EXPECT_EQ(game.CurrentSettings().Current, game.State().PuzzleNumber);
 }
 
 } // namespace

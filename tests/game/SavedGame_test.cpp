@@ -122,11 +122,11 @@ TEST(SavedGameFiles, SaveThenLoadGivesBackTheGameAndItsSolution) {
     played.ApplySettings(TSettings{});
     played.DealFind("1");
     int c = 0, r = 0;
-    for (c = 1; c <= 9 && played.State.Board[c][1].Value != 0; ++c) {
+    for (c = 1; c <= 9 && played.State().Board[c][1].Value != 0; ++c) {
     }
     r = 1;
     ASSERT_LE(c, 9);
-    played.EnterDigit(c, r, played.State.Solution[c][r].Value);
+    played.EnterDigit(c, r, played.State().Solution[c][r].Value);
     for (int i = 0; i < 75; ++i)
         played.Tick();
     ASSERT_TRUE(played.SaveGameFile(path));
@@ -136,27 +136,27 @@ TEST(SavedGameFiles, SaveThenLoadGivesBackTheGameAndItsSolution) {
     untimed.TimedGame = false;
     TGame loaded;
     loaded.ApplySettings(untimed);
-    ASSERT_EQ(loaded.LoadGameFile(path), TLoadOutcome::loLoaded);
-    EXPECT_EQ(loaded.State.Board, played.State.Board);
-    EXPECT_EQ(loaded.State.PuzzleNumber, 1);
-    EXPECT_EQ(loaded.ElapsedSeconds, 75);
-    EXPECT_TRUE(loaded.GameInProgress);
-    EXPECT_TRUE(loaded.PostEnabled && loaded.HelpEnabled);
-    EXPECT_FALSE(loaded.FinishEnabled);
-    EXPECT_FALSE(loaded.ClockRunning) << "untimed: the clock stays stopped";
-    EXPECT_EQ(loaded.ProgressPane, played.ProgressPane);
+    ASSERT_EQ(loaded.LoadGameFile(path).Outcome, TLoadOutcome::loLoaded);
+    EXPECT_EQ(loaded.State().Board, played.State().Board);
+    EXPECT_EQ(loaded.State().PuzzleNumber, 1);
+    EXPECT_EQ(loaded.ElapsedSeconds(), 75);
+    EXPECT_TRUE(loaded.GameInProgress());
+    EXPECT_TRUE(loaded.Display().PostEnabled && loaded.Display().HelpEnabled);
+    EXPECT_FALSE(loaded.Display().FinishEnabled);
+    EXPECT_FALSE(loaded.ClockRunning()) << "untimed: the clock stays stopped";
+    EXPECT_EQ(loaded.Display().ProgressPane, played.Display().ProgressPane);
 
     // The solution is worked out again, so the player's right digit is not called wrong...
     for (int cc = 1; cc <= 9; ++cc)
         for (int rr = 1; rr <= 9; ++rr)
-            EXPECT_EQ(loaded.State.Solution[cc][rr].Value, played.State.Solution[cc][rr].Value);
+            EXPECT_EQ(loaded.State().Solution[cc][rr].Value, played.State().Solution[cc][rr].Value);
     loaded.Check();
-    EXPECT_EQ(loaded.HelpText, "Ok so far...");
+    EXPECT_EQ(loaded.Display().HelpText, "Ok so far...");
     // ...and Restart restarts the loaded puzzle, not an empty board.
-    TBoard dealt = played.State.Puzzle;
+    TBoard dealt = played.State().Puzzle;
     MarkGivens(dealt);
     loaded.Restart();
-    EXPECT_EQ(loaded.State.Board, dealt);
+    EXPECT_EQ(loaded.State().Board, dealt);
 }
 
 TEST(SavedGameFiles, ACompleteBoardLoadsAsAFinishedGameAndATimedLoadRunsTheClock) {
@@ -170,16 +170,16 @@ TEST(SavedGameFiles, ACompleteBoardLoadsAsAFinishedGameAndATimedLoadRunsTheClock
 
     TGame loaded;
     loaded.ApplySettings(TSettings{});
-    ASSERT_EQ(loaded.LoadGameFile(path), TLoadOutcome::loLoaded);
-    EXPECT_EQ(loaded.HelpText, "Puzzle Complete - Congratulations!");
-    EXPECT_FALSE(loaded.GameInProgress);
-    EXPECT_FALSE(loaded.ClockRunning);
+    ASSERT_EQ(loaded.LoadGameFile(path).Outcome, TLoadOutcome::loLoaded);
+    EXPECT_EQ(loaded.Display().HelpText, "Puzzle Complete - Congratulations!");
+    EXPECT_FALSE(loaded.GameInProgress());
+    EXPECT_FALSE(loaded.ClockRunning());
 
     played.DealFind("2");
     ASSERT_TRUE(played.SaveGameFile(path));
-    ASSERT_EQ(loaded.LoadGameFile(path), TLoadOutcome::loLoaded);
-    EXPECT_TRUE(loaded.ClockRunning);
-    EXPECT_EQ(loaded.State.PuzzleNumber, 2) << "saving twice keeps only the second game";
+    ASSERT_EQ(loaded.LoadGameFile(path).Outcome, TLoadOutcome::loLoaded);
+    EXPECT_TRUE(loaded.ClockRunning());
+    EXPECT_EQ(loaded.State().PuzzleNumber, 2) << "saving twice keeps only the second game";
 }
 
 TEST(SavedGameFiles, MissingAndDamagedFilesChangeNothing) {
@@ -189,26 +189,26 @@ TEST(SavedGameFiles, MissingAndDamagedFilesChangeNothing) {
     game.ApplySettings(TSettings{});
     game.DealFind("5");
     game.Tick();
-    const TGameState before = game.State;
+    const TGameState before = game.State();
 
-    EXPECT_EQ(game.LoadGameFile(path.string()), TLoadOutcome::loNoFile);
+    EXPECT_EQ(game.LoadGameFile(path.string()).Outcome, TLoadOutcome::loNoFile);
 
     std::string damaged = FormatSavedGame(TSavedGame{9, 9, TBoard{}});
     damaged.replace(damaged.rfind("0 N"), 3, "12 N");
     WriteFile(path, damaged);
-    game.HelpVisible = false;
-    EXPECT_EQ(game.LoadGameFile(path.string()), TLoadOutcome::loDamaged);
-    EXPECT_EQ(game.HelpText, GameTexts::LoadFailed);
-    EXPECT_TRUE(game.HelpVisible);
-    EXPECT_EQ(game.State.Board, before.Board);
-    EXPECT_EQ(game.State.Solution, before.Solution);
-    EXPECT_EQ(game.State.Puzzle, before.Puzzle);
-    EXPECT_EQ(game.State.PuzzleNumber, 5);
-    EXPECT_EQ(game.ElapsedSeconds, 1);
+    game.HideHelp();
+    EXPECT_EQ(game.LoadGameFile(path.string()).Outcome, TLoadOutcome::loDamaged);
+    EXPECT_EQ(game.Display().HelpText, GameTexts::LoadFailed);
+    EXPECT_TRUE(game.Display().HelpVisible);
+    EXPECT_EQ(game.State().Board, before.Board);
+    EXPECT_EQ(game.State().Solution, before.Solution);
+    EXPECT_EQ(game.State().Puzzle, before.Puzzle);
+    EXPECT_EQ(game.State().PuzzleNumber, 5);
+    EXPECT_EQ(game.ElapsedSeconds(), 1);
 
-    EXPECT_EQ(game.LoadGameFile(folder.Path.string()), TLoadOutcome::loDamaged)
+    EXPECT_EQ(game.LoadGameFile(folder.Path.string()).Outcome, TLoadOutcome::loDamaged)
         << "a folder is no saved game";
-    EXPECT_EQ(game.State.Board, before.Board);
+    EXPECT_EQ(game.State().Board, before.Board);
 }
 
 TEST(SavedGameFiles, GivensWithoutASolutionStillLoad) {
@@ -218,10 +218,10 @@ TEST(SavedGameFiles, GivensWithoutASolutionStillLoad) {
     saved.Board[1][2] = {5, true};
     saved.Board[2][1] = {3, false};
     TGame game;
-    ASSERT_EQ(game.LoadGameText(FormatSavedGame(saved)), TLoadOutcome::loLoaded);
-    EXPECT_EQ(game.State.Solution[1][1].Value, 5);
-    EXPECT_EQ(game.State.Solution[2][1].Value, 0);
-    EXPECT_EQ(game.State.Board, saved.Board);
+    ASSERT_EQ(game.LoadGameText(FormatSavedGame(saved)).Outcome, TLoadOutcome::loLoaded);
+    EXPECT_EQ(game.State().Solution[1][1].Value, 5);
+    EXPECT_EQ(game.State().Solution[2][1].Value, 0);
+    EXPECT_EQ(game.State().Board, saved.Board);
 }
 
 TEST(SavedGameFiles, AFailedSaveKeepsTheOldFileAndSaysSo) {
@@ -235,10 +235,10 @@ TEST(SavedGameFiles, AFailedSaveKeepsTheOldFileAndSaysSo) {
     // (whoever runs the test, root included).
     const fs::path blocked = folder.Path / "blocked.sav";
     fs::create_directories(blocked);
-    game.HelpVisible = false;
+    game.HideHelp();
     EXPECT_FALSE(game.SaveGameFile(blocked.string()));
-    EXPECT_EQ(game.HelpText, GameTexts::SaveFailed);
-    EXPECT_TRUE(game.HelpVisible);
+    EXPECT_EQ(game.Display().HelpText, GameTexts::SaveFailed);
+    EXPECT_TRUE(game.Display().HelpVisible);
     EXPECT_TRUE(fs::is_directory(blocked));
     EXPECT_FALSE(game.SaveGameFile((folder.Path / "missing" / "game.sav").string()));
 
@@ -254,7 +254,7 @@ TEST(SavedGameFiles, AFailedSaveKeepsTheOldFileAndSaysSo) {
     for (const auto& entry : fs::directory_iterator(folder.Path))
         files += entry.is_regular_file();
     EXPECT_EQ(files, denied ? 1 : 2) << "no temporary file is left behind";
-    EXPECT_TRUE(game.GameInProgress) << "a failed save changes nothing in the game";
+    EXPECT_TRUE(game.GameInProgress()) << "a failed save changes nothing in the game";
 }
 
 } // namespace

@@ -46,7 +46,7 @@ TWriteOutcome WriteSavedGame(const std::string& path) {
     TGame game;
     game.DealFind("7");
     if (game.SaveGameFile(path)) return {true, ""};
-    return {false, game.HelpText};
+    return {false, game.Display().HelpText};
 }
 
 TWriteOutcome WriteSnapshot(const std::string& path) {
