@@ -1,12 +1,18 @@
-// The window tests' one way past the window's privacy: what it holds that no control shows (the
-// game, the board picture, its timers) and the events a test cannot wait for or answer (the
-// timers' ticks, the confirmed Find box). Everything else the tests do through the controls,
-// which they find by name as Qt's own tools would.
+// The window tests' one way past the window's privacy: what no control shows (the game, the board
+// picture, the timers) and what a test cannot wait for (the timers' ticks, a confirmed Find box).
+// Everything else goes through the controls, found by name.
 #pragma once
 
 #include "app/MainForm.h"
+#include "platform/ProgramPaths.h"
 
-#include <QString>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+#include <unistd.h>
 
 class TMainFormTestAccess {
   public:
@@ -29,7 +35,42 @@ class TMainFormTestAccess {
     TMainForm& Form;
 };
 
-// A control of the window by its name.
-template <class T> T* Control(TMainForm& form, const char* name) {
-    return form.findChild<T*>(QString::fromLatin1(name));
-}
+// Each test opens its own window, with the settings and the saved game in a folder of its own.
+class TWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        Folder = std::filesystem::temp_directory_path() /
+                 ("velmora-window-" + std::to_string(::getpid()) + "-" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(Folder);
+        platform::ProgramPaths::SetExecutablePathOverride((Folder / "velmora-puzzle").string());
+    }
+    void TearDown() override {
+        Close();
+        platform::ProgramPaths::SetExecutablePathOverride({});
+        std::filesystem::remove_all(Folder);
+    }
+
+    TMainFormTestAccess& Open() {
+        Form = std::make_unique<TMainForm>();
+        Access = std::make_unique<TMainFormTestAccess>(*Form);
+        Access->NoFinishPause();
+        Form->show();
+        Form->activateWindow();
+        (void)QTest::qWaitForWindowExposed(Form.get());
+        return *Access;
+    }
+    void Close() {
+        Access.reset();
+        Form.reset();
+    }
+
+    // A control of the window by its name.
+    template <class T = QWidget> T* Control(const char* name) {
+        return Form->findChild<T*>(QString::fromLatin1(name));
+    }
+
+    std::filesystem::path Folder;
+    std::unique_ptr<TMainForm> Form;
+    std::unique_ptr<TMainFormTestAccess> Access;
+};

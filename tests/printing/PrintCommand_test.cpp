@@ -4,7 +4,6 @@
 
 #include "PrintTestSupport.h"
 #include "app/MainForm.h"
-#include "platform/ProgramPaths.h"
 #include "report/PageConverter.h"
 #include "report/RendererRegistry.h"
 #include "report/ReportError.h"
@@ -22,7 +21,6 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -30,9 +28,8 @@ namespace {
 
 class TScriptedSteps : public TPrintSteps {
   public:
-    bool RowAndColumn = true, Cell = true, Timed = true;
-    bool Clock = true;
-    std::function<void()> Run;
+    bool RowAndColumn = true, Cell = true, Timed = true, Clock = true;
+    std::function<void()> Run = [] {};
     std::vector<std::string> Log;
     std::string Error;
 
@@ -56,7 +53,7 @@ class TScriptedSteps : public TPrintSteps {
     void Print() {
         RunPrintCommand(*this, [this] {
             Log.push_back("run");
-            if (Run) Run();
+            Run();
         });
     }
 };
@@ -97,27 +94,14 @@ TEST(PrintCommandSteps, FailedRunRestoresTheWindowAndShowsTheMessage) {
 
 namespace {
 
-class PrintWindowTest : public ::testing::Test {
+class PrintWindowTest : public TWindowTest {
   protected:
     void SetUp() override {
-        Folder =
-            fs::temp_directory_path() / ("velmora-print-" + std::to_string(::getpid()) + "-" +
-                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(Folder);
-        platform::ProgramPaths::SetExecutablePathOverride((Folder / "velmora-puzzle").string());
-        Form = std::make_unique<TMainForm>();
-        Access = std::make_unique<TMainFormTestAccess>(*Form);
-        Form->show();
-        (void)QTest::qWaitForWindowExposed(Form.get());
+        TWindowTest::SetUp();
+        Open();
         // Easy, both highlights on (no settings file), the pointer on the middle square.
-        QTest::mousePress(Control<QWidget>(*Form, "Btn"), Qt::LeftButton);
-        QTest::mouseMove(Control<QWidget>(*Form, "pb"), QPoint(4 * 44 + 22, 4 * 44 + 22));
-    }
-    void TearDown() override {
-        Access.reset();
-        Form.reset();
-        platform::ProgramPaths::SetExecutablePathOverride({});
-        fs::remove_all(Folder);
+        QTest::mousePress(Control("Btn"), Qt::LeftButton);
+        QTest::mouseMove(Control("pb"), QPoint(4 * 44 + 22, 4 * 44 + 22));
     }
 
     // Chooses the File destination with a format, as the dialog's OK would.
@@ -137,9 +121,6 @@ class PrintWindowTest : public ::testing::Test {
         command.ReportSystem1.SystemOptions.Exclude(soShowStatus);
     }
 
-    fs::path Folder;
-    std::unique_ptr<TMainForm> Form;
-    std::unique_ptr<TMainFormTestAccess> Access;
     std::array<bool, 3> DuringRun{true, true, true};
     QImage BitmapDuringRun;
 };
@@ -203,7 +184,7 @@ TEST_F(PrintWindowTest, PdfThroughTheDialogHasOnePage) {
 }
 
 TEST_F(PrintWindowTest, UnwritableFileEndsInAMessageAndTheGameIsUnchanged) {
-    Control<QAction>(*Form, "HiliteCell1")->trigger();
+    Control<QAction>("HiliteCell1")->trigger();
     TPrintCommand command(Access->PrintSteps());
     ChooseFile(command, Folder / "missing" / "puzzle", FormatIndexNDR);
     QString shown;
