@@ -87,7 +87,7 @@ bool TBaseReport::PageSelected(int PageNum) const {
 
 std::string TBaseReport::StatusLine() const {
     const std::string& Fmt = StatusFormat_;
-    const std::string Device = Device_.HasPrinter ? Device_.DeviceName : "Render";
+    const auto Printer = [this](const std::string& Value) { return Device_.HasPrinter ? Value : "Render"; };
     std::string Out;
     for (size_t I = 0; I < Fmt.size(); ++I) {
         if (Fmt[I] != '%' || I + 1 >= Fmt.size()) {
@@ -105,12 +105,16 @@ std::string TBaseReport::StatusLine() const {
             Out += '%';
             break;
         case 'C':
-            Out += '1';
+            Out += std::to_string(Copies_);
             break;
         case 'D':
+            Out += Printer(Device_.DeviceName);
+            break;
         case 'R':
+            Out += Printer(Device_.Port);
+            break;
         case 'T':
-            Out += Device;
+            Out += Printer(Device_.Driver);
             break;
         case 'F':
             Out += std::to_string(FirstPage_);
@@ -125,7 +129,7 @@ std::string TBaseReport::StatusLine() const {
             Out += std::to_string(CurrentPage_);
             break;
         case 'S':
-            Out += '1';
+            Out += std::to_string(CurrentCopy_);
             break;
         default:
             Out += '%';

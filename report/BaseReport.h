@@ -105,7 +105,10 @@ class TBaseReport {
     // ---------- working state ----------
     bool Printing() const { return Printing_; }
     bool Aborted() const { return Aborted_; }
-    int CurrentPage() const { return CurrentPage_; }  // page number being laid out
+    int CurrentPage() const { return CurrentPage_; } // page number being laid out
+    // The copy (set of pages) being produced: the status line's %S. The recording is one pass.
+    int CurrentCopy() const { return CurrentCopy_; }
+    void SetCurrentCopy(int Value) { CurrentCopy_ = Value; }
     int PageCount() const { return PageCount_; }      // pages recorded so far
     double CurrentX() const { return CurrentX_; }     // inches
     double LineBaseline() const { return CurrentY_; } // inches
@@ -313,6 +316,7 @@ class TBaseReport {
     bool Printing_ = false;
     bool Aborted_ = false;
     int CurrentPage_ = 0;
+    int CurrentCopy_ = 1;
     int PageCount_ = 0;
     uint8_t AllowedOutput_ = 0x7;
 };

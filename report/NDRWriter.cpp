@@ -300,10 +300,15 @@ void TNDRWriter::EndRecording() {
     case smMemory: {
         Memory_ = std::move(static_cast<TMemoryStream&>(*OwnedStream_).Bytes());
         ReleaseStream();
-        if (!FileName().empty()) SaveBytesToFile(FileName(), Memory_);
+        // A cancelled report is no output: an existing file keeps its bytes.
+        if (!FileName().empty() && !Aborted()) SaveBytesToFile(FileName(), Memory_);
         break;
     }
     case smFile: {
+        if (Aborted()) {
+            ReleaseStream(); // drops the temporary file; the target stays as it was
+            break;
+        }
         auto& File = static_cast<TSafeFileStream&>(*OwnedStream_);
         try {
             File.Commit();

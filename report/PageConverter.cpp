@@ -69,7 +69,9 @@ void TPageConverter::Generate(int PageNo) {
     Header_ = Decoder_->ReadHeader();
     Render_.DocBegin();
     try {
-        if (PageNo <= 0)
+        if (Empty())
+            ; // a report without pages: the document has nothing between its begin and end
+        else if (PageNo <= 0)
             PlayAll();
         else
             PlayOne(PageNo);
@@ -82,6 +84,12 @@ void TPageConverter::Generate(int PageNo) {
         throw;
     }
     Render_.DocEnd();
+}
+
+bool TPageConverter::Empty() const {
+    // An unpatched count of 0 with page records behind it is a recording stopped early, which
+    // still plays its first page.
+    return Header_.PageCount == 0 && Decoder_->AtEnd();
 }
 
 void TPageConverter::PlayAll() {

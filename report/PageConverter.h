@@ -39,6 +39,8 @@ class TPageConverter {
 
     // --- what renderers read while Generate runs ---
     const TPageStreamHeader& Header() const { return Header_; }
+    // The report has no pages (its header counts none and nothing follows it).
+    bool Empty() const;
     int CurrentPage() const { return CurrentPage_; } // page number of the page being played
     double PageWidth() const { return PageWidth_; }  // inches, of the current page record
     double PageHeight() const { return PageHeight_; }

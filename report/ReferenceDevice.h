@@ -23,4 +23,6 @@ struct TReferenceDevice {
     uint16_t PaperWidth = 0; // tenths of a millimetre
     uint16_t PaperLength = 0;
     std::string DeviceName; // empty when there is no printer
+    std::string Port;       // where the printer is attached (its device URI)
+    std::string Driver;     // the printer's driver (make and model)
 };

@@ -151,50 +151,13 @@ void TFileStream::Close() {
 
 // ---------------------------------------------------------------------------------------------
 
-TSafeFileStream::TSafeFileStream(const std::string& FileName) : TStdioStream(FileName) {
-    TempName_ = FileName + ".XXXXXX";
-    const int Fd = mkstemp(TempName_.data());
-    if (Fd < 0) throw EReportError("Cannot create file \"" + FileName + "\". " + SystemReason());
-    File_ = fdopen(Fd, "w+b");
-    if (!File_) {
-        ::close(Fd);
-        ::unlink(TempName_.c_str());
-        throw EReportError("Cannot create file \"" + FileName + "\". " + SystemReason());
-    }
-}
-
-TSafeFileStream::~TSafeFileStream() {
-    Discard();
-}
-
 void TSafeFileStream::Commit() {
-    if (!File_) throw EReportError("Cannot write file \"" + Name_ + "\": it is closed.");
-    bool Ok = std::fflush(File_) == 0 && fsync(fileno(File_)) == 0;
-    // A new file gets the usual permissions rather than mkstemp's private ones.
-    const mode_t Mask = umask(0);
-    umask(Mask);
-    fchmod(fileno(File_), 0666 & ~Mask);
-    Ok = (std::fclose(File_) == 0) && Ok;
-    File_ = nullptr;
-    if (Ok && std::rename(TempName_.c_str(), Name_.c_str()) == 0) {
-        TempName_.clear();
-        return;
-    }
-    const std::string Reason = SystemReason();
-    ::unlink(TempName_.c_str());
-    TempName_.clear();
-    throw EReportError("Cannot write file \"" + Name_ + "\": " + Reason);
+    SaveBytesToFile(Name_, Bytes());
+    Clear();
 }
 
 void TSafeFileStream::Discard() {
-    if (File_) {
-        std::fclose(File_);
-        File_ = nullptr;
-    }
-    if (!TempName_.empty()) {
-        ::unlink(TempName_.c_str());
-        TempName_.clear();
-    }
+    Clear();
 }
 
 void SaveBytesToFile(const std::string& FileName, const std::vector<uint8_t>& Bytes) {

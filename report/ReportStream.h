@@ -108,18 +108,20 @@ class TFileStream : public TStdioStream {
     void Close();
 };
 
-// Writes a file whole or not at all: the bytes go to a temporary file beside the target, which
-// replaces the target only on Commit. Destroying an uncommitted stream removes the temporary file.
-class TSafeFileStream : public TStdioStream {
+// Writes a file whole or not at all: the bytes are collected in memory and handed to the program's
+// one safe file writer on Commit, so the file appears complete, with the usual permissions, or not
+// at all. Destroying an uncommitted stream leaves the target as it was.
+class TSafeFileStream : public TMemoryStream {
   public:
-    explicit TSafeFileStream(const std::string& FileName);
-    ~TSafeFileStream() override;
+    explicit TSafeFileStream(const std::string& FileName) : Name_(FileName) {}
 
-    void Commit();  // flush, sync, rename over the target; throws on failure (target untouched)
-    void Discard(); // drop the temporary file
+    void Commit();  // writes the file; throws on failure (target untouched)
+    void Discard(); // forgets the bytes
+
+    const std::string& FileName() const { return Name_; }
 
   private:
-    std::string TempName_;
+    std::string Name_;
 };
 
 // Writes Bytes to FileName whole or not at all.

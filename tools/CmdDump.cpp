@@ -140,10 +140,14 @@ int RunDump(const std::vector<std::string>& args) {
         TPageStreamDecoder D(Bytes.data(), Bytes.size());
         const TPageStreamHeader H = D.ReadHeader();
         DumpHeader(Out, H);
-        int PageNumber = 0;
-        DumpPage(Out, D, PageNumber);
-        while (PageNumber < H.PageCount)
+        // A count of 0 with nothing behind the header is a report without pages; with page
+        // records behind it the recording stopped early and its first page is shown.
+        if (H.PageCount > 0 || !D.AtEnd()) {
+            int PageNumber = 0;
             DumpPage(Out, D, PageNumber);
+            while (PageNumber < H.PageCount)
+                DumpPage(Out, D, PageNumber);
+        }
     } catch (const EReportError& Error) {
         std::cout << Out.str();
         std::cerr << "velmora-cli: " << args[0] << ": " << Error.what() << "\n";

@@ -104,21 +104,23 @@ void TPreviewForm::BuildActions() {
     });
     connect(actnFile_Print, &QAction::triggered, this, &TPreviewForm::PrintReport);
     connect(actnFile_Exit, &QAction::triggered, this, &QDialog::close);
-    connect(actnPage_First, &QAction::triggered, this, [this] { Preview.FirstPage(); });
-    connect(actnPage_Previous, &QAction::triggered, this, [this] { Preview.PrevPage(); });
-    connect(actnPage_Next, &QAction::triggered, this, [this] { Preview.NextPage(); });
-    connect(actnPage_Last, &QAction::triggered, this, [this] { Preview.LastPage(); });
+    connect(actnPage_First, &QAction::triggered, this, [this] { Show([this] { Preview.FirstPage(); }); });
+    connect(actnPage_Previous, &QAction::triggered, this, [this] { Show([this] { Preview.PrevPage(); }); });
+    connect(actnPage_Next, &QAction::triggered, this, [this] { Show([this] { Preview.NextPage(); }); });
+    connect(actnPage_Last, &QAction::triggered, this, [this] { Show([this] { Preview.LastPage(); }); });
     connect(actnPage_GoTo, &QAction::triggered, this, [this] {
         bool ok = false;
         const int page =
             QInputDialog::getInt(this, "Go to Page", "Enter page to move to:", Preview.CurrentPage(), 1,
                                  Preview.PageCount(), 1, &ok);
-        if (ok) Preview.RenderPage(page);
+        if (ok) Show([this, page] { Preview.RenderPage(page); });
     });
-    connect(actnZoom_In, &QAction::triggered, this, [this] { Preview.ZoomIn(); });
-    connect(actnZoom_Out, &QAction::triggered, this, [this] { Preview.ZoomOut(); });
-    connect(actnZoom_PageWidth, &QAction::triggered, this, [this] { Preview.SetZoomFactor(ZoomFitWidth); });
-    connect(actnZoom_Page, &QAction::triggered, this, [this] { Preview.SetZoomFactor(ZoomFitPage); });
+    connect(actnZoom_In, &QAction::triggered, this, [this] { Show([this] { Preview.ZoomIn(); }); });
+    connect(actnZoom_Out, &QAction::triggered, this, [this] { Show([this] { Preview.ZoomOut(); }); });
+    connect(actnZoom_PageWidth, &QAction::triggered, this,
+            [this] { Show([this] { Preview.SetZoomFactor(ZoomFitWidth); }); });
+    connect(actnZoom_Page, &QAction::triggered, this,
+            [this] { Show([this] { Preview.SetZoomFactor(ZoomFitPage); }); });
 
     auto* menu = new QMenuBar(this);
     QMenu* file = menu->addMenu("&File");
@@ -160,15 +162,14 @@ void TPreviewForm::BuildToolBar() {
     editZoom->setMaximumWidth(56);
     ToolBar->addWidget(editZoom);
     ToolBar->addWidget(new QLabel(" % "));
-    connect(editPage, &QLineEdit::returnPressed, this, [this] {
-        Preview.RenderPage(editPage->text().toInt());
-        Refresh();
-    });
+    connect(editPage, &QLineEdit::returnPressed, this,
+            [this] { Show([this] { Preview.RenderPage(editPage->text().toInt()); }); });
     connect(editZoom, &QLineEdit::returnPressed, this, [this] {
         bool ok = false;
         const double zoom = QLocale::c().toDouble(editZoom->text(), &ok);
-        if (ok && zoom > 0) Preview.SetZoomFactor(zoom);
-        Refresh();
+        Show([this, ok, zoom] {
+            if (ok && zoom > 0) Preview.SetZoomFactor(zoom);
+        });
     });
 }
 
@@ -203,16 +204,26 @@ void TPreviewForm::ShowError(const QString& Title, const std::exception& Error) 
     QMessageBox::warning(this, Title, QString::fromStdString(Error.what()));
 }
 
+void TPreviewForm::Show(const std::function<void()>& Step) {
+    // The preview keeps its last good page when a step fails; the reader's message is shown.
+    try {
+        Step();
+    } catch (const std::exception& e) {
+        Refresh();
+        ShowError(windowTitle(), e);
+        return;
+    }
+    Refresh();
+}
+
 bool TPreviewForm::OpenFile(const QString& FileName) {
-    TStream* previous = Preview.Stream();
     auto opened = std::make_unique<TMemoryStream>();
     try {
         TFileStream file(FileName.toStdString(), fmOpenRead);
         opened->CopyFrom(file);
+        // A damaged file leaves the report that was shown (or none).
         Preview.RenderStream(opened.get());
     } catch (const std::exception& e) {
-        // A damaged file leaves the report that was shown.
-        if (previous) Preview.RenderStream(previous);
         Refresh();
         ShowError("Open", e);
         return false;
@@ -241,7 +252,7 @@ bool TPreviewForm::SaveFile(const QString& FileName) {
 void TPreviewForm::PrintReport() {
     TStream* stream = Preview.Stream();
     if (!stream || !System_.SystemOptions.Contains(soAllowPrintFromPreview)) return;
-    TRenderPrinter printer(ReportPrinter());
+    TRenderPrinter printer(ProcessPrinter());
     printer.JobTitle = System_.SystemPrinter.Title;
     printer.Copies = System_.SystemPrinter.Copies;
     printer.Collate = System_.SystemPrinter.Collate;
@@ -263,7 +274,7 @@ void TPreviewForm::PrintReport() {
     } catch (const std::exception& e) {
         ShowError("Print", e);
     }
-    Preview.RenderPage(Preview.CurrentPage());
+    Show([this] { Preview.RenderPage(Preview.CurrentPage()); });
 }
 
 void TPreviewForm::keyPressEvent(QKeyEvent* Event) {
@@ -271,34 +282,38 @@ void TPreviewForm::keyPressEvent(QKeyEvent* Event) {
         QDialog::keyPressEvent(Event);
         return;
     }
-    switch (Event->text().toUpper().isEmpty() ? 0 : Event->text().toUpper().at(0).unicode()) {
-    case 'B':
-        Preview.FirstPage();
-        break;
-    case 'E':
-        Preview.LastPage();
-        break;
-    case 'N':
-        Preview.NextPage();
-        break;
-    case 'P':
-        Preview.PrevPage();
-        break;
-    case 'W':
-        Preview.SetZoomFactor(ZoomFitWidth);
-        break;
-    case 'F':
-        Preview.SetZoomFactor(ZoomFitPage);
-        break;
-    case '+':
-        Preview.ZoomIn();
-        break;
-    case '-':
-        Preview.ZoomOut();
-        break;
-    default:
+    const QString key = Event->text().toUpper();
+    const std::function<void()> step = [this, c = key.isEmpty() ? 0 : key.at(0).unicode()]() {
+        switch (c) {
+        case 'B':
+            Preview.FirstPage();
+            break;
+        case 'E':
+            Preview.LastPage();
+            break;
+        case 'N':
+            Preview.NextPage();
+            break;
+        case 'P':
+            Preview.PrevPage();
+            break;
+        case 'W':
+            Preview.SetZoomFactor(ZoomFitWidth);
+            break;
+        case 'F':
+            Preview.SetZoomFactor(ZoomFitPage);
+            break;
+        case '+':
+            Preview.ZoomIn();
+            break;
+        case '-':
+            Preview.ZoomOut();
+            break;
+        }
+    };
+    if (key.size() != 1 || !QStringLiteral("BENPWF+-").contains(key)) {
         QDialog::keyPressEvent(Event);
         return;
     }
-    Refresh();
+    Show(step);
 }

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -52,6 +53,8 @@ class TPreviewForm : public QDialog {
     void BuildToolBar();
     void Refresh();
     void ShowError(const QString& Title, const std::exception& Error);
+    // Runs a step that draws the page again, showing its failure in a message box.
+    void Show(const std::function<void()>& Step);
 
     TReportSystem& System_;
     std::unique_ptr<TMemoryStream> Opened_; // a page stream opened in the window

@@ -1,7 +1,9 @@
 #include "report/qt/PrinterDevice.h"
 
 #include "report/ReportError.h"
+#include "report/ReportStream.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPageLayout>
@@ -10,7 +12,8 @@
 #include <QTemporaryFile>
 
 #include <cmath>
-#include <cstdio>
+
+#include <cups/cups.h>
 
 namespace {
 
@@ -59,9 +62,15 @@ QString TPrinterDevice::Device() const {
 }
 
 QString TPrinterDevice::Port() const {
-    const QPrinterInfo info = QPrinterInfo::printerInfo(Printer_->printerName());
-    // CUPS queues have no port; their location is the nearest thing the user knows them by.
-    return info.location().isEmpty() ? QStringLiteral("CUPS") : info.location();
+    // A CUPS queue's port is the device it sends its jobs to.
+    const QByteArray name = Printer_->printerName().toLocal8Bit();
+    QString uri;
+    if (cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(), nullptr)) {
+        if (const char* value = cupsGetOption("device-uri", dest->num_options, dest->options))
+            uri = QString::fromLocal8Bit(value);
+        cupsFreeDests(1, dest);
+    }
+    return uri.isEmpty() ? QStringLiteral("CUPS") : uri;
 }
 
 QString TPrinterDevice::Driver() const {
@@ -135,11 +144,9 @@ void TPrinterDevice::BeginDoc(const QString& Title, const QString& OutputFile) {
     Printer_->setDocName(Title);
     OutputTarget_ = OutputFile;
     if (!OutputFile.isEmpty()) {
-        // Same folder (so the rename cannot cross file systems) and same suffix (which decides
-        // Qt's output format).
-        const QFileInfo target(OutputFile);
-        QTemporaryFile temp(target.absolutePath() + "/." + target.completeBaseName() + "-XXXXXX." +
-                            target.suffix());
+        // Qt writes the job into a private scratch file; the finished job goes to the target
+        // through the program's safe file writer. The suffix decides Qt's output format.
+        QTemporaryFile temp(QDir::tempPath() + "/velmora-print-XXXXXX." + QFileInfo(OutputFile).suffix());
         temp.setAutoRemove(false);
         if (!temp.open()) throw EReportError("Cannot start printing to " + Text(OutputFile) + ".");
         OutputTemp_ = temp.fileName();
@@ -180,13 +187,18 @@ void TPrinterDevice::EndDoc() {
     State_ = psNotPrinting;
     PageOpen_ = false;
     if (!OutputTemp_.isEmpty()) {
-        ok = ok && std::rename(QFile::encodeName(OutputTemp_).constData(),
-                               QFile::encodeName(OutputTarget_).constData()) == 0;
-        if (!ok) {
-            DropOutputTemp();
-            throw EReportError("Cannot write the print job to " + Text(OutputTarget_) + ".");
-        }
+        const QString scratch = OutputTemp_;
         OutputTemp_.clear();
+        QFile job(scratch);
+        QByteArray bytes;
+        if (ok && job.open(QIODevice::ReadOnly)) bytes = job.readAll();
+        ok = ok && job.error() == QFileDevice::NoError;
+        job.close();
+        QFile::remove(scratch);
+        if (!ok) throw EReportError("Cannot write the print job to " + Text(OutputTarget_) + ".");
+        const auto* data = reinterpret_cast<const uint8_t*>(bytes.constData());
+        SaveBytesToFile(Text(OutputTarget_), std::vector<uint8_t>(data, data + bytes.size()));
+        return;
     }
     if (!ok) throw EReportError("Cannot finish the print job on " + Text(Printer_->printerName()) + ".");
 }
@@ -211,7 +223,7 @@ bool TPrinterDevice::SetupDialog(QWidget* Parent) {
     return dialog.exec() == QDialog::Accepted;
 }
 
-TPrinterDevice& ReportPrinter() {
+TPrinterDevice& ProcessPrinter() {
     static TPrinterDevice device;
     return device;
 }

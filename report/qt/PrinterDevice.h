@@ -78,8 +78,8 @@ class TPrinterDevice {
 
   private:
     void RequirePrinting() const;
-    // A file job is written to a temporary file beside the target, which replaces the target only
-    // when the job ends well; an aborted or failed job leaves the old file as it was.
+    // A file job is written to a scratch file, which becomes the target only when the job ends
+    // well; an aborted or failed job leaves the old file as it was.
     QString OutputTarget_;
     QString OutputTemp_;
     void DropOutputTemp();
@@ -91,4 +91,4 @@ class TPrinterDevice {
 };
 
 // The process-wide printer device (the default printer until the user picks another).
-TPrinterDevice& ReportPrinter();
+TPrinterDevice& ProcessPrinter();

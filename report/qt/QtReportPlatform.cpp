@@ -75,6 +75,8 @@ TReferenceDevice TQtReportPlatform::PrinterReference() {
     d.PaperWidth = Word(m.PaperWidth);
     d.PaperLength = Word(m.PaperLength);
     d.DeviceName = Printer_.Device().toStdString();
+    d.Port = Printer_.Port().toStdString();
+    d.Driver = Printer_.Driver().toStdString();
     return d;
 }
 
@@ -179,6 +181,6 @@ void TQtReportPlatform::PreviewHandler(TReportSystem& System, TOverrideMode Mode
 }
 
 TQtReportPlatform& QtReportPlatform() {
-    static TQtReportPlatform platform(ReportPrinter());
+    static TQtReportPlatform platform(ProcessPrinter());
     return platform;
 }

@@ -1,9 +1,9 @@
 #include "report/qt/RenderCanvas.h"
 
 #include "platform/Windows1252.h"
+#include "report/qt/SymbolCharSet.h"
 
 #include <QFontMetricsF>
-#include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygon>
@@ -12,17 +12,6 @@
 #include <numbers>
 
 namespace {
-
-// Page-stream texts are 8-bit Windows-1252; Qt draws Unicode.
-QString FromWindows1252(std::string_view Text) {
-    QString result;
-    result.reserve(static_cast<qsizetype>(Text.size()));
-    for (char c : Text) {
-        const char32_t u = platform::Windows1252::ToUnicode(static_cast<std::uint8_t>(c));
-        result.append(QChar(static_cast<char16_t>(u))); // every code point of the set is in the BMP
-    }
-    return result;
-}
 
 // Page-stream pen styles, in their stored order.
 Qt::PenStyle ToPenStyle(uint8_t Style) {
@@ -85,49 +74,18 @@ QImage TRenderCanvas::GraphicImage(const TReportGraphic& Graphic) {
     return image;
 }
 
-int TRenderCanvas::ResolveCharSet(int CharSet) {
-    if (CharSet != 1) return CharSet;
-    const QLocale locale;
-    switch (locale.language()) {
-    case QLocale::Russian:
-    case QLocale::Ukrainian:
-    case QLocale::Belarusian:
-    case QLocale::Bulgarian:
-    case QLocale::Serbian:
-        return 204;
-    case QLocale::Turkish:
-        return 162;
-    case QLocale::Vietnamese:
-        return 163;
-    case QLocale::Chinese:
-        return locale.script() == QLocale::TraditionalChineseScript ? 136 : 134;
-    case QLocale::Japanese:
-        return 128;
-    case QLocale::Korean:
-        return 129;
-    case QLocale::Greek:
-        return 161;
-    case QLocale::Hebrew:
-        return 177;
-    case QLocale::Arabic:
-        return 178;
-    case QLocale::Thai:
-        return 222;
-    case QLocale::Lithuanian:
-    case QLocale::Latvian:
-    case QLocale::Estonian:
-        return 186;
-    case QLocale::Polish:
-    case QLocale::Czech:
-    case QLocale::Slovak:
-    case QLocale::Hungarian:
-    case QLocale::Romanian:
-    case QLocale::Croatian:
-    case QLocale::Slovenian:
-        return 238;
-    default:
-        return 0;
+QString TRenderCanvas::DeviceText(std::string_view Text, uint8_t CharSet) {
+    // Page-stream texts are 8-bit Windows-1252, except in the Symbol set; Qt draws Unicode and
+    // finds a font with the glyphs itself, so no other set changes what is drawn.
+    QString result;
+    result.reserve(static_cast<qsizetype>(Text.size()));
+    for (char c : Text) {
+        const auto byte = static_cast<std::uint8_t>(c);
+        const char32_t u =
+            CharSet == SymbolCharSet ? SymbolToUnicode(byte) : platform::Windows1252::ToUnicode(byte);
+        result.append(QChar(static_cast<char16_t>(u))); // every code point of both sets is in the BMP
     }
+    return result;
 }
 
 void TRenderCanvas::FontChanged(const TReportFont& Sender) {
@@ -147,6 +105,7 @@ void TRenderCanvas::FontChanged(const TReportFont& Sender) {
         font.setFixedPitch(false);
     }
     DeviceFont_ = font;
+    CharSet_ = Sender.CharSet;
     FontColor_ = ToQColor(Sender.Color);
     Rotation_ = Sender.Rotation % 360;
 }
@@ -158,7 +117,7 @@ void TRenderCanvas::DocEnd() {
 
 void TRenderCanvas::DrawText(const std::string& Text, double X, double Y, TTextAlign Align) {
     QPainter& p = GetCanvas();
-    const QString text = FromWindows1252(Text);
+    const QString text = DeviceText(Text, CharSet_);
     p.save();
     p.setFont(DeviceFont_);
     p.setPen(FontColor_);
@@ -209,7 +168,8 @@ void TRenderCanvas::BrushChanged(const TReportBrush& Sender) {
 void TRenderCanvas::PenChanged(const TReportPen& Sender) {
     Pen_ = QPen(ToQColor(Sender.Color));
     Pen_.setStyle(ToPenStyle(Sender.Style));
-    Pen_.setWidth(std::max(0, static_cast<int>(std::lround(PenWidth() * XDPI()))));
+    // From device coordinates, so the preview's zoom widens the pen with everything else.
+    Pen_.setWidth(std::max(0, XI2D(PenWidth()) - XI2D(0)));
     Pen_.setJoinStyle(Qt::MiterJoin);
 }
 
@@ -264,7 +224,7 @@ void TRenderCanvas::RenderRectangle(double X1, double Y1, double X2, double Y2) 
 
 void TRenderCanvas::RenderRoundRect(double X1, double Y1, double X2, double Y2, double W, double H) {
     // W and H are the corner ellipse's size; Qt takes its radii.
-    const double rx = W * XDPI() / 2, ry = H * YDPI() / 2;
+    const double rx = (XI2D(W) - XI2D(0)) / 2.0, ry = (YI2D(H) - YI2D(0)) / 2.0;
     Canvas().drawRoundedRect(DeviceRect(X1, Y1, X2, Y2), rx, ry, Qt::AbsoluteSize);
 }
 
@@ -317,13 +277,17 @@ void TRenderCanvas::RenderBitmapRect(const TReportGraphic& Bitmap, double X1, do
     DrawImage(GraphicImage(Bitmap), QRect(QPoint(XI2D(X1), YI2D(Y1)), QPoint(XI2D(X2) - 1, YI2D(Y2) - 1)));
 }
 
+// A picture's pixels are 1/72 inch each, as the recording says: its device size follows from
+// the device resolution (and the preview's zoom) through XI2D and YI2D.
+QRect TRenderCanvas::PictureRect(const QImage& Image, double X, double Y, double ScaleX, double ScaleY) {
+    const double w = Image.width() / PictureDPI * ScaleX, h = Image.height() / PictureDPI * ScaleY;
+    return QRect(QPoint(XI2D(X), YI2D(Y)), QPoint(XI2D(X + w) - 1, YI2D(Y + h) - 1));
+}
+
 void TRenderCanvas::RenderBitmap(const TReportGraphic& Bitmap, double X, double Y, double ScaleX,
                                  double ScaleY) {
     const QImage image = GraphicImage(Bitmap);
-    const QPoint at(XI2D(X), YI2D(Y));
-    const QSize size(static_cast<int>(std::lround(image.width() * ScaleX)),
-                     static_cast<int>(std::lround(image.height() * ScaleY)));
-    DrawImage(image, QRect(at, size));
+    DrawImage(image, PictureRect(image, X, Y, ScaleX, ScaleY));
 }
 
 void TRenderCanvas::RenderStretchDraw(const TRect& Rect, const TReportGraphic& Graphic) {
@@ -333,5 +297,5 @@ void TRenderCanvas::RenderStretchDraw(const TRect& Rect, const TReportGraphic& G
 
 void TRenderCanvas::RenderDraw(const TReportGraphic& Graphic, double X, double Y) {
     const QImage image = GraphicImage(Graphic);
-    DrawImage(image, QRect(QPoint(XI2D(X), YI2D(Y)), image.size()));
+    DrawImage(image, PictureRect(image, X, Y, 1, 1));
 }

@@ -11,6 +11,9 @@
 #include <QImage>
 #include <QPen>
 #include <QPoint>
+#include <QString>
+
+#include <string_view>
 
 class QPainter;
 
@@ -59,15 +62,16 @@ class TRenderCanvas : public TReportRenderStream {
     // A bitmap graphic as an image; a null image for kinds the canvas cannot draw.
     static QImage GraphicImage(const TReportGraphic& Graphic);
 
-  protected:
-    // The character set of a font (1 = the default one, resolved from the user's locale).
-    static int ResolveCharSet(int CharSet);
+    // A page-stream text in a font's character set as the characters to draw.
+    static QString DeviceText(std::string_view Text, uint8_t CharSet);
 
   private:
     enum TTextAlign { taLeft, taCenter, taRight };
     void DrawText(const std::string& Text, double X, double Y, TTextAlign Align);
     QRect DeviceRect(double X1, double Y1, double X2, double Y2);
     void DrawImage(const QImage& Image, const QRect& Target);
+    static constexpr double PictureDPI = 72;
+    QRect PictureRect(const QImage& Image, double X, double Y, double ScaleX, double ScaleY);
     template <class Draw>
     void ArcLike(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4, double Y4,
                  Draw draw);
@@ -79,5 +83,6 @@ class TRenderCanvas : public TReportRenderStream {
     QBrush Brush_{Qt::white};
     QColor FontColor_ = Qt::black;
     int Rotation_ = 0; // degrees
+    uint8_t CharSet_ = 1;
     QPoint Current_;
 };

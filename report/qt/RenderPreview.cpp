@@ -53,12 +53,20 @@ double TRenderPreview::FitZoom(TZoomRequest Request) const {
 }
 
 void TRenderPreview::SetZoomFactor(double Value) {
+    const double previous = Zoom_;
     const TZoomRequest request = ClassifyZoom(Value);
     if (request == zrFactor)
         Zoom_ = ClampZoom(Value);
     else if (ScrollBox)
         Zoom_ = FitZoom(request);
-    if (Stream_) RenderPage(CurrentPage_);
+    if (Stream_) {
+        try {
+            RenderPage(CurrentPage_);
+        } catch (...) {
+            Zoom_ = previous; // the page stays as it was shown
+            throw;
+        }
+    }
     if (OnZoomChange) OnZoomChange();
 }
 
@@ -72,27 +80,56 @@ void TRenderPreview::ZoomOut() {
 
 void TRenderPreview::RenderStream(TStream* Stream) {
     CheckScrollBox();
+    // A stream that cannot be shown leaves the one shown before, never a pointer to the failed one.
+    TStream* const previousStream = Stream_;
+    const int previousCount = PageCount_, previousPage = CurrentPage_;
     Stream_ = Stream;
     PageCount_ = 1;
     CurrentPage_ = 0; // so that showing page 1 counts as a change
-    RenderPage(1);
+    try {
+        RenderPage(1);
+    } catch (...) {
+        Stream_ = previousStream;
+        PageCount_ = previousCount;
+        CurrentPage_ = previousPage;
+        throw;
+    }
 }
 
 void TRenderPreview::RenderPage(int PageNo) {
     CheckScrollBox();
     if (!Stream_ || Rendering_) return;
     const int page = ClampPage(PageNo, PageCount_);
-    const bool changed = page != CurrentPage_;
+    const int previousPage = CurrentPage_, previousCount = PageCount_;
     CurrentPage_ = page;
     Rendering_ = true;
     struct TClear {
         bool& Flag;
         ~TClear() { Flag = false; }
     } clear{Rendering_};
-    Stream_->Seek(0);
-    TPageConverter converter(*Stream_, *this);
-    converter.Generate(page);
-    if (changed && OnPageChange) OnPageChange();
+    // A damaged page must not leave a half-drawn picture: the last good page stays.
+    const QImage shown = Image_;
+    const QPoint shownOffset = Offset_;
+    try {
+        Stream_->Seek(0);
+        TPageConverter converter(*Stream_, *this);
+        converter.Generate(page);
+    } catch (...) {
+        if (Painter_.isActive()) Painter_.end();
+        Image_ = shown;
+        Offset_ = shownOffset;
+        CurrentPage_ = previousPage;
+        PageCount_ = previousCount;
+        throw;
+    }
+    if (PageCount_ == 0) ShowNoPage();
+    if (CurrentPage_ != previousPage && OnPageChange) OnPageChange();
+}
+
+void TRenderPreview::ShowNoPage() {
+    CurrentPage_ = 0;
+    Image_ = QImage();
+    if (PageLabel_) PageLabel_->clear();
 }
 
 void TRenderPreview::NextPage() {
@@ -109,9 +146,9 @@ void TRenderPreview::LastPage() {
 }
 
 void TRenderPreview::DocBegin() {
-    if (Converter())
-        // An unpatched count (recording stopped early) still shows the first page.
-        PageCount_ = std::max<int>(1, Converter()->Header().PageCount);
+    if (!Converter()) return;
+    // An unpatched count (recording stopped early) still shows the first page.
+    PageCount_ = Converter()->Empty() ? 0 : std::max<int>(1, Converter()->Header().PageCount);
 }
 
 void TRenderPreview::DrawPageFrame(double Width, double Height) {

@@ -43,12 +43,14 @@ class TRenderPreview : public TRenderCanvas {
     // ---------- pages ----------
     // Shows page 1 of Stream (kept, not owned).
     void RenderStream(TStream* Stream) override;
-    // Clamps PageNo to 1 .. page count and shows that page.
+    // Clamps PageNo to 1 .. page count and shows that page. When the page cannot be read the
+    // error passes on and the page shown before stays (page number, zoom and picture).
     void RenderPage(int PageNo) override;
     void NextPage();
     void PrevPage();
     void FirstPage();
     void LastPage();
+    // Both 0 for a report without pages.
     int CurrentPage() const { return CurrentPage_; }
     int PageCount() const { return PageCount_; }
     TStream* Stream() const { return Stream_; }
@@ -73,6 +75,7 @@ class TRenderPreview : public TRenderCanvas {
     double FitZoom(TZoomRequest Request) const;
     void DrawPageFrame(double Width, double Height);
     void CheckScrollBox() const;
+    void ShowNoPage();
 
     TStream* Stream_ = nullptr;
     double Zoom_ = 100;

@@ -12,16 +12,16 @@ TRenderPrinter::TRenderPrinter(TPrinterDevice& Device) : Device_(Device) {
 
 void TRenderPrinter::DocBegin() {
     PageOpen_ = false;
-    std::string title = JobTitle;
+    Title_ = JobTitle;
     if (Converter()) {
         PageCount = Converter()->Header().PageCount;
-        if (title.empty()) title = Converter()->Header().Title;
+        if (Title_.empty()) Title_ = Converter()->Header().Title;
     }
-    Device_.BeginDoc(QString::fromStdString(title), QString::fromStdString(OutputFileName()));
 }
 
 void TRenderPrinter::DocEnd() {
     TRenderCanvas::DocEnd();
+    // A report without pages starts no job: nothing goes to the printer or the file.
     if (!Device_.Printing()) return;
     // The reader calls DocEnd after a failure too: a job whose page never ended is aborted rather
     // than finished, so no half-printed page goes out.
@@ -32,6 +32,9 @@ void TRenderPrinter::DocEnd() {
 }
 
 void TRenderPrinter::PageBegin() {
+    // The job starts with its first page.
+    if (!Device_.Printing())
+        Device_.BeginDoc(QString::fromStdString(Title_), QString::fromStdString(OutputFileName()));
     Device_.NewPage();
     PageOpen_ = true;
 }

@@ -40,5 +40,6 @@ class TRenderPrinter : public TRenderCanvas {
 
   private:
     TPrinterDevice& Device_;
+    std::string Title_;
     bool PageOpen_ = false;
 };

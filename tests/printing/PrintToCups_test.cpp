@@ -56,7 +56,7 @@ class CupsPrinting : public ::testing::Test {
     void SetUp() override {
         ASSERT_TRUE(TPrinterDevice::Printers().contains("VelmoraTest"))
             << "the test printer is missing; CUPS_SERVER=" << qgetenv("CUPS_SERVER").toStdString();
-        ReportPrinter().SelectPrinter("VelmoraTest");
+        ProcessPrinter().SelectPrinter("VelmoraTest");
         fs::remove(JobFile);
     }
 };
@@ -64,7 +64,7 @@ class CupsPrinting : public ::testing::Test {
 } // namespace
 
 TEST_F(CupsPrinting, DeviceSeesTheQueueAndRefusesWrongCalls) {
-    TPrinterDevice& device = ReportPrinter();
+    TPrinterDevice& device = ProcessPrinter();
     EXPECT_EQ(TPrinterDevice::DefaultPrinter(), "VelmoraTest");
     EXPECT_TRUE(device.Valid());
     EXPECT_EQ(device.Device(), "VelmoraTest");
@@ -135,14 +135,14 @@ TEST_F(CupsPrinting, PrinterCopiesAreMadeByThePrinterInOneJob) {
     TMemoryStream stream;
     TReferenceDevice device;
     RecordPuzzle(stream, device);
-    TRenderPrinter printer(ReportPrinter());
+    TRenderPrinter printer(ProcessPrinter());
     printer.Copies = 2;
     printer.PrintCopies(stream);
-    EXPECT_EQ(ReportPrinter().DeviceMode().Copies, 2);
+    EXPECT_EQ(ProcessPrinter().DeviceMode().Copies, 2);
     const std::string job = WaitForJob();
     ASSERT_FALSE(job.empty());
     EXPECT_EQ(Count(job, "\n%%Page:"), 1); // CUPS makes the second copy
-    TDeviceMode mode = ReportPrinter().DeviceMode();
+    TDeviceMode mode = ProcessPrinter().DeviceMode();
     mode.Copies = 1;
-    ReportPrinter().SetDeviceMode(mode);
+    ProcessPrinter().SetDeviceMode(mode);
 }
