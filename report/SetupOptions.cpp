@@ -80,12 +80,21 @@ std::optional<TReportDest> SetupInitialDest(const TSetupInput& input) {
     return std::nullopt;
 }
 
+bool SetupFormatAllowed(const TSetupInput& input, int formatIndex) {
+    return formatIndex != FormatIndexPRN || input.HasPrinter;
+}
+
+TLastOutput& LastOutputChoice() {
+    static TLastOutput last;
+    return last;
+}
+
 TSetupEnabling SetupEnablingFor(const TSetupInput& input, std::optional<TReportDest> selected,
-                                const std::string& fileName) {
+                                const std::string& fileName, int formatIndex) {
     const TSystemSetups& s = input.Setups;
     TSetupEnabling e;
     e.Printer = input.HasPrinter && s.Contains(ssAllowDestPrinter);
-    e.File = input.HasPrinter && s.Contains(ssAllowDestFile);
+    e.File = s.Contains(ssAllowDestFile); // the page stream and PDF need no printer
     e.Preview = s.Contains(ssAllowDestPreview);
     e.PrinterSetup = input.HasPrinter && s.Contains(ssAllowPrinterSetup);
     if (!selected) return e;
@@ -94,7 +103,8 @@ TSetupEnabling SetupEnablingFor(const TSetupInput& input, std::optional<TReportD
     e.Collate = printerOptions && s.Contains(ssAllowCollate);
     e.Duplex = printerOptions && s.Contains(ssAllowDuplex);
     e.FileControls = *selected == rdFile;
-    e.Ok = *selected == rdFile ? !TrimSpaces(fileName).empty() : true;
+    e.Ok =
+        *selected == rdFile ? !TrimSpaces(fileName).empty() && SetupFormatAllowed(input, formatIndex) : true;
     return e;
 }
 

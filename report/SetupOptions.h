@@ -52,11 +52,23 @@ struct TSetupInput {
     bool HasPrinter = false;
 };
 
+// Whether a file format can be written: the native printer format needs a printer; the page
+// stream and the renderers' formats are written without one.
+bool SetupFormatAllowed(const TSetupInput& input, int formatIndex);
+
+// The output file name and format last chosen with OK, offered again by the next run of the
+// process.
+struct TLastOutput {
+    std::string FileName;
+    int FormatIndex = -1; // -1: nothing chosen yet
+};
+TLastOutput& LastOutputChoice();
+
 // The destination selected when the dialog opens (none when every destination is disabled).
 std::optional<TReportDest> SetupInitialDest(const TSetupInput& input);
 // The enabled state for a selected destination and the text in the file name box.
 TSetupEnabling SetupEnablingFor(const TSetupInput& input, std::optional<TReportDest> selected,
-                                const std::string& fileName);
+                                const std::string& fileName, int formatIndex = FormatIndexNDR);
 
 // What OK stores in destination mode.
 struct TSetupResult {

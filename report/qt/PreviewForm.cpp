@@ -1,6 +1,8 @@
 #include "report/qt/PreviewForm.h"
 
+#include "report/RendererRegistry.h"
 #include "report/ReportError.h"
+#include "report/ReportRender.h"
 #include "report/ReportStream.h"
 #include "report/ReportSystem.h"
 #include "report/qt/PreviewZoom.h"
@@ -18,8 +20,11 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPixmap>
 #include <QScrollArea>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -82,6 +87,7 @@ void TPreviewForm::BuildActions() {
     actnFile_Open = MakeAction("&Open", "Open another report", QKeySequence("Ctrl+O"));
     actnFile_Save = MakeAction("&Save As", "Save report", QKeySequence("Ctrl+S"));
     actnFile_Print = MakeAction("&Print", "Print report", QKeySequence("Ctrl+P"));
+    actnFile_SavePdf = MakeAction("Save as P&DF", "Save report as PDF", QKeySequence("Ctrl+D"));
     actnFile_Exit = MakeAction("E&xit", "Exit viewer", {});
     actnPage_First = MakeAction("&First", "Move to first page", QKeySequence("Ctrl+Home"));
     actnPage_Previous = MakeAction("&Previous", "Move to previous page", QKeySequence("Ctrl+PgUp"));
@@ -101,6 +107,10 @@ void TPreviewForm::BuildActions() {
         const QString name =
             QFileDialog::getSaveFileName(this, "Save As", {}, "Report Snapshot Files (*.ndr)");
         if (!name.isEmpty()) SaveFile(name);
+    });
+    connect(actnFile_SavePdf, &QAction::triggered, this, [this] {
+        const QString name = QFileDialog::getSaveFileName(this, "Save as PDF", {}, "PDF Files (*.pdf)");
+        if (!name.isEmpty()) SavePdf(name);
     });
     connect(actnFile_Print, &QAction::triggered, this, &TPreviewForm::PrintReport);
     connect(actnFile_Exit, &QAction::triggered, this, &QDialog::close);
@@ -124,7 +134,7 @@ void TPreviewForm::BuildActions() {
 
     auto* menu = new QMenuBar(this);
     QMenu* file = menu->addMenu("&File");
-    file->addActions({actnFile_Open, actnFile_Save, actnFile_Print});
+    file->addActions({actnFile_Open, actnFile_Save, actnFile_SavePdf, actnFile_Print});
     file->addSeparator();
     file->addAction(actnFile_Exit);
     QMenu* page = menu->addMenu("&Page");
@@ -139,29 +149,86 @@ void TPreviewForm::BuildActions() {
     actnFile_Print->setVisible(canPrint);
 }
 
+namespace {
+
+// Tool-bar pictures for the actions the style has no icon for, drawn on a 32-pixel square.
+QIcon DrawnIcon(const std::function<void(QPainter&)>& Draw) {
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(40, 40, 40), 3));
+    Draw(p);
+    return QIcon(pixmap);
+}
+
+QIcon GlyphIcon(const QString& Glyph, const QFont& Font, int PixelSize = 26) {
+    return DrawnIcon([&](QPainter& p) {
+        QFont font = Font;
+        font.setPixelSize(PixelSize);
+        font.setBold(true);
+        p.setFont(font);
+        p.drawText(QRect(0, 0, 32, 32), Qt::AlignCenter, Glyph);
+    });
+}
+
+QIcon PrinterIcon() {
+    return DrawnIcon([](QPainter& p) {
+        p.drawRect(9, 3, 14, 10); // paper going in
+        p.setBrush(QColor(40, 40, 40));
+        p.drawRect(3, 12, 26, 12); // the printer
+        p.setBrush(Qt::white);
+        p.drawRect(9, 20, 14, 9); // the printed sheet
+    });
+}
+
+QIcon PageIcon() {
+    return DrawnIcon([](QPainter& p) { p.drawRect(8, 3, 16, 26); });
+}
+
+} // namespace
+
 void TPreviewForm::BuildToolBar() {
+    // Pictures instead of captions, so every action and box fits the window's default width;
+    // the captions show as tool tips and in the menus.
+    const auto styleIcon = [this](QStyle::StandardPixmap Pixmap) { return style()->standardIcon(Pixmap); };
+    actnFile_Print->setIcon(PrinterIcon());
+    actnFile_Open->setIcon(styleIcon(QStyle::SP_DialogOpenButton));
+    actnFile_Save->setIcon(styleIcon(QStyle::SP_DialogSaveButton));
+    actnFile_SavePdf->setIcon(GlyphIcon(QStringLiteral("PDF"), font(), 12));
+    actnPage_First->setIcon(styleIcon(QStyle::SP_MediaSkipBackward));
+    actnPage_Previous->setIcon(styleIcon(QStyle::SP_MediaSeekBackward));
+    actnPage_Next->setIcon(styleIcon(QStyle::SP_MediaSeekForward));
+    actnPage_Last->setIcon(styleIcon(QStyle::SP_MediaSkipForward));
+    actnZoom_In->setIcon(GlyphIcon(QStringLiteral("+"), font()));
+    actnZoom_Out->setIcon(GlyphIcon(QStringLiteral("\u2212"), font()));
+    actnZoom_PageWidth->setIcon(GlyphIcon(QStringLiteral("\u2194"), font()));
+    actnZoom_Page->setIcon(PageIcon());
+
     ToolBar = new QToolBar;
-    ToolBar->addActions({actnFile_Print, actnFile_Open, actnFile_Save});
+    ToolBar->setIconSize(QSize(16, 16));
+    ToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    ToolBar->addActions({actnFile_Print, actnFile_Open, actnFile_Save, actnFile_SavePdf});
     ToolBar->addSeparator();
     ToolBar->addActions({actnPage_First, actnPage_Previous, actnPage_Next, actnPage_Last});
     ToolBar->addSeparator();
     ToolBar->addWidget(new QLabel(" Page "));
     editPage = new QLineEdit("1");
     editPage->setValidator(new QIntValidator(1, 9999, editPage));
-    editPage->setMaximumWidth(48);
+    editPage->setMaximumWidth(40);
     ToolBar->addWidget(editPage);
     labelPageCount = new QLabel(" of 1 ");
     ToolBar->addWidget(labelPageCount);
     ToolBar->addSeparator();
-    ToolBar->addActions({actnZoom_In, actnZoom_Out, actnZoom_PageWidth, actnZoom_Page});
     ToolBar->addWidget(new QLabel(" Zoom "));
     editZoom = new QLineEdit("100.0");
     auto* zoomValidator = new QDoubleValidator(0, 9999, 1, editZoom);
     zoomValidator->setLocale(QLocale::c());
     editZoom->setValidator(zoomValidator);
-    editZoom->setMaximumWidth(56);
+    editZoom->setMaximumWidth(48);
     ToolBar->addWidget(editZoom);
     ToolBar->addWidget(new QLabel(" % "));
+    ToolBar->addActions({actnZoom_In, actnZoom_Out, actnZoom_PageWidth, actnZoom_Page});
     connect(editPage, &QLineEdit::returnPressed, this,
             [this] { Show([this] { Preview.RenderPage(editPage->text().toInt()); }); });
     connect(editZoom, &QLineEdit::returnPressed, this, [this] {
@@ -189,6 +256,7 @@ void TPreviewForm::Refresh() {
     actnPage_Last->setEnabled(page < count);
     actnFile_Print->setEnabled(Preview.Stream() && System_.Platform().HasPrinter());
     actnFile_Save->setEnabled(Preview.Stream() != nullptr);
+    actnFile_SavePdf->setEnabled(Preview.Stream() && PdfRenderer());
 }
 
 void TPreviewForm::Start(TStream& Stream) {
@@ -244,6 +312,30 @@ bool TPreviewForm::SaveFile(const QString& FileName) {
         SaveBytesToFile(FileName.toStdString(), bytes);
     } catch (const std::exception& e) {
         ShowError("Save As", e);
+        return false;
+    }
+    return true;
+}
+
+TReportRender* TPreviewForm::PdfRenderer() {
+    // The PDF writer the program registered as a file format; the preview needs no printer for it.
+    for (const TRegisteredRenderer& r : ActiveRenderers())
+        if (QString::fromStdString(r.Render->FileExtension()).toLower() == "*.pdf") return r.Render;
+    return nullptr;
+}
+
+bool TPreviewForm::SavePdf(const QString& FileName) {
+    TStream* stream = Preview.Stream();
+    TReportRender* pdf = PdfRenderer();
+    if (!stream || !pdf) return false;
+    try {
+        stream->Seek(0);
+        TMemoryStream copy;
+        copy.CopyFrom(*stream);
+        copy.Seek(0);
+        pdf->RenderToFile(&copy, FileName.toStdString());
+    } catch (const std::exception& e) {
+        ShowError("Save as PDF", e);
         return false;
     }
     return true;

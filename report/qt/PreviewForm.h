@@ -15,6 +15,7 @@ class QScrollArea;
 class QStatusBar;
 class QToolBar;
 class TMemoryStream;
+class TReportRender;
 class TReportSystem;
 
 class TPreviewForm : public QDialog {
@@ -32,7 +33,7 @@ class TPreviewForm : public QDialog {
     QStatusBar* StatusBar;
     QLineEdit *editPage, *editZoom;
     QLabel* labelPageCount;
-    QAction *actnFile_Open, *actnFile_Save, *actnFile_Print, *actnFile_Exit;
+    QAction *actnFile_Open, *actnFile_Save, *actnFile_SavePdf, *actnFile_Print, *actnFile_Exit;
     QAction *actnPage_First, *actnPage_Previous, *actnPage_Next, *actnPage_Last, *actnPage_GoTo;
     QAction *actnZoom_In, *actnZoom_Out, *actnZoom_PageWidth, *actnZoom_Page;
 
@@ -42,6 +43,7 @@ class TPreviewForm : public QDialog {
     // The commands behind the actions (the tests call them directly).
     bool OpenFile(const QString& FileName);
     bool SaveFile(const QString& FileName);
+    bool SavePdf(const QString& FileName);
     void PrintReport();
 
   protected:
@@ -50,6 +52,7 @@ class TPreviewForm : public QDialog {
   private:
     QAction* MakeAction(const QString& Caption, const QString& Hint, const QKeySequence& Shortcut);
     void BuildActions();
+    static TReportRender* PdfRenderer();
     void BuildToolBar();
     void Refresh();
     void ShowError(const QString& Title, const std::exception& Error);

@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
+#include <QStandardItemModel>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QValidator>
@@ -41,6 +42,13 @@ QString Q(const std::string& s) {
     return QString::fromStdString(s);
 }
 
+// Tight margins and spacing: the dialog keeps its classic small size at the default font.
+template <class Layout> Layout* Compact(Layout* L) {
+    L->setContentsMargins(6, 2, 6, 4);
+    L->setSpacing(3);
+    return L;
+}
+
 } // namespace
 
 TSetupForm::TSetupForm(TReportSystem& System, TSetupMode Mode, int PageCount, QWidget* Parent)
@@ -51,6 +59,8 @@ TSetupForm::TSetupForm(TReportSystem& System, TSetupMode Mode, int PageCount, QW
         Formats_.push_back({r.DisplayName, r.Render->FileExtension()});
 
     auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(5, 3, 5, 4);
+    layout->setSpacing(4);
     Pages_ = new QStackedWidget;
     auto* destPage = new QWidget;
     auto* rangePage = new QWidget;
@@ -61,20 +71,22 @@ TSetupForm::TSetupForm(TReportSystem& System, TSetupMode Mode, int PageCount, QW
     layout->addWidget(Pages_, 0, 0, 1, 2);
 
     auto* printerBox = new QGroupBox("Selected Printer");
-    auto* printerLayout = new QHBoxLayout(printerBox);
+    auto* printerLayout = Compact(new QHBoxLayout(printerBox));
     labelPrinterName = new QLabel;
-    labelPrinterName->setWordWrap(true);
+    // A long name is cut at the edge rather than widening the dialog; the tool tip shows it whole.
+    labelPrinterName->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     bbtnSetup = new QPushButton("&Setup");
     printerLayout->addWidget(labelPrinterName, 1);
     printerLayout->addWidget(bbtnSetup);
     layout->addWidget(printerBox, 1, 0, 1, 2);
 
     auto* optionsBox = new QGroupBox("Options");
-    auto* optionsLayout = new QGridLayout(optionsBox);
+    auto* optionsLayout = Compact(new QGridLayout(optionsBox));
     labelCopies = new QLabel("&Copies");
     editCopies = new QLineEdit(QString::number(System.SystemPrinter.Copies));
     editCopies->setValidator(new TKeyValidator(&SetupNumberKeyAllowed, editCopies));
     editCopies->setMaxLength(4);
+    editCopies->setMaximumWidth(48);
     labelCopies->setBuddy(editCopies);
     chkCollate = new QCheckBox("C&ollate");
     chkCollate->setChecked(System.SystemPrinter.Collate);
@@ -82,20 +94,25 @@ TSetupForm::TSetupForm(TReportSystem& System, TSetupMode Mode, int PageCount, QW
     chkDuplex->setChecked(System.SystemPrinter.Duplex != 0);
     optionsLayout->addWidget(labelCopies, 0, 0);
     optionsLayout->addWidget(editCopies, 0, 1);
-    optionsLayout->addWidget(chkCollate, 1, 0, 1, 2);
-    optionsLayout->addWidget(chkDuplex, 2, 0, 1, 2);
+    optionsLayout->addWidget(chkCollate, 1, 0);
+    optionsLayout->addWidget(chkDuplex, 1, 1);
     layout->addWidget(optionsBox, 2, 0);
 
     auto* buttons = new QVBoxLayout;
     bbtnOK = new QPushButton("   OK   ");
     bbtnOK->setDefault(true);
     bbtnCancel = new QPushButton("Cancel");
+    buttons->setSpacing(3);
     buttons->addStretch();
     buttons->addWidget(bbtnOK);
     buttons->addWidget(bbtnCancel);
     layout->addLayout(buttons, 2, 1);
 
-    connect(bbtnOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(bbtnOK, &QPushButton::clicked, this, [this] {
+        if (Mode_ == smDestination && SelectedDest() == rdFile)
+            LastOutputChoice() = {editFileName->text().trimmed().toStdString(), cboxFormat->currentIndex()};
+        accept();
+    });
     connect(bbtnCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(bbtnSetup, &QPushButton::clicked, this, [this] {
         if (System_.Platform().PrinterSetupDialog()) RefreshPrinter();
@@ -113,12 +130,12 @@ TSetupForm::TSetupForm(TReportSystem& System, TSetupMode Mode, int PageCount, QW
     } else {
         UpdateRange();
     }
-    setFixedSize(sizeHint().expandedTo(QSize(295, 242)));
+    setFixedSize(minimumSizeHint().expandedTo(QSize(295, 242)));
 }
 
 void TSetupForm::BuildDestination(QWidget* Page) {
     auto* box = new QGroupBox("Report Destination");
-    auto* grid = new QGridLayout(box);
+    auto* grid = Compact(new QGridLayout(box));
     PrinterRadio = new QRadioButton("&Printer");
     PreviewRadio = new QRadioButton("Pre&view");
     FileRadio = new QRadioButton("&File");
@@ -132,6 +149,8 @@ void TSetupForm::BuildDestination(QWidget* Page) {
     bbtnFileName->setText("...");
     auto* formatLabel = new QLabel("Format:");
     cboxFormat = new QComboBox;
+    cboxFormat->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cboxFormat->setMinimumContentsLength(12);
     for (const std::string& name : SetupFormatList(Formats_))
         cboxFormat->addItem(Q(name));
     cboxFormat->setCurrentIndex(0);
@@ -145,13 +164,18 @@ void TSetupForm::BuildDestination(QWidget* Page) {
     grid->addWidget(cboxFormat, 2, 1, 1, 3);
     (new QVBoxLayout(Page))->addWidget(box);
     Page->layout()->setContentsMargins(0, 0, 0, 0);
+    const TLastOutput& last = LastOutputChoice();
+    editFileName->setText(Q(last.FileName));
+    if (last.FormatIndex >= 0 && last.FormatIndex < cboxFormat->count())
+        cboxFormat->setCurrentIndex(last.FormatIndex);
     connect(editFileName, &QLineEdit::textChanged, this, [this] { UpdateEnabling(); });
+    connect(cboxFormat, &QComboBox::currentIndexChanged, this, [this] { UpdateEnabling(); });
     connect(bbtnFileName, &QToolButton::clicked, this, &TSetupForm::Browse);
 }
 
 void TSetupForm::BuildRange(QWidget* Page, int PageCount) {
     auto* box = new QGroupBox("Print Range");
-    auto* grid = new QGridLayout(box);
+    auto* grid = Compact(new QGridLayout(box));
     AllRB = new QRadioButton("All");
     SelectionRB = new QRadioButton("Selection");
     PagesRB = new QRadioButton("Pages");
@@ -187,6 +211,7 @@ void TSetupForm::RefreshPrinter() {
     const std::string name = System_.Platform().PrinterDisplayName();
     labelPrinterName->setText(Input_.HasPrinter && !name.empty() ? Q(name)
                                                                  : QStringLiteral("No printers installed!"));
+    labelPrinterName->setToolTip(labelPrinterName->text());
 }
 
 std::optional<TReportDest> TSetupForm::SelectedDest() const {
@@ -198,7 +223,12 @@ std::optional<TReportDest> TSetupForm::SelectedDest() const {
 
 void TSetupForm::UpdateEnabling() {
     if (Mode_ != smDestination) return;
-    const TSetupEnabling e = SetupEnablingFor(Input_, SelectedDest(), editFileName->text().toStdString());
+    const TSetupEnabling e = SetupEnablingFor(Input_, SelectedDest(), editFileName->text().toStdString(),
+                                              std::max(0, cboxFormat->currentIndex()));
+    // The native printer format is offered only while there is a printer to write it.
+    if (auto* model = qobject_cast<QStandardItemModel*>(cboxFormat->model()))
+        if (QStandardItem* prn = model->item(FormatIndexPRN))
+            prn->setEnabled(SetupFormatAllowed(Input_, FormatIndexPRN));
     PrinterRadio->setEnabled(e.Printer);
     PreviewRadio->setEnabled(e.Preview);
     FileRadio->setEnabled(e.File);
