@@ -151,6 +151,26 @@ void TFileStream::Close() {
 
 // ---------------------------------------------------------------------------------------------
 
+void RequireWritableFolder(const std::string& FileName) {
+    const std::string::size_type Slash = FileName.find_last_of('/');
+    const std::string Folder = Slash == std::string::npos ? std::string(".")
+                               : Slash == 0               ? std::string("/")
+                                                          : FileName.substr(0, Slash);
+    struct stat Info {};
+    std::string Reason;
+    if (::stat(Folder.c_str(), &Info) != 0)
+        Reason = SystemReason();
+    else if (!S_ISDIR(Info.st_mode))
+        Reason = std::strerror(ENOTDIR);
+    else if (::access(Folder.c_str(), W_OK) != 0)
+        Reason = SystemReason();
+    if (!Reason.empty()) throw EReportError("Cannot create file \"" + FileName + "\". " + Reason);
+}
+
+TSafeFileStream::TSafeFileStream(const std::string& FileName) : Name_(FileName) {
+    RequireWritableFolder(FileName);
+}
+
 void TSafeFileStream::Commit() {
     SaveBytesToFile(Name_, Bytes());
     Clear();

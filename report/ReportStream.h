@@ -113,7 +113,8 @@ class TFileStream : public TStdioStream {
 // at all. Destroying an uncommitted stream leaves the target as it was.
 class TSafeFileStream : public TMemoryStream {
   public:
-    explicit TSafeFileStream(const std::string& FileName) : Name_(FileName) {}
+    // Fails at once ("Cannot create file ...") when the file's folder cannot take it.
+    explicit TSafeFileStream(const std::string& FileName);
 
     void Commit();  // writes the file; throws on failure (target untouched)
     void Discard(); // forgets the bytes
@@ -123,6 +124,10 @@ class TSafeFileStream : public TMemoryStream {
   private:
     std::string Name_;
 };
+
+// Throws "Cannot create file \"NAME\". REASON" unless FileName's folder exists and may be written
+// to, so an output fails before the work of producing it.
+void RequireWritableFolder(const std::string& FileName);
 
 // Writes Bytes to FileName whole or not at all.
 void SaveBytesToFile(const std::string& FileName, const std::vector<uint8_t>& Bytes);

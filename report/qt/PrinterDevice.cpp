@@ -144,6 +144,7 @@ void TPrinterDevice::BeginDoc(const QString& Title, const QString& OutputFile) {
     Printer_->setDocName(Title);
     OutputTarget_ = OutputFile;
     if (!OutputFile.isEmpty()) {
+        RequireWritableFolder(Text(OutputFile));
         // Qt writes the job into a private scratch file; the finished job goes to the target
         // through the program's safe file writer. The suffix decides Qt's output format.
         QTemporaryFile temp(QDir::tempPath() + "/velmora-print-XXXXXX." + QFileInfo(OutputFile).suffix());

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardItemModel>
 #include <QTest>
 #include <QToolButton>
 
@@ -44,7 +45,8 @@ TEST_F(SetupFormTest, CaptionsAndFormatListWithPrinter) {
     EXPECT_EQ(form.bbtnOK->text(), "   OK   ");
     EXPECT_TRUE(form.bbtnOK->isDefault());
     EXPECT_EQ(form.labelPrinterName->text(), "TestPrinter on file");
-    EXPECT_GE(form.width(), 295);
+    // The dialog's classic size is enough at the default font.
+    EXPECT_EQ(form.size(), QSize(295, 242));
     ASSERT_GE(form.cboxFormat->count(), 3);
     EXPECT_EQ(form.cboxFormat->itemText(0), "Report Snapshot File (NDR)");
     EXPECT_EQ(form.cboxFormat->itemText(1), "Native Printer Output (PRN)");
@@ -84,17 +86,35 @@ TEST_F(SetupFormTest, DestinationsSwitchTheDependentControls) {
     EXPECT_TRUE(r.NativeOutput);
 }
 
-TEST_F(SetupFormTest, WithoutPrinterOnlyPreviewIsOffered) {
+TEST_F(SetupFormTest, WithoutPrinterFilesAreOfferedButNotPrinterOutput) {
     Platform.Printer = false;
     System.DefaultDest = rdPrinter;
     TSetupForm form(System, TSetupForm::smDestination);
     EXPECT_EQ(form.labelPrinterName->text(), "No printers installed!");
     EXPECT_TRUE(form.PreviewRadio->isChecked());
     EXPECT_FALSE(form.PrinterRadio->isEnabled());
-    EXPECT_FALSE(form.FileRadio->isEnabled());
     EXPECT_FALSE(form.bbtnSetup->isEnabled());
     EXPECT_FALSE(form.editCopies->isEnabled() || form.chkCollate->isEnabled() || form.chkDuplex->isEnabled());
     EXPECT_TRUE(form.bbtnOK->isEnabled());
+
+    form.FileRadio->setChecked(true);
+    form.editFileName->setText("/tmp/puzzle");
+    EXPECT_TRUE(form.bbtnOK->isEnabled());
+    const auto* model = qobject_cast<QStandardItemModel*>(form.cboxFormat->model());
+    ASSERT_NE(model, nullptr);
+    EXPECT_FALSE(model->item(FormatIndexPRN)->isEnabled());
+    form.cboxFormat->setCurrentIndex(FormatIndexPRN);
+    EXPECT_FALSE(form.bbtnOK->isEnabled());
+    form.cboxFormat->setCurrentIndex(FormatIndexNDR);
+    form.bbtnOK->click();
+    EXPECT_EQ(form.Result().Dest, rdFile);
+    EXPECT_EQ(form.Result().FileName, "/tmp/puzzle.ndr");
+
+    // The next run of the game offers the same file and format again.
+    TSetupForm again(System, TSetupForm::smDestination);
+    EXPECT_EQ(again.editFileName->text(), "/tmp/puzzle");
+    EXPECT_EQ(again.cboxFormat->currentIndex(), FormatIndexNDR);
+    LastOutputChoice() = {};
 }
 
 TEST_F(SetupFormTest, SystemSetupsDisableWhatIsNotAllowed) {

@@ -123,15 +123,22 @@ TEST(SetupEnabling, FileDestinationNeedsANonBlankName) {
     EXPECT_TRUE(e.FileControls);
 }
 
-TEST(SetupEnabling, WithoutPrinterOnlyPreviewIsOffered) {
+TEST(SetupEnabling, WithoutPrinterPreviewAndFilesButNotPrinterOutputAreOffered) {
     TSetupInput in = WithPrinter(false);
     in.DefaultDest = rdPrinter;
     EXPECT_EQ(SetupInitialDest(in), rdPreview);
     const TSetupEnabling e = SetupEnablingFor(in, rdPreview, "");
-    EXPECT_FALSE(e.Printer || e.File || e.Copies || e.Collate || e.Duplex || e.PrinterSetup);
-    EXPECT_TRUE(e.Preview && e.Ok);
+    EXPECT_FALSE(e.Printer || e.Copies || e.Collate || e.Duplex || e.PrinterSetup);
+    EXPECT_TRUE(e.Preview && e.File && e.Ok);
+    // The page stream and a renderer's format need no printer; the native printer format does.
+    EXPECT_TRUE(SetupEnablingFor(in, rdFile, "x", FormatIndexNDR).Ok);
+    EXPECT_TRUE(SetupEnablingFor(in, rdFile, "x", 2).Ok);
+    EXPECT_FALSE(SetupEnablingFor(in, rdFile, "x", FormatIndexPRN).Ok);
+    EXPECT_TRUE(SetupEnablingFor(WithPrinter(true), rdFile, "x", FormatIndexPRN).Ok);
 
     in.Setups.Exclude(ssAllowDestPreview);
+    EXPECT_EQ(SetupInitialDest(in), rdFile);
+    in.Setups.Exclude(ssAllowDestFile);
     EXPECT_FALSE(SetupInitialDest(in).has_value());
     EXPECT_FALSE(SetupEnablingFor(in, std::nullopt, "").Preview);
 }

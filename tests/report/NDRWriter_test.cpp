@@ -3,9 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 
 #include "TestSupport.h"
 #include "report/PageStreamDecoder.h"
+#include "report/PageStreamListing.h"
 #include "report/ReportError.h"
 #include "report/ReportStream.h"
 
@@ -507,4 +511,131 @@ TEST(NDRWriterLifecycle, TempFileModeNamesTheFileAndAFailedRunRemovesIt) {
     EXPECT_THROW(W.Execute(), EReportError);
     EXPECT_NE(W.FileName(), Name);
     EXPECT_THROW(TFileStream(W.FileName(), fmOpenRead), EReportError);
+}
+
+namespace {
+
+// Compares Actual with the golden file Name in the test data, whole; on a difference the actual
+// text is written beside the golden one (NAME.actual) for inspection.
+void ExpectGolden(const std::string& Actual, const std::string& Name) {
+    const std::string Golden = std::string(REPORT_TEST_DATA) + "/" + Name;
+    std::ifstream In(Golden, std::ios::binary);
+    const std::string Expected((std::istreambuf_iterator<char>(In)), {});
+    if (Actual == Expected) return;
+    std::ofstream(Golden + ".actual", std::ios::binary) << Actual;
+    ADD_FAILURE() << "listing differs from " << Golden << "; actual output in " << Golden << ".actual";
+}
+
+std::string Listing(const std::vector<uint8_t>& Bytes) {
+    std::ostringstream Out;
+    ListPageStream(Out, Bytes.data(), Bytes.size());
+    return Out.str();
+}
+
+} // namespace
+
+// One recording with every operation and setter; its listing is compared whole.
+TEST(NDRWriterGolden, EveryOperationIsRecordedAsListed) {
+    const TReportGraphic Picture{gtBitmap, {'B', 'M', 1, 2, 3}};
+    const std::vector<uint8_t> Bytes = Record([&](TNDRWriter& W) {
+        W.Arc(1, 1, 2, 2, 1.5, 1, 2, 1.5);
+        W.Chord(1, 2, 2, 3, 1.5, 2, 2, 2.5);
+        W.Pie(1, 3, 2, 4, 1.5, 3, 2, 3.5);
+        W.Ellipse(3, 1, 4, 1.5);
+        W.Rectangle(3, 2, 4, 2.5);
+        W.ShadeRectangle(3, 3, 4, 3.5);
+        W.RoundRect(3, 4, 4, 4.5, 0.25, 0.125);
+        W.MoveTo(5, 1);
+        W.LineTo(6, 1);
+        W.Polygon({{300, 300}, {600, 300}, {450, 600}});
+        W.Polyline({{300, 900}, {600, 900}});
+        W.FillRect({300, 1200, 600, 1500});
+        W.FrameRect({300, 1500, 600, 1800});
+        W.DrawFocusRect({300, 1800, 600, 2100});
+        W.FloodFill(1, 7, 0x00FF00, 1);
+        W.CopyWithBrush({0, 0, 30, 30}, Picture, {0, 0, 3, 3}, 0xFFFFFF);
+        W.Draw(1, 8, Picture);
+        W.StretchDraw({300, 2700, 900, 3000}, Picture);
+        W.SetGraphicOptions(3);
+        W.DrawBitmapScaled(2, 8, 2, 0.5, Picture);
+        TMemoryStream Image(std::vector<uint8_t>{0xFF, 0xD8, 0xFF, 0xD9});
+        W.DrawImageData(3, 8, 4, 9, Image, "jpg");
+        W.SetGraphicOptions(0);
+        W.DrawBitmapRect(5, 8, 6, 9, Picture);
+        W.SelectFont("Arial", 12);
+        W.TextRect({300, 3000, 1200, 3300}, 1, 10.5, "clipped");
+        W.PrintAt(1, 10, "left");
+        W.TextCenteredAt("centre", 4);
+        W.TextRightAt("right", 7);
+        W.TextJustifiedAt("two words", 1, 3);
+        W.SendRawText("raw");
+        TMemoryStream Raw(std::vector<uint8_t>{1, 2, 3, 4});
+        W.SendRawStream(Raw, 3);
+        W.OutputPreviewOnly();
+        W.OutputPrinterOnly();
+        W.OutputEverywhere();
+        W.RequestBin("Tray 2");
+        W.SetRenderOption(7);
+        W.SetOrientation(poLandScape);
+        W.SetTextBKMode(bkOpaque);
+        W.SetBackgroundColor(0x123456);
+        W.SetScaleX(50);
+        W.SetScaleY(200);
+        W.SetPenColor(0x0000FF);
+        W.SetPenWidth(3);
+        W.SetBrushStyle(1);
+        W.SetReportVar("name", "value");
+    });
+    ExpectGolden(Listing(Bytes), "every-operation.txt");
+}
+
+// Reports that end up without a page: a valid empty stream that every reader plays.
+TEST(NDRWriterPages, NoPageRecordedLeavesAnEmptyReport) {
+    struct Row {
+        const char* Name;
+        std::function<void(TNDRWriter&)> Setup, Layout;
+    };
+    const auto Draw = [](TNDRWriter& W) { W.PrintAt(1, 1, "x"); };
+    for (const Row& R : {Row{"abort on page 1", nullptr, [](TNDRWriter& W) { W.Abort(); }},
+                         Row{"discarded page", nullptr, [](TNDRWriter& W) { W.DiscardPage(); }},
+                         Row{"selection R", [](TNDRWriter& W) { W.SetSelection("R"); }, Draw},
+                         Row{"range misses the page", [](TNDRWriter& W) { W.SetFirstPage(3); }, Draw}}) {
+        SCOPED_TRACE(R.Name);
+        const std::vector<uint8_t> Bytes = Record(R.Layout, R.Setup);
+        EXPECT_EQ(WordAt(Bytes, 10), 0);
+        TRecordingRender Render;
+        EXPECT_EQ(Play(Bytes, Render), "");
+        EXPECT_EQ(Render.Calls, (std::vector<std::string>{"DocBegin", "DocEnd"}));
+        TRecordingRender One;
+        EXPECT_EQ(Play(Bytes, One, 1), "");
+        EXPECT_EQ(One.Calls, (std::vector<std::string>{"DocBegin", "DocEnd"}));
+        const std::string Text = Listing(Bytes);
+        EXPECT_EQ(Text.substr(Text.size() - 10), "device \"\"\n"); // the header and nothing else
+    }
+}
+
+// A cancelled recording into a file outputs nothing: the old file keeps its bytes and no
+// temporary file is left.
+TEST(NDRWriterLifecycle, AbortedFileRecordingKeepsTheOldFile) {
+    namespace fs = std::filesystem;
+    const fs::path Dir = fs::path(testing::TempDir()) / "writer-abort";
+    fs::remove_all(Dir);
+    fs::create_directories(Dir);
+    const std::string Name = (Dir / "old.ndr").string();
+    std::ofstream(Name, std::ios::binary) << "old bytes";
+    for (const TStreamMode Mode : {smFile, smMemory}) {
+        TNDRWriter W;
+        PrepareWriter(W);
+        W.SetStreamMode(Mode);
+        W.SetFileName(Name);
+        W.OnPrint = [](TBaseReport& R) {
+            R.PrintAt(1, 1, "x");
+            R.Abort();
+        };
+        W.Execute();
+        std::ifstream In(Name, std::ios::binary);
+        EXPECT_EQ(std::string((std::istreambuf_iterator<char>(In)), {}), "old bytes") << Mode;
+        EXPECT_EQ(std::distance(fs::directory_iterator(Dir), fs::directory_iterator()), 1) << Mode;
+    }
+    fs::remove_all(Dir);
 }
