@@ -5,12 +5,14 @@
 #include "game/PuzzlePage.h"
 #include "platform/RgbBitmap.h"
 #include "report/NDRWriter.h"
+#include "report/PageStreamDecoder.h"
 #include "report/ReportStream.h"
 
 #include <QColor>
 #include <QImage>
 #include <QRect>
 
+#include <algorithm>
 #include <string>
 
 // A board picture that is easy to find: solid red.
@@ -42,13 +44,35 @@ inline void RecordPages(TStream& Out, int Pages) {
     writer.Execute();
 }
 
+// Puts an undefined command code at the start of page Page's drawing (after its page head), so that
+// reading that page fails while the others stay good.
+inline void DamagePage(TMemoryStream& Stream, int Page) {
+    std::vector<uint8_t>& bytes = Stream.Bytes();
+    TPageStreamDecoder decoder(bytes.data(), bytes.size());
+    decoder.ReadHeader();
+    uint64_t at = decoder.Position();
+    for (int page = 1; page < Page; ++page) {
+        decoder.Seek(at);
+        at = static_cast<uint64_t>(decoder.ReadPageHead().Next);
+    }
+    bytes.at(at + 19) = 200; // 19: code, two links, number, width and height
+}
+
 // The bounding box of the pixels that match Pred.
 template <class Pred> QRect BoundsOf(const QImage& Image, Pred pred) {
-    QRect box;
-    for (int y = 0; y < Image.height(); ++y)
-        for (int x = 0; x < Image.width(); ++x)
-            if (pred(Image.pixelColor(x, y))) box = box.united(QRect(x, y, 1, 1));
-    return box;
+    const QImage rgb = Image.convertToFormat(QImage::Format_RGB32);
+    int left = rgb.width(), top = rgb.height(), right = -1, bottom = -1;
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        for (int x = 0; x < rgb.width(); ++x)
+            if (pred(QColor::fromRgb(line[x]))) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    }
+    return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
 inline bool IsRed(const QColor& c) {

@@ -27,7 +27,7 @@ class PreviewTest : public ::testing::Test {
 // A canvas renderer drawing into a white picture at a chosen resolution, as a printer would.
 class TImageRender : public TRenderCanvas {
   public:
-    explicit TImageRender(int Dpi) : Dpi_(Dpi), Image(850, 1100, QImage::Format_RGB32) {
+    explicit TImageRender(int Dpi, QSize Size = {850, 1100}) : Dpi_(Dpi), Image(Size, QImage::Format_RGB32) {
         Image.fill(Qt::white);
     }
     void DocBegin() override { Painter.begin(&Image); }
@@ -43,7 +43,126 @@ class TImageRender : public TRenderCanvas {
     QPainter Painter;
 };
 
+// A page with pictures and shapes of known sizes, each in its own colour (page-stream colours:
+// red in the low byte).
+void RecordShapes(TStream& Out) {
+    TNDRWriter writer; // measures at 300 pixels per inch: StretchDraw and pen widths are in those
+    writer.SetStreamMode(smUser);
+    writer.SetStream(&Out);
+    const auto picture = [](uint8_t R, uint8_t G, uint8_t B) {
+        return TReportGraphic::FromBitmap(platform::RgbBitmap(36, 18, platform::Rgb{R, G, B}));
+    };
+    writer.OnPrint = [&](TBaseReport& r) {
+        r.Draw(0.25, 0.25, picture(255, 0, 0));                 // 0.5 x 0.25 in
+        r.DrawBitmapScaled(1, 0.25, 2, 1, picture(0, 255, 0));  // 1 x 0.25 in
+        r.StretchDraw({75, 225, 225, 300}, picture(0, 0, 255)); // 0.5 x 0.25 in
+        r.SetPenStyle(psClear);
+        r.SetBrushColor(0xFF00FF);
+        r.Ellipse(1, 0.75, 2, 1.25); // 1 x 0.5 in
+        r.SetPenStyle(psSolid);
+        r.SetPenColor(0);
+        r.SetPenWidth(30); // 0.1 in
+        r.MoveTo(0.25, 1.75);
+        r.LineTo(2, 1.75);
+    };
+    writer.Execute();
+}
+
+bool IsGreen(const QColor& c) {
+    return c.green() > 200 && c.red() < 60 && c.blue() < 60;
+}
+bool IsBlue(const QColor& c) {
+    return c.blue() > 200 && c.red() < 60 && c.green() < 60;
+}
+bool IsMagenta(const QColor& c) {
+    return c.red() > 200 && c.blue() > 200 && c.green() < 60;
+}
+
+// Sizes in inches of what RecordShapes drew, measured in Image at Scale pixels per inch.
+void ExpectShapeSizes(const QImage& Image, double Scale) {
+    struct Row {
+        const char* Name;
+        bool (*Pred)(const QColor&);
+        double Width, Height;
+    };
+    for (const Row& r : {Row{"Draw", IsRed, 0.5, 0.25}, Row{"DrawBitmapScaled", IsGreen, 1, 0.25},
+                         Row{"StretchDraw", IsBlue, 0.5, 0.25}, Row{"Ellipse", IsMagenta, 1, 0.5}}) {
+        const QRect box = BoundsOf(Image, r.Pred);
+        EXPECT_NEAR(box.width(), r.Width * Scale, 2) << r.Name;
+        EXPECT_NEAR(box.height(), r.Height * Scale, 2) << r.Name;
+    }
+    // The pen: a line 0.1 in thick.
+    const QRect line = BoundsOf(
+        Image.copy(0, static_cast<int>(1.5 * Scale), Image.width(), static_cast<int>(0.5 * Scale)), IsDark);
+    EXPECT_NEAR(line.height(), 0.1 * Scale, 2) << "pen width";
+}
+
 } // namespace
+
+TEST_F(PreviewTest, ShapesPicturesAndPensKeepTheirSizeAtEveryZoom) {
+    RecordShapes(Stream);
+    Preview.RenderStream(&Stream);
+    for (double zoom : {50.0, 200.0}) {
+        SCOPED_TRACE(zoom);
+        Preview.SetZoomFactor(zoom);
+        ExpectShapeSizes(Preview.PageImage(), 96 * zoom / 100);
+    }
+}
+
+TEST(CanvasRender, ShapesPicturesAndPensKeepTheirSizeAtPrinterResolution) {
+    TMemoryStream stream;
+    RecordShapes(stream);
+    TImageRender render(600, QSize(1300, 1300));
+    render.RenderStream(&stream);
+    ExpectShapeSizes(render.Image, 600);
+}
+
+TEST(CanvasRender, SymbolSetTextsAreGreekLettersAndSigns) {
+    EXPECT_EQ(TRenderCanvas::DeviceText("abg", 2), QString::fromUtf8("\u03b1\u03b2\u03b3"));
+    EXPECT_EQ(TRenderCanvas::DeviceText("\xA3\xB9 p", 2), QString::fromUtf8("\u2264\u2260 \u03c0"));
+    EXPECT_EQ(TRenderCanvas::DeviceText("abg \x80", 1), QString::fromUtf8("abg \u20ac"));
+    EXPECT_EQ(TRenderCanvas::DeviceText("abg", 0), "abg");
+}
+
+TEST_F(PreviewTest, DamagedPageLeavesTheLastGoodPageShown) {
+    RecordPages(Stream, 3);
+    DamagePage(Stream, 2);
+    Preview.RenderStream(&Stream);
+    const QImage first = Preview.PageImage();
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        EXPECT_THROW(Preview.NextPage(), EReportError);
+        EXPECT_EQ(Preview.CurrentPage(), 1);
+        EXPECT_EQ(Preview.PageImage(), first);
+    }
+    Preview.SetZoomFactor(150); // page 1 itself is good
+    EXPECT_EQ(Preview.ZoomFactor(), 150);
+    Preview.LastPage();
+    EXPECT_EQ(Preview.CurrentPage(), 3);
+
+    // A stream that cannot be shown at all leaves none rather than a pointer to it.
+    TRenderPreview fresh;
+    fresh.ScrollBox = &Box;
+    {
+        TMemoryStream junk(std::vector<uint8_t>{'X', 1, 2, 3});
+        EXPECT_THROW(fresh.RenderStream(&junk), EReportError);
+    }
+    EXPECT_EQ(fresh.Stream(), nullptr);
+}
+
+TEST_F(PreviewTest, ReportWithoutPagesShowsNoPage) {
+    TNDRWriter writer;
+    writer.SetStreamMode(smUser);
+    writer.SetStream(&Stream);
+    writer.SetSelection("R");
+    writer.OnPrint = [](TBaseReport& r) { r.PrintAt(1, 1, "left out"); };
+    writer.Execute();
+    Preview.RenderStream(&Stream);
+    EXPECT_EQ(Preview.PageCount(), 0);
+    EXPECT_EQ(Preview.CurrentPage(), 0);
+    EXPECT_TRUE(Preview.PageImage().isNull());
+    Preview.NextPage();
+    EXPECT_EQ(Preview.CurrentPage(), 0);
+}
 
 TEST_F(PreviewTest, PuzzlePageAtZoom100ShowsTheBoardSixInchesWide) {
     RecordPuzzle(Stream);

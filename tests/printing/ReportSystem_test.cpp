@@ -193,9 +193,23 @@ TEST_F(ReportRun, PrinterMakesCopiesOrTheRunRepeatsThem) {
     }
 }
 
+// Cancel in the status window on page 1: no destination gets anything, an existing file keeps its
+// bytes and no temporary file is left beside it.
 TEST_F(ReportRun, CancelInStatusWindowAbortsTheWriterAndOutputsNothing) {
+    TCountingRender render;
+    render.SetDisplayName("Cancelled Format (CNC)");
+    render.SetFileExtension("*.cnc");
+    const auto active = ActiveRenderers();
+    const int rendererFormat =
+        2 + static_cast<int>(std::find_if(active.begin(), active.end(),
+                                          [&](const TRegisteredRenderer& e) { return e.Render == &render; }) -
+                             active.begin());
+    struct Row {
+        const char* Name;
+        std::optional<TSetupResult> Accept;
+        const char* OldFile;
+    };
     PagesToDraw = 3;
-    Platform.Accept = PrinterResult();
     std::vector<std::string> lines;
     System.OverrideStatus = [&](TReportSystem& sys, TOverrideMode mode, std::unique_ptr<TRunForm>&) {
         if (mode != omShow) return;
@@ -203,15 +217,42 @@ TEST_F(ReportRun, CancelInStatusWindowAbortsTheWriterAndOutputsNothing) {
         ASSERT_NE(writer, nullptr);
         writer->StatusLabel = [&lines, writer](const std::string& line) {
             lines.push_back(line);
-            if (line == "Generating page 2")
-                writer->Abort(); // the user presses Cancel while page 2 is generated
+            if (line == "Generating page 1") writer->Abort(); // the user presses Cancel at once
         };
     };
+    for (const Row& r :
+         {Row{"printer", PrinterResult(), nullptr}, Row{"ndr", FileResult("old.ndr", 0), "old.ndr"},
+          Row{"prn", FileResult("old.prn", 1), "old.prn"},
+          Row{"renderer", FileResult("old.cnc", rendererFormat), "old.cnc"}}) {
+        SCOPED_TRACE(r.Name);
+        if (r.OldFile) std::ofstream(Dir / r.OldFile) << "old bytes";
+        Platform.Accept = r.Accept;
+        lines.clear();
+        System.RunReport();
+        EXPECT_TRUE(System.Cancelled());
+        EXPECT_TRUE(Platform.Printed.empty());
+        EXPECT_EQ(render.Pages, 0);
+        ASSERT_FALSE(lines.empty());
+        EXPECT_EQ(lines.front(), "Generating page 1"); // the filer's format wins over the printer's
+        if (!r.OldFile) continue;
+        std::ifstream in(Dir / r.OldFile);
+        EXPECT_EQ(std::string((std::istreambuf_iterator<char>(in)), {}), "old bytes");
+        EXPECT_EQ(std::distance(fs::directory_iterator(Dir), fs::directory_iterator()), 1);
+        fs::remove(Dir / r.OldFile);
+    }
+}
+
+// A report whose pages are all left out is an empty report, not a damaged file.
+TEST_F(ReportRun, ReportWithoutPagesIsWrittenAndPlayed) {
+    System.SystemPrinter.FirstPage = 5;
+    Platform.Accept = FileResult("empty", 0);
     System.RunReport();
-    EXPECT_TRUE(System.Cancelled());
-    EXPECT_TRUE(Platform.Printed.empty());
-    ASSERT_FALSE(lines.empty());
-    EXPECT_EQ(lines.front(), "Generating page 1"); // the filer's format wins over the printer's
+    TFileStream in((Dir / "empty.ndr").string(), fmOpenRead);
+    EXPECT_EQ(PagesIn(in), 0);
+    Platform.Accept = PrinterResult();
+    System.RunReport();
+    ASSERT_EQ(Platform.Printed.size(), 1u);
+    EXPECT_EQ(Platform.Printed[0].Pages, 0);
 }
 
 TEST_F(ReportRun, PageStreamFileGetsNdrExtensionAndIsTheOutput) {

@@ -639,3 +639,31 @@ TEST(NDRWriterLifecycle, AbortedFileRecordingKeepsTheOldFile) {
     }
     fs::remove_all(Dir);
 }
+
+TEST(NDRWriterStatus, PlaceholdersGiveThePrinterAndTheRunsValues) {
+    TReferenceDevice Laser;
+    Laser.HasPrinter = true;
+    Laser.DeviceName = "Laser";
+    Laser.Port = "ipp://print-server/queues/laser";
+    Laser.Driver = "Generic PostScript Printer";
+    struct Row {
+        const char* Name;
+        TReferenceDevice Device;
+        const char* Expected;
+    };
+    for (const Row& R :
+         {Row{"printer", Laser, "Laser|ipp://print-server/queues/laser|Generic PostScript Printer|3|1"},
+          Row{"no printer", TReferenceDevice{}, "Render|Render|Render|3|1"}}) {
+        std::vector<std::string> Lines;
+        TNDRWriter W;
+        PrepareWriter(W);
+        W.SetDevice(R.Device);
+        W.SetCopies(3);
+        W.SetStatusFormat("%D|%r|%T|%c|%S");
+        W.StatusLabel = [&](const std::string& Line) { Lines.push_back(Line); };
+        W.OnPrint = [](TBaseReport&) {};
+        W.Execute();
+        ASSERT_FALSE(Lines.empty()) << R.Name;
+        EXPECT_EQ(Lines.front(), R.Expected) << R.Name;
+    }
+}
