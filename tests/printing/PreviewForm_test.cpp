@@ -4,15 +4,18 @@
 
 #include "PrintTestSupport.h"
 #include "TestPlatform.h"
+#include "report/ReportRender.h"
 #include "report/ReportSystem.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 
 #include <gtest/gtest.h>
 
@@ -140,4 +143,88 @@ TEST_F(PreviewFormTest, SaveAsKeepsTheStreamAndOpenRefusesDamagedFiles) {
     EXPECT_EQ(Form->Preview.PageCount(), 1);
     EXPECT_EQ(Form->StatusText(), "Page 1 of 1");
     fs::remove_all(dir);
+}
+
+namespace {
+
+// Closes every message box that opens meanwhile and keeps its text.
+class TMessageCatcher : public QObject {
+  public:
+    TMessageCatcher() { QApplication::instance()->installEventFilter(this); }
+    ~TMessageCatcher() override { QApplication::instance()->removeEventFilter(this); }
+    QStringList Texts;
+
+  protected:
+    bool eventFilter(QObject* Watched, QEvent* Event) override {
+        if (Event->type() == QEvent::Show)
+            if (auto* box = qobject_cast<QMessageBox*>(Watched)) {
+                Texts << box->text();
+                QTimer::singleShot(0, box, &QMessageBox::close);
+            }
+        return false;
+    }
+};
+
+// A file format as the program registers the PDF writer: it notes what it was asked to write.
+class TPdfStandIn : public TReportRender {
+  public:
+    TPdfStandIn() {
+        SetDisplayName("Portable Document Format (PDF)");
+        SetFileExtension("*.pdf");
+    }
+    void RenderToFile(TStream* Stream, const std::string& OutputFileName) override {
+        Files.push_back(OutputFileName);
+        Sizes.push_back(Stream ? Stream->Size() : 0);
+    }
+    std::vector<std::string> Files;
+    std::vector<uint64_t> Sizes;
+};
+
+} // namespace
+
+TEST_F(PreviewFormTest, DamagedPageShowsTheReadersMessageAndKeepsTheLastGoodPage) {
+    DamagePage(Stream, 2);
+    TMessageCatcher messages;
+    const auto stays = [&](const char* how) {
+        EXPECT_EQ(Form->Preview.CurrentPage(), 1) << how;
+        EXPECT_EQ(Form->StatusText(), "Page 1 of 3") << how;
+    };
+    Form->actnPage_Next->trigger();
+    stays("Next");
+    QTest::keyClicks(Form.get(), "n");
+    stays("typed N");
+    Form->editPage->setText("2");
+    QTest::keyClick(Form->editPage, Qt::Key_Return);
+    stays("page box");
+    ASSERT_EQ(messages.Texts.size(), 3);
+    EXPECT_EQ(messages.Texts[0], "Unexpected code [200] found in report file.");
+    Form->actnPage_Last->trigger();
+    EXPECT_EQ(Form->Preview.CurrentPage(), 3);
+    EXPECT_EQ(messages.Texts.size(), 3);
+}
+
+TEST_F(PreviewFormTest, ToolBarShowsEveryActionAndBoxAtTheDefaultSize) {
+    Form->show();
+    QApplication::processEvents();
+    ASSERT_EQ(Form->width(), 615);
+    for (QAction* action : Form->ToolBar->actions()) {
+        const QWidget* widget = Form->ToolBar->widgetForAction(action);
+        ASSERT_NE(widget, nullptr);
+        EXPECT_TRUE(widget->isVisible()) << action->text().toStdString();
+        EXPECT_LE(widget->geometry().right(), Form->ToolBar->contentsRect().right())
+            << action->text().toStdString();
+    }
+}
+
+TEST_F(PreviewFormTest, SaveAsPdfNeedsNoPrinter) {
+    Platform.Printer = false;
+    EXPECT_FALSE(Form->actnFile_SavePdf->isEnabled()); // no PDF writer registered yet
+    TPdfStandIn pdf;
+    Form = std::make_unique<TPreviewForm>(System);
+    Form->Start(Stream);
+    EXPECT_FALSE(Form->actnFile_Print->isEnabled());
+    EXPECT_TRUE(Form->actnFile_SavePdf->isEnabled());
+    EXPECT_TRUE(Form->SavePdf("/tmp/puzzle.pdf"));
+    EXPECT_EQ(pdf.Files, std::vector<std::string>{"/tmp/puzzle.pdf"});
+    EXPECT_EQ(pdf.Sizes, std::vector<uint64_t>{Stream.Size()});
 }

@@ -16,6 +16,7 @@
 #include <fstream>
 #include <regex>
 #include <sstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -109,6 +110,7 @@ TEST_F(CupsPrinting, PuzzlePageArrivesAsOneJobWithOnePage) {
 
 TEST_F(CupsPrinting, NativeOutputWritesThePrinterJobToAFile) {
     const fs::path dir = fs::temp_directory_path() / ("velmora-prn-" + std::to_string(::getpid()));
+    fs::remove_all(dir);
     fs::create_directories(dir);
     TReportSystem system;
     system.SetPlatform(QtReportPlatform());
@@ -123,12 +125,41 @@ TEST_F(CupsPrinting, NativeOutputWritesThePrinterJobToAFile) {
     };
     const platform::RgbBitmap board = RedBoard();
     system.OnPrint = [&](TBaseReport& r) { PrintPuzzlePage(r, board, 1); };
+    const mode_t mask = ::umask(022);
     system.RunReport();
     const std::string prn = ReadAll(dir / "puzzle.prn");
     EXPECT_EQ(prn.rfind("%PDF", 0), 0u);
     EXPECT_EQ(Count(prn, "/Type /Page\n") + Count(prn, "/Type /Page "), 1);
     EXPECT_FALSE(fs::exists(JobFile)); // nothing went to the printer
+    // A new file gets the permissions of every other file the program writes; a replaced one
+    // keeps its own.
+    EXPECT_EQ(fs::status(dir / "puzzle.prn").permissions(), static_cast<fs::perms>(0644));
+    fs::permissions(dir / "puzzle.prn", static_cast<fs::perms>(0640));
+    system.RunReport();
+    EXPECT_EQ(fs::status(dir / "puzzle.prn").permissions(), static_cast<fs::perms>(0640));
+    ::umask(mask);
+
+    // A report without pages starts no job and writes no file.
+    TMemoryStream empty;
+    TNDRWriter writer;
+    writer.SetStreamMode(smUser);
+    writer.SetStream(&empty);
+    writer.OnPrint = [](TBaseReport& r) { r.Abort(); };
+    writer.Execute();
+    TRenderPrinter printer(ProcessPrinter());
+    printer.SetOutputFileName((dir / "empty.prn").string());
+    printer.RenderStream(&empty);
+    EXPECT_FALSE(ProcessPrinter().Printing());
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
     fs::remove_all(dir);
+}
+
+TEST_F(CupsPrinting, StatusLineNamesTheQueuesDeviceAndDriver) {
+    const TReferenceDevice device = QtReportPlatform().PrinterReference();
+    EXPECT_EQ(device.DeviceName, "VelmoraTest");
+    EXPECT_EQ(device.Port.rfind("file:", 0), 0u) << device.Port; // the queue's device URI
+    EXPECT_NE(device.Driver, "");
+    EXPECT_NE(device.Driver, device.DeviceName);
 }
 
 TEST_F(CupsPrinting, PrinterCopiesAreMadeByThePrinterInOneJob) {

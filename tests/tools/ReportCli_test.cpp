@@ -104,3 +104,28 @@ TEST(ReportCli, DumpOfADamagedFileGivesTheReadersMessage) {
     EXPECT_EQ(RunCli({"dump"}).Status, 2);
     EXPECT_EQ(RunCli({"dump", TempPath("missing.ndr")}).Status, 1);
 }
+
+// A report without pages: its header says 0 pages and nothing follows it.
+TEST(ReportCli, ReportWithoutPagesIsListedAndConvertedToOneEmptyPage) {
+    const std::string Page = TempPath("cli-full.ndr"), Empty = TempPath("cli-empty.ndr");
+    const std::string Pdf = TempPath("cli-empty.pdf");
+    ASSERT_EQ(RunCli({"page", "3", "--ndr", Page}).Status, 0);
+    std::string Bytes = Slurp(Page).substr(0, 61); // the header of "Puzzle Report"
+    Bytes[17] = Bytes[18] = 0;                     // page count
+    std::ofstream(Empty, std::ios::binary) << Bytes;
+
+    const CliResult Dump = RunCli({"dump", Empty});
+    ASSERT_EQ(Dump.Status, 0) << Dump.Err;
+    const auto L = Lines(Dump.Out);
+    EXPECT_EQ(L[2], "pages 0");
+    EXPECT_EQ(L.back(), "device \"\"");
+    EXPECT_EQ(L.size(), 16u);
+
+    // A PDF needs a page: the empty report becomes one empty page.
+    std::remove(Pdf.c_str());
+    const CliResult Convert = RunCli({"convert", Empty, Pdf});
+    ASSERT_EQ(Convert.Status, 0) << Convert.Err;
+    EXPECT_EQ(RunCommand("qpdf --check '" + Pdf + "'").Status, 0);
+    const CliResult Info = RunCommand("pdfinfo '" + Pdf + "'");
+    EXPECT_NE(Info.Out.find("Pages:           1\n"), std::string::npos) << Info.Out;
+}
