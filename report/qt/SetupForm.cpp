@@ -160,8 +160,12 @@ void TSetupForm::BuildDestination(QWidget* Page) {
     grid->addWidget(FileRadio, 0, 2);
     grid->addWidget(editFileName, 1, 0, 1, 3);
     grid->addWidget(bbtnFileName, 1, 3);
-    grid->addWidget(formatLabel, 2, 0);
-    grid->addWidget(cboxFormat, 2, 1, 1, 3);
+    // The list gets all the width beside its label, so the format names show whole.
+    auto* formatRow = new QHBoxLayout;
+    formatRow->setSpacing(6);
+    formatRow->addWidget(formatLabel);
+    formatRow->addWidget(cboxFormat, 1);
+    grid->addLayout(formatRow, 2, 0, 1, 4);
     (new QVBoxLayout(Page))->addWidget(box);
     Page->layout()->setContentsMargins(0, 0, 0, 0);
     const TLastOutput& last = LastOutputChoice();
