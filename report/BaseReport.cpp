@@ -105,7 +105,7 @@ std::string TBaseReport::StatusLine() const {
             Out += '%';
             break;
         case 'C':
-            Out += std::to_string(Copies_);
+            Out += std::to_string(CurrentCopy_);
             break;
         case 'D':
             Out += Printer(Device_.DeviceName);
@@ -129,7 +129,8 @@ std::string TBaseReport::StatusLine() const {
             Out += std::to_string(CurrentPage_);
             break;
         case 'S':
-            Out += std::to_string(CurrentCopy_);
+            // Collated copies come out as whole sets, one per copy; otherwise all are one set.
+            Out += std::to_string(Collate_ ? CurrentCopy_ : 1);
             break;
         default:
             Out += '%';

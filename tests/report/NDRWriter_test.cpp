@@ -636,13 +636,15 @@ TEST(NDRWriterStatus, PlaceholdersGiveThePrinterAndTheRunsValues) {
         const char* Expected;
     };
     for (const Row& R :
-         {Row{"printer", Laser, "Laser|ipp://print-server/queues/laser|Generic PostScript Printer|3|1"},
-          Row{"no printer", TReferenceDevice{}, "Render|Render|Render|3|1"}}) {
+         {Row{"printer", Laser, "Laser|ipp://print-server/queues/laser|Generic PostScript Printer|2|2"},
+          Row{"no printer", TReferenceDevice{}, "Render|Render|Render|2|2"}}) {
         std::vector<std::string> Lines;
         TNDRWriter W;
         PrepareWriter(W);
         W.SetDevice(R.Device);
         W.SetCopies(3);
+        W.SetCurrentCopy(2);
+        W.SetCollate(true);
         W.SetStatusFormat("%D|%r|%T|%c|%S");
         W.StatusLabel = [&](const std::string& Line) { Lines.push_back(Line); };
         W.OnPrint = [](TBaseReport&) {};
