@@ -91,31 +91,38 @@ void DrawGrids(TBaseReport& Surface, std::span<const TPageBoard> Boards) {
         DrawBoxLines(Surface, board.Frame);
 }
 
-// The non-zero digits of one line of text per row, each centred in its square.
-void DrawDigits(TBaseReport& Surface, const TBookBoardFrame& F, const std::array<std::uint8_t, 81>& Digits,
-                bool Solution) {
-    const double cell = F.Side / 9;
-    const double em = F.DigitPoints / 72.0;
-    const int spaces = SquareSpaces(Solution);
-    for (int row = 0; row < 9; ++row) {
-        const auto begin = Digits.begin() + row * 9;
-        const auto first = std::find_if(begin, begin + 9, [](std::uint8_t d) { return d != 0; });
-        if (first == begin + 9) continue;
-        const auto last =
-            std::find_if(std::make_reverse_iterator(begin + 9), std::make_reverse_iterator(first),
-                         [](std::uint8_t d) { return d != 0; });
-        std::string line;
-        for (auto at = first; at != last.base(); ++at) {
-            if (at != first) line.append(static_cast<std::size_t>(spaces), ' ');
-            if (*at != 0)
-                line += static_cast<char>('0' + *at);
-            else
-                line += "  ";
+// Position of a digit in widths of a space from the left edge of the first board's first digit.
+int DigitUnit(const TBookBoardFrame& First, const TBookBoardFrame& Board, int Column, bool Solution) {
+    const double space = SpaceEm * First.DigitPoints / 72;
+    return static_cast<int>(std::lround((Board.Left - First.Left) / space)) +
+           Column * (2 + SquareSpaces(Solution));
+}
+
+// Row Row of the boards side by side on a page as one line of text: each digit centred in its
+// square, the empty squares and the gaps between the boards made of spaces. The boards of a page
+// row stand a whole number of spaces apart, so this places every digit exactly.
+void DrawRow(TBaseReport& Surface, std::span<const TPageBoard> Boards, int Row, bool Solution) {
+    const TBookBoardFrame& first = Boards.front().Frame;
+    std::string line;
+    int start = -1, unit = 0;
+    for (const TPageBoard& board : Boards) {
+        const auto& digits = Solution ? board.Puzzle->Solution : board.Puzzle->Given;
+        for (int column = 0; column < 9; ++column) {
+            const std::uint8_t digit = digits[static_cast<std::size_t>(Row * 9 + column)];
+            if (digit == 0) continue;
+            const int at = DigitUnit(first, board.Frame, column, Solution);
+            if (start < 0) start = unit = at;
+            line.append(static_cast<std::size_t>(at - unit), ' ');
+            line += static_cast<char>('0' + digit);
+            unit = at + 2; // a digit is two spaces wide
         }
-        const double x = F.Left + static_cast<double>(first - begin) * cell + (cell - DigitEm * em) / 2;
-        const double baseline = F.Top + row * cell + (cell + DigitHeightEm * em) / 2;
-        Surface.PrintAt(x, baseline, line);
     }
+    if (start < 0) return;
+    const double cell = first.Side / 9;
+    const double em = first.DigitPoints / 72.0;
+    const double x = first.Left + (cell - DigitEm * em) / 2 + start * SpaceEm * em;
+    const double baseline = first.Top + Row * cell + (cell + DigitHeightEm * em) / 2;
+    Surface.PrintAt(x, baseline, line);
 }
 
 void DrawTitle(TBaseReport& Surface, const TBookBoardFrame& F, const std::string& Title) {
@@ -172,13 +179,17 @@ class TBookPrinter {
             boards.push_back(
                 {BookBoardFrame(width, height, PerPage, static_cast<int>(k), Solution), &Puzzles[k]});
         DrawGrids(Surface_, boards);
-        for (const TPageBoard& board : boards) {
+        for (const TPageBoard& board : boards)
             DrawTitle(Surface_, board.Frame, BookPuzzleTitle(Options_, board.Puzzle->Number));
-            // Givens bold as on the screen; a solution in one plain face, light on the page.
-            Surface_.SelectFont("Arial", board.Frame.DigitPoints);
-            Surface_.SetBold(!Solution);
-            DrawDigits(Surface_, board.Frame, Solution ? board.Puzzle->Solution : board.Puzzle->Given,
-                       Solution);
+        // Givens bold as on the screen; a solution in one plain face, light on the page.
+        Surface_.SelectFont("Arial", boards.front().Frame.DigitPoints);
+        Surface_.SetBold(!Solution);
+        const std::size_t across = static_cast<std::size_t>(GridShape(PerPage).Columns);
+        for (std::size_t k = 0; k < boards.size(); k += across) {
+            const auto pageRow =
+                std::span<const TPageBoard>(boards).subspan(k, std::min(across, boards.size() - k));
+            for (int row = 0; row < 9; ++row)
+                DrawRow(Surface_, pageRow, row, Solution);
         }
         DrawFooter(Surface_, Section + "Page " + std::to_string(Surface_.CurrentPage()));
     }
@@ -205,7 +216,9 @@ TBookBoardFrame BookBoardFrame(double PageWidth, double PageHeight, int PerPage,
     f.Side = 9 * squareEm * f.DigitPoints / 72;
     const int column = Index % shape.Columns;
     const int row = Index / shape.Columns;
-    f.Left = SideMargin + column * cellWidth + (cellWidth - f.Side) / 2;
+    const double space = SpaceEm * f.DigitPoints / 72;
+    const double pitch = std::round(cellWidth / space) * space;
+    f.Left = (PageWidth - (shape.Columns - 1) * pitch - f.Side) / 2 + column * pitch;
     const double group = titleSpace + f.Side;
     f.Top = TopMargin + row * cellHeight + (cellHeight - group) / 2 + titleSpace;
     f.TitleBaseline = f.Top - f.TitlePoints / 72.0 * 0.45;
