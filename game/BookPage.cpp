@@ -179,15 +179,16 @@ class TBookPrinter {
             boards.push_back(
                 {BookBoardFrame(width, height, PerPage, static_cast<int>(k), Solution), &Puzzles[k]});
         DrawGrids(Surface_, boards);
-        for (const TPageBoard& board : boards)
-            DrawTitle(Surface_, board.Frame, BookPuzzleTitle(Options_, board.Puzzle->Number));
-        // Givens bold as on the screen; a solution in one plain face, light on the page.
-        Surface_.SelectFont("Arial", boards.front().Frame.DigitPoints);
-        Surface_.SetBold(!Solution);
+        // Row by row of boards: their titles, then their digits, so the text reads in order.
         const std::size_t across = static_cast<std::size_t>(GridShape(PerPage).Columns);
         for (std::size_t k = 0; k < boards.size(); k += across) {
             const auto pageRow =
                 std::span<const TPageBoard>(boards).subspan(k, std::min(across, boards.size() - k));
+            for (const TPageBoard& board : pageRow)
+                DrawTitle(Surface_, board.Frame, BookPuzzleTitle(Options_, board.Puzzle->Number));
+            // Givens bold as on the screen; a solution in one plain face, light on the page.
+            Surface_.SelectFont("Arial", boards.front().Frame.DigitPoints);
+            Surface_.SetBold(!Solution);
             for (int row = 0; row < 9; ++row)
                 DrawRow(Surface_, pageRow, row, Solution);
         }

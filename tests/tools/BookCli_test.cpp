@@ -1,0 +1,271 @@
+// velmora-cli book: the files it writes (golden page stream and PDF, what readers make of the PDF,
+// where its pixels fall) and how it refuses bad arguments and interruption.
+#include "CliRunner.h"
+#include "game/BookPage.h"
+#include "game/PuzzleBook.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string ReadAll(const fs::path& Path) {
+    std::ifstream In(Path, std::ios::binary);
+    std::stringstream Buffer;
+    Buffer << In.rdbuf();
+    return Buffer.str();
+}
+
+// Compares Actual with data/Name whole. On a difference writes Actual beside it as Name.actual;
+// with VELMORA_REGENERATE_GOLDEN=1 set, rewrites data/Name instead.
+void ExpectGolden(const std::string& Actual, const std::string& Name) {
+    const fs::path Golden = fs::path(CLI_TEST_DATA) / Name;
+    if (std::getenv("VELMORA_REGENERATE_GOLDEN")) {
+        std::ofstream(Golden, std::ios::binary) << Actual;
+        return;
+    }
+    if (Actual == ReadAll(Golden)) return;
+    std::ofstream(fs::path(CLI_TEST_DATA) / (Name + ".actual"), std::ios::binary) << Actual;
+    ADD_FAILURE() << "output differs from data/" << Name << "; written beside it as " << Name
+                  << ".actual (VELMORA_REGENERATE_GOLDEN=1 rewrites the golden file)";
+}
+
+class BookCli : public ::testing::Test {
+  protected:
+    fs::path Dir;
+    void SetUp() override {
+        setenv("SOURCE_DATE_EPOCH", "1796540889", 1);
+        setenv("TZ", "UTC", 1);
+        char Pattern[] = "/tmp/velmora-bookcli-XXXXXX";
+        Dir = mkdtemp(Pattern);
+    }
+    void TearDown() override {
+        std::error_code Ignored;
+        fs::remove_all(Dir, Ignored);
+    }
+    std::string P(const char* Name) const { return (Dir / Name).string(); }
+};
+
+// A grey (P5) image as pdftoppm -gray writes it.
+struct TGreyImage {
+    int Width = 0, Height = 0;
+    std::string Pixels;
+    int At(double XInches, double YInches, int Dpi) const {
+        const int X = static_cast<int>(XInches * Dpi), Y = static_cast<int>(YInches * Dpi);
+        if (X < 0 || Y < 0 || X >= Width || Y >= Height) return 255;
+        return static_cast<unsigned char>(Pixels[static_cast<size_t>(Y) * Width + X]);
+    }
+};
+
+TGreyImage ReadPgm(const std::string& File) {
+    std::istringstream In(ReadAll(File));
+    std::string Magic;
+    int MaxValue = 0;
+    TGreyImage Image;
+    In >> Magic >> Image.Width >> Image.Height >> MaxValue;
+    In.get();
+    Image.Pixels.assign(std::istreambuf_iterator<char>(In), {});
+    if (Magic != "P5" || Image.Pixels.size() != static_cast<size_t>(Image.Width) * Image.Height) Image = {};
+    return Image;
+}
+
+} // namespace
+
+TEST_F(BookCli, TwoPageRecordingListsAsTheGoldenDump) {
+    const CliResult Book = RunCli({"book", "--from", "1042", "--count", "2", "--level", "2", "--per-page",
+                                   "1", "--paper", "a4", "--ndr", P("book.ndr")});
+    ASSERT_EQ(Book.Status, 0) << Book.Err;
+    const CliResult Dump = RunCli({"dump", P("book.ndr")});
+    ASSERT_EQ(Dump.Status, 0) << Dump.Err;
+    ExpectGolden(Dump.Out, "book-two-pages.dump");
+}
+
+TEST_F(BookCli, SmallBookIsTheGoldenPdfThatEveryReaderTakes) {
+    const std::vector<std::string> Args = {"book", "--from",     "7", "--count",     "5",     "--level",
+                                           "4",    "--per-page", "4", "--solutions", "--pdf", P("book.pdf")};
+    const CliResult Book = RunCli(Args);
+    ASSERT_EQ(Book.Status, 0) << Book.Err;
+    const std::string File = ReadAll(P("book.pdf"));
+    ExpectGolden(File, "book-small.pdf");
+
+    EXPECT_EQ(RunCommand("qpdf --check '" + P("book.pdf") + "' >/dev/null").Status, 0);
+    const CliResult Poppler = RunCommand("pdftoppm -r 20 '" + P("book.pdf") + "' '" + P("p") + "'");
+    EXPECT_EQ(Poppler.Status, 0);
+    EXPECT_EQ(Poppler.Out, ""); // poppler's stderr, joined
+    const CliResult Mupdf =
+        RunCommand("mutool draw -q -r 20 -o '" + P("m%d.png") + "' '" + P("book.pdf") + "'");
+    EXPECT_EQ(Mupdf.Status, 0) << Mupdf.Out;
+    const CliResult Ghostscript =
+        RunCommand("gs -q -dNOPAUSE -dBATCH -dSAFER -sDEVICE=nullpage '" + P("book.pdf") + "'");
+    EXPECT_EQ(Ghostscript.Status, 0) << Ghostscript.Out;
+
+    // The same file under a comma locale.
+    std::vector<std::string> German = Args;
+    German.back() = P("de.pdf");
+    setenv("LC_ALL", "de_DE.UTF-8", 1);
+    const CliResult De = RunCli(German);
+    unsetenv("LC_ALL");
+    ASSERT_EQ(De.Status, 0) << De.Err;
+    EXPECT_EQ(ReadAll(P("de.pdf")), File);
+}
+
+TEST_F(BookCli, TextOfEachBoardReadsAsItsTitleAndRows) {
+    TBookOptions Options;
+    Options.FirstNumber = 2147483646;
+    Options.Count = 2;
+    Options.PerPage = 2;
+    ASSERT_EQ(RunCli({"book", "--from", "2147483646", "--count", "2", "--level", "2", "--per-page", "2",
+                      "--pdf", P("book.pdf")})
+                  .Status,
+              0);
+    const auto Points = [](double Inches) { return std::to_string(static_cast<int>(Inches * 72)); };
+    for (int Index = 0; Index < 2; ++Index) {
+        const TBookBoardFrame F = BookBoardFrame(8.5, 11, 2, Index, false);
+        const CliResult Text = RunCommand("pdftotext -raw -x " + Points(F.Left - 0.2) + " -y " +
+                                          Points(F.TitleBaseline - 0.3) + " -W " + Points(F.Side + 0.4) +
+                                          " -H " + Points(F.Side + 0.4) + " '" + P("book.pdf") + "' -");
+        ASSERT_EQ(Text.Status, 0) << Text.Out;
+        // The title (its middle dot as UTF-8), then the digits of each row left to right, top to
+        // bottom; a row without digits prints no line.
+        std::string Expected = BookPuzzleTitle(Options, Options.FirstNumber + Index);
+        Expected.replace(Expected.find('\xB7'), 1, "\xC2\xB7");
+        const TBookPuzzle Puzzle = DealBookPuzzle(Options.FirstNumber + Index, Options.Window);
+        for (int Row = 0; Row < 9; ++Row) {
+            std::string Digits;
+            for (int Column = 0; Column < 9; ++Column)
+                if (const int Digit = Puzzle.Given[static_cast<size_t>(Row * 9 + Column)])
+                    Digits += char('0' + Digit);
+            if (!Digits.empty()) Expected += "|" + Digits;
+        }
+        std::string Seen;
+        std::istringstream Lines(Text.Out);
+        for (std::string Line; std::getline(Lines, Line);) {
+            if (const size_t Title = Line.find("Puzzle"); Title != std::string::npos) {
+                Seen += Line.substr(Title, Line.find_last_not_of(' ') + 1 - Title);
+                continue;
+            }
+            std::string Digits;
+            for (char C : Line)
+                if (C >= '1' && C <= '9') Digits += C;
+            if (!Digits.empty()) Seen += "|" + Digits;
+        }
+        EXPECT_EQ(Seen, Expected) << Text.Out;
+    }
+}
+
+TEST_F(BookCli, RenderedPageHasEveryLineWhereItBelongsAndDigitsOnlyInGivenSquares) {
+    ASSERT_EQ(
+        RunCli({"book", "--from", "500", "--count", "4", "--level", "1", "--pdf", P("book.pdf")}).Status, 0);
+    constexpr int Dpi = 150;
+    ASSERT_EQ(RunCommand("pdftoppm -gray -r 150 -f 1 -l 1 '" + P("book.pdf") + "' '" + P("page") + "'").Out,
+              "");
+    const TGreyImage Page = ReadPgm(P("page-1.pgm"));
+    ASSERT_EQ(Page.Width, 1275);
+    for (int Index = 0; Index < 4; ++Index) {
+        SCOPED_TRACE("board " + std::to_string(Index));
+        const TBookBoardFrame F = BookBoardFrame(8.5, 11, 4, Index, false);
+        const TBookPuzzle Puzzle = DealBookPuzzle(500 + Index, LevelWindow(1));
+        const double Cell = F.Side / 9, Pixel = 1.0 / Dpi;
+        // Darkest pixel within a pixel of a line, and the width of the dark run across it.
+        const auto LineAt = [&](double X, double Y) {
+            int Darkest = 255, Run = 0;
+            for (double D = -4 * Pixel; D <= 4 * Pixel; D += Pixel) {
+                const int V = Page.At(X + D, Y, Dpi);
+                Darkest = std::min(Darkest, std::abs(D) <= Pixel ? V : 255);
+                Run += V < 128;
+            }
+            return std::pair{Darkest, Run};
+        };
+        for (int Line = 0; Line <= 9; ++Line) {
+            const auto [Darkest, Run] = LineAt(F.Left + Line * Cell, F.Top + 0.25 * Cell);
+            EXPECT_LT(Darkest, 160) << "line " << Line;
+            if (Line % 3 == 0)
+                EXPECT_GE(Run, 3) << "box line " << Line;
+            else
+                EXPECT_LE(Run, 2) << "square line " << Line;
+        }
+        for (int Row = 0; Row < 9; ++Row) {
+            for (int Column = 0; Column < 9; ++Column) {
+                int Dark = 0;
+                for (double Y = 0.25; Y <= 0.75; Y += 0.05)
+                    for (double X = 0.3; X <= 0.7; X += 0.05)
+                        Dark += Page.At(F.Left + (Column + X) * Cell, F.Top + (Row + Y) * Cell, Dpi) < 128;
+                if (Puzzle.Given[static_cast<size_t>(Row * 9 + Column)] != 0)
+                    EXPECT_GT(Dark, 5) << "square " << Column + 1 << "," << Row + 1;
+                else
+                    EXPECT_EQ(Dark, 0) << "square " << Column + 1 << "," << Row + 1;
+            }
+        }
+    }
+}
+
+TEST_F(BookCli, BadArgumentsAreRefusedWithAMessage) {
+    struct TRow {
+        const char* Name;
+        std::vector<std::string> Args;
+        const char* Message;
+    };
+    const std::string Out = P("out.pdf");
+    const std::vector<TRow> Rows = {
+        {"no level or window", {"--from", "1", "--count", "2", "--pdf", Out}, "--level L or --window"},
+        {"no count", {"--from", "1", "--level", "2", "--pdf", Out}, "--from N and --count K"},
+        {"no output", {"--from", "1", "--count", "2", "--level", "2"}, "--pdf FILE or --ndr FILE"},
+        {"both outputs",
+         {"--from", "1", "--count", "2", "--level", "2", "--pdf", Out, "--ndr", Out},
+         "one of"},
+        {"count zero", {"--from", "1", "--count", "0", "--level", "2", "--pdf", Out}, "1 to 10000"},
+        {"count too big", {"--from", "1", "--count", "10001", "--level", "2", "--pdf", Out}, "1 to 10000"},
+        {"count not a number",
+         {"--from", "1", "--count", "ten", "--level", "2", "--pdf", Out},
+         "not a number"},
+        {"first number zero", {"--from", "0", "--count", "1", "--level", "2", "--pdf", Out}, "at least 1"},
+        {"past the last number",
+         {"--from", "2147483647", "--count", "2", "--level", "2", "--pdf", Out},
+         "past number 2147483647"},
+        {"level five", {"--from", "1", "--count", "1", "--level", "5", "--pdf", Out}, "--level must be"},
+        {"unreachable window",
+         {"--from", "1", "--count", "1", "--window", "70", "81", "--pdf", Out},
+         "--window"},
+        {"three per page",
+         {"--from", "1", "--count", "1", "--level", "2", "--per-page", "3", "--pdf", Out},
+         "1, 2, 4 or 6"},
+        {"paper a5",
+         {"--from", "1", "--count", "1", "--level", "2", "--paper", "a5", "--pdf", Out},
+         "a4 or letter"},
+        {"compress a snapshot",
+         {"--from", "1", "--count", "1", "--level", "2", "--ndr", P("o.ndr"), "--compress"},
+         "--pdf only"},
+        {"unknown option",
+         {"--from", "1", "--count", "1", "--level", "2", "--pdf", Out, "--fast"},
+         "'--fast'"},
+    };
+    for (const TRow& Row : Rows) {
+        std::vector<std::string> Args = {"book"};
+        Args.insert(Args.end(), Row.Args.begin(), Row.Args.end());
+        const CliResult Result = RunCli(Args);
+        EXPECT_EQ(Result.Status, 2) << Row.Name;
+        EXPECT_NE(Result.Err.find(Row.Message), std::string::npos) << Row.Name << ": " << Result.Err;
+    }
+    EXPECT_TRUE(fs::is_empty(Dir));
+}
+
+TEST_F(BookCli, InterruptedOrFailedRunLeavesNoFile) {
+    const CliResult Stopped = RunCommand(
+        "timeout -s INT --preserve-status 1 '" + std::string(VELMORA_CLI_PATH) +
+        "' book --from 1 --count 10000 --level 4 --per-page 1 --solutions --pdf '" + P("big.pdf") + "'");
+    EXPECT_EQ(Stopped.Status, 128 + SIGINT) << Stopped.Out;
+    EXPECT_NE(Stopped.Out.find("interrupted; no file written"), std::string::npos) << Stopped.Out;
+    const CliResult Unwritable =
+        RunCli({"book", "--from", "1", "--count", "1", "--level", "1", "--ndr", P("missing/book.ndr")});
+    EXPECT_EQ(Unwritable.Status, 1);
+    EXPECT_NE(Unwritable.Err.find("missing/book.ndr"), std::string::npos) << Unwritable.Err;
+    EXPECT_TRUE(fs::is_empty(Dir));
+}
