@@ -1,0 +1,79 @@
+// The puzzle book recorded in-process: how many pages each layout makes, and that the status
+// window's Cancel stops it at the next page.
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "game/BookPage.h"
+#include "game/PuzzleBook.h"
+
+namespace {
+
+struct TRecorded {
+    int Pages;    // pages recorded
+    int LastPage; // the page number the layout reached
+};
+
+TRecorded RecordBook(const TBookOptions& Options, int AbortAtPage = 0) {
+    TNDRWriter W;
+    PrepareWriter(W);
+    W.StatusLabel = [&](const std::string&) {
+        if (W.CurrentPage() == AbortAtPage) W.Abort();
+    };
+    W.OnPrint = [&](TBaseReport& R) { PrintPuzzleBook(R, Options); };
+    W.Execute();
+    EXPECT_EQ(W.Aborted(), AbortAtPage != 0);
+    return {W.PageCount(), W.CurrentPage()};
+}
+
+} // namespace
+
+TEST(BookPage, EachLayoutRecordsTheBooksPageCount) {
+    struct TRow {
+        const char* Name;
+        int Count, PerPage;
+        bool Solutions;
+        int Pages;
+    };
+    const TRow Rows[] = {
+        {"one puzzle", 1, 1, false, 1},
+        {"two a page, odd count", 3, 2, false, 2},
+        {"four a page with four solutions a page", 5, 2, true, 3 + 2},
+        {"four a page with six solutions a page", 9, 4, true, 3 + 2},
+        {"six a page, full pages", 12, 6, true, 2 + 2},
+    };
+    for (const TRow& Row : Rows) {
+        TBookOptions Options;
+        Options.FirstNumber = 300;
+        Options.Count = Row.Count;
+        Options.PerPage = Row.PerPage;
+        Options.Solutions = Row.Solutions;
+        EXPECT_EQ(BookPageCount(Options), Row.Pages) << Row.Name;
+        EXPECT_EQ(RecordBook(Options).Pages, Row.Pages) << Row.Name;
+    }
+}
+
+TEST(BookPage, CancelStopsTheBookAtTheNextPage) {
+    TBookOptions Options;
+    Options.Count = 10000;
+    Options.PerPage = 1;
+    EXPECT_EQ(RecordBook(Options, 3).LastPage, 3);
+}
+
+TEST(BookPage, BoardsFitThePrintableAreaOfA4AndLetter) {
+    for (const TBookPaper Paper : {TBookPaper::bpA4, TBookPaper::bpLetter}) {
+        const TReferenceDevice D = BookPaperDevice(Paper, {});
+        for (const int PerPage : {1, 2, 4, 6}) {
+            for (const bool Solution : {false, true}) {
+                for (int I = 0; I < PerPage; ++I) {
+                    const TBookBoardFrame F = BookBoardFrame(D.PageWidth, D.PageHeight, PerPage, I, Solution);
+                    SCOPED_TRACE(std::to_string(PerPage) + " a page, board " + std::to_string(I));
+                    EXPECT_GE(F.Left, 0.5);
+                    EXPECT_LE(F.Left + F.Side, D.PageWidth - 0.5);
+                    EXPECT_GE(F.TitleBaseline - F.TitlePoints / 72.0, 0.5);
+                    EXPECT_LE(F.Top + F.Side, BookFooterBaseline(D.PageHeight) - 0.2);
+                    EXPECT_GE(F.DigitPoints, 10);
+                }
+            }
+        }
+    }
+}
