@@ -3,6 +3,7 @@
 #include "engine/Generator.h"
 #include "engine/TGameState.h"
 #include "engine/TRandomGenerator.h"
+#include "report/ReportError.h"
 
 namespace {
 
@@ -65,7 +66,10 @@ TBookPuzzle DealBookPuzzle(std::int32_t Number, const THoleWindow& Window) {
     state.MinHoles = Window.MinHoles;
     state.MaxHoles = Window.MaxHoles;
     TRandomGenerator random;
-    SelectPuzzle(state, random, Number);
+    if (!SelectPuzzle(state, random, Number))
+        throw EReportError("Puzzle " + std::to_string(Number) + " cannot be dealt with " +
+                           std::to_string(Window.MinHoles) + " to " + std::to_string(Window.MaxHoles) +
+                           " empty squares.");
     TBookPuzzle puzzle;
     puzzle.Number = Number;
     for (int r = 1; r <= 9; ++r) {

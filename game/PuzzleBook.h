@@ -50,5 +50,6 @@ struct TBookPuzzle {
     std::array<std::uint8_t, 81> Solution{};
 };
 
-// Deals puzzle Number with Window, from a generator seeded with the number as Find would.
+// Deals puzzle Number with Window, from a generator seeded with the number as Find would. A window
+// so rare that the generator gives up fails with EReportError, which ends the print run.
 TBookPuzzle DealBookPuzzle(std::int32_t Number, const THoleWindow& Window);
