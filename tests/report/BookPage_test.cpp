@@ -1,10 +1,14 @@
-// The puzzle book recorded in-process: how many pages each layout makes, and that the status
-// window's Cancel stops it at the next page.
+// The puzzle book recorded in-process: how many pages each layout makes, that the status window's
+// Cancel stops it at the next page, and the page size a print run gives it.
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
 #include "game/BookPage.h"
+#include "game/BookReport.h"
 #include "game/PuzzleBook.h"
+#include "platform/SafeFile.h"
+#include "report/PageStreamDecoder.h"
+#include "report/ReportSystem.h"
 
 namespace {
 
@@ -75,5 +79,31 @@ TEST(BookPage, BoardsFitThePrintableAreaOfA4AndLetter) {
                 }
             }
         }
+    }
+}
+
+TEST(BookPage, PrintRunGivesAFileThePaperChosenForIt) {
+    for (const TBookPaper Paper : {TBookPaper::bpA4, TBookPaper::bpLetter}) {
+        const std::string File = testing::TempDir() + "/book-paper.ndr";
+        TReportSystem System;
+        System.OverrideSetup = [&](TReportSystem& S, TOverrideMode Mode, std::unique_ptr<TRunForm>&) {
+            if (Mode != omWait) return;
+            S.SetReportDest(rdFile);
+            S.SetOutputFileName(File);
+        };
+        TBookOptions Book;
+        Book.Count = 2;
+        Book.Paper = Paper;
+        ConfigureBookReport(System, Book);
+        System.RunReport();
+        std::vector<uint8_t> Bytes;
+        ASSERT_TRUE(platform::SafeFile::ReadAll(File, Bytes));
+        TPageStreamDecoder Decoder(Bytes.data(), Bytes.size());
+        const TPageStreamHeader Header = Decoder.ReadHeader();
+        const TReferenceDevice Expected = BookPaperDevice(Paper, {});
+        EXPECT_EQ(Header.Title, "Puzzle Book");
+        EXPECT_FLOAT_EQ(Header.PageWidth, static_cast<float>(Expected.PageWidth));
+        EXPECT_FLOAT_EQ(Header.PageHeight, static_cast<float>(Expected.PageHeight));
+        EXPECT_EQ(Header.PageCount, 1);
     }
 }
