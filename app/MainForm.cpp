@@ -123,6 +123,7 @@ void TMainForm::CreateMenu() {
     Load1 = file->addAction(QStringLiteral("Load"), this, &TMainForm::BtnOpenClick);
     Save1 = file->addAction(QStringLiteral("Save"), this, &TMainForm::BtnSaveClick);
     Print1 = file->addAction(QStringLiteral("&Print"), this, &TMainForm::BtnPrintClick);
+    PrintBook1 = file->addAction(QStringLiteral("Print Puzzle &Book..."), this, &TMainForm::PrintBook1Click);
     file->addSeparator();
     Exit1 = file->addAction(QStringLiteral("E&xit"), this, &TMainForm::BtnExitClick);
 
@@ -141,6 +142,7 @@ void TMainForm::CreateMenu() {
     const std::pair<QAction*, const char*> names[] = {{Load1, "Load1"},
                                                       {Save1, "Save1"},
                                                       {Print1, "Print1"},
+                                                      {PrintBook1, "PrintBook1"},
                                                       {Exit1, "Exit1"},
                                                       {Gotopuzzle1, "Gotopuzzle1"},
                                                       {Gotorandompuzzle1, "Gotorandompuzzle1"},

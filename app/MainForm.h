@@ -73,6 +73,7 @@ class TMainForm : public QMainWindow, private TPrintSteps {
     void BtnHelpClick();
     void BtnFinishClick();
     void BtnPrintClick();
+    void PrintBook1Click();
     void BtnOpenClick();
     void BtnSaveClick();
     void BtnExitClick();
@@ -146,7 +147,7 @@ class TMainForm : public QMainWindow, private TPrintSteps {
     QLabel* StatusPane2 = nullptr;
     QLabel* StatusPane1 = nullptr;
     QProgressBar* ProgressBar1 = nullptr;
-    QAction *Load1 = nullptr, *Save1 = nullptr, *Print1 = nullptr, *Exit1 = nullptr;
+    QAction *Load1 = nullptr, *Save1 = nullptr, *Print1 = nullptr, *PrintBook1 = nullptr, *Exit1 = nullptr;
     QAction *Gotopuzzle1 = nullptr, *Gotorandompuzzle1 = nullptr;
     QAction *HiliteRowandColumn1 = nullptr, *HiliteCell1 = nullptr, *TimedGame1 = nullptr, *About1 = nullptr;
 

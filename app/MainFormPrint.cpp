@@ -9,6 +9,10 @@ void TMainForm::BtnPrintClick() {
     TPrintCommand(*this).Execute();
 }
 
+void TMainForm::PrintBook1Click() {
+    TPrintCommand(*this).ExecuteBook(Game.State().Difficulty);
+}
+
 void TMainForm::SetClockRunning(bool Running) {
     if (Running)
         Timer1.start();

@@ -1,8 +1,12 @@
 #include "app/PrintCommand.h"
 
+#include "app/BookForm.h"
+#include "game/BookReport.h"
 #include "game/GamePdfRenderer.h"
 #include "game/PuzzlePage.h"
 #include "report/qt/QtReportPlatform.h"
+
+#include <QApplication>
 
 #include <exception>
 
@@ -51,6 +55,18 @@ TPrintCommand::TPrintCommand(TPrintSteps& Steps) : Steps_(Steps) {
 
 void TPrintCommand::Execute() {
     RunPrintCommand(Steps_, [this] { ReportSystem1.RunReport(); });
+}
+
+void TPrintCommand::ExecuteBook(std::int32_t Level) {
+    RunPrintCommand(Steps_, [&] {
+        TBookForm form(Steps_.PuzzleNumber(), Level, QApplication::activeWindow());
+        if (form.exec() != QDialog::Accepted) return;
+        TReportSystem book;
+        ConfigurePuzzleReport(book);
+        book.SetPlatform(QtReportPlatform());
+        ConfigureBookReport(book, form.Options());
+        book.RunReport();
+    });
 }
 
 void TPrintCommand::ReportSystem1Print(TBaseReport& Sender) {

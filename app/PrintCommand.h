@@ -40,6 +40,9 @@ class TPrintCommand {
 
     // BtnPrintClick / Print1Click.
     void Execute();
+    // Print Puzzle Book: the book dialog, starting at the current puzzle and Level, then a print
+    // run of the book, with the clock and the board handled as for Print.
+    void ExecuteBook(std::int32_t Level);
     // OnPrint: lays out the one page on the recording surface.
     void ReportSystem1Print(TBaseReport& Sender);
 
