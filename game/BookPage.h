@@ -19,14 +19,15 @@ struct TBookBoardFrame {
 };
 
 // Board Index (0-based, rows of boards left to right from the top) of a page holding PerPage
-// boards, puzzles or solutions. The digit size is whole points and the squares are exactly as wide
-// as a digit and three spaces, so that a row of digits prints as one line of text.
+// boards, puzzles or solutions. The digit size is whole points, a square exactly as wide as a digit
+// and three spaces (two on a solution), and boards side by side a whole number of spaces apart, so
+// that a row of digits across them prints as one line of text.
 TBookBoardFrame BookBoardFrame(double PageWidth, double PageHeight, int PerPage, int Index, bool Solution);
 
 // Baseline of the page number, centred at the foot of the page.
 double BookFooterBaseline(double PageHeight);
 
 // Lays out the whole book on Surface (inches), dealing each puzzle as its page comes: the puzzles
-// PerPage to a page, then, when asked for, the solutions. Stops at the next board once the run is
-// aborted (the status window's Cancel).
+// PerPage to a page, then, when asked for, the solutions. Stops at the next page once the run is
+// aborted (the status window's Cancel). A puzzle that cannot be dealt fails with EReportError.
 void PrintPuzzleBook(TBaseReport& Surface, const TBookOptions& Options);
