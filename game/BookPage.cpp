@@ -103,24 +103,24 @@ int DigitUnit(const TBookBoardFrame& First, const TBookBoardFrame& Board, int Co
 // row stand a whole number of spaces apart, so this places every digit exactly.
 void DrawRow(TBaseReport& Surface, std::span<const TPageBoard> Boards, int Row, bool Solution) {
     const TBookBoardFrame& first = Boards.front().Frame;
+    // Every line starts at the first square, so the rows of a page share their left edge.
     std::string line;
-    int start = -1, unit = 0;
+    int unit = 0;
     for (const TPageBoard& board : Boards) {
         const auto& digits = Solution ? board.Puzzle->Solution : board.Puzzle->Given;
         for (int column = 0; column < 9; ++column) {
             const std::uint8_t digit = digits[static_cast<std::size_t>(Row * 9 + column)];
             if (digit == 0) continue;
             const int at = DigitUnit(first, board.Frame, column, Solution);
-            if (start < 0) start = unit = at;
             line.append(static_cast<std::size_t>(at - unit), ' ');
             line += static_cast<char>('0' + digit);
             unit = at + 2; // a digit is two spaces wide
         }
     }
-    if (start < 0) return;
+    if (line.empty()) return;
     const double cell = first.Side / 9;
     const double em = first.DigitPoints / 72.0;
-    const double x = first.Left + (cell - DigitEm * em) / 2 + start * SpaceEm * em;
+    const double x = first.Left + (cell - DigitEm * em) / 2;
     const double baseline = first.Top + Row * cell + (cell + DigitHeightEm * em) / 2;
     Surface.PrintAt(x, baseline, line);
 }
