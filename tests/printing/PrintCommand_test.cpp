@@ -3,6 +3,7 @@
 #include "app/PrintCommand.h"
 
 #include "PrintTestSupport.h"
+#include "app/BookForm.h"
 #include "app/MainForm.h"
 #include "report/PageConverter.h"
 #include "report/RendererRegistry.h"
@@ -200,4 +201,23 @@ TEST_F(PrintWindowTest, UnwritableFileEndsInAMessageAndTheGameIsUnchanged) {
     EXPECT_FALSE(Access->Game().Options().HiliteCell);
     EXPECT_TRUE(Access->ClockRunning());
     EXPECT_FALSE(fs::exists(Folder / "missing"));
+}
+
+TEST_F(PrintWindowTest, PuzzleBookOpensItsDialogAtTheCurrentPuzzleWithTheClockStopped) {
+    bool shown = false, clockDuring = true;
+    TBookOptions book;
+    QTimer::singleShot(0, [&] {
+        if (auto* form = qobject_cast<TBookForm*>(QApplication::activeModalWidget())) {
+            shown = true;
+            book = form->Options();
+            clockDuring = Access->ClockRunning();
+            form->reject();
+        }
+    });
+    Control<QAction>("PrintBook1")->trigger();
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(book.FirstNumber, Access->Game().State().PuzzleNumber);
+    EXPECT_EQ(book.Difficulty, 1);
+    EXPECT_FALSE(clockDuring);
+    EXPECT_TRUE(Access->ClockRunning()); // a cancelled book puts the window back as Print does
 }
