@@ -1,0 +1,55 @@
+// Conflict highlighting by the rules alone, and the keyboard cursor's moves.
+#include "game/BoardCursor.h"
+#include "game/Conflicts.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+struct TPlaced {
+    int Col, Row, Digit;
+};
+
+TEST(Conflicts, EveryClashingSquareAndNoOtherIsMarked) {
+    struct Row {
+        const char* Name;
+        std::vector<TPlaced> Digits;
+        std::vector<TPlaced> Clashing; // Digit unused
+    };
+    const Row rows[] = {
+        {"empty board", {}, {}},
+        {"same digit in a column", {{2, 1, 5}, {2, 9, 5}}, {{2, 1, 0}, {2, 9, 0}}},
+        {"same digit in a row", {{1, 4, 7}, {8, 4, 7}, {8, 5, 1}}, {{1, 4, 0}, {8, 4, 0}}},
+        {"same digit in a box only", {{4, 4, 3}, {6, 6, 3}}, {{4, 4, 0}, {6, 6, 0}}},
+        {"different digits never clash", {{1, 1, 1}, {1, 2, 2}, {2, 1, 3}}, {}},
+        {"three of a kind", {{1, 1, 9}, {5, 1, 9}, {1, 7, 9}}, {{1, 1, 0}, {5, 1, 0}, {1, 7, 0}}},
+    };
+    for (const Row& row : rows) {
+        TBoard board{};
+        for (const TPlaced& p : row.Digits)
+            board[p.Col][p.Row] = {p.Digit, false};
+        const TConflicts conflicts = FindConflicts(board);
+        EXPECT_EQ(conflicts.Count(), row.Clashing.size()) << row.Name;
+        for (const TPlaced& p : row.Clashing)
+            EXPECT_TRUE(conflicts.At(p.Col, p.Row)) << row.Name << " " << p.Col << "," << p.Row;
+    }
+}
+
+TEST(BoardCursor, StartsTopLeftHiddenAndWrapsAtEveryEdge) {
+    TBoardCursor cursor;
+    EXPECT_EQ(cursor.Col, 1);
+    EXPECT_EQ(cursor.Row, 1);
+    EXPECT_FALSE(cursor.Shown);
+    cursor.Move(-1, 0);
+    EXPECT_EQ(cursor.Col, 9);
+    EXPECT_TRUE(cursor.Shown);
+    cursor.Move(1, -1);
+    EXPECT_EQ(cursor.Col, 1);
+    EXPECT_EQ(cursor.Row, 9);
+    cursor.Move(0, 1);
+    EXPECT_EQ(cursor.Row, 1);
+}
+
+} // namespace

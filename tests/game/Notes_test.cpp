@@ -1,0 +1,116 @@
+// Pencil marks: toggling, clearing by a placed digit, filling the candidates, and the companion
+// file that carries them beside the saved game.
+#include "game/Notes.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+TNoteMarks Marks(std::initializer_list<int> digits) {
+    TNoteMarks marks = 0;
+    for (int d : digits)
+        marks |= static_cast<TNoteMarks>(1u << (d - 1));
+    return marks;
+}
+
+TEST(Notes, ToggleFlipsOneDigitAndIgnoresNonDigits) {
+    TNotes notes;
+    notes.Toggle(4, 7, 3);
+    notes.Toggle(4, 7, 9);
+    notes.Toggle(4, 7, 0);
+    notes.Toggle(4, 7, 10);
+    EXPECT_EQ(notes.At(4, 7), Marks({3, 9}));
+    notes.Toggle(4, 7, 3);
+    EXPECT_EQ(notes.At(4, 7), Marks({9}));
+    EXPECT_FALSE(notes.Empty());
+    notes.Clear();
+    EXPECT_TRUE(notes.Empty());
+}
+
+TEST(Notes, APlacedDigitLeavesItsRowColumnAndBoxOnly) {
+    TNotes notes;
+    for (int c = 1; c <= 9; ++c)
+        for (int r = 1; r <= 9; ++r)
+            notes.Set(c, r, Marks({5, 6}));
+    notes.RemovePlaced(5, 5, 5);
+    struct Row {
+        const char* Name;
+        int Col, Row;
+        TNoteMarks Expected;
+    };
+    const Row rows[] = {
+        {"the square itself loses everything", 5, 5, 0},
+        {"same column", 5, 1, Marks({6})},
+        {"same row", 9, 5, Marks({6})},
+        {"same box, other line", 4, 6, Marks({6})},
+        {"unrelated square", 1, 1, Marks({5, 6})},
+        {"next box diagonally", 7, 7, Marks({5, 6})},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(notes.At(row.Col, row.Row), row.Expected) << row.Name;
+}
+
+TEST(Notes, FillCandidatesFollowsTheRulesAndClearsFilledSquares) {
+    TBoard board{};
+    board[1][1] = {1, true};
+    board[9][2] = {2, false}; // row 2
+    board[2][9] = {3, false}; // column 2
+    board[3][3] = {4, false}; // box 1
+    TNotes notes;
+    notes.Set(1, 1, Marks({7}));
+    notes.FillCandidates(board);
+    EXPECT_EQ(notes.At(1, 1), 0);
+    EXPECT_EQ(notes.At(2, 2), Marks({5, 6, 7, 8, 9}));
+    EXPECT_EQ(notes.At(5, 5), AllNoteMarks);
+    EXPECT_EQ(notes.At(9, 1), Marks({3, 4, 5, 6, 7, 8, 9})); // 1 in its row, 2 in its column
+    EXPECT_EQ(CandidatesAt(board, 1, 1), AllNoteMarks & ~Marks({4})) << "its own digit does not count";
+}
+
+TNotesFile SampleFile() {
+    TNotesFile file;
+    file.PuzzleNumber = -2147483647 - 1;
+    file.Level = 3;
+    file.CountsForRecords = true;
+    file.Board[1][1] = {7, true};
+    file.Board[9][9] = {2, false};
+    file.Notes.Set(1, 2, Marks({1, 9}));
+    file.Notes.Set(9, 8, AllNoteMarks);
+    return file;
+}
+
+TEST(NotesFile, RoundTripsAndRejectsEveryDamagedForm) {
+    const std::string text = FormatNotesFile(SampleFile());
+    ASSERT_EQ(ParseNotesFile(text), SampleFile());
+    EXPECT_NE(text.find("\r\n- 19 -"), std::string::npos) << text;
+
+    const auto replaced = [&](std::string_view from, std::string_view to) {
+        std::string damaged = text;
+        damaged.replace(damaged.find(from), from.size(), to);
+        return damaged;
+    };
+    struct Row {
+        const char* Name;
+        std::string Text;
+    };
+    const Row rows[] = {
+        {"empty", ""},
+        {"cut short", text.substr(0, text.size() / 2)},
+        {"other header", replaced("Velmora notes 1", "Velmora notes 2")},
+        {"bad number", replaced("-2147483648", "-21474836489")},
+        {"level out of range", replaced("\r\n3\r\n", "\r\n5\r\n")},
+        {"bad counts flag", replaced("\r\n1\r\n7", "\r\n2\r\n7")},
+        {"board line too short", replaced("\r\n7000", "\r\n000")},
+        {"bad given flag", replaced("\r\nYNN", "\r\nyNN")},
+        {"notes not ascending", replaced("19", "91")},
+        {"notes digit repeated", replaced("19", "11")},
+        {"a zero in the notes", replaced("19", "09")},
+        {"a field missing", replaced("- 19 -", "- 19")},
+        {"an extra line", text + "x\r\n"},
+    };
+    for (const Row& row : rows)
+        EXPECT_FALSE(ParseNotesFile(row.Text)) << row.Name;
+}
+
+} // namespace
