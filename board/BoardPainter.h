@@ -4,10 +4,14 @@
 #pragma once
 
 #include "engine/Board.h"
+#include "game/Conflicts.h"
+#include "game/Notes.h"
 
 #include <QImage>
 
-// Edge of the board picture in pixels; a square is BoardPixels / 9 = 44 pixels.
+// Edge of the board picture in pixels at its normal size; a square is BoardPixels / 9 = 44
+// pixels. Larger pictures (a larger window, a display scale factor) scale everything with the
+// square, so lines and digits stay sharp.
 constexpr int BoardPixels = 399;
 
 // What the board view shows besides the digits.
@@ -20,15 +24,21 @@ struct TBoardView {
     int HoverBox = 0; // box under the pointer, 1-9; 0 = none
     int MarkCol = -1; // square marked by a hint or a failed check; -1 = none
     int MarkRow = -1;
-    bool MarkerShown = false; // the blinking marker frames the mark, so it is not painted red
+    bool MarkerShown = false;              // the blinking marker frames the mark, so it is not painted red
+    int SameDigit = 0;                     // squares holding this digit get a soft tint; 0 = none
+    const TConflicts* Conflicts = nullptr; // digits of these squares are drawn red
+    const TNotes* Notes = nullptr;         // pencil marks, drawn in empty squares
+    int CursorCol = 0;                     // the keyboard's square, framed; 0 = not shown
+    int CursorRow = 0;
+    bool Paused = false; // the board is hidden under "Paused"
 };
 
-// Paints Board into Target (normally BoardPixels square; the square size is the height div 9).
+// Paints Board into Target, a square picture of any size (the square size is the height div 9).
 // Every pixel of Target is painted.
 void PaintBoard(QImage& target, const TBoard& board, const TBoardView& view = {});
 
-// A new BoardPixels x BoardPixels RGB32 image holding the board.
-QImage DrawBoardImage(const TBoard& board, const TBoardView& view = {});
+// A new Pixels x Pixels RGB32 image holding the board.
+QImage DrawBoardImage(const TBoard& board, const TBoardView& view = {}, int pixels = BoardPixels);
 
 // The square (1-9) that a pointer position on a board picture of Extent pixels lies in; the
 // last pixels beyond nine whole squares count as the ninth. Extent below 9 gives 1.

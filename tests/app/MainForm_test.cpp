@@ -82,6 +82,22 @@ TEST_F(MainFormTest, StartsWithAnEmptyBoardAndTheSavedLevelDown) {
     EXPECT_TRUE(Action("HiliteRowandColumn1")->isChecked() && Action("TimedGame1")->isChecked());
 }
 
+// The window below its menu bar as it first shows, pixel for pixel; a changed picture is written
+// beside the golden one for a look.
+TEST_F(MainFormTest, StartupPictureIsUnchanged) {
+    TMainForm& form = Open();
+    QTest::mouseMove(form.Client, QPoint(300, 540));
+    QTest::mouseMove(form.BtnNew); // where start-up leaves the pointer
+    QTest::qWait(50);
+    const QImage shown = form.Client->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QString golden = QStringLiteral(APP_TEST_DATA "/startup.png");
+    const QImage expected = QImage(golden).convertToFormat(QImage::Format_RGB32);
+    if (shown != expected) {
+        shown.save(QStringLiteral(APP_TEST_DATA "/startup.actual.png"));
+        FAIL() << "the start-up window differs from " << golden.toStdString();
+    }
+}
+
 TEST_F(MainFormTest, ClickingASquareOpensThePickerAndAChoiceFillsTheSquare) {
     TMainFormTestAccess& access = OpenBoard();
     Button("BtnNew")->click();
