@@ -106,14 +106,14 @@ void TLEDDisplay::DrawChar(QPainter& canvas, const QRect& cell, std::uint8_t ch)
     DrawLedChar(canvas, cell, ch, Geometry(), FColors);
 }
 
-QImage TLEDDisplay::RenderClient() {
+QImage TLEDDisplay::RenderClient(qreal scale) {
     return RenderLedPanel(
         Scene(), FColors.Back,
-        [this](QPainter& canvas, const QRect& cell, std::uint8_t ch) { DrawChar(canvas, cell, ch); });
+        [this](QPainter& canvas, const QRect& cell, std::uint8_t ch) { DrawChar(canvas, cell, ch); }, scale);
 }
 
 void TLEDDisplay::PaintClient(QPainter& painter, const QRect& client) {
     // Drawn whole off screen and copied in one step, so the clock never flickers.
-    const QImage picture = RenderClient();
+    const QImage picture = RenderClient(devicePixelRatioF());
     if (!picture.isNull()) painter.drawImage(client.topLeft(), picture);
 }

@@ -64,7 +64,8 @@ class TLEDDisplay : public TBorderControl {
     void ScrollTimerTick();
 
     // The client area as it is painted, without the border; null when nothing is drawn there.
-    QImage RenderClient();
+    // Scale gives device pixels per widget pixel.
+    QImage RenderClient(qreal scale = 1.0);
 
     QSize sizeHint() const override { return {100, 30}; }
 

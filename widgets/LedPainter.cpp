@@ -4,6 +4,8 @@
 
 #include <QPainter>
 
+#include <cmath>
+
 void DrawLedChar(QPainter& canvas, const QRect& cell, std::uint8_t ch, const TLedGeometry& geometry,
                  const TLedColors& colours) {
     const TLedGlyph& glyph = LedFont[ch];
@@ -20,10 +22,14 @@ void DrawLedChar(QPainter& canvas, const QRect& cell, std::uint8_t ch, const TLe
     }
 }
 
-QImage RenderLedPanel(const TLedScene& scene, const QColor& back, const TLedCharDrawer& drawChar) {
+QImage RenderLedPanel(const TLedScene& scene, const QColor& back, const TLedCharDrawer& drawChar,
+                      qreal scale) {
     const std::vector<TLedCell> cells = LayoutLedCells(scene);
     if (scene.Width <= 0 || scene.Height <= 7) return {};
-    QImage image(scene.Width, scene.Height, QImage::Format_RGB32);
+    if (!(scale >= 1.0 && scale <= 16.0)) scale = 1.0;
+    QImage image(static_cast<int>(std::ceil(scene.Width * scale)),
+                 static_cast<int>(std::ceil(scene.Height * scale)), QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     image.fill(back);
     QPainter painter(&image);
     const int top = LedCellTop(scene);

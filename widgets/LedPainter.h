@@ -26,5 +26,8 @@ using TLedCharDrawer = std::function<void(QPainter& canvas, const QRect& cell, s
 
 // Paints the whole client area off screen: the background, then every cell of LayoutLedCells through
 // drawChar. A null image when there is nothing to draw (client area empty or 7 pixels high or less).
-QImage RenderLedPanel(const TLedScene& scene, const QColor& back, const TLedCharDrawer& drawChar);
+// With a display scale factor the image has that many device pixels per panel pixel, so the dots
+// stay sharp; the scene is still laid out in panel pixels.
+QImage RenderLedPanel(const TLedScene& scene, const QColor& back, const TLedCharDrawer& drawChar,
+                      qreal scale = 1.0);
 QImage RenderLedPanel(const TLedScene& scene, const TLedColors& colours);

@@ -131,6 +131,101 @@ TEST(BoardPainter, PlayerDigitsAreItalicOnlyWithTheUserFont) {
     EXPECT_LT(DarkPixels(withUserFont, 6, 6), DarkPixels(withoutUserFont, 6, 6));
 }
 
+int PixelsOf(const QImage& image, int c, int r, bool (*test)(const QColor&), int cell = Cell) {
+    int count = 0;
+    for (int x = (c - 1) * cell + 4; x < c * cell - 3; ++x)
+        for (int y = (r - 1) * cell + 4; y < r * cell - 3; ++y)
+            count += test(QColor(image.pixel(x, y)));
+    return count;
+}
+bool IsDark(const QColor& colour) {
+    return colour.lightness() < 140;
+}
+bool IsReddish(const QColor& colour) {
+    return colour.red() > 150 && colour.green() < 90 && colour.blue() < 90;
+}
+bool IsCursorBlue(const QColor& colour) {
+    return colour == QColor(0, 90, 220);
+}
+
+// The additions a player switches on show where they belong and nowhere else.
+TEST(BoardPainter, NotesConflictsSameDigitCursorAndPauseShowOnTheirSquaresOnly) {
+    TBoard board{};
+    board[1][1] = {5, true};
+    board[1][5] = {5, false}; // clashes with (1, 1)
+    board[7][7] = {5, false}; // no clash
+    TNotes notes;
+    notes.Toggle(3, 3, 1);
+    notes.Toggle(3, 3, 9);
+    const TConflicts conflicts = FindConflicts(board);
+    TBoardView view;
+    view.Notes = &notes;
+    view.Conflicts = &conflicts;
+    view.SameDigit = 5;
+    view.CursorCol = 4;
+    view.CursorRow = 2;
+    const QImage image = DrawBoardImage(board, view);
+
+    struct Row {
+        const char* Name;
+        int Col, Row;
+        bool (*Test)(const QColor&);
+        bool Expected;
+    };
+    const Row rows[] = {
+        {"a clashing digit is red", 1, 5, IsReddish, true},
+        {"its given partner too", 1, 1, IsReddish, true},
+        {"a lone digit stays black", 7, 7, IsReddish, false},
+        {"notes are drawn small", 3, 3, IsDark, true},
+        {"no notes, no ink", 3, 4, IsDark, false},
+        {"the cursor frames its square", 4, 2, IsCursorBlue, true},
+        {"and no other", 4, 3, IsCursorBlue, false},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(PixelsOf(image, row.Col, row.Row, row.Test) > 0, row.Expected) << row.Name;
+    EXPECT_EQ(Inside(image, 7, 7), QColor(214, 232, 255)) << "same digit tinted";
+    EXPECT_EQ(Inside(image, 2, 2), White);
+    // The marks 1 and 9 lie in the square's top-left and bottom-right corners, none in its middle.
+    const auto inkIn = [&](int x0, int y0, int size) {
+        int ink = 0;
+        for (int x = x0; x < x0 + size; ++x)
+            for (int y = y0; y < y0 + size; ++y)
+                ink += IsDark(QColor(image.pixel(x, y)));
+        return ink;
+    };
+    EXPECT_GT(inkIn(90, 90, 13), 0);
+    EXPECT_EQ(inkIn(104, 104, 12), 0);
+    EXPECT_GT(inkIn(117, 117, 13), 0);
+
+    view.Paused = true;
+    const QImage paused = DrawBoardImage(board, view);
+    for (const Row& row : rows)
+        EXPECT_EQ(PixelsOf(paused, row.Col, row.Row, IsDark), 0) << "paused hides " << row.Name;
+}
+
+// A larger picture is the same board with every length scaled to its square, not an enlargement
+// of the normal one.
+TEST(BoardPainter, LargerPicturesScaleLinesAndDigitsWithTheSquare) {
+    TBoard board{};
+    board[2][2] = {8, true};
+    const QImage large = DrawBoardImage(board, {}, 2 * BoardPixels);
+    ASSERT_EQ(large.size(), QSize(798, 798));
+    constexpr int Big = 2 * Cell;
+    for (int p : {262, 263, 267}) // the thick line at 264 is six pixels wide
+        EXPECT_EQ(At(large, p, 400), Black) << p;
+    EXPECT_EQ(At(large, 261, 400), White);
+    EXPECT_EQ(At(large, 268, 400), White);
+    EXPECT_EQ(At(large, 88, 400), Black) << "thin lines are two pixels";
+    EXPECT_EQ(At(large, 89, 400), Black);
+    EXPECT_EQ(At(large, 90, 400), White);
+    const int normalInk = DarkPixels(DrawBoardImage(board), 2, 2);
+    const int largeInk = PixelsOf(large, 2, 2, IsDark, Big);
+    EXPECT_GT(largeInk, 3 * normalInk) << "the digit grows with the square";
+    // No grey fringe from stretching: the line edges are pure black next to pure white.
+    EXPECT_EQ(At(large, 400, 262), Black);
+    EXPECT_EQ(At(large, 400, 261), White);
+}
+
 TEST(BoardPainter, PointerPositionsMapToSquaresWithTheLastPixelsInTheNinth) {
     EXPECT_EQ(SquareAt(0), 1);
     EXPECT_EQ(SquareAt(43), 1);

@@ -115,6 +115,20 @@ TEST(LEDDisplay, ClockTextOnTheGamePanel) {
     EXPECT_EQ(img.pixelColor(120, 5), Back);
 }
 
+// Under a display scale factor every panel pixel becomes a block of device pixels of one colour:
+// the dots stay sharp instead of being stretched and blurred.
+TEST(LEDDisplay, ScaledPanelIsTheNormalOneInDevicePixelBlocks) {
+    TLEDDisplay led;
+    MakeClock(led);
+    led.SetCaption(" 12:34");
+    const QImage normal = led.RenderClient();
+    const QImage scaled = led.RenderClient(2.0).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(scaled.size(), QSize(242, 48));
+    for (int y = 0; y < scaled.height(); ++y)
+        for (int x = 0; x < scaled.width(); ++x)
+            ASSERT_EQ(scaled.pixelColor(x, y), normal.pixelColor(x / 2, y / 2)) << x << "," << y;
+}
+
 TEST(LEDDisplay, WidgetCopiesThePanelInsideItsBorder) {
     TLEDDisplay led;
     MakeClock(led);
