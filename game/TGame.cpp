@@ -57,12 +57,16 @@ TSettings TGame::CurrentSettings() const {
 
 TChanges TGame::NewBoard(TBoard board) {
     FState.Board = board;
-    return chBoard;
+    FNotes.Clear();
+    FHistory.Clear();
+    return chBoard | chNotes | chHistory | EndPause();
 }
 
 TChanges TGame::PutDigit(std::int32_t c, std::int32_t r, std::int32_t digit) {
     FState.Board[c][r] = {digit, false};
-    return chSquares;
+    if (digit < 1 || digit > 9) return chSquares;
+    FNotes.RemovePlaced(c, r, digit);
+    return chSquares | chNotes;
 }
 
 TChanges TGame::ShowHelp(std::string_view text) {
@@ -104,6 +108,8 @@ TChanges TGame::DealWith(const std::function<void(TGameState&)>& deal) {
     deal(dealt);
     const TBoard board = dealt.Board;
     FState = dealt;
+    FGameLevel = dealt.Difficulty;
+    FCountsForRecords = true;
     changes |= NewBoard(board);
     changes |= RecountProgress();
     FElapsedSeconds = 0;
@@ -131,6 +137,7 @@ TChanges TGame::Restart() {
     TBoard board = FState.Puzzle;
     MarkGivens(board);
     changes |= NewBoard(board) | ClearMark();
+    FCountsForRecords = FGameLevel >= 1; // a fresh attempt at the same puzzle
     changes |= RecountProgress();
     FElapsedSeconds = 0;
     return changes | SetClock(true);
@@ -138,9 +145,11 @@ TChanges TGame::Restart() {
 
 TChanges TGame::EnterDigit(std::int32_t c, std::int32_t r, std::int32_t digit) {
     if (c < 1 || c > 9 || r < 1 || r > 9 || digit < 0 || digit > 9) return {};
-    if (FState.Board[c][r].Given) return {};
-    const TChanges changes = PutDigit(c, r, digit);
-    return changes | RecountProgress();
+    if (FState.Board[c][r].Given || FPaused) return {};
+    return Step([&] {
+        const TChanges changes = PutDigit(c, r, digit);
+        return changes | RecountProgress();
+    });
 }
 
 TChanges TGame::ChooseDigit(std::int32_t c, std::int32_t r, std::int32_t digit) {
@@ -162,6 +171,7 @@ TChanges TGame::Check() {
 }
 
 TChanges TGame::Hint() {
+    if (FPaused) return {};
     TBoard board = FState.Board;
     const HintResult hint = GiveHint(board, FState.Solution);
     switch (hint.Kind) {
@@ -172,7 +182,7 @@ TChanges TGame::Hint() {
     case THintKind::hkSingle:
         FMark = {hint.Square.Col, hint.Square.Row, true, true};
         return ShowHelp(OnlyPossibleText(hint.Square.Digit).View()) | chMark | chMarker |
-               PutDigit(hint.Square.Col, hint.Square.Row, hint.Square.Digit);
+               Step([&] { return PutDigit(hint.Square.Col, hint.Square.Row, hint.Square.Digit); });
     case THintKind::hkNoCandidate:
         return ShowHelp(GameTexts::NoSingleFound);
     }
@@ -180,13 +190,17 @@ TChanges TGame::Hint() {
 }
 
 TChanges TGame::Finish(const std::function<void(const TBoard&, const TSquareDigit&)>& afterEachDigit) {
-    TChanges changes;
-    TBoard board = FState.Board;
-    SolveBySingles(board, [&](const TBoard&, const TSquareDigit& placed) {
-        changes |= PutDigit(placed.Col, placed.Row, placed.Digit);
-        if (afterEachDigit) afterEachDigit(FState.Board, placed);
+    if (FPaused) return {};
+    FCountsForRecords = false; // a game the program finished is not the player's
+    return Step([&] {
+        TChanges changes;
+        TBoard board = FState.Board;
+        SolveBySingles(board, [&](const TBoard&, const TSquareDigit& placed) {
+            changes |= PutDigit(placed.Col, placed.Row, placed.Digit);
+            if (afterEachDigit) afterEachDigit(FState.Board, placed);
+        });
+        return changes | EndGame() | ShowHelp(FinishedText().View());
     });
-    return changes | EndGame() | ShowHelp(FinishedText().View());
 }
 
 TChanges TGame::RecountProgress() {
@@ -196,7 +210,7 @@ TChanges TGame::RecountProgress() {
     FDisplay.PuzzlePane = Text(PuzzleNumberText(FState.PuzzleNumber));
     switch (CompletionVerdict(FState.Board, counts)) {
     case TVerdict::vdSolved:
-        return chProgress | EndGame() | ShowHelp(SolvedText().View());
+        return chProgress | CountCompletion() | EndGame() | ShowHelp(SolvedText().View());
     case TVerdict::vdFullButWrong:
         return chProgress | ShowHelp(FullButWrongText().View());
     case TVerdict::vdNone:
@@ -285,6 +299,8 @@ TLoadResult TGame::LoadGameText(std::string_view text) {
 
     FState.Solution = solution;
     FState.Puzzle = puzzle;
+    FGameLevel = 0; // until the game's notes say more
+    FCountsForRecords = false;
     TChanges changes = NewBoard(game.Board);
     FState.PuzzleNumber = game.PuzzleNumber;
     FElapsedSeconds = game.ElapsedSeconds;

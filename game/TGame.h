@@ -7,20 +7,25 @@
 #include "engine/Solver.h"
 #include "engine/TGameState.h"
 #include "engine/TRandomGenerator.h"
+#include "game/BoardCursor.h"
+#include "game/Notes.h"
+#include "game/PlayHistory.h"
 #include "game/SavedGame.h"
 #include "game/Settings.h"
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
 struct TGameOptions {
     bool HiliteRowAndColumn = true;
     bool HiliteCell = true;
-    bool HiliteErrors = false;
+    bool HiliteErrors = false; // clashing digits are shown red
     bool UserFont = true;
     bool TimedGame = true;
+    bool HiliteSameDigit = true; // every square holding the digit under the cursor or pointer is tinted
 };
 
 // The texts and switches the window shows besides the board.
@@ -58,6 +63,11 @@ enum TChange : unsigned {
     chOptions = 1u << 9,      // an option
     chGameStarted = 1u << 10, // a game is now in progress
     chGameEnded = 1u << 11,   // the game in progress ended
+    chNotes = 1u << 12,       // pencil marks or the notes mode
+    chCursor = 1u << 13,      // the keyboard cursor moved or showed
+    chHistory = 1u << 14,     // what Undo and Redo can do
+    chPaused = 1u << 15,      // the game paused or resumed
+    chRecord = 1u << 16,      // a completed game counts for the best times: see CountedGame
 };
 
 // What a command changed: a set of TChange.
@@ -98,6 +108,12 @@ struct TLoadResult {
     TChanges Changes;
 };
 
+// A game completed by the player, as the best times count it.
+struct TCountedGame {
+    std::int32_t Level = 0; // 1-4
+    std::int32_t Seconds = 0;
+};
+
 class TGame {
   public:
     TGame();
@@ -112,6 +128,18 @@ class TGame {
     std::int32_t ElapsedSeconds() const { return FElapsedSeconds; }
     bool ClockRunning() const { return FClockRunning; } // the one-second clock timer is enabled
     std::uint32_t RandomSeed() const { return FRandom.RandomSeed; }
+    const TNotes& Notes() const { return FNotes; }
+    bool NotesMode() const { return FNotesMode; }
+    const TBoardCursor& Cursor() const { return FCursor; }
+    bool CanUndo() const { return !FPaused && FHistory.CanUndo(); }
+    bool CanRedo() const { return !FPaused && FHistory.CanRedo(); }
+    bool Paused() const { return FPaused; }
+    bool CanPause() const { return FPaused || (FGameInProgress && FClockRunning); }
+    // The level the game was dealt at (0: unknown, as for a loaded game without its notes) and
+    // whether completing it still counts for the best times (not after Finish, only once).
+    std::int32_t GameLevel() const { return FGameLevel; }
+    bool CountsForRecords() const { return FCountsForRecords; }
+    const TCountedGame& CountedGame() const { return FCountedGame; } // after chRecord
 
     // --- Settings ------------------------------------------------------------------------------
     // Takes the options, level and puzzle number as read at start-up; the hole window comes from
@@ -140,6 +168,20 @@ class TGame {
     TChanges Finish(const std::function<void(const TBoard&, const TSquareDigit&)>& afterEachDigit = {});
     TChanges HideHelp();
 
+    // --- Keyboard, notes and history (a paused game takes none of these) ------------------------
+    TChanges MoveCursor(std::int32_t dCol, std::int32_t dRow); // wraps at the edges
+    // A digit key on the cursor square: 1-9 enters the digit, or in notes mode toggles its mark;
+    // 0 erases the square's digit, or its marks when it has none.
+    TChanges KeyDigit(std::int32_t digit);
+    TChanges SetNotesMode(bool on);
+    // Toggles Digit's mark in an empty square that is not a given.
+    TChanges ToggleNote(std::int32_t c, std::int32_t r, std::int32_t digit);
+    TChanges FillNotes(); // every empty square gets its candidates
+    TChanges Undo();
+    TChanges Redo();
+    // Pausing stops the clock and hides the board; only a game whose clock runs can pause.
+    TChanges SetPaused(bool on);
+
     // --- Marks and the marker -----------------------------------------------------------------
     TChanges PressOnBoard();  // any press on the board hides the marker and clears the mark
     TChanges PressOnMarker(); // a press on the marker itself does the same
@@ -150,6 +192,8 @@ class TGame {
     TChanges SetTimedGame(bool on);
     TChanges SetHiliteRowAndColumn(bool on);
     TChanges SetHiliteCell(bool on);
+    TChanges SetHiliteErrors(bool on);
+    TChanges SetHiliteSameDigit(bool on);
     static std::string ClockTextFor(std::int32_t elapsedSeconds);
 
     // --- Saved game ------------------------------------------------------------------------------
@@ -157,11 +201,26 @@ class TGame {
     bool SaveGameFile(const std::string& path); // false (help line says so) when it failed
     TLoadResult LoadGameText(std::string_view text);
     TLoadResult LoadGameFile(const std::string& path);
+    // The companion of the saved game: the notes and what the best times need.
+    TNotesFile NotesFile() const;
+    bool SaveNotesFile(const std::string& path) const;
+    // Takes the notes, level and record flag of a companion that belongs to the game just
+    // loaded; without one (missing, damaged or of another game) the game has no notes and does
+    // not count for the best times.
+    TChanges RestoreNotes(const std::optional<TNotesFile>& file);
+    TChanges LoadNotesFile(const std::string& path);
 
   private:
-    // Every change of the board goes through one of these two: a whole new board, or one square.
+    // Every change of the board goes through one of these two: a whole new board (which starts
+    // a new history and drops the notes), or one square (whose digit leaves the notes around it).
     TChanges NewBoard(TBoard board);
     TChanges PutDigit(std::int32_t c, std::int32_t r, std::int32_t digit);
+    // Runs one step of the player (or a hint, or Finish) and keeps it for Undo.
+    TChanges Step(const std::function<TChanges()>& step);
+    TPlayPosition Position() const;
+    TChanges GoTo(const TPlayPosition& position);
+    TChanges EndPause();
+    TChanges CountCompletion();
 
     // Deal fills in the puzzle, its solution, number and level on a copy of the state.
     TChanges DealWith(const std::function<void(TGameState&)>& deal);
@@ -180,4 +239,12 @@ class TGame {
     bool FGameInProgress = false;
     std::int32_t FElapsedSeconds = 0;
     bool FClockRunning = false;
+    TNotes FNotes;
+    bool FNotesMode = false;
+    TBoardCursor FCursor;
+    TPlayHistory FHistory;
+    bool FPaused = false;
+    std::int32_t FGameLevel = 0;
+    bool FCountsForRecords = false;
+    TCountedGame FCountedGame;
 };

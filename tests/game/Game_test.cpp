@@ -75,28 +75,40 @@ TEST(GameDealing, RestartPutsThePuzzleBackAndRestartsTheClock) {
 TEST(GameChanges, EachCommandReportsWhatItChanged) {
     int c = 0, r = 0;
     ASSERT_TRUE(FirstEmpty(DealtGame().Board(), c, r));
+    // A new board drops the notes and the history.
+    const TChanges newBoard = chBoard | chNotes | chHistory;
+    const TChanges deal = newBoard | chMark | chHelp | chProgress | chClockRun | chCommands | chGameStarted;
+    const TChanges step = chSquares | chNotes | chHistory; // a digit placed, clearing notes around it
     struct Row {
         const char* Name;
         std::function<TChanges(TGame&)> Command;
         TChanges Expected;
     };
     const Row rows[] = {
-        {"deal", [](TGame& g) { return g.DealFind("2"); },
-         chBoard | chMark | chHelp | chProgress | chClockRun | chCommands | chGameStarted},
+        {"deal", [](TGame& g) { return g.DealFind("2"); }, deal},
         {"restart", [](TGame& g) { return g.Restart(); },
-         chBoard | chMark | chHelp | chProgress | chClockRun},
-        {"entry", [&](TGame& g) { return g.EnterDigit(c, r, 5); }, chSquares | chProgress},
+         newBoard | chMark | chHelp | chProgress | chClockRun},
+        {"entry", [&](TGame& g) { return g.EnterDigit(c, r, 5); }, step | chProgress},
+        {"erase", [&](TGame& g) { return g.EnterDigit(c, r, 0); }, chSquares | chHistory | chProgress},
+        {"entry off the board", [](TGame& g) { return g.EnterDigit(0, 0, 5); }, TChanges()},
         {"picker choice", [&](TGame& g) { return g.ChooseDigit(c, r, 5); },
-         chSquares | chProgress | chHelp | chMark},
+         step | chProgress | chHelp | chMark},
         {"picker circle", [&](TGame& g) { return g.ChooseDigit(c, r, -1); }, chHelp | chMark},
         {"check", [](TGame& g) { return g.Check(); }, chHelp},
-        {"hint", [](TGame& g) { return g.Hint(); }, chSquares | chMark | chMarker | chHelp},
-        {"finish", [](TGame& g) { return g.Finish(); }, chSquares | chHelp | chClockRun | chGameEnded},
+        {"hint", [](TGame& g) { return g.Hint(); }, step | chMark | chMarker | chHelp},
+        {"finish", [](TGame& g) { return g.Finish(); }, step | chHelp | chClockRun | chGameEnded},
         {"press on the board", [](TGame& g) { return g.PressOnBoard(); }, chMark | chMarker},
         {"marker timeout", [](TGame& g) { return g.MarkerTimeout(); }, chMarker},
         {"tick", [](TGame& g) { return g.Tick(); }, chClock},
         {"untimed", [](TGame& g) { return g.SetTimedGame(false); }, chOptions | chClock},
         {"hilite", [](TGame& g) { return g.SetHiliteCell(false); }, chOptions},
+        {"conflicts", [](TGame& g) { return g.SetHiliteErrors(true); }, chOptions},
+        {"cursor", [](TGame& g) { return g.MoveCursor(1, 0); }, chCursor},
+        {"notes mode", [](TGame& g) { return g.SetNotesMode(true); }, chNotes},
+        {"note", [&](TGame& g) { return g.ToggleNote(c, r, 3); }, chNotes | chHistory},
+        {"fill notes", [](TGame& g) { return g.FillNotes(); }, chNotes | chHistory},
+        {"nothing to undo", [](TGame& g) { return g.Undo() | g.Redo(); }, TChanges()},
+        {"pause", [](TGame& g) { return g.SetPaused(true); }, chPaused | chHistory | chClockRun},
     };
     for (const Row& row : rows) {
         TGame game = DealtGame();

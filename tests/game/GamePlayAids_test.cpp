@@ -1,0 +1,296 @@
+// The keyboard cursor, pencil marks, undo and redo, pause, the notes' companion file and what
+// counts for the best times, driven through the game's commands.
+#include "game/TGame.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+
+namespace {
+
+TGame DealtGame() {
+    TGame game;
+    game.ApplySettings(TSettings{});
+    game.DealFind("1");
+    return game;
+}
+
+struct TSquare {
+    int Col = 0, Row = 0;
+};
+
+// The first square (column-major) that is empty, or a given.
+TSquare First(const TGame& game, bool given) {
+    for (int c = 1; c <= 9; ++c)
+        for (int r = 1; r <= 9; ++r)
+            if (given ? game.Board()[c][r].Given : game.Board()[c][r].Value == 0) return {c, r};
+    return {};
+}
+
+void MoveCursorTo(TGame& game, TSquare square) {
+    game.MoveCursor(square.Col - game.Cursor().Col, square.Row - game.Cursor().Row);
+}
+
+// Fills every empty square with its solution digit, the last one included.
+void SolveByHand(TGame& game) {
+    for (TSquare s = First(game, false); s.Col != 0; s = First(game, false))
+        game.EnterDigit(s.Col, s.Row, game.State().Solution[s.Col][s.Row].Value);
+}
+
+TEST(GameKeyboard, DigitKeysGoToTheCursorSquareAndNeverChangeAGiven) {
+    TGame game = DealtGame();
+    EXPECT_FALSE(game.Cursor().Shown);
+    const TSquare empty = First(game, false);
+    const TSquare given = First(game, true);
+    MoveCursorTo(game, empty);
+    EXPECT_TRUE(game.Cursor().Shown);
+    game.KeyDigit(4);
+    EXPECT_EQ(game.Board()[empty.Col][empty.Row], (TCell{4, false}));
+    game.KeyDigit(0);
+    EXPECT_EQ(game.Board()[empty.Col][empty.Row].Value, 0);
+
+    MoveCursorTo(game, given);
+    const TCell kept = game.Board()[given.Col][given.Row];
+    game.KeyDigit(kept.Value % 9 + 1);
+    game.KeyDigit(0);
+    game.SetNotesMode(true);
+    game.KeyDigit(1);
+    EXPECT_EQ(game.Board()[given.Col][given.Row], kept);
+    EXPECT_EQ(game.Notes().At(given.Col, given.Row), 0);
+
+    // In notes mode digits toggle marks; 0 then clears the marks of an empty square.
+    MoveCursorTo(game, empty);
+    game.KeyDigit(2);
+    game.KeyDigit(7);
+    game.KeyDigit(2);
+    EXPECT_EQ(game.Notes().At(empty.Col, empty.Row), 1u << 6);
+    EXPECT_EQ(game.Board()[empty.Col][empty.Row].Value, 0);
+    game.KeyDigit(0);
+    EXPECT_EQ(game.Notes().At(empty.Col, empty.Row), 0);
+
+    // The cursor stays where it is across deals.
+    game.DealFind("2");
+    EXPECT_EQ(game.Cursor().Col, empty.Col);
+    EXPECT_EQ(game.Cursor().Row, empty.Row);
+}
+
+TEST(GameNotes, PlacedDigitsClearTheirUnitsAndFillGivesTheCandidates) {
+    TGame game = DealtGame();
+    game.FillNotes();
+    const TSquare s = First(game, false);
+    const int digit = game.State().Solution[s.Col][s.Row].Value;
+    const TNoteMarks bit = static_cast<TNoteMarks>(1u << (digit - 1));
+    for (int c = 1; c <= 9; ++c)
+        for (int r = 1; r <= 9; ++r)
+            EXPECT_EQ(game.Notes().At(c, r), game.Board()[c][r].Value ? 0 : CandidatesAt(game.Board(), c, r));
+    game.EnterDigit(s.Col, s.Row, digit);
+    EXPECT_EQ(game.Notes().At(s.Col, s.Row), 0);
+    for (int k = 1; k <= 9; ++k) {
+        EXPECT_FALSE(game.Notes().At(s.Col, k) & bit) << "column, row " << k;
+        EXPECT_FALSE(game.Notes().At(k, s.Row) & bit) << "row, column " << k;
+    }
+    game.Restart();
+    EXPECT_TRUE(game.Notes().Empty()) << "a new board has no notes";
+}
+
+// Every kind of change undoes to the position before it and redoes to the one after.
+TEST(GameHistory, UndoAndRedoCoverEveryKindOfChange) {
+    const TGame dealt = DealtGame();
+    const TSquare s = First(dealt, false);
+    const int right = dealt.State().Solution[s.Col][s.Row].Value;
+    const auto none = [](TGame&) {};
+    struct Row {
+        const char* Name;
+        std::function<void(TGame&)> Before; // kept
+        std::function<void(TGame&)> Change; // undone and redone
+    };
+    const Row rows[] = {
+        {"entry", none, [&](TGame& g) { g.EnterDigit(s.Col, s.Row, right); }},
+        {"erase", [&](TGame& g) { g.EnterDigit(s.Col, s.Row, 1); },
+         [&](TGame& g) { g.EnterDigit(s.Col, s.Row, 0); }},
+        {"picker choice", none, [&](TGame& g) { g.ChooseDigit(s.Col, s.Row, 3); }},
+        {"digit key", none, [&](TGame& g) { MoveCursorTo(g, s), g.KeyDigit(right); }},
+        {"note", none, [&](TGame& g) { g.ToggleNote(s.Col, s.Row, 5); }},
+        {"fill notes", none, [](TGame& g) { g.FillNotes(); }},
+        {"digit clearing notes", [](TGame& g) { g.FillNotes(); },
+         [&](TGame& g) { g.EnterDigit(s.Col, s.Row, right); }},
+        {"hint", none, [](TGame& g) { g.Hint(); }},
+        {"finish, as one step", none, [](TGame& g) { g.Finish(); }},
+        {"the last digit", none, [](TGame& g) { SolveByHand(g); }},
+    };
+    for (const Row& row : rows) {
+        TGame game = dealt;
+        row.Before(game);
+        const TBoard board = game.Board();
+        const TNotes notes = game.Notes();
+        row.Change(game);
+        const TBoard changedBoard = game.Board();
+        const TNotes changedNotes = game.Notes();
+        ASSERT_TRUE(changedBoard != board || !(changedNotes == notes)) << row.Name;
+        game.Undo();
+        if (row.Name == std::string("the last digit"))
+            game.Undo(); // back one more, to check the state
+        else {
+            EXPECT_EQ(game.Board(), board) << row.Name;
+            EXPECT_EQ(game.Notes(), notes) << row.Name;
+        }
+        EXPECT_TRUE(game.GameInProgress()) << row.Name << ": undone, the game goes on";
+        EXPECT_TRUE(game.ClockRunning()) << row.Name;
+        EXPECT_TRUE(game.CanRedo()) << row.Name;
+        if (row.Name == std::string("the last digit")) continue;
+        game.Redo();
+        EXPECT_EQ(game.Board(), changedBoard) << row.Name;
+        EXPECT_EQ(game.Notes(), changedNotes) << row.Name;
+        EXPECT_FALSE(game.CanRedo()) << row.Name;
+    }
+}
+
+TEST(GameHistory, ADealARestartOrALoadStartsANewHistory) {
+    TGame game = DealtGame();
+    const TSquare s = First(game, false);
+    const std::string saved = FormatSavedGame(game.SavedGame());
+    const std::function<void(TGame&)> fresh[] = {
+        [](TGame& g) { g.DealFind("3"); },
+        [](TGame& g) { g.Restart(); },
+        [&](TGame& g) { g.LoadGameText(saved); },
+    };
+    for (const auto& start : fresh) {
+        game.EnterDigit(s.Col, s.Row, 1);
+        game.EnterDigit(s.Col, s.Row, 2);
+        game.Undo();
+        ASSERT_TRUE(game.CanUndo() && game.CanRedo());
+        start(game);
+        EXPECT_FALSE(game.CanUndo() || game.CanRedo());
+        game.DealFind("1");
+    }
+}
+
+TEST(GamePause, StopsTheClockAndTheBoardUntilResumed) {
+    TGame fresh;
+    EXPECT_EQ(fresh.SetPaused(true), TChanges()) << "no game, no pause";
+    TGame game = DealtGame();
+    const TSquare s = First(game, false);
+    game.EnterDigit(s.Col, s.Row, 1);
+    ASSERT_TRUE(game.SetPaused(true).Has(chPaused));
+    EXPECT_TRUE(game.Paused());
+    EXPECT_FALSE(game.ClockRunning());
+    const TBoard board = game.Board();
+    const std::function<TChanges(TGame&)> blocked[] = {
+        [&](TGame& g) { return g.EnterDigit(s.Col, s.Row, 2); },
+        [&](TGame& g) { return g.ChooseDigit(s.Col, s.Row, 2); },
+        [](TGame& g) { return g.KeyDigit(2); },
+        [&](TGame& g) { return g.ToggleNote(s.Col, s.Row, 2); },
+        [](TGame& g) { return g.FillNotes(); },
+        [](TGame& g) { return g.Undo(); },
+        [](TGame& g) { return g.Hint(); },
+        [](TGame& g) { return g.Finish(); },
+    };
+    for (const auto& command : blocked)
+        command(game);
+    EXPECT_EQ(game.Board(), board);
+    EXPECT_TRUE(game.Notes().Empty());
+    EXPECT_TRUE(game.GameInProgress());
+    game.SetPaused(false);
+    EXPECT_TRUE(game.ClockRunning());
+    EXPECT_TRUE(game.CanUndo());
+
+    game.SetPaused(true);
+    game.DealFind("2");
+    EXPECT_FALSE(game.Paused()) << "a new deal ends the pause";
+    EXPECT_TRUE(game.ClockRunning());
+}
+
+TEST(GameRecords, OnlyThePlayersOwnCompletionCountsAndOnlyOnce) {
+    struct Row {
+        const char* Name;
+        std::function<void(TGame&)> Play;
+        bool Counts;
+    };
+    const Row rows[] = {
+        {"solved by hand", [](TGame& g) { SolveByHand(g); }, true},
+        {"with a hint", [](TGame& g) { g.Hint(), SolveByHand(g); }, true},
+        {"finished by the program", [](TGame& g) { g.Finish(); }, false},
+        {"finish undone, then solved", [](TGame& g) { g.Finish(), g.Undo(), SolveByHand(g); }, false},
+        {"finish, then a restart (the clock starts again)",
+         [](TGame& g) { g.Finish(), g.Restart(), g.Tick(), SolveByHand(g); }, true},
+        {"loaded without its notes",
+         [](TGame& g) { g.LoadGameText(FormatSavedGame(g.SavedGame())), SolveByHand(g); }, false},
+        {"loaded with its notes",
+         [](TGame& g) {
+             const TNotesFile notes = g.NotesFile();
+             g.LoadGameText(FormatSavedGame(g.SavedGame()));
+             g.RestoreNotes(notes);
+             SolveByHand(g);
+         },
+         true},
+    };
+    for (const Row& row : rows) {
+        TGame game;
+        game.ApplySettings(TSettings{});
+        game.DealLevel(3);
+        for (int i = 0; i < 75; ++i)
+            game.Tick();
+        const int elapsed = game.ElapsedSeconds();
+        row.Play(game);
+        EXPECT_EQ(game.CountedGame().Level == 3, row.Counts) << row.Name;
+        if (row.Counts) {
+            EXPECT_EQ(game.CountedGame().Seconds, std::min(elapsed, game.ElapsedSeconds())) << row.Name;
+        }
+        // Solving again after an undo does not count twice.
+        const int level = game.CountedGame().Level;
+        game.Undo();
+        SolveByHand(game);
+        EXPECT_FALSE(game.CountsForRecords()) << row.Name;
+        EXPECT_EQ(game.CountedGame().Level, level) << row.Name;
+    }
+}
+
+TEST(GameNotesFile, LoadRestoresTheNotesOnlyForTheirOwnGame) {
+    const std::filesystem::path dir = std::filesystem::path(testing::TempDir()) / "game-notes-file";
+    std::filesystem::create_directories(dir);
+    const std::string path = (dir / "velmora-puzzle.notes").string();
+    TGame game = DealtGame();
+    game.FillNotes();
+    const TNotes notes = game.Notes();
+    const std::string saved = FormatSavedGame(game.SavedGame());
+    ASSERT_TRUE(game.SaveNotesFile(path));
+
+    TGame loaded;
+    loaded.LoadGameText(saved);
+    loaded.LoadNotesFile(path);
+    EXPECT_EQ(loaded.Notes(), notes);
+    EXPECT_EQ(loaded.GameLevel(), 2);
+
+    // Another game saved over the first: its notes are not the first game's.
+    TGame other = DealtGame();
+    other.DealFind("5");
+    other.LoadGameText(FormatSavedGame(other.SavedGame()));
+    other.LoadNotesFile(path);
+    EXPECT_TRUE(other.Notes().Empty());
+    // The same puzzle with one more digit is another game too.
+    TGame changed;
+    changed.LoadGameText(saved);
+    const TSquare s = First(changed, false);
+    changed.EnterDigit(s.Col, s.Row, 1);
+    changed.LoadGameText(FormatSavedGame(changed.SavedGame()));
+    changed.LoadNotesFile(path);
+    EXPECT_TRUE(changed.Notes().Empty());
+
+    // A file cut short (as a failed write would leave it, were it not written whole) is refused.
+    std::string text;
+    {
+        std::ifstream in(path, std::ios::binary);
+        text.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << text.substr(0, text.size() - 20);
+    TGame damaged;
+    damaged.LoadGameText(saved);
+    damaged.LoadNotesFile(path);
+    EXPECT_TRUE(damaged.Notes().Empty());
+    EXPECT_EQ(damaged.GameLevel(), 0);
+    EXPECT_FALSE(game.SaveNotesFile((dir / "missing-folder" / "x.notes").string()));
+}
+
+} // namespace
