@@ -19,6 +19,12 @@ QColor TBlinkMarker::ShownColour() const {
     return On ? Purple : LightYellow;
 }
 
+void TBlinkMarker::SetScale(double scale) {
+    Scale = scale;
+    setFixedSize(qRound(51 * scale), qRound(57 * scale));
+    update();
+}
+
 void TBlinkMarker::Toggle() {
     On = !On;
     Blink.start(On ? OnTimeMs : OffTimeMs);
@@ -42,6 +48,7 @@ void TBlinkMarker::mousePressEvent(QMouseEvent*) {
 // its 51 x 57 label: the square's own pixels start 2 pixels in from the left and 7 from the top.
 void TBlinkMarker::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    p.scale(Scale, Scale);
     p.setPen(QPen(ShownColour(), 4, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(2.0, 7.0, 44.0, 44.0));

@@ -16,6 +16,8 @@ class TBlinkMarker : public QWidget {
     explicit TBlinkMarker(QWidget* parent = nullptr);
 
     QColor ShownColour() const;
+    // The board's squares are Scale times their normal 44 pixels.
+    void SetScale(double scale);
 
   signals:
     void Pressed();
@@ -31,4 +33,5 @@ class TBlinkMarker : public QWidget {
 
     QTimer Blink;
     bool On = true;
+    double Scale = 1.0;
 };

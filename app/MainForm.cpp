@@ -17,12 +17,15 @@
 #include <QCursor>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QScreen>
 #include <QToolButton>
 #include <QToolTip>
+
+#include <algorithm>
 
 namespace {
 
@@ -45,7 +48,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     setFont(NamedFont("MS Sans Serif", 11));
     CreateMenu();
     Client = new QWidget(this);
-    Client->setFixedSize(ClientWidth, ClientHeight);
+    Client->setFixedSize(ClientWidth, ClientHeight); // the size it opens at; freed below
     setCentralWidget(Client);
     CreateToolbar();
     CreatePanel();
@@ -61,9 +64,12 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     new TBalloonHints(this); // after the window's filter, so it sees every press first
     FormCreate();
 
-    // Fixed size, centred on the screen.
+    // Opens at the normal size, centred on the screen; it can grow from there.
     adjustSize();
-    setFixedSize(sizeHint());
+    const QSize opening = size();
+    Client->setMinimumSize(ClientWidth, ClientHeight);
+    Client->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    resize(opening);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
         move(area.center() - QPoint(width() / 2, height() / 2));
@@ -82,8 +88,6 @@ void TMainForm::FormCreate() {
     BlinkLbl->hide();
     SetToolTipTime(10000);
     BoardRect = QRect(0, 0, pb->width(), pb->height());
-    BoardBitmap = QImage(pb->width(), pb->height(), QImage::Format_RGB32);
-    BoardBitmap.fill(Qt::white);
     LoadSettings(); // the game starts with no mark and the random seed 1
     QToolButton* levels[4] = {Btn, Btn1, Btn2, Btn3};
     levels[Game.State().Difficulty - 1]->setChecked(true);
@@ -120,40 +124,96 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 
 void TMainForm::CreateMenu() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    Load1 = file->addAction(QStringLiteral("Load"), this, &TMainForm::BtnOpenClick);
-    Save1 = file->addAction(QStringLiteral("Save"), this, &TMainForm::BtnSaveClick);
-    Print1 = file->addAction(QStringLiteral("&Print"), this, &TMainForm::BtnPrintClick);
+    Load1 = file->addAction(QStringLiteral("&Load"), QKeySequence::Open, this, &TMainForm::BtnOpenClick);
+    Save1 = file->addAction(QStringLiteral("&Save"), QKeySequence::Save, this, &TMainForm::BtnSaveClick);
+    Print1 = file->addAction(QStringLiteral("&Print"), QKeySequence::Print, this, &TMainForm::BtnPrintClick);
     PrintBook1 = file->addAction(QStringLiteral("Print Puzzle &Book..."), this, &TMainForm::PrintBook1Click);
     file->addSeparator();
-    Exit1 = file->addAction(QStringLiteral("E&xit"), this, &TMainForm::BtnExitClick);
+    Exit1 = file->addAction(QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q), this,
+                            &TMainForm::BtnExitClick);
 
-    QMenu* go = menuBar()->addMenu(QStringLiteral("Goto"));
-    Gotopuzzle1 = go->addAction(QStringLiteral("Select puzzle ..."), this, &TMainForm::BtnFindClick);
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    Undo1 = edit->addAction(QStringLiteral("&Undo"), QKeySequence::Undo, this, &TMainForm::Undo1Click);
+    Redo1 = edit->addAction(QStringLiteral("&Redo"), this, &TMainForm::Redo1Click);
+    Redo1->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+
+    CreateGameMenu();
+
+    QMenu* go = menuBar()->addMenu(QStringLiteral("Go&to"));
+    Gotopuzzle1 = go->addAction(QStringLiteral("&Select puzzle ..."), this, &TMainForm::BtnFindClick);
     Gotorandompuzzle1 =
-        go->addAction(QStringLiteral("Goto random puzzle"), this, &TMainForm::Gotorandompuzzle1Click);
+        go->addAction(QStringLiteral("Goto &random puzzle"), this, &TMainForm::Gotorandompuzzle1Click);
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
-    HiliteRowandColumn1 = options->addAction(QStringLiteral("Hilite Row and Column"), this,
+    HiliteRowandColumn1 = options->addAction(QStringLiteral("Hilite &Row and Column"), this,
                                              &TMainForm::HiliteRowandColumn1Click);
-    HiliteCell1 = options->addAction(QStringLiteral("Hilite Cell"), this, &TMainForm::HiliteCell1Click);
-    TimedGame1 = options->addAction(QStringLiteral("Timed Game"), this, &TMainForm::TimedGame1Click);
-    for (QAction* a : {HiliteRowandColumn1, HiliteCell1, TimedGame1})
+    HiliteCell1 = options->addAction(QStringLiteral("Hilite &Cell"), this, &TMainForm::HiliteCell1Click);
+    TimedGame1 = options->addAction(QStringLiteral("&Timed Game"), this, &TMainForm::TimedGame1Click);
+    HiliteErrors1 =
+        options->addAction(QStringLiteral("Hilite &Errors"), this, &TMainForm::HiliteErrors1Click);
+    HiliteSameDigit1 =
+        options->addAction(QStringLiteral("Hilite &Same Digit"), this, &TMainForm::HiliteSameDigit1Click);
+    for (QAction* a : {HiliteRowandColumn1, HiliteCell1, TimedGame1, HiliteErrors1, HiliteSameDigit1})
         a->setCheckable(true);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    About1 = help->addAction(QStringLiteral("&About"), this, &TMainForm::About1Click);
+
     const std::pair<QAction*, const char*> names[] = {{Load1, "Load1"},
                                                       {Save1, "Save1"},
                                                       {Print1, "Print1"},
                                                       {PrintBook1, "PrintBook1"},
                                                       {Exit1, "Exit1"},
+                                                      {Undo1, "Undo1"},
+                                                      {Redo1, "Redo1"},
                                                       {Gotopuzzle1, "Gotopuzzle1"},
                                                       {Gotorandompuzzle1, "Gotorandompuzzle1"},
                                                       {HiliteRowandColumn1, "HiliteRowandColumn1"},
                                                       {HiliteCell1, "HiliteCell1"},
-                                                      {TimedGame1, "TimedGame1"}};
+                                                      {TimedGame1, "TimedGame1"},
+                                                      {HiliteErrors1, "HiliteErrors1"},
+                                                      {HiliteSameDigit1, "HiliteSameDigit1"},
+                                                      {About1, "About1"}};
     for (const auto& [action, name] : names)
         action->setObjectName(QString::fromLatin1(name));
+}
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    About1 = help->addAction(QStringLiteral("&About"), this, &TMainForm::About1Click);
+// Every toolbar command, with the notes, pause and best times, under the keyboard's reach.
+void TMainForm::CreateGameMenu() {
+    QMenu* game = menuBar()->addMenu(QStringLiteral("&Game"));
+    const auto add = [&](const char* name, const char* text, const QKeySequence& keys, auto slot) {
+        QAction* action = game->addAction(QString::fromLatin1(text), keys, this, slot);
+        action->setObjectName(QString::fromLatin1(name));
+        return action;
+    };
+    add("New1", "&New", QKeySequence::New, &TMainForm::BtnNewClick);
+    const char* levels[4] = {"&Easy", "&Medium", "&Hard", "E&xtra Hard"};
+    for (int level = 1; level <= 4; ++level) {
+        QAction* action = game->addAction(QString::fromLatin1(levels[level - 1]),
+                                          QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_0 + level)),
+                                          this, [this, level] { LevelMouseDown(level); });
+        action->setObjectName(QStringLiteral("Level%1").arg(level));
+    }
+    game->addSeparator();
+    add("Find1", "&Find puzzle ...", QKeySequence::Find, &TMainForm::BtnFindClick);
+    add("Random1", "&Goto random puzzle", QKeySequence(Qt::CTRL | Qt::Key_G),
+        &TMainForm::Gotorandompuzzle1Click);
+    add("Refresh1", "&Refresh", QKeySequence(Qt::Key_F5), &TMainForm::BtnRefreshClick);
+    game->addSeparator();
+    Post1 = add("Post1", "&Post", QKeySequence(Qt::Key_F6), &TMainForm::BtnPostClick);
+    Hint1 = add("Hint1", "&Hint", QKeySequence(Qt::Key_F1), &TMainForm::BtnHelpClick);
+    Finish1 = add("Finish1", "F&inish", QKeySequence(Qt::CTRL | Qt::Key_E), &TMainForm::BtnFinishClick);
+    game->addSeparator();
+    NotesMode1 = add("NotesMode1", "N&otes", QKeySequence(Qt::Key_N), &TMainForm::NotesMode1Click);
+    FillNotes1 = add("FillNotes1", "Fill &Candidates", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N),
+                     &TMainForm::FillNotes1Click);
+    Pause1 = add("Pause1", "P&ause", QKeySequence(Qt::Key_P), &TMainForm::Pause1Click);
+    Pause1->setShortcuts({QKeySequence(Qt::Key_P), QKeySequence(Qt::Key_Pause)});
+    for (QAction* a : {NotesMode1, Pause1})
+        a->setCheckable(true);
+    game->addSeparator();
+    BestTimes1 =
+        add("BestTimes1", "Best &Times ...", QKeySequence(Qt::CTRL | Qt::Key_T), &TMainForm::BestTimes1Click);
 }
 
 QToolButton* TMainForm::AddButton(const char* name, const char* caption, const char* tip) {
@@ -183,10 +243,10 @@ void TMainForm::CreateToolbar() {
     auto* row = new QHBoxLayout(Toolbar1);
     row->setContentsMargins(2, 3, 2, 1);
     row->setSpacing(0);
-    auto* groove = new QFrame(Client); // the grooved top border
-    groove->setGeometry(0, 0, ClientWidth, 2);
-    groove->setFrameShape(QFrame::HLine);
-    groove->setFrameShadow(QFrame::Sunken);
+    ToolbarGroove = new QFrame(Client); // the grooved top border
+    ToolbarGroove->setGeometry(0, 0, ClientWidth, 2);
+    ToolbarGroove->setFrameShape(QFrame::HLine);
+    ToolbarGroove->setFrameShadow(QFrame::Sunken);
 
     AddSpacer();
     BtnNew = AddButton("BtnNew", "New", "Click here to create a new puzzle.");
@@ -315,6 +375,27 @@ void TMainForm::CreateStatusBar() {
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setValue(0);
     ProgressBar1->setAlignment(Qt::AlignCenter);
+}
+
+void TMainForm::LayoutClient() {
+    const int w = Client->width();
+    const int h = Client->height();
+    Toolbar1->setGeometry(0, 0, w, 29);
+    ToolbarGroove->setGeometry(0, 0, w, 2);
+    StatusBar1->setGeometry(0, h - 22, w, 22);
+    ProgressBar1->setGeometry(305, 1, w - 309, 20);
+    Panel1->setGeometry(0, 32, w - 1, h - 56);
+    HelpLbl->setGeometry(1, 10, Panel1->width() - 3, 23);
+    // The board's area keeps the margins it has at the normal size: 79 left, 76 right, 48 above
+    // and 51 below.
+    const int areaWidth = Panel1->width() - 155;
+    const int areaHeight = Panel1->height() - 99;
+    const int side = std::max(BoardPixels, std::min(areaWidth, areaHeight));
+    pb->setGeometry(79 + (areaWidth - side) / 2, 48 + (areaHeight - side) / 2, side, side);
+    BoardRect = QRect(0, 0, side, side);
+    BlinkLbl->SetScale(static_cast<double>(side / 9) / (BoardPixels / 9));
+    PickerPanel->hide();
+    DrawBoard(Game.Board());
 }
 
 void TMainForm::SetToolTipTime(int ms) {

@@ -45,6 +45,7 @@ class TMainForm : public QMainWindow, private TPrintSteps {
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     friend class TMainFormTestAccess;
@@ -57,8 +58,12 @@ class TMainForm : public QMainWindow, private TPrintSteps {
     void pbMouseDown(Qt::MouseButton button, int x, int y);
     void Shape1MouseDown(int tag);
     void Shape2MouseDown();
-    void FormKeyDown(int key, bool keypad);
-    void FormKeyUp();
+    // A key pressed or released while the window is active; true when the key was the board's.
+    bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
+    void FormKeyUp(int key);
+    void KeyDigit(int digit);                         // a digit key (0 erases) on the keyboard's square
+    void OpenPicker(int col, int row, QPoint centre); // centre in the panel's coordinates
+    int SameDigitShown() const;
     void BlinkLblMouseDown();
     void TimeoutTimerTimer();
 
@@ -83,6 +88,15 @@ class TMainForm : public QMainWindow, private TPrintSteps {
     void TimedGame1Click();
     void Timer1Timer();
     void Toolbar1MouseLeave();
+    void Undo1Click();
+    void Redo1Click();
+    void NotesMode1Click();
+    void FillNotes1Click();
+    void Pause1Click();
+    void HiliteErrors1Click();
+    void HiliteSameDigit1Click();
+    void BestTimes1Click();
+    void RecordCompletion(); // a completed game counts for the best times
 
     // --- Files ---
     void LoadSettings();
@@ -110,6 +124,10 @@ class TMainForm : public QMainWindow, private TPrintSteps {
     void FormCreate();
     void FormDestroy();
     void CreateMenu();
+    void CreateGameMenu();
+    // Places the panel, the board, the help line and the status bar for the client's size; the
+    // board stays square, as large as fits, and its picture has a pixel per device pixel.
+    void LayoutClient();
     void CreateToolbar();
     void CreatePanel();
     void CreateStatusBar();
@@ -150,6 +168,13 @@ class TMainForm : public QMainWindow, private TPrintSteps {
     QAction *Load1 = nullptr, *Save1 = nullptr, *Print1 = nullptr, *PrintBook1 = nullptr, *Exit1 = nullptr;
     QAction *Gotopuzzle1 = nullptr, *Gotorandompuzzle1 = nullptr;
     QAction *HiliteRowandColumn1 = nullptr, *HiliteCell1 = nullptr, *TimedGame1 = nullptr, *About1 = nullptr;
+    QAction *HiliteErrors1 = nullptr, *HiliteSameDigit1 = nullptr;
+    QAction *Undo1 = nullptr, *Redo1 = nullptr;
+    QAction *NotesMode1 = nullptr, *FillNotes1 = nullptr, *Pause1 = nullptr, *BestTimes1 = nullptr;
+    QAction *Post1 = nullptr, *Hint1 = nullptr, *Finish1 = nullptr;
+    QFrame* ToolbarGroove = nullptr;
+    bool HeldDigitUsed = false; // the held digit went into a clicked square
+    bool PointerOnBoard = false;
 
     std::vector<QWidget*> ToolTipWidgets;
     int FToolTipTime = 10000;

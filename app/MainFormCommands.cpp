@@ -29,11 +29,26 @@ void TMainForm::ShowChanges(TChanges changes) {
         BtnPost->setEnabled(shown.PostEnabled);
         BtnHelp->setEnabled(shown.HelpEnabled);
         BtnFinish->setEnabled(shown.FinishEnabled);
+        Post1->setEnabled(shown.PostEnabled);
+        Hint1->setEnabled(shown.HelpEnabled);
+        Finish1->setEnabled(shown.FinishEnabled);
     }
     if (changes.Has(chOptions)) {
         HiliteRowandColumn1->setChecked(Game.Options().HiliteRowAndColumn);
         HiliteCell1->setChecked(Game.Options().HiliteCell);
         TimedGame1->setChecked(Game.Options().TimedGame);
+        HiliteErrors1->setChecked(Game.Options().HiliteErrors);
+        HiliteSameDigit1->setChecked(Game.Options().HiliteSameDigit);
+    }
+    if (changes.Has(chNotes)) NotesMode1->setChecked(Game.NotesMode());
+    if (changes.HasAny(chHistory | chPaused)) {
+        Undo1->setEnabled(Game.CanUndo());
+        Redo1->setEnabled(Game.CanRedo());
+    }
+    if (changes.HasAny(chPaused | chClockRun | chGameStarted | chGameEnded)) {
+        Pause1->setChecked(Game.Paused());
+        Pause1->setEnabled(Game.CanPause());
+        if (Game.Paused()) PickerPanel->hide();
     }
     if (changes.Has(chMarker)) {
         BlinkLbl->setVisible(Game.Mark().MarkerShown);
@@ -53,7 +68,9 @@ void TMainForm::ShowChanges(TChanges changes) {
     }
     // The marker alone is no reason to repaint: when it times out, the square shows red from the
     // next repaint on.
-    if (changes.HasAny(chBoard | chSquares | chMark | chOptions)) DrawBoard(Game.Board());
+    if (changes.HasAny(chBoard | chSquares | chMark | chOptions | chNotes | chCursor | chPaused))
+        DrawBoard(Game.Board());
+    if (changes.Has(chRecord)) RecordCompletion();
 }
 
 void TMainForm::BtnNewClick() {

@@ -1,5 +1,6 @@
 // The settings file, the saved game and the question on closing.
 #include "app/MainForm.h"
+#include "game/CompanionPaths.h"
 #include "game/GameTexts.h"
 #include "platform/ProgramPaths.h"
 
@@ -26,19 +27,27 @@ bool TMainForm::SaveSettings() {
     return false;
 }
 
+// The notes go into their own file beside the saved game, so the saved game stays as it always
+// was; a companion that could not be written is simply not used by the next Load.
 bool TMainForm::SaveGame() {
-    if (Game.SaveGameFile(platform::ProgramPaths::BesideExecutable(".sav"))) return true;
+    const std::string path = platform::ProgramPaths::BesideExecutable(".sav");
+    if (Game.SaveGameFile(path)) {
+        Game.SaveNotesFile(NotesPathFor(path));
+        return true;
+    }
     ShowChanges(chHelp);
     return false;
 }
 
 void TMainForm::LoadGame() {
-    const TLoadResult loaded = Game.LoadGameFile(platform::ProgramPaths::BesideExecutable(".sav"));
+    const std::string path = platform::ProgramPaths::BesideExecutable(".sav");
+    TLoadResult loaded = Game.LoadGameFile(path);
     if (loaded.Outcome == TLoadOutcome::loNoFile) {
         QMessageBox::information(this, QString::fromLatin1(GameTexts::InformationTitle),
                                  QString::fromLatin1(GameTexts::NoSavedGame));
         return;
     }
+    if (loaded.Outcome == TLoadOutcome::loLoaded) loaded.Changes |= Game.LoadNotesFile(NotesPathFor(path));
     ShowChanges(loaded.Changes);
 }
 

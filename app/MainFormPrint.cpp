@@ -44,8 +44,16 @@ bool TMainForm::ClockShouldRun() const {
     return Game.Options().TimedGame && Game.ClockRunning();
 }
 
+// The printed board is the normal-size picture without the keyboard's cursor, the notes, the
+// conflict and same-digit tints or the pause: the page is the same at any window size.
 platform::RgbBitmap TMainForm::BoardPicture() const {
-    return ToRgbBitmap(BoardBitmap);
+    TBoardView view = CurrentView();
+    view.Notes = nullptr;
+    view.Conflicts = {};
+    view.CursorCol = view.CursorRow = 0;
+    view.SameDigit = 0;
+    view.Paused = false;
+    return ToRgbBitmap(DrawBoardImage(Game.Board(), view));
 }
 
 std::int32_t TMainForm::PuzzleNumber() const {

@@ -65,7 +65,7 @@ void BM_KeyPressRedraw(benchmark::State& state) {
     view.HiliteRowAndColumn = true;
     view.HiliteCell = true;
     view.Notes = &notes;
-    view.Conflicts = &conflicts;
+    view.Conflicts = conflicts;
     int step = 0;
     for (auto _ : state) {
         view.CursorCol = view.HoverCol = step % 9 + 1;

@@ -235,8 +235,7 @@ void PaintBoard(QImage& target, const TBoard& board, const TBoardView& view) {
             }
             const bool asGiven = square.Given || !view.UserFont;
             // On the red mark a red digit would vanish; the mark says enough.
-            const bool conflict =
-                view.Conflicts && view.Conflicts->At(c, r) && !(c == view.MarkCol && r == view.MarkRow);
+            const bool conflict = view.Conflicts.At(c, r) && !(c == view.MarkCol && r == view.MarkRow);
             DrawGlyph(painter, glyphs.Glyph(asGiven, conflict, square.Value),
                       QPoint(left + g.DigitLeft, top + g.DigitTop));
         }

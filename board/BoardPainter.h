@@ -24,11 +24,11 @@ struct TBoardView {
     int HoverBox = 0; // box under the pointer, 1-9; 0 = none
     int MarkCol = -1; // square marked by a hint or a failed check; -1 = none
     int MarkRow = -1;
-    bool MarkerShown = false;              // the blinking marker frames the mark, so it is not painted red
-    int SameDigit = 0;                     // squares holding this digit get a soft tint; 0 = none
-    const TConflicts* Conflicts = nullptr; // digits of these squares are drawn red
-    const TNotes* Notes = nullptr;         // pencil marks, drawn in empty squares
-    int CursorCol = 0;                     // the keyboard's square, framed; 0 = not shown
+    bool MarkerShown = false;      // the blinking marker frames the mark, so it is not painted red
+    int SameDigit = 0;             // squares holding this digit get a soft tint; 0 = none
+    TConflicts Conflicts;          // digits of these squares are drawn red
+    const TNotes* Notes = nullptr; // pencil marks, drawn in empty squares
+    int CursorCol = 0;             // the keyboard's square, framed; 0 = not shown
     int CursorRow = 0;
     bool Paused = false; // the board is hidden under "Paused"
 };

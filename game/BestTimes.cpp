@@ -100,6 +100,14 @@ platform::FileResult SaveBestTimesFile(const std::string& path, const TBestTimes
     return platform::SafeFile::WriteAll(path, FormatBestTimes(times));
 }
 
+std::string FormatMinutes(std::int32_t seconds) {
+    std::string text;
+    platform::NumberFormat::AppendInteger(text, seconds / 60, 2);
+    text += ':';
+    platform::NumberFormat::AppendInteger(text, seconds % 60, 2);
+    return text;
+}
+
 std::string_view LevelName(std::int32_t level) {
     switch (level) {
     case 1:

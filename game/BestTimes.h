@@ -44,5 +44,8 @@ struct TBestTimesLoad {
 TBestTimesLoad LoadBestTimesFile(const std::string& path);
 platform::FileResult SaveBestTimesFile(const std::string& path, const TBestTimes& times);
 
+// "05:07", "100:00": minutes and seconds, each at least two digits.
+std::string FormatMinutes(std::int32_t seconds);
+
 // "Easy", "Medium", "Hard", "Extra Hard"; empty outside 1-4.
 std::string_view LevelName(std::int32_t level);

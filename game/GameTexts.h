@@ -31,6 +31,12 @@ inline constexpr const char* FindPrompt = "Enter a value between 1 and 214748364
 inline constexpr const char* FindDefault = "1";
 inline constexpr const char* UnableToWrite = "Unable to write to %s";
 
+// Best times.
+inline constexpr const char* BestTimesCaption = "Best Times";
+inline constexpr const char* NewBestTime = "New best time for %1: %2";
+inline constexpr const char* BestTimesDamaged =
+    "The best times file could not be read. The best times have been started afresh.";
+
 // Tool-tip of the board until the first press on it.
 inline constexpr const char* BoardHint = "Click on an empty square to choose the number to be added";
 

@@ -5,6 +5,7 @@
 namespace {
 
 constexpr std::string_view Section = "options";
+constexpr std::string_view SameDigitKey = "HiliteSameDigit";
 
 } // namespace
 
@@ -18,6 +19,7 @@ TSettings ReadSettings(const platform::IniFile& file) {
     s.TimedGame = file.ReadBool(Section, "Timer", defaults.TimedGame);
     s.Difficulty = NormalizeLevel(file.ReadInteger(Section, "Difficulty", defaults.Difficulty));
     s.Current = file.ReadInteger(Section, "Current", defaults.Current);
+    s.HiliteSameDigit = file.ReadBool(Section, SameDigitKey, defaults.HiliteSameDigit);
     return s;
 }
 
@@ -33,6 +35,8 @@ void WriteSettings(platform::IniFile& file, const TSettings& s) {
     file.WriteBool(Section, "Timer", s.TimedGame);
     file.WriteInteger(Section, "Difficulty", s.Difficulty);
     file.WriteInteger(Section, "Current", s.Current);
+    if (!s.HiliteSameDigit || file.ReadValue(Section, SameDigitKey))
+        file.WriteBool(Section, SameDigitKey, s.HiliteSameDigit);
 }
 
 TSettings LoadSettingsFile(const std::string& path) {

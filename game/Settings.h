@@ -12,11 +12,14 @@
 struct TSettings {
     bool HiliteRowAndColumn = true;
     bool HiliteCell = true;
-    bool HiliteErrors = false; // kept for the file's sake; nothing else uses it
+    bool HiliteErrors = false; // clashing digits shown red
     bool UserFont = true;
     bool TimedGame = true;
     std::int32_t Difficulty = 2; // always 1-4 after reading
     std::int32_t Current = 0;    // the puzzle number
+    // Written only once the player has switched it off, so the file of a player who never
+    // touches it keeps its seven keys.
+    bool HiliteSameDigit = true;
 
     friend bool operator==(const TSettings&, const TSettings&) = default;
 };

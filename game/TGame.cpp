@@ -38,6 +38,7 @@ TChanges TGame::ApplySettings(const TSettings& settings) {
     FOptions.HiliteErrors = settings.HiliteErrors;
     FOptions.UserFont = settings.UserFont;
     FOptions.TimedGame = settings.TimedGame;
+    FOptions.HiliteSameDigit = settings.HiliteSameDigit;
     FState.PuzzleNumber = settings.Current;
     SetStartupLevel(FState, settings.Difficulty);
     return chOptions;
@@ -50,6 +51,7 @@ TSettings TGame::CurrentSettings() const {
     s.HiliteErrors = FOptions.HiliteErrors;
     s.UserFont = FOptions.UserFont;
     s.TimedGame = FOptions.TimedGame;
+    s.HiliteSameDigit = FOptions.HiliteSameDigit;
     s.Difficulty = FState.Difficulty;
     s.Current = FState.PuzzleNumber;
     return s;

@@ -160,7 +160,7 @@ TEST(BoardPainter, NotesConflictsSameDigitCursorAndPauseShowOnTheirSquaresOnly) 
     const TConflicts conflicts = FindConflicts(board);
     TBoardView view;
     view.Notes = &notes;
-    view.Conflicts = &conflicts;
+    view.Conflicts = conflicts;
     view.SameDigit = 5;
     view.CursorCol = 4;
     view.CursorRow = 2;

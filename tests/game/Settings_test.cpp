@@ -63,6 +63,15 @@ TEST(Settings, WritesTheSevenKeysInOrderAndKeepsOtherContent) {
     WriteSettings(other, s);
     EXPECT_EQ(other.ReadInteger("window", "Left", 0), 10);
     EXPECT_EQ(ReadSettings(other), s);
+
+    // The same-digit tint is written only once switched off, and from then on kept.
+    s.HiliteSameDigit = false;
+    WriteSettings(file, s);
+    EXPECT_EQ(file.ReadValue("options", "HiliteSameDigit"), "0");
+    s.HiliteSameDigit = true;
+    WriteSettings(file, s);
+    EXPECT_EQ(file.ReadValue("options", "HiliteSameDigit"), "1");
+    EXPECT_EQ(ReadSettings(file), s);
 }
 
 TEST(Settings, SavingIsWholeOrNothing) {
