@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMenuBar>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -66,7 +67,7 @@ TEST_F(MainFormTest, StartsWithAnEmptyBoardAndTheSavedLevelDown) {
     TMainFormTestAccess& access = OpenBoard();
     EXPECT_EQ(Form->centralWidget()->size(), QSize(555, 554));
     EXPECT_EQ(Board->geometry(), QRect(79, 48, 399, 399));
-    EXPECT_EQ(Form->minimumSize(), Form->maximumSize()) << "the window cannot be resized";
+    EXPECT_EQ(Form->minimumSize(), Form->size()) << "the window opens at its smallest size";
     EXPECT_TRUE(Button("Btn2")->isChecked());
     EXPECT_EQ(access.Game().State().MinHoles, 48);
     EXPECT_EQ(access.Game().State().MaxHoles, 52);
@@ -85,11 +86,11 @@ TEST_F(MainFormTest, StartsWithAnEmptyBoardAndTheSavedLevelDown) {
 // The window below its menu bar as it first shows, pixel for pixel; a changed picture is written
 // beside the golden one for a look.
 TEST_F(MainFormTest, StartupPictureIsUnchanged) {
-    TMainForm& form = Open();
-    QTest::mouseMove(form.Client, QPoint(300, 540));
-    QTest::mouseMove(form.BtnNew); // where start-up leaves the pointer
+    Open();
+    QTest::mouseMove(Form->centralWidget(), QPoint(300, 540));
+    QTest::mouseMove(Button("BtnNew")); // where start-up leaves the pointer
     QTest::qWait(50);
-    const QImage shown = form.Client->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage shown = Form->centralWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QString golden = QStringLiteral(APP_TEST_DATA "/startup.png");
     const QImage expected = QImage(golden).convertToFormat(QImage::Format_RGB32);
     if (shown != expected) {
@@ -166,11 +167,12 @@ TEST_F(MainFormTest, HoldingADigitKeyWhileClickingEntersIt) {
     EXPECT_EQ(GameBoard()[c][r].Value, 0);
     QTest::keyRelease(Board, Qt::Key_X);
 
-    // The numeric keypad does not count, and another key lets go of the digit: the click opens
-    // the picker instead.
+    // The numeric keypad is not held (it types into the keyboard's square), and another key lets
+    // go of the digit: the click opens the picker instead.
     QTest::keyPress(Board, Qt::Key_7, Qt::KeypadModifier);
     EXPECT_FALSE(held->isVisible());
     QTest::keyRelease(Board, Qt::Key_7, Qt::KeypadModifier);
+    QTest::keyClick(Board, Qt::Key_Delete);
     QTest::keyPress(Board, Qt::Key_4);
     QTest::keyPress(Board, Qt::Key_A);
     ClickSquare(c, r);
@@ -275,6 +277,166 @@ TEST_F(MainFormTest, SettingsAreWrittenWhenTheWindowGoes) {
               "[options]\r\nHiliteRowAndColumn=1\r\nHiliteCell=1\r\nHiliteErrors=0\r\nUserFont=1\r\n"
               "Timer=0\r\nDifficulty=4\r\nCurrent=" +
                   std::to_string(number) + "\r\n");
+}
+
+// Keyboard play: the cursor shows only once used, wraps, takes digits from both rows of keys, and
+// a held digit that went into a clicked square never also goes into the cursor's.
+TEST_F(MainFormTest, KeyboardMovesTheCursorAndEntersDigits) {
+    TMainFormTestAccess& access = Open();
+    access.Find("1");
+    const QColor cursorBlue(0, 90, 220);
+    const auto frameAt = [&](int c, int r) {
+        return PixelOf(QPoint((c - 1) * Cell + 4, (r - 1) * Cell + 20));
+    };
+    EXPECT_NE(frameAt(1, 1), cursorBlue) << "no cursor before the keyboard is used";
+    int c = 0, r = 0;
+    ASSERT_TRUE(Find(false, c, r));
+    // From (1, 1): left wraps to column 9, then right and down to the empty square.
+    QTest::keyClick(Board, Qt::Key_Left);
+    EXPECT_EQ(access.Game().Cursor().Col, 9);
+    EXPECT_EQ(frameAt(9, 1), cursorBlue);
+    for (int i = 0; i < c % 9; ++i)
+        QTest::keyClick(Board, Qt::Key_Right);
+    for (int i = 1; i < r; ++i)
+        QTest::keyClick(Board, Qt::Key_Down);
+    ASSERT_EQ(access.Game().Cursor().Col, c);
+    ASSERT_EQ(access.Game().Cursor().Row, r);
+
+    struct Row {
+        const char* Name;
+        Qt::Key Key;
+        Qt::KeyboardModifiers Modifiers;
+        int Expected;
+    };
+    const Row rows[] = {
+        {"main-row digit", Qt::Key_6, Qt::NoModifier, 6},
+        {"Delete", Qt::Key_Delete, Qt::NoModifier, 0},
+        {"keypad digit", Qt::Key_3, Qt::KeypadModifier, 3},
+        {"Backspace", Qt::Key_Backspace, Qt::NoModifier, 0},
+        {"X", Qt::Key_X, Qt::NoModifier, 0},
+    };
+    for (const Row& row : rows) {
+        QTest::keyClick(Board, Qt::Key_8); // something to erase
+        QTest::keyClick(Board, row.Key, row.Modifiers);
+        EXPECT_EQ(GameBoard()[c][r].Value, row.Expected) << row.Name;
+    }
+
+    // Held while clicking another empty square: only that square gets it.
+    int c2 = c, r2 = r + 1;
+    while (GameBoard()[c2][r2 > 9 ? 1 : r2].Value != 0)
+        ++r2;
+    ClickHolding(Qt::Key_4, c2, r2);
+    EXPECT_EQ(GameBoard()[c2][r2].Value, 4);
+    EXPECT_EQ(GameBoard()[c][r].Value, 0) << "and not the cursor's square";
+
+    // Enter opens the picker on the cursor square, Esc closes it; a given takes no digit.
+    QTest::keyClick(Board, Qt::Key_Return);
+    EXPECT_TRUE(Picker->isVisible());
+    EXPECT_EQ(Picker->pos(), Board->pos() + SquareCentre(c, r) - QPoint(50, 50));
+    QTest::keyClick(Board, Qt::Key_Escape);
+    EXPECT_FALSE(Picker->isVisible());
+    int gc = 0, gr = 0;
+    ASSERT_TRUE(Find(true, gc, gr));
+    const TCell given = GameBoard()[gc][gr];
+    ClickSquare(gc, gr, Qt::RightButton);
+    while (access.Game().Cursor().Col != gc)
+        QTest::keyClick(Board, Qt::Key_Right);
+    while (access.Game().Cursor().Row != gr)
+        QTest::keyClick(Board, Qt::Key_Up);
+    QTest::keyClick(Board, Qt::Key_Delete);
+    QTest::keyClick(Board, Qt::Key_5, Qt::KeypadModifier);
+    EXPECT_EQ(GameBoard()[gc][gr], given);
+
+    // Undo and redo from the keyboard; a new deal keeps the cursor where it is.
+    QTest::keyClick(Form.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(GameBoard()[c2][r2].Value, 0);
+    QTest::keyClick(Form.get(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(GameBoard()[c2][r2].Value, 4);
+    QTest::keyClick(Form.get(), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(access.Game().Cursor().Col, gc);
+}
+
+// Every menu and every item can be reached by its underlined letter, and the game's commands
+// have their shortcuts.
+TEST_F(MainFormTest, EveryCommandHasAMenuItemWithAMnemonicAndTheUsualShortcuts) {
+    Open();
+    for (QAction* menu : Form->menuBar()->actions()) {
+        EXPECT_TRUE(menu->text().contains('&')) << menu->text().toStdString();
+        for (QAction* item : menu->menu()->actions())
+            EXPECT_TRUE(item->isSeparator() || item->text().contains('&')) << item->text().toStdString();
+    }
+    struct Row {
+        const char* Action;
+        QKeySequence Keys;
+    };
+    const Row rows[] = {
+        {"New1", QKeySequence::New},        {"Level1", QKeySequence("Ctrl+1")},
+        {"Level4", QKeySequence("Ctrl+4")}, {"Find1", QKeySequence::Find},
+        {"Refresh1", QKeySequence("F5")},   {"Post1", QKeySequence("F6")},
+        {"Hint1", QKeySequence("F1")},      {"Finish1", QKeySequence("Ctrl+E")},
+        {"Pause1", QKeySequence("P")},      {"NotesMode1", QKeySequence("N")},
+        {"Undo1", QKeySequence::Undo},      {"Redo1", QKeySequence("Ctrl+Y")},
+    };
+    for (const Row& row : rows) {
+        QAction* action = Action(row.Action);
+        ASSERT_NE(action, nullptr) << row.Action;
+        EXPECT_TRUE(action->shortcuts().contains(row.Keys)) << row.Action;
+    }
+    Action("Level3")->trigger();
+    EXPECT_TRUE(Button("Btn2")->isChecked());
+    EXPECT_TRUE(Button("BtnPost")->isEnabled() && Action("Post1")->isEnabled());
+}
+
+// Pause covers the board with "Paused" and stops the clock; a click on the clock resumes.
+TEST_F(MainFormTest, PauseCoversTheBoardUntilResumed) {
+    TMainFormTestAccess& access = Open();
+    access.Find("1");
+    int gc = 0, gr = 0, c = 0, r = 0;
+    ASSERT_TRUE(Find(true, gc, gr));
+    ASSERT_TRUE(Find(false, c, r));
+    const QImage playing = access.BoardBitmap().copy();
+    QTest::keyClick(Form.get(), Qt::Key_P);
+    EXPECT_TRUE(access.Game().Paused());
+    EXPECT_FALSE(access.ClockRunning());
+    const QImage paused = access.BoardBitmap().copy();
+    EXPECT_EQ(paused, DrawBoardImage(GameBoard(), [] {
+                  TBoardView view;
+                  view.Paused = true;
+                  return view;
+              }()));
+    ClickHolding(Qt::Key_5, c, r);
+    EXPECT_EQ(GameBoard()[c][r].Value, 0) << "a hidden board takes no digits";
+    QTest::mouseClick(Control<QWidget>(*Form, "LEDDisplay1"), Qt::LeftButton);
+    EXPECT_FALSE(access.Game().Paused());
+    EXPECT_TRUE(access.ClockRunning());
+    EXPECT_EQ(access.BoardBitmap(), playing);
+    Form->showMinimized();
+    EXPECT_TRUE(access.Game().Paused()) << "minimising pauses";
+}
+
+// The board grows with the window and stays square and sharp: its picture has a pixel per device
+// pixel and is what the painter draws at that size.
+TEST_F(MainFormTest, TheBoardGrowsWithTheWindowAndStaysSharp) {
+    TMainFormTestAccess& access = Open();
+    access.Find("1");
+    Action("HiliteRowandColumn1")->trigger();
+    Action("HiliteCell1")->trigger();
+    const qreal scale = Form->devicePixelRatioF();
+    const auto expectSharp = [&](const char* when) {
+        const int side = qRound(Board->width() * scale);
+        const QImage shown = Board->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(shown.size(), QSize(side, side)) << when;
+        EXPECT_EQ(shown, DrawBoardImage(GameBoard(), {}, side)) << when;
+    };
+    expectSharp("normal size");
+    Form->resize(Form->width() + 500, Form->height() + 300);
+    QTest::qWait(20);
+    EXPECT_EQ(Board->width(), Board->height());
+    EXPECT_EQ(Board->width(), BoardPixels + 300);
+    EXPECT_EQ(Board->x() - 79, (Form->centralWidget()->width() - 1 - 155 - Board->width()) / 2) << "centred";
+    expectSharp("larger");
+    // The printed picture stays at the normal size.
+    EXPECT_EQ(access.PrintSteps().BoardPicture().Width(), BoardPixels);
 }
 
 } // namespace
