@@ -175,6 +175,7 @@ class TMainForm : public QMainWindow, private TPrintSteps {
     QFrame* ToolbarGroove = nullptr;
     bool HeldDigitUsed = false; // the held digit went into a clicked square
     bool PointerOnBoard = false;
+    bool PictureFresh = false; // DrawBoard painted BoardBitmap for the repaint it asks for
 
     std::vector<QWidget*> ToolTipWidgets;
     int FToolTipTime = 10000;

@@ -67,16 +67,20 @@ void TMainForm::DrawBoard(const TBoard& board) {
     if (BoardBitmap.width() != side || BoardBitmap.height() != side)
         BoardBitmap = QImage(side, side, QImage::Format_RGB32);
     PaintBoard(BoardBitmap, board, view);
+    PictureFresh = true;
     pb->repaint(BoardRect);
+    PictureFresh = false;
 }
 
-// Paint events copy the finished picture in one block; the picture is redrawn first so that it
-// always shows the current board and options.
+// Paint events copy the finished picture in one block; unless DrawBoard has just painted it, the
+// picture is redrawn first so that it always shows the current board and options.
 void TMainForm::pbPaint() {
     const int side = qRound(pb->width() * pb->devicePixelRatioF());
-    if (BoardBitmap.width() != side || BoardBitmap.height() != side)
+    if (BoardBitmap.width() != side || BoardBitmap.height() != side) {
         BoardBitmap = QImage(side, side, QImage::Format_RGB32);
-    PaintBoard(BoardBitmap, Game.Board(), CurrentView());
+        PictureFresh = false;
+    }
+    if (!PictureFresh) PaintBoard(BoardBitmap, Game.Board(), CurrentView());
     QPainter painter(pb);
     painter.drawImage(QRectF(BoardRect), BoardBitmap);
 }

@@ -2,6 +2,7 @@
 // entry through the picker and by a held key, the board's edges, commands and the settings
 // written at the end.
 #include "MainFormTestAccess.h"
+#include "app/BestTimesForm.h"
 #include "app/BlinkMarker.h"
 #include "app/NumberPicker.h"
 #include "game/GameTexts.h"
@@ -9,6 +10,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -437,6 +439,36 @@ TEST_F(MainFormTest, TheBoardGrowsWithTheWindowAndStaysSharp) {
     expectSharp("larger");
     // The printed picture stays at the normal size.
     EXPECT_EQ(access.PrintSteps().BoardPicture().Width(), BoardPixels);
+}
+
+// A game the player completes counts for the best times: the file beside the settings keeps it,
+// a message tells of the new record and the help line keeps its congratulations.
+TEST_F(MainFormTest, ACompletedGameIsRecordedInTheBestTimes) {
+    TMainFormTestAccess& access = Open();
+    access.Find("1");
+    for (int tick = 0; tick < 65; ++tick)
+        access.ClockTick();
+    int c = 0, r = 0;
+    while (Find(false, c, r))
+        ClickHolding(static_cast<Qt::Key>(Qt::Key_0 + access.Game().State().Solution[c][r].Value), c, r);
+    EXPECT_EQ(Shown("HelpLbl"), "Puzzle Complete - Congratulations!");
+    auto* message = Control<QMessageBox>(*Form, "BestTimesMessage");
+    ASSERT_NE(message, nullptr);
+    EXPECT_EQ(message->text(), "New best time for Medium: 01:05");
+    message->close();
+    const TBestTimesLoad times = LoadBestTimesFile((Folder / "velmora-puzzle.times").string());
+    EXPECT_FALSE(times.Damaged);
+    EXPECT_EQ(times.Times.Levels[1], (TLevelRecord{65, 1, 65}));
+
+    const TBestTimesForm list(times.Times);
+    const char* expected[5][4] = {{"Level", "Best time", "Games", "Average"},
+                                  {"Easy", "-", "0", "-"},
+                                  {"Medium", "01:05", "1", "01:05"},
+                                  {"Hard", "-", "0", "-"},
+                                  {"Extra Hard", "-", "0", "-"}};
+    for (int row = 0; row < 5; ++row)
+        for (int column = 0; column < 4; ++column)
+            EXPECT_EQ(list.CellText(row, column), expected[row][column]) << row << "," << column;
 }
 
 } // namespace
