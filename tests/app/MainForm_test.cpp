@@ -88,7 +88,7 @@ TEST_F(MainFormTest, StartsWithAnEmptyBoardAndTheSavedLevelDown) {
 // The window below its menu bar as it first shows, pixel for pixel; a changed picture is written
 // beside the golden one for a look.
 TEST_F(MainFormTest, StartupPictureIsUnchanged) {
-    Open();
+    OpenBoard();
     QTest::mouseMove(Form->centralWidget(), QPoint(300, 540));
     QTest::mouseMove(Button("BtnNew")); // where start-up leaves the pointer
     QTest::qWait(50);
@@ -284,7 +284,7 @@ TEST_F(MainFormTest, SettingsAreWrittenWhenTheWindowGoes) {
 // Keyboard play: the cursor shows only once used, wraps, takes digits from both rows of keys, and
 // a held digit that went into a clicked square never also goes into the cursor's.
 TEST_F(MainFormTest, KeyboardMovesTheCursorAndEntersDigits) {
-    TMainFormTestAccess& access = Open();
+    TMainFormTestAccess& access = OpenBoard();
     access.Find("1");
     const QColor cursorBlue(0, 90, 220);
     const auto frameAt = [&](int c, int r) {
@@ -361,7 +361,7 @@ TEST_F(MainFormTest, KeyboardMovesTheCursorAndEntersDigits) {
 // Every menu and every item can be reached by its underlined letter, and the game's commands
 // have their shortcuts.
 TEST_F(MainFormTest, EveryCommandHasAMenuItemWithAMnemonicAndTheUsualShortcuts) {
-    Open();
+    OpenBoard();
     for (QAction* menu : Form->menuBar()->actions()) {
         EXPECT_TRUE(menu->text().contains('&')) << menu->text().toStdString();
         for (QAction* item : menu->menu()->actions())
@@ -391,7 +391,7 @@ TEST_F(MainFormTest, EveryCommandHasAMenuItemWithAMnemonicAndTheUsualShortcuts) 
 
 // Pause covers the board with "Paused" and stops the clock; a click on the clock resumes.
 TEST_F(MainFormTest, PauseCoversTheBoardUntilResumed) {
-    TMainFormTestAccess& access = Open();
+    TMainFormTestAccess& access = OpenBoard();
     access.Find("1");
     int gc = 0, gr = 0, c = 0, r = 0;
     ASSERT_TRUE(Find(true, gc, gr));
@@ -408,7 +408,7 @@ TEST_F(MainFormTest, PauseCoversTheBoardUntilResumed) {
               }()));
     ClickHolding(Qt::Key_5, c, r);
     EXPECT_EQ(GameBoard()[c][r].Value, 0) << "a hidden board takes no digits";
-    QTest::mouseClick(Control<QWidget>(*Form, "LEDDisplay1"), Qt::LeftButton);
+    QTest::mouseClick(Control("LEDDisplay1"), Qt::LeftButton);
     EXPECT_FALSE(access.Game().Paused());
     EXPECT_TRUE(access.ClockRunning());
     EXPECT_EQ(access.BoardBitmap(), playing);
@@ -419,7 +419,7 @@ TEST_F(MainFormTest, PauseCoversTheBoardUntilResumed) {
 // The board grows with the window and stays square and sharp: its picture has a pixel per device
 // pixel and is what the painter draws at that size.
 TEST_F(MainFormTest, TheBoardGrowsWithTheWindowAndStaysSharp) {
-    TMainFormTestAccess& access = Open();
+    TMainFormTestAccess& access = OpenBoard();
     access.Find("1");
     Action("HiliteRowandColumn1")->trigger();
     Action("HiliteCell1")->trigger();
@@ -444,7 +444,7 @@ TEST_F(MainFormTest, TheBoardGrowsWithTheWindowAndStaysSharp) {
 // A game the player completes counts for the best times: the file beside the settings keeps it,
 // a message tells of the new record and the help line keeps its congratulations.
 TEST_F(MainFormTest, ACompletedGameIsRecordedInTheBestTimes) {
-    TMainFormTestAccess& access = Open();
+    TMainFormTestAccess& access = OpenBoard();
     access.Find("1");
     for (int tick = 0; tick < 65; ++tick)
         access.ClockTick();
@@ -452,7 +452,7 @@ TEST_F(MainFormTest, ACompletedGameIsRecordedInTheBestTimes) {
     while (Find(false, c, r))
         ClickHolding(static_cast<Qt::Key>(Qt::Key_0 + access.Game().State().Solution[c][r].Value), c, r);
     EXPECT_EQ(Shown("HelpLbl"), "Puzzle Complete - Congratulations!");
-    auto* message = Control<QMessageBox>(*Form, "BestTimesMessage");
+    auto* message = Control<QMessageBox>("BestTimesMessage");
     ASSERT_NE(message, nullptr);
     EXPECT_EQ(message->text(), "New best time for Medium: 01:05");
     message->close();
