@@ -111,7 +111,10 @@ void TMainForm::pbMouseDown(Qt::MouseButton button, int x, int y) {
         ClickRow = row;
         if (HeldDigit >= 0) {
             HeldDigitUsed = true; // it went here, not to the keyboard's square
-            changes |= Game.EnterDigit(col, row, HeldDigit);
+            if (Game.NotesMode() && HeldDigit >= 1)
+                changes |= Game.ToggleNote(col, row, HeldDigit);
+            else
+                changes |= Game.EnterDigit(col, row, HeldDigit);
         } else {
             PickerPanel->setVisible(!PickerPanel->isVisible());
             OpenPicker(col, row, pb->pos() + QPoint(x, y));

@@ -156,7 +156,10 @@ TChanges TGame::EnterDigit(std::int32_t c, std::int32_t r, std::int32_t digit) {
 
 TChanges TGame::ChooseDigit(std::int32_t c, std::int32_t r, std::int32_t digit) {
     TChanges changes = HideHelp() | ClearMark();
-    if (digit >= 0) changes |= EnterDigit(c, r, digit);
+    if (digit >= 1 && FNotesMode)
+        changes |= ToggleNote(c, r, digit);
+    else if (digit >= 0)
+        changes |= EnterDigit(c, r, digit);
     return changes;
 }
 

@@ -159,7 +159,7 @@ class TGame {
     // square or a value out of range is left alone: nothing changes.
     TChanges EnterDigit(std::int32_t c, std::int32_t r, std::int32_t digit);
     // A press in the number picker: the help line hides, the mark goes, and Digit (-1: none, the
-    // outer circle) goes into square (c, r) as EnterDigit does.
+    // outer circle) goes into square (c, r) as EnterDigit does, or in notes mode toggles its mark.
     TChanges ChooseDigit(std::int32_t c, std::int32_t r, std::int32_t digit);
     TChanges Check();
     TChanges Hint();

@@ -69,6 +69,10 @@ TEST(GameKeyboard, DigitKeysGoToTheCursorSquareAndNeverChangeAGiven) {
     EXPECT_EQ(game.Board()[empty.Col][empty.Row].Value, 0);
     game.KeyDigit(0);
     EXPECT_EQ(game.Notes().At(empty.Col, empty.Row), 0);
+    // The picker follows the mode too; its erase symbol still erases.
+    game.ChooseDigit(empty.Col, empty.Row, 8);
+    EXPECT_EQ(game.Notes().At(empty.Col, empty.Row), 1u << 7);
+    EXPECT_EQ(game.Board()[empty.Col][empty.Row].Value, 0);
 
     // The cursor stays where it is across deals.
     game.DealFind("2");
