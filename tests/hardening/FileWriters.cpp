@@ -1,6 +1,7 @@
 #include "FileWriters.h"
 
 #include "fuzz/FuzzMeasurer.h"
+#include "game/BestTimes.h"
 #include "game/Settings.h"
 #include "game/TGame.h"
 #include "pdf/TRenderPDF.h"
@@ -49,6 +50,14 @@ TWriteOutcome WriteSavedGame(const std::string& path) {
     return {false, game.Display().HelpText};
 }
 
+TWriteOutcome WriteNotes(const std::string& path) {
+    TGame game;
+    game.DealFind("7");
+    game.FillNotes();
+    if (game.SaveNotesFile(path)) return {true, ""};
+    return {false, "the notes could not be saved"};
+}
+
 TWriteOutcome WriteSnapshot(const std::string& path) {
     return Catching([&] {
         TNDRWriter writer;
@@ -84,6 +93,13 @@ const std::vector<TFileWriter>& AllFileWriters() {
              return FromResult(SaveSettingsFile(path, settings));
          }},
         {"SavedGame", WriteSavedGame},
+        {"Notes", WriteNotes},
+        {"BestTimes",
+         [](const std::string& path) {
+             TBestTimes times;
+             times.AddCompletion(2, 307);
+             return FromResult(SaveBestTimesFile(path, times));
+         }},
         {"PageStreamFile", WriteSnapshot},
         {"PageStreamFromMemory",
          [](const std::string& path) {
