@@ -471,4 +471,31 @@ TEST_F(MainFormTest, ACompletedGameIsRecordedInTheBestTimes) {
             EXPECT_EQ(list.CellText(row, column), expected[row][column]) << row << "," << column;
 }
 
+// Save keeps the notes beside the saved game, which stays byte for byte as before; Load brings
+// them back only with their own game.
+TEST_F(MainFormTest, SaveAndLoadKeepTheNotesInTheirOwnFile) {
+    TMainFormTestAccess& access = OpenBoard();
+    access.Find("1");
+    Action("FillNotes1")->trigger();
+    const TNotes notes = access.Game().Notes();
+    ASSERT_FALSE(notes.Empty());
+    Action("Save1")->trigger();
+    std::ifstream saved(Folder / "velmora-puzzle.sav", std::ios::binary);
+    std::ostringstream bytes;
+    bytes << saved.rdbuf();
+    EXPECT_EQ(bytes.str(), FormatSavedGame(access.Game().SavedGame()));
+
+    access.Find("2");
+    EXPECT_TRUE(access.Game().Notes().Empty());
+    Action("Load1")->trigger();
+    EXPECT_EQ(access.Game().Notes(), notes);
+
+    // A saved game changed behind the notes' back loads without them.
+    std::string text = bytes.str();
+    text.replace(text.find(" N\r\n") - 1, 1, "5");
+    std::ofstream(Folder / "velmora-puzzle.sav", std::ios::binary | std::ios::trunc) << text;
+    Action("Load1")->trigger();
+    EXPECT_TRUE(access.Game().Notes().Empty());
+}
+
 } // namespace
