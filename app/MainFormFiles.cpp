@@ -1,6 +1,5 @@
 // The settings file, the saved game and the question on closing.
 #include "app/MainForm.h"
-#include "game/CompanionPaths.h"
 #include "game/GameTexts.h"
 #include "platform/ProgramPaths.h"
 
@@ -15,11 +14,11 @@ QString Shown(const char* text) {
 } // namespace
 
 void TMainForm::LoadSettings() {
-    ShowChanges(Game.ApplySettings(LoadSettingsFile(platform::ProgramPaths::BesideExecutable(".ini"))));
+    ShowChanges(Game.ApplySettings(LoadSettingsFile(platform::ProgramPaths::SettingsFile())));
 }
 
 bool TMainForm::SaveSettings() {
-    const std::string path = platform::ProgramPaths::BesideExecutable(".ini");
+    const std::string path = platform::ProgramPaths::SettingsFile();
     if (SaveSettingsFile(path, Game.CurrentSettings())) return true;
     QMessageBox::critical(nullptr, QString::fromLatin1(GameTexts::ApplicationTitle),
                           QString::fromLatin1(GameTexts::UnableToWrite)
@@ -30,9 +29,9 @@ bool TMainForm::SaveSettings() {
 // The notes go into their own file beside the saved game, so the saved game stays as it always
 // was; a companion that could not be written is simply not used by the next Load.
 bool TMainForm::SaveGame() {
-    const std::string path = platform::ProgramPaths::BesideExecutable(".sav");
+    const std::string path = platform::ProgramPaths::SavedGameFile();
     if (Game.SaveGameFile(path)) {
-        Game.SaveNotesFile(NotesPathFor(path));
+        Game.SaveNotesFile(platform::ProgramPaths::BesideSavedGame(".notes"));
         return true;
     }
     ShowChanges(chHelp);
@@ -40,14 +39,14 @@ bool TMainForm::SaveGame() {
 }
 
 void TMainForm::LoadGame() {
-    const std::string path = platform::ProgramPaths::BesideExecutable(".sav");
+    const std::string path = platform::ProgramPaths::SavedGameFile();
     TLoadResult loaded = Game.LoadGameFile(path);
     if (loaded.Outcome == TLoadOutcome::loNoFile) {
         QMessageBox::information(this, QString::fromLatin1(GameTexts::InformationTitle),
                                  QString::fromLatin1(GameTexts::NoSavedGame));
         return;
     }
-    if (loaded.Outcome == TLoadOutcome::loLoaded) loaded.Changes |= Game.LoadNotesFile(NotesPathFor(path));
+    if (loaded.Outcome == TLoadOutcome::loLoaded) loaded.Changes |= Game.LoadNotesFile(platform::ProgramPaths::BesideSavedGame(".notes"));
     ShowChanges(loaded.Changes);
 }
 

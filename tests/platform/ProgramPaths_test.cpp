@@ -1,10 +1,54 @@
+#include "TempFolder.h"
 #include "platform/ProgramPaths.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+namespace fs = std::filesystem;
 using platform::ProgramPaths;
+using platform::TProgramEnvironment;
+using platform::TProgramFiles;
+using platform::test::ReadText;
+using platform::test::TempFolder;
+using platform::test::WriteText;
+
+namespace {
+
+int Mode(const std::string& path) {
+    struct stat info {};
+    ::stat(path.c_str(), &info);
+    return static_cast<int>(info.st_mode & 07777);
+}
+
+// A game folder "game/" and an empty home folder "home/" in a temporary folder; the game folder is
+// made read-only on request and writable again at the end, so it can be removed.
+class GameFolder {
+  public:
+    explicit GameFolder(bool installed) {
+        fs::create_directories(Game());
+        fs::create_directories(Home());
+        if (installed) {
+            fs::create_directories(Temp.File("share/applications"));
+            WriteText(Temp.File("share/applications/velmora-puzzle.desktop"), "[Desktop Entry]\n");
+        }
+    }
+    ~GameFolder() { fs::permissions(Game(), fs::perms::owner_all); }
+
+    std::string Game() const { return Temp.File("game"); }
+    std::string Home() const { return Temp.File("home"); }
+    std::string Executable() const { return Game() + "/velmora-puzzle"; }
+    void MakeReadOnly() const { fs::permissions(Game(), fs::perms::owner_read | fs::perms::owner_exec); }
+
+  private:
+    TempFolder Temp;
+};
+
+} // namespace
 
 TEST(ProgramPaths, ExtensionIsReplacedOrAppended) {
     EXPECT_EQ(ProgramPaths::ChangeExtension("/opt/velmora/velmora-puzzle", ".ini"),
@@ -16,14 +60,112 @@ TEST(ProgramPaths, ExtensionIsReplacedOrAppended) {
     EXPECT_EQ(ProgramPaths::ChangeExtension("/games/game.", ".ini"), "/games/game.ini");
 }
 
+// Files stay beside a copy in a folder the player can write, and move to the XDG folders (created
+// private) for a read-only folder or an installed copy.
+TEST(ProgramPaths, WritableFolderKeepsTheFilesBesideTheExecutable) {
+    struct Row {
+        const char* Name;
+        bool Installed;
+        bool ReadOnly;
+        bool Beside;
+    };
+    for (const Row& row :
+         {Row{"portable copy", false, false, true}, Row{"read-only folder", false, true, false},
+          Row{"installed copy", true, false, false}}) {
+        SCOPED_TRACE(row.Name);
+        GameFolder folder(row.Installed);
+        if (row.ReadOnly) folder.MakeReadOnly();
+        TProgramFiles files(folder.Executable(), TProgramEnvironment{folder.Home(), "", ""});
+        EXPECT_EQ(files.BesideExecutable(), row.Beside);
+        EXPECT_EQ(platform::FolderWritable(folder.Game()), !row.ReadOnly);
+        const std::string config = row.Beside ? folder.Game() : folder.Home() + "/.config/velmora-puzzle";
+        const std::string data = row.Beside ? folder.Game() : folder.Home() + "/.local/share/velmora-puzzle";
+        EXPECT_EQ(files.BesideSettings(".ini"), config + "/velmora-puzzle.ini");
+        EXPECT_EQ(files.BesideSettings(".best"), config + "/velmora-puzzle.best");
+        EXPECT_EQ(files.BesideSavedGame(".sav"), data + "/velmora-puzzle.sav");
+        EXPECT_EQ(files.BesideSavedGame(".notes"), data + "/velmora-puzzle.notes");
+        if (!row.Beside) {
+            EXPECT_EQ(Mode(config), 0700);
+            EXPECT_EQ(Mode(data), 0700);
+        }
+    }
+}
+
+TEST(ProgramPaths, XdgVariablesCountOnlyWhenAbsolute) {
+    GameFolder folder(true);
+    const std::string config = folder.Home() + "/cfg";
+    TProgramFiles absolute(folder.Executable(),
+                           TProgramEnvironment{folder.Home(), config, folder.Home() + "/d"});
+    EXPECT_EQ(absolute.BesideSettings(".ini"), config + "/velmora-puzzle/velmora-puzzle.ini");
+    EXPECT_EQ(absolute.BesideSavedGame(".sav"), folder.Home() + "/d/velmora-puzzle/velmora-puzzle.sav");
+    TProgramFiles relative(folder.Executable(), TProgramEnvironment{folder.Home(), "cfg", "d"});
+    EXPECT_EQ(relative.BesideSettings(".ini"), folder.Home() + "/.config/velmora-puzzle/velmora-puzzle.ini");
+    EXPECT_EQ(relative.BesideSavedGame(".sav"),
+              folder.Home() + "/.local/share/velmora-puzzle/velmora-puzzle.sav");
+}
+
+// A player who played from the folder before it became read-only keeps their files: each is copied
+// once into the XDG folders unless one is there already, and the old file stays.
+TEST(ProgramPaths, FilesBesideAReadOnlyExecutableAreCopiedNotLost) {
+    GameFolder folder(false);
+    WriteText(folder.Game() + "/velmora-puzzle.sav", "old save");
+    WriteText(folder.Game() + "/velmora-puzzle.ini", "old settings");
+    folder.MakeReadOnly();
+    const std::string config = folder.Home() + "/.config/velmora-puzzle";
+    fs::create_directories(config);
+    WriteText(config + "/velmora-puzzle.ini", "newer settings");
+
+    TProgramFiles files(folder.Executable(), TProgramEnvironment{folder.Home(), "", ""});
+    const std::string save = files.BesideSavedGame(".sav");
+    EXPECT_EQ(ReadText(save), "old save");
+    EXPECT_EQ(ReadText(files.BesideSettings(".ini")), "newer settings");
+    EXPECT_EQ(ReadText(folder.Game() + "/velmora-puzzle.sav"), "old save");
+
+    // Once the game has removed its own file, the old one is not brought back in the same run.
+    fs::remove(save);
+    EXPECT_FALSE(fs::exists(files.BesideSavedGame(".sav")));
+}
+
 TEST(ProgramPaths, ExecutableIsThisProgramUnlessOverridden) {
     const std::string own = ProgramPaths::ExecutablePath();
     ASSERT_FALSE(own.empty());
-    EXPECT_TRUE(std::filesystem::equivalent(own, "/proc/self/exe"));
-    EXPECT_EQ(ProgramPaths::BesideExecutable(".ini"), own + ".ini");
+    EXPECT_TRUE(fs::equivalent(own, "/proc/self/exe"));
 
-    ProgramPaths::SetExecutablePathOverride("/tmp/test/velmora-puzzle");
-    EXPECT_EQ(ProgramPaths::BesideExecutable(".sav"), "/tmp/test/velmora-puzzle.sav");
+    GameFolder folder(false);
+    ProgramPaths::SetExecutablePathOverride(folder.Executable());
+    EXPECT_EQ(ProgramPaths::SettingsFile(), folder.Game() + "/velmora-puzzle.ini");
+    EXPECT_EQ(ProgramPaths::SavedGameFile(), folder.Game() + "/velmora-puzzle.sav");
     ProgramPaths::SetExecutablePathOverride("");
     EXPECT_EQ(ProgramPaths::ExecutablePath(), own);
+}
+
+// Runs a copy of this program whose executable is replaced while it runs (the disabled test below).
+TEST(ProgramPaths, ReplacingTheExecutableKeepsTheFilesItStartedWith) {
+    TempFolder folder;
+    std::string copy = folder.File("velmora-puzzle");
+    fs::copy_file("/proc/self/exe", copy);
+    char* argv[] = {
+        copy.data(), const_cast<char*>("--gtest_also_run_disabled_tests"),
+        const_cast<char*>("--gtest_filter=ProgramPathsCopy.DISABLED_ExecutableReplacedWhileRunning"),
+        nullptr};
+    pid_t child = 0;
+    ASSERT_EQ(::posix_spawn(&child, copy.c_str(), nullptr, nullptr, argv, environ), 0);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the copy's own test failed";
+}
+
+TEST(ProgramPathsCopy, DISABLED_ExecutableReplacedWhileRunning) {
+    ProgramPaths::Resolve();
+    const std::string executable = ProgramPaths::ExecutablePath();
+    const std::string settings = ProgramPaths::SettingsFile();
+    // An upgrade writes the new program beside the old one and renames it over it.
+    WriteText(executable + ".new", "the next version");
+    fs::rename(executable + ".new", executable);
+    ASSERT_NE(fs::read_symlink("/proc/self/exe").string(), executable) << "the running file is gone";
+
+    EXPECT_EQ(ProgramPaths::ExecutablePath(), executable);
+    EXPECT_EQ(ProgramPaths::SettingsFile(), settings);
+    EXPECT_EQ(settings, ProgramPaths::ChangeExtension(executable, ".ini"));
+    EXPECT_EQ(ProgramPaths::SavedGameFile(), ProgramPaths::ChangeExtension(executable, ".sav"));
 }
