@@ -2,7 +2,7 @@
 JOBS ?= $(shell nproc)
 GENERATOR := $(shell command -v ninja >/dev/null 2>&1 && echo Ninja || echo "Unix Makefiles")
 
-.PHONY: all deps build run test test-asan bench fuzz soak clean
+.PHONY: all deps build run test test-asan bench fuzz soak install uninstall package clean
 
 all: build
 
@@ -55,5 +55,35 @@ soak: deps build-bench/CMakeCache.txt
 	cmake --build build-bench --target generator_soak -j $(JOBS)
 	build-bench/bench/generator_soak $(SOAK_ARGS)
 
+# Installing: `make install` (PREFIX, default /usr/local; DESTDIR for a staging folder), `make uninstall`
+# removes exactly the files that install wrote (listed in build/install_manifest.txt; give it the same
+# DESTDIR).
+PREFIX ?= /usr/local
+INSTALLED_TARGETS := velmora-puzzle velmora-cli manpages
+
+install: deps build/CMakeCache.txt
+	cmake -S . -B build -DCMAKE_INSTALL_PREFIX="$(PREFIX)" >/dev/null
+	cmake --build build -j $(JOBS) --target $(INSTALLED_TARGETS)
+	DESTDIR="$(DESTDIR)" cmake --install build
+
+uninstall:
+	@if [ ! -f build/install_manifest.txt ]; then echo "make uninstall: nothing was installed from build/"; exit 1; fi
+	@while IFS= read -r file || [ -n "$$file" ]; do rm -fv -- "$(DESTDIR)$$file"; done < build/install_manifest.txt
+	@doc=$$(grep '/doc/velmora-puzzle/copyright$$' build/install_manifest.txt || true); \
+	  if [ -n "$$doc" ]; then rmdir --ignore-fail-on-non-empty "$(DESTDIR)$$(dirname "$$doc")" 2>/dev/null || true; fi
+	@rm -f build/install_manifest.txt
+
+# The Debian package, built with Debian's compiler and linker flags in its own folder for /usr.
+build-package/CMakeCache.txt:
+	cmake -S . -B build-package -G "$(GENERATOR)" -DCMAKE_BUILD_TYPE=None -DCMAKE_INSTALL_PREFIX=/usr \
+	  -DCMAKE_C_FLAGS="$$(dpkg-buildflags --get CFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
+	  -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)"
+
+package: deps build-package/CMakeCache.txt
+	cmake --build build-package -j $(JOBS) --target $(INSTALLED_TARGETS)
+	cd build-package && cpack
+	@ls build-package/*.deb
+
 clean:
-	rm -rf build build-asan build-bench build-fuzz
+	rm -rf build build-asan build-bench build-fuzz build-package

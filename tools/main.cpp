@@ -5,11 +5,15 @@
 #include <string>
 #include <vector>
 
+// The synopsis comes first, as "Usage: ..." and "  or:  ..." lines, so the manual page takes it over.
 static void PrintHelp() {
-    std::cout << "velmora-cli: Velmora 9x9 Puzzle from the command line\n\nUsage:\n";
-    for (const auto& c : cli::Commands())
-        std::cout << "  " << c.Usage << "\n";
-    std::cout << "  velmora-cli --help\n\n";
+    const char* lead = "Usage: ";
+    for (const auto& c : cli::Commands()) {
+        std::cout << lead << c.Usage << "\n";
+        lead = "  or:  ";
+    }
+    std::cout << lead << "velmora-cli --help | --version\n"
+              << "Velmora 9x9 Puzzle's numbered puzzles and printed pages from the command line.\n\n";
     for (const auto& c : cli::Commands())
         std::cout << c.Help << "\n";
     std::cout << "Exit status: 0 success, 1 a file could not be read or written, 2 bad usage.\n";
@@ -20,6 +24,10 @@ int main(int argc, char** argv) {
     if (args.empty()) return cli::UsageError("no command given");
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         PrintHelp();
+        return cli::ExitOk;
+    }
+    if (args[0] == "--version") {
+        std::cout << "velmora-cli " VELMORA_VERSION "\n";
         return cli::ExitOk;
     }
     for (const auto& c : cli::Commands()) {
