@@ -74,12 +74,12 @@ uninstall:
 	@rm -f build/install_manifest.txt
 
 # The Debian package, built in its own folder for /usr with Debian's compiler and linker flags (all
-# hardening on) and without compiler identification notes, which stripping would leave behind.
+# hardening on).
 PACKAGE_FLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
 build-package/CMakeCache.txt:
 	cmake -S . -B build-package -G "$(GENERATOR)" -DCMAKE_BUILD_TYPE=None -DCMAKE_INSTALL_PREFIX=/usr \
-	  -DCMAKE_C_FLAGS="$$($(PACKAGE_FLAGS) CFLAGS) $$($(PACKAGE_FLAGS) CPPFLAGS) -fno-ident" \
-	  -DCMAKE_CXX_FLAGS="$$($(PACKAGE_FLAGS) CXXFLAGS) $$($(PACKAGE_FLAGS) CPPFLAGS) -fno-ident" \
+	  -DCMAKE_C_FLAGS="$$($(PACKAGE_FLAGS) CFLAGS) $$($(PACKAGE_FLAGS) CPPFLAGS)" \
+	  -DCMAKE_CXX_FLAGS="$$($(PACKAGE_FLAGS) CXXFLAGS) $$($(PACKAGE_FLAGS) CPPFLAGS)" \
 	  -DCMAKE_EXE_LINKER_FLAGS="$$($(PACKAGE_FLAGS) LDFLAGS)"
 
 package: deps build-package/CMakeCache.txt
