@@ -62,7 +62,8 @@ PREFIX ?= /usr/local
 INSTALLED_TARGETS := velmora-puzzle velmora-cli manpages
 
 install: deps build/CMakeCache.txt
-	cmake -S . -B build -DCMAKE_INSTALL_PREFIX="$(PREFIX)" >/dev/null
+	@grep -qx 'CMAKE_INSTALL_PREFIX:PATH=$(PREFIX)' build/CMakeCache.txt || \
+	  cmake -S . -B build -DCMAKE_INSTALL_PREFIX="$(PREFIX)" >/dev/null
 	cmake --build build -j $(JOBS) --target $(INSTALLED_TARGETS)
 	DESTDIR="$(DESTDIR)" cmake --install build
 
