@@ -46,7 +46,8 @@ void TMainForm::LoadGame() {
                                  QString::fromLatin1(GameTexts::NoSavedGame));
         return;
     }
-    if (loaded.Outcome == TLoadOutcome::loLoaded) loaded.Changes |= Game.LoadNotesFile(platform::ProgramPaths::BesideSavedGame(".notes"));
+    if (loaded.Outcome == TLoadOutcome::loLoaded)
+        loaded.Changes |= Game.LoadNotesFile(platform::ProgramPaths::BesideSavedGame(".notes"));
     ShowChanges(loaded.Changes);
 }
 

@@ -3,7 +3,6 @@
 #include "app/BestTimesForm.h"
 #include "app/MainForm.h"
 #include "game/BestTimes.h"
-#include "game/CompanionPaths.h"
 #include "game/GameTexts.h"
 #include "platform/ProgramPaths.h"
 
@@ -14,7 +13,7 @@
 namespace {
 
 std::string BestTimesPath() {
-    return BestTimesPathFor(platform::ProgramPaths::BesideExecutable(".ini"));
+    return platform::ProgramPaths::BesideSettings(".times");
 }
 
 // A message that does not stop the game: the window goes on while it shows.
