@@ -1,10 +1,7 @@
-// Output of stream renderers: locale-independent formatting, line ends, whole-or-nothing files,
-// and the renderer entry points.
+// Stream renderers: locale-independent formatting, line ends, the input file, device coordinates.
 #include <gtest/gtest.h>
 
 #include <clocale>
-#include <fstream>
-#include <sstream>
 
 #include "TestSupport.h"
 #include "report/ReportError.h"
@@ -17,7 +14,6 @@ class TTextRender : public TReportRenderStream {
   public:
     int Pages = 0;
     void PageBegin() override { ++Pages; }
-    void DocEnd() override { WriteLineFmt("pages %d", {Pages}); }
 };
 
 // Switches LC_ALL to a comma locale for the test when one is installed.
@@ -37,13 +33,6 @@ class TCommaLocale {
     std::string Old_;
     bool Active_ = false;
 };
-
-std::string ReadFile(const std::string& Name) {
-    std::ifstream In(Name, std::ios::binary);
-    std::ostringstream S;
-    S << In.rdbuf();
-    return S.str();
-}
 
 } // namespace
 
@@ -69,50 +58,23 @@ TEST(ReportRenderStream, WritesGoToTheOutputWithCrLfLineEnds) {
     R.WriteFmt("%.1f", {1.25});
     R.WriteLine("b");
     R.WriteLineFmt("%d", {3});
-    const std::string Text(Out.Bytes().begin(), Out.Bytes().end());
-    EXPECT_EQ(Text, "a1.2b\r\n3\r\n");
-}
-
-TEST(ReportRenderStream, RenderToFileWritesTheWholeFileAtTheEnd) {
-    const auto Bytes = [] {
-        TNDRWriter W;
-        PrepareWriter(W);
-        W.OnPrint = [](TBaseReport& R) { R.NewPage(); };
-        W.Execute();
-        return W.MemoryBytes();
-    }();
-    const std::string Name = testing::TempDir() + "/render-to-file.txt";
-    std::remove(Name.c_str());
-    TTextRender R;
-    TMemoryStream In(Bytes);
-    R.OpenOutput(Name);
-    R.RenderToFile(&In, Name);
-    EXPECT_EQ(ReadFile(Name), ""); // nothing visible before the output is closed
-    R.CloseOutput();
-    EXPECT_EQ(ReadFile(Name), "pages 2\r\n");
-    EXPECT_EQ(R.OutputFileName(), Name);
-    EXPECT_EQ(R.OutputStream(), nullptr);
-}
-
-TEST(ReportRenderStream, OpenOutputInAMissingFolderFails) {
-    TTextRender R;
-    EXPECT_THROW(R.OpenOutput("/nonexistent-folder/x.pdf"), EReportError);
+    EXPECT_EQ(std::string(Out.Bytes().begin(), Out.Bytes().end()), "a1.2b\r\n3\r\n");
 }
 
 TEST(ReportRender, RenderStreamReadsTheInputFileWhenNoStreamIsGiven) {
+    test::TempFolder Folder;
     TNDRWriter W;
     PrepareWriter(W);
-    const std::string Name = testing::TempDir() + "/render-input.ndr";
-    W.SetFileName(Name);
+    W.SetFileName(Folder.File("input.ndr"));
     W.Execute();
     TTextRender R;
     TMemoryStream Out;
     R.SetOutputStream(&Out);
-    R.SetInputFileName(Name);
+    R.SetInputFileName(Folder.File("input.ndr"));
     R.RenderStream(nullptr);
     EXPECT_EQ(R.Pages, 1);
     EXPECT_FALSE(R.Busy());
-    R.SetInputFileName(testing::TempDir() + "/missing.ndr");
+    R.SetInputFileName(Folder.File("missing.ndr"));
     EXPECT_THROW(R.RenderStream(nullptr), EReportError);
 }
 
@@ -122,18 +84,11 @@ TEST(ReportRender, DeviceCoordinatesSubtractTheRecordedMargins) {
         std::vector<int> Seen;
         int XDPI() override { return 100; }
         int YDPI() override { return 200; }
-        void PageBegin() override {
-            Seen.push_back(XI2D(1.0));
-            Seen.push_back(YI2D(1.0));
-        }
+        void PageBegin() override { Seen = {XI2D(1.0), YI2D(1.0)}; }
     } R;
-    TNDRWriter W;
-    PrepareWriter(W);
     TReferenceDevice Device;
     Device.MarginLeft = 0.25;
     Device.MarginTop = 0.5;
-    W.SetDevice(Device);
-    W.Execute();
-    EXPECT_EQ(Play(W.MemoryBytes(), R), "");
+    EXPECT_EQ(Play(Record([](TNDRWriter&) {}, [&](TNDRWriter& W) { W.SetDevice(Device); }), R), "");
     EXPECT_EQ(R.Seen, (std::vector<int>{75, 100}));
 }

@@ -1,9 +1,15 @@
 #include "TestSupport.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <sstream>
+#include <stdexcept>
 
 #include "report/PageConverter.h"
+#include "report/PageStreamListing.h"
 #include "report/ReportError.h"
 #include "report/ReportStream.h"
 
@@ -20,45 +26,44 @@ std::string Num(double V) {
     S << V;
     return S.str();
 }
+
+std::string Nums(std::initializer_list<double> Values) {
+    std::string Out;
+    for (double V : Values)
+        Out += " " + Num(V);
+    return Out;
+}
 } // namespace
 
 void TRecordingRender::PageBegin() {
     Calls.push_back("PageBegin " + Num(PageWidth()) + "x" + Num(PageHeight()));
 }
-
 void TRecordingRender::RenderLeftText(const std::string& Text, double X, double Y) {
-    Calls.push_back("LeftText '" + Text + "' " + Num(X) + " " + Num(Y));
+    Calls.push_back("LeftText '" + Text + "'" + Nums({X, Y}));
 }
-
 void TRecordingRender::RenderCenterText(const std::string& Text, double X, double Y) {
-    Calls.push_back("CenterText '" + Text + "' " + Num(X) + " " + Num(Y));
+    Calls.push_back("CenterText '" + Text + "'" + Nums({X, Y}));
 }
-
 void TRecordingRender::RenderRightText(const std::string& Text, double X, double Y) {
-    Calls.push_back("RightText '" + Text + "' " + Num(X) + " " + Num(Y));
+    Calls.push_back("RightText '" + Text + "'" + Nums({X, Y}));
 }
-
 void TRecordingRender::RenderBlockText(const std::string& Text, double X, double Y, double Width) {
-    Calls.push_back("BlockText '" + Text + "' " + Num(X) + " " + Num(Y) + " " + Num(Width));
+    Calls.push_back("BlockText '" + Text + "'" + Nums({X, Y, Width}));
 }
-
 void TRecordingRender::RenderBitmapRect(const TReportGraphic& Bitmap, double X1, double Y1, double X2,
                                         double Y2) {
     Bitmaps.push_back(Bitmap);
-    Calls.push_back("BitmapRect " + Num(X1) + " " + Num(Y1) + " " + Num(X2) + " " + Num(Y2));
+    Calls.push_back("BitmapRect" + Nums({X1, Y1, X2, Y2}));
 }
-
 void TRecordingRender::RenderMoveTo(double X, double Y) {
-    Calls.push_back("MoveTo " + Num(X) + " " + Num(Y));
+    Calls.push_back("MoveTo" + Nums({X, Y}));
 }
 void TRecordingRender::RenderLineTo(double X, double Y) {
-    Calls.push_back("LineTo " + Num(X) + " " + Num(Y));
+    Calls.push_back("LineTo" + Nums({X, Y}));
 }
-
 void TRecordingRender::RenderRectangle(double X1, double Y1, double X2, double Y2) {
-    Calls.push_back("Rectangle " + Num(X1) + " " + Num(Y1) + " " + Num(X2) + " " + Num(Y2));
+    Calls.push_back("Rectangle" + Nums({X1, Y1, X2, Y2}));
 }
-
 void TRecordingRender::RenderPolygon(const std::vector<TPoint>& Points, int HighIndex) {
     std::string Line = "Polygon " + std::to_string(HighIndex);
     for (const TPoint& P : Points)
@@ -66,10 +71,12 @@ void TRecordingRender::RenderPolygon(const std::vector<TPoint>& Points, int High
     Calls.push_back(Line);
 }
 
-std::vector<std::string> TRecordingRender::Matching(const std::string& Prefix) const {
+std::vector<std::string> TRecordingRender::Matching(std::initializer_list<std::string> Prefixes) const {
     std::vector<std::string> Out;
     for (const auto& C : Calls)
-        if (C.rfind(Prefix, 0) == 0) Out.push_back(C);
+        if (std::any_of(Prefixes.begin(), Prefixes.end(),
+                        [&](const std::string& P) { return C.rfind(P, 0) == 0; }))
+            Out.push_back(C);
     return Out;
 }
 
@@ -89,6 +96,22 @@ void PrepareWriter(TNDRWriter& Writer) {
     Writer.SetStreamMode(smMemory);
 }
 
+std::vector<uint8_t> Record(const std::function<void(TNDRWriter&)>& Layout,
+                            const std::function<void(TNDRWriter&)>& Setup) {
+    TNDRWriter Writer;
+    PrepareWriter(Writer);
+    if (Setup) Setup(Writer);
+    Writer.OnPrint = [&](TBaseReport&) { Layout(Writer); };
+    Writer.Execute();
+    return Writer.MemoryBytes();
+}
+
+std::string Listing(const std::vector<uint8_t>& Bytes) {
+    std::ostringstream Out;
+    ListPageStream(Out, Bytes.data(), Bytes.size());
+    return Out.str();
+}
+
 TBytes& TBytes::Int(int32_t V) {
     const uint32_t U = static_cast<uint32_t>(V);
     for (int K = 0; K < 4; ++K)
@@ -103,13 +126,9 @@ TBytes& TBytes::Single(float V) {
 }
 
 TBytes& TBytes::Str(const std::string& S) {
-    if (S.size() < 192) {
-        Byte(static_cast<uint8_t>(S.size()));
-    } else {
-        const uint16_t L = static_cast<uint16_t>(S.size() + 49152);
-        Byte(static_cast<uint8_t>(L >> 8)).Byte(static_cast<uint8_t>(L));
-    }
-    return Raw(S);
+    if (S.size() < 192) return Byte(static_cast<uint8_t>(S.size())).Raw(S);
+    const uint16_t L = static_cast<uint16_t>(S.size() + 49152);
+    return Byte(static_cast<uint8_t>(L >> 8)).Byte(static_cast<uint8_t>(L)).Raw(S);
 }
 
 TBytes StreamHeader(uint16_t PageCount) {
@@ -124,20 +143,46 @@ void PageStart(TBytes& B, int32_t Previous, int32_t Next, uint16_t PageNumber) {
     B.Byte(80).Int(Previous).Int(Next).Word(PageNumber).Single(8.5f).Single(11);
 }
 
-uint16_t WordAt(const std::vector<uint8_t>& Bytes, size_t Offset) {
-    return static_cast<uint16_t>(Bytes.at(Offset) | (Bytes.at(Offset + 1) << 8));
+namespace test {
+
+TempFolder::TempFolder() {
+    std::string Pattern = (std::filesystem::temp_directory_path() / "velmora-test-XXXXXX").string();
+    if (!::mkdtemp(Pattern.data())) throw std::runtime_error("cannot create a temporary folder");
+    Folder = Pattern;
 }
 
-int32_t IntAt(const std::vector<uint8_t>& Bytes, size_t Offset) {
-    uint32_t U = 0;
-    for (int K = 3; K >= 0; --K)
-        U = (U << 8) | Bytes.at(Offset + static_cast<size_t>(K));
-    return static_cast<int32_t>(U);
+TempFolder::~TempFolder() {
+    std::error_code Ignored;
+    std::filesystem::remove_all(Folder, Ignored);
 }
 
-float SingleAt(const std::vector<uint8_t>& Bytes, size_t Offset) {
-    const uint32_t U = static_cast<uint32_t>(IntAt(Bytes, Offset));
-    float F;
-    std::memcpy(&F, &U, 4);
-    return F;
+std::vector<std::string> TempFolder::Entries() const {
+    std::vector<std::string> Names;
+    for (const auto& Entry : std::filesystem::directory_iterator(Folder))
+        Names.push_back(Entry.path().filename().string());
+    std::sort(Names.begin(), Names.end());
+    return Names;
 }
+
+std::string ReadWholeFile(const std::string& Path) {
+    std::ifstream In(Path, std::ios::binary);
+    std::ostringstream Bytes;
+    Bytes << In.rdbuf();
+    return Bytes.str();
+}
+
+::testing::AssertionResult MatchesGolden(const std::string& Actual, const std::string& Name) {
+    const std::string Golden = std::string(REPORT_TEST_DATA) + "/" + Name;
+    const char* Update = std::getenv("VELMORA_UPDATE_GOLDEN");
+    if (Update && std::string(Update) == "1") {
+        std::ofstream(Golden, std::ios::binary) << Actual;
+        return ::testing::AssertionSuccess();
+    }
+    if (std::filesystem::exists(Golden) && ReadWholeFile(Golden) == Actual)
+        return ::testing::AssertionSuccess();
+    std::ofstream(Golden + ".actual", std::ios::binary) << Actual;
+    return ::testing::AssertionFailure()
+           << "the output differs from " << Golden << "; see " << Golden << ".actual";
+}
+
+} // namespace test

@@ -1,10 +1,13 @@
 // Helpers shared by the report tests: a deterministic text measurer, a renderer that logs every
-// call, and a little-endian byte builder for hand-made streams.
+// call, a little-endian byte builder for hand-made streams, files and golden listings.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "report/NDRWriter.h"
 #include "report/ReportRender.h"
@@ -24,7 +27,7 @@ class TFixedMeasurer : public TTextMeasurer {
 
 TFixedMeasurer& FixedMeasurer();
 
-// Logs each renderer call as one line, e.g. "LeftText 'abc' 1 0.5" or "PageBegin".
+// Logs each renderer call as one line, e.g. "LeftText 'abc' 1 0.5" or "PageBegin 8.5x11".
 class TRecordingRender : public TReportRender {
   public:
     std::vector<std::string> Calls;
@@ -46,8 +49,8 @@ class TRecordingRender : public TReportRender {
     void RenderPolygon(const std::vector<TPoint>& Points, int HighIndex) override;
     void FontChanged(const TReportFont& Font) override { Fonts.push_back(Font); }
 
-    // Calls whose line starts with Prefix.
-    std::vector<std::string> Matching(const std::string& Prefix) const;
+    // Calls whose line starts with one of the prefixes.
+    std::vector<std::string> Matching(std::initializer_list<std::string> Prefixes) const;
 };
 
 // Plays Bytes into Render with the fixed measurer; returns the error message, empty on success.
@@ -56,16 +59,20 @@ std::string Play(const std::vector<uint8_t>& Bytes, TReportRender& Render, int P
 // A writer on smMemory with the fixed measurer and no file.
 void PrepareWriter(TNDRWriter& Writer);
 
+// Records Layout with a prepared writer (Setup runs before) and returns the stream's bytes.
+std::vector<uint8_t> Record(const std::function<void(TNDRWriter&)>& Layout,
+                            const std::function<void(TNDRWriter&)>& Setup = nullptr);
+
+// The stream as the dump command lists it.
+std::string Listing(const std::vector<uint8_t>& Bytes);
+
 struct TBytes {
     std::vector<uint8_t> Data;
     TBytes& Byte(uint8_t V) {
         Data.push_back(V);
         return *this;
     }
-    TBytes& Word(uint16_t V) {
-        Byte(V & 0xFF);
-        return Byte(V >> 8);
-    }
+    TBytes& Word(uint16_t V) { return Byte(V & 0xFF).Byte(V >> 8); }
     TBytes& Int(int32_t V);
     TBytes& Single(float V);
     TBytes& Str(const std::string& S);
@@ -81,7 +88,30 @@ TBytes StreamHeader(uint16_t PageCount);
 // A page record start (code 80 ... page height), with the given links.
 void PageStart(TBytes& B, int32_t Previous, int32_t Next, uint16_t PageNumber);
 
-// Reads a little-endian value at Offset.
-uint16_t WordAt(const std::vector<uint8_t>& Bytes, size_t Offset);
-int32_t IntAt(const std::vector<uint8_t>& Bytes, size_t Offset);
-float SingleAt(const std::vector<uint8_t>& Bytes, size_t Offset);
+namespace test {
+
+// A fresh folder under the system's temporary folder, removed with everything in it afterwards.
+class TempFolder {
+  public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    const std::string& Path() const { return Folder; }
+    std::string File(const std::string& Name) const { return Folder + "/" + Name; }
+    // Names of the entries in the folder, sorted.
+    std::vector<std::string> Entries() const;
+
+  private:
+    std::string Folder;
+};
+
+// The file's bytes; empty when it cannot be read.
+std::string ReadWholeFile(const std::string& Path);
+
+// Compares Actual whole with the golden file Name in tests/report/data. On a difference the
+// actual text is written beside it (NAME.actual). Run with VELMORA_UPDATE_GOLDEN=1 to rewrite
+// the golden files on purpose, then review the change before committing it.
+::testing::AssertionResult MatchesGolden(const std::string& Actual, const std::string& Name);
+
+} // namespace test
