@@ -16,28 +16,11 @@ class TTextRender : public TReportRenderStream {
     void PageBegin() override { ++Pages; }
 };
 
-// Switches LC_ALL to a comma locale for the test when one is installed.
-class TCommaLocale {
-  public:
-    TCommaLocale() : Old_(std::setlocale(LC_ALL, nullptr)) {
-        for (const char* Name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8"})
-            if (std::setlocale(LC_ALL, Name)) {
-                Active_ = true;
-                break;
-            }
-    }
-    ~TCommaLocale() { std::setlocale(LC_ALL, Old_.c_str()); }
-    bool Active() const { return Active_; }
-
-  private:
-    std::string Old_;
-    bool Active_ = false;
-};
-
 } // namespace
 
 TEST(FormatText, NumbersUseAPointInEveryLocale) {
-    TCommaLocale Locale;
+    const std::string Old = std::setlocale(LC_ALL, nullptr);
+    const bool Comma = std::setlocale(LC_ALL, "de_DE.UTF-8") || std::setlocale(LC_ALL, "fr_FR.UTF-8");
     EXPECT_EQ(FormatText("%.4f %.4f m", {72.0, 720.5}), "72.0000 720.5000 m");
     EXPECT_EQ(FormatText("%.3g %.3g %.3g", {1.0 / 255, 128.0 / 255, 1.0}), "0.00392 0.502 1");
     EXPECT_EQ(FormatText("%d 0 obj %s", {12, "x"}), "12 0 obj x");
@@ -45,8 +28,8 @@ TEST(FormatText, NumbersUseAPointInEveryLocale) {
               "   42|7   |-02.2|ff|FF|%|Q");
     EXPECT_EQ(FormatText("%s and %s", {"one"}), "one and "); // a missing argument writes nothing
     EXPECT_EQ(FormatText("%.2s", {std::string("abc")}), "ab");
-    if (!Locale.Active())
-        GTEST_SKIP() << "no comma locale installed; formatting checked in the C locale only";
+    std::setlocale(LC_ALL, Old.c_str());
+    if (!Comma) GTEST_SKIP() << "no comma locale installed; formatting checked in the C locale only";
 }
 
 TEST(ReportRenderStream, WritesGoToTheOutputWithCrLfLineEnds) {

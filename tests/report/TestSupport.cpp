@@ -18,52 +18,20 @@ TFixedMeasurer& FixedMeasurer() {
     return Measurer;
 }
 
-namespace {
-std::string Num(double V) {
+void TRecordingRender::Log(const std::string& Name, std::initializer_list<double> Values,
+                           const char* Separator) {
     std::ostringstream S;
     S.imbue(std::locale::classic());
     S.precision(10);
-    S << V;
-    return S.str();
+    S << Name;
+    const char* Between = " ";
+    for (double V : Values) {
+        S << Between << V;
+        Between = Separator;
+    }
+    Calls.push_back(S.str());
 }
 
-std::string Nums(std::initializer_list<double> Values) {
-    std::string Out;
-    for (double V : Values)
-        Out += " " + Num(V);
-    return Out;
-}
-} // namespace
-
-void TRecordingRender::PageBegin() {
-    Calls.push_back("PageBegin " + Num(PageWidth()) + "x" + Num(PageHeight()));
-}
-void TRecordingRender::RenderLeftText(const std::string& Text, double X, double Y) {
-    Calls.push_back("LeftText '" + Text + "'" + Nums({X, Y}));
-}
-void TRecordingRender::RenderCenterText(const std::string& Text, double X, double Y) {
-    Calls.push_back("CenterText '" + Text + "'" + Nums({X, Y}));
-}
-void TRecordingRender::RenderRightText(const std::string& Text, double X, double Y) {
-    Calls.push_back("RightText '" + Text + "'" + Nums({X, Y}));
-}
-void TRecordingRender::RenderBlockText(const std::string& Text, double X, double Y, double Width) {
-    Calls.push_back("BlockText '" + Text + "'" + Nums({X, Y, Width}));
-}
-void TRecordingRender::RenderBitmapRect(const TReportGraphic& Bitmap, double X1, double Y1, double X2,
-                                        double Y2) {
-    Bitmaps.push_back(Bitmap);
-    Calls.push_back("BitmapRect" + Nums({X1, Y1, X2, Y2}));
-}
-void TRecordingRender::RenderMoveTo(double X, double Y) {
-    Calls.push_back("MoveTo" + Nums({X, Y}));
-}
-void TRecordingRender::RenderLineTo(double X, double Y) {
-    Calls.push_back("LineTo" + Nums({X, Y}));
-}
-void TRecordingRender::RenderRectangle(double X1, double Y1, double X2, double Y2) {
-    Calls.push_back("Rectangle" + Nums({X1, Y1, X2, Y2}));
-}
 void TRecordingRender::RenderPolygon(const std::vector<TPoint>& Points, int HighIndex) {
     std::string Line = "Polygon " + std::to_string(HighIndex);
     for (const TPoint& P : Points)

@@ -34,23 +34,34 @@ class TRecordingRender : public TReportRender {
     std::vector<TReportGraphic> Bitmaps;
     std::vector<TReportFont> Fonts;
 
-    void DocBegin() override { Calls.push_back("DocBegin"); }
-    void DocEnd() override { Calls.push_back("DocEnd"); }
-    void PageBegin() override;
-    void PageEnd() override { Calls.push_back("PageEnd"); }
-    void RenderLeftText(const std::string& Text, double X, double Y) override;
-    void RenderCenterText(const std::string& Text, double X, double Y) override;
-    void RenderRightText(const std::string& Text, double X, double Y) override;
-    void RenderBlockText(const std::string& Text, double X, double Y, double Width) override;
-    void RenderBitmapRect(const TReportGraphic& Bitmap, double X1, double Y1, double X2, double Y2) override;
-    void RenderMoveTo(double X, double Y) override;
-    void RenderLineTo(double X, double Y) override;
-    void RenderRectangle(double X1, double Y1, double X2, double Y2) override;
+    void DocBegin() override { Log("DocBegin", {}); }
+    void DocEnd() override { Log("DocEnd", {}); }
+    void PageBegin() override { Log("PageBegin", {PageWidth(), PageHeight()}, "x"); }
+    void PageEnd() override { Log("PageEnd", {}); }
+    void RenderLeftText(const std::string& T, double X, double Y) override {
+        Log("LeftText '" + T + "'", {X, Y});
+    }
+    void RenderBlockText(const std::string& T, double X, double Y, double W) override {
+        Log("BlockText '" + T + "'", {X, Y, W});
+    }
+    void RenderBitmapRect(const TReportGraphic& Bitmap, double X1, double Y1, double X2, double Y2) override {
+        Bitmaps.push_back(Bitmap);
+        Log("BitmapRect", {X1, Y1, X2, Y2});
+    }
+    void RenderMoveTo(double X, double Y) override { Log("MoveTo", {X, Y}); }
+    void RenderLineTo(double X, double Y) override { Log("LineTo", {X, Y}); }
+    void RenderRectangle(double X1, double Y1, double X2, double Y2) override {
+        Log("Rectangle", {X1, Y1, X2, Y2});
+    }
     void RenderPolygon(const std::vector<TPoint>& Points, int HighIndex) override;
     void FontChanged(const TReportFont& Font) override { Fonts.push_back(Font); }
 
     // Calls whose line starts with one of the prefixes.
     std::vector<std::string> Matching(std::initializer_list<std::string> Prefixes) const;
+
+  private:
+    // Adds "Name V1 V2 ...", the values apart by Separator after the first.
+    void Log(const std::string& Name, std::initializer_list<double> Values, const char* Separator = " ");
 };
 
 // Plays Bytes into Render with the fixed measurer; returns the error message, empty on success.
