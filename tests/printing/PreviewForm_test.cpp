@@ -19,11 +19,43 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
-#include <unistd.h>
+#include <tuple>
 
 namespace {
+
+// Closes every message box that opens meanwhile and keeps its text.
+class TMessageCatcher : public QObject {
+  public:
+    TMessageCatcher() { QApplication::instance()->installEventFilter(this); }
+    ~TMessageCatcher() override { QApplication::instance()->removeEventFilter(this); }
+    QStringList Texts;
+
+  protected:
+    bool eventFilter(QObject* Watched, QEvent* Event) override {
+        if (Event->type() == QEvent::Show)
+            if (auto* box = qobject_cast<QMessageBox*>(Watched)) {
+                Texts << box->text();
+                QTimer::singleShot(0, box, &QMessageBox::close);
+            }
+        return false;
+    }
+};
+
+// A file format as the program registers the PDF writer: it notes what it was asked to write.
+class TPdfStandIn : public TReportRender {
+  public:
+    TPdfStandIn() {
+        SetDisplayName("Portable Document Format (PDF)");
+        SetFileExtension("*.pdf");
+    }
+    void RenderToFile(TStream* Stream, const std::string& OutputFileName) override {
+        Files.push_back(OutputFileName);
+        Sizes.push_back(Stream ? Stream->Size() : 0);
+    }
+    std::vector<std::string> Files;
+    std::vector<uint64_t> Sizes;
+};
 
 class PreviewFormTest : public ::testing::Test {
   protected:
@@ -84,19 +116,17 @@ TEST_F(PreviewFormTest, PageActionsFollowTheCurrentPage) {
 }
 
 TEST_F(PreviewFormTest, TypedKeysMovePagesAndZoom) {
-    QTest::keyClick(Form.get(), Qt::Key_N, Qt::NoModifier);
-    EXPECT_EQ(Form->Preview.CurrentPage(), 2);
-    QTest::keyClicks(Form.get(), "e");
-    EXPECT_EQ(Form->Preview.CurrentPage(), 3);
-    QTest::keyClicks(Form.get(), "P");
-    EXPECT_EQ(Form->Preview.CurrentPage(), 2);
-    QTest::keyClicks(Form.get(), "b");
-    EXPECT_EQ(Form->Preview.CurrentPage(), 1);
-    QTest::keyClicks(Form.get(), "+");
-    EXPECT_EQ(Form->Preview.ZoomFactor(), 110);
-    EXPECT_EQ(Form->editZoom->text(), "110.0");
-    QTest::keyClicks(Form.get(), "--");
-    EXPECT_EQ(Form->Preview.ZoomFactor(), 90);
+    for (const auto& [keys, page, zoom] : {std::tuple{"n", 2, 100.0},
+                                           {"e", 3, 100.0},
+                                           {"P", 2, 100.0},
+                                           {"b", 1, 100.0},
+                                           {"+", 1, 110.0},
+                                           {"--", 1, 90.0}}) {
+        QTest::keyClicks(Form.get(), keys);
+        EXPECT_EQ(Form->Preview.CurrentPage(), page) << keys;
+        EXPECT_EQ(Form->Preview.ZoomFactor(), zoom) << keys;
+        EXPECT_EQ(Form->editZoom->text(), QString::number(zoom, 'f', 1)) << keys;
+    }
     QTest::keyClicks(Form.get(), "f");
     EXPECT_LT(Form->Preview.ZoomFactor(), 90); // a whole letter page in a 615 x 450 window
 }
@@ -115,72 +145,25 @@ TEST_F(PreviewFormTest, PageAndZoomBoxesMoveThere) {
 }
 
 TEST_F(PreviewFormTest, SaveAsKeepsTheStreamAndOpenRefusesDamagedFiles) {
-    namespace fs = std::filesystem;
-    const fs::path dir = fs::temp_directory_path() / ("velmora-preview-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    const QString saved = QString::fromStdString((dir / "copy.ndr").string());
-    ASSERT_TRUE(Form->SaveFile(saved));
-    std::ifstream in((dir / "copy.ndr").string(), std::ios::binary);
-    const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), {});
-    EXPECT_EQ(bytes, Stream.Bytes());
+    test::TempFolder dir;
+    ASSERT_TRUE(Form->SaveFile(QString::fromStdString(dir.File("copy.ndr"))));
+    EXPECT_EQ(test::ReadWholeFile(dir.File("copy.ndr")),
+              std::string(Stream.Bytes().begin(), Stream.Bytes().end()));
 
-    {
-        std::ofstream bad((dir / "bad.ndr").string(), std::ios::binary);
-        bad << "not a report";
-    }
-    // A message box would wait for the user: close it as soon as it shows.
-    QTimer::singleShot(0, [] {
-        if (QWidget* box = QApplication::activeModalWidget()) box->close();
-    });
+    std::ofstream(dir.File("bad.ndr"), std::ios::binary) << "not a report";
+    TMessageCatcher messages; // a message box would wait for the user
     Form->Preview.LastPage();
-    EXPECT_FALSE(Form->OpenFile(QString::fromStdString((dir / "bad.ndr").string())));
+    EXPECT_FALSE(Form->OpenFile(QString::fromStdString(dir.File("bad.ndr"))));
+    EXPECT_EQ(messages.Texts.size(), 1);
     EXPECT_EQ(Form->Preview.PageCount(), 3); // the report shown before is still there
 
     TMemoryStream one;
     RecordPages(one, 1);
-    SaveBytesToFile((dir / "one.ndr").string(), one.Bytes());
-    EXPECT_TRUE(Form->OpenFile(QString::fromStdString((dir / "one.ndr").string())));
+    SaveBytesToFile(dir.File("one.ndr"), one.Bytes());
+    EXPECT_TRUE(Form->OpenFile(QString::fromStdString(dir.File("one.ndr"))));
     EXPECT_EQ(Form->Preview.PageCount(), 1);
     EXPECT_EQ(Form->StatusText(), "Page 1 of 1");
-    fs::remove_all(dir);
 }
-
-namespace {
-
-// Closes every message box that opens meanwhile and keeps its text.
-class TMessageCatcher : public QObject {
-  public:
-    TMessageCatcher() { QApplication::instance()->installEventFilter(this); }
-    ~TMessageCatcher() override { QApplication::instance()->removeEventFilter(this); }
-    QStringList Texts;
-
-  protected:
-    bool eventFilter(QObject* Watched, QEvent* Event) override {
-        if (Event->type() == QEvent::Show)
-            if (auto* box = qobject_cast<QMessageBox*>(Watched)) {
-                Texts << box->text();
-                QTimer::singleShot(0, box, &QMessageBox::close);
-            }
-        return false;
-    }
-};
-
-// A file format as the program registers the PDF writer: it notes what it was asked to write.
-class TPdfStandIn : public TReportRender {
-  public:
-    TPdfStandIn() {
-        SetDisplayName("Portable Document Format (PDF)");
-        SetFileExtension("*.pdf");
-    }
-    void RenderToFile(TStream* Stream, const std::string& OutputFileName) override {
-        Files.push_back(OutputFileName);
-        Sizes.push_back(Stream ? Stream->Size() : 0);
-    }
-    std::vector<std::string> Files;
-    std::vector<uint64_t> Sizes;
-};
-
-} // namespace
 
 TEST_F(PreviewFormTest, DamagedPageShowsTheReadersMessageAndKeepsTheLastGoodPage) {
     DamagePage(Stream, 2);

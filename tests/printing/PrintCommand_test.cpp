@@ -5,10 +5,8 @@
 #include "PrintTestSupport.h"
 #include "app/BookForm.h"
 #include "app/MainForm.h"
-#include "report/PageConverter.h"
 #include "report/RendererRegistry.h"
 #include "report/ReportError.h"
-#include "report/ReportRenderStream.h"
 #include "tests/app/MainFormTestAccess.h"
 
 #include <QAction>
@@ -20,8 +18,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace fs = std::filesystem;
 
@@ -126,22 +122,6 @@ class PrintWindowTest : public TWindowTest {
     QImage BitmapDuringRun;
 };
 
-class TTextRender : public TReportRenderStream {
-  public:
-    void PageBegin() override { ++Pages; }
-    void RenderLeftText(const std::string& t, double, double) override { Texts.push_back(t); }
-    void RenderBlockText(const std::string& t, double, double, double) override { Texts.push_back(t); }
-    int Pages = 0;
-    std::vector<std::string> Texts;
-};
-
-std::string ReadAll(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 } // namespace
 
 TEST_F(PrintWindowTest, PageStreamFileHoldsOnePageWithoutHighlighting) {
@@ -176,7 +156,7 @@ TEST_F(PrintWindowTest, PdfThroughTheDialogHasOnePage) {
     EXPECT_EQ(it->DisplayName, "Portable Document Format (PDF)");
     ChooseFile(command, Folder / "puzzle.pdf", 2 + static_cast<int>(it - renderers.begin()));
     command.Execute();
-    const std::string pdf = ReadAll(Folder / "puzzle.pdf");
+    const std::string pdf = test::ReadWholeFile((Folder / "puzzle.pdf").string());
     ASSERT_EQ(pdf.rfind("%PDF-1.3", 0), 0u);
     const std::string check = "qpdf --check '" + (Folder / "puzzle.pdf").string() + "' >/dev/null 2>&1";
     EXPECT_EQ(std::system(check.c_str()), 0);

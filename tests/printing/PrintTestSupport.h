@@ -1,11 +1,13 @@
-// Shared by the printing tests: recording the puzzle page (or numbered pages) into a stream, and
-// measuring what a renderer drew into a picture.
+// Shared by the printing tests: recording the puzzle page (or numbered pages) into a stream, a
+// renderer that keeps the pages' texts, measuring what a renderer drew into a picture, files.
 #pragma once
 
 #include "game/PuzzlePage.h"
 #include "platform/RgbBitmap.h"
 #include "report/NDRWriter.h"
+#include "report/PageConverter.h"
 #include "report/PageStreamDecoder.h"
+#include "report/ReportRenderStream.h"
 #include "report/ReportStream.h"
 
 #include <QColor>
@@ -13,7 +15,65 @@
 #include <QRect>
 
 #include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
 #include <string>
+
+// Counts pages and keeps the texts of a played stream.
+class TTextRender : public TReportRenderStream {
+  public:
+    void PageBegin() override { ++Pages; }
+    void RenderLeftText(const std::string& Text, double, double) override { Texts.push_back(Text); }
+    void RenderBlockText(const std::string& Text, double, double, double) override { Texts.push_back(Text); }
+    int Pages = 0;
+    std::vector<std::string> Texts;
+};
+
+inline int PagesIn(TStream& Stream) {
+    TTextRender render;
+    Stream.Seek(0);
+    TPageConverter(Stream, render).Generate(0);
+    return render.Pages;
+}
+
+namespace test {
+
+// A fresh folder under the system's temporary folder, removed with everything in it afterwards.
+class TempFolder {
+  public:
+    TempFolder() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "velmora-test-XXXXXX").string();
+        if (!::mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary folder");
+        Folder = pattern;
+    }
+    ~TempFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(Folder, ignored);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    const std::string& Path() const { return Folder; }
+    std::string File(const std::string& name) const { return Folder + "/" + name; }
+    size_t Count() const {
+        return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(Folder), {}));
+    }
+
+  private:
+    std::string Folder;
+};
+
+// The file's bytes; empty when it cannot be read.
+inline std::string ReadWholeFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+} // namespace test
 
 // A board picture that is easy to find: solid red.
 inline platform::RgbBitmap RedBoard() {

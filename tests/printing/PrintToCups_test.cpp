@@ -13,11 +13,7 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <regex>
-#include <sstream>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -25,19 +21,12 @@ namespace {
 
 const std::string JobFile = std::string(VELMORA_CUPS_DIR) + "/out/velmora-test.ps";
 
-std::string ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 // Waits until the printer has written a whole job; returns it (empty after 60 s).
 std::string WaitForJob() {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
     while (std::chrono::steady_clock::now() < deadline) {
         if (fs::exists(JobFile)) {
-            const std::string job = ReadAll(JobFile);
+            const std::string job = test::ReadWholeFile(JobFile);
             if (job.find("%%EOF") != std::string::npos) return job;
         }
         QThread::msleep(200);
@@ -109,9 +98,8 @@ TEST_F(CupsPrinting, PuzzlePageArrivesAsOneJobWithOnePage) {
 }
 
 TEST_F(CupsPrinting, NativeOutputWritesThePrinterJobToAFile) {
-    const fs::path dir = fs::temp_directory_path() / ("velmora-prn-" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    test::TempFolder folder;
+    const fs::path dir = folder.Path();
     TReportSystem system;
     system.SetPlatform(QtReportPlatform());
     system.SystemOptions.Exclude(soShowStatus);
@@ -127,7 +115,7 @@ TEST_F(CupsPrinting, NativeOutputWritesThePrinterJobToAFile) {
     system.OnPrint = [&](TBaseReport& r) { PrintPuzzlePage(r, board, 1); };
     const mode_t mask = ::umask(022);
     system.RunReport();
-    const std::string prn = ReadAll(dir / "puzzle.prn");
+    const std::string prn = test::ReadWholeFile(folder.File("puzzle.prn"));
     EXPECT_EQ(prn.rfind("%PDF", 0), 0u);
     EXPECT_EQ(Count(prn, "/Type /Page\n") + Count(prn, "/Type /Page "), 1);
     EXPECT_FALSE(fs::exists(JobFile)); // nothing went to the printer
@@ -150,8 +138,7 @@ TEST_F(CupsPrinting, NativeOutputWritesThePrinterJobToAFile) {
     printer.SetOutputFileName((dir / "empty.prn").string());
     printer.RenderStream(&empty);
     EXPECT_FALSE(ProcessPrinter().Printing());
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
-    fs::remove_all(dir);
+    EXPECT_EQ(folder.Count(), 1u);
 }
 
 TEST_F(CupsPrinting, StatusLineNamesTheQueuesDeviceAndDriver) {

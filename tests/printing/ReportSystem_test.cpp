@@ -1,42 +1,18 @@
 // The print run driven through its handlers: a fake platform stands in for the printer and the
-// windows, and a counting renderer plays what reaches the printer or the preview.
+// windows, and a text renderer plays what reaches the printer or the preview.
 #include "report/ReportSystem.h"
 
-#include "report/NDRWriter.h"
-#include "report/PageConverter.h"
+#include "PrintTestSupport.h"
 #include "report/RendererRegistry.h"
 #include "report/ReportError.h"
-#include "report/ReportRenderStream.h"
-#include "report/ReportStream.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <optional>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
 namespace {
-
-// Counts pages and keeps the texts of a played stream.
-class TCountingRender : public TReportRenderStream {
-  public:
-    void PageBegin() override { ++Pages; }
-    void RenderLeftText(const std::string& Text, double, double) override { Texts.push_back(Text); }
-    void RenderBlockText(const std::string& Text, double, double, double) override { Texts.push_back(Text); }
-    int Pages = 0;
-    std::vector<std::string> Texts;
-};
-
-int PagesIn(TStream& Stream) {
-    TCountingRender render;
-    Stream.Seek(0);
-    TPageConverter(Stream, render).Generate(0);
-    return render.Pages;
-}
 
 struct TPrintCall {
     std::string OutputFile;
@@ -46,7 +22,6 @@ struct TPrintCall {
 
 class TFakePlatform : public TReportSystemPlatform {
   public:
-    bool Printer = true;
     int MaxCopies = 9999;
     bool CancelSetup = false;
     std::optional<TSetupResult> Accept; // what OK stores; nothing = the defaults stand
@@ -56,10 +31,10 @@ class TFakePlatform : public TReportSystemPlatform {
     std::string FilerNameDuringPreview;
     bool FailPrinting = false;
 
-    bool HasPrinter() override { return Printer; }
+    bool HasPrinter() override { return true; }
     int PrinterMaxCopies() override { return MaxCopies; }
-    std::string PrinterDisplayName() override { return Printer ? "FakePrinter on file" : ""; }
-    bool PrinterSetupDialog() override { return Printer; }
+    std::string PrinterDisplayName() override { return "FakePrinter on file"; }
+    bool PrinterSetupDialog() override { return true; }
     TReferenceDevice PrinterReference() override {
         TReferenceDevice d;
         d.HasPrinter = true;
@@ -94,10 +69,6 @@ class TFakePlatform : public TReportSystemPlatform {
 class ReportRun : public ::testing::Test {
   protected:
     void SetUp() override {
-        Dir = fs::temp_directory_path() / ("velmora-run-" + std::to_string(::getpid()) + "-" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(Dir);
-        fs::create_directories(Dir);
         System.SetPlatform(Platform);
         System.SystemPrinter.Title = "Puzzle Report";
         System.OnPrint = [this](TBaseReport& r) {
@@ -109,17 +80,24 @@ class ReportRun : public ::testing::Test {
             }
         };
     }
-    void TearDown() override { fs::remove_all(Dir); }
 
     TSetupResult FileResult(const std::string& name, int format) {
         TSetupChoice c;
         c.Dest = rdFile;
-        c.FileName = (Dir / name).string();
+        c.FileName = Dir.File(name);
         c.FormatIndex = format;
         return SetupAccept(System.SetupInput(), c);
     }
 
-    fs::path Dir;
+    // The format list's index of a registered renderer (after the page stream and printer formats).
+    static int FormatOf(const TReportRender& render) {
+        const auto active = ActiveRenderers();
+        const auto it = std::find_if(active.begin(), active.end(),
+                                     [&](const TRegisteredRenderer& e) { return e.Render == &render; });
+        return it == active.end() ? -1 : 2 + static_cast<int>(it - active.begin());
+    }
+
+    test::TempFolder Dir;
     TFakePlatform Platform;
     TReportSystem System;
     int PrintCalls = 0;
@@ -132,10 +110,6 @@ TSetupResult PrinterResult() {
     return r;
 }
 
-std::vector<std::string> Modes(const std::string& window) {
-    return {window + ":0", window + ":1", window + ":2", window + ":3"};
-}
-
 } // namespace
 
 TEST_F(ReportRun, CancelInSetupEndsTheRunWithoutRecording) {
@@ -143,7 +117,7 @@ TEST_F(ReportRun, CancelInSetupEndsTheRunWithoutRecording) {
     System.RunReport();
     EXPECT_TRUE(System.Cancelled());
     EXPECT_EQ(PrintCalls, 0);
-    EXPECT_EQ(Platform.Log, Modes("setup")); // create, show, wait, free
+    EXPECT_EQ(Platform.Log, (std::vector<std::string>{"setup:0", "setup:1", "setup:2", "setup:3"}));
     EXPECT_TRUE(Platform.Printed.empty());
 }
 
@@ -153,12 +127,9 @@ TEST_F(ReportRun, PreviewGetsTheRecordedStream) {
     EXPECT_FALSE(System.Cancelled());
     EXPECT_EQ(PrintCalls, 1);
     EXPECT_EQ(Platform.PreviewPages, 2);
-    std::vector<std::string> expected = Modes("setup");
-    for (const char* s : {"status:0", "status:1", "status:3"})
-        expected.push_back(s);
-    for (const std::string& s : Modes("preview"))
-        expected.push_back(s);
-    EXPECT_EQ(Platform.Log, expected);
+    EXPECT_EQ(Platform.Log,
+              (std::vector<std::string>{"setup:0", "setup:1", "setup:2", "setup:3", "status:0", "status:1",
+                                        "status:3", "preview:0", "preview:1", "preview:2", "preview:3"}));
     EXPECT_EQ(System.OutputStream(), nullptr);
 }
 
@@ -187,23 +158,16 @@ TEST_F(ReportRun, PrinterMakesCopiesOrTheRunRepeatsThem) {
     System.RunReport();
     EXPECT_TRUE(System.CopiesByRepetition());
     ASSERT_EQ(Platform.Printed.size(), 3u);
-    for (const TPrintCall& call : Platform.Printed) {
-        EXPECT_EQ(call.Copies, 1);
-        EXPECT_EQ(call.Pages, 1);
-    }
+    for (const TPrintCall& call : Platform.Printed)
+        EXPECT_TRUE(call.Copies == 1 && call.Pages == 1);
 }
 
 // Cancel in the status window on page 1: no destination gets anything, an existing file keeps its
 // bytes and no temporary file is left beside it.
 TEST_F(ReportRun, CancelInStatusWindowAbortsTheWriterAndOutputsNothing) {
-    TCountingRender render;
+    TTextRender render;
     render.SetDisplayName("Cancelled Format (CNC)");
     render.SetFileExtension("*.cnc");
-    const auto active = ActiveRenderers();
-    const int rendererFormat =
-        2 + static_cast<int>(std::find_if(active.begin(), active.end(),
-                                          [&](const TRegisteredRenderer& e) { return e.Render == &render; }) -
-                             active.begin());
     struct Row {
         const char* Name;
         std::optional<TSetupResult> Accept;
@@ -223,9 +187,9 @@ TEST_F(ReportRun, CancelInStatusWindowAbortsTheWriterAndOutputsNothing) {
     for (const Row& r :
          {Row{"printer", PrinterResult(), nullptr}, Row{"ndr", FileResult("old.ndr", 0), "old.ndr"},
           Row{"prn", FileResult("old.prn", 1), "old.prn"},
-          Row{"renderer", FileResult("old.cnc", rendererFormat), "old.cnc"}}) {
+          Row{"renderer", FileResult("old.cnc", FormatOf(render)), "old.cnc"}}) {
         SCOPED_TRACE(r.Name);
-        if (r.OldFile) std::ofstream(Dir / r.OldFile) << "old bytes";
+        if (r.OldFile) std::ofstream(Dir.File(r.OldFile)) << "old bytes";
         Platform.Accept = r.Accept;
         lines.clear();
         System.RunReport();
@@ -235,10 +199,9 @@ TEST_F(ReportRun, CancelInStatusWindowAbortsTheWriterAndOutputsNothing) {
         ASSERT_FALSE(lines.empty());
         EXPECT_EQ(lines.front(), "Generating page 1"); // the filer's format wins over the printer's
         if (!r.OldFile) continue;
-        std::ifstream in(Dir / r.OldFile);
-        EXPECT_EQ(std::string((std::istreambuf_iterator<char>(in)), {}), "old bytes");
-        EXPECT_EQ(std::distance(fs::directory_iterator(Dir), fs::directory_iterator()), 1);
-        fs::remove(Dir / r.OldFile);
+        EXPECT_EQ(test::ReadWholeFile(Dir.File(r.OldFile)), "old bytes");
+        EXPECT_EQ(Dir.Count(), 1u);
+        fs::remove(Dir.File(r.OldFile));
     }
 }
 
@@ -247,7 +210,7 @@ TEST_F(ReportRun, ReportWithoutPagesIsWrittenAndPlayed) {
     System.SystemPrinter.FirstPage = 5;
     Platform.Accept = FileResult("empty", 0);
     System.RunReport();
-    TFileStream in((Dir / "empty.ndr").string(), fmOpenRead);
+    TFileStream in(Dir.File("empty.ndr"), fmOpenRead);
     EXPECT_EQ(PagesIn(in), 0);
     Platform.Accept = PrinterResult();
     System.RunReport();
@@ -258,39 +221,32 @@ TEST_F(ReportRun, ReportWithoutPagesIsWrittenAndPlayed) {
 TEST_F(ReportRun, PageStreamFileGetsNdrExtensionAndIsTheOutput) {
     Platform.Accept = FileResult("puzzle", 0);
     System.RunReport();
-    const fs::path out = Dir / "puzzle.ndr";
-    ASSERT_TRUE(fs::exists(out));
     EXPECT_TRUE(Platform.Printed.empty());
     EXPECT_EQ(Platform.PreviewPages, -1);
-    TFileStream in(out.string(), fmOpenRead);
+    TFileStream in(Dir.File("puzzle.ndr"), fmOpenRead);
     EXPECT_EQ(PagesIn(in), 1);
-    EXPECT_EQ(System.SystemFiler.FileName, out.string());
+    EXPECT_EQ(System.SystemFiler.FileName, Dir.File("puzzle.ndr"));
 }
 
 TEST_F(ReportRun, NativeOutputGoesThroughThePrinterIntoAPrnFile) {
     Platform.Accept = FileResult("puzzle", 1);
     System.RunReport();
     ASSERT_EQ(Platform.Printed.size(), 1u);
-    EXPECT_EQ(Platform.Printed[0].OutputFile, (Dir / "puzzle.prn").string());
+    EXPECT_EQ(Platform.Printed[0].OutputFile, Dir.File("puzzle.prn"));
     EXPECT_EQ(Platform.Printed[0].Pages, 1);
 }
 
 TEST_F(ReportRun, RegisteredRendererWritesTheFileUnderTheGivenName) {
-    TCountingRender render;
+    TTextRender render;
     render.SetDisplayName("Counting Format (CNT)");
     render.SetFileExtension("*.cnt");
-    // Only active renderers are offered; the list may hold renderers of other tests too.
-    const auto active = ActiveRenderers();
-    const auto it = std::find_if(active.begin(), active.end(),
-                                 [&](const TRegisteredRenderer& e) { return e.Render == &render; });
-    ASSERT_NE(it, active.end());
-    Platform.Accept = FileResult("puzzle", 2 + static_cast<int>(it - active.begin()));
+    ASSERT_GE(FormatOf(render), 2); // only active renderers are offered, this one among them
+    Platform.Accept = FileResult("puzzle", FormatOf(render));
     System.RunReport();
     EXPECT_EQ(System.Renderer(), &render);
-    EXPECT_EQ(render.OutputFileName(), (Dir / "puzzle").string());
+    EXPECT_EQ(render.OutputFileName(), Dir.File("puzzle"));
     EXPECT_EQ(render.Pages, 1);
-    ASSERT_EQ(render.Texts.size(), 1u);
-    EXPECT_EQ(render.Texts[0], "Page1");
+    EXPECT_EQ(render.Texts, std::vector<std::string>{"Page1"});
     EXPECT_TRUE(Platform.Printed.empty());
 }
 
@@ -305,7 +261,7 @@ TEST_F(ReportRun, NoGenerateOutputsTheFilerFileWithoutRecording) {
     replay.SystemSetups.Exclude(ssAllowSetup);
     replay.SystemOptions.Include(soNoGenerate);
     replay.SystemFiler.StreamMode = smFile;
-    replay.SystemFiler.FileName = (Dir / "saved.ndr").string();
+    replay.SystemFiler.FileName = Dir.File("saved.ndr");
     replay.OnPrint = [this](TBaseReport&) { ++PrintCalls; };
     replay.RunReport();
     EXPECT_EQ(PrintCalls, 1);
@@ -333,29 +289,21 @@ TEST_F(ReportRun, UserStreamReceivesTheRecording) {
     EXPECT_THROW(System.RunReport(), EReportError);
 }
 
-TEST_F(ReportRun, OutputErrorPropagatesAfterTheWindowsAreFreed) {
+TEST_F(ReportRun, FailuresPropagateAfterTheWindowsAreFreed) {
     Platform.Accept = PrinterResult();
     Platform.FailPrinting = true;
-    try {
-        System.RunReport();
-        FAIL() << "no error";
-    } catch (const EReportError& e) {
-        EXPECT_STREQ(e.what(), "Printer is out of paper.");
-    }
+    EXPECT_THROW(System.RunReport(), EReportError); // "Printer is out of paper."
     EXPECT_EQ(Platform.Log.back(), "status:3");
-}
 
-TEST_F(ReportRun, LayoutErrorLeavesTheRunCancelledAndFreesTheStatus) {
+    Platform.Log.clear();
     System.OnPrint = [](TBaseReport&) { throw EReportError("layout failed"); };
     EXPECT_THROW(System.RunReport(), EReportError);
     EXPECT_TRUE(System.Cancelled());
     EXPECT_EQ(Platform.Log.back(), "status:3");
     EXPECT_EQ(Platform.PreviewPages, -1);
     EXPECT_EQ(System.CurrentWriter(), nullptr);
-}
 
-TEST_F(ReportRun, WindowlessPlatformHasNoPrinter) {
-    TReportSystem plain;
+    TReportSystem plain; // no platform: no windows and no printer
     plain.DefaultDest = rdPrinter;
     plain.OnPrint = [](TBaseReport& r) { r.PrintAt(1, 1, "x"); };
     try {

@@ -1,3 +1,4 @@
+// The Output Options rules without a window: formats, file names, enabling, what OK stores.
 #include "report/SetupOptions.h"
 
 #include <gtest/gtest.h>
@@ -6,29 +7,44 @@ namespace {
 
 const std::vector<TRendererFormat> Pdf{{"Portable Document Format (PDF)", "*.pdf"}};
 
-TSetupInput WithPrinter(bool hasPrinter) {
+TSetupInput WithPrinter(bool hasPrinter, std::initializer_list<TSystemSetup> excluded = {}) {
     TSetupInput in;
     in.HasPrinter = hasPrinter;
+    for (TSystemSetup s : excluded)
+        in.Setups.Exclude(s);
     return in;
+}
+
+// The enabled controls by name, e.g. "Printer Preview File Ok".
+std::string Enabled(const TSetupEnabling& e) {
+    std::string out;
+    for (const auto& [on, name] : {std::pair{e.Printer, "Printer"},
+                                   {e.Preview, "Preview"},
+                                   {e.File, "File"},
+                                   {e.FileControls, "FileControls"},
+                                   {e.Copies, "Copies"},
+                                   {e.Collate, "Collate"},
+                                   {e.Duplex, "Duplex"},
+                                   {e.PrinterSetup, "PrinterSetup"},
+                                   {e.Ok, "Ok"}})
+        if (on) out += out.empty() ? name : std::string(" ") + name;
+    return out;
 }
 
 } // namespace
 
-TEST(SetupFormats, ListAndFilterFollowTheRegisteredRenderers) {
+TEST(SetupFormats, ListFilterAndChosenFileFollowTheRegisteredRenderers) {
     EXPECT_EQ(SetupFormatList({}),
               (std::vector<std::string>{"Report Snapshot File (NDR)", "Native Printer Output (PRN)"}));
     EXPECT_EQ(SetupFormatList(Pdf).back(), "Portable Document Format (PDF)");
-    EXPECT_EQ(SetupFileFilter({}), "Report Snapshot File (NDR)|*.NDR|Native Printer Output (PRN)|*.PRN");
     EXPECT_EQ(SetupFileFilter(Pdf), "Report Snapshot File (NDR)|*.NDR|Native Printer Output (PRN)|*.PRN"
                                     "|Portable Document Format (PDF)|*.pdf");
-}
-
-TEST(SetupFormats, ChosenFileSelectsItsFormat) {
-    EXPECT_EQ(SetupFormatForFileName("/tmp/a.NDR", Pdf), 0);
-    EXPECT_EQ(SetupFormatForFileName("/tmp/a.prn", Pdf), 1);
-    EXPECT_EQ(SetupFormatForFileName("/tmp/a.PDF", Pdf), 2);
-    EXPECT_EQ(SetupFormatForFileName("/tmp/a.txt", Pdf), -1);
-    EXPECT_EQ(SetupFormatForFileName("/tmp/x.pdf/name", Pdf), -1);
+    for (const auto& [name, format] : {std::pair{"/tmp/a.NDR", 0},
+                                       {"/tmp/a.prn", 1},
+                                       {"/tmp/a.PDF", 2},
+                                       {"/tmp/a.txt", -1},
+                                       {"/tmp/x.pdf/name", -1}})
+        EXPECT_EQ(SetupFormatForFileName(name, Pdf), format) << name;
 }
 
 TEST(SetupFileName, ExtensionAppendedOnlyWhenTheNameHasNoDot) {
@@ -39,150 +55,128 @@ TEST(SetupFileName, ExtensionAppendedOnlyWhenTheNameHasNoDot) {
     EXPECT_EQ(TrimSpaces("   "), "");
 }
 
-TEST(SetupAccept, FileFormatsDecideNameNativeFlagAndRenderer) {
-    const TSetupInput in = WithPrinter(true);
-    TSetupChoice c;
-    c.Dest = rdFile;
-    c.FileName = "  out  ";
-    c.CopiesText = "1";
-
-    c.FormatIndex = -1; // nothing selected means the first entry
-    TSetupResult r = SetupAccept(in, c);
-    EXPECT_EQ(r.FileName, "out.ndr");
-    EXPECT_FALSE(r.NativeOutput);
-    EXPECT_EQ(r.RendererIndex, -1);
-
-    c.FormatIndex = 1;
-    r = SetupAccept(in, c);
-    EXPECT_EQ(r.FileName, "out.prn");
-    EXPECT_TRUE(r.NativeOutput);
-
-    c.FormatIndex = 2;
-    r = SetupAccept(in, c);
-    EXPECT_EQ(r.FileName, "out"); // renderer formats get no extension
-    EXPECT_FALSE(r.NativeOutput);
-    EXPECT_EQ(r.RendererIndex, 0);
-
-    c.Dest = rdPrinter;
-    r = SetupAccept(in, c);
-    EXPECT_EQ(r.Dest, rdPrinter);
-    EXPECT_EQ(r.FileName, "");
+TEST(SetupAccept, DestinationAndFormatDecideNameNativeFlagAndRenderer) {
+    struct Row {
+        const char* Name;
+        TReportDest Dest;
+        int Format;
+        const char* FileName;
+        bool Native;
+        int Renderer;
+    };
+    for (const Row& r : {Row{"nothing selected: the first format", rdFile, -1, "out.ndr", false, -1},
+                         Row{"printer format", rdFile, 1, "out.prn", true, -1},
+                         Row{"renderer: no extension", rdFile, 2, "out", false, 0},
+                         Row{"printer destination", rdPrinter, 2, "", false, -1}}) {
+        TSetupChoice c;
+        c.Dest = r.Dest;
+        c.FileName = "  out  ";
+        c.FormatIndex = r.Format;
+        const TSetupResult result = SetupAccept(WithPrinter(true), c);
+        EXPECT_EQ(result.Dest, r.Dest) << r.Name;
+        EXPECT_EQ(result.FileName, r.FileName) << r.Name;
+        EXPECT_EQ(result.NativeOutput, r.Native) << r.Name;
+        EXPECT_EQ(result.RendererIndex, r.Renderer) << r.Name;
+    }
 }
 
-TEST(SetupAccept, CopiesStoredOnlyWhenAllowedAndValid) {
-    TSetupInput in = WithPrinter(true);
-    TSetupChoice c;
-    c.Dest = rdPrinter;
-    c.Collate = true;
-    c.CopiesText = "3";
-    EXPECT_EQ(SetupAccept(in, c).Copies, 3);
-    EXPECT_EQ(SetupAccept(in, c).Collate, true);
-    c.CopiesText = "0";
-    EXPECT_FALSE(SetupAccept(in, c).Copies);
-    c.CopiesText = "";
-    EXPECT_FALSE(SetupAccept(in, c).Copies);
-    c.CopiesText = "99999";
-    EXPECT_FALSE(SetupAccept(in, c).Copies);
-    c.CopiesText = "2";
-    in.Setups.Exclude(ssAllowCopies);
-    in.Setups.Exclude(ssAllowCollate);
-    EXPECT_FALSE(SetupAccept(in, c).Copies);
-    EXPECT_FALSE(SetupAccept(in, c).Collate);
-    EXPECT_FALSE(SetupAccept(WithPrinter(false), c).Copies);
+TEST(SetupAccept, CopiesAndCollateStoredOnlyWhenAllowedAndValid) {
+    struct Row {
+        const char* Copies;
+        TSetupInput Input;
+        std::optional<int> Stored;
+        std::optional<bool> Collate;
+    };
+    for (const Row& r : {Row{"3", WithPrinter(true), 3, true}, Row{"0", WithPrinter(true), {}, true},
+                         Row{"", WithPrinter(true), {}, true}, Row{"99999", WithPrinter(true), {}, true},
+                         Row{"2", WithPrinter(true, {ssAllowCopies, ssAllowCollate}), {}, {}},
+                         Row{"2", WithPrinter(false), {}, {}}}) {
+        TSetupChoice c;
+        c.Dest = rdPrinter;
+        c.Collate = true;
+        c.CopiesText = r.Copies;
+        const TSetupResult result = SetupAccept(r.Input, c);
+        EXPECT_EQ(result.Copies, r.Stored) << r.Copies;
+        EXPECT_EQ(result.Collate, r.Collate) << r.Copies;
+    }
 }
 
-TEST(SetupEnabling, WithPrinterEachDestinationFollowsItsFlag) {
+TEST(SetupEnabling, ControlsFollowThePrinterTheFlagsTheDestinationAndTheName) {
+    struct Row {
+        const char* Name;
+        TSetupInput Input;
+        std::optional<TReportDest> Dest;
+        const char* FileName;
+        int Format;
+        const char* Enabled;
+    };
+    const TSetupInput NoPrinter = WithPrinter(false), Printer = WithPrinter(true);
+    for (const Row& r : {
+             Row{"printer", Printer, rdPrinter, "", 0,
+                 "Printer Preview File Copies Collate Duplex PrinterSetup Ok"},
+             Row{"preview", Printer, rdPreview, "", 0, "Printer Preview File PrinterSetup Ok"},
+             Row{"file without a name", Printer, rdFile, "   ", 0,
+                 "Printer Preview File FileControls PrinterSetup"},
+             Row{"file", Printer, rdFile, " x ", 0, "Printer Preview File FileControls PrinterSetup Ok"},
+             Row{"printer format with a printer", Printer, rdFile, "x", FormatIndexPRN,
+                 "Printer Preview File FileControls PrinterSetup Ok"},
+             Row{"no printer dest or duplex", WithPrinter(true, {ssAllowDestPrinter, ssAllowDuplex}),
+                 rdPrinter, "", 0, "Preview File Copies Collate PrinterSetup Ok"},
+             Row{"no printer: preview", NoPrinter, rdPreview, "", 0, "Preview File Ok"},
+             Row{"no printer: page stream", NoPrinter, rdFile, "x", FormatIndexNDR,
+                 "Preview File FileControls Ok"},
+             Row{"no printer: renderer", NoPrinter, rdFile, "x", 2, "Preview File FileControls Ok"},
+             Row{"no printer: printer format", NoPrinter, rdFile, "x", FormatIndexPRN,
+                 "Preview File FileControls"},
+             Row{"nothing offered", WithPrinter(false, {ssAllowDestPreview, ssAllowDestFile}), std::nullopt,
+                 "", 0, ""},
+         })
+        EXPECT_EQ(Enabled(SetupEnablingFor(r.Input, r.Dest, r.FileName, r.Format)), r.Enabled) << r.Name;
+}
+
+TEST(SetupEnabling, DefaultDestinationFallsBackToOneThatIsOffered) {
     TSetupInput in = WithPrinter(true);
     in.DefaultDest = rdPrinter;
     EXPECT_EQ(SetupInitialDest(in), rdPrinter);
-    TSetupEnabling e = SetupEnablingFor(in, rdPrinter, "");
-    EXPECT_TRUE(e.Printer && e.Preview && e.File && e.PrinterSetup && e.Ok);
-    EXPECT_TRUE(e.Copies && e.Collate && e.Duplex);
-    EXPECT_FALSE(e.FileControls);
-
-    e = SetupEnablingFor(in, rdPreview, "");
-    EXPECT_FALSE(e.Copies || e.Collate || e.Duplex || e.FileControls);
-    EXPECT_TRUE(e.Ok);
-
     in.Setups.Exclude(ssAllowDestPrinter);
-    in.Setups.Exclude(ssAllowDuplex);
-    e = SetupEnablingFor(in, rdPrinter, "");
-    EXPECT_FALSE(e.Printer);
-    EXPECT_FALSE(e.Duplex);
-    EXPECT_TRUE(e.Copies);
-    // A default the dialog does not offer falls back to one it does.
     EXPECT_EQ(SetupInitialDest(in), rdPreview);
-}
-
-TEST(SetupEnabling, FileDestinationNeedsANonBlankName) {
-    const TSetupInput in = WithPrinter(true);
-    EXPECT_FALSE(SetupEnablingFor(in, rdFile, "").Ok);
-    EXPECT_FALSE(SetupEnablingFor(in, rdFile, "   ").Ok);
-    const TSetupEnabling e = SetupEnablingFor(in, rdFile, " x ");
-    EXPECT_TRUE(e.Ok);
-    EXPECT_TRUE(e.FileControls);
-}
-
-TEST(SetupEnabling, WithoutPrinterPreviewAndFilesButNotPrinterOutputAreOffered) {
-    TSetupInput in = WithPrinter(false);
-    in.DefaultDest = rdPrinter;
-    EXPECT_EQ(SetupInitialDest(in), rdPreview);
-    const TSetupEnabling e = SetupEnablingFor(in, rdPreview, "");
-    EXPECT_FALSE(e.Printer || e.Copies || e.Collate || e.Duplex || e.PrinterSetup);
-    EXPECT_TRUE(e.Preview && e.File && e.Ok);
-    // The page stream and a renderer's format need no printer; the native printer format does.
-    EXPECT_TRUE(SetupEnablingFor(in, rdFile, "x", FormatIndexNDR).Ok);
-    EXPECT_TRUE(SetupEnablingFor(in, rdFile, "x", 2).Ok);
-    EXPECT_FALSE(SetupEnablingFor(in, rdFile, "x", FormatIndexPRN).Ok);
-    EXPECT_TRUE(SetupEnablingFor(WithPrinter(true), rdFile, "x", FormatIndexPRN).Ok);
-
     in.Setups.Exclude(ssAllowDestPreview);
     EXPECT_EQ(SetupInitialDest(in), rdFile);
     in.Setups.Exclude(ssAllowDestFile);
     EXPECT_FALSE(SetupInitialDest(in).has_value());
-    EXPECT_FALSE(SetupEnablingFor(in, std::nullopt, "").Preview);
+    TSetupInput none = WithPrinter(false);
+    none.DefaultDest = rdPrinter;
+    EXPECT_EQ(SetupInitialDest(none), rdPreview);
 }
 
 TEST(SetupKeys, NumberAndSelectionBoxesFilterKeys) {
     for (char c : std::string("0123456789\b"))
-        EXPECT_TRUE(SetupNumberKeyAllowed(c)) << int(c);
+        EXPECT_TRUE(SetupNumberKeyAllowed(c) && SetupSelectionKeyAllowed(c)) << int(c);
     for (char c : std::string("-,a E+. "))
         EXPECT_FALSE(SetupNumberKeyAllowed(c)) << c;
-    EXPECT_TRUE(SetupSelectionKeyAllowed('-'));
-    EXPECT_TRUE(SetupSelectionKeyAllowed(','));
-    EXPECT_TRUE(SetupSelectionKeyAllowed('7'));
+    EXPECT_TRUE(SetupSelectionKeyAllowed('-') && SetupSelectionKeyAllowed(','));
     EXPECT_FALSE(SetupSelectionKeyAllowed('x'));
 }
 
 TEST(PrintRange, ModesStoreRangeOrSelection) {
-    const TSetupInput in = WithPrinter(true);
-    TPrintRangeChoice c;
-    c.SelectionText = "1-3";
-    c.FromText = "2";
-    c.ToText = "5";
-    c.CopiesText = "2";
-
-    TPrintRangeResult r = PrintRangeAccept(in, c);
-    EXPECT_EQ(r.FirstPage, 1);
-    EXPECT_EQ(r.LastPage, 9999);
-    EXPECT_EQ(r.Selection, "");
-    EXPECT_EQ(r.Copies, 2);
-
-    c.Mode = prPages;
-    r = PrintRangeAccept(in, c);
-    EXPECT_EQ(r.FirstPage, 2);
-    EXPECT_EQ(r.LastPage, 5);
-    EXPECT_EQ(r.Selection, "");
-
-    c.Mode = prSelection;
-    r = PrintRangeAccept(in, c);
-    EXPECT_EQ(r.Selection, "1-3");
-    EXPECT_EQ(r.FirstPage, 1);
-
-    c.Mode = prPages;
-    c.FromText = "x";
-    c.ToText = "";
-    r = PrintRangeAccept(in, c);
-    EXPECT_EQ(r.FirstPage, 1);
-    EXPECT_EQ(r.LastPage, 9999);
+    struct Row {
+        TPrintRangeMode Mode;
+        const char *From, *To;
+        int First, Last;
+        const char* Selection;
+    };
+    for (const Row& r : {Row{prAll, "2", "5", 1, 9999, ""}, Row{prPages, "2", "5", 2, 5, ""},
+                         Row{prSelection, "2", "5", 1, 9999, "1-3"}, Row{prPages, "x", "", 1, 9999, ""}}) {
+        TPrintRangeChoice c;
+        c.Mode = r.Mode;
+        c.SelectionText = "1-3";
+        c.FromText = r.From;
+        c.ToText = r.To;
+        c.CopiesText = "2";
+        const TPrintRangeResult result = PrintRangeAccept(WithPrinter(true), c);
+        EXPECT_EQ(result.FirstPage, r.First) << r.Mode << r.From;
+        EXPECT_EQ(result.LastPage, r.Last) << r.Mode << r.From;
+        EXPECT_EQ(result.Selection, r.Selection) << r.Mode << r.From;
+        EXPECT_EQ(result.Copies, 2);
+    }
 }

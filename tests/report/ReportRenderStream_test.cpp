@@ -1,4 +1,4 @@
-// Stream renderers: locale-independent formatting, line ends, the input file, device coordinates.
+// Stream renderers: locale-independent formatting, line ends, the input file.
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -59,19 +59,4 @@ TEST(ReportRender, RenderStreamReadsTheInputFileWhenNoStreamIsGiven) {
     EXPECT_FALSE(R.Busy());
     R.SetInputFileName(Folder.File("missing.ndr"));
     EXPECT_THROW(R.RenderStream(nullptr), EReportError);
-}
-
-TEST(ReportRender, DeviceCoordinatesSubtractTheRecordedMargins) {
-    class TMarginRender : public TReportRender {
-      public:
-        std::vector<int> Seen;
-        int XDPI() override { return 100; }
-        int YDPI() override { return 200; }
-        void PageBegin() override { Seen = {XI2D(1.0), YI2D(1.0)}; }
-    } R;
-    TReferenceDevice Device;
-    Device.MarginLeft = 0.25;
-    Device.MarginTop = 0.5;
-    EXPECT_EQ(Play(Record([](TNDRWriter&) {}, [&](TNDRWriter& W) { W.SetDevice(Device); }), R), "");
-    EXPECT_EQ(R.Seen, (std::vector<int>{75, 100}));
 }
