@@ -1,5 +1,5 @@
-// The Print command: its steps and restore rules with a scripted window, then the real window
-// (offscreen) printing to a page-stream file, to a PDF file and into a failure.
+// The Print command: the clock rule with a scripted window, then the real window (offscreen)
+// printing to a page-stream file, to a PDF file and into a failure.
 #include "app/PrintCommand.h"
 
 #include "PrintTestSupport.h"
@@ -23,70 +23,32 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// A window whose highlighting and clock are two flags.
 class TScriptedSteps : public TPrintSteps {
   public:
-    bool RowAndColumn = true, Cell = true, Timed = true, Clock = true;
-    std::function<void()> Run = [] {};
-    std::vector<std::string> Log;
-    std::string Error;
-
-    void SetClockRunning(bool on) override {
-        Clock = on;
-        Log.push_back(on ? "clock on" : "clock off");
-    }
-    bool HiliteRowAndColumn() const override { return RowAndColumn; }
-    bool HiliteCell() const override { return Cell; }
-    void SetHilite(bool rc, bool c) override {
-        RowAndColumn = rc;
-        Cell = c;
-        Log.push_back(std::string("hilite ") + (rc ? "1" : "0") + (c ? "1" : "0"));
-    }
-    void RepaintBoard() override { Log.push_back("repaint"); }
+    bool Timed = true, Clock = true;
+    void SetClockRunning(bool on) override { Clock = on; }
+    bool HiliteRowAndColumn() const override { return true; }
+    bool HiliteCell() const override { return true; }
+    void SetHilite(bool, bool) override {}
+    void RepaintBoard() override {}
     bool ClockShouldRun() const override { return Timed; }
     platform::RgbBitmap BoardPicture() const override { return {}; }
     std::int32_t PuzzleNumber() const override { return 0; }
-    void ShowError(const std::string& m) override { Error = m; }
-
-    void Print() {
-        RunPrintCommand(*this, [this] {
-            Log.push_back("run");
-            Run();
-        });
-    }
+    void ShowError(const std::string&) override {}
 };
 
 } // namespace
 
-TEST(PrintCommandSteps, RunsWithoutHighlightingAndPutsItBack) {
-    TScriptedSteps steps;
-    steps.Cell = false;
-    steps.Print();
-    EXPECT_EQ(steps.Log, (std::vector<std::string>{"clock off", "hilite 00", "repaint", "run", "hilite 10",
-                                                   "repaint", "clock on"}));
-    EXPECT_TRUE(steps.RowAndColumn);
-    EXPECT_FALSE(steps.Cell);
-    EXPECT_EQ(steps.Error, "");
-}
-
+// After printing the clock runs when a timed game is in progress, whatever it did before.
 TEST(PrintCommandSteps, ClockFollowsTheTimedGameNotItsEarlierState) {
-    TScriptedSteps steps;
-    steps.Timed = false;
-    steps.Print();
-    EXPECT_FALSE(steps.Clock);
-
-    TScriptedSteps stopped;
-    stopped.Clock = false; // stopped before: a timed game runs again afterwards
-    stopped.Print();
-    EXPECT_TRUE(stopped.Clock);
-}
-
-TEST(PrintCommandSteps, FailedRunRestoresTheWindowAndShowsTheMessage) {
-    TScriptedSteps steps;
-    steps.Run = [] { throw EReportError("Cannot create file \"/no/such/dir/x.ndr\"."); };
-    steps.Print();
-    EXPECT_TRUE(steps.RowAndColumn && steps.Cell && steps.Clock);
-    EXPECT_EQ(steps.Log.back(), "clock on");
-    EXPECT_EQ(steps.Error, "Cannot create file \"/no/such/dir/x.ndr\".");
+    for (const auto& [timed, before] : {std::pair{false, true}, {true, false}}) {
+        TScriptedSteps steps;
+        steps.Timed = timed;
+        steps.Clock = before;
+        RunPrintCommand(steps, [] {});
+        EXPECT_EQ(steps.Clock, timed);
+    }
 }
 
 namespace {
@@ -158,10 +120,7 @@ TEST_F(PrintWindowTest, PdfThroughTheDialogHasOnePage) {
     command.Execute();
     const std::string pdf = test::ReadWholeFile((Folder / "puzzle.pdf").string());
     ASSERT_EQ(pdf.rfind("%PDF-1.3", 0), 0u);
-    const std::string check = "qpdf --check '" + (Folder / "puzzle.pdf").string() + "' >/dev/null 2>&1";
-    EXPECT_EQ(std::system(check.c_str()), 0);
-    const std::string pages = "pdfinfo '" + (Folder / "puzzle.pdf").string() + "' | grep -q '^Pages: *1$'";
-    EXPECT_EQ(std::system(pages.c_str()), 0);
+    EXPECT_NE(pdf.find("/Count 1"), std::string::npos); // one page; the file's form is the PDF tests' part
 }
 
 TEST_F(PrintWindowTest, UnwritableFileEndsInAMessageAndTheGameIsUnchanged) {

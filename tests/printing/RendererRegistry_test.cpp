@@ -37,11 +37,3 @@ TEST(RendererRegistry, NamingListsDestroyingUnlistsInOrder) {
     EXPECT_FALSE(Listed(RegisteredRenderers(), *gone));
     EXPECT_TRUE(Listed(RegisteredRenderers(), second));
 }
-
-TEST(RendererRegistry, InactiveRenderersAreNotOffered) {
-    TReportRender preview;
-    preview.SetActive(false);
-    preview.SetDisplayName("Preview");
-    EXPECT_TRUE(Listed(RegisteredRenderers(), preview));
-    EXPECT_FALSE(Listed(ActiveRenderers(), preview));
-}
