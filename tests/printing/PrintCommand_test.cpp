@@ -5,7 +5,6 @@
 #include "PrintTestSupport.h"
 #include "app/BookForm.h"
 #include "app/MainForm.h"
-#include "report/RendererRegistry.h"
 #include "report/ReportError.h"
 #include "tests/app/MainFormTestAccess.h"
 
@@ -110,13 +109,9 @@ TEST_F(PrintWindowTest, PageStreamFileHoldsOnePageWithoutHighlighting) {
 
 TEST_F(PrintWindowTest, PdfThroughTheDialogHasOnePage) {
     TPrintCommand command(Access->PrintSteps());
-    const auto renderers = ActiveRenderers();
-    const auto it = std::find_if(renderers.begin(), renderers.end(), [&](const TRegisteredRenderer& r) {
-        return r.Render == &command.RenderPDF1;
-    });
-    ASSERT_NE(it, renderers.end());
-    EXPECT_EQ(it->DisplayName, "Portable Document Format (PDF)");
-    ChooseFile(command, Folder / "puzzle.pdf", 2 + static_cast<int>(it - renderers.begin()));
+    EXPECT_EQ(command.RenderPDF1.DisplayName(), "Portable Document Format (PDF)");
+    ASSERT_GE(FormatOf(command.RenderPDF1), 2); // offered in the dialog
+    ChooseFile(command, Folder / "puzzle.pdf", FormatOf(command.RenderPDF1));
     command.Execute();
     const std::string pdf = test::ReadWholeFile((Folder / "puzzle.pdf").string());
     ASSERT_EQ(pdf.rfind("%PDF-1.3", 0), 0u);

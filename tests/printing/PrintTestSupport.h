@@ -1,12 +1,14 @@
 // Shared by the printing tests: recording the puzzle page (or numbered pages) into a stream, a
-// renderer that keeps the pages' texts, measuring what a renderer drew into a picture, files.
+// renderer that keeps the pages' texts, measuring what a renderer drew into a picture.
 #pragma once
 
+#include "TestSupport.h" // the report tests' temporary folder and whole-file read
 #include "game/PuzzlePage.h"
 #include "platform/RgbBitmap.h"
 #include "report/NDRWriter.h"
 #include "report/PageConverter.h"
 #include "report/PageStreamDecoder.h"
+#include "report/RendererRegistry.h"
 #include "report/ReportRenderStream.h"
 #include "report/ReportStream.h"
 
@@ -15,11 +17,6 @@
 #include <QRect>
 
 #include <algorithm>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <stdexcept>
 #include <string>
 
 // Counts pages and keeps the texts of a played stream.
@@ -39,41 +36,14 @@ inline int PagesIn(TStream& Stream) {
     return render.Pages;
 }
 
-namespace test {
-
-// A fresh folder under the system's temporary folder, removed with everything in it afterwards.
-class TempFolder {
-  public:
-    TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "velmora-test-XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary folder");
-        Folder = pattern;
-    }
-    ~TempFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(Folder, ignored);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const std::string& Path() const { return Folder; }
-    std::string File(const std::string& name) const { return Folder + "/" + name; }
-    size_t Count() const {
-        return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(Folder), {}));
-    }
-
-  private:
-    std::string Folder;
-};
-
-// The file's bytes; empty when it cannot be read.
-inline std::string ReadWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+// The format list's index of a registered renderer (after the page stream and printer formats),
+// or -1 when it is not offered.
+inline int FormatOf(const TReportRender& render) {
+    const auto active = ActiveRenderers();
+    const auto it = std::find_if(active.begin(), active.end(),
+                                 [&](const TRegisteredRenderer& e) { return e.Render == &render; });
+    return it == active.end() ? -1 : 2 + static_cast<int>(it - active.begin());
 }
-
-} // namespace test
 
 // A board picture that is easy to find: solid red.
 inline platform::RgbBitmap RedBoard() {

@@ -138,7 +138,7 @@ TEST_F(CupsPrinting, NativeOutputWritesThePrinterJobToAFile) {
     printer.SetOutputFileName((dir / "empty.prn").string());
     printer.RenderStream(&empty);
     EXPECT_FALSE(ProcessPrinter().Printing());
-    EXPECT_EQ(folder.Count(), 1u);
+    EXPECT_EQ(folder.Entries().size(), 1u);
 }
 
 TEST_F(CupsPrinting, StatusLineNamesTheQueuesDeviceAndDriver) {

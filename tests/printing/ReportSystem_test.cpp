@@ -4,11 +4,12 @@
 
 #include "PrintTestSupport.h"
 #include "TestPlatform.h"
-#include "report/RendererRegistry.h"
 #include "report/ReportError.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <optional>
 
 namespace fs = std::filesystem;
@@ -36,14 +37,6 @@ class ReportRun : public ::testing::Test {
         c.FileName = Dir.File(name);
         c.FormatIndex = format;
         return SetupAccept(System.SetupInput(), c);
-    }
-
-    // The format list's index of a registered renderer (after the page stream and printer formats).
-    static int FormatOf(const TReportRender& render) {
-        const auto active = ActiveRenderers();
-        const auto it = std::find_if(active.begin(), active.end(),
-                                     [&](const TRegisteredRenderer& e) { return e.Render == &render; });
-        return it == active.end() ? -1 : 2 + static_cast<int>(it - active.begin());
     }
 
     test::TempFolder Dir;
@@ -149,7 +142,7 @@ TEST_F(ReportRun, CancelInStatusWindowAbortsTheWriterAndOutputsNothing) {
         EXPECT_EQ(lines.front(), "Generating page 1"); // the filer's format wins over the printer's
         if (!r.OldFile) continue;
         EXPECT_EQ(test::ReadWholeFile(Dir.File(r.OldFile)), "old bytes");
-        EXPECT_EQ(Dir.Count(), 1u);
+        EXPECT_EQ(Dir.Entries().size(), 1u);
         fs::remove(Dir.File(r.OldFile));
     }
 }
