@@ -198,12 +198,13 @@ TEST(CanvasRender, UnprintableStripShiftsDrawingToThePrintableArea) {
     EXPECT_NEAR(board.left(), 35, 1);
     EXPECT_NEAR(board.top(), 35, 1);
     EXPECT_NEAR(board.width(), 600, 1);
-    // The header, recorded at 0.5 in, starts 0.25 in into the printable area, a few inches wide;
-    // its baseline is there too, only descenders go below.
+    // The header, recorded at 0.5 in with its width measured in the real font, starts 0.25 in into
+    // the printable area, a few inches wide; its baseline is there too, only descenders go below.
     const QRect text = BoundsOf(render.Image.copy(0, 0, 850, board.top()), IsDark);
     EXPECT_NEAR(text.left(), 25, 2);
     EXPECT_LE(text.bottom(), 25 + 5);
     EXPECT_GT(text.width(), 300);
+    EXPECT_LT(text.width(), 550);
 }
 
 TEST(CanvasRender, FontHeightIsTheEmSizeAndColoursSwapBytes) {
