@@ -1,5 +1,5 @@
-// The canvas renderers on real pictures: where the preview puts the puzzle page at each zoom,
-// page steps, and how printer strips shift the drawing.
+// The canvas renderers on real pictures: sizes of what the preview draws at each zoom, damaged
+// and empty streams, and how printer strips shift the drawing.
 #include "report/qt/RenderPreview.h"
 
 #include "PrintTestSupport.h"
