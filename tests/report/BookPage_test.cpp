@@ -83,8 +83,9 @@ TEST(BookPage, BoardsFitThePrintableAreaOfA4AndLetter) {
 }
 
 TEST(BookPage, PrintRunGivesAFileThePaperChosenForIt) {
+    const test::TempFolder Folder;
     for (const TBookPaper Paper : {TBookPaper::bpA4, TBookPaper::bpLetter}) {
-        const std::string File = testing::TempDir() + "/book-paper.ndr";
+        const std::string File = Folder.File("book-paper.ndr");
         TReportSystem System;
         System.OverrideSetup = [&](TReportSystem& S, TOverrideMode Mode, std::unique_ptr<TRunForm>&) {
             if (Mode != omWait) return;
