@@ -90,12 +90,9 @@ TEST_F(PreviewFormTest, PageActionsFollowTheCurrentPage) {
 }
 
 TEST_F(PreviewFormTest, TypedKeysMovePagesAndZoom) {
-    for (const auto& [keys, page, zoom] : {std::tuple{"n", 2, 100.0},
-                                           {"e", 3, 100.0},
-                                           {"P", 2, 100.0},
-                                           {"b", 1, 100.0},
-                                           {"+", 1, 110.0},
-                                           {"--", 1, 90.0}}) {
+    const std::tuple<const char*, int, double> Steps[] = {{"n", 2, 100}, {"e", 3, 100}, {"P", 2, 100},
+                                                          {"b", 1, 100}, {"+", 1, 110}, {"--", 1, 90}};
+    for (const auto& [keys, page, zoom] : Steps) {
         QTest::keyClicks(Form.get(), keys);
         EXPECT_EQ(Form->Preview.CurrentPage(), page) << keys;
         EXPECT_EQ(Form->Preview.ZoomFactor(), zoom) << keys;

@@ -48,7 +48,13 @@ class CupsPrinting : public ::testing::Test {
             << "the test printer is missing; CUPS_SERVER=" << qgetenv("CUPS_SERVER").toStdString();
         ProcessPrinter().SelectPrinter("VelmoraTest");
         fs::remove(JobFile);
+        System.SetPlatform(QtReportPlatform());
+        System.SystemOptions.Exclude(soShowStatus);
+        System.OnPrint = [this](TBaseReport& r) { PrintPuzzlePage(r, Board, 2147483647); };
     }
+    // The game's print run on the real printing platform, without its windows.
+    TReportSystem System;
+    const platform::RgbBitmap Board = RedBoard();
 };
 
 } // namespace
@@ -80,16 +86,10 @@ TEST_F(CupsPrinting, DeviceSeesTheQueueAndRefusesWrongCalls) {
 }
 
 TEST_F(CupsPrinting, PuzzlePageArrivesAsOneJobWithOnePage) {
-    TReportSystem system;
-    system.SetPlatform(QtReportPlatform());
-    system.SystemSetups.Exclude(ssAllowSetup);
-    system.SystemOptions.Exclude(soShowStatus);
-    system.DefaultDest = rdPrinter;
-    system.SystemPrinter.Title = "Puzzle Report";
-    const platform::RgbBitmap board = RedBoard();
-    system.OnPrint = [&](TBaseReport& r) { PrintPuzzlePage(r, board, 2147483647); };
-    system.RunReport();
-    EXPECT_FALSE(system.Cancelled());
+    System.SystemSetups.Exclude(ssAllowSetup);
+    System.DefaultDest = rdPrinter;
+    System.RunReport();
+    EXPECT_FALSE(System.Cancelled());
 
     const std::string job = WaitForJob();
     ASSERT_FALSE(job.empty()) << "no job arrived in " << JobFile;
@@ -100,10 +100,7 @@ TEST_F(CupsPrinting, PuzzlePageArrivesAsOneJobWithOnePage) {
 TEST_F(CupsPrinting, NativeOutputWritesThePrinterJobToAFile) {
     test::TempFolder folder;
     const fs::path dir = folder.Path();
-    TReportSystem system;
-    system.SetPlatform(QtReportPlatform());
-    system.SystemOptions.Exclude(soShowStatus);
-    system.OverrideSetup = [&](TReportSystem& s, TOverrideMode mode, std::unique_ptr<TRunForm>&) {
+    System.OverrideSetup = [&](TReportSystem& s, TOverrideMode mode, std::unique_ptr<TRunForm>&) {
         if (mode != omWait) return;
         TSetupChoice c;
         c.Dest = rdFile;
@@ -111,10 +108,8 @@ TEST_F(CupsPrinting, NativeOutputWritesThePrinterJobToAFile) {
         c.FormatIndex = FormatIndexPRN;
         s.ApplySetup(SetupAccept(s.SetupInput(), c));
     };
-    const platform::RgbBitmap board = RedBoard();
-    system.OnPrint = [&](TBaseReport& r) { PrintPuzzlePage(r, board, 1); };
     const mode_t mask = ::umask(022);
-    system.RunReport();
+    System.RunReport();
     const std::string prn = test::ReadWholeFile(folder.File("puzzle.prn"));
     EXPECT_EQ(prn.rfind("%PDF", 0), 0u);
     EXPECT_EQ(Count(prn, "/Type /Page\n") + Count(prn, "/Type /Page "), 1);
@@ -123,7 +118,7 @@ TEST_F(CupsPrinting, NativeOutputWritesThePrinterJobToAFile) {
     // keeps its own.
     EXPECT_EQ(fs::status(dir / "puzzle.prn").permissions(), static_cast<fs::perms>(0644));
     fs::permissions(dir / "puzzle.prn", static_cast<fs::perms>(0640));
-    system.RunReport();
+    System.RunReport();
     EXPECT_EQ(fs::status(dir / "puzzle.prn").permissions(), static_cast<fs::perms>(0640));
     ::umask(mask);
 

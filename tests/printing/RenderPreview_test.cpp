@@ -158,7 +158,7 @@ TEST_F(PreviewTest, ReportWithoutPagesShowsNoPage) {
     EXPECT_EQ(Preview.CurrentPage(), 0);
 }
 
-TEST_F(PreviewTest, ZoomRedrawsThePageAtTheClampedFactor) {
+TEST_F(PreviewTest, ZoomRedrawsThePageAtTheClampedFactorOrToFit) {
     RecordPuzzle(Stream);
     Preview.RenderStream(&Stream);
     int zoomChanges = 0;
@@ -170,12 +170,7 @@ TEST_F(PreviewTest, ZoomRedrawsThePageAtTheClampedFactor) {
     Preview.ZoomOut();
     EXPECT_EQ(Preview.ZoomFactor(), 40);
     EXPECT_EQ(zoomChanges, 3);
-}
-
-TEST_F(PreviewTest, FitPageMakesTheWholePageVisible) {
-    RecordPuzzle(Stream);
-    Preview.RenderStream(&Stream);
-    Preview.SetZoomFactor(-1);
+    Preview.SetZoomFactor(-1); // the whole page is visible
     const QSize client = Box.maximumViewportSize();
     EXPECT_LE(Preview.PageImage().height(), client.height() - 4 + 1);
     EXPECT_LE(Preview.PageImage().width(), client.width() - 4 + 1);
