@@ -74,19 +74,27 @@ class PreviewFormTest : public ::testing::Test {
 
 } // namespace
 
-TEST_F(PreviewFormTest, PageActionsFollowTheCurrentPage) {
+TEST_F(PreviewFormTest, PageActionsAndBoxesFollowTheCurrentPage) {
     EXPECT_EQ(Form->StatusText(), "Page 1 of 3");
     EXPECT_EQ(Form->StatusBar->currentMessage(), "Page 1 of 3");
     EXPECT_EQ(Form->editZoom->text(), "100.0");
     EXPECT_FALSE(Form->actnPage_First->isEnabled());
     EXPECT_FALSE(Form->actnPage_Previous->isEnabled());
     EXPECT_TRUE(Form->actnPage_Next->isEnabled());
-    Form->actnPage_Last->trigger();
-    EXPECT_EQ(Form->editPage->text(), "3");
+    Form->editPage->setText("3");
+    QTest::keyClick(Form->editPage, Qt::Key_Return);
+    EXPECT_EQ(Form->Preview.CurrentPage(), 3);
     EXPECT_TRUE(Form->actnPage_First->isEnabled());
     EXPECT_FALSE(Form->actnPage_Next->isEnabled());
     EXPECT_FALSE(Form->actnPage_Last->isEnabled());
     EXPECT_EQ(Form->labelPageCount->text().trimmed(), "of 3");
+    Form->editPage->setText("9");
+    QTest::keyClick(Form->editPage, Qt::Key_Return);
+    EXPECT_EQ(Form->Preview.CurrentPage(), 3);
+    Form->editZoom->setText("500");
+    QTest::keyClick(Form->editZoom, Qt::Key_Return);
+    EXPECT_EQ(Form->Preview.ZoomFactor(), 200);
+    EXPECT_EQ(Form->editZoom->text(), "200.0");
 }
 
 TEST_F(PreviewFormTest, TypedKeysMovePagesAndZoom) {
@@ -95,24 +103,12 @@ TEST_F(PreviewFormTest, TypedKeysMovePagesAndZoom) {
     for (const auto& [keys, page, zoom] : Steps) {
         QTest::keyClicks(Form.get(), keys);
         EXPECT_EQ(Form->Preview.CurrentPage(), page) << keys;
+        EXPECT_EQ(Form->editPage->text(), QString::number(page)) << keys; // the page box follows
         EXPECT_EQ(Form->Preview.ZoomFactor(), zoom) << keys;
         EXPECT_EQ(Form->editZoom->text(), QString::number(zoom, 'f', 1)) << keys;
     }
     QTest::keyClicks(Form.get(), "f");
     EXPECT_LT(Form->Preview.ZoomFactor(), 90); // a whole letter page in a 615 x 450 window
-}
-
-TEST_F(PreviewFormTest, PageAndZoomBoxesMoveThere) {
-    Form->editPage->setText("3");
-    QTest::keyClick(Form->editPage, Qt::Key_Return);
-    EXPECT_EQ(Form->Preview.CurrentPage(), 3);
-    Form->editPage->setText("9");
-    QTest::keyClick(Form->editPage, Qt::Key_Return);
-    EXPECT_EQ(Form->Preview.CurrentPage(), 3);
-    Form->editZoom->setText("500");
-    QTest::keyClick(Form->editZoom, Qt::Key_Return);
-    EXPECT_EQ(Form->Preview.ZoomFactor(), 200);
-    EXPECT_EQ(Form->editZoom->text(), "200.0");
 }
 
 TEST_F(PreviewFormTest, SaveAsKeepsTheStreamAndOpenRefusesDamagedFiles) {
