@@ -190,6 +190,8 @@ std::string Message(const std::function<void()>& F) {
 
 } // namespace
 
+// After an intended change of the format, rewrite the files with VELMORA_UPDATE_GOLDEN=1 and review
+// their diff.
 TEST(NDRWriterGolden, RecordingsAreListedAsTheGoldenFiles) {
     for (const TGoldenRow& Row : GoldenRows) {
         SCOPED_TRACE(Row.Name);
