@@ -5,14 +5,12 @@
 #include <gtest/gtest.h>
 
 TEST(BoardRowsTest, RoundTripAndOrientation) {
-    constexpr std::string_view Rows =
-        "172.43.../..518..34/.4..6.512/7.3...64./4..7..128/.214....7/2.4.7..91/8..3.94.5/....14273";
     TBoard board{};
-    ASSERT_TRUE(ParseBoardRows(Rows, board));
+    ASSERT_TRUE(ParseBoardRows(PuzzleOneEasyRows, board));
     EXPECT_EQ(board[4][1].Value, 0);
     EXPECT_EQ(board[5][1].Value, 4); // fifth from the left in the top row
     EXPECT_EQ(board[1][4].Value, 7); // leftmost in the fourth row
-    EXPECT_EQ(BoardRowsText(board).View(), Rows);
+    EXPECT_EQ(BoardRowsText(board).View(), PuzzleOneEasyRows);
 }
 
 TEST(BoardRowsTest, RejectsMalformedTextAndKeepsTheBoard) {

@@ -92,7 +92,8 @@ void ReferenceSelectPuzzle(TGameState& state, TRandomGenerator& random, std::int
     }
 }
 
-struct TDealExpectation {
+struct TKnownDeal {
+    const char* Name;
     std::int32_t Number;
     THoleWindow Window;
     std::int32_t Holes;
@@ -100,52 +101,26 @@ struct TDealExpectation {
     std::string_view PuzzleRows; // empty: not checked
 };
 
-void ExpectDeal(const TDealExpectation& expected) {
-    TGameState state = StateWithWindow(expected.Window);
-    TRandomGenerator random;
-    ASSERT_TRUE(SelectPuzzle(state, random, expected.Number));
-    SCOPED_TRACE(testing::Message() << "puzzle " << expected.Number << " window " << expected.Window.MinHoles
-                                    << "-" << expected.Window.MaxHoles);
-    EXPECT_EQ(state.PuzzleNumber, expected.Number);
-    EXPECT_EQ(state.Holes, expected.Holes);
-    EXPECT_EQ(CountHoles(state.Puzzle), expected.Holes);
-    if (expected.SeedAfter != 0) {
-        EXPECT_EQ(random.RandomSeed, expected.SeedAfter);
-    }
-    if (!expected.PuzzleRows.empty()) {
-        EXPECT_EQ(BoardRowsText(state.Puzzle).View(), expected.PuzzleRows);
-    }
-}
-
 } // namespace
 
-TEST(RandomGeneratorTest, FirstDrawsFromSeedOne) {
+TEST(RandomGeneratorTest, DrawsFromKnownSeeds) {
     TRandomGenerator random;
     EXPECT_EQ(random.RandomSeed, 1u);
     EXPECT_EQ(random.RandomInt(2147483646), 67387906u);
     EXPECT_EQ(random.RandomSeed, 134775814u);
-    // The result is the high half of Range times the advanced seed, taken in 64 bits.
-    const std::uint32_t before = random.RandomSeed;
-    const std::uint32_t drawn = random.RandomInt(0xFFFFFFFFu);
-    EXPECT_EQ(random.RandomSeed, before * 134775813u + 1u);
-    EXPECT_EQ(drawn, static_cast<std::uint32_t>((0xFFFFFFFFull * random.RandomSeed) >> 32));
     EXPECT_EQ(random.RandomInt(0), 0u);
     EXPECT_EQ(random.RandomInt(1), 0u);
-}
-
-TEST(RandomGeneratorTest, SeedWrapsAndStaysInRange) {
-    TRandomGenerator random{0xFFFFFFFFu};
-    EXPECT_EQ(random.RandomInt(10),
-              static_cast<std::uint32_t>((10ull * (0xFFFFFFFFu * 134775813u + 1u)) >> 32));
-    EXPECT_EQ(random.RandomSeed, 0xFFFFFFFFu * 134775813u + 1u);
+    // The seed wraps at 32 bits and the product is taken in 64.
+    TRandomGenerator last{0xFFFFFFFFu};
+    EXPECT_EQ(last.RandomInt(0xFFFFFFFFu), 4160191483u);
+    EXPECT_EQ(last.RandomSeed, 4160191484u);
 }
 
 TEST(GeneratorTest, FillSolutionOfPuzzleOne) {
     TGameState state;
     TRandomGenerator random;
     FillSolution(state, random);
-    EXPECT_EQ(BoardRowsText(state.Solution).View(),
-              "172543986/965182734/348967512/783251649/459736128/621498357/234675891/817329465/596814273");
+    EXPECT_EQ(BoardRowsText(state.Solution).View(), SolvedGridRows);
     EXPECT_EQ(random.RandomSeed, 272630723u);
     for (std::int32_t c = 1; c <= 9; ++c)
         for (std::int32_t r = 1; r <= 9; ++r)
@@ -219,17 +194,32 @@ TEST(RandomGeneratorTest, SkipEqualsDraws) {
     }
 }
 
-TEST(GeneratorTest, PuzzleOneAtEveryWindow) {
-    constexpr std::string_view EasyRows =
-        "172.43.../..518..34/.4..6.512/7.3...64./4..7..128/.214....7/2.4.7..91/8..3.94.5/....14273";
-    ExpectDeal({1, LevelWindow(1), 38, 530734041u, EasyRows});
-    ExpectDeal({1, StartupWindow(1), 38, 530734041u, EasyRows});
-    ExpectDeal({1, LevelWindow(3), 49, 0, {}});
-    ExpectDeal({1, LevelWindow(4), 52, 0, {}});
-
-    // Both Medium windows deal the Easy puzzle for this number.
-    ExpectDeal({1, LevelWindow(2), 38, 530734041u, EasyRows});
-    ExpectDeal({1, StartupWindow(2), 38, 530734041u, EasyRows});
+TEST(GeneratorTest, KnownDeals) {
+    const TKnownDeal deals[] = {
+        {"1 at Easy", 1, LevelWindow(1), 38, 530734041u, PuzzleOneEasyRows},
+        {"1 at start-up Easy", 1, StartupWindow(1), 38, 530734041u, PuzzleOneEasyRows},
+        // Both Medium windows deal the Easy puzzle for this number.
+        {"1 at Medium", 1, LevelWindow(2), 38, 530734041u, PuzzleOneEasyRows},
+        {"1 at start-up Medium", 1, StartupWindow(2), 38, 530734041u, PuzzleOneEasyRows},
+        {"1 at Hard", 1, LevelWindow(3), 49, 0, {}},
+        {"1 at Expert", 1, LevelWindow(4), 52, 0, {}},
+        // The first dig overshoots the window and must run all its iterations.
+        {"first New at Easy", 67387906, LevelWindow(1), 27, 1573527442u,
+         "317..9..5/.5628731./92.31574./...6..9.1/.417.853./73..2146./1..85..93/.63972154/59413..87"},
+        {"first New at start-up Medium", 67387906, StartupWindow(2), 45, 2113038078u,
+         "3.7.69.25/.....7..9/9..31..../.....3.7./64.7....2/73.5..4.8/.7.8..693/.6.97.15./5..1.6..7"},
+    };
+    for (const TKnownDeal& deal : deals) {
+        SCOPED_TRACE(deal.Name);
+        TGameState state = StateWithWindow(deal.Window);
+        TRandomGenerator random;
+        ASSERT_TRUE(SelectPuzzle(state, random, deal.Number));
+        EXPECT_EQ(state.PuzzleNumber, deal.Number);
+        EXPECT_EQ(state.Holes, deal.Holes);
+        EXPECT_EQ(CountHoles(state.Puzzle), deal.Holes);
+        if (deal.SeedAfter != 0) EXPECT_EQ(random.RandomSeed, deal.SeedAfter);
+        if (!deal.PuzzleRows.empty()) EXPECT_EQ(BoardRowsText(state.Puzzle).View(), deal.PuzzleRows);
+    }
 }
 
 TEST(GeneratorTest, DealFillsAllThreeBoardsConsistently) {
@@ -266,14 +256,6 @@ TEST(GeneratorTest, OvershootingDigRunsAllIterations) {
     EXPECT_EQ(BoardRowsText(state.Puzzle).View(),
               "317..9..5/.5628731./92.31574./...6..9.1/.417.853./73..2146./1..85..93/.63972154/59413..87");
     EXPECT_EQ(random.RandomSeed, 1573527442u);
-
-    ExpectDeal({67387906, LevelWindow(1), 27, 1573527442u,
-                "317..9..5/.5628731./92.31574./...6..9.1/.417.853./73..2146./1..85..93/.63972154/59413..87"});
-}
-
-TEST(GeneratorTest, StartupMediumDealOfTheFirstNew) {
-    ExpectDeal({67387906, StartupWindow(2), 45, 2113038078u,
-                "3.7.69.25/.....7..9/9..31..../.....3.7./64.7....2/73.5..4.8/.7.8..693/.6.97.15./5..1.6..7"});
 }
 
 TEST(GeneratorTest, SameNumberAndWindowAlwaysSamePuzzle) {

@@ -10,11 +10,8 @@
 
 namespace {
 
-constexpr std::string_view PuzzleOneEasy =
-    "172.43.../..518..34/.4..6.512/7.3...64./4..7..128/.214....7/2.4.7..91/8..3.94.5/....14273";
-
 TBoard DealtPuzzleOne() {
-    TBoard board = BoardFromRows(PuzzleOneEasy);
+    TBoard board = BoardFromRows(PuzzleOneEasyRows);
     MarkGivens(board);
     return board;
 }
@@ -98,15 +95,6 @@ TEST(HintTest, EachOutcome) {
 }
 
 TEST(ProgressTest, PercentageRoundsExactHalvesToEven) {
-    EXPECT_EQ(ProgressPercentage(19, 81 - 43), 50);
-    EXPECT_EQ(ProgressPercentage(4, 32), 12);  // 12.5
-    EXPECT_EQ(ProgressPercentage(12, 32), 38); // 37.5
-    EXPECT_EQ(ProgressPercentage(23, 40), 58); // 57.5, which a double quotient puts below the half
-    EXPECT_EQ(ProgressPercentage(46, 80), 58);
-    EXPECT_EQ(ProgressPercentage(1, 8), 12);
-    EXPECT_EQ(ProgressPercentage(3, 8), 38);
-    EXPECT_EQ(ProgressPercentage(0, 38), 0);
-    EXPECT_EQ(ProgressPercentage(38, 38), 100);
     EXPECT_EQ(ProgressPercentage(0, 0), 100);
     // Against exact rational rounding for every possible count.
     for (std::int32_t fillable = 1; fillable <= 81; ++fillable) {

@@ -1,20 +1,11 @@
 // Working out a loaded game's solution from its givens.
 #include "engine/SolutionSearch.h"
 
+#include "TestBoards.h"
+
 #include <gtest/gtest.h>
 
 namespace {
-
-// A valid complete grid, row by row.
-constexpr const char* Grid =
-    "172543986965182734348967512783251649459736128621498357234675891817329465596814273";
-
-TBoard FromRows(const char* rows) {
-    TBoard board{};
-    for (int i = 0; i < 81; ++i)
-        board[i % 9 + 1][i / 9 + 1].Value = rows[i] == '.' ? 0 : rows[i] - '0';
-    return board;
-}
 
 bool RespectsTheRules(const TBoard& b) {
     for (int i = 1; i <= 9; ++i) {
@@ -32,7 +23,7 @@ bool RespectsTheRules(const TBoard& b) {
 }
 
 TEST(SolutionSearch, FindsTheSolutionBySinglesOrBySearch) {
-    const TBoard full = FromRows(Grid);
+    const TBoard full = SolvedGrid();
     TBoard fewGivens{};
     for (int c = 1; c <= 9; ++c)
         fewGivens[c][c] = full[c][c]; // singles cannot finish nine givens

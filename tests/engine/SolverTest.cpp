@@ -9,15 +9,8 @@
 
 #include <vector>
 
-namespace {
-
-constexpr std::string_view PuzzleOneEasy =
-    "172.43.../..518..34/.4..6.512/7.3...64./4..7..128/.214....7/2.4.7..91/8..3.94.5/....14273";
-
-} // namespace
-
 TEST(SolverTest, FirstSinglesOfPuzzleOne) {
-    TBoard board = BoardFromRows(PuzzleOneEasy);
+    TBoard board = BoardFromRows(PuzzleOneEasyRows);
     const TSquareDigit expected[] = {{4, 3, 9}, {1, 3, 3}, {3, 3, 8}, {4, 1, 5}, {5, 8, 2}};
     for (const TSquareDigit& next : expected) {
         TSquareDigit placed;
@@ -61,7 +54,7 @@ TEST(SolverTest, SearchRunsColumnsOuterRowsInner) {
 }
 
 TEST(SolverTest, SolveBySinglesRedrawsOncePerDigit) {
-    TBoard board = BoardFromRows(PuzzleOneEasy);
+    TBoard board = BoardFromRows(PuzzleOneEasyRows);
     std::vector<TSquareDigit> placed;
     EXPECT_TRUE(SolveBySingles(board, [&](const TBoard& drawn, const TSquareDigit& square) {
         EXPECT_EQ(drawn[square.Col][square.Row].Value, square.Digit); // the digit is on the board already
@@ -81,7 +74,7 @@ TEST(SolverTest, FullBoardAnswersFalseAtOnce) {
 }
 
 TEST(SolverTest, WrongEntryStopsTheSolver) {
-    TBoard board = BoardFromRows(PuzzleOneEasy);
+    TBoard board = BoardFromRows(PuzzleOneEasyRows);
     board[4][1].Value = 6; // the solution holds 5 here
     EXPECT_FALSE(SolveBySingles(board));
     EXPECT_FALSE(IsSolved(board));

@@ -11,8 +11,7 @@ TBoard BoardFromRows(std::string_view rows) {
 }
 
 TBoard SolvedGrid() {
-    return BoardFromRows("172543986/965182734/348967512/783251649/459736128/621498357/234675891/"
-                         "817329465/596814273");
+    return BoardFromRows(SolvedGridRows);
 }
 
 TBoard LatinSquareWithBadBoxes() {

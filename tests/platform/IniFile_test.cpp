@@ -1,6 +1,6 @@
 #include "platform/IniFile.h"
 
-#include "TempFolder.h"
+#include "TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -8,9 +8,9 @@
 #include <stdexcept>
 
 using platform::IniFile;
-using platform::test::ReadText;
-using platform::test::TempFolder;
-using platform::test::WriteText;
+using test::ReadWholeFile;
+using test::TempFolder;
+using test::WriteWholeFile;
 
 namespace {
 
@@ -124,12 +124,12 @@ TEST(IniFileReading, RandomBytesNeverBreakReading) {
 TEST(IniFileReading, DamagedOrOversizedFilesReadAsDefaults) {
     TempFolder folder;
     const std::string garbage = folder.File("garbage.ini");
-    WriteText(garbage, std::string("\0\xff[opt\0ions]\n=\n==\n[options\nDifficulty\n\x01\x02", 32));
+    WriteWholeFile(garbage, std::string("\0\xff[opt\0ions]\n=\n==\n[options\nDifficulty\n\x01\x02", 32));
     const IniFile damaged = IniFile::Load(garbage);
     EXPECT_EQ(damaged.ReadInteger("options", "Difficulty", 2), 2);
 
     const std::string big = folder.File("big.ini");
-    WriteText(big, "[options]\nDifficulty=3\n" + std::string(IniFile::MaxFileSize, ';'));
+    WriteWholeFile(big, "[options]\nDifficulty=3\n" + std::string(IniFile::MaxFileSize, ';'));
     IniFile oversized;
     const platform::FileResult result = oversized.LoadFromFile(big);
     EXPECT_FALSE(result);
@@ -178,11 +178,11 @@ TEST(IniFileWriting, UnstorableNamesAreRefusedWithoutChange) {
 TEST(IniFileSaving, RoundTripThroughAFileAndClearFailure) {
     TempFolder folder;
     const std::string path = folder.File("velmora-puzzle.ini");
-    WriteText(path, "[options]\nDifficulty=3\n[extra]\nkeep=yes\n");
+    WriteWholeFile(path, "[options]\nDifficulty=3\n[extra]\nkeep=yes\n");
     IniFile ini = IniFile::Load(path);
     ini.WriteInteger("options", "Difficulty", 4);
     ASSERT_TRUE(ini.Save(path));
-    EXPECT_EQ(ReadText(path), "[options]\nDifficulty=4\n[extra]\nkeep=yes\n");
+    EXPECT_EQ(ReadWholeFile(path), "[options]\nDifficulty=4\n[extra]\nkeep=yes\n");
     EXPECT_EQ(IniFile::Load(path).ReadInteger("options", "Difficulty", 0), 4);
 
     const platform::FileResult failed = ini.Save(folder.File("no-such-folder/velmora-puzzle.ini"));

@@ -1,16 +1,19 @@
-// Runs velmora-cli, or another command the tests check its files with, and captures what it prints.
+// velmora-cli as a user runs it, with what it prints.
 #pragma once
+
+#include "RunCommand.h"
 
 #include <string>
 #include <vector>
 
-struct CliResult {
-    int Status = -1; // exit status, or -1 when the program did not exit normally
-    std::string Out; // standard output
-    std::string Err; // standard error
-};
+using CliResult = test::CommandResult;
 
-CliResult RunCli(const std::vector<std::string>& args);
+inline CliResult RunCli(std::vector<std::string> args) {
+    args.insert(args.begin(), VELMORA_CLI_PATH);
+    return test::RunCommand(args);
+}
 
-// Runs a shell command line (qpdf, pdftotext, ...) with standard error joined to Out.
-CliResult RunCommand(const std::string& command);
+// A shell command line (qpdf, pdftoppm, ...), with standard error joined to Out.
+inline CliResult RunCommand(const std::string& commandLine) {
+    return test::RunCommand({"/bin/sh", "-c", commandLine + " 2>&1"});
+}

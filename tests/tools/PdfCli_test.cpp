@@ -1,5 +1,6 @@
 // velmora-cli page --pdf and velmora-cli convert: the files they write and how they fail.
 #include "CliRunner.h"
+#include "TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -13,27 +14,14 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    return buffer.str();
-}
-
 class PdfCli : public ::testing::Test {
   protected:
-    fs::path Dir;
     void SetUp() override {
         setenv("SOURCE_DATE_EPOCH", "1796540889", 1);
         setenv("TZ", "UTC", 1);
-        char pattern[] = "/tmp/velmora-pdfcli-XXXXXX";
-        Dir = mkdtemp(pattern);
     }
-    void TearDown() override {
-        std::error_code ignored;
-        fs::remove_all(Dir, ignored);
-    }
-    std::string P(const char* name) const { return (Dir / name).string(); }
+    std::string P(const char* name) const { return Dir.File(name); }
+    test::TempFolder Dir;
 };
 
 // Share of dark pixels in a rectangle of a binary PPM (P6) image, in fractions of its size.
@@ -63,7 +51,7 @@ double DarkShare(const std::string& ppm, double left, double top, double right, 
 TEST_F(PdfCli, PuzzlePageBecomesAValidPdfShowingHeaderAndBoard) {
     const CliResult result = RunCli({"page", "12345", "--pdf", P("page.pdf")});
     ASSERT_EQ(result.Status, 0) << result.Err;
-    const std::string file = ReadAll(P("page.pdf"));
+    const std::string file = test::ReadWholeFile(P("page.pdf"));
     ASSERT_EQ(file.rfind("%PDF-1.3\r\n", 0), 0u);
 
     // The game's renderer: one standard font, one JPEG image 399 pixels square over 6 inches.
@@ -79,14 +67,14 @@ TEST_F(PdfCli, PuzzlePageBecomesAValidPdfShowingHeaderAndBoard) {
     EXPECT_NE(file.find("/CreationDate (D:20261206070809)\r\n"), std::string::npos);
     EXPECT_EQ(file.find("/Filter [/FlateDecode]"), std::string::npos);
 
-    const CliResult check = RunCommand("qpdf --check '" + P("page.pdf") + "'");
-    EXPECT_EQ(check.Status, 0) << check.Out;
-    const CliResult text = RunCommand("pdftotext '" + P("page.pdf") + "' -");
+    const CliResult check = test::RunCommand({"qpdf", "--check", P("page.pdf")});
+    EXPECT_EQ(check.Status, 0) << check.Out << check.Err;
+    const CliResult text = test::RunCommand({"pdftotext", P("page.pdf"), "-"});
     EXPECT_NE(text.Out.find("Puzzle Number 12345"), std::string::npos) << text.Out;
 
-    const CliResult picture = RunCommand("pdftoppm -r 40 '" + P("page.pdf") + "' '" + P("page") + "'");
+    const CliResult picture = test::RunCommand({"pdftoppm", "-r", "40", P("page.pdf"), P("page")});
     EXPECT_EQ(picture.Status, 0);
-    const std::string ppm = ReadAll(P("page-1.ppm"));
+    const std::string ppm = test::ReadWholeFile(P("page-1.ppm"));
     // The board fills 0.6 to 6.6 inches across a letter page; the lower margin stays blank.
     EXPECT_GT(DarkShare(ppm, 0.1, 0.12, 0.75, 0.58), 0.03);
     EXPECT_LT(DarkShare(ppm, 0.05, 0.65, 0.95, 0.95), 0.001);
@@ -97,10 +85,10 @@ TEST_F(PdfCli, PageAndConvertWriteTheSameFileAgainAndAgain) {
     ASSERT_EQ(RunCli({"page", "777", "--level", "3", "--pdf", P("b.pdf")}).Status, 0);
     const CliResult converted = RunCli({"convert", P("p.ndr"), P("c.pdf")});
     ASSERT_EQ(converted.Status, 0) << converted.Err;
-    const std::string a = ReadAll(P("a.pdf"));
+    const std::string a = test::ReadWholeFile(P("a.pdf"));
     EXPECT_FALSE(a.empty());
-    EXPECT_EQ(a, ReadAll(P("b.pdf")));
-    EXPECT_EQ(a, ReadAll(P("c.pdf")));
+    EXPECT_EQ(a, test::ReadWholeFile(P("b.pdf")));
+    EXPECT_EQ(a, test::ReadWholeFile(P("c.pdf")));
 }
 
 TEST_F(PdfCli, CommaLocaleWritesTheSameFile) {
@@ -114,9 +102,9 @@ TEST_F(PdfCli, CommaLocaleWritesTheSameFile) {
     else
         unsetenv("LC_ALL");
     ASSERT_EQ(result.Status, 0) << result.Err;
-    const std::string file = ReadAll(P("de.pdf"));
+    const std::string file = test::ReadWholeFile(P("de.pdf"));
     EXPECT_NE(file.find("/MediaBox [0 0 612.0000 792.0000]"), std::string::npos);
-    EXPECT_EQ(file, ReadAll(P("c.pdf")));
+    EXPECT_EQ(file, test::ReadWholeFile(P("c.pdf")));
 }
 
 TEST_F(PdfCli, ConvertCompressesOnRequest) {
@@ -124,16 +112,16 @@ TEST_F(PdfCli, ConvertCompressesOnRequest) {
     ASSERT_EQ(RunCli({"convert", P("p.ndr"), P("plain.pdf")}).Status, 0);
     const CliResult result = RunCli({"convert", "--compress", P("p.ndr"), P("small.pdf")});
     ASSERT_EQ(result.Status, 0) << result.Err;
-    const std::string small = ReadAll(P("small.pdf"));
+    const std::string small = test::ReadWholeFile(P("small.pdf"));
     EXPECT_NE(small.find("/Filter [/FlateDecode]\r\n"), std::string::npos);
-    EXPECT_EQ(RunCommand("qpdf --check '" + P("small.pdf") + "'").Status, 0);
-    const CliResult text = RunCommand("pdftotext '" + P("small.pdf") + "' -");
+    EXPECT_EQ(test::RunCommand({"qpdf", "--check", P("small.pdf")}).Status, 0);
+    const CliResult text = test::RunCommand({"pdftotext", P("small.pdf"), "-"});
     EXPECT_NE(text.Out.find("Puzzle Number 42"), std::string::npos) << text.Out;
 }
 
 TEST_F(PdfCli, DamagedSnapshotLeavesNoFileAndKeepsAnOldOne) {
     ASSERT_EQ(RunCli({"page", "42", "--ndr", P("p.ndr")}).Status, 0);
-    const std::string snapshot = ReadAll(P("p.ndr"));
+    const std::string snapshot = test::ReadWholeFile(P("p.ndr"));
     std::ofstream(P("cut.ndr"), std::ios::binary) << snapshot.substr(0, snapshot.size() / 2);
     std::ofstream(P("junk.ndr"), std::ios::binary) << "not a page stream";
 
@@ -146,14 +134,14 @@ TEST_F(PdfCli, DamagedSnapshotLeavesNoFileAndKeepsAnOldOne) {
     result = RunCli({"convert", P("junk.ndr"), P("old.pdf")});
     EXPECT_EQ(result.Status, 1);
     EXPECT_NE(result.Err.find("Unexpected header code"), std::string::npos) << result.Err;
-    EXPECT_EQ(ReadAll(P("old.pdf")), "previous");
+    EXPECT_EQ(test::ReadWholeFile(P("old.pdf")), "previous");
 
     result = RunCli({"convert", P("missing.ndr"), P("out.pdf")});
     EXPECT_EQ(result.Status, 1);
     EXPECT_FALSE(fs::exists(P("out.pdf")));
     // Nothing half-written is left in the folder.
     size_t files = 0;
-    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(Dir))
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(Dir.Path()))
         ++files;
     EXPECT_EQ(files, 4u);
 }

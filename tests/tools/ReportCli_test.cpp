@@ -1,108 +1,58 @@
 // velmora-cli page and dump: the snapshot file of a puzzle page and its listing.
+#include "CliRunner.h"
+#include "TestFiles.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
-#include <sstream>
+using test::ReadWholeFile;
+using test::WriteWholeFile;
 
-#include "CliRunner.h"
+class ReportCli : public ::testing::Test {
+  protected:
+    std::string P(const char* Name) const { return Folder.File(Name); }
+    test::TempFolder Folder;
+};
 
-namespace {
-
-std::string TempPath(const std::string& Name) {
-    return testing::TempDir() + "/" + Name;
-}
-
-std::vector<std::string> Lines(const std::string& Text) {
-    std::vector<std::string> Out;
-    std::istringstream In(Text);
-    for (std::string Line; std::getline(In, Line);)
-        Out.push_back(Line);
-    return Out;
-}
-
-std::string Slurp(const std::string& Name) {
-    std::ifstream In(Name, std::ios::binary);
-    std::ostringstream S;
-    S << In.rdbuf();
-    return S.str();
-}
-
-} // namespace
-
-TEST(ReportCli, PageWritesASnapshotThatDumpLists) {
-    const std::string File = TempPath("cli-page.ndr");
-    std::remove(File.c_str());
-    const CliResult Page = RunCli({"page", "2147483647", "--level", "3", "--ndr", File});
+TEST_F(ReportCli, PageWritesASnapshotThatDumpLists) {
+    const CliResult Page = RunCli({"page", "2147483647", "--level", "3", "--ndr", P("page.ndr")});
     ASSERT_EQ(Page.Status, 0) << Page.Err;
     EXPECT_EQ(Page.Out, "");
-
-    const CliResult Dump = RunCli({"dump", File});
+    const CliResult Dump = RunCli({"dump", P("page.ndr")});
     ASSERT_EQ(Dump.Status, 0) << Dump.Err;
-    const auto L = Lines(Dump.Out);
-    ASSERT_GT(L.size(), 20u);
-    EXPECT_EQ(L[0], "header Z version 2017");
-    EXPECT_EQ(L[1], "title \"Puzzle Report\"");
-    EXPECT_EQ(L[2], "pages 1");
-    EXPECT_EQ(L[5], "page-size 8.5 11");
-    EXPECT_EQ(L[8], "paper-bin 265");
-    EXPECT_EQ(L[15], "device \"\"");
-    EXPECT_EQ(L[16].rfind("@61 80 PageStart previous=0 next=0 page=1 size=8.5x11", 0), 0u);
-    EXPECT_EQ(L.back().substr(L.back().find(' ') + 1), "82 PageEnd");
-    // The page's drawing: font, header text with its measured width, the board picture.
-    const std::string Text = Dump.Out;
-    EXPECT_NE(Text.find(" 51 FontName \"Arial\""), std::string::npos);
-    EXPECT_NE(Text.find(" 54 FontSize 0.1666667 "), std::string::npos);
-    EXPECT_NE(
-        Text.find(" 33 BlockText 0.5 \"Sudoku Puzzle Number 2147483647 Courtesy of www.velmora.co.uk\" 0.5 "),
-        std::string::npos);
-    EXPECT_NE(Text.find(" 34 GraphicOptions 0\n"), std::string::npos);
-    EXPECT_NE(Text.find(" 17 BitmapRect graphic(type=1,size="), std::string::npos);
-    EXPECT_NE(Text.find(" (0.6,0.6) (6.6,6.6)\n"), std::string::npos);
+    EXPECT_TRUE(test::MatchesGoldenFile(Dump.Out, CLI_TEST_DATA "/page-2147483647-level-3.dump"));
 }
 
-TEST(ReportCli, PageIsTheSameForTheSameNumberAndWindow) {
-    const std::string A = TempPath("cli-page-a.ndr");
-    const std::string B = TempPath("cli-page-b.ndr");
-    ASSERT_EQ(RunCli({"page", "77", "--window", "40", "50", "--ndr", A}).Status, 0);
-    ASSERT_EQ(RunCli({"page", "77", "--window", "40", "50", "--ndr", B}).Status, 0);
-    EXPECT_EQ(Slurp(A), Slurp(B));
-    ASSERT_EQ(RunCli({"page", "78", "--window", "40", "50", "--ndr", B}).Status, 0);
-    EXPECT_NE(Slurp(A), Slurp(B));
+TEST_F(ReportCli, PageDependsOnlyOnTheNumberAndWindow) {
+    ASSERT_EQ(RunCli({"page", "77", "--window", "40", "50", "--ndr", P("a.ndr")}).Status, 0);
+    ASSERT_EQ(RunCli({"page", "77", "--window", "40", "50", "--ndr", P("b.ndr")}).Status, 0);
+    EXPECT_EQ(ReadWholeFile(P("a.ndr")), ReadWholeFile(P("b.ndr")));
+    ASSERT_EQ(RunCli({"page", "78", "--window", "40", "50", "--ndr", P("b.ndr")}).Status, 0);
+    EXPECT_NE(ReadWholeFile(P("a.ndr")), ReadWholeFile(P("b.ndr")));
 }
 
-TEST(ReportCli, PageUsageErrorsAndUnwritableFile) {
+TEST_F(ReportCli, PageUsageErrorsAndUnwritableFile) {
     EXPECT_EQ(RunCli({"page", "5"}).Status, 2);
     EXPECT_EQ(RunCli({"page", "5", "--ndr"}).Status, 2);
-    EXPECT_EQ(RunCli({"page", "x", "--ndr", TempPath("x.ndr")}).Status, 2);
-    const CliResult Bad = RunCli({"page", "5", "--ndr", "/nonexistent-folder/p.ndr"});
+    EXPECT_EQ(RunCli({"page", "x", "--ndr", P("x.ndr")}).Status, 2);
+    const CliResult Bad = RunCli({"page", "5", "--ndr", P("no-such-folder/p.ndr")});
     EXPECT_EQ(Bad.Status, 1);
-    EXPECT_NE(Bad.Err.find("/nonexistent-folder/p.ndr"), std::string::npos);
+    EXPECT_NE(Bad.Err.find("no-such-folder/p.ndr"), std::string::npos) << Bad.Err;
 }
 
-TEST(ReportCli, DumpOfADamagedFileGivesTheReadersMessage) {
-    const std::string File = TempPath("cli-damaged.ndr");
-    {
-        std::ofstream Out(File, std::ios::binary);
-        Out << "Xjunk";
-    }
-    const CliResult Bad = RunCli({"dump", File});
+TEST_F(ReportCli, DumpOfADamagedFileGivesTheReadersMessage) {
+    WriteWholeFile(P("junk.ndr"), "Xjunk");
+    const CliResult Bad = RunCli({"dump", P("junk.ndr")});
     EXPECT_EQ(Bad.Status, 1);
     EXPECT_NE(Bad.Err.find("Unexpected header code [88] found in report file."), std::string::npos);
 
-    const std::string Good = TempPath("cli-cut.ndr");
-    ASSERT_EQ(RunCli({"page", "3", "--ndr", Good}).Status, 0);
-    std::string Bytes = Slurp(Good);
-    Bytes.resize(Bytes.size() - 40);
-    {
-        std::ofstream Out(File, std::ios::binary | std::ios::trunc);
-        Out << Bytes;
-    }
-    const CliResult Cut = RunCli({"dump", File});
+    ASSERT_EQ(RunCli({"page", "3", "--ndr", P("good.ndr")}).Status, 0);
+    const std::string Bytes = ReadWholeFile(P("good.ndr"));
+    WriteWholeFile(P("cut.ndr"), Bytes.substr(0, Bytes.size() - 40));
+    const CliResult Cut = RunCli({"dump", P("cut.ndr")});
     EXPECT_EQ(Cut.Status, 1);
     EXPECT_NE(Cut.Err.find("exceeds the report file."), std::string::npos) << Cut.Err;
     EXPECT_EQ(RunCli({"dump"}).Status, 2);
-    EXPECT_EQ(RunCli({"dump", TempPath("missing.ndr")}).Status, 1);
+    EXPECT_EQ(RunCli({"dump", P("missing.ndr")}).Status, 1);
 }
 
 // A report without pages: its header says 0 pages and nothing follows it.
