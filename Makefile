@@ -2,7 +2,7 @@
 JOBS ?= $(shell nproc)
 GENERATOR := $(shell command -v ninja >/dev/null 2>&1 && echo Ninja || echo "Unix Makefiles")
 
-.PHONY: all deps build run test test-asan bench fuzz soak install uninstall package clean
+.PHONY: all deps build run test test-asan coverage bench fuzz soak install uninstall package clean
 
 all: build
 
@@ -32,6 +32,21 @@ test-asan: deps build-asan/CMakeCache.txt
 	cmake --build build-asan -j $(JOBS)
 	QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --test-dir build-asan --output-on-failure -j $(JOBS)
+
+build-coverage/CMakeCache.txt:
+	cmake -S . -B build-coverage -G "$(GENERATOR)" -DCMAKE_BUILD_TYPE=Debug \
+	  -DCMAKE_C_FLAGS=--coverage -DCMAKE_CXX_FLAGS=--coverage -DCMAKE_EXE_LINKER_FLAGS=--coverage
+
+# Line coverage of the program's code by the whole test suite: the HTML report is
+# build-coverage/coverage/index.html; the figures per folder are printed at the end.
+coverage: deps build-coverage/CMakeCache.txt
+	cmake --build build-coverage -j $(JOBS)
+	find build-coverage -name '*.gcda' -delete
+	QT_QPA_PLATFORM=offscreen ctest --test-dir build-coverage --output-on-failure -j $(JOBS)
+	mkdir -p build-coverage/coverage
+	gcovr -r . build-coverage -e 'tests/' -e 'bench/' -e 'fuzz/' -e 'build-coverage/' -j $(JOBS) \
+	  --html-details build-coverage/coverage/index.html --json-summary build-coverage/coverage/summary.json
+	scripts/coverage-by-folder build-coverage/coverage/summary.json
 
 build-bench/CMakeCache.txt:
 	cmake -S . -B build-bench -G "$(GENERATOR)" -DCMAKE_BUILD_TYPE=Release -DVELMORA_BENCH=ON
@@ -89,4 +104,4 @@ package: deps build-package/CMakeCache.txt
 	@ls build-package/*.deb
 
 clean:
-	rm -rf build build-asan build-bench build-fuzz build-package
+	rm -rf build build-asan build-coverage build-bench build-fuzz build-package

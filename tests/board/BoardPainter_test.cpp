@@ -54,44 +54,44 @@ TEST(BoardPainter, GridLinesSitWhereTheBoxesAndSquaresMeet) {
     EXPECT_EQ(At(image, 200, 396), White);
 }
 
-TEST(BoardPainter, RowAndColumnTintFollowsTheHoverSquare) {
+TBoardView Hover(bool rowAndColumn, bool box, int markCol = -1, int markRow = -1, bool markerShown = false) {
     TBoardView view;
-    view.HiliteRowAndColumn = true;
-    view.HoverCol = 2;
-    view.HoverRow = 5;
-    const QImage image = DrawBoardImage(TBoard{}, view);
-    EXPECT_EQ(Inside(image, 7, 5), RowTint);
-    EXPECT_EQ(Inside(image, 2, 8), RowTint);
-    EXPECT_EQ(Inside(image, 2, 5), RowTint);
-    EXPECT_EQ(Inside(image, 7, 7), White);
-
-    view.HiliteRowAndColumn = false;
-    EXPECT_EQ(Inside(DrawBoardImage(TBoard{}, view), 7, 5), White);
-}
-
-TEST(BoardPainter, BoxTintWinsOverTheRowTintAndTheMarkWinsOverBoth) {
-    TBoardView view;
-    view.HiliteRowAndColumn = true;
-    view.HiliteCell = true;
+    view.HiliteRowAndColumn = rowAndColumn;
+    view.HiliteCell = box;
     view.HoverCol = 2;
     view.HoverRow = 5;
     view.HoverBox = BoxOf(2, 5);
-    QImage image = DrawBoardImage(TBoard{}, view);
-    EXPECT_EQ(Inside(image, 2, 5), BoxTint);
-    EXPECT_EQ(Inside(image, 3, 6), BoxTint);
-    EXPECT_EQ(Inside(image, 1, 4), BoxTint);
-    EXPECT_EQ(Inside(image, 7, 5), RowTint);
-    EXPECT_EQ(Inside(image, 4, 4), White);
+    view.MarkCol = markCol;
+    view.MarkRow = markRow;
+    view.MarkerShown = markerShown;
+    return view;
+}
 
-    view.MarkCol = 2;
-    view.MarkRow = 5;
-    image = DrawBoardImage(TBoard{}, view);
-    EXPECT_EQ(Inside(image, 2, 5), Red);
-    EXPECT_EQ(Inside(image, 3, 5), BoxTint);
-
-    // While the blinking marker frames the square, it keeps its own colour.
-    view.MarkerShown = true;
-    EXPECT_EQ(Inside(DrawBoardImage(TBoard{}, view), 2, 5), BoxTint);
+TEST(BoardPainter, TintsAndTheMarkFollowTheHoverSquare) {
+    // The pointer is over square (2, 5), in box 4.
+    struct Row {
+        const char* Name;
+        TBoardView View;
+        int Col, Row;
+        QColor Expected;
+    };
+    const Row rows[] = {
+        {"its row", Hover(true, false), 7, 5, RowTint},
+        {"its column", Hover(true, false), 2, 8, RowTint},
+        {"the square itself", Hover(true, false), 2, 5, RowTint},
+        {"elsewhere", Hover(true, false), 7, 7, White},
+        {"row tint off", Hover(false, false), 7, 5, White},
+        {"box tint wins over the row tint", Hover(true, true), 2, 5, BoxTint},
+        {"rest of the box", Hover(true, true), 3, 6, BoxTint},
+        {"corner of the box", Hover(true, true), 1, 4, BoxTint},
+        {"row outside the box", Hover(true, true), 7, 5, RowTint},
+        {"next box", Hover(true, true), 4, 4, White},
+        {"the mark wins over both", Hover(true, true, 2, 5), 2, 5, Red},
+        {"beside the mark", Hover(true, true, 2, 5), 3, 5, BoxTint},
+        {"a framed mark keeps its colour", Hover(true, true, 2, 5, true), 2, 5, BoxTint},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(Inside(DrawBoardImage(TBoard{}, row.View), row.Col, row.Row), row.Expected) << row.Name;
 }
 
 TEST(BoardPainter, SquaresKeepAWhiteOutlineOverlappingTheirNeighbours) {
@@ -227,14 +227,10 @@ TEST(BoardPainter, LargerPicturesScaleLinesAndDigitsWithTheSquare) {
 }
 
 TEST(BoardPainter, PointerPositionsMapToSquaresWithTheLastPixelsInTheNinth) {
-    EXPECT_EQ(SquareAt(0), 1);
-    EXPECT_EQ(SquareAt(43), 1);
-    EXPECT_EQ(SquareAt(44), 2);
-    EXPECT_EQ(SquareAt(395), 9);
-    EXPECT_EQ(SquareAt(396), 9);
-    EXPECT_EQ(SquareAt(398), 9);
-    EXPECT_EQ(SquareAt(-3), 1);
-    EXPECT_EQ(SquareAt(5, 4), 1);
+    const std::pair<int, int> rows[] = {{0, 1}, {43, 1}, {44, 2}, {395, 9}, {396, 9}, {398, 9}, {-3, 1}};
+    for (const auto& [x, square] : rows)
+        EXPECT_EQ(SquareAt(x), square) << x;
+    EXPECT_EQ(SquareAt(5, 4), 1) << "a picture too small for nine squares";
 }
 
 } // namespace

@@ -77,14 +77,17 @@ TEST(IniFileReading, IntegerValuesFollowTheSettingsRules) {
 
 TEST(IniFileReading, BooleansAreNonZeroIntegers) {
     const IniFile ini = IniFile::Parse("[options]\nA=0\nB=1\nC=2\nD=-1\nE=yes\nF=0x0\nG=\n");
-    EXPECT_FALSE(ini.ReadBool("options", "A", true));
-    EXPECT_TRUE(ini.ReadBool("options", "B", false));
-    EXPECT_TRUE(ini.ReadBool("options", "C", false));
-    EXPECT_TRUE(ini.ReadBool("options", "D", false));
-    EXPECT_TRUE(ini.ReadBool("options", "E", true)) << "unreadable value keeps the default";
-    EXPECT_FALSE(ini.ReadBool("options", "E", false));
-    EXPECT_FALSE(ini.ReadBool("options", "F", true));
-    EXPECT_TRUE(ini.ReadBool("options", "G", true)) << "empty value keeps the default";
+    struct Row {
+        const char* Key;
+        bool Default;
+        bool Expected;
+    };
+    // An unreadable or empty value keeps the default.
+    const Row rows[] = {{"A", true, false}, {"B", false, true},  {"C", false, true}, {"D", false, true},
+                        {"E", true, true},  {"E", false, false}, {"F", true, false}, {"G", true, true}};
+    for (const Row& row : rows)
+        EXPECT_EQ(ini.ReadBool("options", row.Key, row.Default), row.Expected)
+            << row.Key << " " << row.Default;
 }
 
 TEST(IniFileReading, NamesIgnoreCaseAndBlanksAndTheFirstEntryCounts) {

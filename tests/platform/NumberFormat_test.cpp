@@ -74,14 +74,8 @@ TEST_F(CommaLocale, ParsingAcceptsOnlyPointDecimals) {
     EXPECT_EQ(nf::ParseDouble("1.5"), 1.5);
     EXPECT_EQ(nf::ParseDouble("-.25"), -0.25);
     EXPECT_EQ(nf::ParseDouble("+2e3"), 2000.0);
-    EXPECT_FALSE(nf::ParseDouble("1,5"));
-    EXPECT_FALSE(nf::ParseDouble(" 1.5"));
-    EXPECT_FALSE(nf::ParseDouble("1.5 "));
-    EXPECT_FALSE(nf::ParseDouble("inf"));
-    EXPECT_FALSE(nf::ParseDouble("nan"));
-    EXPECT_FALSE(nf::ParseDouble("0x10"));
-    EXPECT_FALSE(nf::ParseDouble(""));
-    EXPECT_FALSE(nf::ParseDouble("+-1"));
+    for (const char* bad : {"1,5", " 1.5", "1.5 ", "inf", "nan", "0x10", "", "+-1"})
+        EXPECT_FALSE(nf::ParseDouble(bad)) << '"' << bad << '"';
 }
 
 TEST(NumberFormatting, NonFiniteValuesNeverReachTheOutput) {
@@ -108,10 +102,8 @@ TEST(NumberParsing, IntegersAreWholeAndInRange) {
     EXPECT_EQ(nf::ParseInt32("2147483647"), 2147483647);
     EXPECT_EQ(nf::ParseInt32("-2147483648"), std::numeric_limits<std::int32_t>::min());
     EXPECT_EQ(nf::ParseInt32("+15"), 15);
-    EXPECT_FALSE(nf::ParseInt32("2147483648"));
-    EXPECT_FALSE(nf::ParseInt32("12x"));
-    EXPECT_FALSE(nf::ParseInt32("-"));
-    EXPECT_FALSE(nf::ParseInt32("+"));
+    for (const char* bad : {"2147483648", "12x", "-", "+"})
+        EXPECT_FALSE(nf::ParseInt32(bad)) << '"' << bad << '"';
     EXPECT_FALSE(nf::ParseInt64("99999999999999999999"));
     EXPECT_EQ(nf::ParseInt64("-9223372036854775808"), std::numeric_limits<std::int64_t>::min());
 }

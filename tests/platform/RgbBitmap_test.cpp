@@ -1,5 +1,7 @@
 #include "platform/RgbBitmap.h"
 
+#include "TestFiles.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -55,75 +57,13 @@ std::vector<std::uint8_t> MakeBmp(std::int32_t width, std::int32_t height, int b
 } // namespace
 
 TEST(RgbBitmapBmp, EncodesTheExactFileLayout) {
+    // Bottom row first, BGR, rows padded to four bytes, 72 dpi.
     RgbBitmap bitmap(1, 2);
     bitmap.SetPixel(0, 0, Rgb{1, 2, 3}); // top row
     bitmap.SetPixel(0, 1, Rgb{4, 5, 6});
-    const std::vector<std::uint8_t> expected = {
-        'B',
-        'M',
-        62,
-        0,
-        0,
-        0,
-        0,
-        0,
-        0,
-        0,
-        54,
-        0,
-        0,
-        0, // file header
-        40,
-        0,
-        0,
-        0,
-        1,
-        0,
-        0,
-        0,
-        2,
-        0,
-        0,
-        0,
-        1,
-        0,
-        24,
-        0,
-        0,
-        0,
-        0,
-        0, // size, planes, 24
-           // bits, BI_RGB
-        8,
-        0,
-        0,
-        0,
-        0x13,
-        0x0B,
-        0,
-        0,
-        0x13,
-        0x0B,
-        0,
-        0,
-        0,
-        0,
-        0,
-        0,
-        0,
-        0,
-        0,
-        0,
-        6,
-        5,
-        4,
-        0, // bottom row first, BGR, padded to 4 bytes
-        3,
-        2,
-        1,
-        0,
-    };
-    EXPECT_EQ(bitmap.EncodeBmp(), expected);
+    const std::vector<std::uint8_t> bmp = bitmap.EncodeBmp();
+    EXPECT_TRUE(
+        test::MatchesGoldenFile(std::string(bmp.begin(), bmp.end()), PLATFORM_TEST_DATA "/two-pixels.bmp"));
 }
 
 TEST(RgbBitmapBmp, RoundTripsEveryRowPadding) {

@@ -45,13 +45,13 @@ void WriteWholeFile(const std::string& path, const std::string& bytes) {
 ::testing::AssertionResult MatchesGoldenFile(const std::string& actual, const std::string& goldenPath) {
     if (!std::filesystem::exists(goldenPath)) {
         WriteWholeFile(goldenPath + ".actual", actual);
-        return ::testing::AssertionFailure() << "no golden file " << goldenPath << "; the output is in "
-                                             << goldenPath << ".actual";
+        return ::testing::AssertionFailure()
+               << "no golden file " << goldenPath << "; the output is in " << goldenPath << ".actual";
     }
     if (ReadWholeFile(goldenPath) == actual) return ::testing::AssertionSuccess();
     WriteWholeFile(goldenPath + ".actual", actual);
-    return ::testing::AssertionFailure() << "the output differs from " << goldenPath << "; see "
-                                         << goldenPath << ".actual";
+    return ::testing::AssertionFailure()
+           << "the output differs from " << goldenPath << "; see " << goldenPath << ".actual";
 }
 
 } // namespace test

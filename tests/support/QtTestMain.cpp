@@ -1,4 +1,4 @@
-// GoogleTest main for tests that need a QApplication (widgets, printers, fonts).
+// GoogleTest main for test programs that need a QApplication (widgets, windows, printers, fonts).
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -9,7 +9,7 @@ extern "C" const char* __lsan_default_options() {
 }
 
 int main(int argc, char** argv) {
-    // Test listing happens without a display too.
+    // Off screen unless the environment names a platform, also while ctest lists the tests.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
