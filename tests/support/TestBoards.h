@@ -1,4 +1,4 @@
-// Boards the engine tests share.
+// Boards the tests share: puzzle number 1, its Solution, and a full board that breaks the box rule.
 #pragma once
 
 #include "engine/Board.h"
