@@ -1,5 +1,6 @@
-#include "TempFolder.h"
 #include "platform/ProgramPaths.h"
+
+#include "TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -13,9 +14,9 @@ namespace fs = std::filesystem;
 using platform::ProgramPaths;
 using platform::TProgramEnvironment;
 using platform::TProgramFiles;
-using platform::test::ReadText;
-using platform::test::TempFolder;
-using platform::test::WriteText;
+using test::ReadWholeFile;
+using test::TempFolder;
+using test::WriteWholeFile;
 
 namespace {
 
@@ -34,7 +35,7 @@ class GameFolder {
         fs::create_directories(Home());
         if (installed) {
             fs::create_directories(Temp.File("share/applications"));
-            WriteText(Temp.File("share/applications/velmora-puzzle.desktop"), "[Desktop Entry]\n");
+            WriteWholeFile(Temp.File("share/applications/velmora-puzzle.desktop"), "[Desktop Entry]\n");
         }
     }
     ~GameFolder() { fs::permissions(Game(), fs::perms::owner_all); }
@@ -108,18 +109,18 @@ TEST(ProgramPaths, XdgVariablesCountOnlyWhenAbsolute) {
 // once into the XDG folders unless one is there already, and the old file stays.
 TEST(ProgramPaths, FilesBesideAReadOnlyExecutableAreCopiedNotLost) {
     GameFolder folder(false);
-    WriteText(folder.Game() + "/velmora-puzzle.sav", "old save");
-    WriteText(folder.Game() + "/velmora-puzzle.ini", "old settings");
+    WriteWholeFile(folder.Game() + "/velmora-puzzle.sav", "old save");
+    WriteWholeFile(folder.Game() + "/velmora-puzzle.ini", "old settings");
     folder.MakeReadOnly();
     const std::string config = folder.Home() + "/.config/velmora-puzzle";
     fs::create_directories(config);
-    WriteText(config + "/velmora-puzzle.ini", "newer settings");
+    WriteWholeFile(config + "/velmora-puzzle.ini", "newer settings");
 
     TProgramFiles files(folder.Executable(), TProgramEnvironment{folder.Home(), "", ""});
     const std::string save = files.BesideSavedGame(".sav");
-    EXPECT_EQ(ReadText(save), "old save");
-    EXPECT_EQ(ReadText(files.BesideSettings(".ini")), "newer settings");
-    EXPECT_EQ(ReadText(folder.Game() + "/velmora-puzzle.sav"), "old save");
+    EXPECT_EQ(ReadWholeFile(save), "old save");
+    EXPECT_EQ(ReadWholeFile(files.BesideSettings(".ini")), "newer settings");
+    EXPECT_EQ(ReadWholeFile(folder.Game() + "/velmora-puzzle.sav"), "old save");
 
     // Once the game has removed its own file, the old one is not brought back in the same run.
     fs::remove(save);
@@ -160,7 +161,7 @@ TEST(ProgramPathsCopy, DISABLED_ExecutableReplacedWhileRunning) {
     const std::string executable = ProgramPaths::ExecutablePath();
     const std::string settings = ProgramPaths::SettingsFile();
     // An upgrade writes the new program beside the old one and renames it over it.
-    WriteText(executable + ".new", "the next version");
+    WriteWholeFile(executable + ".new", "the next version");
     fs::rename(executable + ".new", executable);
     ASSERT_NE(fs::read_symlink("/proc/self/exe").string(), executable) << "the running file is gone";
 

@@ -56,26 +56,21 @@ TEST_F(ReportCli, DumpOfADamagedFileGivesTheReadersMessage) {
 }
 
 // A report without pages: its header says 0 pages and nothing follows it.
-TEST(ReportCli, ReportWithoutPagesIsListedAndConvertedToOneEmptyPage) {
-    const std::string Page = TempPath("cli-full.ndr"), Empty = TempPath("cli-empty.ndr");
-    const std::string Pdf = TempPath("cli-empty.pdf");
-    ASSERT_EQ(RunCli({"page", "3", "--ndr", Page}).Status, 0);
-    std::string Bytes = Slurp(Page).substr(0, 61); // the header of "Puzzle Report"
-    Bytes[17] = Bytes[18] = 0;                     // page count
-    std::ofstream(Empty, std::ios::binary) << Bytes;
+TEST_F(ReportCli, ReportWithoutPagesIsListedAndConvertedToOneEmptyPage) {
+    ASSERT_EQ(RunCli({"page", "3", "--ndr", P("full.ndr")}).Status, 0);
+    std::string Bytes = ReadWholeFile(P("full.ndr")).substr(0, 61); // the header of "Puzzle Report"
+    Bytes[17] = Bytes[18] = 0;                                      // page count
+    WriteWholeFile(P("empty.ndr"), Bytes);
 
-    const CliResult Dump = RunCli({"dump", Empty});
+    const CliResult Dump = RunCli({"dump", P("empty.ndr")});
     ASSERT_EQ(Dump.Status, 0) << Dump.Err;
-    const auto L = Lines(Dump.Out);
-    EXPECT_EQ(L[2], "pages 0");
-    EXPECT_EQ(L.back(), "device \"\"");
-    EXPECT_EQ(L.size(), 16u);
+    EXPECT_EQ(Dump.Out.substr(Dump.Out.find("pages ")).substr(0, 8), "pages 0\n");
+    EXPECT_EQ(Dump.Out.substr(Dump.Out.size() - 10), "device \"\"\n") << "nothing after the header";
 
     // A PDF needs a page: the empty report becomes one empty page.
-    std::remove(Pdf.c_str());
-    const CliResult Convert = RunCli({"convert", Empty, Pdf});
+    const CliResult Convert = RunCli({"convert", P("empty.ndr"), P("empty.pdf")});
     ASSERT_EQ(Convert.Status, 0) << Convert.Err;
-    EXPECT_EQ(RunCommand("qpdf --check '" + Pdf + "'").Status, 0);
-    const CliResult Info = RunCommand("pdfinfo '" + Pdf + "'");
+    EXPECT_EQ(test::RunCommand({"qpdf", "--check", P("empty.pdf")}).Status, 0);
+    const CliResult Info = test::RunCommand({"pdfinfo", P("empty.pdf")});
     EXPECT_NE(Info.Out.find("Pages:           1\n"), std::string::npos) << Info.Out;
 }
