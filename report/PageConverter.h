@@ -14,6 +14,7 @@
 #include "report/ReportTypes.h"
 
 struct TCommand;
+class TByteViewStream;
 class TPageStreamDecoder;
 class TReportRender;
 class TStream;
@@ -67,9 +68,23 @@ class TPageConverter {
     void PlayOne(int PageNo);
     void PlayPage();
     void Dispatch(const TCommand& Command);
-    void DispatchFont(const TCommand& Command);
-    void DispatchPen(const TCommand& Command);
-    void DispatchBrush(const TCommand& Command);
+    // The playback steps the code table names.
+    void PlayMoveTo(const TCommand& Command);
+    void PlayRenderLineTo(const TCommand& Command);
+    void PlayRenderPolygon(const TCommand& Command);
+    void PlayRenderPolyline(const TCommand& Command);
+    void PlayRenderCenterText(const TCommand& Command);
+    void PlayRenderLeftText(const TCommand& Command);
+    void PlayRenderRightText(const TCommand& Command);
+    void PlayRenderOption(const TCommand& Command);
+    void PlayVariable(const TCommand& Command);
+    void PlayFontChanged(const TCommand& Command);
+    void PlayPenChanged(const TCommand& Command);
+    void PlayBrushChanged(const TCommand& Command);
+    // The points of a polygon or polyline in 1/1248 inch, after moving to the first one.
+    std::vector<TPoint> PolyPoints(const TCommand& Command);
+    // The image bytes of the command as a stream at position 0.
+    TStream& ImageStream(const TCommand& Command);
     void RenderText(uint8_t Code, const std::string& Text, double X, double Y);
     void RenderFormattedText(uint8_t Code, const std::string& Text, double X, double Y);
     TRect DeviceRect(const float* F);
@@ -80,6 +95,7 @@ class TPageConverter {
     const uint8_t* Data_ = nullptr;
     size_t Size_ = 0;
     std::unique_ptr<TPageStreamDecoder> Decoder_;
+    std::unique_ptr<TByteViewStream> ImageView_;
     double CurX_ = 0; // current point for line drawing, inches
     double CurY_ = 0;
 

@@ -39,30 +39,12 @@ void TReportRender::SetDisplayName(const std::string& Value) {
     if (RegistryHook) RegistryHook(*this, false);
 }
 
-void TReportRender::RenderArc(double, double, double, double, double, double, double, double) {}
-void TReportRender::BrushChanged(const TReportBrush&) {}
-void TReportRender::RenderChord(double, double, double, double, double, double, double, double) {}
-void TReportRender::RenderCenterText(const std::string&, double, double) {}
-void TReportRender::RenderEllipse(double, double, double, double) {}
-void TReportRender::FontChanged(const TReportFont&) {}
-void TReportRender::RenderLeftText(const std::string&, double, double) {}
-void TReportRender::RenderLineTo(double, double) {}
-void TReportRender::RenderMoveTo(double, double) {}
-void TReportRender::RenderPie(double, double, double, double, double, double, double, double) {}
-void TReportRender::RenderPolyline(const std::vector<TPoint>&, int) {}
-void TReportRender::RenderPolygon(const std::vector<TPoint>&, int) {}
-void TReportRender::RenderRightText(const std::string&, double, double) {}
-void TReportRender::PenChanged(const TReportPen&) {}
-void TReportRender::RenderImageData(TStream&, const std::string&, double, double, double, double) {}
-void TReportRender::RenderBitmapRect(const TReportGraphic&, double, double, double, double) {}
-void TReportRender::RenderBitmap(const TReportGraphic&, double, double, double, double) {}
-void TReportRender::RenderStretchDraw(const TRect&, const TReportGraphic&) {}
-void TReportRender::RenderDraw(const TReportGraphic&, double, double) {}
-void TReportRender::RenderBlockText(const std::string&, double, double, double) {}
-void TReportRender::RenderRectangle(double, double, double, double) {}
-void TReportRender::RenderFillRect(const TRect&) {}
-void TReportRender::RenderTextRect(const TRect&, const std::string&, double, double) {}
-void TReportRender::RenderRoundRect(double, double, double, double, double, double) {}
+#define VELMORA_RENDER_NOTHING(Name, Params, Args)                                                           \
+    void TReportRender::Name Params {                                                                        \
+        IgnoreRenderArguments Args;                                                                          \
+    }
+VELMORA_RENDER_OPERATIONS(VELMORA_RENDER_NOTHING)
+#undef VELMORA_RENDER_NOTHING
 void TReportRender::DocBegin() {}
 void TReportRender::DocEnd() {}
 void TReportRender::PageBegin() {}
