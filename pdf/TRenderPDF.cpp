@@ -5,22 +5,6 @@
 
 namespace pdf {
 
-std::string_view FontEncodingName(TPDFFontEncoding encoding) {
-    switch (encoding) {
-    case feMacRomanEncoding:
-        return "MacRomanEncoding";
-    case feMacExpertEncoding:
-        return "MacExpertEncoding";
-    case feWinAnsiEncoding:
-        return "WinAnsiEncoding";
-    case fePDFDocEncoding:
-        return "PDFDocEncoding";
-    case feStandardEncoding:
-        return "StandardEncoding";
-    }
-    return "WinAnsiEncoding";
-}
-
 TRenderPDF::TRenderPDF() {
     SetDisplayName("Portable Document Format (PDF)");
     SetFileExtension("*.pdf");
@@ -54,30 +38,30 @@ void TRenderPDF::RenderToFile(TStream* Stream, const std::string& OutputFileName
 }
 
 void TRenderPDF::DocBegin() {
-    ReleaseDocumentObjects();
-    DocStream = std::make_unique<TMemoryStream>();
-    Catalog = std::make_unique<TPDFCatalog>(*this);
-    PageTree = std::make_unique<TPDFPages>(*this);
-    PageList.push_back(std::make_unique<TPDFPage>(*this));
-    CurrentPage = PageList.back().get();
-    Outlines = std::make_unique<TPDFOutlines>(*this);
-    ProcSet = std::make_unique<TPDFProcSet>(*this);
+    CurrentFont = nullptr;
+    CurrentPage = nullptr;
+    Document.reset();
+    Document = std::make_unique<TPDFDocument>(static_cast<const TPDFOptions&>(*this));
+    CurrentPage = Document->PageList.back().get();
     FontSize = 12;
-    XrefStart = 0;
     FirstPagePending = true;
+    // A reader starts every document with the default pen and brush.
+    if (Converter()) {
+        Pen = TReportPen{};
+        Brush = TReportBrush{};
+    }
 }
 
 void TRenderPDF::PageBegin() {
-    if (!DocStream) return;
+    if (!Document) return;
     if (FirstPagePending) {
         FirstPagePending = false;
     } else {
-        auto page = std::make_unique<TPDFPage>(*this);
-        page->TextColor = CurrentPage->TextColor;
-        page->PenColor = CurrentPage->PenColor;
-        page->BrushColor = CurrentPage->BrushColor;
-        PageList.push_back(std::move(page));
-        CurrentPage = PageList.back().get();
+        TPDFPage& page = Document->AddPage();
+        page.TextColor = CurrentPage->TextColor;
+        page.PenColor = CurrentPage->PenColor;
+        page.BrushColor = CurrentPage->BrushColor;
+        CurrentPage = &page;
     }
     CurrentPage->PageWidth = PageWidth();
     CurrentPage->PageHeight = PageHeight();
@@ -86,15 +70,14 @@ void TRenderPDF::PageBegin() {
 void TRenderPDF::PageEnd() {}
 
 void TRenderPDF::DocEnd() {
-    if (!DocStream) return; // no document was begun: nothing to write
+    if (!Document) return; // no document was begun: nothing to write
     try {
-        WriteDocument();
-        DocStream->Seek(0);
+        const std::string file = Document->Write();
         if (OutputStream()) {
-            OutputStream()->CopyFrom(*DocStream);
+            OutputStream()->Write(file.data(), file.size());
         } else {
             // Whole or nothing: the file appears only when every byte is written.
-            SaveBytesToFile(OutputFileName(), DocStream->Bytes());
+            SaveBytesToFile(OutputFileName(), std::vector<uint8_t>(file.begin(), file.end()));
         }
     } catch (...) {
         FreeDocument();
@@ -104,51 +87,27 @@ void TRenderPDF::DocEnd() {
 }
 
 void TRenderPDF::FreeDocument() {
-    ReleaseDocumentObjects();
+    CurrentFont = nullptr;
+    CurrentPage = nullptr;
+    Document.reset();
     CloseOutput();
 }
 
-void TRenderPDF::ReleaseDocumentObjects() {
-    Catalog.reset();
-    Outlines.reset();
-    ProcSet.reset();
-    CurrentFont = nullptr;
-    CurrentPage = nullptr;
-    OutlineList.clear();
-    PageList.clear();
-    ImageList.clear();
-    FontList.clear();
-    PageTree.reset();
-    XrefList.clear();
-    DocStream.reset();
-    Output = nullptr;
-}
-
 void TRenderPDF::Put(std::string_view text) {
-    if (Output) Output->append(text);
+    if (CurrentPage) CurrentPage->Content->ContentStream.append(text);
 }
 
 void TRenderPDF::PutLine(std::string_view text) {
-    if (Output) {
-        Output->append(text);
-        Output->append("\r\n");
-    }
+    Put(text);
+    Put("\r\n");
 }
 
-std::string TRenderPDF::Compress(const std::string& Data, std::string& Method) {
-    TMemoryStream input(std::vector<uint8_t>(Data.begin(), Data.end()));
-    TMemoryStream output;
-    Method = "FlateDecode";
-    OnCompress(input, output, Method);
-    return std::string(output.Bytes().begin(), output.Bytes().end());
+void TRenderPDF::PenChanged(const TReportPen& Sender) {
+    Pen = Sender;
 }
 
-TReportPen& TRenderPDF::CurrentPen() {
-    return Converter() ? Converter()->MutablePen() : Pen;
-}
-
-TReportBrush& TRenderPDF::CurrentBrush() {
-    return Converter() ? Converter()->MutableBrush() : Brush;
+void TRenderPDF::BrushChanged(const TReportBrush& Sender) {
+    Brush = Sender;
 }
 
 } // namespace pdf

@@ -45,17 +45,7 @@ int PixelSide(double value) {
 
 } // namespace
 
-std::string TRenderPDF::RegisterImage(const TPdfJpegImage& Image) {
-    auto object = std::make_unique<TPDFXObject>(*this);
-    object->JPEGImage = Image;
-    object->JPEGImage.Quality = 100;
-    object->ImageName = "G" + std::to_string(ImageList.size() + 1);
-    ImageList.push_back(std::move(object));
-    return ImageList.back()->ImageName;
-}
-
 void TRenderPDF::PageImage(const std::string& Name, double X1, double Y1, double X2, double Y2) {
-    BeginContent();
     PutLine("q");
     PutLine(FormatFixed4((X2 - X1) * 72) + " 0 0 " + FormatFixed4((Y2 - Y1) * 72) + " " +
             FormatFixed4(X1 * 72) + " " + FormatFixed4((CurrentPage->PageHeight - Y2) * 72) + " cm");
@@ -68,7 +58,7 @@ void TRenderPDF::PlaceBitmap(const platform::RgbBitmap& Bitmap, double X1, doubl
     TPdfJpegImage image;
     image.Quality = 100;
     image.Assign(Bitmap);
-    PageImage(RegisterImage(image), X1, Y1, X2, Y2);
+    PageImage(Document->AddImage(image), X1, Y1, X2, Y2);
 }
 
 void TRenderPDF::RenderBitmapRect(const TReportGraphic& Bitmap, double X1, double Y1, double X2, double Y2) {
@@ -95,7 +85,8 @@ void TRenderPDF::RenderStretchDraw(const TRect& Rect, const TReportGraphic& Grap
     image.Quality = ImageQuality;
     image.Assign(Stretch(source, width, height));
     image.Compress();
-    PageImage(RegisterImage(image), Rect.Left / 72.0, Rect.Top / 72.0, Rect.Right / 72.0, Rect.Bottom / 72.0);
+    PageImage(Document->AddImage(image), Rect.Left / 72.0, Rect.Top / 72.0, Rect.Right / 72.0,
+              Rect.Bottom / 72.0);
 }
 
 void TRenderPDF::RenderDraw(const TReportGraphic& Graphic, double X, double Y) {
@@ -105,7 +96,7 @@ void TRenderPDF::RenderDraw(const TReportGraphic& Graphic, double X, double Y) {
     TPdfJpegImage image;
     image.Quality = ImageQuality;
     image.Assign(source);
-    PageImage(RegisterImage(image), X, Y, X + source.Width() / 72.0, Y + source.Height() / 72.0);
+    PageImage(Document->AddImage(image), X, Y, X + source.Width() / 72.0, Y + source.Height() / 72.0);
 }
 
 void TRenderPDF::RenderImageData(TStream& Stream, const std::string& TypeName, double X1, double Y1,

@@ -42,23 +42,19 @@ void TRenderPDF::PageText(const std::string& Text, double X, double Y) {
     PutLine("( " + EscapeText(Text) + " ) Tj");
     PutLine("ET");
     if (FontAngle != 0 || (!Underline && !StrikeOut)) return;
-    const double savedWidth = PenWidth();
     const double end = X + TextWidth(font, Text, FontSize);
     if (Underline) {
         const double w = (FontSize + 1) * 0.0014;
-        SetPenWidth(w);
         const double y = Y + 1.5 * w;
-        PageMoveTo(X, y);
-        PageLineTo(end, y, true);
+        PageMoveTo(X, y, Pen, w);
+        PageLineTo(end, y, true, Pen, Brush, w);
     }
     if (StrikeOut) {
         const double w = (FontSize + 1) * 0.0006;
-        SetPenWidth(w);
         const double y = Y - FontSize / 72.0 * 0.22;
-        PageMoveTo(X, y);
-        PageLineTo(end, y, true);
+        PageMoveTo(X, y, Pen, w);
+        PageLineTo(end, y, true, Pen, Brush, w);
     }
-    SetPenWidth(savedWidth);
 }
 
 void TRenderPDF::ShiftBack(double& X, double& Y, double Distance) const {
@@ -73,13 +69,11 @@ void TRenderPDF::ShiftBack(double& X, double& Y, double Distance) const {
 
 void TRenderPDF::RenderLeftText(const std::string& Text, double X, double Y) {
     if (!CurrentPage) return;
-    BeginContent();
     PageText(Text, X, Y);
 }
 
 void TRenderPDF::RenderCenterText(const std::string& Text, double X, double Y) {
     if (!CurrentPage) return;
-    BeginContent();
     if (!CurrentFont) CurrentFont = FindFont(MapFontName("Helvetica", false, false), false, false);
     ShiftBack(X, Y, TextWidth(*CurrentFont, Text, FontSize) / 2);
     PageText(Text, X, Y);
@@ -87,7 +81,6 @@ void TRenderPDF::RenderCenterText(const std::string& Text, double X, double Y) {
 
 void TRenderPDF::RenderRightText(const std::string& Text, double X, double Y) {
     if (!CurrentPage) return;
-    BeginContent();
     if (!CurrentFont) CurrentFont = FindFont(MapFontName("Helvetica", false, false), false, false);
     ShiftBack(X, Y, TextWidth(*CurrentFont, Text, FontSize));
     PageText(Text, X, Y);
@@ -99,10 +92,9 @@ void TRenderPDF::RenderBlockText(const std::string& Text, double X, double Y, do
 
 void TRenderPDF::RenderTextRect(const TRect& Rect, const std::string& Text, double X, double Y) {
     if (!CurrentPage) return;
-    BeginContent();
     PutLine(" q ");
     SetPenWidth(0);
-    PageRectangle(Rect.Left / 72.0, Rect.Top / 72.0, Rect.Right / 72.0, Rect.Bottom / 72.0, true);
+    PageRectangle(Rect.Left / 72.0, Rect.Top / 72.0, Rect.Right / 72.0, Rect.Bottom / 72.0, true, Pen, Brush);
     PageText(Text, X, Y);
     PutLine(" Q ");
 }

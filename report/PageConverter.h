@@ -48,8 +48,6 @@ class TPageConverter {
     const TReportFont& Font() const { return Font_; }
     const TReportPen& Pen() const { return Pen_; } // Width in inches
     const TReportBrush& Brush() const { return Brush_; }
-    TReportBrush& MutableBrush() { return Brush_; } // renderers may change the style and put it back
-    TReportPen& MutablePen() { return Pen_; }
     uint16_t FontRotation() const { return Font_.Rotation; } // degrees
     const std::map<std::string, std::string>& Variables() const { return Variables_; }
 

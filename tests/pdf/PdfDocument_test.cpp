@@ -189,8 +189,7 @@ TEST(PdfDocument, DocEndReleasesTheDocumentAndTheRendererCanRunAgain) {
     TestRenderer t;
     t.Begin();
     const std::string first = t.Finish();
-    EXPECT_EQ(t.Render.DocStream, nullptr);
-    EXPECT_TRUE(t.Render.PageList.empty());
+    EXPECT_EQ(t.Render.Document, nullptr);
     EXPECT_EQ(t.Render.CurrentFont, nullptr);
     TMemoryStream again;
     t.Render.SetOutputStream(&again);

@@ -105,9 +105,9 @@ TEST(PdfFonts, OneObjectPerFontNumberedInOrderOfUse) {
     t.Render.FontChanged(Font("Courier New"));
     t.Render.FontChanged(Font("arial"));
     EXPECT_EQ(t.Render.CurrentFont, first);
-    ASSERT_EQ(t.Render.FontList.size(), 2u);
-    EXPECT_EQ(t.Render.FontList[0]->ResourceName, "F1");
-    EXPECT_EQ(t.Render.FontList[1]->ResourceName, "F2");
+    ASSERT_EQ(t.Render.Document->FontList.size(), 2u);
+    EXPECT_EQ(t.Render.Document->FontList[0]->ResourceName, "F1");
+    EXPECT_EQ(t.Render.Document->FontList[1]->ResourceName, "F2");
     t.NewPage();
     const std::string file = t.Finish();
     // Objects: 1-3 fixed, pages 4-7, procedure set 8, fonts 9 and 10, information 11.

@@ -160,7 +160,7 @@ TEST(PdfStreams, HandlerErrorPropagatesAndTheDocumentIsReleased) {
     t.Render.OnCompress = [](TStream&, TStream&, std::string&) { throw std::runtime_error("no space"); };
     t.Begin();
     EXPECT_THROW(t.Render.DocEnd(), std::runtime_error);
-    EXPECT_EQ(t.Render.DocStream, nullptr);
+    EXPECT_EQ(t.Render.Document, nullptr);
     EXPECT_EQ(t.Output.Size(), 0u);
 }
 
@@ -200,8 +200,8 @@ TEST(PdfStreams, SameBitmapTwiceMakesTwoImagesListedOnEveryPage) {
     t.Render.RenderBitmapRect(bitmap, 1, 1, 2, 2);
     t.Render.FontChanged(TReportFont{});
     t.Render.FontChanged(TReportFont{.Name = "Courier New"});
-    ASSERT_EQ(t.Render.ImageList.size(), 2u);
-    EXPECT_EQ(t.Render.ImageList[1]->ImageName, "G2");
+    ASSERT_EQ(t.Render.Document->ImageList.size(), 2u);
+    EXPECT_EQ(t.Render.Document->ImageList[1]->ImageName, "G2");
     EXPECT_NE(t.Content().find("/G2 Do"), std::string::npos);
     const std::string file = t.Finish();
     // Objects: pages 4-7, procedure set 8, fonts 9-10, images 11-12.
@@ -217,9 +217,9 @@ TEST(PdfStreams, StretchedGraphicIsSampledAtTheMetafileResolution) {
     t.Render.ImageQuality = 50;
     t.Begin();
     t.Render.RenderStretchDraw(TRect{72, 72, 216, 144}, pdftest::SolidBitmap(10, 10, 0, 128, 0));
-    ASSERT_EQ(t.Render.ImageList.size(), 1u);
-    EXPECT_EQ(t.Render.ImageList[0]->JPEGImage.Width(), 600);
-    EXPECT_EQ(t.Render.ImageList[0]->JPEGImage.Height(), 300);
+    ASSERT_EQ(t.Render.Document->ImageList.size(), 1u);
+    EXPECT_EQ(t.Render.Document->ImageList[0]->JPEGImage.Width(), 600);
+    EXPECT_EQ(t.Render.Document->ImageList[0]->JPEGImage.Height(), 300);
     EXPECT_EQ(pdftest::ContentLines(t.Content())[1], "144.0000 0 0 72.0000 72.0000 648.0000 cm");
     t.Render.RenderDraw(pdftest::SolidBitmap(36, 18, 0, 0, 0), 1, 2);
     EXPECT_EQ(pdftest::ContentLines(t.Content())[5], "36.0000 0 0 18.0000 72.0000 630.0000 cm");
@@ -250,7 +250,7 @@ TEST(PdfStreams, ImageDataNeedsADecoder) {
     t.Begin();
     TMemoryStream data(std::vector<uint8_t>{1, 2, 3});
     t.Render.RenderImageData(data, "PNG", 1, 1, 2, 2);
-    EXPECT_TRUE(t.Render.ImageList.empty());
+    EXPECT_TRUE(t.Render.Document->ImageList.empty());
     EXPECT_EQ(t.Content(), "2 J\r\n");
 
     std::string type;
@@ -263,8 +263,8 @@ TEST(PdfStreams, ImageDataNeedsADecoder) {
     };
     t.Render.RenderImageData(data, "PNG", 1, 1, 2, 2);
     EXPECT_EQ(type, "PNG");
-    ASSERT_EQ(t.Render.ImageList.size(), 1u);
-    EXPECT_EQ(t.Render.ImageList[0]->JPEGImage.Width(), 4);
+    ASSERT_EQ(t.Render.Document->ImageList.size(), 1u);
+    EXPECT_EQ(t.Render.Document->ImageList[0]->JPEGImage.Width(), 4);
     EXPECT_EQ(pdftest::ContentLines(t.Content())[1], "72.0000 0 0 72.0000 72.0000 648.0000 cm");
 }
 
@@ -273,6 +273,6 @@ TEST(PdfStreams, DamagedBitmapIsReportedAndAddsNothing) {
     t.Begin();
     TReportGraphic broken{gtBitmap, {'B', 'M', 0, 0}};
     EXPECT_THROW(t.Render.RenderBitmapRect(broken, 1, 1, 2, 2), EReportError);
-    EXPECT_TRUE(t.Render.ImageList.empty());
+    EXPECT_TRUE(t.Render.Document->ImageList.empty());
     EXPECT_EQ(t.Content(), "2 J\r\n");
 }
