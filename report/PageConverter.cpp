@@ -1,5 +1,7 @@
 #include "report/PageConverter.h"
 
+#include "platform/ScopeExit.h"
+
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -13,12 +15,6 @@
 #include "report/TextMeasurer.h"
 
 namespace {
-
-// Detaches the renderer from the reader however playback ends.
-struct TConverterGuard {
-    TReportRender& Render;
-    ~TConverterGuard() { Render.SetConverter(nullptr); }
-};
 
 constexpr size_t MaxFaceName = 60;
 
@@ -63,7 +59,7 @@ void TPageConverter::LoadData() {
 
 void TPageConverter::Generate(int PageNo) {
     Render_.SetConverter(this);
-    TConverterGuard Guard{Render_};
+    const platform::ScopeExit Detach([this] { Render_.SetConverter(nullptr); });
     if (!NowSet_) Now_ = std::time(nullptr);
     LoadData();
     Header_ = Decoder_->ReadHeader();

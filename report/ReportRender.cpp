@@ -1,5 +1,7 @@
 #include "report/ReportRender.h"
 
+#include "platform/ScopeExit.h"
+
 #include <cmath>
 #include <memory>
 
@@ -10,18 +12,6 @@
 namespace {
 TReportRender::TRegistryHook RegistryHook = nullptr;
 
-// Clears the busy mark however playback ends.
-struct TBusyGuard {
-    bool& Busy;
-    ~TBusyGuard() { Busy = false; }
-};
-
-// Restores the previous input stream however playback ends.
-struct TInputGuard {
-    TStream*& Input;
-    TStream* Previous;
-    ~TInputGuard() { Input = Previous; }
-};
 } // namespace
 
 TReportRender::TReportRender() = default;
@@ -58,7 +48,7 @@ int TReportRender::YDPI() {
 
 void TReportRender::RenderStream(TStream* Stream) {
     if (Busy_) return;
-    TInputGuard Guard{Input_, Input_};
+    const platform::ScopeExit RestoreInput([this, Previous = Input_] { Input_ = Previous; });
     if (Stream) {
         Input_ = Stream;
         RenderPage(0);
@@ -72,7 +62,7 @@ void TReportRender::RenderStream(TStream* Stream) {
 void TReportRender::RenderPage(int PageNo) {
     if (!Input_ || Busy_) return;
     Busy_ = true;
-    TBusyGuard Guard{Busy_};
+    const platform::ScopeExit ClearBusy([this] { Busy_ = false; });
     Input_->Seek(0);
     TPageConverter Converter(*Input_, *this);
     Converter.Generate(PageNo);
