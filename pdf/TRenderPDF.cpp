@@ -2,6 +2,9 @@
 #include "pdf/TRenderPDF.h"
 
 #include "report/PageConverter.h"
+#include "report/SetupOptions.h"
+
+#include <algorithm>
 
 namespace pdf {
 
@@ -19,13 +22,10 @@ TRenderPDF::~TRenderPDF() {
 }
 
 std::string TRenderPDF::OutputNameWithExtension(const std::string& FileName, const std::string& Extension) {
-    if (FileName.find('.') != std::string::npos) return FileName;
-    const size_t dot = Extension.find('.');
-    if (dot == std::string::npos) return FileName + Extension;
-    std::string suffix = Extension.substr(dot);
-    const size_t semicolon = suffix.find(';');
-    if (semicolon != std::string::npos) suffix.resize(semicolon);
-    return FileName + suffix;
+    std::string suffix = Extension.substr(std::min(Extension.find('.'), Extension.size()));
+    if (suffix.empty()) suffix = Extension;
+    suffix.resize(std::min(suffix.find(';'), suffix.size()));
+    return AppendExtensionWhenNoDot(FileName, suffix);
 }
 
 void TRenderPDF::RenderToFile(TStream* Stream, const std::string& OutputFileName) {

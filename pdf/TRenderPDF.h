@@ -39,7 +39,7 @@ class TRenderPDF : public TReportRenderStream, public TPDFOptions {
     void SetFontSource(std::shared_ptr<TPdfFontSource> source) { FontSource = std::move(source); }
 
     // FileName with the extension of Extension ("*.pdf" gives ".pdf", cut before a ";") appended
-    // when FileName holds no "." anywhere.
+    // when the name itself, not counting its folders, holds no "." (the rule of ".ndr" and ".prn").
     static std::string OutputNameWithExtension(const std::string& FileName, const std::string& Extension);
 
     // --- renderer operations ---

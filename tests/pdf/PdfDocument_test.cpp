@@ -201,7 +201,8 @@ TEST(PdfDocument, DocEndReleasesTheDocumentAndTheRendererCanRunAgain) {
 
 TEST(PdfDocument, OutputFileNameGetsTheExtensionOnlyWithoutADot) {
     EXPECT_EQ(TRenderPDF::OutputNameWithExtension("report", "*.pdf"), "report.pdf");
-    EXPECT_EQ(TRenderPDF::OutputNameWithExtension("my.folder/report", "*.pdf"), "my.folder/report");
+    EXPECT_EQ(TRenderPDF::OutputNameWithExtension("/home/u/my.docs/report", "*.pdf"),
+              "/home/u/my.docs/report.pdf");
     EXPECT_EQ(TRenderPDF::OutputNameWithExtension("out.PDF", "*.pdf"), "out.PDF");
     EXPECT_EQ(TRenderPDF::OutputNameWithExtension("report", "*.pdf;*.PDF"), "report.pdf");
     EXPECT_EQ(TRenderPDF::OutputNameWithExtension("report", "pdf"), "reportpdf");
