@@ -47,13 +47,19 @@ TPDFPage& TPDFDocument::AddPage() {
     return *PageList.back();
 }
 
-std::string TPDFDocument::AddImage(const TPdfJpegImage& Image) {
+std::string TPDFDocument::AddImage(const TPdfJpegImage& Image, const std::string& Key) {
     auto object = std::make_unique<TPDFXObject>(*this);
     object->JPEGImage = Image;
     object->JPEGImage.Quality = 100;
     object->ImageName = "G" + std::to_string(ImageList.size() + 1);
     ImageList.push_back(std::move(object));
+    if (!Key.empty()) ImageKeys_[Key] = ImageList.back().get();
     return ImageList.back()->ImageName;
+}
+
+const TPDFXObject* TPDFDocument::FindImage(const std::string& Key) const {
+    const auto found = ImageKeys_.find(Key);
+    return found == ImageKeys_.end() ? nullptr : found->second;
 }
 
 TPDFDocument::TOutputScope::TOutputScope(TPDFDocument& document, std::string& target)

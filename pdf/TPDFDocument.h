@@ -13,6 +13,7 @@
 #include "pdf/TPDFXObject.h"
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -41,8 +42,10 @@ class TPDFDocument {
     uint64_t XrefStart = 0;
 
     TPDFPage& AddPage();
-    // Takes Image as a new image object; returns its name.
-    std::string AddImage(const TPdfJpegImage& Image);
+    // Takes Image as a new image object; returns its name. A picture is made into an image once:
+    // a Key names its source, and FindImage finds the image made from that source before.
+    std::string AddImage(const TPdfJpegImage& Image, const std::string& Key = {});
+    const TPDFXObject* FindImage(const std::string& Key) const;
 
     // --- the text of the object being written lands in the target an TOutputScope names ---
     class TOutputScope {
@@ -73,6 +76,7 @@ class TPDFDocument {
     void WriteXrefAndTrailer(std::string& file);
 
     std::string* Output_ = nullptr;
+    std::map<std::string, TPDFXObject*> ImageKeys_;
 };
 
 } // namespace pdf

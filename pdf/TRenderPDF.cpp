@@ -45,6 +45,7 @@ void TRenderPDF::DocBegin() {
     CurrentPage = Document->PageList.back().get();
     FontSize = 12;
     FirstPagePending = true;
+    ResampledPixels_ = 0;
     // A reader starts every document with the default pen and brush.
     if (Converter()) {
         Pen = TReportPen{};

@@ -83,7 +83,15 @@ class TRenderPDF : public TReportRenderStream, public TPDFOptions {
 
     void FreeDocument();
 
+    // Most pixels the stretched pictures of one document may take together.
+    static constexpr int64_t MaxResampledPixels = int64_t{1} << 27;
+
   private:
+    void PlaceBitmap(const platform::RgbBitmap& Bitmap, double X1, double Y1, double X2, double Y2,
+                     const std::string& Key);
+    // The image made before from the picture Key names, or null.
+    const TPDFXObject* ReuseImage(const std::string& Key) const;
+
     // Page content: everything lands in the current page's content stream.
     void Put(std::string_view text);
     void PutLine(std::string_view text);
@@ -111,6 +119,7 @@ class TRenderPDF : public TReportRenderStream, public TPDFOptions {
     void LoadTrueTypeMetrics(class TPDFFontTrueType& Font, bool Bold, bool Italic);
 
     std::shared_ptr<TPdfFontSource> FontSource;
+    int64_t ResampledPixels_ = 0;
     std::array<std::array<double, 8>, 4> ArcSegments{};
 };
 

@@ -123,6 +123,7 @@ void TPageConverter::PlayOne(int PageNo) {
 void TPageConverter::PlayPage() {
     const TPageHead Head = Decoder_->ReadPageHead();
     CurrentPage_ = Head.PageNumber;
+    PageExpansion_ = 0;
     if (Decoder_->Version() >= 2000) {
         PageWidth_ = Head.Width;
         PageHeight_ = Head.Height;

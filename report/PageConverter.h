@@ -26,8 +26,11 @@ class TPageConverter {
     static constexpr int MeasureDPI = 1248;
     // Largest stream the reader loads; a bigger one is refused rather than exhausting memory.
     static constexpr uint64_t MaxStreamSize = uint64_t{1} << 30;
-    // Longest text macro expansion may produce.
-    static constexpr size_t MaxExpandedText = 1 << 20;
+    // Longest text macro expansion may produce (twice the longest text a stream can store), and
+    // the most text the expansions of one page may produce together: nested variables would
+    // otherwise turn a few bytes into megabytes of output.
+    static constexpr size_t MaxExpandedText = 32768;
+    static constexpr size_t MaxExpandedPerPage = 262144;
 
     TPageConverter(TStream& Stream, TReportRender& Render);
     TPageConverter(TStream& Stream, TReportRender& Render, TTextMeasurer& Measurer);
@@ -108,6 +111,7 @@ class TPageConverter {
     TReportPen Pen_;
     TReportBrush Brush_;
     std::map<std::string, std::string> Variables_;
+    size_t PageExpansion_ = 0; // bytes the macros of the current page have produced
     std::time_t Now_ = 0;
     bool NowSet_ = false;
 };

@@ -3,6 +3,7 @@
 #include "fuzz/CallCheckingRender.h"
 #include "fuzz/FuzzMeasurer.h"
 #include "game/Settings.h"
+#include "pdf/TRenderPDF.h"
 #include "platform/IniFile.h"
 #include "report/NDRWriter.h"
 #include "report/PageConverter.h"
@@ -13,6 +14,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <limits>
 #include <string>
 #include <vector>
@@ -92,6 +95,68 @@ TEST(PageStreamNumbers, NonFiniteSizesAndPositionsAreRefusedAsDamage) {
         EXPECT_NE(error.find("Invalid number found at position " + std::to_string(c.At)), std::string::npos)
             << error;
         render.CheckFinished(); // DocEnd still follows a begun document
+    }
+}
+
+std::vector<std::uint8_t> CorpusFile(const std::string& name) {
+    std::ifstream in(std::string(FUZZ_CORPUS) + "/pdf_replay/" + name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The largest "/Width N" of the file's images, 0 without images.
+int WidestImage(const std::string& pdf) {
+    int widest = 0;
+    for (std::size_t at = pdf.find("/Width "); at != std::string::npos; at = pdf.find("/Width ", at + 1))
+        widest = std::max(widest, std::atoi(pdf.c_str() + at + 7));
+    return widest;
+}
+
+std::size_t Occurrences(const std::string& text, const std::string& piece) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(piece); at != std::string::npos; at = text.find(piece, at + 1))
+        ++count;
+    return count;
+}
+
+// Small streams of the pdf_replay corpus that once made the PDF writer produce or compute far more
+// than they hold, and the PDF files they must give now.
+TEST(PdfReplayFindings, SmallStreamsGiveBoundedOutput) {
+    struct TFinding {
+        const char* File;
+        const char* Error; // empty: the replay succeeds
+        std::size_t Images;
+        int WidestImage;
+        std::size_t MaxPdfBytes;
+    };
+    const TFinding findings[] = {
+        {"finding-nested-variables.ndr", "expands to more than 32768 bytes", 0, 0, 4096},
+        {"finding-expanding-page.ndr", "expand to more than 262144 bytes", 0, 0, 270000},
+        {"finding-repeated-picture.ndr", "", 1, 12, 16384},
+        {"finding-page-sized-stretch.ndr", "", 1, 4, 4096},
+    };
+    for (const TFinding& f : findings) {
+        SCOPED_TRACE(f.File);
+        const std::vector<std::uint8_t> bytes = CorpusFile(f.File);
+        ASSERT_FALSE(bytes.empty());
+        TByteViewStream input(bytes.data(), bytes.size());
+        TMemoryStream output;
+        pdf::TRenderPDF render;
+        render.SetOutputStream(&output);
+        std::string error;
+        try {
+            TPageConverter converter(input, render, Measurer);
+            converter.Generate(0);
+        } catch (const EReportError& e) {
+            error = e.what();
+        }
+        const std::string pdf(output.Bytes().begin(), output.Bytes().end());
+        if (*f.Error)
+            EXPECT_NE(error.find(f.Error), std::string::npos) << error;
+        else
+            EXPECT_EQ(error, "");
+        EXPECT_EQ(Occurrences(pdf, "/Subtype /Image"), f.Images);
+        EXPECT_EQ(WidestImage(pdf), f.WidestImage);
+        EXPECT_LE(pdf.size(), f.MaxPdfBytes);
     }
 }
 

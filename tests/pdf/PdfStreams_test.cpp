@@ -191,17 +191,21 @@ TEST(PdfStreams, BitmapBecomesAJpegImageObjectPlacedByItsMatrix) {
     EXPECT_EQ(pdftest::QpdfCheck(file).Status, 0);
 }
 
-TEST(PdfStreams, SameBitmapTwiceMakesTwoImagesListedOnEveryPage) {
+TEST(PdfStreams, APictureDrawnAgainReusesItsImageAndEveryPageListsAllImages) {
     TestRenderer t;
     t.Begin();
     const TReportGraphic bitmap = pdftest::SolidBitmap(8, 8, 0, 0, 255);
     t.Render.RenderBitmapRect(bitmap, 1, 1, 2, 2);
     t.NewPage();
     t.Render.RenderBitmapRect(bitmap, 1, 1, 2, 2);
+    t.Render.RenderBitmap(bitmap, 3, 3, 1, 1);
+    t.Render.RenderBitmapRect(pdftest::SolidBitmap(8, 8, 255, 0, 0), 1, 1, 2, 2);
     t.Render.FontChanged(TReportFont{});
     t.Render.FontChanged(TReportFont{.Name = "Courier New"});
     ASSERT_EQ(t.Render.Document->ImageList.size(), 2u);
     EXPECT_EQ(t.Render.Document->ImageList[1]->ImageName, "G2");
+    EXPECT_EQ(Count(t.Content(), "/G1 Do"), 2u);
+    EXPECT_NE(t.Content().find("8.0000 0 0 8.0000 216.0000 568.0000 cm"), std::string::npos);
     EXPECT_NE(t.Content().find("/G2 Do"), std::string::npos);
     const std::string file = t.Finish();
     // Objects: pages 4-7, procedure set 8, fonts 9-10, images 11-12.
@@ -212,17 +216,20 @@ TEST(PdfStreams, SameBitmapTwiceMakesTwoImagesListedOnEveryPage) {
     EXPECT_EQ(pdftest::QpdfCheck(file).Status, 0);
 }
 
-TEST(PdfStreams, StretchedGraphicIsSampledAtTheMetafileResolution) {
+TEST(PdfStreams, StretchedGraphicIsSampledAtTheMetafileResolutionButNoFinerThanItself) {
     TestRenderer t;
     t.Render.ImageQuality = 50;
     t.Begin();
-    t.Render.RenderStretchDraw(TRect{72, 72, 216, 144}, pdftest::SolidBitmap(10, 10, 0, 128, 0));
-    ASSERT_EQ(t.Render.Document->ImageList.size(), 1u);
+    t.Render.RenderStretchDraw(TRect{72, 72, 216, 144}, pdftest::SolidBitmap(700, 400, 0, 128, 0));
+    t.Render.RenderStretchDraw(TRect{0, 0, 612, 792}, pdftest::SolidBitmap(10, 10, 0, 128, 0));
+    ASSERT_EQ(t.Render.Document->ImageList.size(), 2u);
     EXPECT_EQ(t.Render.Document->ImageList[0]->JPEGImage.Width(), 600);
     EXPECT_EQ(t.Render.Document->ImageList[0]->JPEGImage.Height(), 300);
+    EXPECT_EQ(t.Render.Document->ImageList[1]->JPEGImage.Width(), 10);
+    EXPECT_EQ(t.Render.Document->ImageList[1]->JPEGImage.Height(), 10);
     EXPECT_EQ(pdftest::ContentLines(t.Content())[1], "144.0000 0 0 72.0000 72.0000 648.0000 cm");
     t.Render.RenderDraw(pdftest::SolidBitmap(36, 18, 0, 0, 0), 1, 2);
-    EXPECT_EQ(pdftest::ContentLines(t.Content())[5], "36.0000 0 0 18.0000 72.0000 630.0000 cm");
+    EXPECT_EQ(pdftest::ContentLines(t.Content())[9], "36.0000 0 0 18.0000 72.0000 630.0000 cm");
     const std::string file = t.Finish();
     EXPECT_EQ(BaselineFrame(StreamOf(file, 7)).Width, 600);
     EXPECT_EQ(pdftest::QpdfCheck(file).Status, 0);
