@@ -39,10 +39,11 @@ void Save(const fs::path& folder, const std::string& name, const std::string& te
     Save(folder, name, text.data(), text.size());
 }
 
-TBytes Record(const std::function<void(TNDRWriter&)>& layout) {
+TBytes Record(const std::function<void(TNDRWriter&)>& layout, const TReferenceDevice& device = {}) {
     static TFuzzMeasurer measurer;
     TNDRWriter writer;
     writer.SetMeasurer(measurer);
+    writer.SetDevice(device);
     writer.SetTitle("Velmora");
     writer.OnPrint = [&](TBaseReport&) { layout(writer); };
     writer.Execute();
@@ -192,6 +193,31 @@ void AmplifyingStreams(const fs::path& corpus) {
          }));
 }
 
+// Small streams that once gave PDF files readers stall on or refuse.
+void MalformedGeometry(const fs::path& corpus) {
+    const fs::path folder = corpus / "pdf_replay";
+    Save(folder, "finding-huge-coordinates.ndr", Record([](TNDRWriter& w) {
+             w.MoveTo(-1.5e23, 1);
+             w.LineTo(2, 2);
+             w.Rectangle(1, 1, 3e20, 2);
+             w.PrintAt(1e25, 1, "far");
+         }));
+    for (const auto& [name, side] :
+         {std::pair{"finding-zero-page-size.ndr", 0.0}, {"finding-huge-page-size.ndr", 1e30}})
+        Save(folder, name,
+             Record([](TNDRWriter& w) { w.PrintAt(1, 1, "page"); },
+                    [side] {
+                        TReferenceDevice device;
+                        device.PageWidth = device.PageHeight = side;
+                        return device;
+                    }()));
+    // Start and end at the same angle: no arc, so no path.
+    Save(folder, "finding-degenerate-arcs.ndr", Record([](TNDRWriter& w) {
+             w.Pie(1, 1, 2, 2, 2, 1.5, 2, 1.5);
+             w.Chord(3, 1, 4, 2, 4, 1.5, 4, 1.5);
+         }));
+}
+
 TSavedGame DealtGame() {
     TGame game;
     game.DealFind("1");
@@ -254,6 +280,7 @@ int main(int argc, char** argv) {
     const fs::path corpus(argv[1]);
     PageStreams(corpus);
     AmplifyingStreams(corpus);
+    MalformedGeometry(corpus);
     SavedGames(corpus);
     SettingsFiles(corpus);
     FindTexts(corpus);

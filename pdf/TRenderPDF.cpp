@@ -1,7 +1,9 @@
 // The component, the document lifecycle and the write operations of TRenderPDF.
 #include "pdf/TRenderPDF.h"
 
+#include "platform/NumberFormat.h"
 #include "report/PageConverter.h"
+#include "report/ReportError.h"
 #include "report/SetupOptions.h"
 
 #include <algorithm>
@@ -55,6 +57,7 @@ void TRenderPDF::DocBegin() {
 
 void TRenderPDF::PageBegin() {
     if (!Document) return;
+    CheckPageSize(PageWidth(), PageHeight());
     if (FirstPagePending) {
         FirstPagePending = false;
     } else {
@@ -69,6 +72,16 @@ void TRenderPDF::PageBegin() {
 }
 
 void TRenderPDF::PageEnd() {}
+
+void TRenderPDF::CheckPageSize(double Width, double Height) const {
+    const auto fits = [](double inches) { return inches * 72 >= MinPageSide && inches * 72 <= MaxPageSide; };
+    if (fits(Width) && fits(Height)) return;
+    const int page = Converter() ? Converter()->CurrentPage() : static_cast<int>(Document->PageList.size());
+    throw EReportError("Page " + std::to_string(page) + " of the report measures " +
+                       platform::NumberFormat::General(Width, 6) + " x " +
+                       platform::NumberFormat::General(Height, 6) +
+                       " inches; a PDF page measures from 3/72 to 200 inches each way.");
+}
 
 void TRenderPDF::DocEnd() {
     if (!Document) return; // no document was begun: nothing to write

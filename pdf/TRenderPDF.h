@@ -83,10 +83,15 @@ class TRenderPDF : public TReportRenderStream, public TPDFOptions {
 
     void FreeDocument();
 
+    // The sides a PDF page may have, in units of 1/72 inch.
+    static constexpr double MinPageSide = 3;
+    static constexpr double MaxPageSide = 14400;
     // Most pixels the stretched pictures of one document may take together.
     static constexpr int64_t MaxResampledPixels = int64_t{1} << 27;
 
   private:
+    // Refuses a page no reader can show, naming it.
+    void CheckPageSize(double Width, double Height) const;
     void PlaceBitmap(const platform::RgbBitmap& Bitmap, double X1, double Y1, double X2, double Y2,
                      const std::string& Key);
     // The image made before from the picture Key names, or null.
@@ -112,7 +117,9 @@ class TRenderPDF : public TReportRenderStream, public TPDFOptions {
         double y[5];
     };
     TEllipsePoints EllipsePoints(double X1, double Y1, double X2, double Y2) const;
-    void ArcPath(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4, double Y4,
+    // Writes the arc's path, and paints it when Paint is set; false when the arc is degenerate
+    // (start and end at the same angle) and no path was written.
+    bool ArcPath(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4, double Y4,
                  bool Paint, bool Close, const TReportBrush& brush);
     void TakeColorsFromReader();
 

@@ -31,7 +31,7 @@ bool Visible(const TReportBrush& brush) {
 }
 
 std::string Point(double x, double y) {
-    return FormatFixed4(x) + " " + FormatFixed4(y);
+    return FormatCoordinate(x) + " " + FormatCoordinate(y);
 }
 
 double Radians(double degrees) {
@@ -88,7 +88,7 @@ void TRenderPDF::WritePenState(const TReportPen& pen, double width) {
         page.LastTextColor.reset();
     }
     if (page.LastLineWidth != width) {
-        PutLine(FormatFixed4(width * 72) + " w ");
+        PutLine(FormatCoordinate(width * 72) + " w ");
         page.LastLineWidth = width;
     }
 }
@@ -123,9 +123,10 @@ void TRenderPDF::PageRectangle(double X1, double Y1, double X2, double Y2, bool 
                                const TReportBrush& brush) {
     if (!Visible(pen) && !Visible(brush)) return;
     WritePenState(pen, PenWidth());
-    Put(Point(XPos(X1), YPos(Y1)) + " " + FormatFixed4((X2 - X1) * 72) + " " +
-        FormatFixed4(YPos(Y2) - YPos(Y1)) + " re ");
-    if (Clip) PutLine("W n ");
+    Put(Point(XPos(X1), YPos(Y1)) + " " + FormatCoordinate((X2 - X1) * 72) + " " +
+        FormatCoordinate(YPos(Y2) - YPos(Y1)) + " re ");
+    // The clip takes effect after the paint operator, which paints the rectangle first.
+    if (Clip) PutLine("W ");
     WritePaint(pen, brush);
 }
 
@@ -218,7 +219,7 @@ void TRenderPDF::RenderRoundRect(double X1, double Y1, double X2, double Y2, dou
     WritePaint(Pen, Brush);
 }
 
-void TRenderPDF::ArcPath(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4,
+bool TRenderPDF::ArcPath(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4,
                          double Y4, bool Paint, bool Close, const TReportBrush& brush) {
     WritePenState(Pen, PenWidth());
     PutLine("% arc code");
@@ -227,7 +228,12 @@ void TRenderPDF::ArcPath(double X1, double Y1, double X2, double Y2, double X3, 
     const double r = (X2 - X1) / 2;
     const double a1 = ArcAngle(cx, cy, X3, Y3);
     const double a2 = ArcAngle(cx, cy, X4, Y4);
-    if (a1 != a2) {
+    if (a1 == a2) {
+        // No path: a lone paint operator or line segment would have no current point.
+        if (Paint && !Close) PutLine("S");
+        return false;
+    }
+    {
         double sweep = a2 - a1;
         if (sweep < 0) sweep += 360;
         const double dir = a2 < a1 ? -1 : 1;
@@ -270,6 +276,7 @@ void TRenderPDF::ArcPath(double X1, double Y1, double X2, double Y2, double X3, 
         else
             PutLine("S");
     }
+    return true;
 }
 
 void TRenderPDF::RenderArc(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4,
@@ -290,8 +297,8 @@ void TRenderPDF::RenderPie(double X1, double Y1, double X2, double Y2, double X3
                            double Y4) {
     if (!CurrentPage) return;
     TakeColorsFromReader();
-    ArcPath(X1, Y1, X2, Y2, X3, Y3, X4, Y4, false, false, Brush);
-    PageLineTo((X1 + X2) / 2, (Y1 + Y2) / 2, true, Pen, Brush, PenWidth());
+    if (ArcPath(X1, Y1, X2, Y2, X3, Y3, X4, Y4, false, false, Brush))
+        PageLineTo((X1 + X2) / 2, (Y1 + Y2) / 2, true, Pen, Brush, PenWidth());
 }
 
 void TRenderPDF::RenderPolyline(const std::vector<TPoint>& Points, int HighIndex) {

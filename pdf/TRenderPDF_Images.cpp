@@ -56,8 +56,8 @@ std::string ImageKey(char kind, const TReportGraphic& graphic) {
 
 void TRenderPDF::PageImage(const std::string& Name, double X1, double Y1, double X2, double Y2) {
     PutLine("q");
-    PutLine(FormatFixed4((X2 - X1) * 72) + " 0 0 " + FormatFixed4((Y2 - Y1) * 72) + " " +
-            FormatFixed4(X1 * 72) + " " + FormatFixed4((CurrentPage->PageHeight - Y2) * 72) + " cm");
+    PutLine(FormatCoordinate((X2 - X1) * 72) + " 0 0 " + FormatCoordinate((Y2 - Y1) * 72) + " " +
+            FormatCoordinate(X1 * 72) + " " + FormatCoordinate((CurrentPage->PageHeight - Y2) * 72) + " cm");
     PutLine("/" + Name + " Do");
     PutLine("Q");
 }

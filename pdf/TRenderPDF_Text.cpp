@@ -32,12 +32,12 @@ void TRenderPDF::PageText(const std::string& Text, double X, double Y) {
     PutLine("/" + font.ResourceName + " " + FormatInt4(FontSize) + " Tf");
     // Moves the start left so the glyphs, drawn from their origin, sit where the reader measured.
     const double offset = IsCourier(font.BaseFont) ? FontSize / 72.0 * 0.65 : FontSize * 0.275 / 72;
-    PutLine(FormatFixed4(XPos(X - offset)) + " " + FormatFixed4(YPos(Y)) + " Td");
+    PutLine(FormatCoordinate(XPos(X - offset)) + " " + FormatCoordinate(YPos(Y)) + " Td");
     if (FontAngle != 0) {
         const double a = std::numbers::pi * FontAngle / 180;
         PutLine(FormatFixed4(std::cos(a)) + " " + FormatFixed4(std::sin(a)) + " " +
-                FormatFixed4(-std::sin(a)) + " " + FormatFixed4(std::cos(a)) + " " + FormatFixed4(XPos(X)) +
-                " " + FormatFixed4(YPos(Y)) + " Tm");
+                FormatFixed4(-std::sin(a)) + " " + FormatFixed4(std::cos(a)) + " " +
+                FormatCoordinate(XPos(X)) + " " + FormatCoordinate(YPos(Y)) + " Tm");
     }
     PutLine("( " + EscapeText(Text) + " ) Tj");
     PutLine("ET");

@@ -10,6 +10,7 @@
 #include "report/PageStreamDecoder.h"
 #include "report/ReportError.h"
 #include "report/ReportStream.h"
+#include "tests/pdf/PdfReaders.h"
 
 #include <gtest/gtest.h>
 
@@ -119,8 +120,8 @@ std::size_t Occurrences(const std::string& text, const std::string& piece) {
 }
 
 // Small streams of the pdf_replay corpus that once made the PDF writer produce or compute far more
-// than they hold, and the PDF files they must give now.
-TEST(PdfReplayFindings, SmallStreamsGiveBoundedOutput) {
+// than they hold, or write files that readers stall on or refuse, and the PDF files they give now.
+TEST(PdfReplayFindings, SmallStreamsGiveBoundedFilesThatReadersAccept) {
     struct TFinding {
         const char* File;
         const char* Error; // empty: the replay succeeds
@@ -133,6 +134,11 @@ TEST(PdfReplayFindings, SmallStreamsGiveBoundedOutput) {
         {"finding-expanding-page.ndr", "expand to more than 262144 bytes", 0, 0, 270000},
         {"finding-repeated-picture.ndr", "", 1, 12, 16384},
         {"finding-page-sized-stretch.ndr", "", 1, 4, 4096},
+        {"finding-huge-coordinates.ndr", "", 0, 0, 4096},
+        {"finding-zero-page-size.ndr", "Page 1 of the report measures 0 x 0 inches", 0, 0, 4096},
+        {"finding-huge-page-size.ndr", "Page 1 of the report measures 1e+30 x 1e+30 inches", 0, 0, 4096},
+        {"finding-degenerate-arcs.ndr", "", 0, 0, 4096},
+        {"every-operation.ndr", "", 3, 12, 65536}, // clipped text paints its background
     };
     for (const TFinding& f : findings) {
         SCOPED_TRACE(f.File);
@@ -157,6 +163,10 @@ TEST(PdfReplayFindings, SmallStreamsGiveBoundedOutput) {
         EXPECT_EQ(Occurrences(pdf, "/Subtype /Image"), f.Images);
         EXPECT_EQ(WidestImage(pdf), f.WidestImage);
         EXPECT_LE(pdf.size(), f.MaxPdfBytes);
+        const std::string path = std::string(::testing::TempDir()) + "finding.pdf";
+        std::ofstream(path, std::ios::binary) << pdf;
+        EXPECT_EQ(pdftest::ReaderComplaints(path), "");
+        std::remove(path.c_str());
     }
 }
 
