@@ -105,6 +105,10 @@ ToolResult ReadersCheck(const std::string& bytes) {
 
 ::testing::AssertionResult MatchesGolden(const std::string& name, const std::string& file) {
     const std::string golden = std::string(PDF_TEST_DATA) + "/" + name + ".pdf";
+    if (const char* update = std::getenv("VELMORA_UPDATE_GOLDEN"); update && *update) {
+        std::ofstream(golden, std::ios::binary) << file;
+        return ::testing::AssertionSuccess();
+    }
     std::ifstream in(golden, std::ios::binary);
     const std::string expected{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     if (file == expected) return ::testing::AssertionSuccess();

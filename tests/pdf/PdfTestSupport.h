@@ -47,8 +47,8 @@ std::string WriteTempFile(const std::string& bytes, const std::string& suffix = 
 ToolResult ReadersCheck(const std::string& bytes);
 
 // Whether File equals the golden file data/<Name>.pdf. On a difference the output is written beside
-// it as data/<Name>.actual.pdf; a deliberate change is accepted by looking at the difference and
-// moving the .actual.pdf file over the golden one.
+// it as data/<Name>.actual.pdf. After an intended change of the output, run the tests with
+// VELMORA_UPDATE_GOLDEN=1 to rewrite the golden files, and review the change before committing it.
 ::testing::AssertionResult MatchesGolden(const std::string& name, const std::string& file);
 
 // A bitmap file image of Width x Height pixels filled with one colour.
