@@ -55,7 +55,7 @@ class TMainForm : public QMainWindow, private TPrintSteps {
     TBoardView CurrentView() const;
     void pbPaint();
     void pbMouseMove(int x, int y);
-    void pbMouseDown(Qt::MouseButton button, int x, int y);
+    void pbMouseDown(Qt::MouseButton button, int x, int y, quint64 time);
     void Shape1MouseDown(int tag);
     void Shape2MouseDown();
     // A key pressed or released while the window is active; true when the key was the board's.

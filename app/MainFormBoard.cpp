@@ -100,7 +100,7 @@ void TMainForm::pbMouseMove(int x, int y) {
     if (redraw) DrawBoard(Game.Board());
 }
 
-void TMainForm::pbMouseDown(Qt::MouseButton button, int x, int y) {
+void TMainForm::pbMouseDown(Qt::MouseButton button, int x, int y, quint64 time) {
     pb->setToolTip(QString());
     if (Game.Paused()) return;              // the board is hidden
     TChanges changes = Game.PressOnBoard(); // the square shows without the mark at once
@@ -118,6 +118,7 @@ void TMainForm::pbMouseDown(Qt::MouseButton button, int x, int y) {
         } else {
             PickerPanel->setVisible(!PickerPanel->isVisible());
             OpenPicker(col, row, pb->pos() + QPoint(x, y));
+            PickerPanel->SetOpenedAt(time);
         }
     }
     ShowChanges(changes);
@@ -265,7 +266,7 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (watched == pb) {
             const QPoint p = mouse->position().toPoint();
-            pbMouseDown(mouse->button(), p.x(), p.y());
+            pbMouseDown(mouse->button(), p.x(), p.y(), mouse->timestamp());
             return true;
         }
         if (watched == LEDDisplay1 && mouse->button() == Qt::LeftButton) {

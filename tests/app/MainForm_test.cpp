@@ -136,6 +136,19 @@ TEST_F(MainFormTest, ClickingASquareOpensThePickerAndAChoiceFillsTheSquare) {
     QTest::mouseClick(Picker, Qt::LeftButton, {}, TNumberPicker::PartRect(TNumberPicker::ptCentre).center());
     EXPECT_EQ(GameBoard()[c][r].Value, 0);
 
+    // A double click on a filled square: its second press lands on the picker just opened, and
+    // is no choice.
+    ClickHolding(Qt::Key_7, c, r);
+    QTest::mousePress(Board, Qt::LeftButton, {}, SquareCentre(c, r));
+    const QPoint centre = Picker->mapFromParent(Board->mapToParent(SquareCentre(c, r)));
+    QTest::mousePress(Picker, Qt::LeftButton, {}, centre);
+    QTest::mouseDClick(Picker, Qt::LeftButton, {}, centre);
+    QTest::mouseRelease(Picker, Qt::LeftButton, {}, centre);
+    EXPECT_EQ(GameBoard()[c][r].Value, 7);
+    EXPECT_TRUE(Picker->isVisible());
+    QTest::mouseClick(Picker, Qt::LeftButton, {}, TNumberPicker::PartRect(TNumberPicker::ptCentre).center());
+    EXPECT_EQ(GameBoard()[c][r].Value, 0) << "a later press chooses";
+
     // A second press on the board closes the picker without entering anything.
     ClickSquare(c, r);
     ClickSquare(c, r);
