@@ -59,8 +59,8 @@ class TMainForm : public QMainWindow, private TPrintSteps {
     void Shape1MouseDown(int tag);
     void Shape2MouseDown();
     // A key pressed or released while the window is active; true when the key was the board's.
-    bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
-    void FormKeyUp(int key);
+    bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers, std::uint32_t nativeScanCode);
+    void FormKeyUp(int key, bool keypad, std::uint32_t nativeScanCode);
     void KeyDigit(int digit);                         // a digit key (0 erases) on the keyboard's square
     void OpenPicker(int col, int row, QPoint centre); // centre in the panel's coordinates
     int SameDigitShown() const;

@@ -4,10 +4,14 @@
 #include "MainFormTestAccess.h"
 #include "app/BestTimesForm.h"
 #include "app/BlinkMarker.h"
+#include "app/DigitRowKey.h"
 #include "app/NumberPicker.h"
 #include "game/GameTexts.h"
 
 #include <QAction>
+#include <QCursor>
+#include <QFontInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -193,6 +197,37 @@ TEST_F(MainFormTest, HoldingADigitKeyWhileClickingEntersIt) {
     ClickSquare(c, r);
     EXPECT_EQ(GameBoard()[c][r].Value, 0);
     EXPECT_TRUE(Picker->isVisible());
+
+    // The key counts by its place: the first key of the digit row types "&" in a French layout.
+    QKeyEvent ampersand(QEvent::KeyPress, Qt::Key_Ampersand, Qt::NoModifier, 10, 0x26, 0, "&");
+    QApplication::sendEvent(Board, &ampersand);
+    EXPECT_EQ(held->text(), "1");
+}
+
+TEST(DigitRowKey, CountsTheDigitRowByNativeKeyCodeAndNeverTheKeypad) {
+    struct Row {
+        const char* Name;
+        std::uint32_t NativeCode;
+        int QtKey;
+        bool Keypad;
+        int Digit;
+    };
+    const Row rows[] = {
+        {"1", 10, Qt::Key_1, false, 1},
+        {"9", 18, Qt::Key_9, false, 9},
+        {"0", 19, Qt::Key_0, false, 0},
+        {"1 of a layout that types & there", 10, Qt::Key_Ampersand, false, 1},
+        {"5 with Shift", 14, Qt::Key_Percent, false, 5},
+        {"a letter", 24, Qt::Key_Q, false, -1},
+        {"the minus key after 0", 20, Qt::Key_Minus, false, -1},
+        {"keypad 1", 87, Qt::Key_1, true, -1},
+        {"keypad 1 with Num Lock off", 87, Qt::Key_End, true, -1},
+        {"no native code: the Qt key", 0, Qt::Key_7, false, 7},
+        {"no native code, keypad", 0, Qt::Key_7, true, -1},
+        {"no native code, a letter", 0, Qt::Key_X, false, -1},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(DigitRowKey(row.NativeCode, row.QtKey, row.Keypad), row.Digit) << row.Name;
 }
 
 TEST_F(MainFormTest, TheLastPixelsOfTheBoardCountAsTheNinthSquare) {
