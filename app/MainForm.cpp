@@ -45,7 +45,11 @@ const QColor LevelColours[4] = {QColor(0, 160, 0), QColor(0, 96, 224), QColor(24
 
 TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle(QString::fromLatin1(GameTexts::WindowCaption));
-    setFont(NamedFont("MS Sans Serif", 11));
+    // MS Sans Serif is seldom installed here: Liberation Sans stands in for it by choice, not by
+    // whatever the font configuration would pick.
+    QFont font = NamedFont("MS Sans Serif", 11);
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
+    setFont(font);
     CreateMenu();
     Client = new QWidget(this);
     Client->setFixedSize(ClientWidth, ClientHeight); // the size it opens at; freed below
