@@ -108,9 +108,29 @@ void TMainForm::showEvent(QShowEvent* event) {
 }
 
 void TMainForm::MovePointerToNew() {
-    const QPoint centre(BtnNew->width() / 2, BtnNew->height() / 2);
-    QCursor::setPos(BtnNew->mapToGlobal(centre));
+    SinceShown.start();
+    PlacePointerOnNew();
     QCoreApplication::processEvents();
+}
+
+void TMainForm::PlacePointerOnNew() {
+    layout()->activate();
+    Toolbar1->layout()->activate();
+    const QPoint centre(BtnNew->width() / 2, BtnNew->height() / 2);
+    PointerRest = BtnNew->mapToGlobal(centre);
+    QCursor::setPos(*PointerRest);
+}
+
+// A window manager frames and places the window only after it is shown, which moves the New button
+// from under the pointer: follow it while the pointer still rests where it was put.
+void TMainForm::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    constexpr qint64 PlacingMs = 3000;
+    if (!PointerRest) return;
+    if (QCursor::pos() != *PointerRest || SinceShown.elapsed() > PlacingMs)
+        PointerRest.reset(); // the player has taken over
+    else
+        PlacePointerOnNew();
 }
 
 void TMainForm::FormDestroy() {

@@ -8,12 +8,14 @@
 #include "game/TGame.h"
 #include "widgets/LEDDisplay.h"
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QMainWindow>
 #include <QRect>
 #include <QTimer>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -46,6 +48,7 @@ class TMainForm : public QMainWindow, private TPrintSteps {
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
   private:
     friend class TMainFormTestAccess;
@@ -134,6 +137,7 @@ class TMainForm : public QMainWindow, private TPrintSteps {
     QToolButton* AddButton(const char* name, const char* caption, const char* tip);
     void AddSpacer();
     void MovePointerToNew();
+    void PlacePointerOnNew();
 
     // --- Game state ---
     TGame Game;
@@ -180,4 +184,6 @@ class TMainForm : public QMainWindow, private TPrintSteps {
     std::vector<QWidget*> ToolTipWidgets;
     int FToolTipTime = 10000;
     bool PointerPlaced = false;
+    std::optional<QPoint> PointerRest; // where the start-up warp put the pointer
+    QElapsedTimer SinceShown;
 };

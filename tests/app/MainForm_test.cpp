@@ -45,6 +45,10 @@ class MainFormTest : public TWindowTest {
     QString Shown(const char* name) { return Control<QLabel>(name)->text(); }
     const TBoard& GameBoard() { return Access->Game().Board(); }
     QColor PixelOf(QPoint at) { return QColor(Access->BoardBitmap().pixel(at)); }
+    QPoint PointerOnNew() {
+        QToolButton* nw = Button("BtnNew");
+        return nw->mapToGlobal(QPoint(nw->width() / 2, nw->height() / 2));
+    }
 
     void ClickSquare(int c, int r, Qt::MouseButton button = Qt::LeftButton) {
         QTest::mouseClick(Board, button, {}, SquareCentre(c, r));
@@ -87,6 +91,13 @@ TEST_F(MainFormTest, StartsWithAnEmptyBoardAndTheSavedLevelDown) {
     EXPECT_EQ(access.ToolTipTime(), 10000);
     EXPECT_EQ(access.Game().RandomSeed(), 1u);
     EXPECT_TRUE(Action("HiliteRowandColumn1")->isChecked() && Action("TimedGame1")->isChecked());
+    EXPECT_EQ(QFontInfo(Form->font()).family(), "Liberation Sans");
+
+    // The pointer rests on New, also when a window manager places the window after showing it.
+    EXPECT_EQ(QCursor::pos(), PointerOnNew());
+    Form->move(Form->pos() + QPoint(1, 20));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QCursor::pos(), PointerOnNew());
 }
 
 // The window below its menu bar as it first shows, pixel for pixel; a changed picture is written
