@@ -1,11 +1,13 @@
 // The window itself, on the offscreen platform, driven through its controls: start-up, digit
-// entry through the picker and by a held key, the board's edges, commands and the settings
-// written at the end.
+// entry through the picker and by a held key, the board's edges, commands, saved games and the
+// settings written at the end.
 #include "MainFormTestAccess.h"
 #include "app/BestTimesForm.h"
 #include "app/BlinkMarker.h"
 #include "app/DigitRowKey.h"
 #include "app/NumberPicker.h"
+#include "engine/MessageTexts.h"
+#include "engine/Progress.h"
 #include "game/GameTexts.h"
 
 #include <QAction>
@@ -15,11 +17,13 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QProgressBar>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 namespace {
@@ -48,6 +52,19 @@ class MainFormTest : public TWindowTest {
     QPoint PointerOnNew() {
         QToolButton* nw = Button("BtnNew");
         return nw->mapToGlobal(QPoint(nw->width() / 2, nw->height() / 2));
+    }
+    bool HelpShows(const char* text) {
+        const auto* help = Control<QLabel>("HelpLbl");
+        return help->isVisible() && help->text() == QString::fromLatin1(text);
+    }
+    void ExpectProgressOfTheBoard(const char* after) {
+        const ProgressCounts counts = CountProgress(GameBoard());
+        EXPECT_EQ(Shown("StatusPane1").toStdString(), ProgressText(counts.Entries, counts.ToGo).View())
+            << after;
+        EXPECT_EQ(Control<QProgressBar>("ProgressBar1")->value(), counts.Percentage) << after;
+    }
+    void WriteSavedGame(const std::string& text) {
+        std::ofstream(Folder / "velmora-puzzle.sav", std::ios::binary) << text;
     }
 
     void ClickSquare(int c, int r, Qt::MouseButton button = Qt::LeftButton) {
@@ -98,6 +115,10 @@ TEST_F(MainFormTest, StartsWithAnEmptyBoardAndTheSavedLevelDown) {
     Form->move(Form->pos() + QPoint(1, 20));
     QCoreApplication::processEvents();
     EXPECT_EQ(QCursor::pos(), PointerOnNew());
+
+    Button("BtnRefresh")->click();
+    EXPECT_FALSE(access.ClockRunning()) << "nothing dealt, nothing to restart";
+    EXPECT_EQ(Shown("StatusPane2"), "Puzzle Nr. 0");
 }
 
 // The window below its menu bar as it first shows, pixel for pixel; a changed picture is written
@@ -263,6 +284,7 @@ TEST_F(MainFormTest, HintShowsTheBlinkingMarkerAndCheckPaintsTheWrongSquareRed) 
     EXPECT_EQ(Shown("HelpLbl"), "The only possible number that can go here is 9");
     EXPECT_TRUE(marker->isVisible());
     EXPECT_EQ(marker->pos(), QPoint(4 * Cell + 33, 3 * Cell - 3));
+    ExpectProgressOfTheBoard("a hint");
 
     // When the marker times out, the square shows red from the next repaint on.
     const QPoint inside = SquareCentre(4, 3) + QPoint(-15, -15);
@@ -281,6 +303,33 @@ TEST_F(MainFormTest, HintShowsTheBlinkingMarkerAndCheckPaintsTheWrongSquareRed) 
     EXPECT_EQ(PixelOf(inside), Red);
     ClickSquare(1, 1, Qt::RightButton);
     EXPECT_NE(PixelOf(inside), Red);
+    ClickHolding(Qt::Key_2, 1, 1);
+    EXPECT_TRUE(HelpShows("The number 1 does not belong here")) << "another square changed";
+    ClickHolding(Qt::Key_2, 4, 3);
+    EXPECT_FALSE(Control<QLabel>("HelpLbl")->isVisible()) << "the square it was about changed";
+}
+
+TEST_F(MainFormTest, TheHintsFrameAndMarkGoWithTheGame) {
+    TMainFormTestAccess& access = OpenBoard();
+    auto* marker = Control<TBlinkMarker>("BlinkLbl");
+    access.Find("1");
+    Button("BtnSave")->click();
+    const std::pair<const char*, std::function<void()>> rows[] = {
+        {"New", [&] { Button("BtnNew")->click(); }},
+        {"a level button", [&] { QTest::mousePress(Button("Btn2"), Qt::LeftButton); }},
+        {"Find", [&] { access.Find("2"); }},
+        {"Goto random", [&] { Action("Gotorandompuzzle1")->trigger(); }},
+        {"Refresh", [&] { Button("BtnRefresh")->click(); }},
+        {"Load", [&] { Button("BtnOpen")->click(); }},
+    };
+    for (const auto& [name, command] : rows) {
+        access.Find("1");
+        Button("BtnHelp")->click();
+        ASSERT_TRUE(marker->isVisible()) << name;
+        command();
+        EXPECT_FALSE(marker->isVisible()) << name;
+        EXPECT_EQ(access.Game().Mark().Col, -1) << name;
+    }
 }
 
 TEST_F(MainFormTest, FinishCompletesTheBoardAndStopsTheClock) {
@@ -292,7 +341,21 @@ TEST_F(MainFormTest, FinishCompletesTheBoardAndStopsTheClock) {
     EXPECT_TRUE(IsSolved(GameBoard()));
     EXPECT_EQ(Shown("HelpLbl"), "Puzzle Complete");
     EXPECT_FALSE(access.ClockRunning());
-    EXPECT_TRUE(Form->close()) << "nothing to save after a finished game";
+    ExpectProgressOfTheBoard("Finish");
+
+    // A digit twice in a row: Finish cannot complete the board, says so and marks the digit.
+    Button("BtnNew")->click();
+    int c = 0, r = 0, twice = 0;
+    ASSERT_TRUE(Find(false, c, r));
+    for (int other = 1; other <= 9 && twice == 0; ++other)
+        twice = GameBoard()[other][r].Value;
+    ClickHolding(Qt::Key(Qt::Key_0 + twice), c, r);
+    Button("BtnFinish")->click();
+    EXPECT_FALSE(IsSolved(GameBoard()));
+    EXPECT_TRUE(HelpShows("There are one or more squares wrong..."));
+    EXPECT_EQ(PixelOf(SquareCentre(c, r) + QPoint(-15, -15)), Red);
+    EXPECT_TRUE(access.ClockRunning()) << "the game goes on";
+    ExpectProgressOfTheBoard("an unfinished Finish");
 }
 
 TEST_F(MainFormTest, ClockAndOptionsShowAtOnce) {
@@ -323,6 +386,58 @@ TEST_F(MainFormTest, ClockAndOptionsShowAtOnce) {
     QEvent leave(QEvent::Leave);
     QCoreApplication::sendEvent(Control("Toolbar1"), &leave);
     EXPECT_EQ(access.ToolTipTime(), 3000);
+}
+
+TEST_F(MainFormTest, LoadEnablesWhatTheLoadedGameAllows) {
+    // Givens that leave the top right square no digit: there is no solution to judge by.
+    TSavedGame unsolvable;
+    for (int c = 1; c <= 8; ++c)
+        unsolvable.Board[c][1] = {c, true};
+    unsolvable.Board[9][2] = {9, true};
+    struct Row {
+        const char* Name;
+        TSavedGame Saved;
+        bool Judged;      // Post and Help enabled
+        const char* Help; // nullptr: the help line is hidden
+    };
+    const Row rows[] = {
+        {"a game saved before any deal", TSavedGame{}, true, nullptr},
+        {"givens without a solution", unsolvable, false, GameTexts::NotWorkedOut},
+    };
+    for (const Row& row : rows) {
+        WriteSavedGame(FormatSavedGame(row.Saved));
+        OpenBoard();
+        Button("BtnOpen")->click();
+        EXPECT_EQ(GameBoard(), row.Saved.Board) << row.Name;
+        EXPECT_EQ(Button("BtnPost")->isEnabled(), row.Judged) << row.Name;
+        EXPECT_EQ(Button("BtnHelp")->isEnabled(), row.Judged) << row.Name;
+        EXPECT_TRUE(Button("BtnFinish")->isEnabled()) << row.Name;
+        if (row.Help)
+            EXPECT_TRUE(HelpShows(row.Help)) << row.Name;
+        else
+            EXPECT_FALSE(Control<QLabel>("HelpLbl")->isVisible()) << row.Name;
+        ExpectProgressOfTheBoard(row.Name);
+        Close();
+    }
+}
+
+TEST_F(MainFormTest, AFailedSaveOrLoadIsReportedUntilOneSucceeds) {
+    OpenBoard();
+    WriteSavedGame("abc\r\n");
+    Button("BtnOpen")->click();
+    EXPECT_TRUE(HelpShows(GameTexts::LoadFailed));
+    Button("BtnSave")->click(); // writes a good file; the failed load still stands
+    EXPECT_TRUE(HelpShows(GameTexts::LoadFailed));
+    Button("BtnOpen")->click();
+    EXPECT_FALSE(Control<QLabel>("HelpLbl")->isVisible());
+
+    std::filesystem::remove(Folder / "velmora-puzzle.sav");
+    std::filesystem::create_directory(Folder / "velmora-puzzle.sav"); // cannot be written
+    Button("BtnSave")->click();
+    EXPECT_TRUE(HelpShows(GameTexts::SaveFailed));
+    std::filesystem::remove(Folder / "velmora-puzzle.sav");
+    Button("BtnSave")->click();
+    EXPECT_FALSE(Control<QLabel>("HelpLbl")->isVisible());
 }
 
 TEST_F(MainFormTest, SettingsAreWrittenWhenTheWindowGoes) {
