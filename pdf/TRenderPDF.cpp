@@ -48,10 +48,17 @@ void TRenderPDF::DocBegin() {
     FontSize = 12;
     FirstPagePending = true;
     ResampledPixels_ = 0;
-    // A reader starts every document with the default pen and brush.
+    // A reader starts every document with the default pen and brush. A report without pages
+    // still needs one page: it takes the report's own page size when that is a usable one (each
+    // page record brings its own size otherwise).
     if (Converter()) {
         Pen = TReportPen{};
         Brush = TReportBrush{};
+        const TPageStreamHeader& header = Converter()->Header();
+        if (PageSideFits(header.PageWidth) && PageSideFits(header.PageHeight)) {
+            CurrentPage->PageWidth = header.PageWidth;
+            CurrentPage->PageHeight = header.PageHeight;
+        }
     }
 }
 
@@ -73,9 +80,12 @@ void TRenderPDF::PageBegin() {
 
 void TRenderPDF::PageEnd() {}
 
+bool TRenderPDF::PageSideFits(double Inches) {
+    return Inches * 72 >= MinPageSide && Inches * 72 <= MaxPageSide;
+}
+
 void TRenderPDF::CheckPageSize(double Width, double Height) const {
-    const auto fits = [](double inches) { return inches * 72 >= MinPageSide && inches * 72 <= MaxPageSide; };
-    if (fits(Width) && fits(Height)) return;
+    if (PageSideFits(Width) && PageSideFits(Height)) return;
     const int page = Converter() ? Converter()->CurrentPage() : static_cast<int>(Document->PageList.size());
     throw EReportError("Page " + std::to_string(page) + " of the report measures " +
                        platform::NumberFormat::General(Width, 6) + " x " +

@@ -91,6 +91,7 @@ class TRenderPDF : public TReportRenderStream, public TPDFOptions {
 
   private:
     // Refuses a page no reader can show, naming it.
+    static bool PageSideFits(double Inches);
     void CheckPageSize(double Width, double Height) const;
     void PlaceBitmap(const platform::RgbBitmap& Bitmap, double X1, double Y1, double X2, double Y2,
                      const std::string& Key);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 
@@ -112,6 +113,8 @@ TEST(ReportCli, ReportWithoutPagesIsListedAndConvertedToOneEmptyPage) {
     ASSERT_EQ(RunCli({"page", "3", "--ndr", Page}).Status, 0);
     std::string Bytes = Slurp(Page).substr(0, 61); // the header of "Puzzle Report"
     Bytes[17] = Bytes[18] = 0;                     // page count
+    const float A4[2] = {8.27f, 11.69f};           // page width and height
+    std::memcpy(&Bytes[23], A4, sizeof A4);
     std::ofstream(Empty, std::ios::binary) << Bytes;
 
     const CliResult Dump = RunCli({"dump", Empty});
@@ -128,4 +131,5 @@ TEST(ReportCli, ReportWithoutPagesIsListedAndConvertedToOneEmptyPage) {
     EXPECT_EQ(RunCommand("qpdf --check '" + Pdf + "'").Status, 0);
     const CliResult Info = RunCommand("pdfinfo '" + Pdf + "'");
     EXPECT_NE(Info.Out.find("Pages:           1\n"), std::string::npos) << Info.Out;
+    EXPECT_NE(Info.Out.find("Page size:       595.44 x 841.68 pts"), std::string::npos) << Info.Out;
 }
