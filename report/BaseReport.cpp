@@ -207,6 +207,8 @@ void TBaseReport::NewPage() {
     CheckPrinting();
     if (OnPrintFooter) OnPrintFooter(*this);
     ClosePageRecord();
+    // Until the next record opens there is no page an abort (from the status line) could drop.
+    PageSuppressed_ = true;
     ++CurrentPage_;
     PageDiscarded_ = false;
     if (StatusLabel) StatusLabel(StatusLine());
