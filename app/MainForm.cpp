@@ -45,7 +45,11 @@ const QColor LevelColours[4] = {QColor(0, 160, 0), QColor(0, 96, 224), QColor(24
 
 TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle(QString::fromLatin1(GameTexts::WindowCaption));
-    setFont(NamedFont("MS Sans Serif", 11));
+    // MS Sans Serif is seldom installed here: Liberation Sans stands in for it by choice, not by
+    // whatever the font configuration would pick.
+    QFont font = NamedFont("MS Sans Serif", 11);
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
+    setFont(font);
     CreateMenu();
     Client = new QWidget(this);
     Client->setFixedSize(ClientWidth, ClientHeight); // the size it opens at; freed below
@@ -104,9 +108,29 @@ void TMainForm::showEvent(QShowEvent* event) {
 }
 
 void TMainForm::MovePointerToNew() {
-    const QPoint centre(BtnNew->width() / 2, BtnNew->height() / 2);
-    QCursor::setPos(BtnNew->mapToGlobal(centre));
+    SinceShown.start();
+    PlacePointerOnNew();
     QCoreApplication::processEvents();
+}
+
+void TMainForm::PlacePointerOnNew() {
+    layout()->activate();
+    Toolbar1->layout()->activate();
+    const QPoint centre(BtnNew->width() / 2, BtnNew->height() / 2);
+    PointerRest = BtnNew->mapToGlobal(centre);
+    QCursor::setPos(*PointerRest);
+}
+
+// A window manager frames and places the window only after it is shown, which moves the New button
+// from under the pointer: follow it while the pointer still rests where it was put.
+void TMainForm::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    constexpr qint64 PlacingMs = 3000;
+    if (!PointerRest) return;
+    if (QCursor::pos() != *PointerRest || SinceShown.elapsed() > PlacingMs)
+        PointerRest.reset(); // the player has taken over
+    else
+        PlacePointerOnNew();
 }
 
 void TMainForm::FormDestroy() {

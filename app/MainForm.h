@@ -8,12 +8,14 @@
 #include "game/TGame.h"
 #include "widgets/LEDDisplay.h"
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QMainWindow>
 #include <QRect>
 #include <QTimer>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -46,6 +48,7 @@ class TMainForm : public QMainWindow, private TPrintSteps {
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
   private:
     friend class TMainFormTestAccess;
@@ -55,12 +58,12 @@ class TMainForm : public QMainWindow, private TPrintSteps {
     TBoardView CurrentView() const;
     void pbPaint();
     void pbMouseMove(int x, int y);
-    void pbMouseDown(Qt::MouseButton button, int x, int y);
+    void pbMouseDown(Qt::MouseButton button, int x, int y, quint64 time);
     void Shape1MouseDown(int tag);
     void Shape2MouseDown();
     // A key pressed or released while the window is active; true when the key was the board's.
-    bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
-    void FormKeyUp(int key);
+    bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers, std::uint32_t nativeScanCode);
+    void FormKeyUp(int key, bool keypad, std::uint32_t nativeScanCode);
     void KeyDigit(int digit);                         // a digit key (0 erases) on the keyboard's square
     void OpenPicker(int col, int row, QPoint centre); // centre in the panel's coordinates
     int SameDigitShown() const;
@@ -134,6 +137,7 @@ class TMainForm : public QMainWindow, private TPrintSteps {
     QToolButton* AddButton(const char* name, const char* caption, const char* tip);
     void AddSpacer();
     void MovePointerToNew();
+    void PlacePointerOnNew();
 
     // --- Game state ---
     TGame Game;
@@ -180,4 +184,6 @@ class TMainForm : public QMainWindow, private TPrintSteps {
     std::vector<QWidget*> ToolTipWidgets;
     int FToolTipTime = 10000;
     bool PointerPlaced = false;
+    std::optional<QPoint> PointerRest; // where the start-up warp put the pointer
+    QElapsedTimer SinceShown;
 };

@@ -1,5 +1,6 @@
 // The board view: drawing, the pointer, the number picker, held keys and the blinking marker.
 #include "app/BlinkMarker.h"
+#include "app/DigitRowKey.h"
 #include "app/MainForm.h"
 #include "app/NumberPicker.h"
 
@@ -20,6 +21,14 @@ constexpr int MarkerTop = 7;
 constexpr int TrailOffset = 15;
 // The picker opens with its outer circle centred on the pointer.
 constexpr int PickerCentre = 50;
+
+// The held-key value of a key: 1-9 for the digit row (by its place, in any layout), 0 for X, -1
+// for any other key.
+int HeldKeyValue(int key, bool keypad, std::uint32_t nativeScanCode) {
+    const int digit = DigitRowKey(nativeScanCode, key, keypad);
+    if (digit >= 1) return digit;
+    return key == Qt::Key_X ? 0 : -1;
+}
 
 } // namespace
 
@@ -100,7 +109,7 @@ void TMainForm::pbMouseMove(int x, int y) {
     if (redraw) DrawBoard(Game.Board());
 }
 
-void TMainForm::pbMouseDown(Qt::MouseButton button, int x, int y) {
+void TMainForm::pbMouseDown(Qt::MouseButton button, int x, int y, quint64 time) {
     pb->setToolTip(QString());
     if (Game.Paused()) return;              // the board is hidden
     TChanges changes = Game.PressOnBoard(); // the square shows without the mark at once
@@ -118,6 +127,7 @@ void TMainForm::pbMouseDown(Qt::MouseButton button, int x, int y) {
         } else {
             PickerPanel->setVisible(!PickerPanel->isVisible());
             OpenPicker(col, row, pb->pos() + QPoint(x, y));
+            PickerPanel->SetOpenedAt(time);
         }
     }
     ShowChanges(changes);
@@ -144,14 +154,15 @@ void TMainForm::OpenPicker(int col, int row, QPoint centre) {
 
 // The main-row digits and X are held keys, as they always were: held while a square is clicked
 // they go into that square. Released without a click they go into the keyboard's square.
-bool TMainForm::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
+bool TMainForm::FormKeyDown(int key, Qt::KeyboardModifiers modifiers, std::uint32_t nativeScanCode) {
     const bool keypad = modifiers.testFlag(Qt::KeypadModifier);
     if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
         HeldDigit = -1;
         return false;
     }
-    if ((!keypad && key >= Qt::Key_1 && key <= Qt::Key_9) || key == Qt::Key_X) {
-        HeldDigit = key == Qt::Key_X ? 0 : key - Qt::Key_0;
+    const int held = HeldKeyValue(key, keypad, nativeScanCode);
+    if (held >= 0) {
+        HeldDigit = held;
         HeldDigitUsed = false;
         Label1->setText(HeldDigit == 0 ? QStringLiteral("X") : QString::number(HeldDigit));
         Label1->adjustSize();
@@ -160,6 +171,10 @@ bool TMainForm::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
         return true;
     }
     HeldDigit = -1;
+    if (DigitRowKey(nativeScanCode, key, keypad) == 0) {
+        KeyDigit(0);
+        return true;
+    }
     switch (key) {
     case Qt::Key_Left:
         ShowChanges(Game.MoveCursor(-1, 0));
@@ -204,9 +219,9 @@ bool TMainForm::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
     }
 }
 
-void TMainForm::FormKeyUp(int key) {
-    const bool typed = HeldDigit >= 0 && !HeldDigitUsed &&
-                       key == (HeldDigit == 0 ? static_cast<int>(Qt::Key_X) : Qt::Key_0 + HeldDigit);
+void TMainForm::FormKeyUp(int key, bool keypad, std::uint32_t nativeScanCode) {
+    const bool typed =
+        HeldDigit >= 0 && !HeldDigitUsed && HeldKeyValue(key, keypad, nativeScanCode) == HeldDigit;
     const int digit = HeldDigit;
     Label1->hide();
     HeldDigit = -1;
@@ -237,13 +252,14 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
         if (key->isAutoRepeat()) {
             // A held arrow key keeps moving the cursor.
             const bool arrow = key->key() >= Qt::Key_Left && key->key() <= Qt::Key_Down;
-            if (arrow && event->type() == QEvent::KeyPress) return FormKeyDown(key->key(), key->modifiers());
+            if (arrow && event->type() == QEvent::KeyPress)
+                return FormKeyDown(key->key(), key->modifiers(), key->nativeScanCode());
             break;
         }
         if (event->type() == QEvent::KeyPress) {
-            if (FormKeyDown(key->key(), key->modifiers())) return true;
+            if (FormKeyDown(key->key(), key->modifiers(), key->nativeScanCode())) return true;
         } else {
-            FormKeyUp(key->key());
+            FormKeyUp(key->key(), key->modifiers().testFlag(Qt::KeypadModifier), key->nativeScanCode());
         }
         break;
     }
@@ -265,7 +281,7 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (watched == pb) {
             const QPoint p = mouse->position().toPoint();
-            pbMouseDown(mouse->button(), p.x(), p.y());
+            pbMouseDown(mouse->button(), p.x(), p.y(), mouse->timestamp());
             return true;
         }
         if (watched == LEDDisplay1 && mouse->button() == Qt::LeftButton) {

@@ -27,15 +27,14 @@ bool TMainForm::SaveSettings() {
 }
 
 // The notes go into their own file beside the saved game, so the saved game stays as it always
-// was; a companion that could not be written is simply not used by the next Load.
+// was; a companion that could not be written is simply not used by the next Load. The help line
+// says when a save failed, and stops saying so once one succeeds.
 bool TMainForm::SaveGame() {
     const std::string path = platform::ProgramPaths::SavedGameFile();
-    if (Game.SaveGameFile(path)) {
-        Game.SaveNotesFile(platform::ProgramPaths::BesideSavedGame(".notes"));
-        return true;
-    }
+    const bool saved = Game.SaveGameFile(path);
+    if (saved) Game.SaveNotesFile(platform::ProgramPaths::BesideSavedGame(".notes"));
     ShowChanges(chHelp);
-    return false;
+    return saved;
 }
 
 void TMainForm::LoadGame() {

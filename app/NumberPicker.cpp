@@ -1,8 +1,10 @@
 #include "app/NumberPicker.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStyleHints>
 
 #include <array>
 
@@ -128,6 +130,8 @@ void TNumberPicker::paintEvent(QPaintEvent*) {
 }
 
 void TNumberPicker::mousePressEvent(QMouseEvent* event) {
+    const auto doubleClick = static_cast<quint64>(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+    if (FOpenedAt && event->timestamp() - *FOpenedAt < doubleClick) return;
     const TPart part = PartAt(event->position().toPoint());
     if (part == ptShape2)
         emit Shape2MouseDown();

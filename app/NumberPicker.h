@@ -6,6 +6,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <optional>
+
 class TNumberPicker : public QWidget {
     Q_OBJECT
 
@@ -18,6 +20,9 @@ class TNumberPicker : public QWidget {
     explicit TNumberPicker(QWidget* parent = nullptr);
 
     void SetCentreText(const QString& text);
+    // The time of the press that opened the picker. A press on the picker within the double-click
+    // interval of it is the second half of a double click on the board, not a choice.
+    void SetOpenedAt(quint64 timestamp) { FOpenedAt = timestamp; }
     QString CentreText() const { return FCentreText; }
 
     // The topmost part at a point in the picker's coordinates, and where each part lies.
@@ -50,6 +55,7 @@ class TNumberPicker : public QWidget {
     QColor LabelColour(TPart part) const;
 
     QString FCentreText;
+    std::optional<quint64> FOpenedAt;
     TPart FHot = ptNone;
     // A label the pointer has left shows navy from then on, even the centre digit.
     bool FCentreLeft = false;

@@ -44,58 +44,34 @@ void TCallCheckingRender::Drawing() {
 }
 
 void TCallCheckingRender::Text(const std::string& Text) {
-    Drawing();
     for (unsigned char c : Text)
         Checksum_ = Checksum_ * 31 + c;
 }
 
-void TCallCheckingRender::RenderArc(double, double, double, double, double, double, double, double) {
-    Drawing();
-}
-void TCallCheckingRender::RenderChord(double, double, double, double, double, double, double, double) {
-    Drawing();
-}
-void TCallCheckingRender::RenderPie(double, double, double, double, double, double, double, double) {
-    Drawing();
-}
-void TCallCheckingRender::RenderCenterText(const std::string& T, double, double) {
+// Every drawing operation lies inside a page; some also check their arguments.
+#define VELMORA_CHECKED_OPERATION(Name, Params, Args)                                                        \
+    void TCallCheckingRender::Name Params {                                                                  \
+        Drawing();                                                                                           \
+        Check Args;                                                                                          \
+    }
+VELMORA_RENDER_OPERATIONS(VELMORA_CHECKED_OPERATION)
+#undef VELMORA_CHECKED_OPERATION
+
+void TCallCheckingRender::Check(const std::string& T, double, double) {
     Text(T);
 }
-void TCallCheckingRender::RenderLeftText(const std::string& T, double, double) {
+void TCallCheckingRender::Check(const std::string& T, double, double, double) {
     Text(T);
 }
-void TCallCheckingRender::RenderRightText(const std::string& T, double, double) {
+void TCallCheckingRender::Check(const TRect&, const std::string& T, double, double) {
     Text(T);
-}
-void TCallCheckingRender::RenderBlockText(const std::string& T, double, double, double) {
-    Text(T);
-}
-void TCallCheckingRender::RenderTextRect(const TRect&, const std::string& T, double, double) {
-    Text(T);
-}
-void TCallCheckingRender::RenderEllipse(double, double, double, double) {
-    Drawing();
-}
-void TCallCheckingRender::RenderLineTo(double, double) {
-    Drawing();
-}
-void TCallCheckingRender::RenderMoveTo(double, double) {
-    Drawing();
 }
 
-void TCallCheckingRender::RenderPolyline(const std::vector<TPoint>& Points, int HighIndex) {
-    Drawing();
-    FuzzCheck(HighIndex + 1 == static_cast<int>(Points.size()), "polyline HighIndex matches its points");
-}
-
-void TCallCheckingRender::RenderPolygon(const std::vector<TPoint>& Points, int HighIndex) {
-    Drawing();
+void TCallCheckingRender::Check(const std::vector<TPoint>& Points, int HighIndex) {
     FuzzCheck(HighIndex + 1 == static_cast<int>(Points.size()), "polygon HighIndex matches its points");
 }
 
-void TCallCheckingRender::RenderImageData(TStream& Stream, const std::string&, double, double, double,
-                                          double) {
-    Drawing();
+void TCallCheckingRender::Check(TStream& Stream, const std::string&, double, double, double, double) {
     FuzzCheck(Stream.Position() == 0, "image data handed over at position 0");
     // Reading the whole image must stay inside what the stream claims to hold.
     std::uint8_t buffer[256];
@@ -103,35 +79,4 @@ void TCallCheckingRender::RenderImageData(TStream& Stream, const std::string&, d
     while (const std::size_t n = Stream.Read(buffer, sizeof buffer))
         total += n;
     FuzzCheck(total == Stream.Size(), "image data size matches its bytes");
-}
-
-void TCallCheckingRender::RenderBitmapRect(const TReportGraphic&, double, double, double, double) {
-    Drawing();
-}
-void TCallCheckingRender::RenderBitmap(const TReportGraphic&, double, double, double, double) {
-    Drawing();
-}
-void TCallCheckingRender::RenderStretchDraw(const TRect&, const TReportGraphic&) {
-    Drawing();
-}
-void TCallCheckingRender::RenderDraw(const TReportGraphic&, double, double) {
-    Drawing();
-}
-void TCallCheckingRender::RenderRectangle(double, double, double, double) {
-    Drawing();
-}
-void TCallCheckingRender::RenderFillRect(const TRect&) {
-    Drawing();
-}
-void TCallCheckingRender::RenderRoundRect(double, double, double, double, double, double) {
-    Drawing();
-}
-void TCallCheckingRender::FontChanged(const TReportFont&) {
-    Drawing();
-}
-void TCallCheckingRender::PenChanged(const TReportPen&) {
-    Drawing();
-}
-void TCallCheckingRender::BrushChanged(const TReportBrush&) {
-    Drawing();
 }

@@ -21,38 +21,17 @@ class TCallCheckingRender : public TReportRender {
     void PageBegin() override;
     void PageEnd() override;
 
-    void RenderArc(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4,
-                   double Y4) override;
-    void RenderChord(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4,
-                     double Y4) override;
-    void RenderPie(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4,
-                   double Y4) override;
-    void RenderCenterText(const std::string& Text, double X, double Y) override;
-    void RenderLeftText(const std::string& Text, double X, double Y) override;
-    void RenderRightText(const std::string& Text, double X, double Y) override;
-    void RenderBlockText(const std::string& Text, double X, double Y, double Width) override;
-    void RenderTextRect(const TRect& Rect, const std::string& Text, double X, double Y) override;
-    void RenderEllipse(double X1, double Y1, double X2, double Y2) override;
-    void RenderLineTo(double X, double Y) override;
-    void RenderMoveTo(double X, double Y) override;
-    void RenderPolyline(const std::vector<TPoint>& Points, int HighIndex) override;
-    void RenderPolygon(const std::vector<TPoint>& Points, int HighIndex) override;
-    void RenderImageData(TStream& Stream, const std::string& TypeName, double X1, double Y1, double X2,
-                         double Y2) override;
-    void RenderBitmapRect(const TReportGraphic& Bitmap, double X1, double Y1, double X2, double Y2) override;
-    void RenderBitmap(const TReportGraphic& Bitmap, double X, double Y, double ScaleX,
-                      double ScaleY) override;
-    void RenderStretchDraw(const TRect& Rect, const TReportGraphic& Graphic) override;
-    void RenderDraw(const TReportGraphic& Graphic, double X, double Y) override;
-    void RenderRectangle(double X1, double Y1, double X2, double Y2) override;
-    void RenderFillRect(const TRect& Rect) override;
-    void RenderRoundRect(double X1, double Y1, double X2, double Y2, double W, double H) override;
-    void FontChanged(const TReportFont& Sender) override;
-    void PenChanged(const TReportPen& Sender) override;
-    void BrushChanged(const TReportBrush& Sender) override;
+    VELMORA_RENDER_OPERATIONS(VELMORA_RENDER_OVERRIDE)
 
   private:
     void Drawing();
+    // What each operation's arguments must satisfy; most have nothing to check.
+    template <class... T> void Check(const T&...) {}
+    void Check(const std::string& Text, double X, double Y);
+    void Check(const std::string& Text, double X, double Y, double Width);
+    void Check(const TRect& Rect, const std::string& Text, double X, double Y);
+    void Check(const std::vector<TPoint>& Points, int HighIndex);
+    void Check(TStream& Stream, const std::string& TypeName, double X1, double Y1, double X2, double Y2);
     void Text(const std::string& Text);
 
     std::size_t Calls_ = 0;

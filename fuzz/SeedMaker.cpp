@@ -39,10 +39,11 @@ void Save(const fs::path& folder, const std::string& name, const std::string& te
     Save(folder, name, text.data(), text.size());
 }
 
-TBytes Record(const std::function<void(TNDRWriter&)>& layout) {
+TBytes Record(const std::function<void(TNDRWriter&)>& layout, const TReferenceDevice& device = {}) {
     static TFuzzMeasurer measurer;
     TNDRWriter writer;
     writer.SetMeasurer(measurer);
+    writer.SetDevice(device);
     writer.SetTitle("Velmora");
     writer.OnPrint = [&](TBaseReport&) { layout(writer); };
     writer.Execute();
@@ -140,6 +141,83 @@ void PageStreams(const fs::path& corpus) {
     }
 }
 
+// The macro that stands for variable Name.
+std::string VariableMacro(const std::string& name) {
+    return "\xFD$RPCV\xFC" + name + "\xFB";
+}
+
+// Defines V0 as Width letters and each further level as Copies[k] references to the level below;
+// returns the macro of the last level.
+std::string NestedVariables(TNDRWriter& w, int width, const std::vector<int>& copies) {
+    w.SetReportVar("V0", std::string(static_cast<std::size_t>(width), 'x'));
+    std::string below = "V0";
+    for (std::size_t k = 0; k < copies.size(); ++k) {
+        const std::string name = "V" + std::to_string(k + 1);
+        std::string value;
+        for (int c = 0; c < copies[k]; ++c)
+            value += VariableMacro(below);
+        w.SetReportVar(name, value);
+        below = name;
+    }
+    return VariableMacro(below);
+}
+
+// Small streams that once made the renderers produce or compute far more than they hold.
+void AmplifyingStreams(const fs::path& corpus) {
+    const fs::path folder = corpus / "pdf_replay";
+    // Each 10-byte text expands to 900 KB.
+    Save(folder, "finding-nested-variables.ndr", Record([](TNDRWriter& w) {
+             const std::string text = NestedVariables(w, 220, {8, 8, 8, 8});
+             for (int k = 0; k < 30; ++k)
+                 w.PrintAt(1, 1, text);
+         }));
+    // Each text stays below the limit of one text, together they expand to 280 KB.
+    Save(folder, "finding-expanding-page.ndr", Record([](TNDRWriter& w) {
+             const std::string text = NestedVariables(w, 220, {8, 8, 2});
+             for (int k = 0; k < 10; ++k)
+                 w.PrintAt(1, 1, text);
+         }));
+    // One picture, recorded once and drawn 200 times by reference.
+    Save(folder, "finding-repeated-picture.ndr", Record([](TNDRWriter& w) {
+             const TReportGraphic graphic = TReportGraphic::FromBitmap(SmallBoard());
+             w.DrawBitmapRect(1, 1, 2, 2, graphic);
+             w.RegisterGraphic(1);
+             for (int k = 0; k < 200; ++k) {
+                 w.ReuseGraphic(1);
+                 w.DrawBitmapRect(1, 1, 2, 2, graphic);
+             }
+         }));
+    // A 4 x 4 picture stretched over the whole page.
+    Save(folder, "finding-page-sized-stretch.ndr", Record([](TNDRWriter& w) {
+             w.StretchDraw({0, 0, 2550, 3300}, TReportGraphic::FromBitmap(platform::RgbBitmap(4, 4)));
+         }));
+}
+
+// Small streams that once gave PDF files readers stall on or refuse.
+void MalformedGeometry(const fs::path& corpus) {
+    const fs::path folder = corpus / "pdf_replay";
+    Save(folder, "finding-huge-coordinates.ndr", Record([](TNDRWriter& w) {
+             w.MoveTo(-1.5e23, 1);
+             w.LineTo(2, 2);
+             w.Rectangle(1, 1, 3e20, 2);
+             w.PrintAt(1e25, 1, "far");
+         }));
+    for (const auto& [name, side] :
+         {std::pair{"finding-zero-page-size.ndr", 0.0}, {"finding-huge-page-size.ndr", 1e30}})
+        Save(folder, name,
+             Record([](TNDRWriter& w) { w.PrintAt(1, 1, "page"); },
+                    [side] {
+                        TReferenceDevice device;
+                        device.PageWidth = device.PageHeight = side;
+                        return device;
+                    }()));
+    // Start and end at the same angle: no arc, so no path.
+    Save(folder, "finding-degenerate-arcs.ndr", Record([](TNDRWriter& w) {
+             w.Pie(1, 1, 2, 2, 2, 1.5, 2, 1.5);
+             w.Chord(3, 1, 4, 2, 4, 1.5, 4, 1.5);
+         }));
+}
+
 TSavedGame DealtGame() {
     TGame game;
     game.DealFind("1");
@@ -201,6 +279,8 @@ int main(int argc, char** argv) {
     }
     const fs::path corpus(argv[1]);
     PageStreams(corpus);
+    AmplifyingStreams(corpus);
+    MalformedGeometry(corpus);
     SavedGames(corpus);
     SettingsFiles(corpus);
     FindTexts(corpus);

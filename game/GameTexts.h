@@ -12,6 +12,7 @@ inline constexpr const char* ChooseLevel = "Click on the coloured buttons to cho
 inline constexpr const char* NoSingleFound = "No square can be worked out from the numbers so far";
 inline constexpr const char* SaveFailed = "Your game could not be saved";
 inline constexpr const char* LoadFailed = "The saved game could not be read";
+inline constexpr const char* NotWorkedOut = "The puzzle could not be worked out";
 
 // Status bar.
 inline constexpr const char* InitialPuzzlePane = "Puzzle Nr. 0";

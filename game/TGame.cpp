@@ -65,15 +65,20 @@ TChanges TGame::NewBoard(TBoard board) {
 }
 
 TChanges TGame::PutDigit(std::int32_t c, std::int32_t r, std::int32_t digit) {
+    TChanges changes = chSquares;
+    const TSquareDigit& wrong = FWrongShown;
+    if (FDisplay.HelpVisible && c == wrong.Col && r == wrong.Row && digit != wrong.Digit)
+        changes |= HideHelp();
     FState.Board[c][r] = {digit, false};
-    if (digit < 1 || digit > 9) return chSquares;
+    if (digit < 1 || digit > 9) return changes;
     FNotes.RemovePlaced(c, r, digit);
-    return chSquares | chNotes;
+    return changes | chNotes;
 }
 
 TChanges TGame::ShowHelp(std::string_view text) {
     FDisplay.HelpText = text;
     FDisplay.HelpVisible = true;
+    FWrongShown = {};
     return chHelp;
 }
 
@@ -86,6 +91,11 @@ TChanges TGame::HideHelp() {
 TChanges TGame::ClearMark() {
     FMark.Col = -1;
     return chMark;
+}
+
+TChanges TGame::DropMark() {
+    FMark.MarkerShown = false;
+    return ClearMark() | chMarker;
 }
 
 TChanges TGame::SetClock(bool running) {
@@ -101,11 +111,13 @@ TChanges TGame::EndGame() {
 
 TChanges TGame::DealWith(const std::function<void(TGameState&)>& deal) {
     FGameInProgress = true;
+    FHasPuzzle = true;
+    FSolutionKnown = true;
     FDisplay.HelpEnabled = true;
     FDisplay.PostEnabled = true;
     FDisplay.FinishEnabled = true;
     TChanges changes = chGameStarted | chCommands;
-    changes |= ClearMark() | HideHelp();
+    changes |= DropMark() | HideHelp();
     TGameState dealt = FState;
     deal(dealt);
     const TBoard board = dealt.Board;
@@ -135,10 +147,11 @@ TChanges TGame::DealRandomPuzzle() {
 }
 
 TChanges TGame::Restart() {
+    if (!FHasPuzzle) return {}; // nothing dealt yet: no puzzle to restart, no clock to start
     TChanges changes = HideHelp();
     TBoard board = FState.Puzzle;
     MarkGivens(board);
-    changes |= NewBoard(board) | ClearMark();
+    changes |= NewBoard(board) | DropMark();
     FCountsForRecords = FGameLevel >= 1; // a fresh attempt at the same puzzle
     changes |= RecountProgress();
     FElapsedSeconds = 0;
@@ -163,20 +176,28 @@ TChanges TGame::ChooseDigit(std::int32_t c, std::int32_t r, std::int32_t digit) 
     return changes;
 }
 
-TChanges TGame::MarkWrong(const TSquareDigit& wrong) {
-    FMark.Col = wrong.Col;
-    FMark.Row = wrong.Row;
-    return ShowHelp(WrongDigitText(wrong.Digit).View()) | chMark;
+TChanges TGame::MarkSquare(const TSquareDigit& square, std::string_view text) {
+    const TChanges changes = ShowHelp(text);
+    FMark.Col = square.Col;
+    FMark.Row = square.Row;
+    FWrongShown = square;
+    return changes | chMark;
 }
 
+TChanges TGame::MarkWrong(const TSquareDigit& wrong) {
+    return MarkSquare(wrong, WrongDigitText(wrong.Digit).View());
+}
+
+// Without a solution every digit of the player's would look wrong.
 TChanges TGame::Check() {
+    if (!FSolutionKnown) return {};
     TSquareDigit wrong;
     if (CheckEntries(FState.Board, FState.Solution, wrong)) return ShowHelp(OkSoFarText().View());
     return MarkWrong(wrong);
 }
 
 TChanges TGame::Hint() {
-    if (FPaused) return {};
+    if (FPaused || !FSolutionKnown) return {};
     TBoard board = FState.Board;
     const HintResult hint = GiveHint(board, FState.Solution);
     switch (hint.Kind) {
@@ -184,10 +205,15 @@ TChanges TGame::Hint() {
         break;
     case THintKind::hkWrongEntry:
         return MarkWrong(hint.Square);
-    case THintKind::hkSingle:
+    case THintKind::hkSingle: {
         FMark = {hint.Square.Col, hint.Square.Row, true, true};
-        return ShowHelp(OnlyPossibleText(hint.Square.Digit).View()) | chMark | chMarker |
-               Step([&] { return PutDigit(hint.Square.Col, hint.Square.Row, hint.Square.Digit); });
+        TChanges changes = ShowHelp(OnlyPossibleText(hint.Square.Digit).View()) | chMark | chMarker;
+        // A hint that fills the last square completes the game.
+        return changes | Step([&] {
+                   const TChanges placed = PutDigit(hint.Square.Col, hint.Square.Row, hint.Square.Digit);
+                   return placed | RecountProgress();
+               });
+    }
     case THintKind::hkNoCandidate:
         return ShowHelp(GameTexts::NoSingleFound);
     }
@@ -197,15 +223,26 @@ TChanges TGame::Hint() {
 TChanges TGame::Finish(const std::function<void(const TBoard&, const TSquareDigit&)>& afterEachDigit) {
     if (FPaused) return {};
     FCountsForRecords = false; // a game the program finished is not the player's
-    return Step([&] {
-        TChanges changes;
+    // A wrong digit of the player's leads the singles astray; it is the one to point out.
+    TSquareDigit wrong;
+    const bool playerWrong = FSolutionKnown && !CheckEntries(FState.Board, FState.Solution, wrong);
+    const TChanges changes = Step([&] {
+        TChanges placed;
         TBoard board = FState.Board;
-        SolveBySingles(board, [&](const TBoard&, const TSquareDigit& placed) {
-            changes |= PutDigit(placed.Col, placed.Row, placed.Digit);
-            if (afterEachDigit) afterEachDigit(FState.Board, placed);
+        SolveBySingles(board, [&](const TBoard&, const TSquareDigit& digit) {
+            placed |= PutDigit(digit.Col, digit.Row, digit.Digit);
+            if (afterEachDigit) afterEachDigit(FState.Board, digit);
         });
-        return changes | EndGame() | ShowHelp(FinishedText().View());
+        placed |= RecountProgress();
+        if (IsSolved(FState.Board)) placed |= EndGame();
+        return placed;
     });
+    if (IsSolved(FState.Board)) return changes | ShowHelp(FinishedText().View());
+    // The player's wrong digits, or givens that single candidates cannot finish, stand in the
+    // way: the game goes on.
+    if (playerWrong) return changes | MarkSquare(wrong, FullButWrongText().View());
+    if (CountProgress(FState.Board).ToGo == 0) return changes | ShowHelp(FullButWrongText().View());
+    return changes | ShowHelp(GameTexts::NoSingleFound);
 }
 
 TChanges TGame::RecountProgress() {
@@ -225,8 +262,7 @@ TChanges TGame::RecountProgress() {
 }
 
 TChanges TGame::PressOnBoard() {
-    FMark.MarkerShown = false;
-    return ClearMark() | chMarker;
+    return DropMark();
 }
 
 TChanges TGame::PressOnMarker() {
@@ -279,7 +315,10 @@ TSavedGame TGame::SavedGame() const {
 }
 
 bool TGame::SaveGameFile(const std::string& path) {
-    if (platform::SafeFile::WriteAll(path, FormatSavedGame(SavedGame()))) return true;
+    if (platform::SafeFile::WriteAll(path, FormatSavedGame(SavedGame()))) {
+        if (FDisplay.HelpVisible && FDisplay.HelpText == GameTexts::SaveFailed) HideHelp();
+        return true;
+    }
     ShowHelp(GameTexts::SaveFailed);
     return false;
 }
@@ -300,20 +339,26 @@ TLoadResult TGame::LoadGameText(std::string_view text) {
         for (TCell& cell : column)
             cell.Given = false;
     TBoard puzzle = solution;
-    if (!TSolutionSearch().Solve(solution)) solution = givens;
+    FSolutionKnown = TSolutionSearch().Solve(solution);
+    if (!FSolutionKnown) solution = givens;
 
     FState.Solution = solution;
     FState.Puzzle = puzzle;
     FGameLevel = 0; // until the game's notes say more
     FCountsForRecords = false;
-    TChanges changes = NewBoard(game.Board);
+    FHasPuzzle = true;
+    TChanges changes = NewBoard(game.Board) | DropMark();
     FState.PuzzleNumber = game.PuzzleNumber;
     FElapsedSeconds = game.ElapsedSeconds;
     changes |= SetClock(FOptions.TimedGame);
-    FDisplay.PostEnabled = true;
-    FDisplay.HelpEnabled = true;
+    // Check and Hint judge by the solution; without one they would call right digits wrong.
+    FDisplay.PostEnabled = FSolutionKnown;
+    FDisplay.HelpEnabled = FSolutionKnown;
+    FDisplay.FinishEnabled = true;
     FGameInProgress = true;
     changes |= chCommands | chGameStarted;
+    // What the help line said was about the game before; a completed game says so below.
+    changes |= FSolutionKnown ? HideHelp() : ShowHelp(GameTexts::NotWorkedOut);
     return {TLoadOutcome::loLoaded, changes | RecountProgress()};
 }
 

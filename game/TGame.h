@@ -229,6 +229,8 @@ class TGame {
     TChanges SetClock(bool running);
     TChanges EndGame();
     TChanges ClearMark();
+    TChanges DropMark(); // the mark and the marker both go
+    TChanges MarkSquare(const TSquareDigit& square, std::string_view text);
     TChanges MarkWrong(const TSquareDigit& wrong);
 
     TGameState FState;
@@ -247,4 +249,9 @@ class TGame {
     std::int32_t FGameLevel = 0;
     bool FCountsForRecords = false;
     TCountedGame FCountedGame;
+    bool FHasPuzzle = false;    // a puzzle was dealt or loaded, so Restart has one to restart
+    bool FSolutionKnown = true; // false after loading givens whose solution was not found
+    // The square and digit the help line's wrong-digit message is about (column 0: none);
+    // changing that square makes the message stale.
+    TSquareDigit FWrongShown;
 };

@@ -27,7 +27,7 @@ TPlayPosition TGame::Position() const {
 TChanges TGame::GoTo(const TPlayPosition& position) {
     FState.Board = position.Board;
     FNotes = position.Notes;
-    TChanges changes = chSquares | chNotes | chHistory | ClearMark();
+    TChanges changes = chSquares | chNotes | chHistory | DropMark();
     if (position.InProgress && !FGameInProgress) {
         FGameInProgress = true;
         changes |= chGameStarted | HideHelp() | SetClock(true);

@@ -2,6 +2,8 @@
 
 #include "platform/NumberFormat.h"
 
+#include <algorithm>
+
 namespace pdf {
 
 namespace {
@@ -16,6 +18,10 @@ std::string ZeroPadded(uint64_t value, size_t digits) {
 
 std::string FormatFixed4(double value) {
     return platform::NumberFormat::Fixed(value, 4);
+}
+
+std::string FormatCoordinate(double value) {
+    return FormatFixed4(std::clamp(value, -MaxCoordinate, MaxCoordinate));
 }
 
 std::string FormatG3(double value) {

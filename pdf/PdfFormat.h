@@ -11,6 +11,11 @@ namespace pdf {
 
 // "%.4f": fixed point, four decimals.
 std::string FormatFixed4(double value);
+// The largest magnitude of a number in page content: PDF 1.3 readers are only required to handle
+// coordinates within +-32767 units, and some stall on longer numbers.
+constexpr double MaxCoordinate = 32767;
+// "%.4f" of a position or size in page content, clamped to +-MaxCoordinate.
+std::string FormatCoordinate(double value);
 // "%.3g": three significant digits, no trailing zeros.
 std::string FormatG3(double value);
 // "%.4d": an integer zero-padded to at least four digits.

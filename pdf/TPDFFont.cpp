@@ -1,10 +1,10 @@
 #include "pdf/TPDFFont.h"
 
-#include "pdf/TRenderPDF.h"
+#include "pdf/TPDFDocument.h"
 
 namespace pdf {
 
-TPDFFont::TPDFFont(TRenderPDF& owner)
+TPDFFont::TPDFFont(TPDFDocument& owner)
     : TPDFObject(owner), ResourceName("F" + std::to_string(owner.FontList.size() + 1)) {}
 
 void TPDFFont::WriteFontHeader() {
@@ -13,7 +13,7 @@ void TPDFFont::WriteFontHeader() {
     Owner.PutLine("/Subtype /" + Subtype);
     Owner.PutLine("/Name /" + ResourceName);
     Owner.PutLine("/BaseFont /" + BaseFont);
-    Owner.PutLine("/Encoding /" + std::string(FontEncodingName(Owner.FontEncoding)));
+    Owner.PutLine("/Encoding /" + std::string(FontEncodingName(Owner.Options.FontEncoding)));
 }
 
 void TPDFFont::WriteObject() {

@@ -13,7 +13,7 @@ namespace pdf {
 class TPDFFont : public TPDFObject {
   public:
     // Takes the resource name "F<n>" from the number of fonts the owner holds.
-    explicit TPDFFont(TRenderPDF& owner);
+    explicit TPDFFont(TPDFDocument& owner);
     void WriteObject() override;
 
     std::string Subtype = "Type1";

@@ -1,6 +1,6 @@
 #include "pdf/TPDFFontDescriptor.h"
 
-#include "pdf/TRenderPDF.h"
+#include "pdf/TPDFDocument.h"
 
 namespace pdf {
 
@@ -26,7 +26,8 @@ void TPDFFontDescriptor::WriteObject() {
     line("/Leading ", Leading);
     line("/MaxWidth ", MaxWidth);
     line("/AvgWidth ", AvgWidth);
-    if (Owner.EmbedFonts && Embed) Owner.PutLine("/FontFile2 " + std::to_string(ObjectNumber + 1) + " 0 R");
+    if (Owner.Options.EmbedFonts && Embed)
+        Owner.PutLine("/FontFile2 " + std::to_string(ObjectNumber + 1) + " 0 R");
     Owner.PutLine(">>");
     EndObject();
 }

@@ -1,10 +1,10 @@
 #include "pdf/TPDFFontTrueType.h"
 
-#include "pdf/TRenderPDF.h"
+#include "pdf/TPDFDocument.h"
 
 namespace pdf {
 
-TPDFFontTrueType::TPDFFontTrueType(TRenderPDF& owner)
+TPDFFontTrueType::TPDFFontTrueType(TPDFDocument& owner)
     : TPDFFont(owner), Descriptor(std::make_unique<TPDFFontDescriptor>(owner)) {
     Subtype = "TrueType";
 }

@@ -12,7 +12,7 @@ namespace pdf {
 
 class TPDFFontTrueType : public TPDFFont {
   public:
-    explicit TPDFFontTrueType(TRenderPDF& owner);
+    explicit TPDFFontTrueType(TPDFDocument& owner);
     void WriteObject() override;
 
     std::unique_ptr<TPDFFontDescriptor> Descriptor;

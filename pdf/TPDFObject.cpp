@@ -1,16 +1,14 @@
 #include "pdf/TPDFObject.h"
 
-#include "pdf/TRenderPDF.h"
+#include "pdf/TPDFDocument.h"
 
 namespace pdf {
 
-TPDFObject::TPDFObject(TRenderPDF& owner) : Owner(owner) {}
+TPDFObject::TPDFObject(TPDFDocument& owner) : Owner(owner) {}
 
 TPDFObject::~TPDFObject() = default;
 
 void TPDFObject::BeginObject() {
-    Buffer.clear();
-    Owner.SetOutput(&Buffer);
     Owner.PutLine(std::to_string(ObjectNumber) + " 0 obj");
 }
 

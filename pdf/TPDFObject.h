@@ -1,29 +1,28 @@
-// Base of every object of a PDF document: it knows its number and assembles its complete text,
-// "N 0 obj" to the empty line after "endobj", in its own buffer.
+// Base of every object of a PDF document: it knows its number and writes its complete text,
+// "N 0 obj" to the empty line after "endobj", into the output its document names.
 #pragma once
 
 #include <string>
 
 namespace pdf {
 
-class TRenderPDF;
+class TPDFDocument;
 
 class TPDFObject {
   public:
-    explicit TPDFObject(TRenderPDF& owner);
+    explicit TPDFObject(TPDFDocument& owner);
     virtual ~TPDFObject();
     TPDFObject(const TPDFObject&) = delete;
     TPDFObject& operator=(const TPDFObject&) = delete;
 
-    // Writes the object's complete text into Buffer, replacing what was there.
+    // Writes the object's complete text through the owner's Put and PutLine.
     virtual void WriteObject() = 0;
 
-    TRenderPDF& Owner;
+    TPDFDocument& Owner;
     int ObjectNumber = 0;
-    std::string Buffer;
 
   protected:
-    // Makes Buffer the owner's output and writes the "N 0 obj" line.
+    // Writes the "N 0 obj" line.
     void BeginObject();
     // Writes "endobj" and the empty line that ends every object.
     void EndObject();

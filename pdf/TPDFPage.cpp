@@ -1,11 +1,11 @@
 #include "pdf/TPDFPage.h"
 
 #include "pdf/PdfFormat.h"
-#include "pdf/TRenderPDF.h"
+#include "pdf/TPDFDocument.h"
 
 namespace pdf {
 
-TPDFPage::TPDFPage(TRenderPDF& owner)
+TPDFPage::TPDFPage(TPDFDocument& owner)
     : TPDFObject(owner), Content(std::make_unique<TPDFPageContent>(owner)) {}
 
 void TPDFPage::WriteObject() {

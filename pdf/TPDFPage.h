@@ -13,7 +13,7 @@ namespace pdf {
 
 class TPDFPage : public TPDFObject {
   public:
-    explicit TPDFPage(TRenderPDF& owner);
+    explicit TPDFPage(TPDFDocument& owner);
     void WriteObject() override;
 
     std::unique_ptr<TPDFPageContent> Content;

@@ -1,10 +1,10 @@
 #include "pdf/TPDFPageContent.h"
 
-#include "pdf/TRenderPDF.h"
+#include "pdf/TPDFDocument.h"
 
 namespace pdf {
 
-TPDFPageContent::TPDFPageContent(TRenderPDF& owner) : TPDFObject(owner) {
+TPDFPageContent::TPDFPageContent(TPDFDocument& owner) : TPDFObject(owner) {
     ContentStream = "2 J\r\n";
 }
 

@@ -8,7 +8,7 @@ namespace pdf {
 class TPDFPageContent : public TPDFObject {
   public:
     // Starts the stream with "2 J" (projecting square line caps).
-    explicit TPDFPageContent(TRenderPDF& owner);
+    explicit TPDFPageContent(TPDFDocument& owner);
     void WriteObject() override;
 
     std::string ContentStream;

@@ -1,6 +1,6 @@
 #include "pdf/TPDFPages.h"
 
-#include "pdf/TRenderPDF.h"
+#include "pdf/TPDFDocument.h"
 
 namespace pdf {
 

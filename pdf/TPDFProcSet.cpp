@@ -1,6 +1,6 @@
 #include "pdf/TPDFProcSet.h"
 
-#include "pdf/TRenderPDF.h"
+#include "pdf/TPDFDocument.h"
 
 namespace pdf {
 

@@ -1,15 +1,15 @@
 #include "pdf/TPDFXObject.h"
 
-#include "pdf/TRenderPDF.h"
+#include "pdf/TPDFDocument.h"
 
 namespace pdf {
 
-TPDFXObject::TPDFXObject(TRenderPDF& owner) : TPDFObject(owner) {
+TPDFXObject::TPDFXObject(TPDFDocument& owner) : TPDFObject(owner) {
     JPEGImage.Quality = 100;
 }
 
 void TPDFXObject::WriteObject() {
-    JPEGImage.Quality = Owner.ImageQuality;
+    JPEGImage.Quality = Owner.Options.ImageQuality;
     ImageData = JPEGImage.SaveToBytes();
     BeginObject();
     Owner.PutLine("<<");

@@ -8,7 +8,7 @@ namespace pdf {
 
 class TPDFXObject : public TPDFObject {
   public:
-    explicit TPDFXObject(TRenderPDF& owner);
+    explicit TPDFXObject(TPDFDocument& owner);
     void WriteObject() override;
 
     std::string ImageData;

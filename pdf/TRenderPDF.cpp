@@ -1,25 +1,14 @@
 // The component, the document lifecycle and the write operations of TRenderPDF.
 #include "pdf/TRenderPDF.h"
 
+#include "platform/NumberFormat.h"
 #include "report/PageConverter.h"
+#include "report/ReportError.h"
+#include "report/SetupOptions.h"
+
+#include <algorithm>
 
 namespace pdf {
-
-std::string_view FontEncodingName(TPDFFontEncoding encoding) {
-    switch (encoding) {
-    case feMacRomanEncoding:
-        return "MacRomanEncoding";
-    case feMacExpertEncoding:
-        return "MacExpertEncoding";
-    case feWinAnsiEncoding:
-        return "WinAnsiEncoding";
-    case fePDFDocEncoding:
-        return "PDFDocEncoding";
-    case feStandardEncoding:
-        return "StandardEncoding";
-    }
-    return "WinAnsiEncoding";
-}
 
 TRenderPDF::TRenderPDF() {
     SetDisplayName("Portable Document Format (PDF)");
@@ -35,13 +24,10 @@ TRenderPDF::~TRenderPDF() {
 }
 
 std::string TRenderPDF::OutputNameWithExtension(const std::string& FileName, const std::string& Extension) {
-    if (FileName.find('.') != std::string::npos) return FileName;
-    const size_t dot = Extension.find('.');
-    if (dot == std::string::npos) return FileName + Extension;
-    std::string suffix = Extension.substr(dot);
-    const size_t semicolon = suffix.find(';');
-    if (semicolon != std::string::npos) suffix.resize(semicolon);
-    return FileName + suffix;
+    std::string suffix = Extension.substr(std::min(Extension.find('.'), Extension.size()));
+    if (suffix.empty()) suffix = Extension;
+    suffix.resize(std::min(suffix.find(';'), suffix.size()));
+    return AppendExtensionWhenNoDot(FileName, suffix);
 }
 
 void TRenderPDF::RenderToFile(TStream* Stream, const std::string& OutputFileName) {
@@ -54,30 +40,39 @@ void TRenderPDF::RenderToFile(TStream* Stream, const std::string& OutputFileName
 }
 
 void TRenderPDF::DocBegin() {
-    ReleaseDocumentObjects();
-    DocStream = std::make_unique<TMemoryStream>();
-    Catalog = std::make_unique<TPDFCatalog>(*this);
-    PageTree = std::make_unique<TPDFPages>(*this);
-    PageList.push_back(std::make_unique<TPDFPage>(*this));
-    CurrentPage = PageList.back().get();
-    Outlines = std::make_unique<TPDFOutlines>(*this);
-    ProcSet = std::make_unique<TPDFProcSet>(*this);
+    CurrentFont = nullptr;
+    CurrentPage = nullptr;
+    Document.reset();
+    Document = std::make_unique<TPDFDocument>(static_cast<const TPDFOptions&>(*this));
+    CurrentPage = Document->PageList.back().get();
     FontSize = 12;
-    XrefStart = 0;
     FirstPagePending = true;
+    ResampledPixels_ = 0;
+    // A reader starts every document with the default pen and brush. A report without pages
+    // still needs one page: it takes the report's own page size when that is a usable one (each
+    // page record brings its own size otherwise).
+    if (Converter()) {
+        Pen = TReportPen{};
+        Brush = TReportBrush{};
+        const TPageStreamHeader& header = Converter()->Header();
+        if (PageSideFits(header.PageWidth) && PageSideFits(header.PageHeight)) {
+            CurrentPage->PageWidth = header.PageWidth;
+            CurrentPage->PageHeight = header.PageHeight;
+        }
+    }
 }
 
 void TRenderPDF::PageBegin() {
-    if (!DocStream) return;
+    if (!Document) return;
+    CheckPageSize(PageWidth(), PageHeight());
     if (FirstPagePending) {
         FirstPagePending = false;
     } else {
-        auto page = std::make_unique<TPDFPage>(*this);
-        page->TextColor = CurrentPage->TextColor;
-        page->PenColor = CurrentPage->PenColor;
-        page->BrushColor = CurrentPage->BrushColor;
-        PageList.push_back(std::move(page));
-        CurrentPage = PageList.back().get();
+        TPDFPage& page = Document->AddPage();
+        page.TextColor = CurrentPage->TextColor;
+        page.PenColor = CurrentPage->PenColor;
+        page.BrushColor = CurrentPage->BrushColor;
+        CurrentPage = &page;
     }
     CurrentPage->PageWidth = PageWidth();
     CurrentPage->PageHeight = PageHeight();
@@ -85,16 +80,28 @@ void TRenderPDF::PageBegin() {
 
 void TRenderPDF::PageEnd() {}
 
+bool TRenderPDF::PageSideFits(double Inches) {
+    return Inches * 72 >= MinPageSide && Inches * 72 <= MaxPageSide;
+}
+
+void TRenderPDF::CheckPageSize(double Width, double Height) const {
+    if (PageSideFits(Width) && PageSideFits(Height)) return;
+    const int page = Converter() ? Converter()->CurrentPage() : static_cast<int>(Document->PageList.size());
+    throw EReportError("Page " + std::to_string(page) + " of the report measures " +
+                       platform::NumberFormat::General(Width, 6) + " x " +
+                       platform::NumberFormat::General(Height, 6) +
+                       " inches; a PDF page measures from 3/72 to 200 inches each way.");
+}
+
 void TRenderPDF::DocEnd() {
-    if (!DocStream) return; // no document was begun: nothing to write
+    if (!Document) return; // no document was begun: nothing to write
     try {
-        WriteDocument();
-        DocStream->Seek(0);
+        const std::string file = Document->Write();
         if (OutputStream()) {
-            OutputStream()->CopyFrom(*DocStream);
+            OutputStream()->Write(file.data(), file.size());
         } else {
             // Whole or nothing: the file appears only when every byte is written.
-            SaveBytesToFile(OutputFileName(), DocStream->Bytes());
+            SaveBytesToFile(OutputFileName(), std::vector<uint8_t>(file.begin(), file.end()));
         }
     } catch (...) {
         FreeDocument();
@@ -104,51 +111,27 @@ void TRenderPDF::DocEnd() {
 }
 
 void TRenderPDF::FreeDocument() {
-    ReleaseDocumentObjects();
+    CurrentFont = nullptr;
+    CurrentPage = nullptr;
+    Document.reset();
     CloseOutput();
 }
 
-void TRenderPDF::ReleaseDocumentObjects() {
-    Catalog.reset();
-    Outlines.reset();
-    ProcSet.reset();
-    CurrentFont = nullptr;
-    CurrentPage = nullptr;
-    OutlineList.clear();
-    PageList.clear();
-    ImageList.clear();
-    FontList.clear();
-    PageTree.reset();
-    XrefList.clear();
-    DocStream.reset();
-    Output = nullptr;
-}
-
 void TRenderPDF::Put(std::string_view text) {
-    if (Output) Output->append(text);
+    if (CurrentPage) CurrentPage->Content->ContentStream.append(text);
 }
 
 void TRenderPDF::PutLine(std::string_view text) {
-    if (Output) {
-        Output->append(text);
-        Output->append("\r\n");
-    }
+    Put(text);
+    Put("\r\n");
 }
 
-std::string TRenderPDF::Compress(const std::string& Data, std::string& Method) {
-    TMemoryStream input(std::vector<uint8_t>(Data.begin(), Data.end()));
-    TMemoryStream output;
-    Method = "FlateDecode";
-    OnCompress(input, output, Method);
-    return std::string(output.Bytes().begin(), output.Bytes().end());
+void TRenderPDF::PenChanged(const TReportPen& Sender) {
+    Pen = Sender;
 }
 
-TReportPen& TRenderPDF::CurrentPen() {
-    return Converter() ? Converter()->MutablePen() : Pen;
-}
-
-TReportBrush& TRenderPDF::CurrentBrush() {
-    return Converter() ? Converter()->MutableBrush() : Brush;
+void TRenderPDF::BrushChanged(const TReportBrush& Sender) {
+    Brush = Sender;
 }
 
 } // namespace pdf

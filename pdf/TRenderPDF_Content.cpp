@@ -11,28 +11,27 @@ namespace pdf {
 
 namespace {
 
-// Lines and polylines are stroked without a fill: the brush is cleared for the shape and put back
-// afterwards, so the state the reader keeps is unchanged.
-class TStrokeOnlyScope {
-  public:
-    explicit TStrokeOnlyScope(TReportBrush& Brush) : Brush_(Brush), Color_(Brush.Color), Style_(Brush.Style) {
-        Brush_.Style = bsClear;
-    }
-    ~TStrokeOnlyScope() {
-        Brush_.Color = Color_;
-        Brush_.Style = Style_;
-    }
-    TStrokeOnlyScope(const TStrokeOnlyScope&) = delete;
-    TStrokeOnlyScope& operator=(const TStrokeOnlyScope&) = delete;
+// Lines, polylines and arcs are stroked without a fill; a filled rectangle has no outline.
+TReportBrush ClearBrush(TReportBrush brush) {
+    brush.Style = bsClear;
+    return brush;
+}
 
-  private:
-    TReportBrush& Brush_;
-    TColor Color_;
-    uint8_t Style_;
-};
+TReportPen ClearPen(TReportPen pen) {
+    pen.Style = psClear;
+    return pen;
+}
+
+bool Visible(const TReportPen& pen) {
+    return pen.Style != psClear;
+}
+
+bool Visible(const TReportBrush& brush) {
+    return brush.Style != bsClear;
+}
 
 std::string Point(double x, double y) {
-    return FormatFixed4(x) + " " + FormatFixed4(y);
+    return FormatCoordinate(x) + " " + FormatCoordinate(y);
 }
 
 double Radians(double degrees) {
@@ -66,26 +65,14 @@ const char* DashPattern(int penStyle) {
 
 } // namespace
 
-void TRenderPDF::BeginContent() {
-    SetOutput(CurrentPage ? &CurrentPage->Content->ContentStream : nullptr);
-}
-
-bool TRenderPDF::PenVisible() {
-    return CurrentPen().Style != psClear;
-}
-
-bool TRenderPDF::BrushVisible() {
-    return CurrentBrush().Style != bsClear;
-}
-
 void TRenderPDF::TakeColorsFromReader() {
-    CurrentPage->PenColor = CurrentPen().Color;
-    CurrentPage->BrushColor = CurrentBrush().Color;
+    CurrentPage->PenColor = Pen.Color;
+    CurrentPage->BrushColor = Brush.Color;
 }
 
-void TRenderPDF::WritePenState() {
+void TRenderPDF::WritePenState(const TReportPen& pen, double width) {
     TPDFPage& page = *CurrentPage;
-    const int style = CurrentPen().Style;
+    const int style = pen.Style;
     if (page.LastPenStyle != style) {
         PutLine(DashPattern(style));
         page.LastPenStyle = style;
@@ -100,33 +87,31 @@ void TRenderPDF::WritePenState() {
         page.LastFillColor = page.BrushColor;
         page.LastTextColor.reset();
     }
-    const double width = PenWidth();
     if (page.LastLineWidth != width) {
-        PutLine(FormatFixed4(width * 72) + " w ");
+        PutLine(FormatCoordinate(width * 72) + " w ");
         page.LastLineWidth = width;
     }
 }
 
-void TRenderPDF::WritePaint() {
-    const bool pen = PenVisible();
-    const bool brush = BrushVisible();
-    if (pen && brush)
+void TRenderPDF::WritePaint(const TReportPen& pen, const TReportBrush& brush) {
+    if (Visible(pen) && Visible(brush))
         PutLine("b");
-    else if (brush)
+    else if (Visible(brush))
         PutLine("f");
-    else if (pen)
+    else if (Visible(pen))
         PutLine("S");
 }
 
-void TRenderPDF::PageMoveTo(double X, double Y) {
-    WritePenState();
+void TRenderPDF::PageMoveTo(double X, double Y, const TReportPen& pen, double width) {
+    WritePenState(pen, width);
     PutLine(Point(XPos(X), YPos(Y)) + " m");
 }
 
-void TRenderPDF::PageLineTo(double X, double Y, bool Paint) {
-    WritePenState();
+void TRenderPDF::PageLineTo(double X, double Y, bool Paint, const TReportPen& pen, const TReportBrush& brush,
+                            double width) {
+    WritePenState(pen, width);
     Put(Point(XPos(X), YPos(Y)) + " l ");
-    if (Paint) WritePaint();
+    if (Paint) WritePaint(pen, brush);
 }
 
 void TRenderPDF::PageCurveTo(double X1, double Y1, double X2, double Y2, double X3, double Y3) {
@@ -134,46 +119,39 @@ void TRenderPDF::PageCurveTo(double X1, double Y1, double X2, double Y2, double 
             " c");
 }
 
-void TRenderPDF::PageRectangle(double X1, double Y1, double X2, double Y2, bool Clip) {
-    if (!PenVisible() && !BrushVisible()) return;
-    WritePenState();
-    Put(Point(XPos(X1), YPos(Y1)) + " " + FormatFixed4((X2 - X1) * 72) + " " +
-        FormatFixed4(YPos(Y2) - YPos(Y1)) + " re ");
-    if (Clip) PutLine("W n ");
-    WritePaint();
+void TRenderPDF::PageRectangle(double X1, double Y1, double X2, double Y2, bool Clip, const TReportPen& pen,
+                               const TReportBrush& brush) {
+    if (!Visible(pen) && !Visible(brush)) return;
+    WritePenState(pen, PenWidth());
+    Put(Point(XPos(X1), YPos(Y1)) + " " + FormatCoordinate((X2 - X1) * 72) + " " +
+        FormatCoordinate(YPos(Y2) - YPos(Y1)) + " re ");
+    // The clip takes effect after the paint operator, which paints the rectangle first.
+    if (Clip) PutLine("W ");
+    WritePaint(pen, brush);
 }
 
 void TRenderPDF::RenderMoveTo(double X, double Y) {
     if (!CurrentPage) return;
-    BeginContent();
-    PageMoveTo(X, Y);
+    PageMoveTo(X, Y, Pen, PenWidth());
 }
 
 void TRenderPDF::RenderLineTo(double X, double Y) {
     if (!CurrentPage) return;
-    BeginContent();
-    CurrentPage->PenColor = CurrentPen().Color;
-    const TStrokeOnlyScope strokeOnly(CurrentBrush());
-    PageLineTo(X, Y, true);
+    CurrentPage->PenColor = Pen.Color;
+    PageLineTo(X, Y, true, Pen, ClearBrush(Brush), PenWidth());
 }
 
 void TRenderPDF::RenderRectangle(double X1, double Y1, double X2, double Y2) {
     if (!CurrentPage) return;
-    BeginContent();
     TakeColorsFromReader();
-    PageRectangle(X1, Y1, X2, Y2, false);
+    PageRectangle(X1, Y1, X2, Y2, false, Pen, Brush);
 }
 
 void TRenderPDF::RenderFillRect(const TRect& Rect) {
     if (!CurrentPage) return;
-    BeginContent();
-    TReportPen& pen = CurrentPen();
-    CurrentPage->PenColor = pen.Color;
-    const uint8_t savedStyle = pen.Style;
-    pen.Style = psClear;
-    CurrentPage->BrushColor = CurrentBrush().Color;
-    PageRectangle(Rect.Left / 72.0, Rect.Top / 72.0, Rect.Right / 72.0, Rect.Bottom / 72.0, false);
-    pen.Style = savedStyle;
+    TakeColorsFromReader();
+    PageRectangle(Rect.Left / 72.0, Rect.Top / 72.0, Rect.Right / 72.0, Rect.Bottom / 72.0, false,
+                  ClearPen(Pen), Brush);
 }
 
 TRenderPDF::TEllipsePoints TRenderPDF::EllipsePoints(double X1, double Y1, double X2, double Y2) const {
@@ -207,51 +185,55 @@ TRenderPDF::TEllipsePoints TRenderPDF::EllipsePoints(double X1, double Y1, doubl
 
 void TRenderPDF::RenderEllipse(double X1, double Y1, double X2, double Y2) {
     if (!CurrentPage) return;
-    BeginContent();
     TakeColorsFromReader();
     const TEllipsePoints e = EllipsePoints(X1, Y1, X2, Y2);
     const double* x = e.x;
     const double* y = e.y;
-    PageMoveTo(x[2], y[0]);
+    PageMoveTo(x[2], y[0], Pen, PenWidth());
     PageCurveTo(x[3], y[0], x[4], y[1], x[4], y[2]);
     PageCurveTo(x[4], y[3], x[3], y[4], x[2], y[4]);
     PageCurveTo(x[1], y[4], x[0], y[3], x[0], y[2]);
     PageCurveTo(x[0], y[1], x[1], y[0], x[2], y[0]);
-    WritePaint();
+    WritePaint(Pen, Brush);
 }
 
 void TRenderPDF::RenderRoundRect(double X1, double Y1, double X2, double Y2, double W, double H) {
     if (!CurrentPage) return;
-    BeginContent();
     TakeColorsFromReader();
-    WritePenState();
+    WritePenState(Pen, PenWidth());
     const TEllipsePoints e = EllipsePoints(X1, Y1, X1 + W, Y1 + H);
     const double* x = e.x;
     const double* y = e.y;
     const double dx = X2 - X1 - W;
     const double dy = Y2 - Y1 - H;
-    PageMoveTo(x[2], y[0]);
-    PageLineTo(x[2] + dx, y[0], false);
+    const auto lineTo = [this](double px, double py) { PageLineTo(px, py, false, Pen, Brush, PenWidth()); };
+    PageMoveTo(x[2], y[0], Pen, PenWidth());
+    lineTo(x[2] + dx, y[0]);
     PageCurveTo(x[3] + dx, y[0], x[4] + dx, y[1], x[4] + dx, y[2]);
-    PageLineTo(x[4] + dx, y[2] + dy, false);
+    lineTo(x[4] + dx, y[2] + dy);
     PageCurveTo(x[4] + dx, y[3] + dy, x[3] + dx, y[4] + dy, x[2] + dx, y[4] + dy);
-    PageLineTo(x[2], y[4] + dy, false);
+    lineTo(x[2], y[4] + dy);
     PageCurveTo(x[1], y[4] + dy, x[0], y[3] + dy, x[0], y[2] + dy);
-    PageLineTo(x[0], y[2], false);
+    lineTo(x[0], y[2]);
     PageCurveTo(x[0], y[1], x[1], y[0], x[2], y[0]);
-    WritePaint();
+    WritePaint(Pen, Brush);
 }
 
-void TRenderPDF::ArcPath(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4,
-                         double Y4, bool Paint, bool Close) {
-    WritePenState();
+bool TRenderPDF::ArcPath(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4,
+                         double Y4, bool Paint, bool Close, const TReportBrush& brush) {
+    WritePenState(Pen, PenWidth());
     PutLine("% arc code");
     const double cx = (X1 + X2) / 2;
     const double cy = (Y1 + Y2) / 2;
     const double r = (X2 - X1) / 2;
     const double a1 = ArcAngle(cx, cy, X3, Y3);
     const double a2 = ArcAngle(cx, cy, X4, Y4);
-    if (a1 != a2) {
+    if (a1 == a2) {
+        // No path: a lone paint operator or line segment would have no current point.
+        if (Paint && !Close) PutLine("S");
+        return false;
+    }
+    {
         double sweep = a2 - a1;
         if (sweep < 0) sweep += 360;
         const double dir = a2 < a1 ? -1 : 1;
@@ -279,73 +261,64 @@ void TRenderPDF::ArcPath(double X1, double Y1, double X2, double Y2, double X3, 
             PageCurveTo(s[1], s[5], s[2], s[6], s[3], s[7]);
         };
         if (a2 - a1 >= 0) {
-            PageMoveTo(ArcSegments[0][0], ArcSegments[0][4]);
+            PageMoveTo(ArcSegments[0][0], ArcSegments[0][4], Pen, PenWidth());
             for (int i = 0; i < n; ++i)
                 curve(ArcSegments[i]);
         } else {
-            PageMoveTo(ArcSegments[n - 1][0], ArcSegments[n - 1][4]);
+            PageMoveTo(ArcSegments[n - 1][0], ArcSegments[n - 1][4], Pen, PenWidth());
             for (int i = n - 1; i >= 0; --i)
                 curve(ArcSegments[i]);
         }
     }
     if (Paint) {
         if (Close)
-            WritePaint();
+            WritePaint(Pen, brush);
         else
             PutLine("S");
     }
+    return true;
 }
 
 void TRenderPDF::RenderArc(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4,
                            double Y4) {
     if (!CurrentPage) return;
-    BeginContent();
     TakeColorsFromReader();
-    TReportBrush& brush = CurrentBrush();
-    const uint8_t savedStyle = brush.Style;
-    brush.Style = bsClear;
-    ArcPath(X1, Y1, X2, Y2, X3, Y3, X4, Y4, true, false);
-    brush.Style = savedStyle;
+    ArcPath(X1, Y1, X2, Y2, X3, Y3, X4, Y4, true, false, ClearBrush(Brush));
 }
 
 void TRenderPDF::RenderChord(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4,
                              double Y4) {
     if (!CurrentPage) return;
-    BeginContent();
     TakeColorsFromReader();
-    ArcPath(X1, Y1, X2, Y2, X3, Y3, X4, Y4, true, true);
+    ArcPath(X1, Y1, X2, Y2, X3, Y3, X4, Y4, true, true, Brush);
 }
 
 void TRenderPDF::RenderPie(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4,
                            double Y4) {
     if (!CurrentPage) return;
-    BeginContent();
     TakeColorsFromReader();
-    ArcPath(X1, Y1, X2, Y2, X3, Y3, X4, Y4, false, false);
-    PageLineTo((X1 + X2) / 2, (Y1 + Y2) / 2, true);
+    if (ArcPath(X1, Y1, X2, Y2, X3, Y3, X4, Y4, false, false, Brush))
+        PageLineTo((X1 + X2) / 2, (Y1 + Y2) / 2, true, Pen, Brush, PenWidth());
 }
 
 void TRenderPDF::RenderPolyline(const std::vector<TPoint>& Points, int HighIndex) {
     if (!CurrentPage) return;
-    BeginContent();
-    CurrentPage->PenColor = CurrentPen().Color;
-    const TStrokeOnlyScope strokeOnly(CurrentBrush());
+    CurrentPage->PenColor = Pen.Color;
     const size_t count = std::min(Points.size(), static_cast<size_t>(std::max(HighIndex + 1, 0)));
     for (size_t i = 0; i < count; ++i) {
-        PageLineTo(Points[i].X / 1248.0, Points[i].Y / 1248.0, false);
+        PageLineTo(Points[i].X / 1248.0, Points[i].Y / 1248.0, false, Pen, Brush, PenWidth());
         if ((i + 1) % 4 == 0) PutLine("");
     }
-    WritePaint();
+    WritePaint(Pen, ClearBrush(Brush));
 }
 
 void TRenderPDF::RenderPolygon(const std::vector<TPoint>& Points, int HighIndex) {
     if (!CurrentPage) return;
-    BeginContent();
     TakeColorsFromReader();
     const size_t count = std::min(Points.size(), static_cast<size_t>(std::max(HighIndex + 1, 0)));
     for (size_t i = 0; i < count; ++i)
-        PageLineTo(Points[i].X / 1248.0, Points[i].Y / 1248.0, false);
-    WritePaint();
+        PageLineTo(Points[i].X / 1248.0, Points[i].Y / 1248.0, false, Pen, Brush, PenWidth());
+    WritePaint(Pen, Brush);
 }
 
 } // namespace pdf

@@ -74,7 +74,7 @@ bool TRenderPDF::IsTrueTypeFace(const std::string& Name, bool Bold, bool Italic)
 
 TPDFFont* TRenderPDF::FindFont(const std::string& Name, bool Bold, bool Italic) {
     auto lookup = [this](const std::string& key) -> TPDFFont* {
-        for (auto& font : FontList) {
+        for (auto& font : Document->FontList) {
             if (SameName(font->BaseFont, key)) return font.get();
         }
         return nullptr;
@@ -89,23 +89,23 @@ TPDFFont* TRenderPDF::CreateFont(const std::string& Name, bool Bold, bool Italic
     for (std::string_view standard : StandardFontNames) {
         if (!SameName(Name, standard)) continue;
         if (standard == "Symbol" && IsTrueTypeFace("Symbol", Bold, Italic)) break;
-        auto font = std::make_unique<TPDFFont>(*this);
+        auto font = std::make_unique<TPDFFont>(*Document);
         font->BaseFont = Name;
         if (const TFontWidths* widths = FindStandardFontWidths(standard)) font->Widths = *widths;
-        FontList.push_back(std::move(font));
-        CurrentFont = FontList.back().get();
+        Document->FontList.push_back(std::move(font));
+        CurrentFont = Document->FontList.back().get();
         return CurrentFont;
     }
     if (IsTrueTypeFace(Name, Bold, Italic)) {
-        auto font = std::make_unique<TPDFFontTrueType>(*this);
+        auto font = std::make_unique<TPDFFontTrueType>(*Document);
         font->BaseFont = Name;
         LoadTrueTypeMetrics(*font, Bold, Italic);
-        FontList.push_back(std::move(font));
-        CurrentFont = FontList.back().get();
+        Document->FontList.push_back(std::move(font));
+        CurrentFont = Document->FontList.back().get();
         return CurrentFont;
     }
     const std::string fallback = MapFontName("Helvetica", Bold, Italic);
-    for (auto& font : FontList) {
+    for (auto& font : Document->FontList) {
         if (SameName(font->BaseFont, fallback)) return font.get();
     }
     return CreateFont(fallback, Bold, Italic);
@@ -148,7 +148,7 @@ void TRenderPDF::LoadTrueTypeMetrics(TPDFFontTrueType& Font, bool Bold, bool Ita
     Font.Embeddable = (metrics->LicenceFlags & 1) == 0;
     descriptor.Embed = Font.Embeddable;
     if (EmbedFonts && Font.Embeddable) {
-        Font.FontFile = std::make_unique<TPDFFontFile>(*this);
+        Font.FontFile = std::make_unique<TPDFFontFile>(*Document);
         Font.FontFile->FontData = FontSource->FontProgram(Font.BaseFont, Bold, Italic);
     }
 }
@@ -162,7 +162,7 @@ double TRenderPDF::TextWidth(const TPDFFont& Font, std::string_view Text, int Si
 
 void TRenderPDF::FontChanged(const TReportFont& Font) {
     const std::string name = MapFontName(Font.Name, Font.Bold, Font.Italic);
-    CurrentFont = FindFont(name, Font.Bold, Font.Italic);
+    CurrentFont = Document ? FindFont(name, Font.Bold, Font.Italic) : nullptr;
     Underline = Font.Underline;
     StrikeOut = Font.StrikeOut;
     FontSize = static_cast<int>(std::lround(Font.Size));

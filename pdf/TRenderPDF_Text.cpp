@@ -32,33 +32,29 @@ void TRenderPDF::PageText(const std::string& Text, double X, double Y) {
     PutLine("/" + font.ResourceName + " " + FormatInt4(FontSize) + " Tf");
     // Moves the start left so the glyphs, drawn from their origin, sit where the reader measured.
     const double offset = IsCourier(font.BaseFont) ? FontSize / 72.0 * 0.65 : FontSize * 0.275 / 72;
-    PutLine(FormatFixed4(XPos(X - offset)) + " " + FormatFixed4(YPos(Y)) + " Td");
+    PutLine(FormatCoordinate(XPos(X - offset)) + " " + FormatCoordinate(YPos(Y)) + " Td");
     if (FontAngle != 0) {
         const double a = std::numbers::pi * FontAngle / 180;
         PutLine(FormatFixed4(std::cos(a)) + " " + FormatFixed4(std::sin(a)) + " " +
-                FormatFixed4(-std::sin(a)) + " " + FormatFixed4(std::cos(a)) + " " + FormatFixed4(XPos(X)) +
-                " " + FormatFixed4(YPos(Y)) + " Tm");
+                FormatFixed4(-std::sin(a)) + " " + FormatFixed4(std::cos(a)) + " " +
+                FormatCoordinate(XPos(X)) + " " + FormatCoordinate(YPos(Y)) + " Tm");
     }
     PutLine("( " + EscapeText(Text) + " ) Tj");
     PutLine("ET");
     if (FontAngle != 0 || (!Underline && !StrikeOut)) return;
-    const double savedWidth = PenWidth();
     const double end = X + TextWidth(font, Text, FontSize);
     if (Underline) {
         const double w = (FontSize + 1) * 0.0014;
-        SetPenWidth(w);
         const double y = Y + 1.5 * w;
-        PageMoveTo(X, y);
-        PageLineTo(end, y, true);
+        PageMoveTo(X, y, Pen, w);
+        PageLineTo(end, y, true, Pen, Brush, w);
     }
     if (StrikeOut) {
         const double w = (FontSize + 1) * 0.0006;
-        SetPenWidth(w);
         const double y = Y - FontSize / 72.0 * 0.22;
-        PageMoveTo(X, y);
-        PageLineTo(end, y, true);
+        PageMoveTo(X, y, Pen, w);
+        PageLineTo(end, y, true, Pen, Brush, w);
     }
-    SetPenWidth(savedWidth);
 }
 
 void TRenderPDF::ShiftBack(double& X, double& Y, double Distance) const {
@@ -73,13 +69,11 @@ void TRenderPDF::ShiftBack(double& X, double& Y, double Distance) const {
 
 void TRenderPDF::RenderLeftText(const std::string& Text, double X, double Y) {
     if (!CurrentPage) return;
-    BeginContent();
     PageText(Text, X, Y);
 }
 
 void TRenderPDF::RenderCenterText(const std::string& Text, double X, double Y) {
     if (!CurrentPage) return;
-    BeginContent();
     if (!CurrentFont) CurrentFont = FindFont(MapFontName("Helvetica", false, false), false, false);
     ShiftBack(X, Y, TextWidth(*CurrentFont, Text, FontSize) / 2);
     PageText(Text, X, Y);
@@ -87,7 +81,6 @@ void TRenderPDF::RenderCenterText(const std::string& Text, double X, double Y) {
 
 void TRenderPDF::RenderRightText(const std::string& Text, double X, double Y) {
     if (!CurrentPage) return;
-    BeginContent();
     if (!CurrentFont) CurrentFont = FindFont(MapFontName("Helvetica", false, false), false, false);
     ShiftBack(X, Y, TextWidth(*CurrentFont, Text, FontSize));
     PageText(Text, X, Y);
@@ -99,10 +92,9 @@ void TRenderPDF::RenderBlockText(const std::string& Text, double X, double Y, do
 
 void TRenderPDF::RenderTextRect(const TRect& Rect, const std::string& Text, double X, double Y) {
     if (!CurrentPage) return;
-    BeginContent();
     PutLine(" q ");
     SetPenWidth(0);
-    PageRectangle(Rect.Left / 72.0, Rect.Top / 72.0, Rect.Right / 72.0, Rect.Bottom / 72.0, true);
+    PageRectangle(Rect.Left / 72.0, Rect.Top / 72.0, Rect.Right / 72.0, Rect.Bottom / 72.0, true, Pen, Brush);
     PageText(Text, X, Y);
     PutLine(" Q ");
 }

@@ -1,5 +1,6 @@
 // Properties, page selection, status line and the recording lifecycle of the drawing surface.
 #include "report/BaseReport.h"
+#include "report/PageStreamCodes.h"
 
 #include <algorithm>
 #include <cctype>
@@ -206,6 +207,8 @@ void TBaseReport::NewPage() {
     CheckPrinting();
     if (OnPrintFooter) OnPrintFooter(*this);
     ClosePageRecord();
+    // Until the next record opens there is no page an abort (from the status line) could drop.
+    PageSuppressed_ = true;
     ++CurrentPage_;
     PageDiscarded_ = false;
     if (StatusLabel) StatusLabel(StatusLine());
@@ -254,7 +257,7 @@ void TBaseReport::DiscardPage() {
 void TBaseReport::SetScaleX(double Value) {
     ScaleX_ = Value;
     if (Printing_ && !NoOutput()) {
-        WriteByte(28);
+        WriteByte(pcScaleX);
         WriteSingle(Value);
     }
 }
@@ -262,7 +265,7 @@ void TBaseReport::SetScaleX(double Value) {
 void TBaseReport::SetScaleY(double Value) {
     ScaleY_ = Value;
     if (Printing_ && !NoOutput()) {
-        WriteByte(29);
+        WriteByte(pcScaleY);
         WriteSingle(Value);
     }
     UpdateFont(); // font heights follow ScaleY
@@ -271,7 +274,7 @@ void TBaseReport::SetScaleY(double Value) {
 void TBaseReport::SetOrientation(TOrientation Value) {
     Orientation_ = Value;
     if (Printing_ && !NoOutput()) {
-        WriteByte(87);
+        WriteByte(pcOrientation);
         WriteByte(Value);
     }
 }
@@ -279,7 +282,7 @@ void TBaseReport::SetOrientation(TOrientation Value) {
 void TBaseReport::SetTextBKMode(TBKMode Value) {
     TextBKMode_ = Value;
     if (Printing_ && !NoOutput()) {
-        WriteByte(26);
+        WriteByte(pcTextBKMode);
         WriteByte(Value);
     }
 }
@@ -287,7 +290,7 @@ void TBaseReport::SetTextBKMode(TBKMode Value) {
 void TBaseReport::SetBackgroundColor(TColor Value) {
     BackgroundColor_ = Value;
     if (Printing_ && !NoOutput()) {
-        WriteByte(27);
+        WriteByte(pcBackgroundColor);
         WriteInt(Value);
     }
 }

@@ -9,18 +9,17 @@
 
 #include "platform/RgbBitmap.h"
 #include "report/ReferenceDevice.h"
+#include "report/ReportEvents.h"
 #include "report/ReportTypes.h"
 
 class TStream;
 class TTextMeasurer;
 class TBaseReport;
 
-using TReportEvent = std::function<void(TBaseReport& Sender)>;
-// Receives the page number; returns whether more pages follow.
-using TPrintPageEvent = std::function<bool(TBaseReport& Sender, int PageNum)>;
 using TStatusEvent = std::function<void(const std::string& Line)>;
 
-class TBaseReport {
+// The layout hooks (OnPrint, OnPrintPage, ...) are those of TReportEvents.
+class TBaseReport : public TReportEvents {
   public:
     static constexpr double TabWidth = 0.5; // inches
     static constexpr int GraphicSlots = 10;
@@ -88,10 +87,6 @@ class TBaseReport {
     // Page selection text ("1,3-5,E", ...); empty selects FirstPage..LastPage.
     const std::string& Selection() const { return Selection_; }
     void SetSelection(const std::string& Value) { Selection_ = Value; }
-
-    TReportEvent OnPrint, OnBeforePrint, OnAfterPrint, OnNewPage, OnNewColumn, OnPrintHeader, OnPrintFooter,
-        OnEndOfSection;
-    TPrintPageEvent OnPrintPage;
 
     // ---------- reference device and measuring ----------
     // The reference device; set it before Start (the print run attaches the chosen printer).

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "report/BaseReport.h"
+#include "report/PageStreamCodes.h"
 #include "report/ReportError.h"
 #include "report/ReportStream.h"
 
@@ -16,7 +17,7 @@ void CheckSlot(const char* Operation, int Index) {
 void TBaseReport::Arc(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4,
                       double Y4) {
     if (!BeginOp()) return;
-    WriteByte(1);
+    WriteByte(pcArc);
     WritePoint(X1, Y1);
     WritePoint(X2, Y2);
     WritePoint(X3, Y3);
@@ -26,7 +27,7 @@ void TBaseReport::Arc(double X1, double Y1, double X2, double Y2, double X3, dou
 void TBaseReport::Chord(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4,
                         double Y4) {
     if (!BeginOp()) return;
-    WriteByte(3);
+    WriteByte(pcChord);
     WritePoint(X1, Y1);
     WritePoint(X2, Y2);
     WritePoint(X3, Y3);
@@ -36,7 +37,7 @@ void TBaseReport::Chord(double X1, double Y1, double X2, double Y2, double X3, d
 void TBaseReport::Pie(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4,
                       double Y4) {
     if (!BeginOp()) return;
-    WriteByte(13);
+    WriteByte(pcPie);
     WritePoint(X1, Y1);
     WritePoint(X2, Y2);
     WritePoint(X3, Y3);
@@ -45,28 +46,28 @@ void TBaseReport::Pie(double X1, double Y1, double X2, double Y2, double X3, dou
 
 void TBaseReport::Ellipse(double X1, double Y1, double X2, double Y2) {
     if (!BeginOp()) return;
-    WriteByte(7);
+    WriteByte(pcEllipse);
     WritePoint(X1, Y1);
     WritePoint(X2, Y2);
 }
 
 void TBaseReport::Rectangle(double X1, double Y1, double X2, double Y2) {
     if (!BeginOp()) return;
-    WriteByte(18);
+    WriteByte(pcRectangle);
     WritePoint(X1, Y1);
     WritePoint(X2, Y2);
 }
 
 void TBaseReport::ShadeRectangle(double X1, double Y1, double X2, double Y2) {
     if (!BeginOp()) return;
-    WriteByte(19);
+    WriteByte(pcShadeRect);
     WritePoint(X1, Y1);
     WritePoint(X2, Y2);
 }
 
 void TBaseReport::RoundRect(double X1, double Y1, double X2, double Y2, double W, double H) {
     if (!BeginOp()) return;
-    WriteByte(20);
+    WriteByte(pcRoundRect);
     WritePoint(X1, Y1);
     WritePoint(X2, Y2);
     WriteWidth(W);
@@ -81,9 +82,9 @@ void TBaseReport::MoveTo(double X, double Y) {
 
 void TBaseReport::LineTo(double X, double Y) {
     if (BeginOp()) {
-        WriteByte(12);
+        WriteByte(pcMoveTo);
         WritePoint(PointX_, PointY_);
-        WriteByte(11);
+        WriteByte(pcLineTo);
         WritePoint(X, Y);
     }
     PointX_ = X;
@@ -97,7 +98,7 @@ static void CheckPointCount(size_t Count) {
 void TBaseReport::Polygon(const std::vector<TPoint>& PixelPoints) {
     CheckPointCount(PixelPoints.size());
     if (!BeginOp() || PixelPoints.empty()) return;
-    WriteByte(14);
+    WriteByte(pcPolygon);
     WriteWord(static_cast<uint16_t>(PixelPoints.size() - 1));
     for (const TPoint& P : PixelPoints)
         WritePixelPoint(P.X, P.Y);
@@ -106,7 +107,7 @@ void TBaseReport::Polygon(const std::vector<TPoint>& PixelPoints) {
 void TBaseReport::Polyline(const std::vector<TPoint>& PixelPoints) {
     CheckPointCount(PixelPoints.size());
     if (!BeginOp() || PixelPoints.empty()) return;
-    WriteByte(15);
+    WriteByte(pcPolyline);
     WriteWord(static_cast<uint16_t>(PixelPoints.size() - 1));
     for (const TPoint& P : PixelPoints)
         WritePixelPoint(P.X, P.Y);
@@ -114,25 +115,25 @@ void TBaseReport::Polyline(const std::vector<TPoint>& PixelPoints) {
 
 void TBaseReport::FillRect(const TRect& PixelRect) {
     if (!BeginOp()) return;
-    WriteByte(8);
+    WriteByte(pcFillRect);
     WritePixelRect(PixelRect);
 }
 
 void TBaseReport::FrameRect(const TRect& PixelRect) {
     if (!BeginOp()) return;
-    WriteByte(10);
+    WriteByte(pcFrameRect);
     WritePixelRect(PixelRect);
 }
 
 void TBaseReport::DrawFocusRect(const TRect& PixelRect) {
     if (!BeginOp()) return;
-    WriteByte(6);
+    WriteByte(pcFocusRect);
     WritePixelRect(PixelRect);
 }
 
 void TBaseReport::FloodFill(double X, double Y, TColor Color, uint8_t FillStyle) {
     if (!BeginOp()) return;
-    WriteByte(9);
+    WriteByte(pcFloodFill);
     WritePoint(X, Y);
     WriteInt(Color);
     WriteInt(FillStyle);
@@ -141,7 +142,7 @@ void TBaseReport::FloodFill(double X, double Y, TColor Color, uint8_t FillStyle)
 void TBaseReport::CopyWithBrush(const TRect& Dest, const TReportGraphic& Bitmap, const TRect& Source,
                                 TColor Transparent) {
     if (!BeginOp()) return;
-    WriteByte(2);
+    WriteByte(pcCopyWithBrush);
     WriteGraphic(Bitmap);
     WritePixelRect(Dest);
     WritePixelRect(Source);
@@ -153,20 +154,20 @@ void TBaseReport::CopyRect(const TRect&, const TRect&) {
 }
 
 void TBaseReport::RecordGraphicPrefix() {
-    WriteByte(34);
+    WriteByte(pcGraphicOptions);
     WriteByte(GraphicOptions_);
 }
 
 void TBaseReport::Draw(double X, double Y, const TReportGraphic& Graphic) {
     if (!BeginOp()) return;
-    WriteByte(5);
+    WriteByte(pcDraw);
     WriteGraphic(Graphic);
     WritePoint(X, Y);
 }
 
 void TBaseReport::StretchDraw(const TRect& PixelRect, const TReportGraphic& Graphic) {
     if (!BeginOp()) return;
-    WriteByte(21);
+    WriteByte(pcStretchDraw);
     WriteGraphic(Graphic);
     WritePixelRect(PixelRect);
 }
@@ -175,7 +176,7 @@ void TBaseReport::DrawBitmapScaled(double X, double Y, double ScaleX, double Sca
                                    const TReportGraphic& Bitmap) {
     if (!BeginOp()) return;
     RecordGraphicPrefix();
-    WriteByte(16);
+    WriteByte(pcBitmapScaled);
     WriteGraphic(Bitmap);
     WritePoint(X, Y);
     WriteSingle(ScaleX);
@@ -185,7 +186,7 @@ void TBaseReport::DrawBitmapScaled(double X, double Y, double ScaleX, double Sca
 void TBaseReport::DrawBitmapRect(double X1, double Y1, double X2, double Y2, const TReportGraphic& Bitmap) {
     if (!BeginOp()) return;
     RecordGraphicPrefix();
-    WriteByte(17);
+    WriteByte(pcBitmapRect);
     WriteGraphic(Bitmap);
     WritePoint(X1, Y1);
     WritePoint(X2, Y2);
@@ -207,7 +208,7 @@ void TBaseReport::DrawImageData(double X1, double Y1, double X2, double Y2, TStr
     std::vector<uint8_t> Bytes(Size);
     Bytes.resize(Image.Read(Bytes.data(), Bytes.size()));
     RecordGraphicPrefix();
-    WriteByte(36);
+    WriteByte(pcImageData);
     WriteInt(static_cast<int32_t>(Bytes.size()));
     WriteBytes(Bytes.data(), Bytes.size());
     WriteString(TypeName);
@@ -233,7 +234,7 @@ void TBaseReport::UnregisterGraphic(int Index) {
 void TBaseReport::SendRawText(const std::string& Text) {
     CheckTextLength(Text);
     if (!BeginOp()) return;
-    WriteByte(30);
+    WriteByte(pcRawText);
     WriteString(Text);
 }
 
@@ -245,7 +246,7 @@ void TBaseReport::SendRawStream(TStream& Source, uint32_t Count) {
     if (Size > INT32_MAX) throw EReportError("Raw data is too large for the report file.");
     std::vector<uint8_t> Bytes(Size);
     Bytes.resize(Source.Read(Bytes.data(), Bytes.size()));
-    WriteByte(31);
+    WriteByte(pcRawStream);
     WriteInt(static_cast<int32_t>(Bytes.size()));
     WriteBytes(Bytes.data(), Bytes.size());
 }
@@ -255,30 +256,30 @@ void TBaseReport::SendRawStream(TStream& Source, uint32_t Count) {
 void TBaseReport::OutputPreviewOnly() {
     CheckPrinting();
     AllowedOutput_ = (1u << ocPreview) | (1u << ocRecorder);
-    if (!NoOutput()) WriteByte(84);
+    if (!NoOutput()) WriteByte(pcPreviewOnly);
 }
 
 void TBaseReport::OutputPrinterOnly() {
     CheckPrinting();
     AllowedOutput_ = (1u << ocPrinter) | (1u << ocRecorder);
-    if (!NoOutput()) WriteByte(85);
+    if (!NoOutput()) WriteByte(pcPrinterOnly);
 }
 
 void TBaseReport::OutputEverywhere() {
     CheckPrinting();
     AllowedOutput_ = 0x7;
-    if (!NoOutput()) WriteByte(86);
+    if (!NoOutput()) WriteByte(pcEverywhere);
 }
 
 void TBaseReport::RequestBin(const std::string& BinName) {
     CheckTextLength(BinName);
     if (!BeginOp()) return;
-    WriteByte(88);
+    WriteByte(pcRequestBin);
     WriteString(BinName);
 }
 
 void TBaseReport::SetRenderOption(uint8_t Value) {
     if (!BeginOp()) return;
-    WriteByte(35);
+    WriteByte(pcRenderOption);
     WriteByte(Value);
 }

@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "report/BaseReport.h"
+#include "report/PageStreamCodes.h"
 #include "report/ReportError.h"
 #include "report/TextMeasurer.h"
 
@@ -135,7 +136,7 @@ void TBaseReport::UpdateLineMetrics() {
         LineHeight_ = Font_.Size / 60;
     if (!Printing_ || NoOutput()) return;
     if (Ascent_ == LastAscent_ && Descent_ == LastDescent_ && LineHeight_ == LastLineHeight_) return;
-    WriteByte(83);
+    WriteByte(pcLineMetrics);
     WriteSingle(Ascent_);
     WriteSingle(Descent_);
     WriteSingle(LineHeight_);
@@ -181,7 +182,7 @@ void TBaseReport::TextAt(uint8_t Code, const std::string& Text, double X) {
         Text.find(' ') != std::string::npos) {
         // Record the width measured here, so that any device can spread the words to match it.
         const double W = Width * 100 / ScaleX_ * 100 / ScaleX_;
-        const double Start = Code == 24 ? X : (Code == 23 ? X - W / 2 : X - W);
+        const double Start = Code == pcLeftText ? X : (Code == pcCenterText ? X - W / 2 : X - W);
         TextJustifiedAt(Text, Start, W);
         return;
     }
@@ -191,23 +192,23 @@ void TBaseReport::TextAt(uint8_t Code, const std::string& Text, double X) {
         WriteString(Text);
         WriteInchX(X);
     }
-    CurrentX_ = Code == 24 ? X + Width : (Code == 23 ? X + Width / 2 : X);
+    CurrentX_ = Code == pcLeftText ? X + Width : (Code == pcCenterText ? X + Width / 2 : X);
 }
 
 void TBaseReport::TextLeftAt(const std::string& Text, double X) {
-    TextAt(24, Text, X);
+    TextAt(pcLeftText, Text, X);
 }
 void TBaseReport::TextCenteredAt(const std::string& Text, double X) {
-    TextAt(23, Text, X);
+    TextAt(pcCenterText, Text, X);
 }
 void TBaseReport::TextRightAt(const std::string& Text, double X) {
-    TextAt(25, Text, X);
+    TextAt(pcRightText, Text, X);
 }
 
 void TBaseReport::TextJustifiedAt(const std::string& Text, double X, double Width) {
     CheckTextLength(Text);
     if (BeginOp()) {
-        WriteByte(33);
+        WriteByte(pcBlockText);
         WriteInchY(CurrentY_);
         WriteString(Text);
         WriteInchX(X);
@@ -219,7 +220,7 @@ void TBaseReport::TextJustifiedAt(const std::string& Text, double X, double Widt
 void TBaseReport::TextRect(const TRect& PixelRect, double X, double Y, const std::string& Text) {
     CheckTextLength(Text);
     if (!BeginOp()) return;
-    WriteByte(22);
+    WriteByte(pcTextRect);
     WritePixelRect(PixelRect);
     WritePoint(X, Y);
     WriteString(Text);

@@ -1,5 +1,7 @@
 #include "report/FormatText.h"
 
+#include "platform/NumberFormat.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -38,40 +40,22 @@ struct TConversion {
 };
 
 std::string FloatText(double Value, char Conv, int Precision) {
-    if (!std::isfinite(Value)) return std::isnan(Value) ? "nan" : (Value < 0 ? "-inf" : "inf");
-    char Buf[512];
-    std::chars_format Format = std::chars_format::fixed;
-    if (Conv == 'e' || Conv == 'E')
-        Format = std::chars_format::scientific;
-    else if (Conv == 'g' || Conv == 'G')
-        Format = std::chars_format::general;
     if (Precision < 0) Precision = 6;
-    if ((Conv == 'g' || Conv == 'G') && Precision == 0) Precision = 1;
-    if (Precision > 100) Precision = 100;
-    auto Result = std::to_chars(Buf, Buf + sizeof Buf, Value, Format, Precision);
-    if (Result.ec != std::errc()) return "0";
-    std::string Text(Buf, Result.ptr);
-    if (Conv == 'E' || Conv == 'G')
-        for (char& C : Text)
-            if (C == 'e') C = 'E';
-    return Text;
+    return Conv == 'g' ? platform::NumberFormat::General(Value, Precision)
+                       : platform::NumberFormat::Fixed(Value, Precision);
 }
 
 std::string IntText(const TFmtArg& Arg, char Conv, int Precision) {
     const int64_t Value = Arg.AsInt();
     char Buf[32];
+    if (Conv != 'x' && Conv != 'X' && Conv != 'u') return platform::NumberFormat::Integer(Value, Precision);
     std::to_chars_result Result{};
-    bool Negative = false;
     if (Conv == 'x' || Conv == 'X') {
         Result = std::to_chars(
             Buf, Buf + sizeof Buf,
             static_cast<uint64_t>(Value) & (Value < 0 && Value >= INT32_MIN ? 0xFFFFFFFFull : ~0ull), 16);
-    } else if (Conv == 'u') {
-        Result = std::to_chars(Buf, Buf + sizeof Buf, static_cast<uint64_t>(Value));
     } else {
-        Negative = Value < 0;
-        const uint64_t Magnitude = Negative ? 0 - static_cast<uint64_t>(Value) : static_cast<uint64_t>(Value);
-        Result = std::to_chars(Buf, Buf + sizeof Buf, Magnitude);
+        Result = std::to_chars(Buf, Buf + sizeof Buf, static_cast<uint64_t>(Value));
     }
     std::string Digits(Buf, Result.ptr);
     if (Conv == 'X')
@@ -79,7 +63,7 @@ std::string IntText(const TFmtArg& Arg, char Conv, int Precision) {
             if (C >= 'a' && C <= 'f') C = static_cast<char>(C - 'a' + 'A');
     if (Precision > static_cast<int>(Digits.size()))
         Digits.insert(0, static_cast<size_t>(Precision) - Digits.size(), '0');
-    return Negative ? "-" + Digits : Digits;
+    return Digits;
 }
 
 void Pad(std::string& Out, std::string Body, const TConversion& Conv, bool Numeric) {
@@ -164,11 +148,7 @@ std::string FormatText(std::string_view Fmt, std::initializer_list<TFmtArg> Args
             Pad(Out, IntText(Arg, Conv.Letter, Conv.Precision), Conv, true);
             break;
         case 'f':
-        case 'F':
-        case 'e':
-        case 'E':
         case 'g':
-        case 'G':
             Pad(Out, FloatText(Arg.AsFloat(), Conv.Letter, Conv.Precision), Conv, true);
             break;
         case 'c':

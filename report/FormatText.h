@@ -1,6 +1,7 @@
-// printf-style formatting that never depends on the locale: "." is always the decimal separator.
-// Supported conversions: %d %i %u %x %X %s %c %f %e %g (with flags -, 0, +, space, width and
-// precision) and %%. A missing argument formats as nothing; a surplus argument is ignored.
+// printf-style formatting that never depends on the locale: the numbers are those of
+// platform::NumberFormat, with "." as the decimal separator. Supported conversions: %d %i %u %x %X
+// %s %c %f %g (with flags -, 0, +, space, width and precision) and %%. A missing argument formats
+// as nothing; a surplus argument is ignored.
 #pragma once
 
 #include <concepts>

@@ -1,5 +1,6 @@
 // Stream handling of the recording surface: buffer, header, page records and patching.
 #include "report/NDRWriter.h"
+#include "report/PageStreamCodes.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -181,28 +182,45 @@ void TNDRWriter::BeginRecording() {
 
 void TNDRWriter::WriteHeader() {
     const TReferenceDevice& D = Device_;
-    PutByte('Z');
-    PutWord(StreamVersion);
-    PutString(Title());
-    PageCountPos_ = StreamPosition();
-    PutWord(0);
-    PutWord(static_cast<uint16_t>(FirstPage()));
-    PutWord(static_cast<uint16_t>(LastPage()));
-    PutSingle(D.PageWidth);
-    PutSingle(D.PageHeight);
-    PutSingle(D.MarginLeft);
-    PutSingle(D.MarginRight);
-    PutSingle(D.MarginTop);
-    PutSingle(D.MarginBottom);
-    PutByte(Orientation_);
-    PutWord(D.PaperBin);
-    PutByte(Collate() ? 1 : 0);
-    PutByte(Duplex());
-    PutWord(D.Copies);
-    PutWord(D.PaperSize);
-    PutWord(D.PaperWidth);
-    PutWord(D.PaperLength);
-    PutString(D.DeviceName);
+    TPageStreamHeader H;
+    H.Version = StreamVersion;
+    H.Title = Title();
+    H.FirstPage = static_cast<uint16_t>(FirstPage());
+    H.LastPage = static_cast<uint16_t>(LastPage());
+    H.PageWidth = static_cast<float>(D.PageWidth);
+    H.PageHeight = static_cast<float>(D.PageHeight);
+    H.MarginLeft = static_cast<float>(D.MarginLeft);
+    H.MarginRight = static_cast<float>(D.MarginRight);
+    H.MarginTop = static_cast<float>(D.MarginTop);
+    H.MarginBottom = static_cast<float>(D.MarginBottom);
+    H.Orientation = Orientation_;
+    H.PaperBin = D.PaperBin;
+    H.Collate = Collate() ? 1 : 0;
+    H.Duplex = Duplex();
+    H.Copies = D.Copies;
+    H.PaperSize = D.PaperSize;
+    H.PaperWidth = D.PaperWidth;
+    H.PaperLength = D.PaperLength;
+    H.DeviceName = D.DeviceName;
+    PutByte(H.HeaderCode);
+    PutWord(H.Version);
+    ForEachHeaderField(H, [&](const auto& Field, uint16_t) {
+        if (static_cast<const void*>(&Field) == &H.PageCount) PageCountPos_ = StreamPosition();
+        PutField(Field);
+    });
+}
+
+void TNDRWriter::PutField(uint8_t Value) {
+    PutByte(Value);
+}
+void TNDRWriter::PutField(uint16_t Value) {
+    PutWord(Value);
+}
+void TNDRWriter::PutField(float Value) {
+    PutSingle(Value);
+}
+void TNDRWriter::PutField(const std::string& Value) {
+    PutString(Value);
 }
 
 void TNDRWriter::OpenPageRecord() {
@@ -212,7 +230,7 @@ void TNDRWriter::OpenPageRecord() {
     PrevBeforeOpen_ = PrevPagePos_;
     PrevNextFieldPos_ = NextFieldPos_;
     PageStartPos_ = Position;
-    PutByte(80);
+    PutByte(pcPageStart);
     PutInt(static_cast<int32_t>(PrevPagePos_));
     PrevPagePos_ = Position;
     NextFieldPos_ = Position + 5;
@@ -231,16 +249,16 @@ void TNDRWriter::WriteFullState() {
     WriteFont(true);
     WritePen(true);
     Last_.Valid = true;
-    PutByte(28);
+    PutByte(pcScaleX);
     PutSingle(ScaleX_);
-    PutByte(29);
+    PutByte(pcScaleY);
     PutSingle(ScaleY_);
-    PutByte(26);
+    PutByte(pcTextBKMode);
     PutByte(TextBKMode_);
-    PutByte(27);
+    PutByte(pcBackgroundColor);
     PutInt(BackgroundColor_);
     for (const auto& [Name, Value] : Variables_) {
-        PutByte(37);
+        PutByte(pcVariable);
         PutString(Name);
         const auto Found = VariablePos_.find(Name);
         if (Found == VariablePos_.end()) {
@@ -257,7 +275,7 @@ void TNDRWriter::WriteFullState() {
 
 void TNDRWriter::ClosePageRecord() {
     if (!PageOpen_) return;
-    if (!NoOutput()) PutByte(82);
+    if (!NoOutput()) PutByte(pcPageEnd);
     Flush();
     PatchInt(NextFieldPos_, static_cast<int32_t>(StreamPosition()));
     PageOpen_ = false;
@@ -369,7 +387,7 @@ void TNDRWriter::PutValueText(const std::string& Value) {
 }
 
 void TNDRWriter::RecordVariable(const std::string& Name, const std::string& Value) {
-    PutByte(37);
+    PutByte(pcVariable);
     PutString(Name);
     VariablePos_[Name] = -static_cast<int64_t>(StreamPosition());
     PutValueText(Value);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "report/BaseReport.h"
+#include "report/PageStreamHeader.h"
 
 class TNDRWriter : public TBaseReport {
   public:
@@ -75,6 +76,10 @@ class TNDRWriter : public TBaseReport {
     void PatchInt(uint64_t Position, int32_t Value);
     void PatchWord(uint64_t Position, uint16_t Value);
     void WriteHeader();
+    void PutField(uint8_t Value);
+    void PutField(uint16_t Value);
+    void PutField(float Value);
+    void PutField(const std::string& Value);
     void WriteFullState();
     void WriteFont(bool Force);
     void WritePen(bool Force);

@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "report/NDRWriter.h"
+#include "report/PageStreamCodes.h"
 #include "report/TextMeasurer.h"
 
 void TNDRWriter::RecordFont() {
@@ -30,64 +31,64 @@ void TNDRWriter::WriteFont(bool Force) {
         return true;
     };
     if (Changed(L.Name, F.Name)) {
-        PutByte(51);
+        PutByte(pcFontName);
         PutString(F.Name);
         SizeDue = true;
     }
     if (Changed(L.Color, F.Color)) {
-        PutByte(52);
+        PutByte(pcFontColor);
         PutInt(F.Color);
     }
     if (Changed(L.Pitch, F.Pitch)) {
-        PutByte(53);
+        PutByte(pcFontPitch);
         PutByte(F.Pitch);
         SizeDue = true;
     }
     if (Changed(L.CharSet, F.CharSet)) {
-        PutByte(63);
+        PutByte(pcFontCharSet);
         PutByte(F.CharSet);
         SizeDue = true;
     }
     if (Changed(L.Bold, F.Bold)) {
-        PutByte(55);
+        PutByte(pcFontBold);
         PutByte(F.Bold);
         SizeDue = true;
     }
     if (Changed(L.Italic, F.Italic)) {
-        PutByte(57);
+        PutByte(pcFontItalic);
         PutByte(F.Italic);
         SizeDue = true;
     }
     if (Changed(L.Underline, F.Underline)) {
-        PutByte(56);
+        PutByte(pcFontUnderline);
         PutByte(F.Underline);
         SizeDue = true;
     }
     if (Changed(L.StrikeOut, F.StrikeOut)) {
-        PutByte(58);
+        PutByte(pcFontStrikeOut);
         PutByte(F.StrikeOut);
         SizeDue = true;
     }
     if (Changed(L.Superscript, F.Superscript)) {
-        PutByte(59);
+        PutByte(pcFontSuperscript);
         PutByte(F.Superscript);
     }
     if (Changed(L.Subscript, F.Subscript)) {
-        PutByte(60);
+        PutByte(pcFontSubscript);
         PutByte(F.Subscript);
     }
     if (Changed(L.Rotation, F.Rotation)) {
-        PutByte(61);
+        PutByte(pcFontRotation);
         PutWord(F.Rotation);
     }
     if (Changed(L.Align, F.Align)) {
-        PutByte(62);
+        PutByte(pcFontAlign);
         PutByte(F.Align);
     }
     L.Size = F.Size;
     if (SizeDue) {
         Last_.FontSize = FontHeight_;
-        PutByte(54);
+        PutByte(pcFontSize);
         PutSingle(FontHeight_);
         PutSingle(SampleWidth());
     }
@@ -97,19 +98,19 @@ void TNDRWriter::WritePen(bool Force) {
     TReportPen& L = Last_.Pen;
     const TReportPen& P = Pen_;
     if (Force || L.Color != P.Color) {
-        PutByte(71);
+        PutByte(pcPenColor);
         PutInt(P.Color);
     }
     if (Force || L.Mode != P.Mode) {
-        PutByte(72);
+        PutByte(pcPenMode);
         PutByte(P.Mode);
     }
     if (Force || L.Style != P.Style) {
-        PutByte(73);
+        PutByte(pcPenStyle);
         PutByte(P.Style);
     }
     if (Force || L.Width != P.Width) {
-        PutByte(74);
+        PutByte(pcPenWidth);
         PutSingle(P.Width / Device_.XDPI);
     }
     L = P;
@@ -119,19 +120,19 @@ void TNDRWriter::WriteBrush(bool Force) {
     TReportBrush& L = Last_.Brush;
     const TReportBrush& B = Brush_;
     if (Force || L.Color != B.Color) {
-        PutByte(41);
+        PutByte(pcBrushColor);
         PutInt(B.Color);
     }
     if (Force || L.Style != B.Style) {
-        PutByte(42);
+        PutByte(pcBrushStyle);
         PutByte(B.Style);
     }
     if (!B.Pattern.Empty() && (Force || !(L.Pattern == B.Pattern))) {
-        PutByte(43);
-        PutByte(1);
+        PutByte(pcBrushPattern);
+        PutByte(pcArc);
         PutGraphic(B.Pattern);
     } else if (B.Pattern.Empty() && (Force || !L.Pattern.Empty())) {
-        PutByte(43);
+        PutByte(pcBrushPattern);
         PutByte(0);
     }
     L = B;

@@ -1,5 +1,7 @@
 #include "report/PageConverter.h"
 
+#include "platform/ScopeExit.h"
+
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -13,12 +15,6 @@
 #include "report/TextMeasurer.h"
 
 namespace {
-
-// Detaches the renderer from the reader however playback ends.
-struct TConverterGuard {
-    TReportRender& Render;
-    ~TConverterGuard() { Render.SetConverter(nullptr); }
-};
 
 constexpr size_t MaxFaceName = 60;
 
@@ -63,7 +59,7 @@ void TPageConverter::LoadData() {
 
 void TPageConverter::Generate(int PageNo) {
     Render_.SetConverter(this);
-    TConverterGuard Guard{Render_};
+    const platform::ScopeExit Detach([this] { Render_.SetConverter(nullptr); });
     if (!NowSet_) Now_ = std::time(nullptr);
     LoadData();
     Header_ = Decoder_->ReadHeader();
@@ -127,6 +123,7 @@ void TPageConverter::PlayOne(int PageNo) {
 void TPageConverter::PlayPage() {
     const TPageHead Head = Decoder_->ReadPageHead();
     CurrentPage_ = Head.PageNumber;
+    PageExpansion_ = 0;
     if (Decoder_->Version() >= 2000) {
         PageWidth_ = Head.Width;
         PageHeight_ = Head.Height;
@@ -149,125 +146,85 @@ TRect TPageConverter::DeviceRect(const float* F) {
     return {Render_.XI2D(F[0]), Render_.YI2D(F[1]), Render_.XI2D(F[2]), Render_.YI2D(F[3])};
 }
 
+// Every command plays as its row of the code table says.
+#define VELMORA_PLAY_Call(Name, Operation, Args) Render_.Operation Args
+#define VELMORA_PLAY_Step(Name, Operation, Args) Play##Operation(C)
+#define VELMORA_PLAY_State(Name, Operation, Args) Play##Name(C)
+#define VELMORA_PLAY_Skip(Name, Operation, Args)
+#define VELMORA_PLAY_CASE(Code, Name, Layout, Kind, Operation, Args)                                         \
+    case Code:                                                                                               \
+        VELMORA_PLAY_##Kind(Name, Operation, Args);                                                          \
+        break;
+
 void TPageConverter::Dispatch(const TCommand& C) {
-    const float* F = C.F;
+    [[maybe_unused]] const float* F = C.F;
     switch (C.Code) {
-    case pcArc:
-        Render_.RenderArc(F[0], F[1], F[2], F[3], F[4], F[5], F[6], F[7]);
-        break;
-    case pcChord:
-        Render_.RenderChord(F[0], F[1], F[2], F[3], F[4], F[5], F[6], F[7]);
-        break;
-    case pcPie:
-        Render_.RenderPie(F[0], F[1], F[2], F[3], F[4], F[5], F[6], F[7]);
-        break;
-    case pcDraw:
-        Render_.RenderDraw(C.Graphic, F[0], F[1]);
-        break;
-    case pcEllipse:
-        Render_.RenderEllipse(F[0], F[1], F[2], F[3]);
-        break;
-    case pcFillRect:
-        Render_.RenderFillRect(DeviceRect(F));
-        break;
-    case pcLineTo:
-        Render_.RenderMoveTo(CurX_, CurY_);
-        Render_.RenderLineTo(F[0], F[1]);
-        CurX_ = F[0];
-        CurY_ = F[1];
-        break;
-    case pcMoveTo:
-        CurX_ = F[0];
-        CurY_ = F[1];
-        break;
-    case pcPolygon:
-    case pcPolyline: {
-        std::vector<TPoint> Points;
-        Points.reserve(C.Points.size() / 2);
-        for (size_t K = 0; K + 1 < C.Points.size(); K += 2)
-            Points.push_back(To1248(C.Points[K], C.Points[K + 1]));
-        Render_.RenderMoveTo(C.Points[0], C.Points[1]);
-        const int High = static_cast<int>(Points.size()) - 1;
-        if (C.Code == pcPolygon)
-            Render_.RenderPolygon(Points, High);
-        else
-            Render_.RenderPolyline(Points, High);
-        break;
-    }
-    case pcBitmapScaled:
-        Render_.RenderBitmap(C.Graphic, F[0], F[1], F[2], F[3]);
-        break;
-    case pcBitmapRect:
-        Render_.RenderBitmapRect(C.Graphic, F[0], F[1], F[2], F[3]);
-        break;
-    case pcRectangle:
-    case pcShadeRect:
-        Render_.RenderRectangle(F[0], F[1], F[2], F[3]);
-        break;
-    case pcRoundRect:
-        Render_.RenderRoundRect(F[0], F[1], F[2], F[3], F[4], F[5]);
-        break;
-    case pcStretchDraw:
-        Render_.RenderStretchDraw(DeviceRect(F), C.Graphic);
-        break;
-    case pcTextRect:
-        Render_.RenderTextRect(DeviceRect(F), ExpandMacros(C.S[0]), F[4], F[5]);
-        break;
-    case pcCenterText:
-    case pcLeftText:
-    case pcRightText:
-        RenderText(C.Code, C.S[0], F[1], F[0]);
-        break;
-    case pcBlockTextOld:
-    case pcBlockText:
-        Render_.RenderBlockText(ExpandMacros(C.S[0]), F[1], F[0], F[2]);
-        break;
-    case pcRenderOption:
-        Render_.SetRenderOption(static_cast<uint8_t>(C.I[0]));
-        break;
-    case pcImageData: {
-        TByteViewStream Image(Data_ + C.BlobOffset, C.BlobSize);
-        Render_.RenderImageData(Image, C.S[0], F[0], F[1], F[2], F[3]);
-        break;
-    }
-    case pcVariable:
-        Variables_[C.S[0]] = C.Value;
-        break;
-    case pcBrushRecord:
-    case pcBrushColor:
-    case pcBrushStyle:
-    case pcBrushPattern:
-        DispatchBrush(C);
-        break;
-    case pcPenRecord:
-    case pcPenColor:
-    case pcPenMode:
-    case pcPenStyle:
-    case pcPenWidth:
-        DispatchPen(C);
-        break;
-    case pcFontRecord:
-    case pcFontName:
-    case pcFontColor:
-    case pcFontPitch:
-    case pcFontSize:
-    case pcFontBold:
-    case pcFontUnderline:
-    case pcFontItalic:
-    case pcFontStrikeOut:
-    case pcFontSuperscript:
-    case pcFontSubscript:
-    case pcFontRotation:
-    case pcFontAlign:
-    case pcFontCharSet:
-        DispatchFont(C);
-        break;
+        VELMORA_PAGE_STREAM_CODES(VELMORA_PLAY_CASE)
     default:
-        break; // recorded for devices or for the writer's own bookkeeping; nothing to draw
+        break;
     }
 }
 
-void TPageConverter::DispatchBrush(const TCommand& C) {
+#undef VELMORA_PLAY_CASE
+#undef VELMORA_PLAY_Skip
+#undef VELMORA_PLAY_State
+#undef VELMORA_PLAY_Step
+#undef VELMORA_PLAY_Call
+
+TStream& TPageConverter::ImageStream(const TCommand& C) {
+    ImageView_ = std::make_unique<TByteViewStream>(Data_ + C.BlobOffset, C.BlobSize);
+    return *ImageView_;
+}
+
+void TPageConverter::PlayMoveTo(const TCommand& C) {
+    CurX_ = C.F[0];
+    CurY_ = C.F[1];
+}
+
+void TPageConverter::PlayRenderLineTo(const TCommand& C) {
+    Render_.RenderMoveTo(CurX_, CurY_);
+    Render_.RenderLineTo(C.F[0], C.F[1]);
+    PlayMoveTo(C);
+}
+
+std::vector<TPoint> TPageConverter::PolyPoints(const TCommand& C) {
+    std::vector<TPoint> Points;
+    Points.reserve(C.Points.size() / 2);
+    for (size_t K = 0; K + 1 < C.Points.size(); K += 2)
+        Points.push_back(To1248(C.Points[K], C.Points[K + 1]));
+    Render_.RenderMoveTo(C.Points[0], C.Points[1]);
+    return Points;
+}
+
+void TPageConverter::PlayRenderPolygon(const TCommand& C) {
+    const std::vector<TPoint> Points = PolyPoints(C);
+    Render_.RenderPolygon(Points, static_cast<int>(Points.size()) - 1);
+}
+
+void TPageConverter::PlayRenderPolyline(const TCommand& C) {
+    const std::vector<TPoint> Points = PolyPoints(C);
+    Render_.RenderPolyline(Points, static_cast<int>(Points.size()) - 1);
+}
+
+void TPageConverter::PlayRenderCenterText(const TCommand& C) {
+    RenderText(C.Code, C.S[0], C.F[1], C.F[0]);
+}
+void TPageConverter::PlayRenderLeftText(const TCommand& C) {
+    RenderText(C.Code, C.S[0], C.F[1], C.F[0]);
+}
+void TPageConverter::PlayRenderRightText(const TCommand& C) {
+    RenderText(C.Code, C.S[0], C.F[1], C.F[0]);
+}
+
+void TPageConverter::PlayRenderOption(const TCommand& C) {
+    Render_.SetRenderOption(static_cast<uint8_t>(C.I[0]));
+}
+
+void TPageConverter::PlayVariable(const TCommand& C) {
+    Variables_[C.S[0]] = C.Value;
+}
+
+void TPageConverter::PlayBrushChanged(const TCommand& C) {
     switch (C.Code) {
     case pcBrushRecord:
         Brush_.Color = static_cast<TColor>(C.I[0]);
@@ -289,7 +246,7 @@ void TPageConverter::DispatchBrush(const TCommand& C) {
     Render_.BrushChanged(Brush_);
 }
 
-void TPageConverter::DispatchPen(const TCommand& C) {
+void TPageConverter::PlayPenChanged(const TCommand& C) {
     switch (C.Code) {
     case pcPenRecord:
         Pen_.Color = static_cast<TColor>(C.I[0]);
@@ -317,7 +274,7 @@ void TPageConverter::DispatchPen(const TCommand& C) {
     Render_.PenChanged(Pen_);
 }
 
-void TPageConverter::DispatchFont(const TCommand& C) {
+void TPageConverter::PlayFontChanged(const TCommand& C) {
     auto Flag = [&](int K) { return C.I[K] != 0; };
     auto Points = [](float Inches) {
         const double P = std::round(static_cast<double>(Inches) * 72);

@@ -14,6 +14,7 @@
 #include "report/ReportTypes.h"
 
 struct TCommand;
+class TByteViewStream;
 class TPageStreamDecoder;
 class TReportRender;
 class TStream;
@@ -25,8 +26,11 @@ class TPageConverter {
     static constexpr int MeasureDPI = 1248;
     // Largest stream the reader loads; a bigger one is refused rather than exhausting memory.
     static constexpr uint64_t MaxStreamSize = uint64_t{1} << 30;
-    // Longest text macro expansion may produce.
-    static constexpr size_t MaxExpandedText = 1 << 20;
+    // Longest text macro expansion may produce (twice the longest text a stream can store), and
+    // the most text the expansions of one page may produce together: nested variables would
+    // otherwise turn a few bytes into megabytes of output.
+    static constexpr size_t MaxExpandedText = 32768;
+    static constexpr size_t MaxExpandedPerPage = 262144;
 
     TPageConverter(TStream& Stream, TReportRender& Render);
     TPageConverter(TStream& Stream, TReportRender& Render, TTextMeasurer& Measurer);
@@ -47,8 +51,6 @@ class TPageConverter {
     const TReportFont& Font() const { return Font_; }
     const TReportPen& Pen() const { return Pen_; } // Width in inches
     const TReportBrush& Brush() const { return Brush_; }
-    TReportBrush& MutableBrush() { return Brush_; } // renderers may change the style and put it back
-    TReportPen& MutablePen() { return Pen_; }
     uint16_t FontRotation() const { return Font_.Rotation; } // degrees
     const std::map<std::string, std::string>& Variables() const { return Variables_; }
 
@@ -67,9 +69,23 @@ class TPageConverter {
     void PlayOne(int PageNo);
     void PlayPage();
     void Dispatch(const TCommand& Command);
-    void DispatchFont(const TCommand& Command);
-    void DispatchPen(const TCommand& Command);
-    void DispatchBrush(const TCommand& Command);
+    // The playback steps the code table names.
+    void PlayMoveTo(const TCommand& Command);
+    void PlayRenderLineTo(const TCommand& Command);
+    void PlayRenderPolygon(const TCommand& Command);
+    void PlayRenderPolyline(const TCommand& Command);
+    void PlayRenderCenterText(const TCommand& Command);
+    void PlayRenderLeftText(const TCommand& Command);
+    void PlayRenderRightText(const TCommand& Command);
+    void PlayRenderOption(const TCommand& Command);
+    void PlayVariable(const TCommand& Command);
+    void PlayFontChanged(const TCommand& Command);
+    void PlayPenChanged(const TCommand& Command);
+    void PlayBrushChanged(const TCommand& Command);
+    // The points of a polygon or polyline in 1/1248 inch, after moving to the first one.
+    std::vector<TPoint> PolyPoints(const TCommand& Command);
+    // The image bytes of the command as a stream at position 0.
+    TStream& ImageStream(const TCommand& Command);
     void RenderText(uint8_t Code, const std::string& Text, double X, double Y);
     void RenderFormattedText(uint8_t Code, const std::string& Text, double X, double Y);
     TRect DeviceRect(const float* F);
@@ -80,6 +96,7 @@ class TPageConverter {
     const uint8_t* Data_ = nullptr;
     size_t Size_ = 0;
     std::unique_ptr<TPageStreamDecoder> Decoder_;
+    std::unique_ptr<TByteViewStream> ImageView_;
     double CurX_ = 0; // current point for line drawing, inches
     double CurY_ = 0;
 
@@ -94,6 +111,7 @@ class TPageConverter {
     TReportPen Pen_;
     TReportBrush Brush_;
     std::map<std::string, std::string> Variables_;
+    size_t PageExpansion_ = 0; // bytes the macros of the current page have produced
     std::time_t Now_ = 0;
     bool NowSet_ = false;
 };

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "platform/NumberFormat.h"
+#include "report/FormatText.h"
 #include "report/PageConverter.h"
 #include "report/PageStreamCodes.h"
 #include "report/ReportError.h"
@@ -264,10 +265,19 @@ std::string TPageConverter::ExpandMacros(const std::string& Text) {
                 I = Mark + 1;
             }
             if (Next.size() > MaxExpandedText)
-                throw EReportError("Text macros in report file expand without end.");
+                throw EReportError(FormatText("A text on page %d of the report file expands to more than %d "
+                                              "bytes.",
+                                              {CurrentPage_, MaxExpandedText}));
         }
         Current = std::move(Next);
-        if (!Replaced) return Current;
+        if (!Replaced) {
+            PageExpansion_ += Current.size();
+            if (PageExpansion_ > MaxExpandedPerPage)
+                throw EReportError(FormatText("The texts on page %d of the report file expand to more than "
+                                              "%d bytes.",
+                                              {CurrentPage_, MaxExpandedPerPage}));
+            return Current;
+        }
     }
     // Still replacing after many rounds: a variable contains its own macro.
     throw EReportError("Text macros in report file expand without end.");

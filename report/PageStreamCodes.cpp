@@ -6,7 +6,8 @@ namespace {
 
 constexpr std::array<TPageCodeInfo, 256> BuildTable() {
     std::array<TPageCodeInfo, 256> Table{};
-#define VELMORA_CODE_ENTRY(Code, Name, Layout) Table[Code] = TPageCodeInfo{Code, #Name, Layout};
+#define VELMORA_CODE_ENTRY(Code, Name, Layout, Kind, Operation, Args)                                        \
+    Table[Code] = TPageCodeInfo{Code, #Name, Layout, #Operation};
     VELMORA_PAGE_STREAM_CODES(VELMORA_CODE_ENTRY)
 #undef VELMORA_CODE_ENTRY
     return Table;

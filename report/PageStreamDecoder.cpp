@@ -56,6 +56,19 @@ void TPageStreamDecoder::ReadString(std::string& Text) {
     Pos_ += Length;
 }
 
+void TPageStreamDecoder::ReadField(uint8_t& Field) {
+    Field = ReadByte();
+}
+void TPageStreamDecoder::ReadField(uint16_t& Field) {
+    Field = ReadWord();
+}
+void TPageStreamDecoder::ReadField(float& Field) {
+    Field = ReadSingle();
+}
+void TPageStreamDecoder::ReadField(std::string& Field) {
+    ReadString(Field);
+}
+
 TPageStreamHeader TPageStreamDecoder::ReadHeader() {
     TPageStreamHeader H;
     Pos_ = 0;
@@ -75,27 +88,9 @@ TPageStreamHeader TPageStreamDecoder::ReadHeader() {
         Fail("Unexpected header code [%d] found in report file.", {H.HeaderCode});
     }
     Version_ = H.Version;
-    if (H.Version >= 2010) ReadString(H.Title);
-    H.PageCount = ReadWord();
-    H.FirstPage = ReadWord();
-    H.LastPage = ReadWord();
-    H.PageWidth = ReadSingle();
-    H.PageHeight = ReadSingle();
-    H.MarginLeft = ReadSingle();
-    H.MarginRight = ReadSingle();
-    H.MarginTop = ReadSingle();
-    H.MarginBottom = ReadSingle();
-    H.Orientation = ReadByte();
-    if (H.Version >= 2000) {
-        H.PaperBin = ReadWord();
-        H.Collate = ReadByte();
-        H.Duplex = ReadByte();
-    }
-    H.Copies = ReadWord();
-    H.PaperSize = ReadWord();
-    H.PaperWidth = ReadWord();
-    H.PaperLength = ReadWord();
-    ReadString(H.DeviceName);
+    ForEachHeaderField(H, [this, Version = H.Version](auto& Field, uint16_t Since) {
+        if (Version >= Since) ReadField(Field);
+    });
     return H;
 }
 

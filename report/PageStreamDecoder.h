@@ -73,6 +73,10 @@ class TPageStreamDecoder {
 
   private:
     void Need(uint64_t Count) const;
+    void ReadField(uint8_t& Field);
+    void ReadField(uint16_t& Field);
+    void ReadField(float& Field);
+    void ReadField(std::string& Field);
     void ReadGraphic(TCommand& Command);
     void ReadValue(TCommand& Command);
     std::string ReadValueAt(uint64_t Position, int Depth, uint64_t Origin);

@@ -27,3 +27,27 @@ struct TPageStreamHeader {
     uint16_t PaperLength = 0;
     std::string DeviceName;
 };
+
+// The fields after the header code and version, in file order, each with the first version that
+// holds it. Reading and writing both walk this list: Field(member, since) for every field.
+template <class THeader, class TVisitor> void ForEachHeaderField(THeader& H, TVisitor&& Field) {
+    Field(H.Title, 2010);
+    Field(H.PageCount, 0);
+    Field(H.FirstPage, 0);
+    Field(H.LastPage, 0);
+    Field(H.PageWidth, 0);
+    Field(H.PageHeight, 0);
+    Field(H.MarginLeft, 0);
+    Field(H.MarginRight, 0);
+    Field(H.MarginTop, 0);
+    Field(H.MarginBottom, 0);
+    Field(H.Orientation, 0);
+    Field(H.PaperBin, 2000);
+    Field(H.Collate, 2000);
+    Field(H.Duplex, 2000);
+    Field(H.Copies, 0);
+    Field(H.PaperSize, 0);
+    Field(H.PaperWidth, 0);
+    Field(H.PaperLength, 0);
+    Field(H.DeviceName, 0);
+}

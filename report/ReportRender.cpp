@@ -1,5 +1,7 @@
 #include "report/ReportRender.h"
 
+#include "platform/ScopeExit.h"
+
 #include <cmath>
 #include <memory>
 
@@ -10,18 +12,6 @@
 namespace {
 TReportRender::TRegistryHook RegistryHook = nullptr;
 
-// Clears the busy mark however playback ends.
-struct TBusyGuard {
-    bool& Busy;
-    ~TBusyGuard() { Busy = false; }
-};
-
-// Restores the previous input stream however playback ends.
-struct TInputGuard {
-    TStream*& Input;
-    TStream* Previous;
-    ~TInputGuard() { Input = Previous; }
-};
 } // namespace
 
 TReportRender::TReportRender() = default;
@@ -39,30 +29,12 @@ void TReportRender::SetDisplayName(const std::string& Value) {
     if (RegistryHook) RegistryHook(*this, false);
 }
 
-void TReportRender::RenderArc(double, double, double, double, double, double, double, double) {}
-void TReportRender::BrushChanged(const TReportBrush&) {}
-void TReportRender::RenderChord(double, double, double, double, double, double, double, double) {}
-void TReportRender::RenderCenterText(const std::string&, double, double) {}
-void TReportRender::RenderEllipse(double, double, double, double) {}
-void TReportRender::FontChanged(const TReportFont&) {}
-void TReportRender::RenderLeftText(const std::string&, double, double) {}
-void TReportRender::RenderLineTo(double, double) {}
-void TReportRender::RenderMoveTo(double, double) {}
-void TReportRender::RenderPie(double, double, double, double, double, double, double, double) {}
-void TReportRender::RenderPolyline(const std::vector<TPoint>&, int) {}
-void TReportRender::RenderPolygon(const std::vector<TPoint>&, int) {}
-void TReportRender::RenderRightText(const std::string&, double, double) {}
-void TReportRender::PenChanged(const TReportPen&) {}
-void TReportRender::RenderImageData(TStream&, const std::string&, double, double, double, double) {}
-void TReportRender::RenderBitmapRect(const TReportGraphic&, double, double, double, double) {}
-void TReportRender::RenderBitmap(const TReportGraphic&, double, double, double, double) {}
-void TReportRender::RenderStretchDraw(const TRect&, const TReportGraphic&) {}
-void TReportRender::RenderDraw(const TReportGraphic&, double, double) {}
-void TReportRender::RenderBlockText(const std::string&, double, double, double) {}
-void TReportRender::RenderRectangle(double, double, double, double) {}
-void TReportRender::RenderFillRect(const TRect&) {}
-void TReportRender::RenderTextRect(const TRect&, const std::string&, double, double) {}
-void TReportRender::RenderRoundRect(double, double, double, double, double, double) {}
+#define VELMORA_RENDER_NOTHING(Name, Params, Args)                                                           \
+    void TReportRender::Name Params {                                                                        \
+        IgnoreRenderArguments Args;                                                                          \
+    }
+VELMORA_RENDER_OPERATIONS(VELMORA_RENDER_NOTHING)
+#undef VELMORA_RENDER_NOTHING
 void TReportRender::DocBegin() {}
 void TReportRender::DocEnd() {}
 void TReportRender::PageBegin() {}
@@ -76,7 +48,7 @@ int TReportRender::YDPI() {
 
 void TReportRender::RenderStream(TStream* Stream) {
     if (Busy_) return;
-    TInputGuard Guard{Input_, Input_};
+    const platform::ScopeExit RestoreInput([this, Previous = Input_] { Input_ = Previous; });
     if (Stream) {
         Input_ = Stream;
         RenderPage(0);
@@ -90,7 +62,7 @@ void TReportRender::RenderStream(TStream* Stream) {
 void TReportRender::RenderPage(int PageNo) {
     if (!Input_ || Busy_) return;
     Busy_ = true;
-    TBusyGuard Guard{Busy_};
+    const platform::ScopeExit ClearBusy([this] { Busy_ = false; });
     Input_->Seek(0);
     TPageConverter Converter(*Input_, *this);
     Converter.Generate(PageNo);

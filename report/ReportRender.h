@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "report/RenderOperations.h"
 #include "report/ReportTypes.h"
 
 class TPageConverter;
@@ -19,37 +20,8 @@ class TReportRender {
     TReportRender(const TReportRender&) = delete;
     TReportRender& operator=(const TReportRender&) = delete;
 
-    // --- drawing operations, called by the reader ---
-    virtual void RenderArc(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4,
-                           double Y4);
-    virtual void BrushChanged(const TReportBrush& Sender);
-    virtual void RenderChord(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4,
-                             double Y4);
-    virtual void RenderCenterText(const std::string& Text, double X, double Y);
-    virtual void RenderEllipse(double X1, double Y1, double X2, double Y2);
-    virtual void FontChanged(const TReportFont& Sender);
-    virtual void RenderLeftText(const std::string& Text, double X, double Y);
-    virtual void RenderLineTo(double X, double Y);
-    virtual void RenderMoveTo(double X, double Y);
-    virtual void RenderPie(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4,
-                           double Y4);
-    // Points in units of 1/1248 inch; HighIndex = number of points - 1.
-    virtual void RenderPolyline(const std::vector<TPoint>& Points, int HighIndex);
-    virtual void RenderPolygon(const std::vector<TPoint>& Points, int HighIndex);
-    virtual void RenderRightText(const std::string& Text, double X, double Y);
-    virtual void PenChanged(const TReportPen& Sender);
-    // Stream holds the N encoded bytes, positioned at 0.
-    virtual void RenderImageData(TStream& Stream, const std::string& TypeName, double X1, double Y1,
-                                 double X2, double Y2);
-    virtual void RenderBitmapRect(const TReportGraphic& Bitmap, double X1, double Y1, double X2, double Y2);
-    virtual void RenderBitmap(const TReportGraphic& Bitmap, double X, double Y, double ScaleX, double ScaleY);
-    virtual void RenderStretchDraw(const TRect& Rect, const TReportGraphic& Graphic);
-    virtual void RenderDraw(const TReportGraphic& Graphic, double X, double Y);
-    virtual void RenderBlockText(const std::string& Text, double X, double Y, double Width);
-    virtual void RenderRectangle(double X1, double Y1, double X2, double Y2);
-    virtual void RenderFillRect(const TRect& Rect);
-    virtual void RenderTextRect(const TRect& Rect, const std::string& Text, double X, double Y);
-    virtual void RenderRoundRect(double X1, double Y1, double X2, double Y2, double W, double H);
+    // --- drawing operations, called by the reader (RenderOperations.h lists them) ---
+    VELMORA_RENDER_OPERATIONS(VELMORA_RENDER_VIRTUAL)
 
     // --- document and page framing ---
     virtual void DocBegin();

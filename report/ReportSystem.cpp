@@ -9,21 +9,9 @@
 #include <cstdio>
 #include <utility>
 
-namespace {
+#include "platform/ScopeExit.h"
 
-// Runs a clean-up step when the scope ends, also when an error passes through.
-template <class F> class TFinally {
-  public:
-    explicit TFinally(F f) : F_(std::move(f)) {}
-    ~TFinally() { F_(); }
-    TFinally(const TFinally&) = delete;
-    TFinally& operator=(const TFinally&) = delete;
-
-  private:
-    F F_;
-};
-
-} // namespace
+namespace {} // namespace
 
 TReportSystem::TReportSystem() : Platform_(&WindowlessReportPlatform()) {}
 
@@ -65,7 +53,7 @@ void TReportSystem::RunWindow(const TReportSystemEvent& Override,
                                                                      std::unique_ptr<TRunForm>&)) {
     std::unique_ptr<TRunForm> form;
     RunHandler(Override, Builtin, {omCreate}, form);
-    TFinally free([&] { RunHandler(Override, Builtin, {omFree}, form); });
+    const platform::ScopeExit free([&] { RunHandler(Override, Builtin, {omFree}, form); });
     RunHandler(Override, Builtin, {omShow, omWait}, form);
 }
 
@@ -91,7 +79,7 @@ void TReportSystem::RunReport() {
 
     // A temporary recording is this run's own: it never outlives the run.
     const std::string filerName = SystemFiler.FileName;
-    TFinally dropTemp([&] {
+    const platform::ScopeExit dropTemp([&] {
         if (generate && SystemFiler.StreamMode == smTempFile && !pageStreamFile &&
             SystemFiler.FileName != filerName) {
             std::remove(SystemFiler.FileName.c_str());
@@ -148,15 +136,7 @@ void TReportSystem::ConfigureWriter(TNDRWriter& Writer, TStream* MemoryStream) {
         Writer.SetFileName(OutputFileName_);
     }
 
-    Writer.OnPrint = OnPrint;
-    Writer.OnPrintPage = OnPrintPage;
-    Writer.OnBeforePrint = OnBeforePrint;
-    Writer.OnAfterPrint = OnAfterPrint;
-    Writer.OnNewPage = OnNewPage;
-    Writer.OnNewColumn = OnNewColumn;
-    Writer.OnPrintHeader = OnPrintHeader;
-    Writer.OnPrintFooter = OnPrintFooter;
-    Writer.OnEndOfSection = OnEndOfSection;
+    static_cast<TReportEvents&>(Writer) = *this;
 }
 
 void TReportSystem::Record(TStream* MemoryStream) {
@@ -164,7 +144,7 @@ void TReportSystem::Record(TStream* MemoryStream) {
     Cancelled_ = true;
     std::unique_ptr<TRunForm> status;
     RunHandler(OverrideStatus, &TReportSystemPlatform::StatusHandler, {omCreate}, status);
-    TFinally freeStatus([&] {
+    const platform::ScopeExit freeStatus([&] {
         Writer_ = nullptr;
         RunHandler(OverrideStatus, &TReportSystemPlatform::StatusHandler, {omFree}, status);
     });
@@ -221,7 +201,7 @@ void TReportSystem::Output(TStream* MemoryStream) {
         Renderer_->RenderToFile(stream, OutputFileName_);
     } else {
         Output_ = stream;
-        TFinally clear([&] { Output_ = nullptr; });
+        const platform::ScopeExit clear([&] { Output_ = nullptr; });
         RunWindow(OverridePreview, &TReportSystemPlatform::PreviewHandler);
     }
 }

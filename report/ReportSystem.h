@@ -4,6 +4,7 @@
 #pragma once
 
 #include "report/BaseReport.h"
+#include "report/ReportEvents.h"
 #include "report/ReportSystemPlatform.h"
 #include "report/ReportSystemSettings.h"
 #include "report/ReportSystemTypes.h"
@@ -23,7 +24,9 @@ using TReportSystemEvent =
 using TPreviewSetupEvent = std::function<void(TReportSystem& Sender, TReportRender& Preview)>;
 using TReportSystemNotify = std::function<void(TReportSystem& Sender)>;
 
-class TReportSystem {
+// The layout hooks (TReportEvents: OnPrint, OnPrintPage, ..., OnDecodeImage) are handed to the
+// writer unchanged.
+class TReportSystem : public TReportEvents {
   public:
     TReportSystem();
     ~TReportSystem();
@@ -41,10 +44,6 @@ class TReportSystem {
     TSystemPreview SystemPreview;
     TSystemPrinter SystemPrinter;
 
-    // Handed to the writer unchanged.
-    TReportEvent OnPrint, OnBeforePrint, OnAfterPrint, OnNewPage, OnNewColumn, OnPrintHeader, OnPrintFooter,
-        OnEndOfSection;
-    TPrintPageEvent OnPrintPage;
     TPreviewSetupEvent OnPreviewSetup; // before the preview shows its first page
     TReportSystemNotify OnPreviewShow;
 

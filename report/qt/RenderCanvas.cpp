@@ -299,3 +299,9 @@ void TRenderCanvas::RenderDraw(const TReportGraphic& Graphic, double X, double Y
     const QImage image = GraphicImage(Graphic);
     DrawImage(image, PictureRect(image, X, Y, 1, 1));
 }
+
+// Encoded image data needs a decoder this renderer does not have.
+void TRenderCanvas::RenderImageData(TStream& Stream, const std::string& TypeName, double X1, double Y1,
+                                    double X2, double Y2) {
+    TReportRenderStream::RenderImageData(Stream, TypeName, X1, Y1, X2, Y2);
+}

@@ -24,33 +24,7 @@ class TRenderCanvas : public TReportRenderStream {
 
     virtual QPainter& GetCanvas() = 0;
 
-    void RenderArc(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4,
-                   double Y4) override;
-    void BrushChanged(const TReportBrush& Sender) override;
-    void RenderChord(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4,
-                     double Y4) override;
-    void RenderCenterText(const std::string& Text, double X, double Y) override;
-    void RenderEllipse(double X1, double Y1, double X2, double Y2) override;
-    void FontChanged(const TReportFont& Sender) override;
-    void RenderLeftText(const std::string& Text, double X, double Y) override;
-    void RenderLineTo(double X, double Y) override;
-    void RenderMoveTo(double X, double Y) override;
-    void RenderPie(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4,
-                   double Y4) override;
-    void RenderPolyline(const std::vector<TPoint>& Points, int HighIndex) override;
-    void RenderPolygon(const std::vector<TPoint>& Points, int HighIndex) override;
-    void RenderRightText(const std::string& Text, double X, double Y) override;
-    void PenChanged(const TReportPen& Sender) override;
-    void RenderBitmapRect(const TReportGraphic& Bitmap, double X1, double Y1, double X2, double Y2) override;
-    void RenderBitmap(const TReportGraphic& Bitmap, double X, double Y, double ScaleX,
-                      double ScaleY) override;
-    void RenderStretchDraw(const TRect& Rect, const TReportGraphic& Graphic) override;
-    void RenderDraw(const TReportGraphic& Graphic, double X, double Y) override;
-    void RenderBlockText(const std::string& Text, double X, double Y, double Width) override;
-    void RenderRectangle(double X1, double Y1, double X2, double Y2) override;
-    void RenderFillRect(const TRect& Rect) override;
-    void RenderTextRect(const TRect& Rect, const std::string& Text, double X, double Y) override;
-    void RenderRoundRect(double X1, double Y1, double X2, double Y2, double W, double H) override;
+    VELMORA_RENDER_OPERATIONS(VELMORA_RENDER_OVERRIDE)
     void DocEnd() override;
 
     // The device font built by the last FontChanged.

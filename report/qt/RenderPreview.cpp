@@ -1,5 +1,7 @@
 #include "report/qt/RenderPreview.h"
 
+#include "platform/ScopeExit.h"
+
 #include "report/PageConverter.h"
 #include "report/ReportError.h"
 #include "report/ReportStream.h"
@@ -103,10 +105,7 @@ void TRenderPreview::RenderPage(int PageNo) {
     const int previousPage = CurrentPage_, previousCount = PageCount_;
     CurrentPage_ = page;
     Rendering_ = true;
-    struct TClear {
-        bool& Flag;
-        ~TClear() { Flag = false; }
-    } clear{Rendering_};
+    const platform::ScopeExit clear([this] { Rendering_ = false; });
     // A damaged page must not leave a half-drawn picture: the last good page stays.
     const QImage shown = Image_;
     const QPoint shownOffset = Offset_;

@@ -1,21 +1,29 @@
 // The window itself, on the offscreen platform, driven through its controls: start-up, digit
-// entry through the picker and by a held key, the board's edges, commands and the settings
-// written at the end.
+// entry through the picker and by a held key, the board's edges, commands, saved games and the
+// settings written at the end.
 #include "MainFormTestAccess.h"
 #include "app/BestTimesForm.h"
 #include "app/BlinkMarker.h"
+#include "app/DigitRowKey.h"
 #include "app/NumberPicker.h"
+#include "engine/MessageTexts.h"
+#include "engine/Progress.h"
 #include "game/GameTexts.h"
 
 #include <QAction>
+#include <QCursor>
+#include <QFontInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QProgressBar>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 namespace {
@@ -41,6 +49,23 @@ class MainFormTest : public TWindowTest {
     QString Shown(const char* name) { return Control<QLabel>(name)->text(); }
     const TBoard& GameBoard() { return Access->Game().Board(); }
     QColor PixelOf(QPoint at) { return QColor(Access->BoardBitmap().pixel(at)); }
+    QPoint PointerOnNew() {
+        QToolButton* nw = Button("BtnNew");
+        return nw->mapToGlobal(QPoint(nw->width() / 2, nw->height() / 2));
+    }
+    bool HelpShows(const char* text) {
+        const auto* help = Control<QLabel>("HelpLbl");
+        return help->isVisible() && help->text() == QString::fromLatin1(text);
+    }
+    void ExpectProgressOfTheBoard(const char* after) {
+        const ProgressCounts counts = CountProgress(GameBoard());
+        EXPECT_EQ(Shown("StatusPane1").toStdString(), ProgressText(counts.Entries, counts.ToGo).View())
+            << after;
+        EXPECT_EQ(Control<QProgressBar>("ProgressBar1")->value(), counts.Percentage) << after;
+    }
+    void WriteSavedGame(const std::string& text) {
+        std::ofstream(Folder / "velmora-puzzle.sav", std::ios::binary) << text;
+    }
 
     void ClickSquare(int c, int r, Qt::MouseButton button = Qt::LeftButton) {
         QTest::mouseClick(Board, button, {}, SquareCentre(c, r));
@@ -83,6 +108,17 @@ TEST_F(MainFormTest, StartsWithAnEmptyBoardAndTheSavedLevelDown) {
     EXPECT_EQ(access.ToolTipTime(), 10000);
     EXPECT_EQ(access.Game().RandomSeed(), 1u);
     EXPECT_TRUE(Action("HiliteRowandColumn1")->isChecked() && Action("TimedGame1")->isChecked());
+    EXPECT_EQ(QFontInfo(Form->font()).family(), "Liberation Sans");
+
+    // The pointer rests on New, also when a window manager places the window after showing it.
+    EXPECT_EQ(QCursor::pos(), PointerOnNew());
+    Form->move(Form->pos() + QPoint(1, 20));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QCursor::pos(), PointerOnNew());
+
+    Button("BtnRefresh")->click();
+    EXPECT_FALSE(access.ClockRunning()) << "nothing dealt, nothing to restart";
+    EXPECT_EQ(Shown("StatusPane2"), "Puzzle Nr. 0");
 }
 
 // The window below its menu bar as it first shows, pixel for pixel; a changed picture is written
@@ -136,6 +172,19 @@ TEST_F(MainFormTest, ClickingASquareOpensThePickerAndAChoiceFillsTheSquare) {
     QTest::mouseClick(Picker, Qt::LeftButton, {}, TNumberPicker::PartRect(TNumberPicker::ptCentre).center());
     EXPECT_EQ(GameBoard()[c][r].Value, 0);
 
+    // A double click on a filled square: its second press lands on the picker just opened, and
+    // is no choice.
+    ClickHolding(Qt::Key_7, c, r);
+    QTest::mousePress(Board, Qt::LeftButton, {}, SquareCentre(c, r));
+    const QPoint centre = Picker->mapFromParent(Board->mapToParent(SquareCentre(c, r)));
+    QTest::mousePress(Picker, Qt::LeftButton, {}, centre);
+    QTest::mouseDClick(Picker, Qt::LeftButton, {}, centre);
+    QTest::mouseRelease(Picker, Qt::LeftButton, {}, centre);
+    EXPECT_EQ(GameBoard()[c][r].Value, 7);
+    EXPECT_TRUE(Picker->isVisible());
+    QTest::mouseClick(Picker, Qt::LeftButton, {}, TNumberPicker::PartRect(TNumberPicker::ptCentre).center());
+    EXPECT_EQ(GameBoard()[c][r].Value, 0) << "a later press chooses";
+
     // A second press on the board closes the picker without entering anything.
     ClickSquare(c, r);
     ClickSquare(c, r);
@@ -180,6 +229,37 @@ TEST_F(MainFormTest, HoldingADigitKeyWhileClickingEntersIt) {
     ClickSquare(c, r);
     EXPECT_EQ(GameBoard()[c][r].Value, 0);
     EXPECT_TRUE(Picker->isVisible());
+
+    // The key counts by its place: the first key of the digit row types "&" in a French layout.
+    QKeyEvent ampersand(QEvent::KeyPress, Qt::Key_Ampersand, Qt::NoModifier, 10, 0x26, 0, "&");
+    QApplication::sendEvent(Board, &ampersand);
+    EXPECT_EQ(held->text(), "1");
+}
+
+TEST(DigitRowKey, CountsTheDigitRowByNativeKeyCodeAndNeverTheKeypad) {
+    struct Row {
+        const char* Name;
+        std::uint32_t NativeCode;
+        int QtKey;
+        bool Keypad;
+        int Digit;
+    };
+    const Row rows[] = {
+        {"1", 10, Qt::Key_1, false, 1},
+        {"9", 18, Qt::Key_9, false, 9},
+        {"0", 19, Qt::Key_0, false, 0},
+        {"1 of a layout that types & there", 10, Qt::Key_Ampersand, false, 1},
+        {"5 with Shift", 14, Qt::Key_Percent, false, 5},
+        {"a letter", 24, Qt::Key_Q, false, -1},
+        {"the minus key after 0", 20, Qt::Key_Minus, false, -1},
+        {"keypad 1", 87, Qt::Key_1, true, -1},
+        {"keypad 1 with Num Lock off", 87, Qt::Key_End, true, -1},
+        {"no native code: the Qt key", 0, Qt::Key_7, false, 7},
+        {"no native code, keypad", 0, Qt::Key_7, true, -1},
+        {"no native code, a letter", 0, Qt::Key_X, false, -1},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(DigitRowKey(row.NativeCode, row.QtKey, row.Keypad), row.Digit) << row.Name;
 }
 
 TEST_F(MainFormTest, TheLastPixelsOfTheBoardCountAsTheNinthSquare) {
@@ -204,6 +284,7 @@ TEST_F(MainFormTest, HintShowsTheBlinkingMarkerAndCheckPaintsTheWrongSquareRed) 
     EXPECT_EQ(Shown("HelpLbl"), "The only possible number that can go here is 9");
     EXPECT_TRUE(marker->isVisible());
     EXPECT_EQ(marker->pos(), QPoint(4 * Cell + 33, 3 * Cell - 3));
+    ExpectProgressOfTheBoard("a hint");
 
     // When the marker times out, the square shows red from the next repaint on.
     const QPoint inside = SquareCentre(4, 3) + QPoint(-15, -15);
@@ -222,6 +303,33 @@ TEST_F(MainFormTest, HintShowsTheBlinkingMarkerAndCheckPaintsTheWrongSquareRed) 
     EXPECT_EQ(PixelOf(inside), Red);
     ClickSquare(1, 1, Qt::RightButton);
     EXPECT_NE(PixelOf(inside), Red);
+    ClickHolding(Qt::Key_2, 1, 1);
+    EXPECT_TRUE(HelpShows("The number 1 does not belong here")) << "another square changed";
+    ClickHolding(Qt::Key_2, 4, 3);
+    EXPECT_FALSE(Control<QLabel>("HelpLbl")->isVisible()) << "the square it was about changed";
+}
+
+TEST_F(MainFormTest, TheHintsFrameAndMarkGoWithTheGame) {
+    TMainFormTestAccess& access = OpenBoard();
+    auto* marker = Control<TBlinkMarker>("BlinkLbl");
+    access.Find("1");
+    Button("BtnSave")->click();
+    const std::pair<const char*, std::function<void()>> rows[] = {
+        {"New", [&] { Button("BtnNew")->click(); }},
+        {"a level button", [&] { QTest::mousePress(Button("Btn2"), Qt::LeftButton); }},
+        {"Find", [&] { access.Find("2"); }},
+        {"Goto random", [&] { Action("Gotorandompuzzle1")->trigger(); }},
+        {"Refresh", [&] { Button("BtnRefresh")->click(); }},
+        {"Load", [&] { Button("BtnOpen")->click(); }},
+    };
+    for (const auto& [name, command] : rows) {
+        access.Find("1");
+        Button("BtnHelp")->click();
+        ASSERT_TRUE(marker->isVisible()) << name;
+        command();
+        EXPECT_FALSE(marker->isVisible()) << name;
+        EXPECT_EQ(access.Game().Mark().Col, -1) << name;
+    }
 }
 
 TEST_F(MainFormTest, FinishCompletesTheBoardAndStopsTheClock) {
@@ -233,7 +341,21 @@ TEST_F(MainFormTest, FinishCompletesTheBoardAndStopsTheClock) {
     EXPECT_TRUE(IsSolved(GameBoard()));
     EXPECT_EQ(Shown("HelpLbl"), "Puzzle Complete");
     EXPECT_FALSE(access.ClockRunning());
-    EXPECT_TRUE(Form->close()) << "nothing to save after a finished game";
+    ExpectProgressOfTheBoard("Finish");
+
+    // A digit twice in a row: Finish cannot complete the board, says so and marks the digit.
+    Button("BtnNew")->click();
+    int c = 0, r = 0, twice = 0;
+    ASSERT_TRUE(Find(false, c, r));
+    for (int other = 1; other <= 9 && twice == 0; ++other)
+        twice = GameBoard()[other][r].Value;
+    ClickHolding(Qt::Key(Qt::Key_0 + twice), c, r);
+    Button("BtnFinish")->click();
+    EXPECT_FALSE(IsSolved(GameBoard()));
+    EXPECT_TRUE(HelpShows("There are one or more squares wrong..."));
+    EXPECT_EQ(PixelOf(SquareCentre(c, r) + QPoint(-15, -15)), Red);
+    EXPECT_TRUE(access.ClockRunning()) << "the game goes on";
+    ExpectProgressOfTheBoard("an unfinished Finish");
 }
 
 TEST_F(MainFormTest, ClockAndOptionsShowAtOnce) {
@@ -264,6 +386,58 @@ TEST_F(MainFormTest, ClockAndOptionsShowAtOnce) {
     QEvent leave(QEvent::Leave);
     QCoreApplication::sendEvent(Control("Toolbar1"), &leave);
     EXPECT_EQ(access.ToolTipTime(), 3000);
+}
+
+TEST_F(MainFormTest, LoadEnablesWhatTheLoadedGameAllows) {
+    // Givens that leave the top right square no digit: there is no solution to judge by.
+    TSavedGame unsolvable;
+    for (int c = 1; c <= 8; ++c)
+        unsolvable.Board[c][1] = {c, true};
+    unsolvable.Board[9][2] = {9, true};
+    struct Row {
+        const char* Name;
+        TSavedGame Saved;
+        bool Judged;      // Post and Help enabled
+        const char* Help; // nullptr: the help line is hidden
+    };
+    const Row rows[] = {
+        {"a game saved before any deal", TSavedGame{}, true, nullptr},
+        {"givens without a solution", unsolvable, false, GameTexts::NotWorkedOut},
+    };
+    for (const Row& row : rows) {
+        WriteSavedGame(FormatSavedGame(row.Saved));
+        OpenBoard();
+        Button("BtnOpen")->click();
+        EXPECT_EQ(GameBoard(), row.Saved.Board) << row.Name;
+        EXPECT_EQ(Button("BtnPost")->isEnabled(), row.Judged) << row.Name;
+        EXPECT_EQ(Button("BtnHelp")->isEnabled(), row.Judged) << row.Name;
+        EXPECT_TRUE(Button("BtnFinish")->isEnabled()) << row.Name;
+        if (row.Help)
+            EXPECT_TRUE(HelpShows(row.Help)) << row.Name;
+        else
+            EXPECT_FALSE(Control<QLabel>("HelpLbl")->isVisible()) << row.Name;
+        ExpectProgressOfTheBoard(row.Name);
+        Close();
+    }
+}
+
+TEST_F(MainFormTest, AFailedSaveOrLoadIsReportedUntilOneSucceeds) {
+    OpenBoard();
+    WriteSavedGame("abc\r\n");
+    Button("BtnOpen")->click();
+    EXPECT_TRUE(HelpShows(GameTexts::LoadFailed));
+    Button("BtnSave")->click(); // writes a good file; the failed load still stands
+    EXPECT_TRUE(HelpShows(GameTexts::LoadFailed));
+    Button("BtnOpen")->click();
+    EXPECT_FALSE(Control<QLabel>("HelpLbl")->isVisible());
+
+    std::filesystem::remove(Folder / "velmora-puzzle.sav");
+    std::filesystem::create_directory(Folder / "velmora-puzzle.sav"); // cannot be written
+    Button("BtnSave")->click();
+    EXPECT_TRUE(HelpShows(GameTexts::SaveFailed));
+    std::filesystem::remove(Folder / "velmora-puzzle.sav");
+    Button("BtnSave")->click();
+    EXPECT_FALSE(Control<QLabel>("HelpLbl")->isVisible());
 }
 
 TEST_F(MainFormTest, SettingsAreWrittenWhenTheWindowGoes) {

@@ -143,6 +143,8 @@ TEST(GameHistory, UndoAndRedoCoverEveryKindOfChange) {
         EXPECT_TRUE(game.GameInProgress()) << row.Name << ": undone, the game goes on";
         EXPECT_TRUE(game.ClockRunning()) << row.Name;
         EXPECT_TRUE(game.CanRedo()) << row.Name;
+        EXPECT_FALSE(game.Mark().MarkerShown || game.Mark().Col > 0)
+            << row.Name << ": no frame on an undone hint";
         if (row.Name == std::string("the last digit")) continue;
         game.Redo();
         EXPECT_EQ(game.Board(), changedBoard) << row.Name;

@@ -141,8 +141,8 @@ TEST(SavedGameFiles, SaveThenLoadGivesBackTheGameAndItsSolution) {
     EXPECT_EQ(loaded.State().PuzzleNumber, 1);
     EXPECT_EQ(loaded.ElapsedSeconds(), 75);
     EXPECT_TRUE(loaded.GameInProgress());
-    EXPECT_TRUE(loaded.Display().PostEnabled && loaded.Display().HelpEnabled);
-    EXPECT_FALSE(loaded.Display().FinishEnabled);
+    EXPECT_TRUE(loaded.Display().PostEnabled && loaded.Display().HelpEnabled &&
+                loaded.Display().FinishEnabled);
     EXPECT_FALSE(loaded.ClockRunning()) << "untimed: the clock stays stopped";
     EXPECT_EQ(loaded.Display().ProgressPane, played.Display().ProgressPane);
 

@@ -3,16 +3,20 @@
 #include "fuzz/CallCheckingRender.h"
 #include "fuzz/FuzzMeasurer.h"
 #include "game/Settings.h"
+#include "pdf/TRenderPDF.h"
 #include "platform/IniFile.h"
 #include "report/NDRWriter.h"
 #include "report/PageConverter.h"
 #include "report/PageStreamDecoder.h"
 #include "report/ReportError.h"
 #include "report/ReportStream.h"
+#include "tests/pdf/PdfReaders.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <limits>
 #include <string>
 #include <vector>
@@ -92,6 +96,77 @@ TEST(PageStreamNumbers, NonFiniteSizesAndPositionsAreRefusedAsDamage) {
         EXPECT_NE(error.find("Invalid number found at position " + std::to_string(c.At)), std::string::npos)
             << error;
         render.CheckFinished(); // DocEnd still follows a begun document
+    }
+}
+
+std::vector<std::uint8_t> CorpusFile(const std::string& name) {
+    std::ifstream in(std::string(FUZZ_CORPUS) + "/pdf_replay/" + name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The largest "/Width N" of the file's images, 0 without images.
+int WidestImage(const std::string& pdf) {
+    int widest = 0;
+    for (std::size_t at = pdf.find("/Width "); at != std::string::npos; at = pdf.find("/Width ", at + 1))
+        widest = std::max(widest, std::atoi(pdf.c_str() + at + 7));
+    return widest;
+}
+
+std::size_t Occurrences(const std::string& text, const std::string& piece) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(piece); at != std::string::npos; at = text.find(piece, at + 1))
+        ++count;
+    return count;
+}
+
+// Small streams of the pdf_replay corpus that once made the PDF writer produce or compute far more
+// than they hold, or write files that readers stall on or refuse, and the PDF files they give now.
+TEST(PdfReplayFindings, SmallStreamsGiveBoundedFilesThatReadersAccept) {
+    struct TFinding {
+        const char* File;
+        const char* Error; // empty: the replay succeeds
+        std::size_t Images;
+        int WidestImage;
+        std::size_t MaxPdfBytes;
+    };
+    const TFinding findings[] = {
+        {"finding-nested-variables.ndr", "expands to more than 32768 bytes", 0, 0, 4096},
+        {"finding-expanding-page.ndr", "expand to more than 262144 bytes", 0, 0, 270000},
+        {"finding-repeated-picture.ndr", "", 1, 12, 16384},
+        {"finding-page-sized-stretch.ndr", "", 1, 4, 4096},
+        {"finding-huge-coordinates.ndr", "", 0, 0, 4096},
+        {"finding-zero-page-size.ndr", "Page 1 of the report measures 0 x 0 inches", 0, 0, 4096},
+        {"finding-huge-page-size.ndr", "Page 1 of the report measures 1e+30 x 1e+30 inches", 0, 0, 4096},
+        {"finding-degenerate-arcs.ndr", "", 0, 0, 4096},
+        {"every-operation.ndr", "", 3, 12, 65536}, // clipped text paints its background
+    };
+    for (const TFinding& f : findings) {
+        SCOPED_TRACE(f.File);
+        const std::vector<std::uint8_t> bytes = CorpusFile(f.File);
+        ASSERT_FALSE(bytes.empty());
+        TByteViewStream input(bytes.data(), bytes.size());
+        TMemoryStream output;
+        pdf::TRenderPDF render;
+        render.SetOutputStream(&output);
+        std::string error;
+        try {
+            TPageConverter converter(input, render, Measurer);
+            converter.Generate(0);
+        } catch (const EReportError& e) {
+            error = e.what();
+        }
+        const std::string pdf(output.Bytes().begin(), output.Bytes().end());
+        if (*f.Error)
+            EXPECT_NE(error.find(f.Error), std::string::npos) << error;
+        else
+            EXPECT_EQ(error, "");
+        EXPECT_EQ(Occurrences(pdf, "/Subtype /Image"), f.Images);
+        EXPECT_EQ(WidestImage(pdf), f.WidestImage);
+        EXPECT_LE(pdf.size(), f.MaxPdfBytes);
+        const std::string path = std::string(::testing::TempDir()) + "finding.pdf";
+        std::ofstream(path, std::ios::binary) << pdf;
+        EXPECT_EQ(pdftest::ReaderComplaints(path), "");
+        std::remove(path.c_str());
     }
 }
 

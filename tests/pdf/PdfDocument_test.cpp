@@ -5,9 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
 #include <regex>
-#include <sstream>
 
 using namespace pdf;
 using pdftest::Lines;
@@ -24,13 +22,6 @@ std::vector<size_t> ObjectOffsets(const std::string& file) {
         if (at == std::string::npos) return offsets;
         offsets.push_back(at + 2);
     }
-}
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    return buffer.str();
 }
 
 } // namespace
@@ -109,18 +100,13 @@ TEST(PdfDocument, OneEmptyPageGivesSevenObjectsExactly) {
                 std::to_string(xref) + "\r\n%%EOF\r\n";
     EXPECT_EQ(file, expected);
     EXPECT_NE(file.find("0000000019 00000 n\r\n"), std::string::npos);
-    EXPECT_EQ(pdftest::QpdfCheck(file).Status, 0) << pdftest::QpdfCheck(file).Output;
+    EXPECT_EQ(pdftest::ReadersCheck(file).Output, "");
 }
 
 TEST(PdfDocument, MatchesTheStoredEmptyPageFile) {
     TestRenderer t;
     t.Begin();
-    const std::string file = t.Finish();
-    const std::string golden = ReadFile(std::string(PDF_TEST_DATA) + "/empty-page.pdf");
-    if (file != golden) {
-        std::ofstream(std::string(PDF_TEST_DATA) + "/empty-page.actual.pdf", std::ios::binary) << file;
-        FAIL() << "output differs from data/empty-page.pdf; written beside it as empty-page.actual.pdf";
-    }
+    EXPECT_TRUE(pdftest::MatchesGolden("empty-page", t.Finish()));
 }
 
 TEST(PdfDocument, InformationDictionaryWritesOnlyGivenTextsEscaped) {
@@ -162,7 +148,7 @@ TEST(PdfDocument, PagesAreNumberedInPairsAndKidsListThemAll) {
     EXPECT_TRUE(has("11 0 obj"));                          // the information dictionary
     EXPECT_TRUE(has("/Size 12"));
     EXPECT_TRUE(has("/Info 11 0 R"));
-    EXPECT_EQ(pdftest::QpdfCheck(file).Status, 0);
+    EXPECT_EQ(pdftest::ReadersCheck(file).Output, "");
     const std::string path = pdftest::WriteTempFile(file);
     const auto info = pdftest::RunTool("pdfinfo '" + path + "'");
     std::remove(path.c_str());
@@ -189,8 +175,7 @@ TEST(PdfDocument, DocEndReleasesTheDocumentAndTheRendererCanRunAgain) {
     TestRenderer t;
     t.Begin();
     const std::string first = t.Finish();
-    EXPECT_EQ(t.Render.DocStream, nullptr);
-    EXPECT_TRUE(t.Render.PageList.empty());
+    EXPECT_EQ(t.Render.Document, nullptr);
     EXPECT_EQ(t.Render.CurrentFont, nullptr);
     TMemoryStream again;
     t.Render.SetOutputStream(&again);
@@ -202,7 +187,8 @@ TEST(PdfDocument, DocEndReleasesTheDocumentAndTheRendererCanRunAgain) {
 
 TEST(PdfDocument, OutputFileNameGetsTheExtensionOnlyWithoutADot) {
     EXPECT_EQ(TRenderPDF::OutputNameWithExtension("report", "*.pdf"), "report.pdf");
-    EXPECT_EQ(TRenderPDF::OutputNameWithExtension("my.folder/report", "*.pdf"), "my.folder/report");
+    EXPECT_EQ(TRenderPDF::OutputNameWithExtension("/home/u/my.docs/report", "*.pdf"),
+              "/home/u/my.docs/report.pdf");
     EXPECT_EQ(TRenderPDF::OutputNameWithExtension("out.PDF", "*.pdf"), "out.PDF");
     EXPECT_EQ(TRenderPDF::OutputNameWithExtension("report", "*.pdf;*.PDF"), "report.pdf");
     EXPECT_EQ(TRenderPDF::OutputNameWithExtension("report", "pdf"), "reportpdf");

@@ -105,9 +105,9 @@ TEST(PdfFonts, OneObjectPerFontNumberedInOrderOfUse) {
     t.Render.FontChanged(Font("Courier New"));
     t.Render.FontChanged(Font("arial"));
     EXPECT_EQ(t.Render.CurrentFont, first);
-    ASSERT_EQ(t.Render.FontList.size(), 2u);
-    EXPECT_EQ(t.Render.FontList[0]->ResourceName, "F1");
-    EXPECT_EQ(t.Render.FontList[1]->ResourceName, "F2");
+    ASSERT_EQ(t.Render.Document->FontList.size(), 2u);
+    EXPECT_EQ(t.Render.Document->FontList[0]->ResourceName, "F1");
+    EXPECT_EQ(t.Render.Document->FontList[1]->ResourceName, "F2");
     t.NewPage();
     const std::string file = t.Finish();
     // Objects: 1-3 fixed, pages 4-7, procedure set 8, fonts 9 and 10, information 11.
@@ -118,7 +118,7 @@ TEST(PdfFonts, OneObjectPerFontNumberedInOrderOfUse) {
     // Both pages list both fonts.
     EXPECT_EQ(pdftest::Count(file, "/Font <<\r\n/F1 9 0 R \r\n/F2 10 0 R \r\n>>\r\n"), 2u);
     EXPECT_EQ(file.find("/Widths"), std::string::npos);
-    EXPECT_EQ(pdftest::QpdfCheck(file).Status, 0);
+    EXPECT_EQ(pdftest::ReadersCheck(file).Output, "");
 }
 
 TEST(PdfFonts, EncodingNameIsWrittenForEveryFont) {
@@ -189,7 +189,7 @@ TEST(PdfFonts, TrueTypeFontWritesWidthsTenToALineAndADescriptor) {
                                         "/MaxWidth 1500", "/AvgWidth 441", ">>"}));
     EXPECT_EQ(file.find("FontFile2"), std::string::npos);
     EXPECT_NE(file.find("/Size 10\r\n"), std::string::npos);
-    EXPECT_EQ(pdftest::QpdfCheck(file).Status, 0);
+    EXPECT_EQ(pdftest::ReadersCheck(file).Output, "");
 }
 
 TEST(PdfFonts, DescriptorFlagsAndHalfwayXHeight) {
@@ -225,7 +225,10 @@ TEST(PdfFonts, EmbeddingFollowsTheSwitchAndTheLicence) {
         EXPECT_EQ(ObjectLines(file, 9), (std::vector<std::string>{"<< /Length 23 ", "/Length1 23 >>",
                                                                   "stream", source->Program + "endstream"}));
         EXPECT_NE(file.find("/Info 10 0 R"), std::string::npos);
-        EXPECT_EQ(pdftest::QpdfCheck(file).Status, 0);
+        // The stand-in font program is no font a reader could draw with: only the structure counts.
+        const std::string path = pdftest::WriteTempFile(file);
+        EXPECT_EQ(pdftest::RunTool("qpdf --check '" + path + "'").Status, 0);
+        std::remove(path.c_str());
     }
     source->Metrics.LicenceFlags = 1; // the licence forbids embedding
     {
@@ -253,7 +256,7 @@ TEST(PdfFonts, MissingOutlineMetricsLeaveTheFontWithoutWidths) {
     EXPECT_EQ(font->LastChar, 0);
     EXPECT_DOUBLE_EQ(TRenderPDF::TextWidth(*font, "abc", 12), 0);
     EXPECT_FALSE(font->Embeddable);
-    EXPECT_EQ(pdftest::QpdfCheck(t.Finish()).Status, 0);
+    EXPECT_EQ(pdftest::ReadersCheck(t.Finish()).Output, "");
 }
 
 TEST(PdfFonts, InstalledFontsResolveThroughThePlatform) {
@@ -268,7 +271,7 @@ TEST(PdfFonts, InstalledFontsResolveThroughThePlatform) {
     if (base != "DejaVuSans,Bold") GTEST_SKIP() << "DejaVu Sans Bold is not installed as TrueType";
     t.Render.RenderLeftText("DejaVu text", 1, 1);
     const std::string file = t.Finish();
-    EXPECT_EQ(pdftest::QpdfCheck(file).Status, 0);
+    EXPECT_EQ(pdftest::ReadersCheck(file).Output, "");
     const std::string path = pdftest::WriteTempFile(file);
     const auto fonts = pdftest::RunTool("pdffonts '" + path + "'");
     const auto text = pdftest::RunTool("pdftotext '" + path + "' -");

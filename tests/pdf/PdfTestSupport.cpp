@@ -1,5 +1,7 @@
 #include "PdfTestSupport.h"
 
+#include "PdfReaders.h"
+
 #include "platform/RgbBitmap.h"
 
 #include <array>
@@ -7,6 +9,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <fstream>
+#include <iterator>
 #include <unistd.h>
 
 namespace pdftest {
@@ -91,11 +94,27 @@ std::string WriteTempFile(const std::string& bytes, const std::string& suffix) {
     return written == static_cast<ssize_t>(bytes.size()) ? path : std::string();
 }
 
-ToolResult QpdfCheck(const std::string& bytes) {
+ToolResult ReadersCheck(const std::string& bytes) {
     const std::string path = WriteTempFile(bytes);
-    ToolResult result = RunTool("qpdf --check '" + path + "'");
+    ToolResult result;
+    result.Output = ReaderComplaints(path);
+    result.Status = result.Output.empty() ? 0 : 1;
     std::remove(path.c_str());
     return result;
+}
+
+::testing::AssertionResult MatchesGolden(const std::string& name, const std::string& file) {
+    const std::string golden = std::string(PDF_TEST_DATA) + "/" + name + ".pdf";
+    if (const char* update = std::getenv("VELMORA_UPDATE_GOLDEN"); update && *update) {
+        std::ofstream(golden, std::ios::binary) << file;
+        return ::testing::AssertionSuccess();
+    }
+    std::ifstream in(golden, std::ios::binary);
+    const std::string expected{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (file == expected) return ::testing::AssertionSuccess();
+    std::ofstream(std::string(PDF_TEST_DATA) + "/" + name + ".actual.pdf", std::ios::binary) << file;
+    return ::testing::AssertionFailure()
+           << "output differs from data/" << name << ".pdf; written beside it as " << name << ".actual.pdf";
 }
 
 TReportGraphic SolidBitmap(int width, int height, uint8_t r, uint8_t g, uint8_t b) {

@@ -4,6 +4,8 @@
 
 #include "pdf/TRenderPDF.h"
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
@@ -40,8 +42,14 @@ struct ToolResult {
 ToolResult RunTool(const std::string& command);
 // Writes Bytes to a fresh temporary file and returns its path.
 std::string WriteTempFile(const std::string& bytes, const std::string& suffix = ".pdf");
-// qpdf --check on the bytes; status 0 means clean.
-ToolResult QpdfCheck(const std::string& bytes);
+// The bytes read by qpdf, poppler, mupdf and ghostscript; status 0 means none complained, and the
+// output holds the complaints.
+ToolResult ReadersCheck(const std::string& bytes);
+
+// Whether File equals the golden file data/<Name>.pdf. On a difference the output is written beside
+// it as data/<Name>.actual.pdf. After an intended change of the output, run the tests with
+// VELMORA_UPDATE_GOLDEN=1 to rewrite the golden files, and review the change before committing it.
+::testing::AssertionResult MatchesGolden(const std::string& name, const std::string& file);
 
 // A bitmap file image of Width x Height pixels filled with one colour.
 TReportGraphic SolidBitmap(int width, int height, uint8_t r, uint8_t g, uint8_t b);

@@ -63,6 +63,27 @@ TEST_F(ReportRun, CancelInSetupEndsTheRunWithoutRecording) {
     EXPECT_TRUE(Platform.Printed.empty());
 }
 
+TEST_F(ReportRun, EveryLayoutHookReachesTheWriter) {
+    std::vector<std::string> log;
+    auto note = [&log](const char* name) { return [&log, name](TBaseReport&) { log.push_back(name); }; };
+    System.OnBeforePrint = note("before");
+    System.OnNewPage = note("page");
+    System.OnPrintHeader = note("header");
+    System.OnPrintFooter = note("footer");
+    System.OnAfterPrint = note("after");
+    System.OnDecodeImage = [&log](TStream&, const std::string& type, platform::RgbBitmap&) {
+        log.push_back("decode " + type);
+    };
+    System.OnPrint = [&log](TBaseReport& r) {
+        TMemoryStream image;
+        platform::RgbBitmap bitmap;
+        ASSERT_TRUE(r.OnDecodeImage);
+        r.OnDecodeImage(image, "png", bitmap);
+    };
+    System.RunReport();
+    EXPECT_EQ(log, (std::vector<std::string>{"before", "page", "header", "decode png", "footer", "after"}));
+}
+
 TEST_F(ReportRun, PreviewGetsTheRecordedStream) {
     PagesToDraw = 2;
     System.RunReport();

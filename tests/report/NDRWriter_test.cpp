@@ -172,6 +172,13 @@ const TGoldenRow GoldenRows[] = {
          W.Abort();
      }},
     {"too long texts", "too-long-texts.txt", TooLongTexts},
+    // Cancel in the status window arrives while the next page starts: the closed page stays.
+    {"abort from the status line of page 2", "abort-from-status.txt", ThreePages,
+     [](TNDRWriter& W) {
+         W.StatusLabel = [&W](const std::string&) {
+             if (W.CurrentPage() == 2) W.Abort();
+         };
+     }},
     // Reports that end up without a page: the header and nothing else.
     {"abort on page 1", "empty-report.txt", [](TNDRWriter& W) { W.Abort(); }},
     {"discarded only page", "empty-report.txt", [](TNDRWriter& W) { W.DiscardPage(); }},

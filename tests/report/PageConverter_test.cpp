@@ -2,8 +2,11 @@
 // older records, and every kind of malformed stream.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "TestSupport.h"
 #include "report/PageConverter.h"
+#include "report/PageStreamCodes.h"
 #include "report/ReportStream.h"
 
 namespace {
@@ -21,7 +24,79 @@ std::vector<uint8_t> OnePage(const TBytes& Body, uint16_t PageCount = 1) {
     return B.Data;
 }
 
+// Remembers the name of each drawing operation the reader calls.
+class TOperationRecorder : public TReportRender {
+  public:
+    std::vector<std::string> Operations;
+#define VELMORA_RECORD_OPERATION(Name, Params, Args)                                                         \
+    void Name Params override {                                                                              \
+        IgnoreRenderArguments Args;                                                                          \
+        Operations.push_back(#Name);                                                                         \
+    }
+    VELMORA_RENDER_OPERATIONS(VELMORA_RECORD_OPERATION)
+#undef VELMORA_RECORD_OPERATION
+};
+
+// A command of the code with small operands of the layout it names.
+TBytes CommandOf(const TPageCodeInfo& Info) {
+    TBytes B;
+    B.Byte(Info.Code);
+    for (const char* Op = Info.Operands; *Op; ++Op) {
+        switch (*Op) {
+        case 'b':
+        case 'B': // no pattern graphic follows
+            B.Byte(0);
+            break;
+        case 'w':
+            B.Word(0);
+            break;
+        case 'i':
+        case 'N': // no bytes follow
+            B.Int(0);
+            break;
+        case 'f':
+        case 'F':
+            B.Single(1);
+            break;
+        case 'P':
+            B.Single(1).Single(1);
+            break;
+        case 'R':
+            B.Single(1).Single(1).Single(2).Single(2);
+            break;
+        case 's':
+            B.Str("a");
+            break;
+        case 'g':
+            B.Byte(gtBitmap).Int(0);
+            break;
+        case 'H':
+            B.Word(0).Single(1).Single(1);
+            break;
+        case 'V':
+            B.Byte(1).Byte(1).Raw("v");
+            break;
+        }
+    }
+    return B;
+}
+
 } // namespace
+
+TEST(PageConverterFraming, EveryCodeReachesTheOperationItsTableRowNames) {
+    std::set<std::string> Reached;
+    for (int Code = 0; Code < 256; ++Code) {
+        const TPageCodeInfo* Info = FindPageCode(static_cast<uint8_t>(Code));
+        if (!Info || Code == pcPageEnd) continue;
+        SCOPED_TRACE(Info->Name);
+        TOperationRecorder R;
+        ASSERT_EQ(Play(OnePage(CommandOf(*Info)), R), "");
+        const std::string Last = R.Operations.empty() ? "None" : R.Operations.back();
+        EXPECT_EQ(Last, Info->Operation);
+        Reached.insert(R.Operations.begin(), R.Operations.end());
+    }
+    EXPECT_EQ(Reached.size(), 24u) << "every renderer operation is reached by some code";
+}
 
 TEST(PageConverterFraming, OnePageGivesOnePairBetweenDocBeginAndDocEnd) {
     const auto Bytes = Record([](TNDRWriter& W) {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 using test::ReadWholeFile;
 using test::WriteWholeFile;
 
@@ -60,6 +62,8 @@ TEST_F(ReportCli, ReportWithoutPagesIsListedAndConvertedToOneEmptyPage) {
     ASSERT_EQ(RunCli({"page", "3", "--ndr", P("full.ndr")}).Status, 0);
     std::string Bytes = ReadWholeFile(P("full.ndr")).substr(0, 61); // the header of "Puzzle Report"
     Bytes[17] = Bytes[18] = 0;                                      // page count
+    const float A4[2] = {8.27f, 11.69f};                            // page width and height
+    std::memcpy(&Bytes[23], A4, sizeof A4);
     WriteWholeFile(P("empty.ndr"), Bytes);
 
     const CliResult Dump = RunCli({"dump", P("empty.ndr")});
@@ -73,4 +77,5 @@ TEST_F(ReportCli, ReportWithoutPagesIsListedAndConvertedToOneEmptyPage) {
     EXPECT_EQ(test::RunCommand({"qpdf", "--check", P("empty.pdf")}).Status, 0);
     const CliResult Info = test::RunCommand({"pdfinfo", P("empty.pdf")});
     EXPECT_NE(Info.Out.find("Pages:           1\n"), std::string::npos) << Info.Out;
+    EXPECT_NE(Info.Out.find("Page size:       595.44 x 841.68 pts"), std::string::npos) << Info.Out;
 }
