@@ -24,18 +24,6 @@ void ExpectBalanced(const std::string& content) {
     EXPECT_EQ(bt, 0);
 }
 
-void SelectFont(TRenderPDF& render, const std::string& face, double size, TColor color = 0,
-                bool underline = false, bool strike = false, uint16_t rotation = 0) {
-    TReportFont font;
-    font.Name = face;
-    font.Size = size;
-    font.Color = color;
-    font.Underline = underline;
-    font.StrikeOut = strike;
-    font.Rotation = rotation;
-    render.FontChanged(font);
-}
-
 // Pen, brush, dash patterns, paint operators and the paths of every shape.
 void DrawShapes(TRenderPDF& r) {
     r.RenderLeftText("Before any font: (text) \\ slash", 0.5, 0.6);
@@ -103,27 +91,27 @@ void DrawShapes(TRenderPDF& r) {
 void DrawTextAndImages(TRenderPDF& r) {
     r.RenderMoveTo(0.5, 0.5); // the page writes its state from scratch with the inherited colours
     r.RenderLineTo(10.5, 0.5);
-    SelectFont(r, "Arial", 12);
+    r.FontChanged({.Name = "Arial", .Size = 12});
     r.RenderLeftText("Arial (x) back\\slash", 0.5, 1.2);
-    SelectFont(r, "Courier New", 12);
+    r.FontChanged({.Name = "Courier New", .Size = 12});
     r.RenderLeftText("Courier, the text colour already set", 0.5, 1.6);
-    SelectFont(r, "Arial", 9.4, 0xFF0000);
+    r.FontChanged({.Name = "Arial", .Size = 9.4, .Color = 0xFF0000});
     r.RenderLeftText("Arial at 9 points in blue", 0.5, 2.0);
-    SelectFont(r, "Arial", 12);
+    r.FontChanged({.Name = "Arial", .Size = 12});
     r.RenderRectangle(4, 1, 5, 1.5); // text and shape colours invalidate each other
     r.RenderLeftText("a", 4, 1.8);
     r.RenderRectangle(5.5, 1, 6.5, 1.5);
     r.RenderLeftText("a", 5.5, 1.8);
-    SelectFont(r, "Arial", 10);
+    r.FontChanged({.Name = "Arial", .Size = 10});
     r.RenderMoveTo(3, 2.3);
     r.RenderLineTo(3, 3.1);
     r.RenderRightText("Right AB", 3, 2.6);
     r.RenderCenterText("Centred AB", 3, 3);
-    SelectFont(r, "Times New Roman", 14, 0, true, true);
+    r.FontChanged({.Name = "Times New Roman", .Size = 14, .Underline = true, .StrikeOut = true});
     r.RenderLeftText("Underlined and struck", 0.5, 3.6);
     r.RenderMoveTo(0.5, 4); // the pen width is back
     r.RenderLineTo(3, 4);
-    SelectFont(r, "Arial", 12, 0, true, true, 90);
+    r.FontChanged({.Name = "Arial", .Size = 12, .Underline = true, .StrikeOut = true, .Rotation = 90});
     r.RenderLeftText("Up, undecorated", 8, 4);
     r.RenderRightText("Right, up", 9, 4);
     r.RenderBitmap(pdftest::SolidBitmap(100, 50, 200, 30, 30), 0.5, 5, 1, 1);
@@ -149,7 +137,7 @@ TEST(PdfContent, EveryOperatorMatchesTheStoredFile) {
 TEST(PdfContent, ClippedTextSavesAndRestoresTheState) {
     TestRenderer t;
     t.Begin();
-    SelectFont(t.Render, "Arial", 12);
+    t.Render.FontChanged({.Name = "Arial", .Size = 12});
     t.Render.RenderTextRect(TRect{72, 72, 144, 144}, "clip", 1, 1.5);
     const std::vector<std::string> lines = pdftest::ContentLines(t.Content());
     EXPECT_EQ(lines.front(), " q ");

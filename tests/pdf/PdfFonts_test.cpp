@@ -1,5 +1,6 @@
 // Font mapping, font objects and TrueType metrics.
 #include "PdfTestSupport.h"
+#include "pdf/FlateCompressor.h"
 #include "pdf/TPlatformFontSource.h"
 
 #include <gtest/gtest.h>
@@ -134,10 +135,12 @@ TEST(PdfFonts, TrueTypeFontsMatchTheStoredFile) {
 
 TEST(PdfFonts, EmbeddingFollowsTheSwitchAndTheLicence) {
     auto source = std::make_shared<FakeFontSource>();
-    auto embedded = [&] {
+    auto embedded = [&](bool compress = false) {
         TestRenderer t;
         t.Render.SetFontSource(source);
         t.Render.EmbedFonts = true;
+        t.Render.UseCompression = compress;
+        t.Render.OnCompress = FlateCompress;
         t.Begin();
         t.Render.FontChanged(Font("Velmora Script"));
         return t.Finish();
@@ -149,6 +152,10 @@ TEST(PdfFonts, EmbeddingFollowsTheSwitchAndTheLicence) {
               std::string::npos);
     EXPECT_NE(file.find("/Info 10 0 R"), std::string::npos);
     EXPECT_EQ(pdftest::QpdfCheck(file).Status, 0);
+    const std::string packed = embedded(true); // the font file keeps its uncompressed length
+    EXPECT_NE(packed.find(" \r\n/Length1 23\r\n/Filter [/FlateDecode]\r\n>>\r\nstream\r\n"),
+              std::string::npos);
+    EXPECT_EQ(pdftest::QpdfCheck(packed).Status, 0);
     source->LicenceFlags = 1; // the licence forbids embedding
     const std::string refused = embedded();
     EXPECT_EQ(refused.find("FontFile2"), std::string::npos);

@@ -59,10 +59,7 @@ TEST_F(PlaybackTest, RenderToFileAddsTheExtensionAndWritesTheLine) {
     ASSERT_TRUE(fs::exists(Dir / "report.pdf"));
     EXPECT_EQ(render.OutputStream(), nullptr); // the file was closed
     const std::string file = ReadFile(Dir / "report.pdf");
-    const std::string content = "2 J\r\n[] 0 d\r\n0 0 0 RG\r\n1 1 1 rg\r\n1.0000 w \r\n"
-                                "72.0000 720.0000 m\r\n144.0000 720.0000 l S\r\n";
-    EXPECT_NE(file.find("<< /Length " + std::to_string(content.size()) + " >>\r\nstream\r\n" + content +
-                        "endstream"),
+    EXPECT_NE(file.find("\r\n1.0000 w \r\n72.0000 720.0000 m\r\n144.0000 720.0000 l S\r\n"),
               std::string::npos)
         << file;
     EXPECT_NE(file.find("/CreationDate (D:19700101000000)"), std::string::npos);
