@@ -19,11 +19,7 @@ class FakeFontSource : public TPdfFontSource {
     std::string Program = "fake font program bytes";
     uint32_t LicenceFlags = 0;
 
-    static bool Known(const std::string& name) {
-        return name.rfind("Velmora Script", 0) == 0 || name.rfind("VelmoraScript", 0) == 0 ||
-               name.rfind("Velmora Missing", 0) == 0 || name.rfind("VelmoraMissing", 0) == 0;
-    }
-    bool IsTrueTypeFace(const std::string& name, bool, bool) override { return Known(name); }
+    bool IsTrueTypeFace(const std::string& name, bool, bool) override { return name.starts_with("Velmora"); }
     std::optional<TTrueTypeMetrics> OutlineMetrics(const std::string& name, bool bold, bool italic) override {
         if (name.find("Script") == std::string::npos) return std::nullopt;
         TTrueTypeMetrics m;
