@@ -131,14 +131,14 @@ TEST(PdfFonts, TrueTypeFontsMatchTheStoredFile) {
 
 TEST(PdfFonts, EmbeddingFollowsTheSwitchAndTheLicence) {
     auto source = std::make_shared<FakeFontSource>();
-    auto embedded = [&](bool compress = false) {
+    auto embedded = [&](bool compress = false, const std::string& face = "Velmora Script") {
         TestRenderer t;
         t.Render.SetFontSource(source);
         t.Render.EmbedFonts = true;
         t.Render.UseCompression = compress;
         t.Render.OnCompress = FlateCompress;
         t.Begin();
-        t.Render.FontChanged(Font("Velmora Script"));
+        t.Render.FontChanged(Font(face));
         return t.Finish();
     };
     const std::string file = embedded();
@@ -152,6 +152,7 @@ TEST(PdfFonts, EmbeddingFollowsTheSwitchAndTheLicence) {
     EXPECT_NE(packed.find(" \r\n/Length1 23\r\n/Filter [/FlateDecode]\r\n>>\r\nstream\r\n"),
               std::string::npos);
     EXPECT_EQ(pdftest::QpdfCheck(packed).Status, 0);
+    EXPECT_EQ(embedded(false, "Velmora Missing").find("FontFile2"), std::string::npos); // no metrics
     source->LicenceFlags = 1; // the licence forbids embedding
     const std::string refused = embedded();
     EXPECT_EQ(refused.find("FontFile2"), std::string::npos);
