@@ -126,7 +126,7 @@ TEST(PdfFonts, TrueTypeFontsMatchTheStoredFile) {
         t.Render.RenderRightText("right-aligned 0123", 4, y);
         y += 0.5;
     }
-    pdftest::ExpectGolden(t.Finish(), "truetype-fonts");
+    EXPECT_TRUE(pdftest::MatchesGolden("truetype-fonts", t.Finish()));
 }
 
 TEST(PdfFonts, EmbeddingFollowsTheSwitchAndTheLicence) {

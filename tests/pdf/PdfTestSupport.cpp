@@ -4,8 +4,6 @@
 
 #include "platform/RgbBitmap.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -105,19 +103,20 @@ ToolResult ReadersCheck(const std::string& bytes) {
     return result;
 }
 
-void ExpectGolden(const std::string& file, const std::string& name) {
-    const std::string path = std::string(PDF_TEST_DATA) + "/" + name + ".pdf";
+::testing::AssertionResult MatchesGolden(const std::string& name, const std::string& file) {
+    const std::string golden = std::string(PDF_TEST_DATA) + "/" + name + ".pdf";
     const char* update = std::getenv("VELMORA_UPDATE_GOLDEN");
     if (update && std::string(update) == "1") {
-        std::ofstream(path, std::ios::binary) << file;
-        return;
+        std::ofstream(golden, std::ios::binary) << file;
+        return ::testing::AssertionSuccess();
     }
-    std::ifstream in(path, std::ios::binary);
-    const std::string golden{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (file == golden) return;
+    std::ifstream in(golden, std::ios::binary);
+    const std::string expected{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (file == expected) return ::testing::AssertionSuccess();
     std::ofstream(std::string(PDF_TEST_DATA) + "/" + name + ".actual.pdf", std::ios::binary) << file;
-    ADD_FAILURE() << "output differs from data/" << name << ".pdf; written beside it as " << name
-                  << ".actual.pdf (scripts/update-pdf-goldens accepts it)";
+    return ::testing::AssertionFailure()
+           << "output differs from data/" << name << ".pdf; written beside it as " << name
+           << ".actual.pdf (scripts/update-pdf-goldens accepts it)";
 }
 
 TReportGraphic SolidBitmap(int width, int height, uint8_t r, uint8_t g, uint8_t b) {

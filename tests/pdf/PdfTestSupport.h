@@ -51,9 +51,10 @@ ToolResult ReadersCheck(const std::string& bytes);
 // VELMORA_UPDATE_GOLDEN=1 to rewrite the golden files, and review the change before committing it.
 ::testing::AssertionResult MatchesGolden(const std::string& name, const std::string& file);
 
-// Compares File whole with data/Name; a differing file is written beside it as Name.actual.pdf.
-// With VELMORA_UPDATE_GOLDEN=1 (scripts/update-pdf-goldens) the golden file is rewritten instead.
-void ExpectGolden(const std::string& file, const std::string& name);
+// Whether File equals the golden file data/<Name>.pdf. On a difference the output is written beside
+// it as data/<Name>.actual.pdf. With VELMORA_UPDATE_GOLDEN=1 (scripts/update-pdf-goldens, for a
+// deliberate change) the golden file is rewritten instead.
+::testing::AssertionResult MatchesGolden(const std::string& name, const std::string& file);
 
 // A bitmap file image of Width x Height pixels filled with one colour.
 TReportGraphic SolidBitmap(int width, int height, uint8_t r, uint8_t g, uint8_t b);
