@@ -118,6 +118,8 @@ void DrawTextAndImages(TRenderPDF& r) {
     r.RenderBitmapRect(pdftest::SolidBitmap(8, 8, 0, 0, 255), 2.5, 5, 3, 5.5);
     r.RenderDraw(pdftest::SolidBitmap(36, 18, 0, 0, 0), 3.5, 5);
     r.RenderStretchDraw(TRect{360, 360, 504, 432}, pdftest::SolidBitmap(700, 400, 0, 128, 0));
+    r.FontChanged({.Name = "Arial", .Size = 12});
+    r.RenderTextRect(TRect{540, 360, 612, 396}, "text clipped to its box", 7.6, 5.4);
 }
 
 } // namespace
@@ -131,7 +133,9 @@ TEST(PdfContent, EveryOperatorMatchesTheStoredFile) {
     t.NewPage(11, 8.5);
     DrawTextAndImages(t.Render);
     ExpectBalanced(t.Content());
-    EXPECT_TRUE(pdftest::MatchesGolden("every-operator", t.Finish()));
+    const std::string file = t.Finish();
+    EXPECT_TRUE(pdftest::MatchesGolden("every-operator", file));
+    EXPECT_EQ(pdftest::ReadersCheck(file).Output, "");
 }
 
 TEST(PdfContent, ClippedTextSavesAndRestoresTheState) {

@@ -9,7 +9,9 @@ using pdftest::TestRenderer;
 TEST(PdfDocument, MatchesTheStoredEmptyPageFile) {
     TestRenderer t;
     t.Begin();
-    EXPECT_TRUE(pdftest::MatchesGolden("empty-page", t.Finish()));
+    const std::string file = t.Finish();
+    EXPECT_TRUE(pdftest::MatchesGolden("empty-page", file));
+    EXPECT_EQ(pdftest::ReadersCheck(file).Output, "");
 }
 
 TEST(PdfDocument, DocEndReleasesTheDocumentAndTheRendererCanRunAgain) {

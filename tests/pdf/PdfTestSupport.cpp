@@ -105,8 +105,7 @@ ToolResult ReadersCheck(const std::string& bytes) {
 
 ::testing::AssertionResult MatchesGolden(const std::string& name, const std::string& file) {
     const std::string golden = std::string(PDF_TEST_DATA) + "/" + name + ".pdf";
-    const char* update = std::getenv("VELMORA_UPDATE_GOLDEN");
-    if (update && std::string(update) == "1") {
+    if (const char* update = std::getenv("VELMORA_UPDATE_GOLDEN"); update && *update) {
         std::ofstream(golden, std::ios::binary) << file;
         return ::testing::AssertionSuccess();
     }
@@ -115,8 +114,7 @@ ToolResult ReadersCheck(const std::string& bytes) {
     if (file == expected) return ::testing::AssertionSuccess();
     std::ofstream(std::string(PDF_TEST_DATA) + "/" + name + ".actual.pdf", std::ios::binary) << file;
     return ::testing::AssertionFailure()
-           << "output differs from data/" << name << ".pdf; written beside it as " << name
-           << ".actual.pdf (scripts/update-pdf-goldens accepts it)";
+           << "output differs from data/" << name << ".pdf; written beside it as " << name << ".actual.pdf";
 }
 
 TReportGraphic SolidBitmap(int width, int height, uint8_t r, uint8_t g, uint8_t b) {

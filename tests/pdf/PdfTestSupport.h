@@ -51,11 +51,6 @@ ToolResult ReadersCheck(const std::string& bytes);
 // VELMORA_UPDATE_GOLDEN=1 to rewrite the golden files, and review the change before committing it.
 ::testing::AssertionResult MatchesGolden(const std::string& name, const std::string& file);
 
-// Whether File equals the golden file data/<Name>.pdf. On a difference the output is written beside
-// it as data/<Name>.actual.pdf. With VELMORA_UPDATE_GOLDEN=1 (scripts/update-pdf-goldens, for a
-// deliberate change) the golden file is rewritten instead.
-::testing::AssertionResult MatchesGolden(const std::string& name, const std::string& file);
-
 // A bitmap file image of Width x Height pixels filled with one colour.
 TReportGraphic SolidBitmap(int width, int height, uint8_t r, uint8_t g, uint8_t b);
 
