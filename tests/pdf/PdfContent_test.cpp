@@ -137,18 +137,3 @@ TEST(PdfContent, EveryOperatorMatchesTheStoredFile) {
     EXPECT_TRUE(pdftest::MatchesGolden("every-operator", file));
     EXPECT_EQ(pdftest::ReadersCheck(file).Output, "");
 }
-
-TEST(PdfContent, ClippedTextSavesAndRestoresTheState) {
-    TestRenderer t;
-    t.Begin();
-    t.Render.FontChanged({.Name = "Arial", .Size = 12});
-    t.Render.RenderTextRect(TRect{72, 72, 144, 144}, "clip", 1, 1.5);
-    const std::vector<std::string> lines = pdftest::ContentLines(t.Content());
-    EXPECT_EQ(lines.front(), " q ");
-    EXPECT_EQ(lines[4], "0.0000 w ");
-    EXPECT_EQ(lines[5], "72.0000 720.0000 72.0000 -72.0000 re W ");
-    EXPECT_EQ(lines[6], "b");
-    EXPECT_EQ(lines.back(), " Q ");
-    EXPECT_DOUBLE_EQ(t.Render.PenWidth(), 0);
-    ExpectBalanced(t.Content());
-}

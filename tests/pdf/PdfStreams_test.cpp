@@ -147,16 +147,18 @@ TEST(PdfStreams, ImageQualityDecidesTheJpegSize) {
                                platform::Rgb{static_cast<uint8_t>(x * 37 + y * 11),
                                              static_cast<uint8_t>(x * y), static_cast<uint8_t>(y * 53)});
         t.Render.RenderBitmap(TReportGraphic{gtBitmap, noise.EncodeBmp()}, 0, 0, 1, 1);
-        return StreamOf(t.Finish(), 7).size();
+        return t.Finish().size(); // the picture is nearly all of the file
     };
     EXPECT_LT(size(10), size(90));
 }
 
-TEST(PdfStreams, ImageDataNeedsADecoder) {
+TEST(PdfStreams, APictureThatCannotBeReadAddsNothing) {
     TestRenderer t;
     t.Begin();
+    TReportGraphic broken{gtBitmap, {'B', 'M', 0, 0}};
+    EXPECT_THROW(t.Render.RenderBitmapRect(broken, 1, 1, 2, 2), EReportError);
     TMemoryStream data(std::vector<uint8_t>{1, 2, 3});
-    t.Render.RenderImageData(data, "PNG", 1, 1, 2, 2);
+    t.Render.RenderImageData(data, "PNG", 1, 1, 2, 2); // no decoder
     EXPECT_TRUE(t.Render.Document->ImageList.empty());
     EXPECT_EQ(t.Content(), "2 J\r\n");
 
@@ -173,13 +175,4 @@ TEST(PdfStreams, ImageDataNeedsADecoder) {
     ASSERT_EQ(t.Render.Document->ImageList.size(), 1u);
     EXPECT_EQ(t.Render.Document->ImageList[0]->JPEGImage.Width(), 4);
     EXPECT_EQ(pdftest::ContentLines(t.Content())[1], "72.0000 0 0 72.0000 72.0000 648.0000 cm");
-}
-
-TEST(PdfStreams, DamagedBitmapIsReportedAndAddsNothing) {
-    TestRenderer t;
-    t.Begin();
-    TReportGraphic broken{gtBitmap, {'B', 'M', 0, 0}};
-    EXPECT_THROW(t.Render.RenderBitmapRect(broken, 1, 1, 2, 2), EReportError);
-    EXPECT_TRUE(t.Render.Document->ImageList.empty());
-    EXPECT_EQ(t.Content(), "2 J\r\n");
 }
