@@ -82,12 +82,12 @@ class MainFormTest : public TWindowTest {
         QTest::keyRelease(Board, key);
     }
 
-    // The first square, column-major, that is empty (or a given, with Given = true).
-    bool Find(bool given, int& c, int& r) {
-        for (c = 1; c <= 9; ++c)
-            for (r = 1; r <= 9; ++r)
-                if (given ? GameBoard()[c][r].Given : GameBoard()[c][r].Value == 0) return true;
-        return false;
+    // The first square, column-major, that is empty (or a given); (0, 0) when there is none.
+    std::pair<int, int> First(bool given) {
+        for (int c = 1; c <= 9; ++c)
+            for (int r = 1; r <= 9; ++r)
+                if (given ? GameBoard()[c][r].Given : GameBoard()[c][r].Value == 0) return {c, r};
+        return {0, 0};
     }
 
     QWidget* Board = nullptr;
@@ -142,9 +142,8 @@ TEST_F(MainFormTest, ClickingASquareOpensThePickerAndAChoiceFillsTheSquare) {
     EXPECT_TRUE(access.ClockRunning());
     EXPECT_TRUE(Button("BtnPost")->isEnabled() && Button("BtnHelp")->isEnabled() &&
                 Button("BtnFinish")->isEnabled());
-    int c = 0, r = 0, gc = 0, gr = 0;
-    ASSERT_TRUE(Find(false, c, r));
-    ASSERT_TRUE(Find(true, gc, gr));
+    const auto [c, r] = First(false);
+    const auto [gc, gr] = First(true);
 
     ClickSquare(c, r);
     ASSERT_TRUE(Picker->isVisible());
@@ -194,9 +193,8 @@ TEST_F(MainFormTest, ClickingASquareOpensThePickerAndAChoiceFillsTheSquare) {
 TEST_F(MainFormTest, HoldingADigitKeyWhileClickingEntersIt) {
     OpenBoard();
     Button("BtnNew")->click();
-    int c = 0, r = 0, gc = 0, gr = 0;
-    ASSERT_TRUE(Find(false, c, r));
-    ASSERT_TRUE(Find(true, gc, gr));
+    const auto [c, r] = First(false);
+    const auto [gc, gr] = First(true);
     const TCell given = GameBoard()[gc][gr];
     QLabel* held = Control<QLabel>("Label1");
 
@@ -236,14 +234,13 @@ TEST_F(MainFormTest, HoldingADigitKeyWhileClickingEntersIt) {
 }
 
 TEST(DigitRowKey, CountsTheDigitRowByNativeKeyCodeAndNeverTheKeypad) {
-    struct Row {
+    const struct {
         const char* Name;
         std::uint32_t NativeCode;
         int QtKey;
         bool Keypad;
         int Digit;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {"1", 10, Qt::Key_1, false, 1},
         {"9", 18, Qt::Key_9, false, 9},
         {"0", 19, Qt::Key_0, false, 0},
@@ -257,7 +254,7 @@ TEST(DigitRowKey, CountsTheDigitRowByNativeKeyCodeAndNeverTheKeypad) {
         {"no native code, keypad", 0, Qt::Key_7, true, -1},
         {"no native code, a letter", 0, Qt::Key_X, false, -1},
     };
-    for (const Row& row : rows)
+    for (const auto& row : rows)
         EXPECT_EQ(DigitRowKey(row.NativeCode, row.QtKey, row.Keypad), row.Digit) << row.Name;
 }
 
@@ -343,8 +340,8 @@ TEST_F(MainFormTest, FinishCompletesTheBoardAndStopsTheClock) {
 
     // A digit twice in a row: Finish cannot complete the board, says so and marks the digit.
     Button("BtnNew")->click();
-    int c = 0, r = 0, twice = 0;
-    ASSERT_TRUE(Find(false, c, r));
+    const auto [c, r] = First(false);
+    int twice = 0;
     for (int other = 1; other <= 9 && twice == 0; ++other)
         twice = GameBoard()[other][r].Value;
     ClickHolding(Qt::Key(Qt::Key_0 + twice), c, r);
@@ -374,8 +371,7 @@ TEST_F(MainFormTest, ClockAndOptionsShowAtOnce) {
     Button("BtnNew")->click();
     ASSERT_TRUE(access.ClockRunning());
     access.PauseClock();
-    int c = 0, r = 0;
-    ASSERT_TRUE(Find(false, c, r));
+    const auto [c, r] = First(false);
     ClickHolding(Qt::Key_1, c, r);
     EXPECT_FALSE(access.ClockRunning());
     Button("BtnRefresh")->click();
@@ -392,17 +388,16 @@ TEST_F(MainFormTest, LoadEnablesWhatTheLoadedGameAllows) {
     for (int c = 1; c <= 8; ++c)
         unsolvable.Board[c][1] = {c, true};
     unsolvable.Board[9][2] = {9, true};
-    struct Row {
+    const struct {
         const char* Name;
         TSavedGame Saved;
         bool Judged;      // Post and Help enabled
         const char* Help; // nullptr: the help line is hidden
-    };
-    const Row rows[] = {
+    } rows[] = {
         {"a game saved before any deal", TSavedGame{}, true, nullptr},
         {"givens without a solution", unsolvable, false, GameTexts::NotWorkedOut},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         WriteSavedGame(FormatSavedGame(row.Saved));
         OpenBoard();
         Button("BtnOpen")->click();
@@ -460,8 +455,7 @@ TEST_F(MainFormTest, KeyboardMovesTheCursorAndEntersDigits) {
         return PixelOf(QPoint((c - 1) * Cell + 4, (r - 1) * Cell + 20));
     };
     EXPECT_NE(frameAt(1, 1), cursorBlue) << "no cursor before the keyboard is used";
-    int c = 0, r = 0;
-    ASSERT_TRUE(Find(false, c, r));
+    const auto [c, r] = First(false);
     // From (1, 1): left wraps to column 9, then right and down to the empty square.
     QTest::keyClick(Board, Qt::Key_Left);
     EXPECT_EQ(access.Game().Cursor().Col, 9);
@@ -472,20 +466,19 @@ TEST_F(MainFormTest, KeyboardMovesTheCursorAndEntersDigits) {
         QTest::keyClick(Board, Qt::Key_Down);
     ASSERT_TRUE(access.Game().Cursor().Col == c && access.Game().Cursor().Row == r);
 
-    struct Row {
+    const struct {
         const char* Name;
         Qt::Key Key;
         Qt::KeyboardModifiers Modifiers;
         int Expected;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {"main-row digit", Qt::Key_6, Qt::NoModifier, 6},
         {"Delete", Qt::Key_Delete, Qt::NoModifier, 0},
         {"keypad digit", Qt::Key_3, Qt::KeypadModifier, 3},
         {"Backspace", Qt::Key_Backspace, Qt::NoModifier, 0},
         {"X", Qt::Key_X, Qt::NoModifier, 0},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         QTest::keyClick(Board, Qt::Key_8); // something to erase
         QTest::keyClick(Board, row.Key, row.Modifiers);
         EXPECT_EQ(GameBoard()[c][r].Value, row.Expected) << row.Name;
@@ -505,8 +498,7 @@ TEST_F(MainFormTest, KeyboardMovesTheCursorAndEntersDigits) {
     EXPECT_EQ(Picker->pos(), Board->pos() + SquareCentre(c, r) - QPoint(50, 50));
     QTest::keyClick(Board, Qt::Key_Escape);
     EXPECT_FALSE(Picker->isVisible());
-    int gc = 0, gr = 0;
-    ASSERT_TRUE(Find(true, gc, gr));
+    const auto [gc, gr] = First(true);
     const TCell given = GameBoard()[gc][gr];
     ClickSquare(gc, gr, Qt::RightButton);
     while (access.Game().Cursor().Col != gc)
@@ -543,19 +535,14 @@ TEST_F(MainFormTest, EveryCommandHasAMenuItemWithAMnemonic) {
 TEST_F(MainFormTest, PauseCoversTheBoardUntilResumed) {
     TMainFormTestAccess& access = OpenBoard();
     access.Find("1");
-    int gc = 0, gr = 0, c = 0, r = 0;
-    ASSERT_TRUE(Find(true, gc, gr));
-    ASSERT_TRUE(Find(false, c, r));
+    const auto [c, r] = First(false);
     const QImage playing = access.BoardBitmap().copy();
     QTest::keyClick(Form.get(), Qt::Key_P);
     EXPECT_TRUE(access.Game().Paused());
     EXPECT_FALSE(access.ClockRunning());
-    const QImage paused = access.BoardBitmap().copy();
-    EXPECT_EQ(paused, DrawBoardImage(GameBoard(), [] {
-                  TBoardView view;
-                  view.Paused = true;
-                  return view;
-              }()));
+    TBoardView paused;
+    paused.Paused = true;
+    EXPECT_EQ(access.BoardBitmap(), DrawBoardImage(GameBoard(), paused));
     ClickHolding(Qt::Key_5, c, r);
     EXPECT_EQ(GameBoard()[c][r].Value, 0) << "a hidden board takes no digits";
     QTest::mouseClick(Control("LEDDisplay1"), Qt::LeftButton);
@@ -598,8 +585,7 @@ TEST_F(MainFormTest, ACompletedGameIsRecordedInTheBestTimes) {
     access.Find("1");
     for (int tick = 0; tick < 65; ++tick)
         access.ClockTick();
-    int c = 0, r = 0;
-    while (Find(false, c, r))
+    for (auto [c, r] = First(false); c != 0; std::tie(c, r) = First(false))
         ClickHolding(static_cast<Qt::Key>(Qt::Key_0 + access.Game().State().Solution[c][r].Value), c, r);
     EXPECT_EQ(Shown("HelpLbl"), "Puzzle Complete - Congratulations!");
     auto* message = Control<QMessageBox>("BestTimesMessage");

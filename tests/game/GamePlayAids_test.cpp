@@ -98,12 +98,11 @@ TEST(GameHistory, UndoAndRedoCoverEveryKindOfChange) {
     const TSquare s = First(dealt, false);
     const int right = dealt.State().Solution[s.Col][s.Row].Value;
     const auto none = [](TGame&) {};
-    struct Row {
+    const struct {
         const char* Name;
         std::function<void(TGame&)> Before; // kept
         std::function<void(TGame&)> Change; // undone and redone
-    };
-    const Row rows[] = {
+    } rows[] = {
         {"entry", none, [&](TGame& g) { g.EnterDigit(s.Col, s.Row, right); }},
         {"erase", [&](TGame& g) { g.EnterDigit(s.Col, s.Row, 1); },
          [&](TGame& g) { g.EnterDigit(s.Col, s.Row, 0); }},
@@ -117,7 +116,7 @@ TEST(GameHistory, UndoAndRedoCoverEveryKindOfChange) {
         {"finish, as one step", none, [](TGame& g) { g.Finish(); }},
         {"the last digit", none, [](TGame& g) { SolveByHand(g); }},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         TGame game = dealt;
         row.Before(game);
         const TBoard board = game.Board();
@@ -202,12 +201,11 @@ TEST(GamePause, StopsTheClockAndTheBoardUntilResumed) {
 }
 
 TEST(GameRecords, OnlyThePlayersOwnCompletionCountsAndOnlyOnce) {
-    struct Row {
+    const struct {
         const char* Name;
         std::function<void(TGame&)> Play;
         bool Counts;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {"solved by hand", [](TGame& g) { SolveByHand(g); }, true},
         {"with a hint", [](TGame& g) { g.Hint(), SolveByHand(g); }, true},
         {"finished by the program", [](TGame& g) { g.Finish(); }, false},
@@ -225,7 +223,7 @@ TEST(GameRecords, OnlyThePlayersOwnCompletionCountsAndOnlyOnce) {
          },
          true},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         TGame game;
         game.ApplySettings(TSettings{});
         game.DealLevel(3);

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
+#include <utility>
 
 namespace {
 
@@ -18,12 +20,12 @@ int CountHoles(const TBoard& board) {
     return holes;
 }
 
-// The first empty square, column-major.
-bool FirstEmpty(const TBoard& board, int& col, int& row) {
-    for (col = 1; col <= 9; ++col)
-        for (row = 1; row <= 9; ++row)
-            if (board[col][row].Value == 0) return true;
-    return false;
+// The first empty square, column-major; (0, 0) when there is none.
+std::pair<int, int> FirstEmpty(const TBoard& board) {
+    for (int c = 1; c <= 9; ++c)
+        for (int r = 1; r <= 9; ++r)
+            if (board[c][r].Value == 0) return {c, r};
+    return {0, 0};
 }
 
 TGame DealtGame(std::string_view number = "1") {
@@ -47,8 +49,7 @@ TEST(GameDealing, NewDealsInsideTheStartupWindowOfTheSavedLevel) {
 
 TEST(GameDealing, RestartPutsThePuzzleBackAndRestartsTheClock) {
     TGame game = DealtGame();
-    int c = 0, r = 0;
-    ASSERT_TRUE(FirstEmpty(game.Board(), c, r));
+    const auto [c, r] = FirstEmpty(game.Board());
     game.EnterDigit(c, r, game.State().Solution[c][r].Value % 9 + 1);
     game.Check();
     game.Tick();
@@ -65,19 +66,17 @@ TEST(GameDealing, RestartPutsThePuzzleBackAndRestartsTheClock) {
 
 // The window redraws only what a command reports, so each must report at least what it changed.
 TEST(GameChanges, EachCommandReportsWhatItChanged) {
-    int c = 0, r = 0;
-    ASSERT_TRUE(FirstEmpty(DealtGame().Board(), c, r));
+    const auto [c, r] = FirstEmpty(DealtGame().Board());
     // A new board drops the notes and the history.
     const TChanges newBoard = chBoard | chNotes | chHistory;
     const TChanges deal =
         newBoard | chMark | chMarker | chHelp | chProgress | chClockRun | chCommands | chGameStarted;
     const TChanges step = chSquares | chNotes | chHistory; // a digit placed, clearing notes around it
-    struct Row {
+    const struct {
         const char* Name;
         std::function<TChanges(TGame&)> Command;
         TChanges Expected;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {"deal", [](TGame& g) { return g.DealFind("2"); }, deal},
         {"restart", [](TGame& g) { return g.Restart(); },
          newBoard | chMark | chMarker | chHelp | chProgress | chClockRun},
@@ -104,7 +103,7 @@ TEST(GameChanges, EachCommandReportsWhatItChanged) {
         {"nothing to undo", [](TGame& g) { return g.Undo() | g.Redo(); }, TChanges()},
         {"pause", [](TGame& g) { return g.SetPaused(true); }, chPaused | chHistory | chClockRun},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         TGame game = DealtGame();
         EXPECT_EQ(row.Command(game), row.Expected) << row.Name;
     }
@@ -121,8 +120,7 @@ TEST(GamePlay, EntriesNeverChangeAGivenAndRecountTheProgress) {
     EXPECT_TRUE(game.EnterDigit(gc, 1, 0).Empty());
     EXPECT_EQ(game.Board()[gc][1], given);
 
-    int c = 0, r = 0;
-    ASSERT_TRUE(FirstEmpty(game.Board(), c, r));
+    const auto [c, r] = FirstEmpty(game.Board());
     const int holes = CountHoles(game.Board());
     game.EnterDigit(c, r, 7);
     EXPECT_EQ(game.Board()[c][r], (TCell{7, false}));
@@ -140,8 +138,7 @@ TEST(GamePlay, CheckAndHintMarkAWrongDigitElseCheckSaysOkAndHintGivesASingle) {
     EXPECT_TRUE(empty.Display().HelpVisible);
 
     TGame game = DealtGame();
-    int c = 0, r = 0;
-    ASSERT_TRUE(FirstEmpty(game.Board(), c, r));
+    const auto [c, r] = FirstEmpty(game.Board());
     const int right = game.State().Solution[c][r].Value;
     game.EnterDigit(c, r, right);
     game.Check();
@@ -196,14 +193,9 @@ TEST(GamePlay, FinishFillsOneDigitAtATimeAndEndsTheGame) {
 
 TEST(GamePlay, TheLastCorrectDigitEndsTheGameAndAWrongFullBoardSaysSo) {
     TGame game = DealtGame();
-    int c = 0, r = 0;
-    while (FirstEmpty(game.Board(), c, r)) {
-        int nc = c, nr = r;
-        TBoard probe = game.Board();
-        probe[c][r].Value = 1;
-        if (!FirstEmpty(probe, nc, nr)) break; // (c, r) is the last empty square
+    auto [c, r] = FirstEmpty(game.Board());
+    for (; CountHoles(game.Board()) > 1; std::tie(c, r) = FirstEmpty(game.Board()))
         game.EnterDigit(c, r, game.State().Solution[c][r].Value);
-    }
     ASSERT_TRUE(game.GameInProgress());
     const int right = game.State().Solution[c][r].Value;
     game.EnterDigit(c, r, right % 9 + 1);
