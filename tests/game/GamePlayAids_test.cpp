@@ -38,18 +38,11 @@ void SolveByHand(TGame& game) {
         game.EnterDigit(s.Col, s.Row, game.State().Solution[s.Col][s.Row].Value);
 }
 
-TEST(GameKeyboard, DigitKeysGoToTheCursorSquareAndNeverChangeAGiven) {
+// Digits, erasing and the cursor across deals are played through the window's keyboard test.
+TEST(GameKeyboard, NotesModeDigitKeysMarkEmptySquaresAndNeverAGiven) {
     TGame game = DealtGame();
-    EXPECT_FALSE(game.Cursor().Shown);
     const TSquare empty = First(game, false);
     const TSquare given = First(game, true);
-    MoveCursorTo(game, empty);
-    EXPECT_TRUE(game.Cursor().Shown);
-    game.KeyDigit(4);
-    EXPECT_EQ(game.Board()[empty.Col][empty.Row], (TCell{4, false}));
-    game.KeyDigit(0);
-    EXPECT_EQ(game.Board()[empty.Col][empty.Row].Value, 0);
-
     MoveCursorTo(game, given);
     const TCell kept = game.Board()[given.Col][given.Row];
     game.KeyDigit(kept.Value % 9 + 1);
@@ -72,10 +65,6 @@ TEST(GameKeyboard, DigitKeysGoToTheCursorSquareAndNeverChangeAGiven) {
     game.ChooseDigit(empty.Col, empty.Row, 8);
     EXPECT_EQ(game.Notes().At(empty.Col, empty.Row), 1u << 7);
     EXPECT_EQ(game.Board()[empty.Col][empty.Row].Value, 0);
-
-    // The cursor stays where it is across deals.
-    game.DealFind("2");
-    EXPECT_TRUE(game.Cursor().Col == empty.Col && game.Cursor().Row == empty.Row);
 }
 
 // Which marks go is the notes' own tests' business; here that the game asks for it.

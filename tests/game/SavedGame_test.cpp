@@ -1,5 +1,5 @@
-// The saved-game file: its exact bytes, reading it back, damaged files that change nothing, and a
-// save that cannot be written.
+// The saved-game file: its exact bytes, reading it back, and damaged files that change nothing.
+// A save that cannot be written: the hardening tests keep the old file, the window tests the message.
 #include "game/GameTexts.h"
 #include "game/SavedGame.h"
 #include "game/TGame.h"
@@ -156,8 +156,7 @@ TEST(SavedGameFiles, MissingAndDamagedFilesChangeNothing) {
     for (const fs::path& bad : {path, path.parent_path()}) { // a folder is no saved game either
         game.HideHelp();
         EXPECT_EQ(game.LoadGameFile(bad.string()).Outcome, TLoadOutcome::loDamaged) << bad;
-        EXPECT_EQ(game.Display().HelpText, GameTexts::LoadFailed);
-        EXPECT_TRUE(game.Display().HelpVisible);
+        EXPECT_TRUE(game.Display().HelpVisible && game.Display().HelpText == GameTexts::LoadFailed);
         EXPECT_EQ(game.State().Board, before.Board);
         EXPECT_EQ(game.State().Solution, before.Solution);
         EXPECT_EQ(game.State().Puzzle, before.Puzzle);
@@ -177,19 +176,6 @@ TEST(SavedGameFiles, GivensWithoutASolutionStillLoad) {
     EXPECT_EQ(game.State().Solution[1][1].Value, 5);
     EXPECT_EQ(game.State().Solution[2][1].Value, 0);
     EXPECT_EQ(game.State().Board, saved.Board);
-}
-
-// Whole-or-nothing writing is the hardening tests' business; here only the message.
-TEST(SavedGameFiles, AFailedSaveSaysSoAndChangesNothingInTheGame) {
-    const fs::path blocked = TempPath("blocked.sav");
-    fs::create_directories(blocked);
-    TGame game;
-    game.DealFind("3");
-    game.HideHelp();
-    EXPECT_FALSE(game.SaveGameFile(blocked.string()));
-    EXPECT_EQ(game.Display().HelpText, GameTexts::SaveFailed);
-    EXPECT_TRUE(game.Display().HelpVisible);
-    EXPECT_TRUE(game.GameInProgress());
 }
 
 } // namespace
