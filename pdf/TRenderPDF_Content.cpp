@@ -100,6 +100,8 @@ void TRenderPDF::WritePaint(const TReportPen& pen, const TReportBrush& brush) {
         PutLine("f");
     else if (Visible(pen))
         PutLine("S");
+    else
+        PutLine("n"); // nothing to paint: end the path, or the next paint would draw it
 }
 
 void TRenderPDF::PageMoveTo(double X, double Y, const TReportPen& pen, double width) {

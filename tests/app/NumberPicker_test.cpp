@@ -17,9 +17,7 @@ TEST(NumberPicker, PressesGoToTheTopmostPartAndReportItsTag) {
     EXPECT_EQ(P::PartAt({50, 5}), P::ptErase);
     EXPECT_EQ(P::PartAt({2, 2}), P::ptShape1);  // the circle's whole square counts
     EXPECT_EQ(P::PartAt({50, 120}), P::ptNone); // the panel below the circle takes no press
-    EXPECT_EQ(P::PartTag(P::ptErase), 0);
-    EXPECT_EQ(P::PartTag(P::ptCentre), 0);
-    EXPECT_EQ(P::PartTag(P::TPart(P::ptDigit1 + 4)), 5);
+    EXPECT_EQ(P::PartTag(P::ptErase), 0);       // digits and the centre: the window tests choose them
     EXPECT_EQ(P::PartTag(P::ptShape1), -1);
 
     TNumberPicker picker;

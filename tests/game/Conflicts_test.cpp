@@ -13,12 +13,11 @@ struct TPlaced {
 };
 
 TEST(Conflicts, EveryClashingSquareAndNoOtherIsMarked) {
-    struct Row {
+    const struct {
         const char* Name;
         std::vector<TPlaced> Digits;
         std::vector<TPlaced> Clashing; // Digit unused
-    };
-    const Row rows[] = {
+    } rows[] = {
         {"empty board", {}, {}},
         {"same digit in a column", {{2, 1, 5}, {2, 9, 5}}, {{2, 1, 0}, {2, 9, 0}}},
         {"same digit in a row", {{1, 4, 7}, {8, 4, 7}, {8, 5, 1}}, {{1, 4, 0}, {8, 4, 0}}},
@@ -26,7 +25,7 @@ TEST(Conflicts, EveryClashingSquareAndNoOtherIsMarked) {
         {"different digits never clash", {{1, 1, 1}, {1, 2, 2}, {2, 1, 3}}, {}},
         {"three of a kind", {{1, 1, 9}, {5, 1, 9}, {1, 7, 9}}, {{1, 1, 0}, {5, 1, 0}, {1, 7, 0}}},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         TBoard board{};
         for (const TPlaced& p : row.Digits)
             board[p.Col][p.Row] = {p.Digit, false};

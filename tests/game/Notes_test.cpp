@@ -17,12 +17,8 @@ TNoteMarks Marks(std::initializer_list<int> digits) {
 
 TEST(Notes, ToggleFlipsOneDigitAndIgnoresNonDigits) {
     TNotes notes;
-    notes.Toggle(4, 7, 3);
-    notes.Toggle(4, 7, 9);
-    notes.Toggle(4, 7, 0);
-    notes.Toggle(4, 7, 10);
-    EXPECT_EQ(notes.At(4, 7), Marks({3, 9}));
-    notes.Toggle(4, 7, 3);
+    for (int digit : {3, 9, 0, 10, 3})
+        notes.Toggle(4, 7, digit);
     EXPECT_EQ(notes.At(4, 7), Marks({9}));
     EXPECT_FALSE(notes.Empty());
     notes.Clear();
@@ -35,12 +31,11 @@ TEST(Notes, APlacedDigitLeavesItsRowColumnAndBoxOnly) {
         for (int r = 1; r <= 9; ++r)
             notes.Set(c, r, Marks({5, 6}));
     notes.RemovePlaced(5, 5, 5);
-    struct Row {
+    const struct {
         const char* Name;
         int Col, Row;
         TNoteMarks Expected;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {"the square itself loses everything", 5, 5, 0},
         {"same column", 5, 1, Marks({6})},
         {"same row", 9, 5, Marks({6})},
@@ -48,7 +43,7 @@ TEST(Notes, APlacedDigitLeavesItsRowColumnAndBoxOnly) {
         {"unrelated square", 1, 1, Marks({5, 6})},
         {"next box diagonally", 7, 7, Marks({5, 6})},
     };
-    for (const Row& row : rows)
+    for (const auto& row : rows)
         EXPECT_EQ(notes.At(row.Col, row.Row), row.Expected) << row.Name;
 }
 
@@ -90,11 +85,10 @@ TEST(NotesFile, RoundTripsAndRejectsEveryDamagedForm) {
         damaged.replace(damaged.find(from), from.size(), to);
         return damaged;
     };
-    struct Row {
+    const struct {
         const char* Name;
         std::string Text;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {"empty", ""},
         {"cut short", text.substr(0, text.size() / 2)},
         {"other header", replaced("Velmora notes 1", "Velmora notes 2")},
@@ -109,7 +103,7 @@ TEST(NotesFile, RoundTripsAndRejectsEveryDamagedForm) {
         {"a field missing", replaced("- 19 -", "- 19")},
         {"an extra line", text + "x\r\n"},
     };
-    for (const Row& row : rows)
+    for (const auto& row : rows)
         EXPECT_FALSE(ParseNotesFile(row.Text)) << row.Name;
 }
 
