@@ -261,13 +261,17 @@ TEST_F(BookCli, InterruptedOrFailedRunLeavesNoFile) {
     // The interrupt is sent once the program itself (not the shell before it) catches it: SIGINT's
     // bit in SigCgt, however slowly a loaded machine starts it.
     const std::string Cli = fs::canonical(VELMORA_CLI_PATH).string();
-    const CliResult Stopped = RunCommand(
-        "'" + Cli + "' book --from 1 --count 10000 --level 4 --per-page 1 --solutions --pdf '" +
-        P("big.pdf") + "' 2>&1 & pid=$!; n=0; until [ $n -ge 1000 ] || [ \"$(readlink /proc/$pid/exe)\" = '" +
-        Cli +
-        "' ] && [ $(( 0x$(awk '/^SigCgt/{print $2}' /proc/$pid/status) & 2 )) -ne 0 ]; do n=$((n + 1)); "
-        "sleep 0.01; done;"
-        " kill -INT $pid; wait $pid");
+    const CliResult Stopped =
+        RunCommand("'" + Cli + "' book --from 1 --count 10000 --level 4 --per-page 1 --solutions --pdf '" +
+                   P("big.pdf") +
+                   "' 2>&1 & pid=$!; for n in $(seq 1000); do"
+                   "  if [ \"$(readlink /proc/$pid/exe)\" = '" +
+                   Cli +
+                   "' ]; then"
+                   "    m=$(awk '/^SigCgt/{print $2}' /proc/$pid/status 2>/dev/null);"
+                   "    [ $(( 0x${m:-0} & 2 )) -ne 0 ] && break;"
+                   "  fi; sleep 0.01;"
+                   " done; kill -INT $pid; wait $pid");
     EXPECT_EQ(Stopped.Status, 128 + SIGINT) << Stopped.Out;
     EXPECT_NE(Stopped.Out.find("interrupted; no file written"), std::string::npos) << Stopped.Out;
     const CliResult Unwritable =
