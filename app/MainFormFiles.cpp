@@ -2,8 +2,11 @@
 #include "app/MainForm.h"
 #include "game/GameTexts.h"
 #include "platform/ProgramPaths.h"
+#include "platform/SafeFile.h"
 
 #include <QMessageBox>
+
+#include <iostream>
 
 namespace {
 
@@ -14,12 +17,21 @@ QString Shown(const char* text) {
 } // namespace
 
 void TMainForm::LoadSettings() {
+    // Temporary files of a save that was killed halfway.
+    for (const std::string& file :
+         {platform::ProgramPaths::SettingsFile(), platform::ProgramPaths::SavedGameFile()})
+        platform::SafeFile::RemoveStaleTemporaries(file);
     ShowChanges(Game.ApplySettings(LoadSettingsFile(platform::ProgramPaths::SettingsFile())));
 }
 
 bool TMainForm::SaveSettings() {
     const std::string path = platform::ProgramPaths::SettingsFile();
-    if (SaveSettingsFile(path, Game.CurrentSettings())) return true;
+    const TSettingsSaveResult saved = SaveSettingsFile(path, Game.CurrentSettings());
+    if (saved) return true;
+    if (saved.Outcome == TSettingsSaveOutcome::ssUnreadableKept) {
+        std::cerr << "velmora-puzzle: " << saved.Reason << "\n";
+        return false;
+    }
     QMessageBox::critical(nullptr, QString::fromLatin1(GameTexts::ApplicationTitle),
                           QString::fromLatin1(GameTexts::UnableToWrite)
                               .replace(QStringLiteral("%s"), QString::fromStdString(path)));

@@ -21,6 +21,9 @@ class TSolutionSearch {
     // solution within the step limit. Given flags are not touched.
     bool Solve(TBoard& grid);
 
+    // The search steps the last Solve took (0 when singles or the givens settled it).
+    std::int64_t StepsTaken() const { return Steps; }
+
   private:
     bool Search();
     void Place(int square, int digit);

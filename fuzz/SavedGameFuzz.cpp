@@ -1,5 +1,6 @@
-// The saved-game text on arbitrary bytes. A text the parser accepts must come back unchanged
-// through the writer; a text it refuses must leave a running game exactly as it was.
+// The saved-game text on arbitrary bytes. A text the parser accepts has a solution that keeps its
+// givens (when one is found) and comes back unchanged through the writer; a text it refuses leaves
+// a running game exactly as it was.
 #include "fuzz/FuzzTarget.h"
 #include "game/SavedGame.h"
 #include "game/TGame.h"
@@ -38,6 +39,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const TSavedGameParse parsed = ParseSavedGame(text);
     if (parsed.Game) {
         FuzzCheck(parsed.Error == TSavedGameError::sgNone, "an accepted game has no error");
+        FuzzCheck(!parsed.SolutionFound || IsSolved(parsed.Solution), "a found solution is solved");
+        for (int c = 1; c <= 9; ++c)
+            for (int r = 1; r <= 9; ++r)
+                if (parsed.Game->Board[c][r].Given)
+                    FuzzCheck(parsed.Solution[c][r].Value == parsed.Game->Board[c][r].Value,
+                              "the solution keeps the givens");
         CheckRoundTrip(*parsed.Game);
     } else {
         FuzzCheck(parsed.Error != TSavedGameError::sgNone, "a refused game says why");

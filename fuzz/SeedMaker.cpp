@@ -242,6 +242,9 @@ void SavedGames(const fs::path& corpus) {
     Save(folder, "too-big.sav", "2147483648\r\n0\r\n");
     Save(folder, "negative-time.sav", "-7\r\n-1\r\n");
     Save(folder, "lf-only.sav", "3\n4\n5 Y\n");
+    Save(folder, "blank.sav", " \r\n\r\n");
+    Save(folder, "given-zero.sav", "3\r\n0\r\n0 Y\r\n");
+    Save(folder, "givens-clash.sav", "3\r\n0\r\n5 Y\r\n5 Y\r\n");
 }
 
 void SettingsFiles(const fs::path& corpus) {
@@ -260,6 +263,7 @@ void SettingsFiles(const fs::path& corpus) {
          "[Options]\nHiliteCell=0x0\nDifficulty=0X3\nCurrent=12abc\nTimer = 0 \nUserFont=\n");
     Save(folder, "bad-level.ini", "[options]\r\nDifficulty=9\r\nCurrent=-5\r\n");
     Save(folder, "no-section.ini", "Difficulty=3\r\n[\r\n=1\r\n");
+    Save(folder, "cr-only.ini", "[options]\rDifficulty=3\rCurrent=9\r");
 }
 
 void FindTexts(const fs::path& corpus) {

@@ -1,5 +1,6 @@
 #include "game/SavedGame.h"
 
+#include "engine/SolutionSearch.h"
 #include "platform/NumberFormat.h"
 
 namespace {
@@ -47,8 +48,32 @@ class TSavedGameReader {
 };
 
 TSavedGameParse Failure(TSavedGameError error, int line) {
-    return {std::nullopt, error, line};
+    return {std::nullopt, {}, false, error, line};
 }
+
+bool IsBlank(std::string_view text) {
+    return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
+}
+
+// The digits given so far in each column, row and box, to catch a given that repeats one.
+class TGivenDigits {
+  public:
+    // False when the digit is already given in one of the square's units.
+    bool Add(int c, int r, int digit) {
+        const std::uint16_t bit = static_cast<std::uint16_t>(1u << digit);
+        const int box = BoxOf(c, r) - 1;
+        if ((Columns[c - 1] | Rows[r - 1] | Boxes[box]) & bit) return false;
+        Columns[c - 1] |= bit;
+        Rows[r - 1] |= bit;
+        Boxes[box] |= bit;
+        return true;
+    }
+
+  private:
+    std::uint16_t Columns[9]{};
+    std::uint16_t Rows[9]{};
+    std::uint16_t Boxes[9]{};
+};
 
 } // namespace
 
@@ -71,6 +96,7 @@ std::string FormatSavedGame(const TSavedGame& game) {
 }
 
 TSavedGameParse ParseSavedGame(std::string_view text) {
+    if (IsBlank(text)) return Failure(TSavedGameError::sgEmpty, 1);
     TSavedGameReader reader(text);
     TSavedGame game;
 
@@ -86,16 +112,24 @@ TSavedGameParse ParseSavedGame(std::string_view text) {
     reader.SkipLine();
 
     int line = 3;
+    TGivenDigits givens;
+    TBoard solution{};
     for (int c = 1; c <= 9; ++c) {
         for (int r = 1; r <= 9; ++r, ++line) {
             const auto value = reader.ReadNumber();
             if (!value) return Failure(TSavedGameError::sgBadNumber, line);
             if (*value < 0 || *value > 9) return Failure(TSavedGameError::sgValueOutOfRange, line);
             reader.ReadChar(); // the separator, whatever it is
-            const auto flag = reader.ReadChar();
-            game.Board[c][r] = {*value, flag == 'Y'};
+            const bool given = reader.ReadChar() == 'Y';
+            if (given && *value == 0) return Failure(TSavedGameError::sgEmptyGiven, line);
+            if (given && !givens.Add(c, r, *value)) return Failure(TSavedGameError::sgGivensClash, line);
+            game.Board[c][r] = {*value, given};
+            if (given) solution[c][r].Value = *value;
             reader.SkipLine();
         }
     }
-    return {game, TSavedGameError::sgNone, 0};
+    // The file keeps no solution: it is worked out from the givens, so that Check and Hint judge
+    // the player's digits by it.
+    const bool found = TSolutionSearch().Solve(solution);
+    return {game, solution, found, TSavedGameError::sgNone, 0};
 }

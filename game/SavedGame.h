@@ -4,10 +4,14 @@
 
 #include "engine/Board.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+
+// A saved game is about 500 bytes; a file far larger is not one and is not read.
+constexpr std::size_t MaxSavedGameBytes = std::size_t{64} << 10;
 
 struct TSavedGame {
     std::int32_t PuzzleNumber = 0;
@@ -25,10 +29,15 @@ enum class TSavedGameError {
     sgBadNumber,       // a number that is not a 32-bit decimal integer
     sgValueOutOfRange, // a square holding something other than 0-9
     sgNegativeTime,    // elapsed seconds below 0
+    sgEmpty,           // nothing but blanks and line breaks
+    sgEmptyGiven,      // a square marked given that holds no digit ("0 Y")
+    sgGivensClash,     // a given repeats a given digit of its column, row or box
 };
 
 struct TSavedGameParse {
     std::optional<TSavedGame> Game; // set when the whole text was read
+    TBoard Solution{};              // with Game: the givens completed to a solved grid, no flags
+    bool SolutionFound = false;     // false: no solution was found, Solution holds the givens only
     TSavedGameError Error = TSavedGameError::sgNone;
     int Line = 0; // the line (1-83) where reading failed
 };
@@ -37,5 +46,6 @@ struct TSavedGameParse {
 // and ends at the next space or control character; after a square's number come one separator
 // character and the flag character ("Y" marks a given, anything else does not); the rest of the
 // line is skipped. A text that ends early reads the missing numbers as 0 and the missing flags as
-// not given.
+// not given. A text that is blank, or whose givens break the rules (an empty given, two equal
+// givens in a unit), is refused; the player's own digits may be wrong, as in any game in progress.
 TSavedGameParse ParseSavedGame(std::string_view text);

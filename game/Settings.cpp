@@ -2,10 +2,19 @@
 
 #include "engine/HoleWindows.h"
 
+#include <cerrno>
+#include <sys/stat.h>
+
 namespace {
 
 constexpr std::string_view Section = "options";
 constexpr std::string_view SameDigitKey = "HiliteSameDigit";
+
+// Whether anything stands at Path, or may stand there unseen (a folder that cannot be searched).
+bool Exists(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 || (errno != ENOENT && errno != ENOTDIR);
+}
 
 } // namespace
 
@@ -43,8 +52,13 @@ TSettings LoadSettingsFile(const std::string& path) {
     return ReadSettings(platform::IniFile::Load(path));
 }
 
-platform::FileResult SaveSettingsFile(const std::string& path, const TSettings& settings) {
-    platform::IniFile file = platform::IniFile::Load(path);
+TSettingsSaveResult SaveSettingsFile(const std::string& path, const TSettings& settings) {
+    platform::IniFile file;
+    if (const platform::FileResult read = file.LoadFromFile(path); !read && Exists(path))
+        return {TSettingsSaveOutcome::ssUnreadableKept,
+                "the settings were not saved: " + read.Error + "; the file is left as it was"};
     WriteSettings(file, settings);
-    return file.Save(path);
+    if (const platform::FileResult saved = file.Save(path); !saved)
+        return {TSettingsSaveOutcome::ssWriteFailed, saved.Error};
+    return {};
 }

@@ -35,5 +35,20 @@ void WriteSettings(platform::IniFile& file, const TSettings& settings);
 // Reads the settings file at Path (a missing or unreadable file gives the defaults).
 TSettings LoadSettingsFile(const std::string& path);
 
-// Rewrites the settings file at Path whole or not at all, keeping anything else it held.
-platform::FileResult SaveSettingsFile(const std::string& path, const TSettings& settings);
+enum class TSettingsSaveOutcome {
+    ssSaved,
+    ssUnreadableKept, // the file exists but could not be read: it is left as it was
+    ssWriteFailed,    // the file could not be written
+};
+
+struct TSettingsSaveResult {
+    TSettingsSaveOutcome Outcome = TSettingsSaveOutcome::ssSaved;
+    std::string Reason; // a sentence saying why, empty when saved
+
+    explicit operator bool() const { return Outcome == TSettingsSaveOutcome::ssSaved; }
+};
+
+// Rewrites the settings file at Path whole or not at all, keeping anything else it held. A file
+// that exists but cannot be read (too large, unreadable, not a regular file) is never replaced,
+// since a rewrite would lose its other sections.
+TSettingsSaveResult SaveSettingsFile(const std::string& path, const TSettings& settings);

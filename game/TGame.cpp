@@ -4,7 +4,6 @@
 #include "engine/MessageTexts.h"
 #include "engine/Progress.h"
 #include "engine/PuzzleChoice.h"
-#include "engine/SolutionSearch.h"
 #include "game/GameTexts.h"
 #include "platform/NumberFormat.h"
 #include "platform/SafeFile.h"
@@ -14,9 +13,6 @@
 #include <system_error>
 
 namespace {
-
-// A saved game is about 500 bytes; anything far larger is not one of ours.
-constexpr std::size_t MaxSavedGameBytes = std::size_t{1} << 20;
 
 std::string Text(const TMessageText& message) {
     return std::string(message.View());
@@ -328,21 +324,14 @@ TLoadResult TGame::LoadGameText(std::string_view text) {
     if (!parsed.Game) return {TLoadOutcome::loDamaged, ShowHelp(GameTexts::LoadFailed)};
     const TSavedGame& game = *parsed.Game;
 
-    // The file keeps no puzzle and no solution: the givens are the puzzle (so Restart restarts
-    // this game), and their solution is worked out so Check and Hint judge the player's digits.
-    TBoard givens{};
+    // The file keeps no puzzle: the givens are the puzzle (so Restart restarts this game).
+    TBoard puzzle{};
     for (int c = 1; c <= 9; ++c)
         for (int r = 1; r <= 9; ++r)
-            if (game.Board[c][r].Given) givens[c][r] = game.Board[c][r];
-    TBoard solution = givens;
-    for (auto& column : solution)
-        for (TCell& cell : column)
-            cell.Given = false;
-    TBoard puzzle = solution;
-    FSolutionKnown = TSolutionSearch().Solve(solution);
-    if (!FSolutionKnown) solution = givens;
+            if (game.Board[c][r].Given) puzzle[c][r].Value = game.Board[c][r].Value;
+    FSolutionKnown = parsed.SolutionFound;
 
-    FState.Solution = solution;
+    FState.Solution = parsed.Solution;
     FState.Puzzle = puzzle;
     FGameLevel = 0; // until the game's notes say more
     FCountsForRecords = false;

@@ -2,14 +2,16 @@
 
 #include "pdf/TRenderPDF.h"
 #include "platform/NumberFormat.h"
-#include "platform/SafeFile.h"
 #include "report/ReportError.h"
+#include "report/ReportStream.h"
 
 #include <cstdlib>
 
 namespace pdf {
 
 void ExportPdf(TRenderPDF& Render, TStream& Input, const std::string& FileName) {
+    // The document is built in memory and saved only when the whole stream played: a damaged
+    // stream fails here and never reaches the file.
     TMemoryStream output;
     Render.SetOutputFileName(FileName);
     Render.SetOutputStream(&output);
@@ -21,9 +23,7 @@ void ExportPdf(TRenderPDF& Render, TStream& Input, const std::string& FileName) 
     }
     Render.SetOutputStream(nullptr);
     if (output.Size() == 0) throw EReportError("The report produced no PDF document.");
-    const platform::FileResult saved =
-        platform::SafeFile::WriteAll(FileName, std::span<const uint8_t>(output.Bytes()));
-    if (!saved) throw EReportError("Cannot create file \"" + FileName + "\": " + saved.Error);
+    SaveBytesToFile(FileName, output.Bytes());
 }
 
 void UseSourceDateEpoch(TRenderPDF& Render) {

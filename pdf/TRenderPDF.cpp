@@ -1,6 +1,7 @@
 // The component, the document lifecycle and the write operations of TRenderPDF.
 #include "pdf/TRenderPDF.h"
 
+#include "pdf/PdfFileExport.h"
 #include "platform/NumberFormat.h"
 #include "report/PageConverter.h"
 #include "report/ReportError.h"
@@ -32,11 +33,14 @@ std::string TRenderPDF::OutputNameWithExtension(const std::string& FileName, con
 
 void TRenderPDF::RenderToFile(TStream* Stream, const std::string& OutputFileName) {
     const std::string fileName = OutputNameWithExtension(OutputFileName, FileExtension());
-    SetOutputFileName(fileName);
-    // No output stream: DocEnd saves the finished document whole, so a replay that fails before
-    // the document begins leaves neither the file nor a temporary file behind.
-    SetOutputStream(nullptr);
-    RenderStream(Stream);
+    // The one way a PDF file is written: a stream that fails to play, at its header or halfway,
+    // leaves no file and an old file as it was.
+    if (Stream) {
+        ExportPdf(*this, *Stream, fileName);
+        return;
+    }
+    TFileStream input(InputFileName(), fmOpenRead);
+    ExportPdf(*this, input, fileName);
 }
 
 void TRenderPDF::DocBegin() {

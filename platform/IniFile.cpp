@@ -83,20 +83,19 @@ IniFile IniFile::Parse(std::string_view text) {
         ini.ByteOrderMark = true;
         text.remove_prefix(Utf8Mark.size());
     }
-    const std::size_t firstBreak = text.find('\n');
-    if (firstBreak != std::string_view::npos && (firstBreak == 0 || text[firstBreak - 1] != '\r'))
-        ini.LineEnd = "\n";
+    // CR LF, LF and a lone CR all end a line; each line keeps its own break, so a file with mixed
+    // breaks is written back as it was, and new lines take the file's first kind of break.
+    bool firstBreak = true;
     while (!text.empty()) {
-        const std::size_t lineBreak = text.find('\n');
-        std::string_view line = text.substr(0, lineBreak);
-        const bool crlf = !line.empty() && line.back() == '\r';
-        if (crlf) line.remove_suffix(1);
-        // Each line keeps its own break, so a file with mixed breaks is written back as it was.
-        ini.Lines.push_back(Line{std::string(line), lineBreak == std::string_view::npos ? ""
-                                                    : crlf                              ? "\r\n"
-                                                                                        : "\n"});
-        if (lineBreak == std::string_view::npos) break;
-        text.remove_prefix(lineBreak + 1);
+        const std::size_t at = text.find_first_of("\r\n");
+        std::string_view lineEnd;
+        if (at != std::string_view::npos)
+            lineEnd = text.substr(at, text[at] == '\r' && text.substr(at + 1).starts_with('\n') ? 2 : 1);
+        ini.Lines.push_back(Line{std::string(text.substr(0, at)), std::string(lineEnd)});
+        if (at == std::string_view::npos) break;
+        if (firstBreak) ini.LineEnd = lineEnd;
+        firstBreak = false;
+        text.remove_prefix(at + lineEnd.size());
     }
     return ini;
 }

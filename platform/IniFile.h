@@ -13,7 +13,8 @@
 // - ReadBool: the integer rule, then true exactly when the integer is not 0.
 // Writing keeps every other section, key, comment and unrecognised line as it was. A new key
 // goes after the last key of its section; a new section goes at the end. Booleans are written
-// "1" or "0". Lines end with CR LF in a new file; a loaded file keeps its own line ends, and a
+// "1" or "0". Lines end with CR LF, LF or a lone CR alike. Lines end with CR LF in a new file; a
+// loaded file keeps each line's own break (new lines take its first kind of break), and a
 // UTF-8 byte order mark an editor put at its start is skipped on reading and kept on writing.
 #pragma once
 
@@ -60,7 +61,8 @@ class IniFile {
     // untouched; the result carries the reason of a failure.
     FileResult Save(const std::string& path) const;
 
-    static constexpr std::size_t MaxFileSize = std::size_t{1} << 20; // 1 MiB
+    // Far above any real settings file; a larger file is refused rather than read.
+    static constexpr std::size_t MaxFileSize = std::size_t{64} << 10; // 64 KiB
 
     // The integer rule above, on a raw value; nullopt when the value is not a valid integer.
     static std::optional<std::int32_t> ParseInteger(std::string_view value);

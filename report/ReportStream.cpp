@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -133,11 +134,19 @@ void TStdioStream::Truncate(uint64_t Position) {
 // ---------------------------------------------------------------------------------------------
 
 TFileStream::TFileStream(const std::string& FileName, TFileMode Mode) : TStdioStream(FileName) {
-    File_ = std::fopen(FileName.c_str(), Mode == fmOpenRead ? "rb" : "w+b");
+    if (Mode == fmCreate) {
+        File_ = std::fopen(FileName.c_str(), "w+be");
+        if (!File_) throw EReportError("Cannot create file \"" + FileName + "\". " + SystemReason());
+        return;
+    }
+    int Fd = -1;
+    const platform::FileResult Opened = platform::SafeFile::OpenForReading(FileName, MaxPageStreamBytes, Fd);
+    if (!Opened) throw EReportError("Cannot open file \"" + FileName + "\". " + Opened.Error);
+    File_ = fdopen(Fd, "rb");
     if (!File_) {
-        if (Mode == fmOpenRead)
-            throw EReportError("Cannot open file \"" + FileName + "\". " + SystemReason());
-        throw EReportError("Cannot create file \"" + FileName + "\". " + SystemReason());
+        const std::string Reason = SystemReason();
+        ::close(Fd);
+        throw EReportError("Cannot open file \"" + FileName + "\". " + Reason);
     }
 }
 

@@ -70,6 +70,10 @@ class TByteViewStream : public TStream {
     uint64_t Pos_ = 0;
 };
 
+// The largest page stream read from a file: far above any real report, small enough that a
+// hostile or mistaken file cannot exhaust memory.
+constexpr size_t MaxPageStreamBytes = size_t{256} << 20;
+
 enum TFileMode : uint8_t {
     fmOpenRead, // existing file, read only (others may read)
     fmCreate,   // new file or truncate an existing one, read and write
@@ -102,6 +106,7 @@ class TStdioStream : public TStream {
 class TFileStream : public TStdioStream {
   public:
     // Throws EReportError "Cannot open file \"NAME\"." / "Cannot create file \"NAME\"." on failure.
+    // A file opened for reading must be a regular file of at most MaxPageStreamBytes.
     TFileStream(const std::string& FileName, TFileMode Mode);
 
     // Flushes to disk and closes; throws when data could not be written.

@@ -27,7 +27,8 @@ int RunConvert(const std::vector<std::string>& args) {
     if (files.size() != 2) return cli::UsageError("convert needs IN.ndr and OUT.pdf");
 
     std::vector<uint8_t> bytes;
-    if (const platform::FileResult read = platform::SafeFile::ReadAll(files[0], bytes); !read) {
+    if (const platform::FileResult read = platform::SafeFile::ReadAll(files[0], bytes, MaxPageStreamBytes);
+        !read) {
         std::cerr << "velmora-cli: " << read.Error << "\n";
         return cli::ExitBadInput;
     }

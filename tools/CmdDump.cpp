@@ -7,13 +7,15 @@
 #include "platform/SafeFile.h"
 #include "report/PageStreamListing.h"
 #include "report/ReportError.h"
+#include "report/ReportStream.h"
 
 namespace {
 
 int RunDump(const std::vector<std::string>& args) {
     if (args.size() != 1) return cli::UsageError("dump needs exactly one FILE");
     std::vector<uint8_t> Bytes;
-    if (const platform::FileResult Read = platform::SafeFile::ReadAll(args[0], Bytes); !Read) {
+    if (const platform::FileResult Read = platform::SafeFile::ReadAll(args[0], Bytes, MaxPageStreamBytes);
+        !Read) {
         std::cerr << "velmora-cli: " << Read.Error << "\n";
         return cli::ExitBadInput;
     }

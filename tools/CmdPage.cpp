@@ -96,7 +96,9 @@ int RunPage(const std::vector<std::string>& args) {
     if (PdfFile.empty()) return cli::ExitOk;
     std::vector<uint8_t> PageStream = Writer.MemoryBytes();
     if (!NdrFile.empty()) {
-        if (const platform::FileResult Read = platform::SafeFile::ReadAll(NdrFile, PageStream); !Read) {
+        if (const platform::FileResult Read =
+                platform::SafeFile::ReadAll(NdrFile, PageStream, MaxPageStreamBytes);
+            !Read) {
             std::cerr << "velmora-cli: " << Read.Error << "\n";
             return cli::ExitBadInput;
         }

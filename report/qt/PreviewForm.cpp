@@ -1,5 +1,6 @@
 #include "report/qt/PreviewForm.h"
 
+#include "platform/SafeFile.h"
 #include "report/RendererRegistry.h"
 #include "report/ReportError.h"
 #include "report/ReportRender.h"
@@ -287,8 +288,10 @@ void TPreviewForm::Show(const std::function<void()>& Step) {
 bool TPreviewForm::OpenFile(const QString& FileName) {
     auto opened = std::make_unique<TMemoryStream>();
     try {
-        TFileStream file(FileName.toStdString(), fmOpenRead);
-        opened->CopyFrom(file);
+        // Refuses a FIFO, a device or an oversized file at once rather than hanging or filling memory.
+        const platform::FileResult read =
+            platform::SafeFile::ReadAll(FileName.toStdString(), opened->Bytes(), MaxPageStreamBytes);
+        if (!read) throw EReportError("Cannot open file \"" + FileName.toStdString() + "\". " + read.Error);
         // A damaged file leaves the report that was shown (or none).
         Preview.RenderStream(opened.get());
     } catch (const std::exception& e) {

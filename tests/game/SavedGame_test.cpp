@@ -9,8 +9,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -62,30 +65,47 @@ TEST(SavedGameFormat, ReadsBackWhatItWroteAndReadsLooselyAsTheGameAlwaysHas) {
     expected.Board[1][2] = {6, true};
     expected.Board[1][3] = {2, true};
     EXPECT_EQ(*loose.Game, expected);
-    EXPECT_EQ(*ParseSavedGame("").Game, TSavedGame{});
 }
 
-TEST(SavedGameFormat, RefusesNumbersItCannotReadAndValuesOutsideTheDigits) {
-    const std::string head = "1\r\n0\r\n5 N\r\n";
-    const struct {
-        std::string Text;
-        TSavedGameError Error;
-        int Line;
-    } cases[] = {
-        {"abc\r\n", TSavedGameError::sgBadNumber, 1},
-        {"2147483648\r\n0\r\n", TSavedGameError::sgBadNumber, 1},
-        {std::string(40, '7'), TSavedGameError::sgBadNumber, 1},
-        {"1\r\n99999999999\r\n", TSavedGameError::sgBadNumber, 2},
-        {"1\r\n-5\r\n", TSavedGameError::sgNegativeTime, 2},
-        {head + "x N\r\n", TSavedGameError::sgBadNumber, 4},
-        {head + "10 N\r\n", TSavedGameError::sgValueOutOfRange, 4},
-        {head + "-1 N\r\n", TSavedGameError::sgValueOutOfRange, 4},
-    };
-    for (const auto& c : cases) {
-        const auto parsed = ParseSavedGame(c.Text);
-        EXPECT_FALSE(parsed.Game) << c.Text;
-        EXPECT_EQ(parsed.Error, c.Error) << c.Text;
-        EXPECT_EQ(parsed.Line, c.Line) << c.Text;
+// Damaged saved games, each refused with its reason and the line where reading stopped.
+struct TDamagedText {
+    const char* Name;
+    std::string Text;
+    TSavedGameError Error;
+    int Line;
+};
+
+std::string Lines(const std::string& first, int empties, const std::string& last) {
+    std::string text = "1\r\n0\r\n" + first;
+    for (int i = 0; i < empties; ++i)
+        text += "0 N\r\n";
+    return text + last;
+}
+
+const TDamagedText DamagedTexts[] = {
+    {"LettersForTheNumber", "abc\r\n", TSavedGameError::sgBadNumber, 1},
+    {"NumberBeyond32Bits", "2147483648\r\n0\r\n", TSavedGameError::sgBadNumber, 1},
+    {"OverlongNumber", std::string(40, '7'), TSavedGameError::sgBadNumber, 1},
+    {"TimeBeyond32Bits", "1\r\n99999999999\r\n", TSavedGameError::sgBadNumber, 2},
+    {"NegativeTime", "1\r\n-5\r\n", TSavedGameError::sgNegativeTime, 2},
+    {"LetterInASquare", Lines("5 N\r\n", 0, "x N\r\n"), TSavedGameError::sgBadNumber, 4},
+    {"SquareAboveNine", Lines("5 N\r\n", 0, "10 N\r\n"), TSavedGameError::sgValueOutOfRange, 4},
+    {"NegativeSquare", Lines("5 N\r\n", 0, "-1 N\r\n"), TSavedGameError::sgValueOutOfRange, 4},
+    {"EmptyFile", "", TSavedGameError::sgEmpty, 1},
+    {"BlanksOnly", " \r\n\t\n\r\n", TSavedGameError::sgEmpty, 1},
+    {"GivenWithoutDigit", Lines("5 N\r\n", 1, "0 Y\r\n"), TSavedGameError::sgEmptyGiven, 5},
+    // A 7 given in column 1, row 1, then again in row 5 (line 7) or in column 2, row 2 (line 13).
+    {"EqualGivensInAColumn", Lines("7 Y\r\n", 3, "7 Y\r\n"), TSavedGameError::sgGivensClash, 7},
+    {"EqualGivensInABox", Lines("7 Y\r\n", 9, "7 Y\r\n"), TSavedGameError::sgGivensClash, 13},
+    {"AllFivesGiven", Lines("5 Y\r\n", 0, "5 Y\r\n5 Y\r\n"), TSavedGameError::sgGivensClash, 4},
+};
+
+TEST(SavedGameFormat, RefusesDamagedTextsWithTheirReasonAndLine) {
+    for (const TDamagedText& damaged : DamagedTexts) {
+        const auto parsed = ParseSavedGame(damaged.Text);
+        EXPECT_FALSE(parsed.Game) << damaged.Name;
+        EXPECT_EQ(parsed.Error, damaged.Error) << damaged.Name;
+        EXPECT_EQ(parsed.Line, damaged.Line) << damaged.Name;
     }
 }
 
@@ -153,9 +173,15 @@ TEST(SavedGameFiles, MissingAndDamagedFilesChangeNothing) {
     std::string damaged = FormatSavedGame(TSavedGame{9, 9, TBoard{}});
     damaged.replace(damaged.rfind("0 N"), 3, "12 N");
     std::ofstream(path, std::ios::binary) << damaged;
-    for (const fs::path& bad : {path, path.parent_path()}) { // a folder is no saved game either
+    std::vector<std::pair<std::string, std::function<TLoadResult()>>> loads = {
+        {"damaged file", [&] { return game.LoadGameFile(path.string()); }},
+        {"a folder", [&] { return game.LoadGameFile(path.parent_path().string()); }},
+    };
+    for (const TDamagedText& text : DamagedTexts)
+        loads.emplace_back(text.Name, [&] { return game.LoadGameText(text.Text); });
+    for (const auto& [name, load] : loads) {
         game.HideHelp();
-        EXPECT_EQ(game.LoadGameFile(bad.string()).Outcome, TLoadOutcome::loDamaged) << bad;
+        EXPECT_EQ(load().Outcome, TLoadOutcome::loDamaged) << name;
         EXPECT_TRUE(game.Display().HelpVisible && game.Display().HelpText == GameTexts::LoadFailed);
         EXPECT_EQ(game.State().Board, before.Board);
         EXPECT_EQ(game.State().Solution, before.Solution);
@@ -166,15 +192,16 @@ TEST(SavedGameFiles, MissingAndDamagedFilesChangeNothing) {
 }
 
 TEST(SavedGameFiles, GivensWithoutASolutionStillLoad) {
-    // Two given 5s in one column: no solution, so the solution holds just the givens.
+    // No two givens clash, but column 1, row 9 can take no digit: the solution holds the givens.
     TSavedGame saved;
-    saved.Board[1][1] = {5, true};
-    saved.Board[1][2] = {5, true};
-    saved.Board[2][1] = {3, false};
+    for (int r = 1; r <= 8; ++r)
+        saved.Board[1][r] = {r, true};
+    saved.Board[2][9] = {9, true};
+    saved.Board[3][1] = {3, false};
     TGame game;
     ASSERT_EQ(game.LoadGameText(FormatSavedGame(saved)).Outcome, TLoadOutcome::loLoaded);
-    EXPECT_EQ(game.State().Solution[1][1].Value, 5);
-    EXPECT_EQ(game.State().Solution[2][1].Value, 0);
+    EXPECT_EQ(game.State().Solution[1][1].Value, 1);
+    EXPECT_EQ(game.State().Solution[1][9].Value, 0);
     EXPECT_EQ(game.State().Board, saved.Board);
 }
 

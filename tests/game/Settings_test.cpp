@@ -4,8 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
+#include <sys/stat.h>
 #include <utility>
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -51,6 +56,34 @@ TEST(Settings, WritesTheSevenKeysInOrderAndKeepsOtherContent) {
     ASSERT_TRUE(SaveSettingsFile(path, s));
     EXPECT_EQ(LoadSettingsFile(path), s);
     std::filesystem::remove(path);
+}
+
+// A settings file that is there but cannot be read is left alone at exit: a rewrite would lose
+// its other sections.
+TEST(Settings, AnUnreadableFileIsLeftAsItWas) {
+    const fs::path folder =
+        fs::temp_directory_path() /
+        ("velmora-settings-kept-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+    fs::create_directories(folder);
+    const std::string tooLarge = (folder / "large.ini").string();
+    const std::string big = "[window]\r\nLeft=10\r\n" + std::string(platform::IniFile::MaxFileSize, ';');
+    std::ofstream(tooLarge, std::ios::binary) << big;
+    fs::create_directories(folder / "dir.ini");
+    ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);
+    fs::create_symlink(folder / "pipe", folder / "link.ini");
+
+    for (const char* name : {"large.ini", "dir.ini", "link.ini"}) {
+        SCOPED_TRACE(name);
+        const TSettingsSaveResult saved = SaveSettingsFile((folder / name).string(), TSettings{});
+        EXPECT_EQ(saved.Outcome, TSettingsSaveOutcome::ssUnreadableKept);
+        EXPECT_NE(saved.Reason.find(name), std::string::npos) << saved.Reason;
+    }
+    std::ifstream in(tooLarge, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), big);
+    EXPECT_TRUE(fs::is_directory(folder / "dir.ini"));
+    EXPECT_TRUE(fs::is_symlink(folder / "link.ini"));
+    EXPECT_TRUE(fs::is_fifo(folder / "pipe"));
+    fs::remove_all(folder);
 }
 
 } // namespace

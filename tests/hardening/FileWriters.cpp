@@ -36,13 +36,6 @@ void PrepareWriter(TNDRWriter& writer) {
     };
 }
 
-std::vector<std::uint8_t> RecordedPage() {
-    TNDRWriter writer;
-    PrepareWriter(writer);
-    writer.Execute();
-    return writer.MemoryBytes();
-}
-
 TWriteOutcome WriteSavedGame(const std::string& path) {
     TGame game;
     game.DealFind("7");
@@ -80,6 +73,13 @@ TWriteOutcome WritePdf(const std::string& path) {
 
 } // namespace
 
+std::vector<std::uint8_t> RecordedPage() {
+    TNDRWriter writer;
+    PrepareWriter(writer);
+    writer.Execute();
+    return writer.MemoryBytes();
+}
+
 const std::vector<TFileWriter>& AllFileWriters() {
     static const std::vector<TFileWriter> writers = {
         {"SafeFile",
@@ -90,7 +90,8 @@ const std::vector<TFileWriter>& AllFileWriters() {
          [](const std::string& path) {
              TSettings settings;
              settings.Current = 1234;
-             return FromResult(SaveSettingsFile(path, settings));
+             const TSettingsSaveResult saved = SaveSettingsFile(path, settings);
+             return TWriteOutcome{static_cast<bool>(saved), saved.Reason};
          }},
         {"SavedGame", WriteSavedGame},
         {"Notes", WriteNotes},

@@ -2,6 +2,7 @@
 // same failures against each of them.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <ostream>
 #include <string>
@@ -26,3 +27,6 @@ inline void PrintTo(const TFileWriter& Writer, std::ostream* Out) {
 // Settings, saved game, page-stream snapshot (recorded to a file and saved from memory), PDF,
 // and the plain safe-file call they build on.
 const std::vector<TFileWriter>& AllFileWriters();
+
+// A recorded one-page page stream, the input of the page-stream and PDF writers.
+std::vector<std::uint8_t> RecordedPage();

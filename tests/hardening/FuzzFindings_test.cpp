@@ -1,7 +1,9 @@
 // Faults the fuzzers found, kept as plain tests so they stay fixed. The inputs themselves also sit
 // in the fuzz corpora, which ctest replays.
+#include "engine/SolutionSearch.h"
 #include "fuzz/CallCheckingRender.h"
 #include "fuzz/FuzzMeasurer.h"
+#include "game/SavedGame.h"
 #include "game/Settings.h"
 #include "pdf/TRenderPDF.h"
 #include "platform/IniFile.h"
@@ -183,6 +185,57 @@ TEST(SettingsFileBreaks, MixedLineBreaksSurviveRepeatedSaves) {
     WriteSettings(again, settings);
     EXPECT_EQ(again.Text(), once);
     EXPECT_EQ(ParseSettings(again.Text()), settings);
+}
+
+std::string SavedGameCorpusFile(const std::string& name) {
+    std::ifstream in(std::string(FUZZ_CORPUS) + "/saved_game/" + name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Solvable givens that kept the bounded search busy to its bound, so no solution was found (one
+// of them timed out in a fuzz run): both are settled in a few steps.
+TEST(SavedGameSearch, HardGivensAreSolvedInFewSteps) {
+    for (const char* name : {"finding-slow-solution-search.sav", "finding-timeout-under-load.sav"}) {
+        SCOPED_TRACE(name);
+        const TSavedGameParse parsed = ParseSavedGame(SavedGameCorpusFile(name));
+        ASSERT_TRUE(parsed.Game);
+        EXPECT_TRUE(parsed.SolutionFound);
+        TBoard givens{};
+        for (int c = 1; c <= 9; ++c)
+            for (int r = 1; r <= 9; ++r)
+                givens[c][r].Value = parsed.Game->Board[c][r].Given ? parsed.Game->Board[c][r].Value : 0;
+        TSolutionSearch search;
+        ASSERT_TRUE(search.Solve(givens));
+        EXPECT_EQ(givens, parsed.Solution);
+        EXPECT_TRUE(IsSolved(givens));
+        EXPECT_LT(search.StepsTaken(), 1000);
+    }
+}
+
+// Pictures stretched over and off the page that timed out in fuzz runs on a loaded machine (about
+// 0.3 s each with the sanitizers before pictures were bounded): the replay goes on to the damage
+// behind them.
+TEST(PdfReplaySlowPictures, ReplayStopsAtTheDamageBehindThem) {
+    const struct {
+        const char* File;
+        const char* Error;
+    } rows[] = {
+        {"finding-slow-picture-over-the-page.ndr", "Invalid number found at position 2217 in report file."},
+        {"finding-slow-picture-off-the-page.ndr", "Unexpected code [252] found in report file."},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.File);
+        TMemoryStream input(CorpusFile(row.File));
+        TMemoryStream output;
+        pdf::TRenderPDF render;
+        render.SetOutputStream(&output);
+        try {
+            render.RenderStream(&input);
+            ADD_FAILURE() << "the damage was not found";
+        } catch (const EReportError& error) {
+            EXPECT_STREQ(error.what(), row.Error);
+        }
+    }
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -66,6 +67,10 @@ class WholeOrNothing : public ::testing::TestWithParam<TFileWriter> {
 TEST_P(WholeOrNothing, ReplacesAnOldFileWholeAndLeavesNothingElse) {
     const fs::path target = Folder / "target.out";
     WriteFile(target, OldBytes);
+    // Left by an earlier writer that was killed: a successful save clears it away.
+    const fs::path stale = Folder / "target.out.tmp-Xy12Ab";
+    WriteFile(stale, OldBytes);
+    fs::last_write_time(stale, fs::file_time_type::clock::now() - std::chrono::hours(1));
     const TWriteOutcome outcome = GetParam().Write(target.string());
     ASSERT_TRUE(outcome.Ok) << outcome.Error;
     EXPECT_TRUE(outcome.Error.empty());
@@ -73,6 +78,49 @@ TEST_P(WholeOrNothing, ReplacesAnOldFileWholeAndLeavesNothingElse) {
     EXPECT_NE(written, OldBytes);
     EXPECT_FALSE(written.empty());
     EXPECT_EQ(Names(Folder), std::set<std::string>{"target.out"});
+}
+
+// A replaced file keeps its read and write bits, never execute or set-ID bits; a symbolic link is
+// replaced by a file of the default mode and its target is left alone.
+TEST_P(WholeOrNothing, PermissionsNeverCarryExecuteOrSetIdBits) {
+    const mode_t mask = ::umask(022);
+    struct TCase {
+        const char* What;
+        mode_t Before;
+        bool Link;
+        mode_t After;
+    };
+    const TCase cases[] = {
+        {"private file", 0600, false, 0600},
+        {"group-writable file", 0664, false, 0664},
+        {"set-uid program", 06755, false, 0644},
+        {"sticky executable", 01777, false, 0666},
+        {"link to a set-uid program", 04755, true, 0644},
+        {"link to a private file", 0600, true, 0644},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.What);
+        const fs::path target = Folder / "target.out";
+        const fs::path linked = Folder / "linked";
+        fs::remove(target);
+        WriteFile(c.Link ? linked : target, OldBytes);
+        ::chmod((c.Link ? linked : target).c_str(), c.Before);
+        if (c.Link) fs::create_symlink(linked, target);
+
+        const TWriteOutcome outcome = GetParam().Write(target.string());
+        ASSERT_TRUE(outcome.Ok) << outcome.Error;
+        struct stat info {};
+        ASSERT_EQ(::lstat(target.c_str(), &info), 0);
+        EXPECT_TRUE(S_ISREG(info.st_mode));
+        EXPECT_EQ(info.st_mode & 07777, c.After);
+        if (c.Link) {
+            ASSERT_EQ(::stat(linked.c_str(), &info), 0);
+            EXPECT_EQ(info.st_mode & 07777, c.Before);
+            EXPECT_EQ(ReadFile(linked), OldBytes);
+            fs::remove(linked);
+        }
+    }
+    ::umask(mask);
 }
 
 TEST_P(WholeOrNothing, DirectoryInTheWayIsLeftAsItWas) {
@@ -148,8 +196,10 @@ TEST(PdfReplayFailure, LeavesTheOldFileAndNoTemporaryFile) {
     WriteFile(target, OldBytes);
 
     pdf::TRenderPDF render;
+    std::vector<std::uint8_t> cut = RecordedPage();
+    cut.resize(cut.size() - 12);
     for (const std::vector<std::uint8_t>& damaged :
-         {std::vector<std::uint8_t>{'X', 1, 2, 3}, std::vector<std::uint8_t>{'Z', 0xE1, 0x07}}) {
+         {std::vector<std::uint8_t>{'X', 1, 2, 3}, std::vector<std::uint8_t>{'Z', 0xE1, 0x07}, cut}) {
         TMemoryStream input(damaged);
         EXPECT_THROW(render.RenderToFile(&input, target.string()), EReportError);
         EXPECT_EQ(ReadFile(target), OldBytes);

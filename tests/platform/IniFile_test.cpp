@@ -107,6 +107,28 @@ TEST(IniFileReading, ByteOrderMarkFromAnEditorIsSkippedAndKept) {
     EXPECT_EQ(ini.Text(), "\xEF\xBB\xBF[options]\r\nDifficulty=4\r\n");
 }
 
+TEST(IniFileReading, CrLfLfAndLoneCrAllEndALineAndAreKept) {
+    struct Case {
+        const char* Name;
+        const char* Text;
+        const char* Written; // after Difficulty=4 and a new Current=5
+    };
+    const Case cases[] = {
+        {"CR LF", "[options]\r\nDifficulty=3\r\n", "[options]\r\nDifficulty=4\r\nCurrent=5\r\n"},
+        {"LF", "[options]\nDifficulty=3\n", "[options]\nDifficulty=4\nCurrent=5\n"},
+        {"CR", "[options]\rDifficulty=3\r", "[options]\rDifficulty=4\rCurrent=5\r"},
+        {"CR first, then mixed", "[options]\rDifficulty=3\n;x\r\n",
+         "[options]\rDifficulty=4\nCurrent=5\r;x\r\n"},
+    };
+    for (const Case& c : cases) {
+        IniFile ini = IniFile::Parse(c.Text);
+        EXPECT_EQ(ini.ReadInteger("options", "Difficulty", 2), 3) << c.Name;
+        ini.WriteInteger("options", "Difficulty", 4);
+        ini.WriteInteger("options", "Current", 5);
+        EXPECT_EQ(ini.Text(), c.Written) << c.Name;
+    }
+}
+
 TEST(IniFileReading, RandomBytesNeverBreakReading) {
     std::uint32_t seed = 7;
     const std::string alphabet = "[]=;\r\n \t0x9aA-+options";

@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <ctime>
+#include <fcntl.h>
 #include <filesystem>
+#include <sys/file.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -97,4 +100,59 @@ TEST(SafeFileReading, RefusesMissingFoldersAndOversizedFiles) {
     EXPECT_TRUE(text.empty());
     ASSERT_TRUE(SafeFile::ReadAll(folder.File("ten"), text, 10));
     EXPECT_EQ(text, "0123456789");
+}
+
+// A save killed halfway leaves "<target>.tmp-XXXXXX"; the next successful save of that target
+// removes such files once they are stale, and nothing else.
+TEST(SafeFileWriting, RemovesStaleTemporariesOfItsTargetOnly) {
+    TempFolder folder;
+    const auto plant = [&](const std::string& name, bool old) {
+        WriteWholeFile(folder.File(name), "left over");
+        const struct timespec hourAgo[2] = {{::time(nullptr) - 3600, 0}, {::time(nullptr) - 3600, 0}};
+        if (old) ::utimensat(AT_FDCWD, folder.File(name).c_str(), hourAgo, 0);
+    };
+    plant("game.sav.tmp-Ab3xY9", true);  // stale: removed
+    plant("game.sav.tmp-Fresh1", false); // may be a live writer's
+    plant("game.sav.tmp-Lockd1", true);  // a live writer holds it
+    plant("game.sav.tmp-short", true);
+    plant("game.sav.tmp-ab_d12", true);
+    plant("other.sav.tmp-Ab3xY9", true);
+    plant("game.sav.Ab3xY9", true);
+    std::filesystem::create_directory(folder.File("game.sav.tmp-Folder"));
+    std::filesystem::create_symlink(folder.File("other.sav.tmp-Ab3xY9"), folder.File("game.sav.tmp-Link12"));
+    const int lock = ::open(folder.File("game.sav.tmp-Lockd1").c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(::flock(lock, LOCK_EX), 0);
+
+    ASSERT_TRUE(SafeFile::WriteAll(folder.File("game.sav"), std::string_view("saved")));
+    ::close(lock);
+    EXPECT_EQ(folder.Entries(), (std::vector<std::string>{
+                                    "game.sav", "game.sav.Ab3xY9", "game.sav.tmp-Folder",
+                                    "game.sav.tmp-Fresh1", "game.sav.tmp-Link12", "game.sav.tmp-Lockd1",
+                                    "game.sav.tmp-ab_d12", "game.sav.tmp-short", "other.sav.tmp-Ab3xY9"}));
+    EXPECT_EQ(SafeFile::RemoveStaleTemporaries(folder.File("game.sav")), 1) << "the lock is gone";
+}
+
+// What a writer that is handed the pending file (the printer output) relies on: the temporary
+// file sits beside the target, is not inherited by programs the process starts, and is locked
+// against a clean-up while it lives.
+TEST(SafeFileWriting, APendingFileIsPrivateToItsWriterUntilCommitted) {
+    TempFolder folder;
+    const std::string target = folder.File("out.prn");
+    {
+        platform::PendingFile pending(target);
+        ASSERT_TRUE(pending.Status()) << pending.Status().Error;
+        EXPECT_EQ(pending.TemporaryPath().rfind(target + ".tmp-", 0), 0u) << pending.TemporaryPath();
+        EXPECT_NE(::fcntl(pending.Descriptor(), F_GETFD) & FD_CLOEXEC, 0);
+        const int other = ::open(pending.TemporaryPath().c_str(), O_RDONLY | O_CLOEXEC);
+        EXPECT_NE(::flock(other, LOCK_EX | LOCK_NB), 0) << "the writer holds no lock";
+        ::close(other);
+        WriteWholeFile(pending.TemporaryPath(), "written by name");
+    }
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{}) << "an uncommitted file leaves nothing";
+
+    platform::PendingFile pending(target);
+    WriteWholeFile(pending.TemporaryPath(), "written by name");
+    ASSERT_TRUE(pending.Commit());
+    EXPECT_EQ(ReadWholeFile(target), "written by name");
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"out.prn"});
 }

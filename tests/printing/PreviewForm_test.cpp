@@ -123,6 +123,10 @@ TEST_F(PreviewFormTest, SaveAsKeepsTheStreamAndOpenRefusesDamagedFiles) {
     EXPECT_FALSE(Form->OpenFile(QString::fromStdString(dir.File("bad.ndr"))));
     EXPECT_EQ(messages.Texts.size(), 1);
     EXPECT_EQ(Form->Preview.PageCount(), 3); // the report shown before is still there
+    // A device is refused at once, not read until memory runs out.
+    EXPECT_FALSE(Form->OpenFile("/dev/zero"));
+    EXPECT_EQ(messages.Texts.size(), 2);
+    EXPECT_EQ(Form->Preview.PageCount(), 3);
 
     TMemoryStream one;
     RecordPages(one, 1);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <sys/stat.h>
 
 using test::ReadWholeFile;
 using test::WriteWholeFile;
@@ -78,4 +79,16 @@ TEST_F(ReportCli, ReportWithoutPagesIsListedAndConvertedToOneEmptyPage) {
     const CliResult Info = test::RunCommand({"pdfinfo", P("empty.pdf")});
     EXPECT_NE(Info.Out.find("Pages:           1\n"), std::string::npos) << Info.Out;
     EXPECT_NE(Info.Out.find("Page size:       595.44 x 841.68 pts"), std::string::npos) << Info.Out;
+}
+
+TEST_F(ReportCli, DumpAndConvertRefuseAFifoOrADeviceAtOnce) {
+    ASSERT_EQ(::mkfifo(P("fifo.ndr").c_str(), 0600), 0);
+    for (const std::string& In : {P("fifo.ndr"), std::string("/dev/zero")}) {
+        for (const std::vector<std::string>& Args :
+             {std::vector<std::string>{"dump", In}, std::vector<std::string>{"convert", In, P("fifo.pdf")}}) {
+            const CliResult Refused = RunCli(Args);
+            EXPECT_EQ(Refused.Status, 1) << Args[0] << " " << In;
+            EXPECT_NE(Refused.Err.find("not a regular file"), std::string::npos) << Refused.Err;
+        }
+    }
 }
