@@ -48,29 +48,31 @@ bool TSolutionSearch::Search() {
     int best = -1;
     int bestCount = 10;
     // The digits each unit can still take, to stop at once where one has no square left: without
-    // this, solvable givens can keep the search busy up to its bound and be refused. Only
-    // branches without a solution are cut, so the solution found is the same.
+    // this, solvable givens can keep the search busy up to its bound. Only branches without a
+    // solution are cut, so the solution found is the same. A square with a single candidate is
+    // taken at once, and the units are checked where the search has to choose.
     std::uint16_t colCan[9]{};
     std::uint16_t rowCan[9]{};
     std::uint16_t boxCan[9]{};
     for (int square = 0; square < 81; ++square) {
         if (Values[square] != 0) continue;
         const std::uint16_t candidates = Candidates(square);
-        if (candidates == 0) return false;
-        colCan[ColOf(square)] |= candidates;
-        rowCan[RowOf(square)] |= candidates;
-        boxCan[BoxIndex(square)] |= candidates;
         const int count = std::popcount(candidates);
         if (count < bestCount) {
             best = square;
             bestCount = count;
+            if (count <= 1) break;
         }
+        colCan[ColOf(square)] |= candidates;
+        rowCan[RowOf(square)] |= candidates;
+        boxCan[BoxIndex(square)] |= candidates;
     }
     if (best < 0) return true;
-    for (int unit = 0; unit < 9; ++unit)
-        if ((ColUsed[unit] | colCan[unit]) != AllDigits || (RowUsed[unit] | rowCan[unit]) != AllDigits ||
-            (BoxUsed[unit] | boxCan[unit]) != AllDigits)
-            return false;
+    if (bestCount > 1)
+        for (int unit = 0; unit < 9; ++unit)
+            if ((ColUsed[unit] | colCan[unit]) != AllDigits || (RowUsed[unit] | rowCan[unit]) != AllDigits ||
+                (BoxUsed[unit] | boxCan[unit]) != AllDigits)
+                return false;
     std::uint16_t candidates = Candidates(best);
     while (candidates != 0) {
         const int digit = std::countr_zero(candidates);

@@ -212,6 +212,14 @@ TEST(SavedGameSearch, HardGivensAreSolvedInFewSteps) {
     }
 }
 
+// Givens that run the search to its bound (about 1 s with the sanitizers, a fuzz timeout): the
+// game still loads, without a solution to judge by.
+TEST(SavedGameSearch, GivensThatReachTheBoundLoadWithoutASolution) {
+    const TSavedGameParse parsed = ParseSavedGame(SavedGameCorpusFile("finding-search-to-the-bound.sav"));
+    ASSERT_TRUE(parsed.Game);
+    EXPECT_FALSE(parsed.SolutionFound);
+}
+
 // Pictures stretched over and off the page that timed out in fuzz runs on a loaded machine (about
 // 0.3 s each with the sanitizers before pictures were bounded): the replay goes on to the damage
 // behind them.
