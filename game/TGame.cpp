@@ -320,7 +320,10 @@ bool TGame::SaveGameFile(const std::string& path) {
 }
 
 TLoadResult TGame::LoadGameText(std::string_view text) {
-    const TSavedGameParse parsed = ParseSavedGame(text);
+    return LoadParsedGame(ParseSavedGame(text));
+}
+
+TLoadResult TGame::LoadParsedGame(const TSavedGameParse& parsed) {
     if (!parsed.Game) return {TLoadOutcome::loDamaged, ShowHelp(GameTexts::LoadFailed)};
     const TSavedGame& game = *parsed.Game;
 

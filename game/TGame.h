@@ -200,6 +200,8 @@ class TGame {
     TSavedGame SavedGame() const;
     bool SaveGameFile(const std::string& path); // false (help line says so) when it failed
     TLoadResult LoadGameText(std::string_view text);
+    // The load of a text already parsed (its solution search done once).
+    TLoadResult LoadParsedGame(const TSavedGameParse& parsed);
     TLoadResult LoadGameFile(const std::string& path);
     // The companion of the saved game: the notes and what the best times need.
     TNotesFile NotesFile() const;
