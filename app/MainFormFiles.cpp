@@ -19,7 +19,9 @@ QString Shown(const char* text) {
 void TMainForm::LoadSettings() {
     // Temporary files of a save that was killed halfway.
     for (const std::string& file :
-         {platform::ProgramPaths::SettingsFile(), platform::ProgramPaths::SavedGameFile()})
+         {platform::ProgramPaths::SettingsFile(), platform::ProgramPaths::SavedGameFile(),
+          platform::ProgramPaths::BesideSavedGame(".notes"),
+          platform::ProgramPaths::BesideSettings(".times")})
         platform::SafeFile::RemoveStaleTemporaries(file);
     ShowChanges(Game.ApplySettings(LoadSettingsFile(platform::ProgramPaths::SettingsFile())));
 }

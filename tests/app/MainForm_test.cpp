@@ -97,7 +97,19 @@ class MainFormTest : public TWindowTest {
 TEST_F(MainFormTest, StartsWithAnEmptyBoardAndTheSavedLevelDown) {
     std::ofstream(Folder / "velmora-puzzle.ini", std::ios::binary)
         << "[options]\r\nDifficulty=3\r\nCurrent=42\r\n";
+    // What saves killed halfway left behind goes at start-up; anything else stays.
+    const char* leftovers[] = {"velmora-puzzle.ini.tmp-a1B2c3", "velmora-puzzle.sav.tmp-a1B2c3",
+                               "velmora-puzzle.notes.tmp-a1B2c3", "velmora-puzzle.times.tmp-a1B2c3",
+                               "velmora-puzzle.txt.tmp-a1B2c3"};
+    for (const char* name : leftovers) {
+        std::ofstream(Folder / name) << "half";
+        std::filesystem::last_write_time(Folder / name, std::filesystem::file_time_type::clock::now() -
+                                                            std::chrono::hours(1));
+    }
     TMainFormTestAccess& access = OpenBoard();
+    for (const char* name : leftovers)
+        EXPECT_EQ(std::filesystem::exists(Folder / name), std::string(name).find(".txt") != std::string::npos)
+            << name;
     EXPECT_TRUE(Button("Btn2")->isChecked());
     EXPECT_EQ(access.Game().State().MinHoles, 48);
     // The help line and the greyed commands are in the start-up picture below.
