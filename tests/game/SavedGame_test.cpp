@@ -1,5 +1,6 @@
 // The saved-game file: its exact bytes, reading it back, and damaged files that change nothing.
 // A save that cannot be written: the hardening tests keep the old file, the window tests the message.
+#include "TestFiles.h"
 #include "game/GameTexts.h"
 #include "game/SavedGame.h"
 #include "game/TGame.h"
@@ -19,25 +20,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-// Compares the file whole with the golden one in tests/game/data; a difference is written beside
-// it (NAME.actual). VELMORA_UPDATE_GOLDEN=1 rewrites the golden file on purpose.
+// Compares the file whole with the golden one in tests/game/data.
 ::testing::AssertionResult MatchesGolden(const fs::path& written, const std::string& name) {
-    const fs::path golden = fs::path(GAME_TEST_DATA) / name;
-    const std::string actual = ReadFile(written);
-    if (const char* update = std::getenv("VELMORA_UPDATE_GOLDEN"); update && std::string(update) == "1")
-        std::ofstream(golden, std::ios::binary) << actual;
-    else if (!fs::exists(golden) || ReadFile(golden) != actual) {
-        std::ofstream(golden.string() + ".actual", std::ios::binary) << actual;
-        return ::testing::AssertionFailure() << "differs from " << golden << "; see " << name << ".actual";
-    }
-    return ::testing::AssertionSuccess();
+    return test::MatchesGoldenFile(test::ReadWholeFile(written.string()),
+                                   (fs::path(GAME_TEST_DATA) / name).string());
 }
 
 fs::path TempPath(const std::string& name) {

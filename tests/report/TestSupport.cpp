@@ -113,44 +113,8 @@ void PageStart(TBytes& B, int32_t Previous, int32_t Next, uint16_t PageNumber) {
 
 namespace test {
 
-TempFolder::TempFolder() {
-    std::string Pattern = (std::filesystem::temp_directory_path() / "velmora-test-XXXXXX").string();
-    if (!::mkdtemp(Pattern.data())) throw std::runtime_error("cannot create a temporary folder");
-    Folder = Pattern;
-}
-
-TempFolder::~TempFolder() {
-    std::error_code Ignored;
-    std::filesystem::remove_all(Folder, Ignored);
-}
-
-std::vector<std::string> TempFolder::Entries() const {
-    std::vector<std::string> Names;
-    for (const auto& Entry : std::filesystem::directory_iterator(Folder))
-        Names.push_back(Entry.path().filename().string());
-    std::sort(Names.begin(), Names.end());
-    return Names;
-}
-
-std::string ReadWholeFile(const std::string& Path) {
-    std::ifstream In(Path, std::ios::binary);
-    std::ostringstream Bytes;
-    Bytes << In.rdbuf();
-    return Bytes.str();
-}
-
 ::testing::AssertionResult MatchesGolden(const std::string& Actual, const std::string& Name) {
-    const std::string Golden = std::string(REPORT_TEST_DATA) + "/" + Name;
-    const char* Update = std::getenv("VELMORA_UPDATE_GOLDEN");
-    if (Update && std::string(Update) == "1") {
-        std::ofstream(Golden, std::ios::binary) << Actual;
-        return ::testing::AssertionSuccess();
-    }
-    if (std::filesystem::exists(Golden) && ReadWholeFile(Golden) == Actual)
-        return ::testing::AssertionSuccess();
-    std::ofstream(Golden + ".actual", std::ios::binary) << Actual;
-    return ::testing::AssertionFailure()
-           << "the output differs from " << Golden << "; see " << Golden << ".actual";
+    return MatchesGoldenFile(Actual, std::string(REPORT_TEST_DATA) + "/" + Name);
 }
 
 } // namespace test

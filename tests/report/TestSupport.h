@@ -2,6 +2,8 @@
 // call, a little-endian byte builder for hand-made streams, files and golden listings.
 #pragma once
 
+#include "TestFiles.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -100,25 +102,6 @@ TBytes StreamHeader(uint16_t PageCount);
 void PageStart(TBytes& B, int32_t Previous, int32_t Next, uint16_t PageNumber);
 
 namespace test {
-
-// A fresh folder under the system's temporary folder, removed with everything in it afterwards.
-class TempFolder {
-  public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const std::string& Path() const { return Folder; }
-    std::string File(const std::string& Name) const { return Folder + "/" + Name; }
-    // Names of the entries in the folder, sorted.
-    std::vector<std::string> Entries() const;
-
-  private:
-    std::string Folder;
-};
-
-// The file's bytes; empty when it cannot be read.
-std::string ReadWholeFile(const std::string& Path);
 
 // Compares Actual whole with the golden file Name in tests/report/data. On a difference the
 // actual text is written beside it (NAME.actual). Run with VELMORA_UPDATE_GOLDEN=1 to rewrite

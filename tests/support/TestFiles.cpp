@@ -43,6 +43,10 @@ void WriteWholeFile(const std::string& path, const std::string& bytes) {
 }
 
 ::testing::AssertionResult MatchesGoldenFile(const std::string& actual, const std::string& goldenPath) {
+    if (const char* update = std::getenv("VELMORA_UPDATE_GOLDEN"); update && std::string(update) == "1") {
+        WriteWholeFile(goldenPath, actual);
+        return ::testing::AssertionSuccess();
+    }
     if (!std::filesystem::exists(goldenPath)) {
         WriteWholeFile(goldenPath + ".actual", actual);
         return ::testing::AssertionFailure()

@@ -30,7 +30,8 @@ std::string ReadWholeFile(const std::string& path);
 void WriteWholeFile(const std::string& path, const std::string& bytes);
 
 // Compares a whole output with its golden file; on a difference writes the output beside the
-// golden one (NAME.actual) to compare and, when right, to copy over it.
+// golden one (NAME.actual) to compare and, when right, to copy over it. With
+// VELMORA_UPDATE_GOLDEN=1 it rewrites the golden file instead: on purpose only, then review the diff.
 ::testing::AssertionResult MatchesGoldenFile(const std::string& actual, const std::string& goldenPath);
 
 } // namespace test

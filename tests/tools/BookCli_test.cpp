@@ -1,6 +1,7 @@
 // velmora-cli book: the files it writes (golden page stream and PDF, what readers make of the PDF,
 // where its pixels fall) and how it refuses bad arguments and interruption.
 #include "CliRunner.h"
+#include "TestFiles.h"
 #include "game/BookPage.h"
 #include "game/PuzzleBook.h"
 
@@ -17,25 +18,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string ReadAll(const fs::path& Path) {
-    std::ifstream In(Path, std::ios::binary);
-    std::stringstream Buffer;
-    Buffer << In.rdbuf();
-    return Buffer.str();
-}
-
-// Compares Actual with data/Name whole. On a difference writes Actual beside it as Name.actual;
-// with VELMORA_REGENERATE_GOLDEN=1 set, rewrites data/Name instead.
+// Compares Actual with data/Name whole (VELMORA_UPDATE_GOLDEN=1 rewrites it on purpose).
 void ExpectGolden(const std::string& Actual, const std::string& Name) {
-    const fs::path Golden = fs::path(CLI_TEST_DATA) / Name;
-    if (std::getenv("VELMORA_REGENERATE_GOLDEN")) {
-        std::ofstream(Golden, std::ios::binary) << Actual;
-        return;
-    }
-    if (Actual == ReadAll(Golden)) return;
-    std::ofstream(fs::path(CLI_TEST_DATA) / (Name + ".actual"), std::ios::binary) << Actual;
-    ADD_FAILURE() << "output differs from data/" << Name << "; written beside it as " << Name
-                  << ".actual (VELMORA_REGENERATE_GOLDEN=1 rewrites the golden file)";
+    EXPECT_TRUE(test::MatchesGoldenFile(Actual, (fs::path(CLI_TEST_DATA) / Name).string()));
 }
 
 class BookCli : public ::testing::Test {
@@ -66,7 +51,7 @@ struct TGreyImage {
 };
 
 TGreyImage ReadPgm(const std::string& File) {
-    std::istringstream In(ReadAll(File));
+    std::istringstream In(test::ReadWholeFile(File));
     std::string Magic;
     int MaxValue = 0;
     TGreyImage Image;
@@ -93,7 +78,7 @@ TEST_F(BookCli, SmallBookIsTheGoldenPdfThatEveryReaderTakes) {
                                            "4",    "--per-page", "4", "--solutions", "--pdf", P("book.pdf")};
     const CliResult Book = RunCli(Args);
     ASSERT_EQ(Book.Status, 0) << Book.Err;
-    const std::string File = ReadAll(P("book.pdf"));
+    const std::string File = test::ReadWholeFile(P("book.pdf"));
     ExpectGolden(File, "book-small.pdf");
 
     EXPECT_EQ(RunCommand("qpdf --check '" + P("book.pdf") + "' >/dev/null").Status, 0);
@@ -114,7 +99,7 @@ TEST_F(BookCli, SmallBookIsTheGoldenPdfThatEveryReaderTakes) {
     const CliResult De = RunCli(German);
     unsetenv("LC_ALL");
     ASSERT_EQ(De.Status, 0) << De.Err;
-    EXPECT_EQ(ReadAll(P("de.pdf")), File);
+    EXPECT_EQ(test::ReadWholeFile(P("de.pdf")), File);
 }
 
 TEST_F(BookCli, TextOfEachBoardReadsAsItsTitleAndRows) {
