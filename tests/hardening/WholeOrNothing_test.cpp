@@ -1,9 +1,8 @@
 // Every file the program writes is written whole or not at all: when the write cannot complete,
 // the old file survives byte for byte, no temporary file is left beside it, and the caller gets a
 // failure with a reason to show. Each writer meets the same failures.
-#include "DiskFullSandbox.h"
 #include "FileWriters.h"
-#include "ReadOnlyFolder.h"
+#include "MountSandbox.h"
 #include "pdf/TRenderPDF.h"
 #include "report/ReportError.h"
 #include "report/ReportStream.h"
@@ -148,7 +147,7 @@ TEST_P(WholeOrNothing, ReadOnlyFolderKeepsTheOldFile) {
     const fs::path target = Folder / "target.out";
     WriteFile(target, OldBytes);
     const TFileWriter writer = GetParam();
-    const test::ReadOnlyOutcome result = test::WithReadOnlyFolder(Folder.string(), [&]() -> std::string {
+    const test::SandboxOutcome result = test::WithReadOnlyFolder(Folder.string(), [&]() -> std::string {
         const TWriteOutcome outcome = writer.Write(target.string());
         if (outcome.Ok) return "the write reported success in a read-only folder";
         if (outcome.Error.empty()) return "the failure carried no reason";
@@ -162,11 +161,11 @@ TEST_P(WholeOrNothing, ReadOnlyFolderKeepsTheOldFile) {
 
 TEST_P(WholeOrNothing, FullDiskKeepsTheOldFile) {
     const TFileWriter writer = GetParam();
-    const TSandboxResult result = RunOnSmallTmpfs([&](const std::string& folder) -> std::string {
+    const test::SandboxOutcome result = test::OnSmallTmpfs([&](const std::string& folder) -> std::string {
         const fs::path target = fs::path(folder) / "target.out";
         WriteFile(target, OldBytes);
         if (ReadFile(target) != OldBytes) return "could not write the old file";
-        if (!FillDisk(folder, "filler")) return "could not fill the disk";
+        if (!test::FillDisk(folder, "filler")) return "could not fill the disk";
         const TWriteOutcome outcome = writer.Write(target.string());
         if (outcome.Ok) return "the write reported success on a full disk";
         if (outcome.Error.empty()) return "the failure carried no reason";

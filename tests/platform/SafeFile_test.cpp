@@ -1,6 +1,6 @@
 #include "platform/SafeFile.h"
 
-#include "ReadOnlyFolder.h"
+#include "MountSandbox.h"
 #include "TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -60,7 +60,7 @@ TEST(SafeFileWriting, ReadOnlyFolderKeepsTheOldFile) {
     TempFolder folder;
     const std::string path = folder.File("settings.ini");
     WriteWholeFile(path, "old");
-    const test::ReadOnlyOutcome outcome = test::WithReadOnlyFolder(folder.Path(), [&]() -> std::string {
+    const test::SandboxOutcome outcome = test::WithReadOnlyFolder(folder.Path(), [&]() -> std::string {
         if (SafeFile::WriteAll(path, std::string_view("new"))) return "the write reported success";
         return "";
     });

@@ -1,6 +1,7 @@
-#include "ReadOnlyFolder.h"
+#include "MountSandbox.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sched.h>
@@ -37,16 +38,12 @@ std::string EnterMountNamespace() {
     return "";
 }
 
-std::string MakeReadOnly(const std::string& folder) {
+// Private first, so that nothing done here reaches the machine's own mounts.
+std::string EnterPrivateMounts() {
     std::string failure = EnterMountNamespace();
     if (!failure.empty()) return failure;
-    // Private first, so that nothing done here reaches the machine's own mounts.
     if (mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
         return Failed("cannot make mounts private");
-    if (mount(folder.c_str(), folder.c_str(), nullptr, MS_BIND, nullptr) != 0)
-        return Failed("cannot bind the folder");
-    if (mount(nullptr, folder.c_str(), nullptr, MS_BIND | MS_REMOUNT | MS_RDONLY, nullptr) != 0)
-        return Failed("cannot make the folder read-only");
     return "";
 }
 
@@ -55,16 +52,17 @@ void Send(int fd, const std::string& text) {
     (void)written;
 }
 
-} // namespace
-
-ReadOnlyOutcome WithReadOnlyFolder(const std::string& folder, const std::function<std::string()>& check) {
+// Remount changes the child's mounts (an empty answer when it could), then Check runs there.
+SandboxOutcome InPrivateMounts(const std::function<std::string()>& remount,
+                               const std::function<std::string()>& check) {
     int pipeFds[2];
     if (pipe(pipeFds) != 0) return {false, Failed("cannot create a pipe")};
     const pid_t child = fork();
     if (child < 0) return {false, Failed("cannot fork")};
     if (child == 0) {
         close(pipeFds[0]);
-        const std::string failure = MakeReadOnly(folder);
+        std::string failure = EnterPrivateMounts();
+        if (failure.empty()) failure = remount();
         Send(pipeFds[1], failure.empty() ? "RAN " + check() : "SKIP " + failure);
         _exit(0); // no atexit handlers: the parent owns the test run
     }
@@ -82,6 +80,52 @@ ReadOnlyOutcome WithReadOnlyFolder(const std::string& folder, const std::functio
     if (message.rfind("SKIP ", 0) == 0) return {false, message.substr(5)};
     if (message.rfind("RAN ", 0) == 0) return {true, message.substr(4)};
     return {true, "no answer from the check"};
+}
+
+} // namespace
+
+SandboxOutcome WithReadOnlyFolder(const std::string& folder, const std::function<std::string()>& check) {
+    return InPrivateMounts(
+        [&]() -> std::string {
+            if (mount(folder.c_str(), folder.c_str(), nullptr, MS_BIND, nullptr) != 0)
+                return Failed("cannot bind the folder");
+            if (mount(nullptr, folder.c_str(), nullptr, MS_BIND | MS_REMOUNT | MS_RDONLY, nullptr) != 0)
+                return Failed("cannot make the folder read-only");
+            return "";
+        },
+        check);
+}
+
+SandboxOutcome OnSmallTmpfs(const std::function<std::string(const std::string& folder)>& check) {
+    char folderTemplate[] = "/tmp/velmora-fulldisk-XXXXXX";
+    if (!mkdtemp(folderTemplate)) return {false, Failed("cannot create a folder")};
+    const std::string folder = folderTemplate;
+    const SandboxOutcome outcome = InPrivateMounts(
+        [&]() -> std::string {
+            if (mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=64k") != 0)
+                return Failed("cannot mount a tmpfs");
+            return "";
+        },
+        [&] { return check(folder); });
+    rmdir(folder.c_str());
+    return outcome;
+}
+
+bool FillDisk(const std::string& folder, const std::string& name) {
+    const std::string path = folder + "/" + name;
+    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0) return false;
+    char block[4096];
+    std::memset(block, 'f', sizeof block);
+    bool full = false;
+    for (int i = 0; i < 100000 && !full; ++i) {
+        if (write(fd, block, sizeof block) < 0) full = errno == ENOSPC;
+    }
+    // Fill the last partial page byte by byte.
+    while (full && write(fd, block, 1) == 1) {
+    }
+    close(fd);
+    return full;
 }
 
 } // namespace test
