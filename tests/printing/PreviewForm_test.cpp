@@ -3,44 +3,17 @@
 #include "report/qt/PreviewForm.h"
 
 #include "PrintTestSupport.h"
-#include "TestPlatform.h"
-#include "report/ReportRender.h"
-#include "report/ReportSystem.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QStatusBar>
 #include <QTest>
-#include <QTimer>
 #include <QToolBar>
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <tuple>
-
 namespace {
-
-// Closes every message box that opens meanwhile and keeps its text.
-class TMessageCatcher : public QObject {
-  public:
-    TMessageCatcher() { QApplication::instance()->installEventFilter(this); }
-    ~TMessageCatcher() override { QApplication::instance()->removeEventFilter(this); }
-    QStringList Texts;
-
-  protected:
-    bool eventFilter(QObject* Watched, QEvent* Event) override {
-        if (Event->type() == QEvent::Show)
-            if (auto* box = qobject_cast<QMessageBox*>(Watched)) {
-                Texts << box->text();
-                QTimer::singleShot(0, box, &QMessageBox::close);
-            }
-        return false;
-    }
-};
 
 // A file format as the program registers the PDF writer: it notes what it was asked to write.
 class TPdfStandIn : public TReportRender {
@@ -50,21 +23,23 @@ class TPdfStandIn : public TReportRender {
         SetFileExtension("*.pdf");
     }
     void RenderToFile(TStream* Stream, const std::string& OutputFileName) override {
-        Files.push_back(OutputFileName);
-        Sizes.push_back(Stream ? Stream->Size() : 0);
+        Files.push_back(OutputFileName + " " + std::to_string(Stream ? Stream->Size() : 0));
     }
     std::vector<std::string> Files;
-    std::vector<uint64_t> Sizes;
 };
 
 class PreviewFormTest : public ::testing::Test {
   protected:
     void SetUp() override {
         System.SetPlatform(Platform);
-        RecordPages(Stream, 3);
+        RecordInto(Stream, [](TBaseReport& r) { DrawPages(r, 3); });
         Form = std::make_unique<TPreviewForm>(System);
         Form->Preview.ScreenXDPI = Form->Preview.ScreenYDPI = 96;
         Form->Start(Stream);
+    }
+    void GoTo(const char* Page) {
+        Form->editPage->setText(Page);
+        QTest::keyClick(Form->editPage, Qt::Key_Return);
     }
     TTestPlatform Platform;
     TReportSystem System;
@@ -74,39 +49,37 @@ class PreviewFormTest : public ::testing::Test {
 
 } // namespace
 
-TEST_F(PreviewFormTest, PageActionsAndBoxesFollowTheCurrentPage) {
-    EXPECT_EQ(Form->StatusText(), "Page 1 of 3");
-    EXPECT_EQ(Form->StatusBar->currentMessage(), "Page 1 of 3");
-    EXPECT_EQ(Form->editZoom->text(), "100.0");
-    EXPECT_FALSE(Form->actnPage_First->isEnabled());
-    EXPECT_FALSE(Form->actnPage_Previous->isEnabled());
-    EXPECT_TRUE(Form->actnPage_Next->isEnabled());
-    Form->editPage->setText("3");
-    QTest::keyClick(Form->editPage, Qt::Key_Return);
-    EXPECT_EQ(Form->Preview.CurrentPage(), 3);
-    EXPECT_TRUE(Form->actnPage_First->isEnabled());
-    EXPECT_FALSE(Form->actnPage_Next->isEnabled());
-    EXPECT_FALSE(Form->actnPage_Last->isEnabled());
+// Each step: typed keys or a page typed into the page box, then the page, the zoom and which of
+// First, Previous, Next and Last are enabled; the status bar and both boxes follow.
+TEST_F(PreviewFormTest, KeysAndBoxesMovePagesAndZoom) {
+    struct Step {
+        const char *Keys, *PageBox;
+        int Page;
+        double Zoom;
+        const char* Enabled;
+    };
+    for (const Step& s :
+         {Step{"", "", 1, 100, "--NL"}, Step{"n", "", 2, 100, "FPNL"}, Step{"e", "", 3, 100, "FP--"},
+          Step{"P", "", 2, 100, "FPNL"}, Step{"b", "", 1, 100, "--NL"}, Step{"", "3", 3, 100, "FP--"},
+          Step{"", "9", 3, 100, "FP--"}, Step{"b+", "", 1, 110, "--NL"}, Step{"--", "", 1, 90, "--NL"}}) {
+        SCOPED_TRACE(std::string(s.Keys) + s.PageBox);
+        QTest::keyClicks(Form.get(), s.Keys);
+        if (*s.PageBox) GoTo(s.PageBox);
+        EXPECT_EQ(Form->Preview.CurrentPage(), s.Page);
+        EXPECT_EQ(Form->StatusBar->currentMessage(), QString("Page %1 of 3").arg(s.Page));
+        EXPECT_EQ(Form->editPage->text(), QString::number(s.Page));
+        EXPECT_EQ(Form->Preview.ZoomFactor(), s.Zoom);
+        EXPECT_EQ(Form->editZoom->text(), QString::number(s.Zoom, 'f', 1));
+        const QString enabled = QString(Form->actnPage_First->isEnabled() ? "F" : "-") +
+                                (Form->actnPage_Previous->isEnabled() ? "P" : "-") +
+                                (Form->actnPage_Next->isEnabled() ? "N" : "-") +
+                                (Form->actnPage_Last->isEnabled() ? "L" : "-");
+        EXPECT_EQ(enabled, s.Enabled);
+    }
     EXPECT_EQ(Form->labelPageCount->text().trimmed(), "of 3");
-    Form->editPage->setText("9");
-    QTest::keyClick(Form->editPage, Qt::Key_Return);
-    EXPECT_EQ(Form->Preview.CurrentPage(), 3);
     Form->editZoom->setText("500");
     QTest::keyClick(Form->editZoom, Qt::Key_Return);
-    EXPECT_EQ(Form->Preview.ZoomFactor(), 200);
     EXPECT_EQ(Form->editZoom->text(), "200.0");
-}
-
-TEST_F(PreviewFormTest, TypedKeysMovePagesAndZoom) {
-    const std::tuple<const char*, int, double> Steps[] = {{"n", 2, 100}, {"e", 3, 100}, {"P", 2, 100},
-                                                          {"b", 1, 100}, {"+", 1, 110}, {"--", 1, 90}};
-    for (const auto& [keys, page, zoom] : Steps) {
-        QTest::keyClicks(Form.get(), keys);
-        EXPECT_EQ(Form->Preview.CurrentPage(), page) << keys;
-        EXPECT_EQ(Form->editPage->text(), QString::number(page)) << keys; // the page box follows
-        EXPECT_EQ(Form->Preview.ZoomFactor(), zoom) << keys;
-        EXPECT_EQ(Form->editZoom->text(), QString::number(zoom, 'f', 1)) << keys;
-    }
     QTest::keyClicks(Form.get(), "f");
     EXPECT_LT(Form->Preview.ZoomFactor(), 90); // a whole letter page in a 615 x 450 window
 }
@@ -117,22 +90,20 @@ TEST_F(PreviewFormTest, SaveAsKeepsTheStreamAndOpenRefusesDamagedFiles) {
     EXPECT_EQ(test::ReadWholeFile(dir.File("copy.ndr")),
               std::string(Stream.Bytes().begin(), Stream.Bytes().end()));
 
-    std::ofstream(dir.File("bad.ndr"), std::ios::binary) << "not a report";
+    test::WriteWholeFile(dir.File("bad.ndr"), "not a report");
     TMessageCatcher messages; // a message box would wait for the user
     Form->Preview.LastPage();
-    EXPECT_FALSE(Form->OpenFile(QString::fromStdString(dir.File("bad.ndr"))));
-    EXPECT_EQ(messages.Texts.size(), 1);
-    EXPECT_EQ(Form->Preview.PageCount(), 3); // the report shown before is still there
-    // A device is refused at once, not read until memory runs out.
-    EXPECT_FALSE(Form->OpenFile("/dev/zero"));
+    // A device is refused at once, not read until memory runs out; the report shown stays.
+    for (const std::string& bad : {dir.File("bad.ndr"), std::string("/dev/zero")}) {
+        EXPECT_FALSE(Form->OpenFile(QString::fromStdString(bad))) << bad;
+        EXPECT_EQ(Form->Preview.PageCount(), 3) << bad;
+    }
     EXPECT_EQ(messages.Texts.size(), 2);
-    EXPECT_EQ(Form->Preview.PageCount(), 3);
 
     TMemoryStream one;
-    RecordPages(one, 1);
+    RecordInto(one, [](TBaseReport& r) { DrawPages(r, 1); });
     SaveBytesToFile(dir.File("one.ndr"), one.Bytes());
     EXPECT_TRUE(Form->OpenFile(QString::fromStdString(dir.File("one.ndr"))));
-    EXPECT_EQ(Form->Preview.PageCount(), 1);
     EXPECT_EQ(Form->StatusText(), "Page 1 of 1");
 }
 
@@ -140,18 +111,16 @@ TEST_F(PreviewFormTest, DamagedPageShowsTheReadersMessageAndKeepsTheLastGoodPage
     DamagePage(Stream, 2);
     TMessageCatcher messages;
     const QImage first = Form->Preview.PageImage();
-    const auto stays = [&](const char* how) {
-        EXPECT_EQ(Form->Preview.CurrentPage(), 1) << how;
-        EXPECT_EQ(Form->StatusText(), "Page 1 of 3") << how;
-        EXPECT_EQ(Form->Preview.PageImage(), first) << how;
-    };
-    Form->actnPage_Next->trigger();
-    stays("Next");
-    QTest::keyClicks(Form.get(), "n");
-    stays("typed N");
-    Form->editPage->setText("2");
-    QTest::keyClick(Form->editPage, Qt::Key_Return);
-    stays("page box");
+    const std::pair<const char*, std::function<void()>> ways[] = {
+        {"Next", [&] { Form->actnPage_Next->trigger(); }},
+        {"typed N", [&] { QTest::keyClicks(Form.get(), "n"); }},
+        {"page box", [&] { GoTo("2"); }}};
+    for (const auto& [how, step] : ways) {
+        SCOPED_TRACE(how);
+        step();
+        EXPECT_EQ(Form->StatusText(), "Page 1 of 3");
+        EXPECT_EQ(Form->Preview.PageImage(), first);
+    }
     ASSERT_EQ(messages.Texts.size(), 3);
     EXPECT_EQ(messages.Texts[0], "Unexpected code [200] found in report file.");
     Form->actnZoom_In->trigger(); // page 1 itself is good
@@ -168,8 +137,8 @@ TEST_F(PreviewFormTest, ToolBarShowsEveryActionAndBoxAtTheDefaultSize) {
     for (QAction* action : Form->ToolBar->actions()) {
         const QWidget* widget = Form->ToolBar->widgetForAction(action);
         ASSERT_NE(widget, nullptr);
-        EXPECT_TRUE(widget->isVisible()) << action->text().toStdString();
-        EXPECT_LE(widget->geometry().right(), Form->ToolBar->contentsRect().right())
+        EXPECT_TRUE(widget->isVisible() &&
+                    widget->geometry().right() <= Form->ToolBar->contentsRect().right())
             << action->text().toStdString();
     }
 }
@@ -183,6 +152,5 @@ TEST_F(PreviewFormTest, SaveAsPdfNeedsNoPrinter) {
     EXPECT_FALSE(Form->actnFile_Print->isEnabled());
     EXPECT_TRUE(Form->actnFile_SavePdf->isEnabled());
     EXPECT_TRUE(Form->SavePdf("/tmp/puzzle.pdf"));
-    EXPECT_EQ(pdf.Files, std::vector<std::string>{"/tmp/puzzle.pdf"});
-    EXPECT_EQ(pdf.Sizes, std::vector<uint64_t>{Stream.Size()});
+    EXPECT_EQ(pdf.Files, std::vector<std::string>{"/tmp/puzzle.pdf " + std::to_string(Stream.Size())});
 }

@@ -1,8 +1,11 @@
+// The preview's zoom and page arithmetic.
 #include "report/qt/PreviewZoom.h"
+
+#include "TestFiles.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <sstream>
 
 TEST(PreviewZoom, RequestsAreClassifiedAndClamped) {
     for (const auto& [request, kind] : {std::pair{-1.9, zrFitWidth},
@@ -20,49 +23,30 @@ TEST(PreviewZoom, RequestsAreClassifiedAndClamped) {
     EXPECT_EQ(ZoomOutValue(15, 10), 5);  // the setter then clamps it to 10
 }
 
-// Fit page and fit width for named geometries; NAN where a row does not check that zoom.
-TEST(PreviewZoom, FitPageAndFitWidth) {
-    struct Row {
-        const char* Name;
-        TPreviewGeometry G;
-        double FitPage, FitWidth;
-    };
-    const auto Geometry = [](int xdpi, int ydpi, double w, double h, int cw, int ch,
-                             TMarginMethod method = mmFixed, double margin = 0, int scrollBar = 0) {
+// Fit page, fit width and the margin at zoom 100 for named geometries (client sizes include the 4
+// pixels of frame; a page too tall to fit keeps its scroll bar, whose width then is not available).
+TEST(PreviewZoom, FitPageFitWidthAndMargin) {
+    const auto G = [](int cw, int ch, int xdpi = 96, int ydpi = 96, double w = 8.5, double h = 11,
+                      TMarginMethod method = mmFixed, double margin = 0, int scrollBar = 0) {
         return TPreviewGeometry{xdpi, ydpi, w, h, method, margin, cw, ch, scrollBar};
     };
-    for (const Row& r : {
-             // Client minus 4: 816 / 816 = 1 across, 1056 / 1056 = 1 down.
-             Row{"letter fits exactly", Geometry(96, 96, 8.5, 11, 820, 1060), 100, NAN},
-             Row{"height decides", Geometry(96, 96, 8.5, 11, 820, 532), 50, NAN},
-             // m = round(96 * 8.5 * 0.1) = 82 on each side.
-             Row{"fixed margin", Geometry(96, 96, 8.5, 11, 820, 5000, mmFixed, 10), 100.0 * (816 - 164) / 816,
-                 NAN},
-             // width: 1200 / (800 * 1.5) = 1; height: 10000 / (800 * 0.5 + 500) = 11.1
-             Row{"scaled margin, width decides", Geometry(100, 50, 8, 10, 1204, 10004, mmScaled, 25), 100,
-                 NAN},
-             Row{"scaled margin, height decides", Geometry(100, 50, 8, 10, 1204, 454, mmScaled, 25), 50, NAN},
-             // Too tall to fit: the scroll bar stays and takes its width.
-             Row{"scroll bar stays", Geometry(100, 100, 8, 10, 820, 500, mmFixed, 0, 16), NAN, 100},
-             Row{"416 / 800, page 520 high: still scrolls",
-                 Geometry(100, 100, 8, 10, 436, 500, mmFixed, 0, 16), NAN, 52},
-             Row{"page fits: the bar's width is used too",
-                 Geometry(100, 100, 8, 10, 436, 2000, mmFixed, 0, 16), NAN, 54},
-             Row{"no page width", Geometry(96, 96, 0, 11, 2, 2), 100, NAN},
-         }) {
-        if (!std::isnan(r.FitPage)) {
-            EXPECT_DOUBLE_EQ(FitPageZoom(r.G), r.FitPage) << r.Name;
-        }
-        if (!std::isnan(r.FitWidth)) {
-            EXPECT_DOUBLE_EQ(FitWidthZoom(r.G), r.FitWidth) << r.Name;
-        }
-    }
-    const TPreviewGeometry tiny = Geometry(96, 96, 8.5, 11, 2, 2); // still a drawable zoom
-    EXPECT_GT(FitPageZoom(tiny), 0);
-    EXPECT_GT(FitWidthZoom(tiny), 0);
-    const TPreviewGeometry scaled = Geometry(100, 50, 8, 10, 0, 0, mmScaled, 25);
-    EXPECT_EQ(PreviewMargin(scaled, 100), 200);
-    EXPECT_EQ(PreviewMargin(scaled, 50), 100);
+    std::ostringstream out;
+    for (const auto& [name, g] : {
+             std::pair{"letter fits exactly", G(820, 1060)},
+             {"height decides", G(820, 532)},
+             {"fixed margin 10 %", G(820, 5000, 96, 96, 8.5, 11, mmFixed, 10)},
+             {"scaled margin, width decides", G(1204, 10004, 100, 50, 8, 10, mmScaled, 25)},
+             {"scaled margin, height decides", G(1204, 454, 100, 50, 8, 10, mmScaled, 25)},
+             {"scroll bar stays", G(820, 500, 100, 100, 8, 10, mmFixed, 0, 16)},
+             {"416 / 800, page 520 high: still scrolls", G(436, 500, 100, 100, 8, 10, mmFixed, 0, 16)},
+             {"page fits: the bar's width is used too", G(436, 2000, 100, 100, 8, 10, mmFixed, 0, 16)},
+             {"no page width", G(2, 2, 96, 96, 0)},
+             {"tiny client: still a drawable zoom", G(2, 2)},
+         })
+        out << name << ": page " << FitPageZoom(g) << ", width " << FitWidthZoom(g) << ", margin "
+            << PreviewMargin(g, 100) << "\n";
+    EXPECT_TRUE(test::MatchesGoldenFile(out.str(), PRINTING_TEST_DATA "/preview-zoom.txt"));
+    EXPECT_EQ(PreviewMargin(G(0, 0, 100, 50, 8, 10, mmScaled, 25), 50), 100); // the margin follows the zoom
 }
 
 TEST(PreviewZoom, InchesToPixelsAndPageSteps) {

@@ -5,14 +5,10 @@
 #include "PrintTestSupport.h"
 #include "app/BookForm.h"
 #include "app/MainForm.h"
-#include "report/ReportError.h"
 #include "tests/app/MainFormTestAccess.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QMessageBox>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -62,21 +58,18 @@ class PrintWindowTest : public TWindowTest {
         QTest::mouseMove(Control("pb"), QPoint(4 * 44 + 22, 4 * 44 + 22));
     }
 
-    // Chooses the File destination with a format, as the dialog's OK would.
-    void ChooseFile(TPrintCommand& command, const fs::path& name, int format) {
+    // Chooses the File destination with a format, as the dialog's OK would, and runs the command.
+    void PrintToFile(TPrintCommand& command, const fs::path& name, int format) {
         command.ReportSystem1.OverrideSetup = [=, this](TReportSystem& s, TOverrideMode mode,
                                                         std::unique_ptr<TRunForm>&) {
             if (mode != omWait) return;
-            DuringRun = {Access->Game().Options().HiliteRowAndColumn, Access->Game().Options().HiliteCell,
-                         Access->ClockRunning()};
+            const TGameOptions& options = Access->Game().Options();
+            DuringRun = {options.HiliteRowAndColumn, options.HiliteCell, Access->ClockRunning()};
             BitmapDuringRun = Access->BoardBitmap().copy();
-            TSetupChoice c;
-            c.Dest = rdFile;
-            c.FileName = name.string();
-            c.FormatIndex = format;
-            s.ApplySetup(SetupAccept(s.SetupInput(), c));
+            s.ApplySetup(Chosen(s.SetupInput(), rdFile, name.string(), format));
         };
         command.ReportSystem1.SystemOptions.Exclude(soShowStatus);
+        command.Execute();
     }
 
     std::array<bool, 3> DuringRun{true, true, true};
@@ -85,52 +78,41 @@ class PrintWindowTest : public TWindowTest {
 
 } // namespace
 
-TEST_F(PrintWindowTest, PageStreamFileHoldsOnePageWithoutHighlighting) {
+// The page stream holds the one page with the game's number; the highlighting and the clock are
+// off during the run and back after it. The PDF writer is offered and writes one page.
+TEST_F(PrintWindowTest, PageStreamAndPdfFilesHoldOnePageWithoutHighlighting) {
     const QImage before = Access->BoardBitmap().copy();
     ASSERT_TRUE(Access->ClockRunning());
     TPrintCommand command(Access->PrintSteps());
-    ChooseFile(command, Folder / "puzzle", FormatIndexNDR);
-    command.Execute();
-
+    PrintToFile(command, Folder / "puzzle", FormatIndexNDR);
     EXPECT_EQ(DuringRun, (std::array<bool, 3>{false, false, false}));
-    EXPECT_NE(BitmapDuringRun, before); // the highlighted row, column and box were gone
+    EXPECT_NE(BitmapDuringRun, before);
     EXPECT_TRUE(Access->Game().Options().HiliteRowAndColumn && Access->Game().Options().HiliteCell);
-    EXPECT_EQ(Access->BoardBitmap(), before); // and are back
+    EXPECT_EQ(Access->BoardBitmap(), before);
     EXPECT_TRUE(Access->ClockRunning());
-
     TFileStream file((Folder / "puzzle.ndr").string(), fmOpenRead);
     TTextRender render;
     TPageConverter(file, render).Generate(0);
     EXPECT_EQ(render.Pages, 1);
-    ASSERT_EQ(render.Texts.size(), 1u);
-    EXPECT_EQ(render.Texts[0], "Sudoku Puzzle Number " + std::to_string(Access->Game().State().PuzzleNumber) +
-                                   " Courtesy of " + VelmoraSite);
-}
+    EXPECT_EQ(render.Texts, std::vector<std::string>{"Sudoku Puzzle Number " +
+                                                     std::to_string(Access->Game().State().PuzzleNumber) +
+                                                     " Courtesy of " + VelmoraSite});
 
-TEST_F(PrintWindowTest, PdfThroughTheDialogHasOnePage) {
-    TPrintCommand command(Access->PrintSteps());
     EXPECT_EQ(command.RenderPDF1.DisplayName(), "Portable Document Format (PDF)");
-    ASSERT_GE(FormatOf(command.RenderPDF1), 2); // offered in the dialog
-    ChooseFile(command, Folder / "puzzle.pdf", FormatOf(command.RenderPDF1));
-    command.Execute();
+    ASSERT_GE(FormatOf(command.RenderPDF1), 2);
+    PrintToFile(command, Folder / "puzzle.pdf", FormatOf(command.RenderPDF1));
     const std::string pdf = test::ReadWholeFile((Folder / "puzzle.pdf").string());
-    ASSERT_EQ(pdf.rfind("%PDF-1.3", 0), 0u);
-    EXPECT_NE(pdf.find("/Count 1"), std::string::npos); // one page; the file's form is the PDF tests' part
+    EXPECT_EQ(pdf.rfind("%PDF-1.3", 0), 0u);
+    EXPECT_NE(pdf.find("/Count 1"), std::string::npos); // the file's form is the PDF tests' part
 }
 
 TEST_F(PrintWindowTest, UnwritableFileEndsInAMessageAndTheGameIsUnchanged) {
     Control<QAction>("HiliteCell1")->trigger();
+    TMessageCatcher messages;
     TPrintCommand command(Access->PrintSteps());
-    ChooseFile(command, Folder / "missing" / "puzzle", FormatIndexNDR);
-    QString shown;
-    QTimer::singleShot(0, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            shown = box->text();
-            box->close();
-        }
-    });
-    command.Execute();
-    EXPECT_TRUE(shown.contains("puzzle")) << shown.toStdString();
+    PrintToFile(command, Folder / "missing" / "puzzle", FormatIndexNDR);
+    ASSERT_EQ(messages.Texts.size(), 1);
+    EXPECT_TRUE(messages.Texts[0].contains("puzzle")) << messages.Texts[0].toStdString();
     EXPECT_TRUE(Access->Game().Options().HiliteRowAndColumn);
     EXPECT_FALSE(Access->Game().Options().HiliteCell);
     EXPECT_TRUE(Access->ClockRunning());

@@ -1,22 +1,28 @@
-// Shared by the printing tests: recording the puzzle page (or numbered pages) into a stream, a
-// renderer that keeps the pages' texts, measuring what a renderer drew into a picture.
+// Shared by the printing tests: recording pages into a stream, a renderer that keeps the pages'
+// texts, measuring what a renderer drew into a picture, catching message boxes, and a printing
+// platform whose printer and windows are scripted.
 #pragma once
 
 #include "TestSupport.h" // the report tests' temporary folder and whole-file read
 #include "game/PuzzlePage.h"
-#include "platform/RgbBitmap.h"
 #include "report/NDRWriter.h"
 #include "report/PageConverter.h"
 #include "report/PageStreamDecoder.h"
 #include "report/RendererRegistry.h"
+#include "report/ReportError.h"
 #include "report/ReportRenderStream.h"
 #include "report/ReportStream.h"
+#include "report/ReportSystem.h"
+#include "report/ReportSystemPlatform.h"
 
-#include <QColor>
+#include <QApplication>
 #include <QImage>
-#include <QRect>
+#include <QMessageBox>
+#include <QTimer>
 
 #include <algorithm>
+#include <functional>
+#include <optional>
 #include <string>
 
 // Counts pages and keeps the texts of a played stream.
@@ -36,6 +42,16 @@ inline int PagesIn(TStream& Stream) {
     return render.Pages;
 }
 
+// The message of the report error Call throws; empty when it throws none.
+inline std::string ReportErrorOf(const std::function<void()>& Call) {
+    try {
+        Call();
+    } catch (const EReportError& e) {
+        return e.what();
+    }
+    return {};
+}
+
 // The format list's index of a registered renderer (after the page stream and printer formats),
 // or -1 when it is not offered.
 inline int FormatOf(const TReportRender& render) {
@@ -45,33 +61,47 @@ inline int FormatOf(const TReportRender& render) {
     return it == active.end() ? -1 : 2 + static_cast<int>(it - active.begin());
 }
 
+// What the Output Options dialog's OK stores for a destination, file name, format and copies.
+inline TSetupResult Chosen(const TSetupInput& Input, TReportDest Dest, const std::string& FileName = "",
+                           int Format = 0, const std::string& Copies = "") {
+    TSetupChoice c;
+    c.Dest = Dest;
+    c.FileName = FileName;
+    c.FormatIndex = Format;
+    c.CopiesText = Copies;
+    return SetupAccept(Input, c);
+}
+
+// Records Layout into Out as a run would, measured against Device, keeping only the Selection.
+inline void RecordInto(TStream& Out, const std::function<void(TBaseReport&)>& Layout,
+                       const TReferenceDevice& Device = {}, const std::string& Selection = "") {
+    TNDRWriter writer;
+    writer.SetStreamMode(smUser);
+    writer.SetStream(&Out);
+    writer.SetDevice(Device);
+    writer.SetSelection(Selection);
+    writer.OnPrint = Layout;
+    writer.Execute();
+}
+
+// Pages pages, page n holding the text "Page<n>".
+inline void DrawPages(TBaseReport& r, int Pages) {
+    for (int page = 1; page <= Pages; ++page) {
+        if (page > 1) r.NewPage();
+        r.SelectFont("Arial", 12);
+        r.PrintAt(1, 1, "Page" + std::to_string(page));
+    }
+}
+
 // A board picture that is easy to find: solid red.
 inline platform::RgbBitmap RedBoard() {
     return platform::RgbBitmap(399, 399, platform::Rgb{255, 0, 0});
 }
 
-inline void RecordPuzzle(TStream& Out, const TReferenceDevice& Device = {}, int32_t Number = 2147483647) {
-    TNDRWriter writer;
-    writer.SetStreamMode(smUser);
-    writer.SetStream(&Out);
-    writer.SetDevice(Device);
+inline void RecordPuzzle(TStream& Out, const TReferenceDevice& Device = {}) {
     const platform::RgbBitmap board = RedBoard();
-    writer.OnPrint = [&](TBaseReport& r) { PrintPuzzlePage(r, board, Number); };
-    writer.Execute();
-}
-
-inline void RecordPages(TStream& Out, int Pages) {
-    TNDRWriter writer;
-    writer.SetStreamMode(smUser);
-    writer.SetStream(&Out);
-    writer.OnPrint = [&](TBaseReport& r) {
-        for (int page = 1; page <= Pages; ++page) {
-            if (page > 1) r.NewPage();
-            r.SelectFont("Arial", 12);
-            r.PrintAt(1, 1, "Page" + std::to_string(page));
-        }
-    };
-    writer.Execute();
+    RecordInto(
+        Out, [&](TBaseReport& r) { PrintPuzzlePage(r, board, 2147483647); }, Device);
 }
 
 // Puts an undefined command code at the start of page Page's drawing (after its page head), so that
@@ -88,27 +118,83 @@ inline void DamagePage(TMemoryStream& Stream, int Page) {
     bytes.at(at + 19) = 200; // 19: code, two links, number, width and height
 }
 
-// The bounding box of the pixels that match Pred.
-template <class Pred> QRect BoundsOf(const QImage& Image, Pred pred) {
+// The bounding box of the pixels within Tolerance of Colour in each of red, green and blue.
+inline QRect BoundsOf(const QImage& Image, QColor Colour, int Tolerance = 60) {
     const QImage rgb = Image.convertToFormat(QImage::Format_RGB32);
-    int left = rgb.width(), top = rgb.height(), right = -1, bottom = -1;
-    for (int y = 0; y < rgb.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
-        for (int x = 0; x < rgb.width(); ++x)
-            if (pred(QColor::fromRgb(line[x]))) {
-                left = std::min(left, x);
-                right = std::max(right, x);
-                top = std::min(top, y);
-                bottom = std::max(bottom, y);
-            }
+    QRect box;
+    for (int y = 0; y < rgb.height(); ++y)
+        for (int x = 0; x < rgb.width(); ++x) {
+            const QColor c = rgb.pixelColor(x, y);
+            if (std::abs(c.red() - Colour.red()) < Tolerance &&
+                std::abs(c.green() - Colour.green()) < Tolerance &&
+                std::abs(c.blue() - Colour.blue()) < Tolerance)
+                box |= QRect(x, y, 1, 1);
+        }
+    return box;
+}
+
+// Closes every message box that opens meanwhile and keeps its text.
+class TMessageCatcher : public QObject {
+  public:
+    TMessageCatcher() { QApplication::instance()->installEventFilter(this); }
+    ~TMessageCatcher() override { QApplication::instance()->removeEventFilter(this); }
+    QStringList Texts;
+
+  protected:
+    bool eventFilter(QObject* Watched, QEvent* Event) override {
+        auto* box = qobject_cast<QMessageBox*>(Watched);
+        if (box && Event->type() == QEvent::Show) {
+            Texts << box->text();
+            QTimer::singleShot(0, box, &QMessageBox::close);
+        }
+        return false;
     }
-    return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
-}
+};
 
-inline bool IsRed(const QColor& c) {
-    return c.red() > 200 && c.green() < 60 && c.blue() < 60;
-}
+struct TPrintCall {
+    std::string OutputFile;
+    int Copies = 0;
+    int Pages = 0;
+};
 
-inline bool IsDark(const QColor& c) {
-    return c.red() < 100 && c.green() < 100 && c.blue() < 100;
-}
+// A printer that exists or not and records what it is asked to print; windows that only note
+// their modes ("setup:0", "status:1", ...) and apply a scripted setup choice.
+class TTestPlatform : public TReportSystemPlatform {
+  public:
+    bool Printer = true, CancelSetup = false, FailPrinting = false;
+    int SetupDialogs = 0, MaxCopies = 9999, PreviewPages = -1;
+    std::optional<TSetupResult> Accept; // what OK stores; nothing = the defaults stand
+    std::vector<TPrintCall> Printed;
+    std::vector<std::string> Log;
+    std::string FilerNameDuringPreview;
+
+    bool HasPrinter() override { return Printer; }
+    int PrinterMaxCopies() override { return MaxCopies; }
+    std::string PrinterDisplayName() override { return Printer ? "TestPrinter on file" : ""; }
+    bool PrinterSetupDialog() override { return ++SetupDialogs, Printer; }
+    TReferenceDevice PrinterReference() override {
+        TReferenceDevice d;
+        d.HasPrinter = true;
+        d.XDPI = d.YDPI = 600;
+        d.DeviceName = "FakePrinter";
+        return d;
+    }
+    void PrintStream(TReportSystem&, TStream& Stream, const std::string& OutputFile, int Copies) override {
+        if (FailPrinting) throw EReportError("Printer is out of paper.");
+        Printed.push_back({OutputFile, Copies, PagesIn(Stream)});
+    }
+    void SetupHandler(TReportSystem& System, TOverrideMode Mode, std::unique_ptr<TRunForm>&) override {
+        Log.push_back("setup:" + std::to_string(Mode));
+        if (Mode == omWait && CancelSetup) System.SetCancelled(true);
+        if (Mode == omWait && !CancelSetup && Accept) System.ApplySetup(*Accept);
+    }
+    void StatusHandler(TReportSystem&, TOverrideMode Mode, std::unique_ptr<TRunForm>&) override {
+        Log.push_back("status:" + std::to_string(Mode));
+    }
+    void PreviewHandler(TReportSystem& System, TOverrideMode Mode, std::unique_ptr<TRunForm>&) override {
+        Log.push_back("preview:" + std::to_string(Mode));
+        if (Mode != omShow) return;
+        PreviewPages = PagesIn(*System.OutputStream());
+        FilerNameDuringPreview = System.SystemFiler.FileName;
+    }
+};

@@ -1,8 +1,6 @@
 // Real printing: the puzzle page goes through the printer renderer to a private CUPS scheduler
 // whose virtual printer writes each job to a file (see scripts/test-printer).
 #include "PrintTestSupport.h"
-#include "report/ReportError.h"
-#include "report/ReportSystem.h"
 #include "report/qt/PrinterDevice.h"
 #include "report/qt/QtReportPlatform.h"
 #include "report/qt/RenderPrinter.h"
@@ -24,13 +22,8 @@ const std::string JobFile = std::string(VELMORA_CUPS_DIR) + "/out/velmora-test.p
 // Waits until the printer has written a whole job; returns it (empty after 60 s).
 std::string WaitForJob() {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-    while (std::chrono::steady_clock::now() < deadline) {
-        if (fs::exists(JobFile)) {
-            const std::string job = test::ReadWholeFile(JobFile);
-            if (job.find("%%EOF") != std::string::npos) return job;
-        }
-        QThread::msleep(200);
-    }
+    for (std::string job; std::chrono::steady_clock::now() < deadline; QThread::msleep(200))
+        if (job = test::ReadWholeFile(JobFile); job.find("%%EOF") != std::string::npos) return job;
     return {};
 }
 
@@ -59,30 +52,27 @@ class CupsPrinting : public ::testing::Test {
 
 } // namespace
 
+// The device and the status line name the queue, its device URI and its driver; calls out of
+// order are refused with a message.
 TEST_F(CupsPrinting, DeviceSeesTheQueueAndRefusesWrongCalls) {
     TPrinterDevice& device = ProcessPrinter();
     EXPECT_EQ(TPrinterDevice::DefaultPrinter(), "VelmoraTest");
     EXPECT_TRUE(device.Valid());
-    EXPECT_EQ(device.Device(), "VelmoraTest");
     EXPECT_TRUE(device.DisplayName().startsWith("VelmoraTest on "));
-    const TDeviceGeometry g = device.Geometry();
-    EXPECT_GT(g.XDPI, 0);
-    EXPECT_GT(g.PageWidth, 8);
+    EXPECT_GT(device.Geometry().XDPI, 0);
+    EXPECT_GT(device.Geometry().PageWidth, 8);
+    const TReferenceDevice reference = QtReportPlatform().PrinterReference();
+    EXPECT_EQ(reference.DeviceName, "VelmoraTest");
+    EXPECT_EQ(reference.Port.rfind("file:", 0), 0u) << reference.Port;
+    EXPECT_NE(reference.Driver, "");
+    EXPECT_NE(reference.Driver, reference.DeviceName);
 
-    try {
-        device.SelectPrinter("NoSuchPrinter");
-        FAIL();
-    } catch (const EReportError& e) {
-        EXPECT_TRUE(std::string(e.what()).starts_with("Invalid Printer - NoSuchPrinter on ")) << e.what();
-    }
+    EXPECT_TRUE(ReportErrorOf([&] {
+                    device.SelectPrinter("NoSuchPrinter");
+                }).starts_with("Invalid Printer - NoSuchPrinter on "));
     EXPECT_EQ(device.Device(), "VelmoraTest");
-    try {
-        device.NewPage();
-        FAIL();
-    } catch (const EReportError& e) {
-        EXPECT_STREQ(e.what(), "Invalid method call.  Device is not printing.");
-    }
-    EXPECT_THROW(device.EndDoc(), EReportError);
+    EXPECT_EQ(ReportErrorOf([&] { device.NewPage(); }), "Invalid method call.  Device is not printing.");
+    EXPECT_NE(ReportErrorOf([&] { device.EndDoc(); }), "");
 }
 
 TEST_F(CupsPrinting, PuzzlePageArrivesAsOneJobWithOnePage) {
@@ -90,7 +80,6 @@ TEST_F(CupsPrinting, PuzzlePageArrivesAsOneJobWithOnePage) {
     System.DefaultDest = rdPrinter;
     System.RunReport();
     EXPECT_FALSE(System.Cancelled());
-
     const std::string job = WaitForJob();
     ASSERT_FALSE(job.empty()) << "no job arrived in " << JobFile;
     EXPECT_EQ(job.rfind("%!PS", 0), 0u);
@@ -99,14 +88,9 @@ TEST_F(CupsPrinting, PuzzlePageArrivesAsOneJobWithOnePage) {
 
 TEST_F(CupsPrinting, NativeOutputWritesThePrinterJobToAFile) {
     test::TempFolder folder;
-    const fs::path dir = folder.Path();
     System.OverrideSetup = [&](TReportSystem& s, TOverrideMode mode, std::unique_ptr<TRunForm>&) {
-        if (mode != omWait) return;
-        TSetupChoice c;
-        c.Dest = rdFile;
-        c.FileName = (dir / "puzzle").string();
-        c.FormatIndex = FormatIndexPRN;
-        s.ApplySetup(SetupAccept(s.SetupInput(), c));
+        if (mode == omWait)
+            s.ApplySetup(Chosen(s.SetupInput(), rdFile, folder.File("puzzle"), FormatIndexPRN));
     };
     const mode_t mask = ::umask(022);
     System.RunReport();
@@ -116,38 +100,25 @@ TEST_F(CupsPrinting, NativeOutputWritesThePrinterJobToAFile) {
     EXPECT_FALSE(fs::exists(JobFile)); // nothing went to the printer
     // A new file gets the permissions of every other file the program writes; a replaced one
     // keeps its own.
-    EXPECT_EQ(fs::status(dir / "puzzle.prn").permissions(), static_cast<fs::perms>(0644));
-    fs::permissions(dir / "puzzle.prn", static_cast<fs::perms>(0640));
+    EXPECT_EQ(fs::status(folder.File("puzzle.prn")).permissions(), fs::perms(0644));
+    fs::permissions(folder.File("puzzle.prn"), fs::perms(0640));
     System.RunReport();
-    EXPECT_EQ(fs::status(dir / "puzzle.prn").permissions(), static_cast<fs::perms>(0640));
+    EXPECT_EQ(fs::status(folder.File("puzzle.prn")).permissions(), fs::perms(0640));
     ::umask(mask);
 
     // A report without pages starts no job and writes no file.
     TMemoryStream empty;
-    TNDRWriter writer;
-    writer.SetStreamMode(smUser);
-    writer.SetStream(&empty);
-    writer.OnPrint = [](TBaseReport& r) { r.Abort(); };
-    writer.Execute();
+    RecordInto(empty, [](TBaseReport& r) { r.Abort(); });
     TRenderPrinter printer(ProcessPrinter());
-    printer.SetOutputFileName((dir / "empty.prn").string());
+    printer.SetOutputFileName(folder.File("empty.prn"));
     printer.RenderStream(&empty);
     EXPECT_FALSE(ProcessPrinter().Printing());
-    EXPECT_EQ(folder.Entries().size(), 1u);
-}
-
-TEST_F(CupsPrinting, StatusLineNamesTheQueuesDeviceAndDriver) {
-    const TReferenceDevice device = QtReportPlatform().PrinterReference();
-    EXPECT_EQ(device.DeviceName, "VelmoraTest");
-    EXPECT_EQ(device.Port.rfind("file:", 0), 0u) << device.Port; // the queue's device URI
-    EXPECT_NE(device.Driver, "");
-    EXPECT_NE(device.Driver, device.DeviceName);
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"puzzle.prn"});
 }
 
 TEST_F(CupsPrinting, PrinterCopiesAreMadeByThePrinterInOneJob) {
     TMemoryStream stream;
-    TReferenceDevice device;
-    RecordPuzzle(stream, device);
+    RecordPuzzle(stream);
     TRenderPrinter printer(ProcessPrinter());
     printer.Copies = 2;
     printer.PrintCopies(stream);

@@ -1,16 +1,13 @@
 // The print run driven through its handlers: a fake platform stands in for the printer and the
-// windows, and a text renderer plays what reaches the printer or the preview.
+// windows, and a text renderer plays what reaches the printer or the preview. Also the list of
+// registered renderers the run offers.
 #include "report/ReportSystem.h"
 
 #include "PrintTestSupport.h"
-#include "TestPlatform.h"
-#include "report/ReportError.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <optional>
 
 namespace fs = std::filesystem;
 
@@ -23,20 +20,12 @@ class ReportRun : public ::testing::Test {
         System.SystemPrinter.Title = "Puzzle Report";
         System.OnPrint = [this](TBaseReport& r) {
             ++PrintCalls;
-            for (int page = 1; page <= PagesToDraw; ++page) {
-                if (page > 1) r.NewPage();
-                r.SelectFont("Arial", 12);
-                r.PrintAt(0.5, 0.5, "Page" + std::to_string(page));
-            }
+            DrawPages(r, PagesToDraw);
         };
     }
 
     TSetupResult FileResult(const std::string& name, int format) {
-        TSetupChoice c;
-        c.Dest = rdFile;
-        c.FileName = Dir.File(name);
-        c.FormatIndex = format;
-        return SetupAccept(System.SetupInput(), c);
+        return Chosen(System.SetupInput(), rdFile, Dir.File(name), format);
     }
 
     test::TempFolder Dir;
@@ -46,25 +35,38 @@ class ReportRun : public ::testing::Test {
     int PagesToDraw = 1;
 };
 
-TSetupResult PrinterResult() {
-    TSetupResult r;
-    r.Dest = rdPrinter;
-    return r;
-}
+using Lines = std::vector<std::string>;
 
 } // namespace
+
+TEST(RendererRegistry, NamingListsRenamingKeepsThePlaceDestroyingUnlists) {
+    const size_t before = RegisteredRenderers().size();
+    auto first = std::make_unique<TReportRender>();
+    TReportRender second;
+    first->SetDisplayName("First (ONE)");
+    second.SetDisplayName("Second (TWO)");
+    first->SetDisplayName("First renamed");
+    const auto list = RegisteredRenderers();
+    ASSERT_EQ(list.size(), before + 2);
+    EXPECT_EQ(list[before].DisplayName, "First renamed");
+    EXPECT_EQ(list[before + 1].Render, &second);
+    const TReportRender* gone = first.get();
+    first.reset();
+    EXPECT_EQ(std::ranges::count(RegisteredRenderers(), gone, &TRegisteredRenderer::Render), 0);
+    EXPECT_EQ(RegisteredRenderers().size(), before + 1);
+}
 
 TEST_F(ReportRun, CancelInSetupEndsTheRunWithoutRecording) {
     Platform.CancelSetup = true;
     System.RunReport();
     EXPECT_TRUE(System.Cancelled());
     EXPECT_EQ(PrintCalls, 0);
-    EXPECT_EQ(Platform.Log, (std::vector<std::string>{"setup:0", "setup:1", "setup:2", "setup:3"}));
+    EXPECT_EQ(Platform.Log, (Lines{"setup:0", "setup:1", "setup:2", "setup:3"}));
     EXPECT_TRUE(Platform.Printed.empty());
 }
 
 TEST_F(ReportRun, EveryLayoutHookReachesTheWriter) {
-    std::vector<std::string> log;
+    Lines log;
     auto note = [&log](const char* name) { return [&log, name](TBaseReport&) { log.push_back(name); }; };
     System.OnBeforePrint = note("before");
     System.OnNewPage = note("page");
@@ -81,18 +83,18 @@ TEST_F(ReportRun, EveryLayoutHookReachesTheWriter) {
         r.OnDecodeImage(image, "png", bitmap);
     };
     System.RunReport();
-    EXPECT_EQ(log, (std::vector<std::string>{"before", "page", "header", "decode png", "footer", "after"}));
+    EXPECT_EQ(log, (Lines{"before", "page", "header", "decode png", "footer", "after"}));
 }
 
-TEST_F(ReportRun, PreviewGetsTheRecordedStream) {
+// The status window opens, shows and closes before the preview gets the recording.
+TEST_F(ReportRun, PreviewGetsTheRecordedStreamAfterTheStatusWindow) {
     PagesToDraw = 2;
     System.RunReport();
     EXPECT_FALSE(System.Cancelled());
     EXPECT_EQ(PrintCalls, 1);
     EXPECT_EQ(Platform.PreviewPages, 2);
-    EXPECT_EQ(Platform.Log,
-              (std::vector<std::string>{"setup:0", "setup:1", "setup:2", "setup:3", "status:0", "status:1",
-                                        "status:3", "preview:0", "preview:1", "preview:2", "preview:3"}));
+    EXPECT_EQ(Platform.Log, (Lines{"setup:0", "setup:1", "setup:2", "setup:3", "status:0", "status:1",
+                                   "status:3", "preview:0", "preview:1", "preview:2", "preview:3"}));
     EXPECT_EQ(System.OutputStream(), nullptr);
 }
 
@@ -107,22 +109,16 @@ TEST_F(ReportRun, WithoutSetupFlagTheDefaultDestinationIsUsed) {
 }
 
 TEST_F(ReportRun, PrinterMakesCopiesOrTheRunRepeatsThem) {
-    TSetupChoice c;
-    c.Dest = rdPrinter;
-    c.CopiesText = "3";
-    Platform.Accept = SetupAccept(System.SetupInput(), c);
-    System.RunReport();
-    EXPECT_FALSE(System.CopiesByRepetition());
-    ASSERT_EQ(Platform.Printed.size(), 1u);
-    EXPECT_EQ(Platform.Printed[0].Copies, 3);
-
-    Platform.Printed.clear();
-    Platform.MaxCopies = 1;
-    System.RunReport();
-    EXPECT_TRUE(System.CopiesByRepetition());
-    ASSERT_EQ(Platform.Printed.size(), 3u);
-    for (const TPrintCall& call : Platform.Printed)
-        EXPECT_TRUE(call.Copies == 1 && call.Pages == 1);
+    Platform.Accept = Chosen(System.SetupInput(), rdPrinter, "", 0, "3");
+    for (const int max : {9999, 1}) {
+        Platform.MaxCopies = max;
+        Platform.Printed.clear();
+        System.RunReport();
+        EXPECT_EQ(System.CopiesByRepetition(), max == 1);
+        ASSERT_EQ(Platform.Printed.size(), max == 1 ? 3u : 1u);
+        for (const TPrintCall& call : Platform.Printed)
+            EXPECT_TRUE(call.Copies == (max == 1 ? 1 : 3) && call.Pages == 1);
+    }
 }
 
 // Cancel in the status window on page 1: no destination gets anything, an existing file keeps its
@@ -131,13 +127,8 @@ TEST_F(ReportRun, CancelInStatusWindowAbortsTheWriterAndOutputsNothing) {
     TTextRender render;
     render.SetDisplayName("Cancelled Format (CNC)");
     render.SetFileExtension("*.cnc");
-    struct Row {
-        const char* Name;
-        std::optional<TSetupResult> Accept;
-        const char* OldFile;
-    };
     PagesToDraw = 3;
-    std::vector<std::string> lines;
+    Lines lines;
     System.OverrideStatus = [&](TReportSystem& sys, TOverrideMode mode, std::unique_ptr<TRunForm>&) {
         if (mode != omShow) return;
         TNDRWriter* writer = sys.CurrentWriter();
@@ -147,24 +138,25 @@ TEST_F(ReportRun, CancelInStatusWindowAbortsTheWriterAndOutputsNothing) {
             if (line == "Generating page 1") writer->Abort(); // the user presses Cancel at once
         };
     };
-    for (const Row& r :
-         {Row{"printer", PrinterResult(), nullptr}, Row{"ndr", FileResult("old.ndr", 0), "old.ndr"},
-          Row{"prn", FileResult("old.prn", 1), "old.prn"},
-          Row{"renderer", FileResult("old.cnc", FormatOf(render)), "old.cnc"}}) {
-        SCOPED_TRACE(r.Name);
-        if (r.OldFile) std::ofstream(Dir.File(r.OldFile)) << "old bytes";
-        Platform.Accept = r.Accept;
+    const std::pair<TSetupResult, std::string> rows[] = {
+        {Chosen(System.SetupInput(), rdPrinter), ""},
+        {FileResult("old.ndr", 0), "old.ndr"},
+        {FileResult("old.prn", 1), "old.prn"},
+        {FileResult("old.cnc", FormatOf(render)), "old.cnc"}};
+    for (const auto& [accept, oldFile] : rows) {
+        SCOPED_TRACE(oldFile);
+        if (!oldFile.empty()) test::WriteWholeFile(Dir.File(oldFile), "old bytes");
+        Platform.Accept = accept;
         lines.clear();
         System.RunReport();
         EXPECT_TRUE(System.Cancelled());
         EXPECT_TRUE(Platform.Printed.empty());
         EXPECT_EQ(render.Pages, 0);
-        ASSERT_FALSE(lines.empty());
-        EXPECT_EQ(lines.front(), "Generating page 1"); // the filer's format wins over the printer's
-        if (!r.OldFile) continue;
-        EXPECT_EQ(test::ReadWholeFile(Dir.File(r.OldFile)), "old bytes");
-        EXPECT_EQ(Dir.Entries().size(), 1u);
-        fs::remove(Dir.File(r.OldFile));
+        EXPECT_EQ(lines.at(0), "Generating page 1"); // the filer's format wins over the printer's
+        if (oldFile.empty()) continue;
+        EXPECT_EQ(test::ReadWholeFile(Dir.File(oldFile)), "old bytes");
+        EXPECT_EQ(Dir.Entries(), Lines{oldFile});
+        fs::remove(Dir.File(oldFile));
     }
 }
 
@@ -175,7 +167,7 @@ TEST_F(ReportRun, ReportWithoutPagesIsWrittenAndPlayed) {
     System.RunReport();
     TFileStream in(Dir.File("empty.ndr"), fmOpenRead);
     EXPECT_EQ(PagesIn(in), 0);
-    Platform.Accept = PrinterResult();
+    Platform.Accept = Chosen(System.SetupInput(), rdPrinter);
     System.RunReport();
     ASSERT_EQ(Platform.Printed.size(), 1u);
     EXPECT_EQ(Platform.Printed[0].Pages, 0);
@@ -206,7 +198,7 @@ TEST_F(ReportRun, EachFileFormatIsWrittenByItsWriterUnderItsName) {
     System.RunReport();
     EXPECT_EQ(System.Renderer(), &render);
     EXPECT_EQ(render.OutputFileName(), Dir.File("puzzle"));
-    EXPECT_EQ(render.Texts, std::vector<std::string>{"Page1"});
+    EXPECT_EQ(render.Texts, Lines{"Page1"});
     EXPECT_EQ(Platform.Printed.size(), 1u); // nothing more reached the printer
 }
 
@@ -214,50 +206,44 @@ TEST_F(ReportRun, NoGenerateOutputsTheFilerFileWithoutRecording) {
     Platform.Accept = FileResult("saved", 0);
     PagesToDraw = 2;
     System.RunReport();
-    ASSERT_EQ(PrintCalls, 1);
-
-    TReportSystem replay;
-    replay.SetPlatform(Platform);
-    replay.SystemSetups.Exclude(ssAllowSetup);
-    replay.SystemOptions.Include(soNoGenerate);
-    replay.SystemFiler.StreamMode = smFile;
-    replay.SystemFiler.FileName = Dir.File("saved.ndr");
-    replay.OnPrint = [this](TBaseReport&) { ++PrintCalls; };
-    replay.RunReport();
+    System.SystemSetups.Exclude(ssAllowSetup);
+    System.SystemOptions.Include(soNoGenerate);
+    System.SystemFiler.StreamMode = smFile;
+    System.SystemFiler.FileName = Dir.File("saved.ndr");
+    System.RunReport();
     EXPECT_EQ(PrintCalls, 1);
     EXPECT_EQ(Platform.PreviewPages, 2);
 }
 
-TEST_F(ReportRun, TemporaryRecordingIsRemovedAfterTheRun) {
+// A temporary recording is gone after the run; a user stream receives the recording.
+TEST_F(ReportRun, TemporaryAndUserStreamsHoldTheRecording) {
     System.SystemFiler.StreamMode = smTempFile;
     System.RunReport();
     EXPECT_EQ(Platform.PreviewPages, 1);
     ASSERT_FALSE(Platform.FilerNameDuringPreview.empty());
     EXPECT_FALSE(fs::exists(Platform.FilerNameDuringPreview));
     EXPECT_EQ(System.SystemFiler.FileName, "");
-}
 
-TEST_F(ReportRun, UserStreamReceivesTheRecording) {
     TMemoryStream user;
     System.SystemFiler.StreamMode = smUser;
     System.SystemFiler.Stream = &user;
+    PagesToDraw = 2;
     System.RunReport();
-    EXPECT_EQ(Platform.PreviewPages, 1);
+    EXPECT_EQ(Platform.PreviewPages, 2);
     EXPECT_GT(user.Size(), 0u);
-
     System.SystemFiler.Stream = nullptr;
     EXPECT_THROW(System.RunReport(), EReportError);
 }
 
 TEST_F(ReportRun, FailuresPropagateAfterTheWindowsAreFreed) {
-    Platform.Accept = PrinterResult();
+    Platform.Accept = Chosen(System.SetupInput(), rdPrinter);
     Platform.FailPrinting = true;
-    EXPECT_THROW(System.RunReport(), EReportError); // "Printer is out of paper."
+    EXPECT_EQ(ReportErrorOf([&] { System.RunReport(); }), "Printer is out of paper.");
     EXPECT_EQ(Platform.Log.back(), "status:3");
 
     Platform.Log.clear();
     System.OnPrint = [](TBaseReport&) { throw EReportError("layout failed"); };
-    EXPECT_THROW(System.RunReport(), EReportError);
+    EXPECT_EQ(ReportErrorOf([&] { System.RunReport(); }), "layout failed");
     EXPECT_TRUE(System.Cancelled());
     EXPECT_EQ(Platform.Log.back(), "status:3");
     EXPECT_EQ(Platform.PreviewPages, -1);
@@ -266,10 +252,5 @@ TEST_F(ReportRun, FailuresPropagateAfterTheWindowsAreFreed) {
     TReportSystem plain; // no platform: no windows and no printer
     plain.DefaultDest = rdPrinter;
     plain.OnPrint = [](TBaseReport& r) { r.PrintAt(1, 1, "x"); };
-    try {
-        plain.RunReport();
-        FAIL() << "no error";
-    } catch (const EReportError& e) {
-        EXPECT_STREQ(e.what(), "No printers installed!");
-    }
+    EXPECT_EQ(ReportErrorOf([&] { plain.RunReport(); }), "No printers installed!");
 }

@@ -3,9 +3,7 @@
 // without a window in SetupOptions_test.
 #include "report/qt/SetupForm.h"
 
-#include "TestPlatform.h"
-#include "report/ReportRender.h"
-#include "report/ReportSystem.h"
+#include "PrintTestSupport.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -38,26 +36,17 @@ class SetupFormTest : public ::testing::Test {
 
 } // namespace
 
-TEST_F(SetupFormTest, PrinterNameAndFormatList) {
-    TSetupForm form(System, TSetupForm::smDestination);
-    EXPECT_TRUE(form.bbtnOK->isDefault());
-    EXPECT_EQ(form.labelPrinterName->text(), "TestPrinter on file");
-    QStringList items;
-    for (int i = 0; i < form.cboxFormat->count(); ++i)
-        items << form.cboxFormat->itemText(i);
-    ASSERT_GE(items.size(), 3);
-    EXPECT_EQ(items.mid(0, 2), QStringList({"Report Snapshot File (NDR)", "Native Printer Output (PRN)"}));
-    EXPECT_TRUE(items.contains("Portable Document Format (PDF)"));
-    EXPECT_FALSE(items.contains("Hidden preview")); // inactive renderers are never offered
-    EXPECT_TRUE(form.QtFileFilter().startsWith(
-        "Report Snapshot File (NDR) (*.NDR);;Native Printer Output (PRN) (*.PRN)"));
-    EXPECT_TRUE(form.QtFileFilter().contains("Portable Document Format (PDF) (*.pdf)"));
-}
-
 TEST_F(SetupFormTest, DestinationsSwitchTheDependentControls) {
     System.SystemSetups.Exclude(ssAllowPrinterSetup);
     System.SystemPrinter.Copies = 4;
     TSetupForm form(System, TSetupForm::smDestination);
+    EXPECT_TRUE(form.bbtnOK->isDefault());
+    EXPECT_EQ(form.labelPrinterName->text(), "TestPrinter on file");
+    EXPECT_EQ(form.cboxFormat->findText("Portable Document Format (PDF)"), FormatOf(Pdf));
+    EXPECT_EQ(form.cboxFormat->findText("Hidden preview"), -1); // inactive renderers are never offered
+    EXPECT_TRUE(form.QtFileFilter().startsWith(
+        "Report Snapshot File (NDR) (*.NDR);;Native Printer Output (PRN) (*.PRN)"));
+    EXPECT_TRUE(form.QtFileFilter().contains("Portable Document Format (PDF) (*.pdf)"));
     EXPECT_TRUE(form.PreviewRadio->isChecked()); // the default destination
     EXPECT_FALSE(form.editFileName->isEnabled() || form.editCopies->isEnabled() ||
                  form.bbtnSetup->isEnabled());
@@ -77,10 +66,9 @@ TEST_F(SetupFormTest, DestinationsSwitchTheDependentControls) {
     QTest::keyClicks(form.editFileName, "puzzle");
     EXPECT_TRUE(form.bbtnOK->isEnabled());
     form.cboxFormat->setCurrentIndex(1);
-    const TSetupResult r = form.Result();
-    EXPECT_EQ(r.Dest, rdFile);
-    EXPECT_EQ(r.FileName, "puzzle.prn");
-    EXPECT_TRUE(r.NativeOutput);
+    EXPECT_EQ(form.Result().Dest, rdFile);
+    EXPECT_EQ(form.Result().FileName, "puzzle.prn");
+    EXPECT_TRUE(form.Result().NativeOutput);
 }
 
 TEST_F(SetupFormTest, WithoutPrinterFilesAreOfferedButNotPrinterOutput) {
@@ -117,16 +105,15 @@ TEST_F(SetupFormTest, PrintRangeModeShowsAndStoresTheRange) {
     EXPECT_FALSE(form.editFrom->isEnabled() || form.editSelection->isEnabled());
 
     form.PagesRB->setChecked(true);
-    EXPECT_TRUE(form.editFrom->isVisible() && form.editFrom->isEnabled());
-    EXPECT_FALSE(form.editSelection->isVisible());
+    EXPECT_TRUE(form.editFrom->isVisible() && form.editFrom->isEnabled() && !form.editSelection->isVisible());
     form.editFrom->setText("2");
     form.editTo->setText("3");
     EXPECT_EQ(form.RangeResult().FirstPage, 2);
     EXPECT_EQ(form.RangeResult().LastPage, 3);
 
     form.SelectionRB->setChecked(true);
-    EXPECT_TRUE(form.editSelection->isVisible() && form.editSelection->isEnabled());
-    EXPECT_FALSE(form.editFrom->isVisible());
+    EXPECT_TRUE(form.editSelection->isVisible() && form.editSelection->isEnabled() &&
+                !form.editFrom->isVisible());
     form.editSelection->clear();
     QTest::keyClicks(form.editSelection, "1-3,x5");
     EXPECT_EQ(form.RangeResult().Selection, "1-3,5");
@@ -136,10 +123,9 @@ TEST_F(SetupFormTest, ChosenFileSelectsItsFormatAndSetupRefreshes) {
     TSetupForm form(System, TSetupForm::smDestination);
     form.FileRadio->setChecked(true);
     form.ChooseFile("/tmp/out.pdf", 0);
-    EXPECT_EQ(form.cboxFormat->currentText(), "Portable Document Format (PDF)");
-    const TSetupResult r = form.Result();
-    EXPECT_EQ(r.FileName, "/tmp/out.pdf");
-    EXPECT_GE(r.RendererIndex, 0);
+    EXPECT_EQ(form.cboxFormat->currentIndex(), FormatOf(Pdf));
+    EXPECT_EQ(form.Result().FileName, "/tmp/out.pdf");
+    EXPECT_GE(form.Result().RendererIndex, 0);
     form.ChooseFile("/tmp/noext", 1);
     EXPECT_EQ(form.cboxFormat->currentIndex(), 1);
     form.bbtnSetup->click();

@@ -1,7 +1,11 @@
-// The Output Options rules without a window: formats, file names, enabling, what OK stores.
+// The Output Options rules without a window: formats, file names, keys, enabling, what OK stores.
 #include "report/SetupOptions.h"
 
+#include "TestFiles.h"
+
 #include <gtest/gtest.h>
+
+#include <sstream>
 
 namespace {
 
@@ -15,15 +19,23 @@ TSetupInput WithPrinter(bool hasPrinter, std::initializer_list<TSystemSetup> exc
     return in;
 }
 
-// The enabled controls by name, e.g. "Printer Preview File Ok".
+std::string Text(std::optional<int> value) {
+    return value ? std::to_string(*value) : "-";
+}
+
+// The enabled controls by name, e.g. " Printer Preview File Ok".
 std::string Enabled(const TSetupEnabling& e) {
-    const bool on[] = {e.Printer, e.Preview,      e.File, e.FileControls, e.Copies, e.Collate,
-                       e.Duplex,  e.PrinterSetup, e.Ok};
-    const char* names[] = {"Printer", "Preview",      "File", "FileControls", "Copies", "Collate",
-                           "Duplex",  "PrinterSetup", "Ok"};
     std::string out;
-    for (size_t i = 0; i < std::size(on); ++i)
-        if (on[i]) out += (out.empty() ? "" : " ") + std::string(names[i]);
+    for (const auto& [on, name] : {std::pair{e.Printer, "Printer"},
+                                   {e.Preview, "Preview"},
+                                   {e.File, "File"},
+                                   {e.FileControls, "FileControls"},
+                                   {e.Copies, "Copies"},
+                                   {e.Collate, "Collate"},
+                                   {e.Duplex, "Duplex"},
+                                   {e.PrinterSetup, "PrinterSetup"},
+                                   {e.Ok, "Ok"}})
+        if (on) out += std::string(" ") + name;
     return out;
 }
 
@@ -41,9 +53,6 @@ TEST(SetupFormats, ListFilterAndChosenFileFollowTheRegisteredRenderers) {
                                        {"/tmp/a.txt", -1},
                                        {"/tmp/x.pdf/name", -1}})
         EXPECT_EQ(SetupFormatForFileName(name, Pdf), format) << name;
-}
-
-TEST(SetupFileName, ExtensionAppendedOnlyWhenTheNameHasNoDot) {
     EXPECT_EQ(AppendExtensionWhenNoDot("puzzle", ".ndr"), "puzzle.ndr");
     EXPECT_EQ(AppendExtensionWhenNoDot("puzzle.out", ".ndr"), "puzzle.out");
     EXPECT_EQ(AppendExtensionWhenNoDot("/home/a.b/puzzle", ".prn"), "/home/a.b/puzzle.prn");
@@ -51,50 +60,13 @@ TEST(SetupFileName, ExtensionAppendedOnlyWhenTheNameHasNoDot) {
     EXPECT_EQ(TrimSpaces("   "), "");
 }
 
-TEST(SetupAccept, DestinationAndFormatDecideNameNativeFlagAndRenderer) {
-    struct Row {
-        const char* Name;
-        TReportDest Dest;
-        int Format;
-        const char* FileName;
-        bool Native;
-        int Renderer;
-    };
-    for (const Row& r : {Row{"nothing selected: the first format", rdFile, -1, "out.ndr", false, -1},
-                         Row{"printer format", rdFile, 1, "out.prn", true, -1},
-                         Row{"renderer: no extension", rdFile, 2, "out", false, 0},
-                         Row{"printer destination", rdPrinter, 2, "", false, -1}}) {
-        TSetupChoice c;
-        c.Dest = r.Dest;
-        c.FileName = "  out  ";
-        c.FormatIndex = r.Format;
-        const TSetupResult result = SetupAccept(WithPrinter(true), c);
-        EXPECT_EQ(result.Dest, r.Dest) << r.Name;
-        EXPECT_EQ(result.FileName, r.FileName) << r.Name;
-        EXPECT_EQ(result.NativeOutput, r.Native) << r.Name;
-        EXPECT_EQ(result.RendererIndex, r.Renderer) << r.Name;
-    }
-}
-
-TEST(SetupAccept, CopiesAndCollateStoredOnlyWhenAllowedAndValid) {
-    struct Row {
-        const char* Copies;
-        TSetupInput Input;
-        std::optional<int> Stored;
-        std::optional<bool> Collate;
-    };
-    for (const Row& r : {Row{"3", WithPrinter(true), 3, true}, Row{"0", WithPrinter(true), {}, true},
-                         Row{"", WithPrinter(true), {}, true}, Row{"99999", WithPrinter(true), {}, true},
-                         Row{"2", WithPrinter(true, {ssAllowCopies, ssAllowCollate}), {}, {}},
-                         Row{"2", WithPrinter(false), {}, {}}}) {
-        TSetupChoice c;
-        c.Dest = rdPrinter;
-        c.Collate = true;
-        c.CopiesText = r.Copies;
-        const TSetupResult result = SetupAccept(r.Input, c);
-        EXPECT_EQ(result.Copies, r.Stored) << r.Copies;
-        EXPECT_EQ(result.Collate, r.Collate) << r.Copies;
-    }
+TEST(SetupKeys, NumberAndSelectionBoxesFilterKeys) {
+    for (char c : std::string("0123456789\b"))
+        EXPECT_TRUE(SetupNumberKeyAllowed(c) && SetupSelectionKeyAllowed(c)) << int(c);
+    for (char c : std::string("-,a E+. "))
+        EXPECT_FALSE(SetupNumberKeyAllowed(c)) << c;
+    EXPECT_TRUE(SetupSelectionKeyAllowed('-') && SetupSelectionKeyAllowed(','));
+    EXPECT_FALSE(SetupSelectionKeyAllowed('x'));
 }
 
 TEST(SetupEnabling, ControlsFollowThePrinterTheFlagsTheDestinationAndTheName) {
@@ -104,30 +76,26 @@ TEST(SetupEnabling, ControlsFollowThePrinterTheFlagsTheDestinationAndTheName) {
         std::optional<TReportDest> Dest;
         const char* FileName;
         int Format;
-        const char* Enabled;
     };
     const TSetupInput NoPrinter = WithPrinter(false), Printer = WithPrinter(true);
+    std::string out;
     for (const Row& r : {
-             Row{"printer", Printer, rdPrinter, "", 0,
-                 "Printer Preview File Copies Collate Duplex PrinterSetup Ok"},
-             Row{"preview", Printer, rdPreview, "", 0, "Printer Preview File PrinterSetup Ok"},
-             Row{"file without a name", Printer, rdFile, "   ", 0,
-                 "Printer Preview File FileControls PrinterSetup"},
-             Row{"file", Printer, rdFile, " x ", 0, "Printer Preview File FileControls PrinterSetup Ok"},
-             Row{"printer format with a printer", Printer, rdFile, "x", FormatIndexPRN,
-                 "Printer Preview File FileControls PrinterSetup Ok"},
+             Row{"printer", Printer, rdPrinter, "", 0},
+             Row{"preview", Printer, rdPreview, "", 0},
+             Row{"file without a name", Printer, rdFile, "   ", 0},
+             Row{"file", Printer, rdFile, " x ", 0},
+             Row{"printer format with a printer", Printer, rdFile, "x", FormatIndexPRN},
              Row{"no printer dest or duplex", WithPrinter(true, {ssAllowDestPrinter, ssAllowDuplex}),
-                 rdPrinter, "", 0, "Preview File Copies Collate PrinterSetup Ok"},
-             Row{"no printer: preview", NoPrinter, rdPreview, "", 0, "Preview File Ok"},
-             Row{"no printer: page stream", NoPrinter, rdFile, "x", FormatIndexNDR,
-                 "Preview File FileControls Ok"},
-             Row{"no printer: renderer", NoPrinter, rdFile, "x", 2, "Preview File FileControls Ok"},
-             Row{"no printer: printer format", NoPrinter, rdFile, "x", FormatIndexPRN,
-                 "Preview File FileControls"},
-             Row{"nothing offered", WithPrinter(false, {ssAllowDestPreview, ssAllowDestFile}), std::nullopt,
-                 "", 0, ""},
+                 rdPrinter, "", 0},
+             Row{"no printer: preview", NoPrinter, rdPreview, "", 0},
+             Row{"no printer: page stream", NoPrinter, rdFile, "x", FormatIndexNDR},
+             Row{"no printer: renderer", NoPrinter, rdFile, "x", 2},
+             Row{"no printer: printer format", NoPrinter, rdFile, "x", FormatIndexPRN},
+             Row{"nothing offered", WithPrinter(false, {ssAllowDestPreview, ssAllowDestFile}), {}, "", 0},
          })
-        EXPECT_EQ(Enabled(SetupEnablingFor(r.Input, r.Dest, r.FileName, r.Format)), r.Enabled) << r.Name;
+        out += r.Name + std::string(":") + Enabled(SetupEnablingFor(r.Input, r.Dest, r.FileName, r.Format)) +
+               "\n";
+    EXPECT_TRUE(test::MatchesGoldenFile(out, PRINTING_TEST_DATA "/setup-enabling.txt"));
 }
 
 TEST(SetupEnabling, DefaultDestinationFallsBackToOneThatIsOffered) {
@@ -145,34 +113,49 @@ TEST(SetupEnabling, DefaultDestinationFallsBackToOneThatIsOffered) {
     EXPECT_EQ(SetupInitialDest(none), rdPreview);
 }
 
-TEST(SetupKeys, NumberAndSelectionBoxesFilterKeys) {
-    for (char c : std::string("0123456789\b"))
-        EXPECT_TRUE(SetupNumberKeyAllowed(c) && SetupSelectionKeyAllowed(c)) << int(c);
-    for (char c : std::string("-,a E+. "))
-        EXPECT_FALSE(SetupNumberKeyAllowed(c)) << c;
-    EXPECT_TRUE(SetupSelectionKeyAllowed('-') && SetupSelectionKeyAllowed(','));
-    EXPECT_FALSE(SetupSelectionKeyAllowed('x'));
-}
-
-TEST(PrintRange, ModesStoreRangeOrSelection) {
+// Destination and format decide the name, the native flag and the renderer; copies and collate are
+// stored only when allowed and valid; the print range modes store a range or a selection.
+TEST(SetupAccept, WhatOkStores) {
     struct Row {
-        TPrintRangeMode Mode;
-        const char *From, *To;
-        int First, Last;
-        const char* Selection;
+        const char* Name;
+        TSetupInput Input;
+        TReportDest Dest;
+        int Format;
+        const char* Copies;
     };
-    for (const Row& r : {Row{prAll, "2", "5", 1, 9999, ""}, Row{prPages, "2", "5", 2, 5, ""},
-                         Row{prSelection, "2", "5", 1, 9999, "1-3"}, Row{prPages, "x", "", 1, 9999, ""}}) {
-        TPrintRangeChoice c;
-        c.Mode = r.Mode;
-        c.SelectionText = "1-3";
-        c.FromText = r.From;
-        c.ToText = r.To;
-        c.CopiesText = "2";
-        const TPrintRangeResult result = PrintRangeAccept(WithPrinter(true), c);
-        EXPECT_EQ(result.FirstPage, r.First) << r.Mode << r.From;
-        EXPECT_EQ(result.LastPage, r.Last) << r.Mode << r.From;
-        EXPECT_EQ(result.Selection, r.Selection) << r.Mode << r.From;
-        EXPECT_EQ(result.Copies, 2);
+    std::ostringstream out;
+    for (const Row& r : {Row{"file, nothing selected", WithPrinter(true), rdFile, -1, ""},
+                         Row{"file, printer format", WithPrinter(true), rdFile, 1, ""},
+                         Row{"file, renderer", WithPrinter(true), rdFile, 2, ""},
+                         Row{"printer", WithPrinter(true), rdPrinter, 2, "3"},
+                         Row{"printer, no copies typed", WithPrinter(true), rdPrinter, 0, ""},
+                         Row{"printer, copies 0", WithPrinter(true), rdPrinter, 0, "0"},
+                         Row{"printer, copies 99999", WithPrinter(true), rdPrinter, 0, "99999"},
+                         Row{"printer, no copies or collate allowed",
+                             WithPrinter(true, {ssAllowCopies, ssAllowCollate}), rdPrinter, 0, "2"},
+                         Row{"no printer", WithPrinter(false), rdPrinter, 0, "2"}}) {
+        TSetupChoice c;
+        c.Dest = r.Dest;
+        c.FileName = "  out  ";
+        c.FormatIndex = r.Format;
+        c.CopiesText = r.Copies;
+        c.Collate = true;
+        const TSetupResult s = SetupAccept(r.Input, c);
+        out << r.Name << ": dest " << s.Dest << ", file '" << s.FileName << "', native " << s.NativeOutput
+            << ", renderer " << s.RendererIndex << ", copies " << Text(s.Copies) << ", collate "
+            << Text(s.Collate) << "\n";
     }
+    for (const auto& [mode, from, to] :
+         {std::tuple{prAll, "2", "5"}, {prPages, "2", "5"}, {prSelection, "2", "5"}, {prPages, "x", ""}}) {
+        TPrintRangeChoice c;
+        c.Mode = mode;
+        c.SelectionText = "1-3";
+        c.FromText = from;
+        c.ToText = to;
+        c.CopiesText = "2";
+        const TPrintRangeResult range = PrintRangeAccept(WithPrinter(true), c);
+        out << "range mode " << mode << " from " << from << ": " << range.FirstPage << "-" << range.LastPage
+            << ", selection '" << range.Selection << "', copies " << Text(range.Copies) << "\n";
+    }
+    EXPECT_TRUE(test::MatchesGoldenFile(out.str(), PRINTING_TEST_DATA "/setup-accept.txt"));
 }
