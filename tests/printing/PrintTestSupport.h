@@ -21,6 +21,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -61,10 +62,11 @@ inline int FormatOf(const TReportRender& render) {
     return it == active.end() ? -1 : 2 + static_cast<int>(it - active.begin());
 }
 
-// What the Output Options dialog's OK stores for a destination, file name, format and copies.
+// What the Output Options dialog's OK stores for a destination, file name, format, copies and collate.
 inline TSetupResult Chosen(const TSetupInput& Input, TReportDest Dest, const std::string& FileName = "",
-                           int Format = 0, const std::string& Copies = "") {
+                           int Format = 0, const std::string& Copies = "", bool Collate = false) {
     TSetupChoice c;
+    c.Collate = Collate;
     c.Dest = Dest;
     c.FileName = FileName;
     c.FormatIndex = Format;
@@ -151,12 +153,6 @@ class TMessageCatcher : public QObject {
     }
 };
 
-struct TPrintCall {
-    std::string OutputFile;
-    int Copies = 0;
-    int Pages = 0;
-};
-
 // A printer that exists or not and records what it is asked to print; windows that only note
 // their modes ("setup:0", "status:1", ...) and apply a scripted setup choice.
 class TTestPlatform : public TReportSystemPlatform {
@@ -164,7 +160,7 @@ class TTestPlatform : public TReportSystemPlatform {
     bool Printer = true, CancelSetup = false, FailPrinting = false;
     int SetupDialogs = 0, MaxCopies = 9999, PreviewPages = -1;
     std::optional<TSetupResult> Accept; // what OK stores; nothing = the defaults stand
-    std::vector<TPrintCall> Printed;
+    std::vector<std::string> Printed;   // "'<file name>' x<copies>, <pages> pages"
     std::vector<std::string> Log;
     std::string FilerNameDuringPreview;
 
@@ -181,7 +177,8 @@ class TTestPlatform : public TReportSystemPlatform {
     }
     void PrintStream(TReportSystem&, TStream& Stream, const std::string& OutputFile, int Copies) override {
         if (FailPrinting) throw EReportError("Printer is out of paper.");
-        Printed.push_back({OutputFile, Copies, PagesIn(Stream)});
+        Printed.push_back("'" + std::filesystem::path(OutputFile).filename().string() + "' x" +
+                          std::to_string(Copies) + ", " + std::to_string(PagesIn(Stream)) + " pages");
     }
     void SetupHandler(TReportSystem& System, TOverrideMode Mode, std::unique_ptr<TRunForm>&) override {
         Log.push_back("setup:" + std::to_string(Mode));

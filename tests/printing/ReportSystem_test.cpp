@@ -54,9 +54,8 @@ struct TRun {
             << ", copies by repetition " << System.CopiesByRepetition() << ", output stream left "
             << (System.OutputStream() != nullptr) << ", filer file '" << name(System.SystemFiler.FileName)
             << "'";
-        for (const TPrintCall& call : Platform.Printed)
-            out << "\n  printer: '" << name(call.OutputFile) << "' x" << call.Copies << ", " << call.Pages
-                << " pages";
+        for (const std::string& call : Platform.Printed)
+            out << "\n  printer: " << call;
         if (Platform.PreviewPages >= 0)
             out << "\n  preview: " << Platform.PreviewPages << " pages, its filer file "
                 << (filer.empty()       ? "none"

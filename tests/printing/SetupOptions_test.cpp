@@ -1,7 +1,7 @@
 // The Output Options rules without a window: formats, file names, keys, enabling, what OK stores.
 #include "report/SetupOptions.h"
 
-#include "TestFiles.h"
+#include "PrintTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -134,13 +134,7 @@ TEST(SetupAccept, WhatOkStores) {
                          Row{"printer, no copies or collate allowed",
                              WithPrinter(true, {ssAllowCopies, ssAllowCollate}), rdPrinter, 0, "2"},
                          Row{"no printer", WithPrinter(false), rdPrinter, 0, "2"}}) {
-        TSetupChoice c;
-        c.Dest = r.Dest;
-        c.FileName = "  out  ";
-        c.FormatIndex = r.Format;
-        c.CopiesText = r.Copies;
-        c.Collate = true;
-        const TSetupResult s = SetupAccept(r.Input, c);
+        const TSetupResult s = Chosen(r.Input, r.Dest, "  out  ", r.Format, r.Copies, true);
         out << r.Name << ": dest " << s.Dest << ", file '" << s.FileName << "', native " << s.NativeOutput
             << ", renderer " << s.RendererIndex << ", copies " << Text(s.Copies) << ", collate "
             << Text(s.Collate) << "\n";
