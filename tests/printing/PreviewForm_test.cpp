@@ -15,19 +15,6 @@
 
 namespace {
 
-// A file format as the program registers the PDF writer: it notes what it was asked to write.
-class TPdfStandIn : public TReportRender {
-  public:
-    TPdfStandIn() {
-        SetDisplayName("Portable Document Format (PDF)");
-        SetFileExtension("*.pdf");
-    }
-    void RenderToFile(TStream* Stream, const std::string& OutputFileName) override {
-        Files.push_back(OutputFileName + " " + std::to_string(Stream ? Stream->Size() : 0));
-    }
-    std::vector<std::string> Files;
-};
-
 class PreviewFormTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -146,11 +133,14 @@ TEST_F(PreviewFormTest, ToolBarShowsEveryActionAndBoxAtTheDefaultSize) {
 TEST_F(PreviewFormTest, SaveAsPdfNeedsNoPrinter) {
     Platform.Printer = false;
     EXPECT_FALSE(Form->actnFile_SavePdf->isEnabled()); // no PDF writer registered yet
-    TPdfStandIn pdf;
+    TTextRender pdf; // a file format as the program registers the PDF writer
+    pdf.SetDisplayName("Portable Document Format (PDF)");
+    pdf.SetFileExtension("*.pdf");
     Form = std::make_unique<TPreviewForm>(System);
     Form->Start(Stream);
     EXPECT_FALSE(Form->actnFile_Print->isEnabled());
     EXPECT_TRUE(Form->actnFile_SavePdf->isEnabled());
     EXPECT_TRUE(Form->SavePdf("/tmp/puzzle.pdf"));
-    EXPECT_EQ(pdf.Files, std::vector<std::string>{"/tmp/puzzle.pdf " + std::to_string(Stream.Size())});
+    EXPECT_EQ(pdf.OutputFileName(), "/tmp/puzzle.pdf");
+    EXPECT_EQ(pdf.Pages, 3);
 }
