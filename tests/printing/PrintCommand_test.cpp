@@ -1,5 +1,5 @@
-// The Print command: the clock rule with a scripted window, then the real window (offscreen)
-// printing to a page-stream file, to a PDF file and into a failure.
+// The Print command in the real window (offscreen): printing to a page-stream file, to a PDF file
+// and into a failure, and what becomes of the highlighting and the clock.
 #include "app/PrintCommand.h"
 
 #include "PrintTestSupport.h"
@@ -15,36 +15,6 @@
 #include <filesystem>
 
 namespace fs = std::filesystem;
-
-namespace {
-
-// A window whose highlighting and clock are two flags.
-class TScriptedSteps : public TPrintSteps {
-  public:
-    bool Timed = true, Clock = true;
-    void SetClockRunning(bool on) override { Clock = on; }
-    bool HiliteRowAndColumn() const override { return true; }
-    bool HiliteCell() const override { return true; }
-    void SetHilite(bool, bool) override {}
-    void RepaintBoard() override {}
-    bool ClockShouldRun() const override { return Timed; }
-    platform::RgbBitmap BoardPicture() const override { return {}; }
-    std::int32_t PuzzleNumber() const override { return 0; }
-    void ShowError(const std::string&) override {}
-};
-
-} // namespace
-
-// After printing the clock runs when a timed game is in progress, whatever it did before.
-TEST(PrintCommandSteps, ClockFollowsTheTimedGameNotItsEarlierState) {
-    for (const auto& [timed, before] : {std::pair{false, true}, {true, false}}) {
-        TScriptedSteps steps;
-        steps.Timed = timed;
-        steps.Clock = before;
-        RunPrintCommand(steps, [] {});
-        EXPECT_EQ(steps.Clock, timed);
-    }
-}
 
 namespace {
 
@@ -79,7 +49,8 @@ class PrintWindowTest : public TWindowTest {
 } // namespace
 
 // The page stream holds the one page with the game's number; the highlighting and the clock are
-// off during the run and back after it. The PDF writer is offered and writes one page.
+// off during the run and back after it. The PDF writer is offered and writes one page. After
+// printing the clock runs when a timed game is in progress, whatever it did before.
 TEST_F(PrintWindowTest, PageStreamAndPdfFilesHoldOnePageWithoutHighlighting) {
     const QImage before = Access->BoardBitmap().copy();
     ASSERT_TRUE(Access->ClockRunning());
@@ -100,10 +71,17 @@ TEST_F(PrintWindowTest, PageStreamAndPdfFilesHoldOnePageWithoutHighlighting) {
 
     EXPECT_EQ(command.RenderPDF1.DisplayName(), "Portable Document Format (PDF)");
     ASSERT_GE(FormatOf(command.RenderPDF1), 2);
+    Access->PauseClock(); // a timed game's clock runs after printing, whatever it did before
     PrintToFile(command, Folder / "puzzle.pdf", FormatOf(command.RenderPDF1));
+    EXPECT_TRUE(Access->ClockRunning());
     const std::string pdf = test::ReadWholeFile((Folder / "puzzle.pdf").string());
     EXPECT_EQ(pdf.rfind("%PDF-1.3", 0), 0u);
     EXPECT_NE(pdf.find("/Count 1"), std::string::npos); // the file's form is the PDF tests' part
+
+    Control<QAction>("TimedGame1")->trigger(); // an untimed game's clock stays stopped after printing
+    ASSERT_TRUE(Access->ClockRunning());
+    PrintToFile(command, Folder / "untimed", FormatIndexNDR);
+    EXPECT_FALSE(Access->ClockRunning());
 }
 
 TEST_F(PrintWindowTest, UnwritableFileEndsInAMessageAndTheGameIsUnchanged) {
