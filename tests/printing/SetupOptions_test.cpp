@@ -25,17 +25,13 @@ std::string Text(std::optional<int> value) {
 
 // The enabled controls by name, e.g. " Printer Preview File Ok".
 std::string Enabled(const TSetupEnabling& e) {
+    const bool on[] = {e.Printer, e.Preview,      e.File, e.FileControls, e.Copies, e.Collate,
+                       e.Duplex,  e.PrinterSetup, e.Ok};
+    const char* names[] = {"Printer", "Preview",      "File", "FileControls", "Copies", "Collate",
+                           "Duplex",  "PrinterSetup", "Ok"};
     std::string out;
-    for (const auto& [on, name] : {std::pair{e.Printer, "Printer"},
-                                   {e.Preview, "Preview"},
-                                   {e.File, "File"},
-                                   {e.FileControls, "FileControls"},
-                                   {e.Copies, "Copies"},
-                                   {e.Collate, "Collate"},
-                                   {e.Duplex, "Duplex"},
-                                   {e.PrinterSetup, "PrinterSetup"},
-                                   {e.Ok, "Ok"}})
-        if (on) out += std::string(" ") + name;
+    for (size_t i = 0; i < std::size(on); ++i)
+        if (on[i]) out += std::string(" ") + names[i];
     return out;
 }
 
