@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 // The seed that advances to target: the multiplier is odd, so the step can be undone.
@@ -14,6 +16,12 @@ std::uint32_t SeedBefore(std::uint32_t target) {
     return (target - 1u) * inverse;
 }
 
+// "number holes seed" after a deal: the holes and the stream left tell which window dealt it.
+std::string Dealt(const TGameState& state, const TRandomGenerator& random) {
+    return std::to_string(state.PuzzleNumber) + " " + std::to_string(state.Holes) + " " +
+           std::to_string(random.RandomSeed);
+}
+
 } // namespace
 
 TEST(HoleWindowsTest, BadLevelsFallBackToMediumAndOnlyReachableWindowsDeal) {
@@ -21,12 +29,10 @@ TEST(HoleWindowsTest, BadLevelsFallBackToMediumAndOnlyReachableWindowsDeal) {
         EXPECT_EQ(NormalizeLevel(bad), 2);
         EXPECT_EQ(StartupWindow(bad), StartupWindow(2));
     }
-    EXPECT_TRUE(HoleWindowReachable({25, 40}));
-    EXPECT_TRUE(HoleWindowReachable({1, 5}));
-    EXPECT_TRUE(HoleWindowReachable({59, 81}));
-    EXPECT_FALSE(HoleWindowReachable({1, 4}));
-    EXPECT_FALSE(HoleWindowReachable({60, 81}));
-    EXPECT_FALSE(HoleWindowReachable({30, 29}));
+    for (const THoleWindow window : {THoleWindow{25, 40}, THoleWindow{1, 5}, THoleWindow{59, 81}})
+        EXPECT_TRUE(HoleWindowReachable(window)) << window.MinHoles;
+    for (const THoleWindow window : {THoleWindow{1, 4}, THoleWindow{60, 81}, THoleWindow{30, 29}})
+        EXPECT_FALSE(HoleWindowReachable(window)) << window.MinHoles;
 }
 
 TEST(PuzzleChoiceTest, NumbersDrawnByNewAndRandomPuzzle) {
@@ -52,14 +58,12 @@ TEST(PuzzleChoiceTest, NumbersDrawnByNewAndRandomPuzzle) {
 
 TEST(PuzzleChoiceTest, FindTextRules) {
     for (std::string_view text : {"0", "-5", "abc", "", "2147483648", "-2147483649", "99999999999", "12abc",
-                                  "1.5", "--3", "+-3", "+", "-", " ", "1 2", "0x10", "$10"})
+                                  "1.5", "--3", "+-3", "+", "-", " ", "1 2", "0x10", "$10", "-2147483648"})
         EXPECT_EQ(FindNumber(text), 1) << '"' << text << '"';
-    EXPECT_EQ(FindNumber("2147483647"), 2147483647);
-    EXPECT_EQ(FindNumber("67387906"), 67387906);
-    EXPECT_EQ(FindNumber("+25"), 25);
-    EXPECT_EQ(FindNumber(" 25\t"), 25);
-    EXPECT_EQ(FindNumber("007"), 7);
-    EXPECT_EQ(FindNumber("-2147483648"), 1);
+    const std::pair<std::string_view, std::int32_t> read[] = {
+        {"2147483647", 2147483647}, {"67387906", 67387906}, {"+25", 25}, {" 25\t", 25}, {"007", 7}};
+    for (const auto& [text, number] : read)
+        EXPECT_EQ(FindNumber(text), number) << text;
 }
 
 TEST(PuzzleChoiceTest, DealsOfEachCommand) {
@@ -68,9 +72,7 @@ TEST(PuzzleChoiceTest, DealsOfEachCommand) {
     TRandomGenerator random;
     SetStartupLevel(state, 2);
     ASSERT_TRUE(DealNew(state, random));
-    EXPECT_EQ(state.PuzzleNumber, 67387906);
-    EXPECT_EQ(state.Holes, 45);
-    EXPECT_EQ(random.RandomSeed, 2113038078u);
+    EXPECT_EQ(Dealt(state, random), "67387906 45 2113038078");
 
     // A level button draws its number before it changes the window.
     TGameState easy;
@@ -78,18 +80,13 @@ TEST(PuzzleChoiceTest, DealsOfEachCommand) {
     SetStartupLevel(easy, 3);
     ASSERT_TRUE(DealLevel(easy, easyRandom, 1));
     EXPECT_EQ(easy.Difficulty, 1);
-    EXPECT_EQ(easy.MinHoles, 25);
-    EXPECT_EQ(easy.MaxHoles, 40);
-    EXPECT_EQ(easy.PuzzleNumber, 67387906);
-    EXPECT_EQ(easy.Holes, 27);
-    EXPECT_EQ(easyRandom.RandomSeed, 1573527442u);
+    EXPECT_EQ(LevelWindow(1), (THoleWindow{easy.MinHoles, easy.MaxHoles}));
+    EXPECT_EQ(Dealt(easy, easyRandom), "67387906 27 1573527442");
 
     // Find keeps the level and window; bad text deals puzzle 1.
     ASSERT_TRUE(DealFind(easy, easyRandom, "abc"));
-    EXPECT_EQ(easy.PuzzleNumber, 1);
     EXPECT_EQ(easy.Difficulty, 1);
-    EXPECT_EQ(easy.Holes, 38);
-    EXPECT_EQ(easyRandom.RandomSeed, 530734041u);
+    EXPECT_EQ(Dealt(easy, easyRandom), "1 38 530734041");
 
     // Goto random puzzle, then Find with the number shown, deals the same puzzle again.
     ASSERT_TRUE(DealRandomPuzzle(easy, easyRandom));
@@ -103,11 +100,10 @@ TEST(PuzzleChoiceTest, LevelSettersNormalize) {
     TGameState state;
     SetStartupLevel(state, 9);
     EXPECT_EQ(state.Difficulty, 2);
-    EXPECT_EQ(state.MaxHoles, 48);
+    EXPECT_EQ(StartupWindow(2), (THoleWindow{state.MinHoles, state.MaxHoles}));
     SetLevel(state, 3);
     EXPECT_EQ(state.Difficulty, 3);
-    EXPECT_EQ(state.MinHoles, 48);
-    EXPECT_EQ(state.MaxHoles, 81);
+    EXPECT_EQ(LevelWindow(3), (THoleWindow{state.MinHoles, state.MaxHoles}));
 
     TGameState unset; // no window set yet: New and Goto random deal nothing and draw nothing
     TRandomGenerator random;
