@@ -5,7 +5,6 @@
 #include "engine/TBandFiller.h"
 #include "engine/TGridFiller.h"
 
-#include "TestBoards.h"
 #include "TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -21,30 +20,6 @@ TGameState StateWithWindow(THoleWindow window) {
     return state;
 }
 
-// The grid filling exactly as the game describes it, attempt by attempt with both draws each time.
-void ReferenceFillSolution(TGameState& state, TRandomGenerator& random) {
-    do {
-        ClearSolution(state);
-        bool abandoned = false;
-        for (std::int32_t d = 1; d <= 9 && !abandoned; ++d) {
-            for (std::int32_t bx = 1; bx <= 3 && !abandoned; ++bx) {
-                for (std::int32_t by = 1; by <= 3 && !abandoned; ++by) {
-                    bool placed = false;
-                    for (std::int32_t attempt = 0; attempt < 100 && !placed; ++attempt) {
-                        const auto c = static_cast<std::int32_t>(random.RandomInt(3)) + 1 + 3 * (bx - 1);
-                        const auto r = static_cast<std::int32_t>(random.RandomInt(3)) + 1 + 3 * (by - 1);
-                        if (state.Solution[c][r].Value == 0 && NotInColumn(state.Solution, c, d) &&
-                            NotInRow(state.Solution, r, d)) {
-                            state.Solution[c][r].Value = d;
-                            placed = true;
-                        }
-                    }
-                    abandoned = !placed;
-                }
-            }
-        }
-    } while (!IsSolved(state.Solution));
-}
 } // namespace
 
 TEST(RandomGeneratorTest, DrawsFromKnownSeedsAndSkipsLikeDraws) {
@@ -65,23 +40,24 @@ TEST(RandomGeneratorTest, DrawsFromKnownSeedsAndSkipsLikeDraws) {
     }
 }
 
-TEST(GeneratorTest, FillSolutionMatchesThePlainLoop) {
-    // Seeds spread over the whole range, including both ends; both fast forms of the loop.
+// The grids of seeds spread over the whole range, both ends included, and the stream each leaves,
+// from both fast forms of the loop.
+TEST(GeneratorTest, FillSolutionGrids) {
+    std::ostringstream fast, portable;
     std::uint32_t seed = 0;
     for (int i = 0; i < 60; ++i, seed += 71582791u) {
         for (std::uint32_t start : {seed, ~seed}) {
-            TGameState plain;
-            TRandomGenerator plainRandom{start};
-            ReferenceFillSolution(plain, plainRandom);
-            TBoard fast{}, portable{};
-            TRandomGenerator fastRandom{start}, portableRandom{start};
-            TGridFiller::Fill(fast, fastRandom);
-            TGridFiller().FillPortable(portable, portableRandom);
-            ASSERT_TRUE(fast == plain.Solution && portable == plain.Solution) << "seed " << start;
-            ASSERT_EQ(fastRandom.RandomSeed, plainRandom.RandomSeed) << "seed " << start;
-            ASSERT_EQ(portableRandom.RandomSeed, plainRandom.RandomSeed) << "seed " << start;
+            TBoard grid{};
+            TRandomGenerator random{start};
+            TGridFiller::Fill(grid, random);
+            fast << start << ' ' << random.RandomSeed << ' ' << BoardRowsText(grid).View() << '\n';
+            random.RandomSeed = start;
+            TGridFiller().FillPortable(grid, random);
+            portable << start << ' ' << random.RandomSeed << ' ' << BoardRowsText(grid).View() << '\n';
         }
     }
+    EXPECT_TRUE(test::MatchesGoldenFile(fast.str(), ENGINE_TEST_DATA "/grids.txt"));
+    EXPECT_EQ(portable.str(), fast.str());
 }
 
 TEST(GeneratorTest, BandFillerMatchesThePortableFill) {
