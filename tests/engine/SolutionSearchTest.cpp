@@ -1,5 +1,6 @@
 // Working out a loaded game's solution from its givens.
 #include "engine/SolutionSearch.h"
+#include "engine/DigSolvability.h"
 
 #include "TestBoards.h"
 
@@ -7,29 +8,18 @@
 
 namespace {
 
-bool RespectsTheRules(const TBoard& b) {
-    for (int i = 1; i <= 9; ++i) {
-        unsigned col = 0, row = 0, box = 0;
-        for (int j = 1; j <= 9; ++j) {
-            col |= 1u << b[i][j].Value;
-            row |= 1u << b[j][i].Value;
-            const int c = (i - 1) % 3 * 3 + (j - 1) % 3 + 1;
-            const int r = (i - 1) / 3 * 3 + (j - 1) / 3 + 1;
-            box |= 1u << b[c][r].Value;
-        }
-        if (col != 0x3FE || row != 0x3FE || box != 0x3FE) return false;
-    }
-    return true;
+// A complete grid by all three rules: what the dig may start from.
+bool IsCompleteGrid(const TBoard& board) {
+    return TDigBoard().LoadGrid(board);
 }
 
 TEST(SolutionSearch, FindsTheSolutionBySinglesOrBySearch) {
     const TBoard full = SolvedGrid();
-    TBoard fewGivens{};
+    TBoard grid{};
     for (int c = 1; c <= 9; ++c)
-        fewGivens[c][c] = full[c][c]; // singles cannot finish nine givens
-    TBoard grid = fewGivens;
+        grid[c][c] = full[c][c]; // singles cannot finish nine givens
     ASSERT_TRUE(TSolutionSearch().Solve(grid));
-    EXPECT_TRUE(RespectsTheRules(grid));
+    EXPECT_TRUE(IsCompleteGrid(grid));
     for (int c = 1; c <= 9; ++c)
         EXPECT_EQ(grid[c][c].Value, full[c][c].Value);
 
@@ -40,30 +30,25 @@ TEST(SolutionSearch, FindsTheSolutionBySinglesOrBySearch) {
 
     TBoard empty{};
     ASSERT_TRUE(TSolutionSearch().Solve(empty));
-    EXPECT_TRUE(RespectsTheRules(empty));
+    EXPECT_TRUE(IsCompleteGrid(empty));
 }
 
 TEST(SolutionSearch, RefusesGivensThatCannotBeSolvedAndLeavesThemAlone) {
     TBoard repeat{};
     repeat[1][1].Value = 4;
     repeat[2][2].Value = 4; // same box
-    TBoard grid = repeat;
-    EXPECT_FALSE(TSolutionSearch().Solve(grid));
-    EXPECT_EQ(grid, repeat);
-
     // No repeats, but square (9, 9) has no digit left: 1-8 in its row and 9 in its column.
     TBoard dead{};
     for (int c = 1; c <= 8; ++c)
         dead[c][9].Value = c;
     dead[9][1].Value = 9;
-    grid = dead;
-    EXPECT_FALSE(TSolutionSearch().Solve(grid));
-    EXPECT_EQ(grid, dead);
-
     TBoard outOfRange{};
     outOfRange[3][3].Value = 12;
-    EXPECT_FALSE(TSolutionSearch().Solve(outOfRange));
-
+    for (const TBoard& givens : {repeat, dead, outOfRange}) {
+        TBoard grid = givens;
+        EXPECT_FALSE(TSolutionSearch().Solve(grid));
+        EXPECT_EQ(grid, givens);
+    }
     // A step limit too small to finish gives up instead of running on.
     TBoard empty{};
     EXPECT_FALSE(TSolutionSearch(10).Solve(empty));
