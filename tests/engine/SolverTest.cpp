@@ -1,24 +1,38 @@
 #include "engine/Solver.h"
-#include "engine/BoardRows.h"
-#include "engine/Generator.h"
-#include "engine/HoleWindows.h"
 
 #include "TestBoards.h"
+#include "TestFiles.h"
 
 #include <gtest/gtest.h>
 
-#include <vector>
+#include <string>
 
-TEST(SolverTest, FirstSinglesOfPuzzleOne) {
-    TBoard board = BoardFromRows(PuzzleOneEasyRows);
-    const TSquareDigit expected[] = {{4, 3, 9}, {1, 3, 3}, {3, 3, 8}, {4, 1, 5}, {5, 8, 2}};
-    for (const TSquareDigit& next : expected) {
-        TSquareDigit placed;
-        ASSERT_TRUE(PlaceSingle(board, placed));
-        EXPECT_EQ(placed, next);
-        EXPECT_EQ(board[next.Col][next.Row].Value, next.Digit);
-        EXPECT_FALSE(board[next.Col][next.Row].Given);
+namespace {
+
+std::string StepText(const TSquareDigit& step) {
+    return std::to_string(step.Col) + " " + std::to_string(step.Row) + " " + std::to_string(step.Digit) +
+           "\n";
+}
+
+} // namespace
+
+// The singles that finish puzzle 1, in the order hints give them and Finish shows them, one at a
+// time and in one run with a redraw per digit.
+TEST(SolverTest, SinglesOfPuzzleOneInOrder) {
+    TBoard stepped = BoardFromRows(PuzzleOneEasyRows), solved = stepped;
+    std::string steps, redraws;
+    for (TSquareDigit placed; PlaceSingle(stepped, placed);) {
+        EXPECT_EQ(stepped[placed.Col][placed.Row], (TCell{placed.Digit, false}));
+        steps += StepText(placed);
     }
+    EXPECT_TRUE(SolveBySingles(solved, [&](const TBoard& drawn, const TSquareDigit& square) {
+        EXPECT_EQ(drawn[square.Col][square.Row].Value, square.Digit); // the digit is on the board already
+        redraws += StepText(square);
+    }));
+    EXPECT_EQ(stepped, SolvedGrid());
+    EXPECT_EQ(solved, SolvedGrid());
+    EXPECT_EQ(redraws, steps);
+    EXPECT_TRUE(test::MatchesGoldenFile(steps, ENGINE_TEST_DATA "/puzzle1-singles.txt"));
 }
 
 TEST(SolverTest, CandidatesRemoveColumnRowAndBox) {
@@ -29,18 +43,8 @@ TEST(SolverTest, CandidatesRemoveColumnRowAndBox) {
     board[4][4].Value = 4; // none of them
     const TDigitSet candidates = Candidates(board, 1, 1);
     EXPECT_EQ(CountDigits(candidates), 6);
-    EXPECT_FALSE(candidates.Contains(1));
-    EXPECT_FALSE(candidates.Contains(2));
-    EXPECT_FALSE(candidates.Contains(3));
+    EXPECT_FALSE(candidates.Contains(1) || candidates.Contains(2) || candidates.Contains(3));
     EXPECT_TRUE(candidates.Contains(4));
-}
-
-TEST(SolverTest, FindSingleLeavesResultAloneWhenNothingFound) {
-    TSquareDigit found{7, 8, 9};
-    EXPECT_FALSE(FindSingle(TBoard{}, found));
-    EXPECT_EQ(found, (TSquareDigit{7, 8, 9}));
-    EXPECT_FALSE(FindSingle(SolvedGrid(), found));
-    EXPECT_EQ(found, (TSquareDigit{7, 8, 9}));
 }
 
 TEST(SolverTest, SearchRunsColumnsOuterRowsInner) {
@@ -53,29 +57,20 @@ TEST(SolverTest, SearchRunsColumnsOuterRowsInner) {
     EXPECT_EQ(found, (TSquareDigit{1, 2, SolvedGrid()[1][2].Value}));
 }
 
-TEST(SolverTest, SolveBySinglesRedrawsOncePerDigit) {
-    TBoard board = BoardFromRows(PuzzleOneEasyRows);
-    std::vector<TSquareDigit> placed;
-    EXPECT_TRUE(SolveBySingles(board, [&](const TBoard& drawn, const TSquareDigit& square) {
-        EXPECT_EQ(drawn[square.Col][square.Row].Value, square.Digit); // the digit is on the board already
-        placed.push_back(square);
-    }));
-    EXPECT_EQ(placed.size(), 38u);
-    EXPECT_EQ(board, SolvedGrid());
-    EXPECT_EQ(placed.front(), (TSquareDigit{4, 3, 9}));
-}
+TEST(SolverTest, NothingToPlaceAnswersFalseAndChangesNothing) {
+    TSquareDigit found{7, 8, 9};
+    EXPECT_FALSE(FindSingle(TBoard{}, found));
+    EXPECT_FALSE(FindSingle(SolvedGrid(), found));
+    EXPECT_EQ(found, (TSquareDigit{7, 8, 9}));
 
-TEST(SolverTest, FullBoardAnswersFalseAtOnce) {
     TBoard solved = SolvedGrid();
     int redraws = 0;
     EXPECT_FALSE(SolveBySingles(solved, [&](const TBoard&, const TSquareDigit&) { ++redraws; }));
     EXPECT_EQ(redraws, 0);
     EXPECT_EQ(solved, SolvedGrid());
-}
 
-TEST(SolverTest, WrongEntryStopsTheSolver) {
-    TBoard board = BoardFromRows(PuzzleOneEasyRows);
-    board[4][1].Value = 6; // the solution holds 5 here
-    EXPECT_FALSE(SolveBySingles(board));
-    EXPECT_FALSE(IsSolved(board));
+    TBoard wrong = BoardFromRows(PuzzleOneEasyRows);
+    wrong[4][1].Value = 6; // the solution holds 5 here
+    EXPECT_FALSE(SolveBySingles(wrong));
+    EXPECT_FALSE(IsSolved(wrong));
 }
