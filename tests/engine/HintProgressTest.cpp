@@ -3,10 +3,13 @@
 #include "engine/Progress.h"
 
 #include "TestBoards.h"
+#include "TestFiles.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <array>
+#include <initializer_list>
+#include <utility>
 
 namespace {
 
@@ -16,10 +19,11 @@ TBoard DealtPuzzleOne() {
     return board;
 }
 
-// Sets a wrong digit (one more than the solution's, 9 wrapping to 1) as a player's entry.
-void EnterWrong(TBoard& board, std::int32_t c, std::int32_t r) {
-    board[c][r].Value = SolvedGrid()[c][r].Value % 9 + 1;
-    board[c][r].Given = false;
+// The board with a player's wrong digit (one more than the solution's, 9 wrapping to 1) in each square.
+TBoard WithWrong(TBoard board, std::initializer_list<std::pair<int, int>> squares) {
+    for (const auto& [c, r] : squares)
+        board[c][r] = {SolvedGrid()[c][r].Value % 9 + 1, false};
+    return board;
 }
 
 // A board with the given counts of givens and entries, all correct, column-major from (1, 1).
@@ -37,61 +41,46 @@ TBoard BoardWithCounts(std::int32_t givens, std::int32_t entries) {
 
 } // namespace
 
-TEST(CheckEntriesTest, ReportsTopmostWrongSquareOfRightmostColumn) {
-    TBoard board = DealtPuzzleOne();
-    EnterWrong(board, 2, 2);
-    EnterWrong(board, 7, 1);
-    EnterWrong(board, 7, 2);
-    TSquareDigit wrong;
-    EXPECT_FALSE(CheckEntries(board, SolvedGrid(), wrong));
-    EXPECT_EQ(wrong, (TSquareDigit{7, 1, board[7][1].Value}));
-}
-
-TEST(CheckEntriesTest, CorrectEntriesAndEmptySquaresPass) {
-    TBoard board = DealtPuzzleOne();
-    board[4][3] = {9, false}; // a correct entry
-    TSquareDigit wrong{1, 1, 1};
-    EXPECT_TRUE(CheckEntries(board, SolvedGrid(), wrong));
-    EXPECT_EQ(wrong, (TSquareDigit{1, 1, 1}));
-    EXPECT_TRUE(CheckEntries(TBoard{}, SolvedGrid(), wrong));
-    // A given that disagrees is wrong too.
-    board[1][1].Value = 9;
-    EXPECT_FALSE(CheckEntries(board, SolvedGrid(), wrong));
-    EXPECT_EQ(wrong, (TSquareDigit{1, 1, 9}));
-}
-
-TEST(HintTest, EachOutcome) {
-    TBoard board = DealtPuzzleOne();
-    HintResult hint = GiveHint(board, SolvedGrid());
-    EXPECT_EQ(hint.Kind, THintKind::hkSingle);
-    EXPECT_EQ(hint.Square, (TSquareDigit{4, 3, 9}));
-    EXPECT_EQ(board[4][3], (TCell{9, false}));
-
-    EnterWrong(board, 3, 5);
-    const TBoard withWrongEntry = board;
-    hint = GiveHint(board, SolvedGrid());
-    EXPECT_EQ(hint.Kind, THintKind::hkWrongEntry);
-    EXPECT_EQ(hint.Square, (TSquareDigit{3, 5, withWrongEntry[3][5].Value}));
-    EXPECT_EQ(board, withWrongEntry);
-
-    TBoard solved = SolvedGrid();
-    hint = GiveHint(solved, SolvedGrid());
-    EXPECT_EQ(hint.Kind, THintKind::hkNothingToDo);
-    EXPECT_EQ(solved, SolvedGrid());
-
-    TBoard full = SolvedGrid(); // full with one wrong square: the square is reported
-    EnterWrong(full, 6, 6);
-    hint = GiveHint(full, SolvedGrid());
-    EXPECT_EQ(hint.Kind, THintKind::hkWrongEntry);
-    EXPECT_EQ(hint.Square.Col, 6);
-    EXPECT_EQ(hint.Square.Row, 6);
-
-    TBoard stuck{}; // nothing wrong, but no square has a single candidate
+// Check reports the wrong square a hint marks; otherwise a hint writes a single, or nothing.
+TEST(HintTest, CheckAndHintOfEachBoard) {
+    const TBoard dealt = DealtPuzzleOne();
+    TBoard correct = dealt;
+    correct[4][3] = {9, false};
+    TBoard givenDisagrees = dealt;
+    givenDisagrees[1][1].Value = 9;
+    TBoard stuck{};
     stuck[1][1].Value = 1;
-    const TBoard stuckBefore = stuck;
-    hint = GiveHint(stuck, SolvedGrid());
-    EXPECT_EQ(hint.Kind, THintKind::hkNoCandidate);
-    EXPECT_EQ(stuck, stuckBefore);
+    const struct {
+        const char* Name;
+        TBoard Board;
+        THintKind Hint;
+        TSquareDigit Square; // the wrong square or the single
+    } rows[] = {
+        {"puzzle 1 as dealt", dealt, THintKind::hkSingle, {4, 3, 9}},
+        {"a correct entry", correct, THintKind::hkSingle, {1, 3, 3}},
+        {"the topmost wrong square of the rightmost column",
+         WithWrong(dealt, {{2, 2}, {7, 1}, {7, 2}}),
+         THintKind::hkWrongEntry,
+         {7, 1, 1}},
+        {"a given that disagrees", givenDisagrees, THintKind::hkWrongEntry, {1, 1, 9}},
+        {"full with one wrong square", WithWrong(SolvedGrid(), {{6, 6}}), THintKind::hkWrongEntry, {6, 6, 9}},
+        {"solved", SolvedGrid(), THintKind::hkNothingToDo, {}},
+        {"nothing wrong but no single", stuck, THintKind::hkNoCandidate, {}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        const bool wrongEntry = row.Hint == THintKind::hkWrongEntry;
+        TSquareDigit wrong;
+        EXPECT_EQ(CheckEntries(row.Board, SolvedGrid(), wrong), !wrongEntry);
+        EXPECT_EQ(wrong, wrongEntry ? row.Square : TSquareDigit{}) << "left alone when all is correct";
+        TBoard board = row.Board, expected = row.Board;
+        const HintResult hint = GiveHint(board, SolvedGrid());
+        EXPECT_EQ(hint.Kind, row.Hint);
+        EXPECT_EQ(hint.Square, row.Square);
+        if (row.Hint == THintKind::hkSingle)
+            expected[row.Square.Col][row.Square.Row] = {row.Square.Digit, false};
+        EXPECT_EQ(board, expected);
+    }
 }
 
 TEST(ProgressTest, PercentageRoundsExactHalvesToEven) {
@@ -110,55 +99,43 @@ TEST(ProgressTest, PercentageRoundsExactHalvesToEven) {
 }
 
 TEST(ProgressTest, CountsAndVerdicts) {
-    ProgressCounts counts = CountProgress(BoardWithCounts(43, 19));
-    EXPECT_EQ(counts.Givens, 43);
-    EXPECT_EQ(counts.Entries, 19);
-    EXPECT_EQ(counts.ToGo, 19);
-    EXPECT_EQ(counts.Percentage, 50);
-    EXPECT_EQ(CompletionVerdict(BoardWithCounts(43, 19), counts), TVerdict::vdNone);
-
-    counts = CountProgress(BoardWithCounts(41, 23));
-    EXPECT_EQ(counts.Percentage, 58);
-
     TBoard allGiven = SolvedGrid();
     MarkGivens(allGiven);
-    counts = CountProgress(allGiven);
-    EXPECT_EQ(counts.Givens, 81);
-    EXPECT_EQ(counts.Percentage, 100);
-    EXPECT_EQ(CompletionVerdict(allGiven, counts), TVerdict::vdSolved);
-
-    TBoard wrong = BoardWithCounts(40, 41);
-    EnterWrong(wrong, 9, 9);
-    counts = CountProgress(wrong);
-    EXPECT_EQ(counts.ToGo, 0);
-    EXPECT_EQ(CompletionVerdict(wrong, counts), TVerdict::vdFullButWrong);
-
-    // Rows and columns distinct is enough, boxes are not checked.
-    const TBoard latin = LatinSquareWithBadBoxes();
-    EXPECT_EQ(CompletionVerdict(latin, CountProgress(latin)), TVerdict::vdSolved);
-
-    // A square with a Given flag but no digit counts as neither.
     TBoard flagged{};
     flagged[1][1].Given = true;
-    counts = CountProgress(flagged);
-    EXPECT_EQ(counts.Givens, 0);
-    EXPECT_EQ(counts.ToGo, 81);
+    const struct {
+        const char* Name;
+        TBoard Board;
+        std::array<std::int32_t, 4> Counts; // givens, entries, to go, percentage
+        TVerdict Verdict;
+    } rows[] = {
+        {"half", BoardWithCounts(43, 19), {43, 19, 19, 50}, TVerdict::vdNone},
+        {"rounded", BoardWithCounts(41, 23), {41, 23, 17, 58}, TVerdict::vdNone},
+        {"all given", allGiven, {81, 0, 0, 100}, TVerdict::vdSolved},
+        {"full but wrong",
+         WithWrong(BoardWithCounts(40, 41), {{9, 9}}),
+         {40, 41, 0, 100},
+         TVerdict::vdFullButWrong},
+        {"boxes are not checked", LatinSquareWithBadBoxes(), {0, 81, 0, 100}, TVerdict::vdSolved},
+        {"a Given flag without a digit counts as neither", flagged, {0, 0, 81, 0}, TVerdict::vdNone},
+    };
+    for (const auto& row : rows) {
+        const ProgressCounts counts = CountProgress(row.Board);
+        EXPECT_EQ((std::array{counts.Givens, counts.Entries, counts.ToGo, counts.Percentage}), row.Counts)
+            << row.Name;
+        EXPECT_EQ(CompletionVerdict(row.Board, counts), row.Verdict) << row.Name;
+    }
 }
 
-TEST(MessageTextsTest, ExactTexts) {
-    EXPECT_EQ(WrongDigitText(7).View(), "The number 7 does not belong here");
-    EXPECT_EQ(OnlyPossibleText(9).View(), "The only possible number that can go here is 9");
-    EXPECT_EQ(OkSoFarText().View(), "Ok so far...");
-    EXPECT_EQ(ProgressText(19, 0).View(), "Progress: 19 so far, 0 to go ");
-    EXPECT_EQ(PuzzleNumberText(-2147483647 - 1).View(), "Puzzle: -2147483648");
-    EXPECT_EQ(PuzzleNumberText(2147483647).View(), "Puzzle: 2147483647");
-    EXPECT_EQ(SolvedText().View(), "Puzzle Complete - Congratulations!");
-    EXPECT_EQ(FullButWrongText().View(), "There are one or more squares wrong...");
-    EXPECT_EQ(FinishedText().View(), "Puzzle Complete");
-    EXPECT_EQ(std::string_view(FinishedText().CStr()), "Puzzle Complete");
-}
+TEST(MessageTextsTest, ExactTextsThatNeverOverflow) {
+    std::string texts;
+    for (const TMessageText& text :
+         {WrongDigitText(7), OnlyPossibleText(9), OkSoFarText(), ProgressText(19, 0),
+          PuzzleNumberText(-2147483647 - 1), PuzzleNumberText(2147483647), SolvedText(), FullButWrongText(),
+          FinishedText()})
+        texts += "\"" + std::string(text.CStr()) + "\"\n";
+    EXPECT_TRUE(test::MatchesGoldenFile(texts, ENGINE_TEST_DATA "/messages.txt"));
 
-TEST(MessageTextsTest, TextNeverOverflows) {
     TMessageText text;
     for (int i = 0; i < 20; ++i)
         text.Append("0123456789").Append(-123);
