@@ -1,4 +1,5 @@
 #include "engine/Board.h"
+#include "engine/BoardRows.h"
 #include "engine/TDigitSet.h"
 #include "engine/TGameState.h"
 
@@ -6,7 +7,35 @@
 
 #include <gtest/gtest.h>
 
-// Which index is the column is pinned by the rows text's tests.
+#include <string>
+
+TEST(BoardRowsTest, RoundTripAndOrientation) {
+    TBoard board{};
+    ASSERT_TRUE(ParseBoardRows(PuzzleOneEasyRows, board));
+    EXPECT_EQ(board[4][1].Value, 0);
+    EXPECT_EQ(board[5][1].Value, 4); // fifth from the left in the top row
+    EXPECT_EQ(board[1][4].Value, 7); // leftmost in the fourth row
+    EXPECT_EQ(BoardRowsText(board).View(), PuzzleOneEasyRows);
+    // Values that are no digit show as question marks.
+    board[1][1].Value = 12;
+    board[2][1].Value = -3;
+    EXPECT_EQ(BoardRowsText(board).View().substr(0, 10), "??2.43.../");
+}
+
+TEST(BoardRowsTest, RejectsMalformedTextAndKeepsTheBoard) {
+    const std::string grid(SolvedGridRows);
+    const auto changed = [&](std::size_t at, char to) {
+        return grid.substr(0, at) + to + grid.substr(at + 1);
+    };
+    const TBoard before = SolvedGrid();
+    for (const std::string& bad : {std::string(), grid.substr(0, 9), grid.substr(0, 88), changed(88, 'x'),
+                                   changed(9, '-'), changed(80, '0')}) {
+        TBoard board = before;
+        EXPECT_FALSE(ParseBoardRows(bad, board)) << bad;
+        EXPECT_EQ(board, before);
+    }
+}
+
 TEST(BoardTest, BoxOfAndInBox) {
     EXPECT_EQ(BoxOf(9, 1), 3);
     EXPECT_EQ(BoxOf(1, 9), 7);
