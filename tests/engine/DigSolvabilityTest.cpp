@@ -52,14 +52,11 @@ TEST(DigSolvabilityTest, AgreesWithTheSolverAlongWholeDigs) {
 }
 
 TEST(DigSolvabilityTest, LoadsOnlyCompleteValidGrids) {
-    TDigBoard dig;
-    EXPECT_TRUE(dig.LoadGrid(SolvedGrid()));
-    // Rows and columns hold 1-9 once, but boxes repeat: not a grid the dig may start from.
-    EXPECT_FALSE(dig.LoadGrid(LatinSquareWithBadBoxes()));
-    TBoard hole = SolvedGrid();
+    EXPECT_TRUE(TDigBoard().LoadGrid(SolvedGrid()));
+    TBoard hole = SolvedGrid(), outOfRange = SolvedGrid();
     hole[4][6].Value = 0;
-    EXPECT_FALSE(dig.LoadGrid(hole));
-    TBoard outOfRange = SolvedGrid();
     outOfRange[9][9].Value = 10;
-    EXPECT_FALSE(dig.LoadGrid(outOfRange));
+    // Rows and columns of the Latin square hold 1-9 once, but its boxes repeat.
+    for (const TBoard& bad : {LatinSquareWithBadBoxes(), hole, outOfRange})
+        EXPECT_FALSE(TDigBoard().LoadGrid(bad));
 }

@@ -67,48 +67,33 @@ TEST(PuzzleChoiceTest, FindTextRules) {
 }
 
 TEST(PuzzleChoiceTest, DealsOfEachCommand) {
-    // Right after start-up with the default level the window is the start-up Medium one.
     TGameState state;
     TRandomGenerator random;
-    SetStartupLevel(state, 2);
+    // No window set yet: New and Goto random deal nothing and draw nothing.
+    EXPECT_FALSE(DealNew(state, random) || DealRandomPuzzle(state, random));
+    EXPECT_EQ(Dealt(state, random), "0 0 1");
+
+    // A level read at start-up outside 1-4 is Medium, with the start-up window.
+    SetStartupLevel(state, 9);
+    EXPECT_EQ(state.Difficulty, 2);
     ASSERT_TRUE(DealNew(state, random));
     EXPECT_EQ(Dealt(state, random), "67387906 45 2113038078");
 
-    // A level button draws its number before it changes the window.
-    TGameState easy;
-    TRandomGenerator easyRandom;
-    SetStartupLevel(easy, 3);
-    ASSERT_TRUE(DealLevel(easy, easyRandom, 1));
-    EXPECT_EQ(easy.Difficulty, 1);
-    EXPECT_EQ(LevelWindow(1), (THoleWindow{easy.MinHoles, easy.MaxHoles}));
-    EXPECT_EQ(Dealt(easy, easyRandom), "67387906 27 1573527442");
+    // A level button draws its number before it sets the level-button window.
+    random = TRandomGenerator{};
+    ASSERT_TRUE(DealLevel(state, random, 1));
+    EXPECT_EQ(state.Difficulty, 1);
+    EXPECT_EQ(Dealt(state, random), "67387906 27 1573527442");
 
     // Find keeps the level and window; bad text deals puzzle 1.
-    ASSERT_TRUE(DealFind(easy, easyRandom, "abc"));
-    EXPECT_EQ(easy.Difficulty, 1);
-    EXPECT_EQ(Dealt(easy, easyRandom), "1 38 530734041");
+    ASSERT_TRUE(DealFind(state, random, "abc"));
+    EXPECT_EQ(state.Difficulty, 1);
+    EXPECT_EQ(Dealt(state, random), "1 38 530734041");
 
     // Goto random puzzle, then Find with the number shown, deals the same puzzle again.
-    ASSERT_TRUE(DealRandomPuzzle(easy, easyRandom));
-    const TGameState shown = easy;
-    ASSERT_TRUE(DealFind(easy, easyRandom, std::to_string(shown.PuzzleNumber)));
-    EXPECT_EQ(easy.Puzzle, shown.Puzzle);
-    EXPECT_EQ(easy.PuzzleNumber, shown.PuzzleNumber);
-}
-
-TEST(PuzzleChoiceTest, LevelSettersNormalize) {
-    TGameState state;
-    SetStartupLevel(state, 9);
-    EXPECT_EQ(state.Difficulty, 2);
-    EXPECT_EQ(StartupWindow(2), (THoleWindow{state.MinHoles, state.MaxHoles}));
-    SetLevel(state, 3);
-    EXPECT_EQ(state.Difficulty, 3);
-    EXPECT_EQ(LevelWindow(3), (THoleWindow{state.MinHoles, state.MaxHoles}));
-
-    TGameState unset; // no window set yet: New and Goto random deal nothing and draw nothing
-    TRandomGenerator random;
-    EXPECT_FALSE(DealNew(unset, random));
-    EXPECT_FALSE(DealRandomPuzzle(unset, random));
-    EXPECT_EQ(random.RandomSeed, 1u);
-    EXPECT_EQ(unset.PuzzleNumber, 0);
+    ASSERT_TRUE(DealRandomPuzzle(state, random));
+    const TGameState shown = state;
+    ASSERT_TRUE(DealFind(state, random, std::to_string(shown.PuzzleNumber)));
+    EXPECT_EQ(state.Puzzle, shown.Puzzle);
+    EXPECT_EQ(state.PuzzleNumber, shown.PuzzleNumber);
 }
