@@ -30,13 +30,8 @@ TBoard WithWrong(TBoard board, std::initializer_list<std::pair<int, int>> square
 // A board with the given counts of givens and entries, all correct, column-major from (1, 1).
 TBoard BoardWithCounts(std::int32_t givens, std::int32_t entries) {
     TBoard board{};
-    const TBoard grid = SolvedGrid();
-    std::int32_t index = 0;
-    for (std::int32_t c = 1; c <= 9; ++c) {
-        for (std::int32_t r = 1; r <= 9; ++r, ++index) {
-            if (index < givens + entries) board[c][r] = {grid[c][r].Value, index < givens};
-        }
-    }
+    for (std::int32_t i = 0; i < givens + entries; ++i)
+        board[i / 9 + 1][i % 9 + 1] = {SolvedGrid()[i / 9 + 1][i % 9 + 1].Value, i < givens};
     return board;
 }
 
