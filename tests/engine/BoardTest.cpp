@@ -12,7 +12,6 @@
 TEST(BoardRowsTest, RoundTripAndOrientation) {
     TBoard board{};
     ASSERT_TRUE(ParseBoardRows(PuzzleOneEasyRows, board));
-    EXPECT_EQ(board[4][1].Value, 0);
     EXPECT_EQ(board[5][1].Value, 4); // fifth from the left in the top row
     EXPECT_EQ(board[1][4].Value, 7); // leftmost in the fourth row
     EXPECT_EQ(BoardRowsText(board).View(), PuzzleOneEasyRows);
@@ -102,7 +101,7 @@ TEST(BoardTest, MarkGivensAndClearSolution) {
 
 TEST(DigitSetTest, MembershipAndCounts) {
     const TDigitSet all = TDigitSet::AllDigits();
-    EXPECT_EQ(all.Word(0), 1022u);
+    EXPECT_EQ(all.Word(0), 1022u); // 1-9
     EXPECT_EQ(CountDigits(all), 9);
     EXPECT_EQ(FirstDigit(all), 1);
     EXPECT_EQ(FirstDigit(TDigitSet{}), 10);
@@ -112,12 +111,9 @@ TEST(DigitSetTest, MembershipAndCounts) {
         set.Include(value);
     EXPECT_EQ(CountDigits(set), 1) << "0 and values above 9 are no digits";
     EXPECT_EQ(FirstDigit(set), 7);
-    EXPECT_EQ(set.Word(7), 0x80000000u);
-    EXPECT_FALSE(set.Contains(256) || set.Contains(-1));
-    set.Exclude(7);
+    EXPECT_TRUE(set.Contains(255) && !set.Contains(256) && !set.Contains(-1));
+    for (std::int32_t value : {7, 255, 1000})
+        set.Exclude(value);
     EXPECT_EQ(FirstDigit(set), 10);
-    set.Exclude(255);
-    set.Exclude(1000);
     EXPECT_FALSE(set.Contains(255));
-    EXPECT_TRUE(set.Contains(10));
 }

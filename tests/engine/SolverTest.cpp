@@ -23,8 +23,8 @@ bool IsCompleteGrid(const TBoard& board) {
 
 } // namespace
 
-// The singles that finish puzzle 1, in the order hints give them and Finish shows them, one at a
-// time and in one run with a redraw per digit.
+// The singles that finish puzzle 1, in the order hints give them and Finish shows them (the search
+// runs down each column, columns left to right), one at a time and in one run with a redraw per digit.
 TEST(SolverTest, SinglesOfPuzzleOneInOrder) {
     TBoard stepped = BoardFromRows(PuzzleOneEasyRows), solved = stepped;
     std::string steps, redraws;
@@ -49,16 +49,6 @@ TEST(SolverTest, CandidatesRemoveColumnRowAndBox) {
     board[3][3].Value = 3; // same box
     board[4][4].Value = 4; // none of them
     EXPECT_EQ(Candidates(board, 1, 1).Word(0), 0b11'1111'0000u) << "4-9 are left";
-}
-
-TEST(SolverTest, SearchRunsColumnsOuterRowsInner) {
-    // Two singles: (2, 1) and (1, 2). Column-major order finds (1, 2) first.
-    TBoard board = SolvedGrid();
-    board[2][1].Value = 0;
-    board[1][2].Value = 0;
-    TSquareDigit found;
-    ASSERT_TRUE(FindSingle(board, found));
-    EXPECT_EQ(found, (TSquareDigit{1, 2, SolvedGrid()[1][2].Value}));
 }
 
 TEST(SolverTest, NothingToPlaceAnswersFalseAndChangesNothing) {
