@@ -20,6 +20,11 @@ TBoard DealtPuzzleOne() {
     return board;
 }
 
+TBoard With(TBoard board, std::int32_t c, std::int32_t r, TCell cell) {
+    board[c][r] = cell;
+    return board;
+}
+
 // The board with a player's wrong digit (one more than the solution's, 9 wrapping to 1) in each square.
 TBoard WithWrong(TBoard board, std::initializer_list<std::pair<int, int>> squares) {
     for (const auto& [c, r] : squares)
@@ -40,12 +45,7 @@ TBoard BoardWithCounts(std::int32_t givens, std::int32_t entries) {
 // Check reports the wrong square a hint marks; otherwise a hint writes a single, or nothing.
 TEST(HintTest, CheckAndHintOfEachBoard) {
     const TBoard dealt = DealtPuzzleOne();
-    TBoard correct = dealt;
-    correct[4][3] = {9, false};
-    TBoard givenDisagrees = dealt;
-    givenDisagrees[1][1].Value = 9;
-    TBoard stuck{};
-    stuck[1][1].Value = 1;
+    const TBoard threeWrong = WithWrong(dealt, {{2, 2}, {7, 1}, {7, 2}});
     const struct {
         const char* Name;
         TBoard Board;
@@ -53,15 +53,12 @@ TEST(HintTest, CheckAndHintOfEachBoard) {
         TSquareDigit Square; // the wrong square or the single
     } rows[] = {
         {"puzzle 1 as dealt", dealt, THintKind::hkSingle, {4, 3, 9}},
-        {"a correct entry", correct, THintKind::hkSingle, {1, 3, 3}},
-        {"the topmost wrong square of the rightmost column",
-         WithWrong(dealt, {{2, 2}, {7, 1}, {7, 2}}),
-         THintKind::hkWrongEntry,
-         {7, 1, 1}},
-        {"a given that disagrees", givenDisagrees, THintKind::hkWrongEntry, {1, 1, 9}},
+        {"a correct entry", With(dealt, 4, 3, {9, false}), THintKind::hkSingle, {1, 3, 3}},
+        {"topmost wrong of the rightmost column", threeWrong, THintKind::hkWrongEntry, {7, 1, 1}},
+        {"a given that disagrees", With(dealt, 1, 1, {9, true}), THintKind::hkWrongEntry, {1, 1, 9}},
         {"full with one wrong square", WithWrong(SolvedGrid(), {{6, 6}}), THintKind::hkWrongEntry, {6, 6, 9}},
         {"solved", SolvedGrid(), THintKind::hkNothingToDo, {}},
-        {"nothing wrong but no single", stuck, THintKind::hkNoCandidate, {}},
+        {"nothing wrong but no single", With(TBoard{}, 1, 1, {1, false}), THintKind::hkNoCandidate, {}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);
@@ -91,8 +88,6 @@ TEST(ProgressTest, PercentageRoundsExactHalvesToEven) {
 TEST(ProgressTest, CountsAndVerdicts) {
     TBoard allGiven = SolvedGrid();
     MarkGivens(allGiven);
-    TBoard flagged{};
-    flagged[1][1].Given = true;
     const struct {
         const char* Name;
         TBoard Board;
@@ -107,7 +102,10 @@ TEST(ProgressTest, CountsAndVerdicts) {
          {40, 41, 0, 100},
          TVerdict::vdFullButWrong},
         {"boxes are not checked", LatinSquareWithBadBoxes(), {0, 81, 0, 100}, TVerdict::vdSolved},
-        {"a Given flag without a digit counts as neither", flagged, {0, 0, 81, 0}, TVerdict::vdNone},
+        {"a Given flag without a digit counts as neither",
+         With(TBoard{}, 1, 1, {0, true}),
+         {0, 0, 81, 0},
+         TVerdict::vdNone},
     };
     for (const auto& row : rows) {
         const ProgressCounts counts = CountProgress(row.Board);
