@@ -8,12 +8,9 @@
 
 namespace {
 
-// The seed that advances to target: the multiplier is odd, so the step can be undone.
+// The seed that advances to target: the step undone with the multiplier's inverse modulo 2^32.
 std::uint32_t SeedBefore(std::uint32_t target) {
-    std::uint32_t inverse = 134775813u; // Newton's iteration doubles the correct low bits each step
-    for (int i = 0; i < 5; ++i)
-        inverse *= 2u - 134775813u * inverse;
-    return (target - 1u) * inverse;
+    return (target - 1u) * 3645876429u;
 }
 
 // "number holes seed" after a deal: the holes and the stream left tell which window dealt it.
