@@ -2,6 +2,8 @@
 // counts for the best times, driven through the game's commands.
 #include "game/TGame.h"
 
+#include "GameTestHelpers.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -9,40 +11,15 @@
 
 namespace {
 
-TGame DealtGame() {
-    TGame game;
-    game.ApplySettings(TSettings{});
-    game.DealFind("1");
-    return game;
-}
-
-struct TSquare {
-    int Col = 0, Row = 0;
-};
-
-// The first square (column-major) that is empty, or a given.
-TSquare First(const TGame& game, bool given) {
-    for (int c = 1; c <= 9; ++c)
-        for (int r = 1; r <= 9; ++r)
-            if (given ? game.Board()[c][r].Given : game.Board()[c][r].Value == 0) return {c, r};
-    return {};
-}
-
 void MoveCursorTo(TGame& game, TSquare square) {
     game.MoveCursor(square.Col - game.Cursor().Col, square.Row - game.Cursor().Row);
-}
-
-// Fills every empty square with its solution digit, the last one included.
-void SolveByHand(TGame& game) {
-    for (TSquare s = First(game, false); s.Col != 0; s = First(game, false))
-        game.EnterDigit(s.Col, s.Row, game.State().Solution[s.Col][s.Row].Value);
 }
 
 // Digits, erasing and the cursor across deals are played through the window's keyboard test.
 TEST(GameKeyboard, NotesModeDigitKeysMarkEmptySquaresAndNeverAGiven) {
     TGame game = DealtGame();
-    const TSquare empty = First(game, false);
-    const TSquare given = First(game, true);
+    const TSquare empty = First(game.Board());
+    const TSquare given = First(game.Board(), true);
     MoveCursorTo(game, given);
     const TCell kept = game.Board()[given.Col][given.Row];
     game.KeyDigit(kept.Value % 9 + 1);
@@ -71,7 +48,7 @@ TEST(GameKeyboard, NotesModeDigitKeysMarkEmptySquaresAndNeverAGiven) {
 TEST(GameNotes, PlacedDigitsClearTheirUnitsAndFillGivesTheCandidates) {
     TGame game = DealtGame();
     game.FillNotes();
-    const TSquare s = First(game, false);
+    const TSquare s = First(game.Board());
     const int digit = game.State().Solution[s.Col][s.Row].Value;
     EXPECT_EQ(game.Notes().At(s.Col, s.Row), CandidatesAt(game.Board(), s.Col, s.Row));
     game.EnterDigit(s.Col, s.Row, digit);
@@ -84,7 +61,7 @@ TEST(GameNotes, PlacedDigitsClearTheirUnitsAndFillGivesTheCandidates) {
 // Every kind of change undoes to the position before it and redoes to the one after.
 TEST(GameHistory, UndoAndRedoCoverEveryKindOfChange) {
     const TGame dealt = DealtGame();
-    const TSquare s = First(dealt, false);
+    const TSquare s = First(dealt.Board());
     const int right = dealt.State().Solution[s.Col][s.Row].Value;
     const auto none = [](TGame&) {};
     const struct {
@@ -136,7 +113,7 @@ TEST(GameHistory, UndoAndRedoCoverEveryKindOfChange) {
 
 TEST(GameHistory, ADealARestartOrALoadStartsANewHistory) {
     TGame game = DealtGame();
-    const TSquare s = First(game, false);
+    const TSquare s = First(game.Board());
     const std::string saved = FormatSavedGame(game.SavedGame());
     const std::function<void(TGame&)> fresh[] = {
         [](TGame& g) { g.DealFind("3"); },
@@ -158,7 +135,7 @@ TEST(GamePause, StopsTheClockAndTheBoardUntilResumed) {
     TGame fresh;
     EXPECT_EQ(fresh.SetPaused(true), TChanges()) << "no game, no pause";
     TGame game = DealtGame();
-    const TSquare s = First(game, false);
+    const TSquare s = First(game.Board());
     game.EnterDigit(s.Col, s.Row, 1);
     ASSERT_TRUE(game.SetPaused(true).Has(chPaused));
     EXPECT_TRUE(game.Paused());
@@ -256,7 +233,7 @@ TEST(GameNotesFile, LoadRestoresTheNotesOnlyForTheirOwnGame) {
     // The same puzzle with one more digit is another game too.
     TGame changed;
     changed.LoadGameText(saved);
-    const TSquare s = First(changed, false);
+    const TSquare s = First(changed.Board());
     changed.EnterDigit(s.Col, s.Row, 1);
     changed.LoadGameText(FormatSavedGame(changed.SavedGame()));
     changed.LoadNotesFile(path);

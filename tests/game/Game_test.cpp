@@ -4,36 +4,14 @@
 #include "game/GameTexts.h"
 #include "game/TGame.h"
 
+#include "GameTestHelpers.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
-#include <tuple>
 #include <utility>
 
 namespace {
-
-int CountHoles(const TBoard& board) {
-    int holes = 0;
-    for (int c = 1; c <= 9; ++c)
-        for (int r = 1; r <= 9; ++r)
-            holes += board[c][r].Value == 0;
-    return holes;
-}
-
-// The first empty square, column-major; (0, 0) when there is none.
-std::pair<int, int> FirstEmpty(const TBoard& board) {
-    for (int c = 1; c <= 9; ++c)
-        for (int r = 1; r <= 9; ++r)
-            if (board[c][r].Value == 0) return {c, r};
-    return {0, 0};
-}
-
-TGame DealtGame(std::string_view number = "1") {
-    TGame game;
-    game.ApplySettings(TSettings{});
-    game.DealFind(number);
-    return game;
-}
 
 TEST(GameDealing, NewDealsInsideTheStartupWindowOfTheSavedLevel) {
     TGame game;
@@ -49,7 +27,7 @@ TEST(GameDealing, NewDealsInsideTheStartupWindowOfTheSavedLevel) {
 
 TEST(GameDealing, RestartPutsThePuzzleBackAndRestartsTheClock) {
     TGame game = DealtGame();
-    const auto [c, r] = FirstEmpty(game.Board());
+    const auto [c, r] = First(game.Board());
     game.EnterDigit(c, r, game.State().Solution[c][r].Value % 9 + 1);
     game.Check();
     game.Tick();
@@ -66,7 +44,7 @@ TEST(GameDealing, RestartPutsThePuzzleBackAndRestartsTheClock) {
 
 // The window redraws only what a command reports, so each must report at least what it changed.
 TEST(GameChanges, EachCommandReportsWhatItChanged) {
-    const auto [c, r] = FirstEmpty(DealtGame().Board());
+    const auto [c, r] = First(DealtGame().Board());
     // A new board drops the notes and the history.
     const TChanges newBoard = chBoard | chNotes | chHistory;
     const TChanges deal =
@@ -111,16 +89,13 @@ TEST(GameChanges, EachCommandReportsWhatItChanged) {
 
 TEST(GamePlay, EntriesNeverChangeAGivenAndRecountTheProgress) {
     TGame game = DealtGame();
-    int gc = 1;
-    while (gc <= 9 && !game.Board()[gc][1].Given)
-        ++gc;
-    ASSERT_LE(gc, 9);
-    const TCell given = game.Board()[gc][1];
-    EXPECT_TRUE(game.EnterDigit(gc, 1, given.Value % 9 + 1).Empty());
-    EXPECT_TRUE(game.EnterDigit(gc, 1, 0).Empty());
-    EXPECT_EQ(game.Board()[gc][1], given);
+    const TSquare given = First(game.Board(), true);
+    const TCell kept = game.Board()[given.Col][given.Row];
+    EXPECT_TRUE(game.EnterDigit(given.Col, given.Row, kept.Value % 9 + 1).Empty());
+    EXPECT_TRUE(game.EnterDigit(given.Col, given.Row, 0).Empty());
+    EXPECT_EQ(game.Board()[given.Col][given.Row], kept);
 
-    const auto [c, r] = FirstEmpty(game.Board());
+    const auto [c, r] = First(game.Board());
     const int holes = CountHoles(game.Board());
     game.EnterDigit(c, r, 7);
     EXPECT_EQ(game.Board()[c][r], (TCell{7, false}));
@@ -138,7 +113,7 @@ TEST(GamePlay, CheckAndHintMarkAWrongDigitElseCheckSaysOkAndHintGivesASingle) {
     EXPECT_TRUE(empty.Display().HelpVisible);
 
     TGame game = DealtGame();
-    const auto [c, r] = FirstEmpty(game.Board());
+    const auto [c, r] = First(game.Board());
     const int right = game.State().Solution[c][r].Value;
     game.EnterDigit(c, r, right);
     game.Check();
@@ -193,9 +168,9 @@ TEST(GamePlay, FinishFillsOneDigitAtATimeAndEndsTheGame) {
 
 TEST(GamePlay, TheLastCorrectDigitEndsTheGameAndAWrongFullBoardSaysSo) {
     TGame game = DealtGame();
-    auto [c, r] = FirstEmpty(game.Board());
-    for (; CountHoles(game.Board()) > 1; std::tie(c, r) = FirstEmpty(game.Board()))
-        game.EnterDigit(c, r, game.State().Solution[c][r].Value);
+    for (TSquare s = First(game.Board()); CountHoles(game.Board()) > 1; s = First(game.Board()))
+        game.EnterDigit(s.Col, s.Row, game.State().Solution[s.Col][s.Row].Value);
+    const auto [c, r] = First(game.Board());
     ASSERT_TRUE(game.GameInProgress());
     const int right = game.State().Solution[c][r].Value;
     game.EnterDigit(c, r, right % 9 + 1);

@@ -1,0 +1,28 @@
+#include "GameTestHelpers.h"
+
+TGame DealtGame(std::string_view number) {
+    TGame game;
+    game.ApplySettings(TSettings{});
+    game.DealFind(number);
+    return game;
+}
+
+TSquare First(const TBoard& board, bool given) {
+    for (int c = 1; c <= 9; ++c)
+        for (int r = 1; r <= 9; ++r)
+            if (given ? board[c][r].Given : board[c][r].Value == 0) return {c, r};
+    return {};
+}
+
+int CountHoles(const TBoard& board) {
+    int holes = 0;
+    for (int c = 1; c <= 9; ++c)
+        for (int r = 1; r <= 9; ++r)
+            holes += board[c][r].Value == 0;
+    return holes;
+}
+
+void SolveByHand(TGame& game) {
+    for (TSquare s = First(game.Board()); s.Col != 0; s = First(game.Board()))
+        game.EnterDigit(s.Col, s.Row, game.State().Solution[s.Col][s.Row].Value);
+}

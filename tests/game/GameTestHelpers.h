@@ -1,0 +1,21 @@
+// Games for the game's tests: a dealt puzzle, its squares and playing it to the end.
+#pragma once
+
+#include "game/TGame.h"
+
+#include <string_view>
+
+struct TSquare {
+    int Col = 0, Row = 0;
+};
+
+// A game with default settings that has dealt the puzzle of this number.
+TGame DealtGame(std::string_view number = "1");
+
+// The first square (column-major) that is empty, or a given; {0, 0} when there is none.
+TSquare First(const TBoard& board, bool given = false);
+
+int CountHoles(const TBoard& board);
+
+// Fills every empty square with its solution digit, the last one included.
+void SolveByHand(TGame& game);
