@@ -1,5 +1,6 @@
 // The saved-game file: its exact bytes, reading it back, and damaged files that change nothing.
 // A save that cannot be written: the hardening tests keep the old file, the window tests the message.
+#include "GameTestHelpers.h"
 #include "TestFiles.h"
 #include "game/GameTexts.h"
 #include "game/SavedGame.h"
@@ -7,29 +8,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <functional>
-#include <sstream>
 #include <string>
-#include <utility>
-#include <vector>
-
-namespace fs = std::filesystem;
 
 namespace {
 
-// Compares the file whole with the golden one in tests/game/data.
-::testing::AssertionResult MatchesGolden(const fs::path& written, const std::string& name) {
-    return test::MatchesGoldenFile(test::ReadWholeFile(written.string()),
-                                   (fs::path(GAME_TEST_DATA) / name).string());
-}
-
-fs::path TempPath(const std::string& name) {
-    const fs::path folder = fs::path(testing::TempDir()) / "velmora-saved-game-test";
-    fs::create_directories(folder);
-    return folder / name;
+std::string GoldenPath(const std::string& name) {
+    return std::string(GAME_TEST_DATA) + "/" + name;
 }
 
 TEST(SavedGameFormat, ReadsBackWhatItWroteAndReadsLooselyAsTheGameAlwaysHas) {
@@ -46,11 +30,7 @@ TEST(SavedGameFormat, ReadsBackWhatItWroteAndReadsLooselyAsTheGameAlwaysHas) {
     // remaining squares empty; blanks before a number are skipped; LF-only lines work.
     const auto loose = ParseSavedGame("  12\n\t5\n4 y\n6\tY\n\n 2 Y");
     ASSERT_TRUE(loose.Game);
-    TSavedGame expected{12, 5, TBoard{}};
-    expected.Board[1][1] = {4, false};
-    expected.Board[1][2] = {6, true};
-    expected.Board[1][3] = {2, true};
-    EXPECT_EQ(*loose.Game, expected);
+    EXPECT_TRUE(test::MatchesGoldenFile(FormatSavedGame(*loose.Game), GoldenPath("loose.sav")));
 }
 
 // Damaged saved games, each refused with its reason and the line where reading stopped.
@@ -96,27 +76,21 @@ TEST(SavedGameFormat, RefusesDamagedTextsWithTheirReasonAndLine) {
 }
 
 TEST(SavedGameFiles, SaveThenLoadGivesBackTheGameAndItsSolution) {
-    const std::string path = TempPath("velmora-puzzle.sav").string();
-    TGame played;
-    played.ApplySettings(TSettings{});
-    played.DealFind("1");
-    int c = 1;
-    while (played.Board()[c][1].Value != 0)
-        ++c;
-    played.EnterDigit(c, 1, played.State().Solution[c][1].Value);
+    test::TempFolder folder;
+    const std::string path = folder.File("velmora-puzzle.sav");
+    TGame played = DealtGame();
+    played.EnterDigit(4, 1, played.State().Solution[4][1].Value); // the first empty square of the top row
     for (int i = 0; i < 75; ++i)
         played.Tick();
     ASSERT_TRUE(played.SaveGameFile(path));
-    EXPECT_TRUE(MatchesGolden(path, "puzzle1.sav"));
+    EXPECT_TRUE(test::MatchesGoldenFile(test::ReadWholeFile(path), GoldenPath("puzzle1.sav")));
 
     TSettings untimed;
     untimed.TimedGame = false;
     TGame loaded;
     loaded.ApplySettings(untimed);
     ASSERT_EQ(loaded.LoadGameFile(path).Outcome, TLoadOutcome::loLoaded);
-    EXPECT_EQ(loaded.State().Board, played.State().Board);
-    EXPECT_EQ(loaded.State().PuzzleNumber, 1);
-    EXPECT_EQ(loaded.ElapsedSeconds(), 75);
+    EXPECT_EQ(FormatSavedGame(loaded.SavedGame()), test::ReadWholeFile(path));
     EXPECT_TRUE(loaded.GameInProgress());
     EXPECT_TRUE(loaded.Display().PostEnabled && loaded.Display().HelpEnabled &&
                 loaded.Display().FinishEnabled);
@@ -127,10 +101,8 @@ TEST(SavedGameFiles, SaveThenLoadGivesBackTheGameAndItsSolution) {
     loaded.Check();
     EXPECT_EQ(loaded.Display().HelpText, "Ok so far...");
     // ...and Restart restarts the loaded puzzle, not an empty board.
-    TBoard dealt = played.State().Puzzle;
-    MarkGivens(dealt);
     loaded.Restart();
-    EXPECT_EQ(loaded.State().Board, dealt);
+    EXPECT_EQ(loaded.State().Board, DealtGame().Board());
 
     // A complete board loads as a finished game; a timed load of a game in progress runs the clock.
     played.Finish();
@@ -146,34 +118,26 @@ TEST(SavedGameFiles, SaveThenLoadGivesBackTheGameAndItsSolution) {
     EXPECT_EQ(loaded.State().PuzzleNumber, 2) << "saving twice keeps only the second game";
 }
 
+// Each damaged text, as a file and as text, and a folder in the file's place: the game as it was.
 TEST(SavedGameFiles, MissingAndDamagedFilesChangeNothing) {
-    const fs::path path = TempPath("damaged.sav");
-    fs::remove(path);
-    TGame game;
-    game.ApplySettings(TSettings{});
-    game.DealFind("5");
+    test::TempFolder folder;
+    TGame game = DealtGame("5");
     game.Tick();
-    const TGameState before = game.State();
-    EXPECT_EQ(game.LoadGameFile(path.string()).Outcome, TLoadOutcome::loNoFile);
-
-    std::string damaged = FormatSavedGame(TSavedGame{9, 9, TBoard{}});
-    damaged.replace(damaged.rfind("0 N"), 3, "12 N");
-    std::ofstream(path, std::ios::binary) << damaged;
-    std::vector<std::pair<std::string, std::function<TLoadResult()>>> loads = {
-        {"damaged file", [&] { return game.LoadGameFile(path.string()); }},
-        {"a folder", [&] { return game.LoadGameFile(path.parent_path().string()); }},
-    };
-    for (const TDamagedText& text : DamagedTexts)
-        loads.emplace_back(text.Name, [&] { return game.LoadGameText(text.Text); });
-    for (const auto& [name, load] : loads) {
+    const std::string before = FormatSavedGame(game.SavedGame());
+    const TGameState state = game.State();
+    EXPECT_EQ(game.LoadGameFile(folder.File("none.sav")).Outcome, TLoadOutcome::loNoFile);
+    const auto expectUnchanged = [&](TLoadResult loaded, const std::string& name) {
+        EXPECT_EQ(loaded.Outcome, TLoadOutcome::loDamaged) << name;
+        EXPECT_TRUE(game.Display().HelpVisible && game.Display().HelpText == GameTexts::LoadFailed) << name;
+        EXPECT_EQ(FormatSavedGame(game.SavedGame()), before) << name;
+        EXPECT_TRUE(game.State().Solution == state.Solution && game.State().Puzzle == state.Puzzle) << name;
         game.HideHelp();
-        EXPECT_EQ(load().Outcome, TLoadOutcome::loDamaged) << name;
-        EXPECT_TRUE(game.Display().HelpVisible && game.Display().HelpText == GameTexts::LoadFailed);
-        EXPECT_EQ(game.State().Board, before.Board);
-        EXPECT_EQ(game.State().Solution, before.Solution);
-        EXPECT_EQ(game.State().Puzzle, before.Puzzle);
-        EXPECT_EQ(game.State().PuzzleNumber, 5);
-        EXPECT_EQ(game.ElapsedSeconds(), 1);
+    };
+    expectUnchanged(game.LoadGameFile(folder.Path()), "a folder");
+    for (const TDamagedText& damaged : DamagedTexts) {
+        expectUnchanged(game.LoadGameText(damaged.Text), damaged.Name);
+        test::WriteWholeFile(folder.File("damaged.sav"), damaged.Text);
+        expectUnchanged(game.LoadGameFile(folder.File("damaged.sav")), damaged.Name + std::string(" file"));
     }
 }
 
