@@ -1,11 +1,10 @@
 // The settings file: the reading rules and the written text.
+#include "TestFiles.h"
 #include "game/Settings.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <sys/stat.h>
 #include <utility>
@@ -51,39 +50,32 @@ TEST(Settings, WritesTheSevenKeysInOrderAndKeepsOtherContent) {
     EXPECT_EQ(file.ReadValue("options", "HiliteSameDigit"), "1");
     EXPECT_EQ(ReadSettings(file), s);
 
-    const std::string path = testing::TempDir() + "velmora-settings-test.ini";
+    test::TempFolder folder;
     s.Difficulty = 4;
-    ASSERT_TRUE(SaveSettingsFile(path, s));
-    EXPECT_EQ(LoadSettingsFile(path), s);
-    std::filesystem::remove(path);
+    ASSERT_TRUE(SaveSettingsFile(folder.File("velmora-puzzle.ini"), s));
+    EXPECT_EQ(LoadSettingsFile(folder.File("velmora-puzzle.ini")), s);
 }
 
 // A settings file that is there but cannot be read is left alone at exit: a rewrite would lose
 // its other sections.
 TEST(Settings, AnUnreadableFileIsLeftAsItWas) {
-    const fs::path folder =
-        fs::temp_directory_path() /
-        ("velmora-settings-kept-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
-    fs::create_directories(folder);
-    const std::string tooLarge = (folder / "large.ini").string();
+    const test::TempFolder folder;
+    const fs::path in(folder.Path());
     const std::string big = "[window]\r\nLeft=10\r\n" + std::string(platform::IniFile::MaxFileSize, ';');
-    std::ofstream(tooLarge, std::ios::binary) << big;
-    fs::create_directories(folder / "dir.ini");
-    ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);
-    fs::create_symlink(folder / "pipe", folder / "link.ini");
+    test::WriteWholeFile(folder.File("large.ini"), big);
+    fs::create_directories(in / "dir.ini");
+    ASSERT_EQ(::mkfifo(folder.File("pipe").c_str(), 0600), 0);
+    fs::create_symlink(in / "pipe", in / "link.ini");
 
     for (const char* name : {"large.ini", "dir.ini", "link.ini"}) {
         SCOPED_TRACE(name);
-        const TSettingsSaveResult saved = SaveSettingsFile((folder / name).string(), TSettings{});
+        const TSettingsSaveResult saved = SaveSettingsFile(folder.File(name), TSettings{});
         EXPECT_EQ(saved.Outcome, TSettingsSaveOutcome::ssUnreadableKept);
         EXPECT_NE(saved.Reason.find(name), std::string::npos) << saved.Reason;
     }
-    std::ifstream in(tooLarge, std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), big);
-    EXPECT_TRUE(fs::is_directory(folder / "dir.ini"));
-    EXPECT_TRUE(fs::is_symlink(folder / "link.ini"));
-    EXPECT_TRUE(fs::is_fifo(folder / "pipe"));
-    fs::remove_all(folder);
+    EXPECT_EQ(test::ReadWholeFile(folder.File("large.ini")), big);
+    EXPECT_TRUE(fs::is_directory(in / "dir.ini") && fs::is_symlink(in / "link.ini") &&
+                fs::is_fifo(in / "pipe"));
 }
 
 } // namespace
