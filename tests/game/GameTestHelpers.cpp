@@ -1,5 +1,9 @@
 #include "GameTestHelpers.h"
 
+#include "engine/BoardRows.h"
+
+#include <sstream>
+
 TGame DealtGame(std::string_view number) {
     TGame game;
     game.ApplySettings(TSettings{});
@@ -25,4 +29,22 @@ int CountHoles(const TBoard& board) {
 void SolveByHand(TGame& game) {
     for (TSquare s = First(game.Board()); s.Col != 0; s = First(game.Board()))
         game.EnterDigit(s.Col, s.Row, game.State().Solution[s.Col][s.Row].Value);
+}
+
+std::string Shown(const TGame& game, TChanges changes) {
+    const TGameDisplay& shown = game.Display();
+    const TGameMark& mark = game.Mark();
+    std::ostringstream out;
+    out << (changes.Empty() ? "no change" : "changed") << "; help "
+        << (shown.HelpVisible ? "shown" : "hidden") << " \"" << shown.HelpText << "\"; \"" << shown.PuzzlePane
+        << "\" \"" << shown.ProgressPane << "\" " << shown.Percentage << "%; clock \"" << shown.ClockText
+        << "\" " << game.ElapsedSeconds() << " s " << (game.ClockRunning() ? "runs" : "stopped") << "; mark ";
+    if (mark.Col == -1)
+        out << "none";
+    else
+        out << mark.Col << "," << mark.Row << (mark.MarkerShown ? " framed" : "")
+            << (mark.MarkerTimeoutArmed ? "" : " (no timeout)");
+    out << (game.GameInProgress() ? "; in progress" : "; no game") << "\n    "
+        << BoardRowsText(game.Board()).View() << "\n";
+    return out.str();
 }

@@ -3,6 +3,7 @@
 
 #include "game/TGame.h"
 
+#include <string>
 #include <string_view>
 
 struct TSquare {
@@ -19,3 +20,7 @@ int CountHoles(const TBoard& board);
 
 // Fills every empty square with its solution digit, the last one included.
 void SolveByHand(TGame& game);
+
+// What the window shows after a command, as two lines: whether anything changed, the help line,
+// the status bar, the clock, the mark and whether a game is in progress; then the board's rows.
+std::string Shown(const TGame& game, TChanges changes);

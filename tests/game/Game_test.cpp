@@ -4,6 +4,8 @@
 #include "game/GameTexts.h"
 #include "game/TGame.h"
 
+#include "TestFiles.h"
+
 #include "GameTestHelpers.h"
 
 #include <gtest/gtest.h>
@@ -13,33 +15,64 @@
 
 namespace {
 
-TEST(GameDealing, NewDealsInsideTheStartupWindowOfTheSavedLevel) {
+// A game played through the commands, step by step, against what the window shows after each.
+TEST(GamePlay, PlayedStepByStep) {
+    TSquare last; // the square left empty by the player's hand
+    const auto right = [](TGame& g, TSquare s) { return g.State().Solution[s.Col][s.Row].Value; };
+    const struct {
+        const char* Name;
+        std::function<TChanges(TGame&)> Command;
+    } steps[] = {
+        {"check before any deal", [](TGame& g) { return g.Check(); }},
+        {"restart before any deal", [](TGame& g) { return g.Restart(); }},
+        {"new, in the start-up window of Medium", [](TGame& g) { return g.DealNew(); }},
+        {"find 1", [](TGame& g) { return g.DealFind("1"); }},
+        {"a digit on the given (1, 1)", [](TGame& g) { return g.EnterDigit(1, 1, 2); }},
+        {"erasing the given (1, 1)", [](TGame& g) { return g.EnterDigit(1, 1, 0); }},
+        {"a 10 in (1, 2)", [](TGame& g) { return g.EnterDigit(1, 2, 10); }},
+        {"the right 9 in (1, 2)", [](TGame& g) { return g.EnterDigit(1, 2, 9); }},
+        {"check", [](TGame& g) { return g.Check(); }},
+        {"a wrong 1 in (1, 2)", [](TGame& g) { return g.EnterDigit(1, 2, 1); }},
+        {"hide the help line", [](TGame& g) { return g.HideHelp(); }},
+        {"check marks the wrong digit", [](TGame& g) { return g.Check(); }},
+        {"press on the board", [](TGame& g) { return g.PressOnBoard(); }},
+        {"a hint marks the wrong digit instead", [](TGame& g) { return g.Hint(); }},
+        {"erase (1, 2)", [](TGame& g) { return g.EnterDigit(1, 2, 0); }},
+        {"a hint places a single and counts it", [](TGame& g) { return g.Hint(); }},
+        {"59 seconds",
+         [](TGame& g) {
+             for (int tick = 0; tick < 58; ++tick)
+                 g.Tick();
+             return g.Tick();
+         }},
+        {"untimed", [](TGame& g) { return g.SetTimedGame(false); }},
+        {"a second untimed", [](TGame& g) { return g.Tick(); }},
+        {"timed: the time shows from the next tick", [](TGame& g) { return g.SetTimedGame(true); }},
+        {"a second", [](TGame& g) { return g.Tick(); }},
+        {"restart", [](TGame& g) { return g.Restart(); }},
+        {"all but the last square by hand",
+         [&](TGame& g) {
+             TChanges changes;
+             for (last = First(g.Board()); CountHoles(g.Board()) > 1; last = First(g.Board()))
+                 changes |= g.EnterDigit(last.Col, last.Row, right(g, last));
+             return changes;
+         }},
+        {"a wrong last digit",
+         [&](TGame& g) { return g.EnterDigit(last.Col, last.Row, right(g, last) % 9 + 1); }},
+        {"the right last digit",
+         [&](TGame& g) {
+             const TChanges changes = g.EnterDigit(last.Col, last.Row, right(g, last));
+             EXPECT_TRUE(changes.Has(chGameEnded));
+             return changes;
+         }},
+        {"a hint on the solved board", [](TGame& g) { return g.Hint(); }},
+    };
     TGame game;
-    game.ApplySettings(TSettings{}); // Medium
-    game.DealNew();
-    const int holes = CountHoles(game.Board());
-    EXPECT_TRUE(holes >= 35 && holes <= 48) << holes;
-    EXPECT_TRUE(game.GameInProgress() && game.ClockRunning());
-    EXPECT_FALSE(game.Display().HelpVisible);
-    EXPECT_EQ(game.Display().PuzzlePane, "Puzzle: " + std::to_string(game.State().PuzzleNumber));
-    EXPECT_EQ(game.Display().ProgressPane, "Progress: 0 so far, " + std::to_string(holes) + " to go ");
-}
-
-TEST(GameDealing, RestartPutsThePuzzleBackAndRestartsTheClock) {
-    TGame game = DealtGame();
-    const auto [c, r] = First(game.Board());
-    game.EnterDigit(c, r, game.State().Solution[c][r].Value % 9 + 1);
-    game.Check();
-    game.Tick();
-    ASSERT_EQ(game.Mark().Col, c);
-    game.Restart();
-    EXPECT_EQ(game.Board()[c][r].Value, 0);
-    EXPECT_TRUE(game.ElapsedSeconds() == 0 && game.Mark().Col == -1 && game.ClockRunning());
-    EXPECT_EQ(game.Display().ProgressPane.rfind("Progress: 0 so far", 0), 0u);
-
-    TGame fresh;
-    EXPECT_TRUE(fresh.Restart().Empty()) << "nothing dealt: nothing to restart";
-    EXPECT_FALSE(fresh.ClockRunning());
+    game.ApplySettings(TSettings{});
+    std::string shown;
+    for (const auto& step : steps)
+        shown += step.Name + std::string(": ") + Shown(game, step.Command(game));
+    EXPECT_TRUE(test::MatchesGoldenFile(shown, GAME_TEST_DATA "/played.txt"));
 }
 
 // The window redraws only what a command reports, so each must report at least what it changed.
@@ -87,65 +120,6 @@ TEST(GameChanges, EachCommandReportsWhatItChanged) {
     }
 }
 
-TEST(GamePlay, EntriesNeverChangeAGivenAndRecountTheProgress) {
-    TGame game = DealtGame();
-    const TSquare given = First(game.Board(), true);
-    const TCell kept = game.Board()[given.Col][given.Row];
-    EXPECT_TRUE(game.EnterDigit(given.Col, given.Row, kept.Value % 9 + 1).Empty());
-    EXPECT_TRUE(game.EnterDigit(given.Col, given.Row, 0).Empty());
-    EXPECT_EQ(game.Board()[given.Col][given.Row], kept);
-
-    const auto [c, r] = First(game.Board());
-    const int holes = CountHoles(game.Board());
-    game.EnterDigit(c, r, 7);
-    EXPECT_EQ(game.Board()[c][r], (TCell{7, false}));
-    EXPECT_EQ(game.Display().ProgressPane, "Progress: 1 so far, " + std::to_string(holes - 1) + " to go ");
-    EXPECT_EQ(game.Display().Percentage, ProgressPercentage(1, holes));
-    game.EnterDigit(c, r, 0);
-    EXPECT_EQ(game.Board()[c][r].Value, 0);
-    EXPECT_TRUE(game.EnterDigit(1, 1, 10).Empty());
-}
-
-TEST(GamePlay, CheckAndHintMarkAWrongDigitElseCheckSaysOkAndHintGivesASingle) {
-    TGame empty;
-    empty.Check();
-    EXPECT_EQ(empty.Display().HelpText, "Ok so far...");
-    EXPECT_TRUE(empty.Display().HelpVisible);
-
-    TGame game = DealtGame();
-    const auto [c, r] = First(game.Board());
-    const int right = game.State().Solution[c][r].Value;
-    game.EnterDigit(c, r, right);
-    game.Check();
-    EXPECT_EQ(game.Display().HelpText, "Ok so far...");
-    EXPECT_EQ(game.Mark().Col, -1);
-
-    const int wrong = right % 9 + 1;
-    game.EnterDigit(c, r, wrong);
-    game.HideHelp();
-    game.Check();
-    EXPECT_EQ(game.Display().HelpText, "The number " + std::to_string(wrong) + " does not belong here");
-    EXPECT_TRUE(game.Display().HelpVisible);
-    EXPECT_TRUE(game.Mark().Col == c && game.Mark().Row == r && !game.Mark().MarkerShown);
-    game.PressOnBoard();
-    game.Hint();
-    EXPECT_TRUE(game.Mark().Col == c && !game.Mark().MarkerShown) << "a hint marks the wrong digit instead";
-    EXPECT_EQ(game.Board()[c][r].Value, wrong);
-
-    game.EnterDigit(c, r, 0);
-    const int holes = CountHoles(game.Board());
-    game.Hint();
-    const TGameMark mark = game.Mark();
-    ASSERT_GE(mark.Col, 1);
-    const TCell hinted = game.Board()[mark.Col][mark.Row];
-    EXPECT_EQ(hinted, (TCell{game.State().Solution[mark.Col][mark.Row].Value, false}));
-    EXPECT_EQ(game.Display().HelpText,
-              "The only possible number that can go here is " + std::to_string(hinted.Value));
-    EXPECT_TRUE(mark.MarkerShown && mark.MarkerTimeoutArmed);
-    EXPECT_EQ(game.Display().ProgressPane.rfind("Progress: 1 so far, " + std::to_string(holes - 1), 0), 0u)
-        << "the hinted digit counts at once";
-}
-
 TEST(GamePlay, FinishFillsOneDigitAtATimeAndEndsTheGame) {
     TGame game = DealtGame();
     const int holes = CountHoles(game.Board());
@@ -166,43 +140,11 @@ TEST(GamePlay, FinishFillsOneDigitAtATimeAndEndsTheGame) {
     EXPECT_EQ(steps, 0);
 }
 
-TEST(GamePlay, TheLastCorrectDigitEndsTheGameAndAWrongFullBoardSaysSo) {
-    TGame game = DealtGame();
-    for (TSquare s = First(game.Board()); CountHoles(game.Board()) > 1; s = First(game.Board()))
-        game.EnterDigit(s.Col, s.Row, game.State().Solution[s.Col][s.Row].Value);
-    const auto [c, r] = First(game.Board());
-    ASSERT_TRUE(game.GameInProgress());
-    const int right = game.State().Solution[c][r].Value;
-    game.EnterDigit(c, r, right % 9 + 1);
-    EXPECT_EQ(game.Display().HelpText, "There are one or more squares wrong...");
-    EXPECT_TRUE(game.GameInProgress() && game.ClockRunning());
-
-    EXPECT_TRUE(game.EnterDigit(c, r, right).Has(chGameEnded));
-    EXPECT_EQ(game.Display().HelpText, "Puzzle Complete - Congratulations!");
-    EXPECT_TRUE(game.Display().HelpVisible && !game.GameInProgress() && !game.ClockRunning());
-    EXPECT_EQ(game.Display().Percentage, 100);
-    EXPECT_TRUE(game.Hint().Empty()) << "a hint on the solved board does nothing";
-}
-
-TEST(GameClock, ShowsMinutesAndSecondsOrStarsWhenUntimed) {
+TEST(GameClock, ShowsMinutesAndSeconds) {
     const std::pair<int, const char*> rows[] = {
         {59, " 00:59"}, {60, " 01:00"}, {307, " 05:07"}, {3600, " 60:00"}, {6000, " 100:00"}};
     for (const auto& [seconds, text] : rows)
         EXPECT_EQ(TGame::ClockTextFor(seconds), text);
-
-    TGame game;
-    for (int tick = 0; tick < 59; ++tick)
-        game.Tick();
-    EXPECT_EQ(game.Display().ClockText, " 00:59");
-    game.SetTimedGame(false);
-    EXPECT_EQ(game.Display().ClockText, " * * * ");
-    game.Tick();
-    EXPECT_EQ(game.Display().ClockText, " * * * ");
-    EXPECT_EQ(game.ElapsedSeconds(), 60);
-    game.SetTimedGame(true);
-    EXPECT_EQ(game.Display().ClockText, " * * * ") << "the time shows from the next tick";
-    game.Tick();
-    EXPECT_EQ(game.Display().ClockText, " 01:01");
 }
 
 TEST(GameSettings, ApplyAndReadBackTheSevenValues) {
