@@ -3,6 +3,7 @@
 #include "game/TGame.h"
 
 #include "GameTestHelpers.h"
+#include "TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -15,47 +16,64 @@ void MoveCursorTo(TGame& game, TSquare square) {
     game.MoveCursor(square.Col - game.Cursor().Col, square.Row - game.Cursor().Row);
 }
 
-// Digits, erasing and the cursor across deals are played through the window's keyboard test.
-TEST(GameKeyboard, NotesModeDigitKeysMarkEmptySquaresAndNeverAGiven) {
+// Keys and the picker in notes mode, notes and digits, history and pause, step by step against
+// what the window shows after each. Digits, erasing and the cursor across deals are played through
+// the window's keyboard test; which marks a digit clears is the notes' own tests' business.
+TEST(GamePlayAids, UsedStepByStep) {
+    EXPECT_EQ(TGame().SetPaused(true), TChanges()) << "no game, no pause";
+    const std::function<TChanges(TGame&)> undone = [](TGame& g) { return g.Undo(); };
+    int digit = 0; // each time two new digits, so that both are steps
+    const std::function<TChanges(TGame&)> twoDigitsOneUndone = [&](TGame& g) {
+        g.KeyDigit(++digit);
+        g.KeyDigit(++digit);
+        return g.Undo();
+    };
+    const struct {
+        const char* Name;
+        std::function<TChanges(TGame&)> Command;
+    } steps[] = {
+        {"a 2 on the given (1, 1) under the cursor", [](TGame& g) { return g.KeyDigit(2); }},
+        {"0 on the given", [](TGame& g) { return g.KeyDigit(0); }},
+        {"notes mode", [](TGame& g) { return g.SetNotesMode(true); }},
+        {"a note on the given", [](TGame& g) { return g.KeyDigit(1); }},
+        {"down to (1, 2)", [](TGame& g) { return g.MoveCursor(0, 1); }},
+        {"notes 2, 7 and 2 again",
+         [](TGame& g) {
+             g.KeyDigit(2);
+             g.KeyDigit(7);
+             return g.KeyDigit(2);
+         }},
+        {"0 clears the notes", [](TGame& g) { return g.KeyDigit(0); }},
+        {"the picker's 8 is a note", [](TGame& g) { return g.ChooseDigit(1, 2, 8); }},
+        {"notes mode off", [](TGame& g) { return g.SetNotesMode(false); }},
+        {"fill notes", [](TGame& g) { return g.FillNotes(); }},
+        {"a 9 in (1, 2) clears the 9s of its row, column and box", [](TGame& g) { return g.KeyDigit(9); }},
+        {"undo", undone},
+        {"redo", [](TGame& g) { return g.Redo(); }},
+        {"pause", [](TGame& g) { return g.SetPaused(true); }},
+        {"paused: a digit", [](TGame& g) { return g.EnterDigit(1, 3, 3); }},
+        {"paused: the picker", [](TGame& g) { return g.ChooseDigit(1, 3, 3); }},
+        {"paused: a key", [](TGame& g) { return g.KeyDigit(3); }},
+        {"paused: a note", [](TGame& g) { return g.ToggleNote(1, 3, 3); }},
+        {"paused: fill notes", [](TGame& g) { return g.FillNotes(); }},
+        {"paused: undo", undone},
+        {"paused: hint", [](TGame& g) { return g.Hint(); }},
+        {"paused: finish", [](TGame& g) { return g.Finish(); }},
+        {"resume", [](TGame& g) { return g.SetPaused(false); }},
+        {"two digits, one undone", twoDigitsOneUndone},
+        {"restart: no notes, no history", [](TGame& g) { return g.Restart(); }},
+        {"two digits, one undone", twoDigitsOneUndone},
+        {"a load starts a new history",
+         [](TGame& g) { return g.LoadGameText(FormatSavedGame(g.SavedGame())).Changes; }},
+        {"two digits, one undone", twoDigitsOneUndone},
+        {"pause", [](TGame& g) { return g.SetPaused(true); }},
+        {"find 3 ends the pause and starts a new history", [](TGame& g) { return g.DealFind("3"); }},
+    };
     TGame game = DealtGame();
-    const TSquare empty = First(game.Board());
-    const TSquare given = First(game.Board(), true);
-    MoveCursorTo(game, given);
-    const TCell kept = game.Board()[given.Col][given.Row];
-    game.KeyDigit(kept.Value % 9 + 1);
-    game.KeyDigit(0);
-    game.SetNotesMode(true);
-    game.KeyDigit(1);
-    EXPECT_EQ(game.Board()[given.Col][given.Row], kept);
-    EXPECT_EQ(game.Notes().At(given.Col, given.Row), 0);
-
-    // In notes mode digits toggle marks; 0 then clears the marks of an empty square.
-    MoveCursorTo(game, empty);
-    game.KeyDigit(2);
-    game.KeyDigit(7);
-    game.KeyDigit(2);
-    EXPECT_EQ(game.Notes().At(empty.Col, empty.Row), 1u << 6);
-    EXPECT_EQ(game.Board()[empty.Col][empty.Row].Value, 0);
-    game.KeyDigit(0);
-    EXPECT_EQ(game.Notes().At(empty.Col, empty.Row), 0);
-    // The picker follows the mode too; its erase symbol still erases.
-    game.ChooseDigit(empty.Col, empty.Row, 8);
-    EXPECT_EQ(game.Notes().At(empty.Col, empty.Row), 1u << 7);
-    EXPECT_EQ(game.Board()[empty.Col][empty.Row].Value, 0);
-}
-
-// Which marks go is the notes' own tests' business; here that the game asks for it.
-TEST(GameNotes, PlacedDigitsClearTheirUnitsAndFillGivesTheCandidates) {
-    TGame game = DealtGame();
-    game.FillNotes();
-    const TSquare s = First(game.Board());
-    const int digit = game.State().Solution[s.Col][s.Row].Value;
-    EXPECT_EQ(game.Notes().At(s.Col, s.Row), CandidatesAt(game.Board(), s.Col, s.Row));
-    game.EnterDigit(s.Col, s.Row, digit);
-    for (int k = 1; k <= 9; ++k)
-        EXPECT_FALSE(game.Notes().At(k, s.Row) & (1u << (digit - 1))) << "row, column " << k;
-    game.Restart();
-    EXPECT_TRUE(game.Notes().Empty()) << "a new board has no notes";
+    std::string shown;
+    for (const auto& step : steps)
+        shown += step.Name + std::string(": ") + Shown(game, step.Command(game));
+    EXPECT_TRUE(test::MatchesGoldenFile(shown, GAME_TEST_DATA "/aids.txt"));
 }
 
 // Every kind of change undoes to the position before it and redoes to the one after.
@@ -109,61 +127,6 @@ TEST(GameHistory, UndoAndRedoCoverEveryKindOfChange) {
         EXPECT_EQ(game.Notes(), changedNotes) << row.Name;
         EXPECT_FALSE(game.CanRedo()) << row.Name;
     }
-}
-
-TEST(GameHistory, ADealARestartOrALoadStartsANewHistory) {
-    TGame game = DealtGame();
-    const TSquare s = First(game.Board());
-    const std::string saved = FormatSavedGame(game.SavedGame());
-    const std::function<void(TGame&)> fresh[] = {
-        [](TGame& g) { g.DealFind("3"); },
-        [](TGame& g) { g.Restart(); },
-        [&](TGame& g) { g.LoadGameText(saved); },
-    };
-    for (const auto& start : fresh) {
-        game.EnterDigit(s.Col, s.Row, 1);
-        game.EnterDigit(s.Col, s.Row, 2);
-        game.Undo();
-        ASSERT_TRUE(game.CanUndo() && game.CanRedo());
-        start(game);
-        EXPECT_FALSE(game.CanUndo() || game.CanRedo());
-        game.DealFind("1");
-    }
-}
-
-TEST(GamePause, StopsTheClockAndTheBoardUntilResumed) {
-    TGame fresh;
-    EXPECT_EQ(fresh.SetPaused(true), TChanges()) << "no game, no pause";
-    TGame game = DealtGame();
-    const TSquare s = First(game.Board());
-    game.EnterDigit(s.Col, s.Row, 1);
-    ASSERT_TRUE(game.SetPaused(true).Has(chPaused));
-    EXPECT_TRUE(game.Paused());
-    EXPECT_FALSE(game.ClockRunning());
-    const TBoard board = game.Board();
-    const std::function<TChanges(TGame&)> blocked[] = {
-        [&](TGame& g) { return g.EnterDigit(s.Col, s.Row, 2); },
-        [&](TGame& g) { return g.ChooseDigit(s.Col, s.Row, 2); },
-        [](TGame& g) { return g.KeyDigit(2); },
-        [&](TGame& g) { return g.ToggleNote(s.Col, s.Row, 2); },
-        [](TGame& g) { return g.FillNotes(); },
-        [](TGame& g) { return g.Undo(); },
-        [](TGame& g) { return g.Hint(); },
-        [](TGame& g) { return g.Finish(); },
-    };
-    for (const auto& command : blocked)
-        command(game);
-    EXPECT_EQ(game.Board(), board);
-    EXPECT_TRUE(game.Notes().Empty());
-    EXPECT_TRUE(game.GameInProgress());
-    game.SetPaused(false);
-    EXPECT_TRUE(game.ClockRunning());
-    EXPECT_TRUE(game.CanUndo());
-
-    game.SetPaused(true);
-    game.DealFind("2");
-    EXPECT_FALSE(game.Paused()) << "a new deal ends the pause";
-    EXPECT_TRUE(game.ClockRunning());
 }
 
 TEST(GameRecords, OnlyThePlayersOwnCompletionCountsAndOnlyOnce) {

@@ -44,7 +44,21 @@ std::string Shown(const TGame& game, TChanges changes) {
     else
         out << mark.Col << "," << mark.Row << (mark.MarkerShown ? " framed" : "")
             << (mark.MarkerTimeoutArmed ? "" : " (no timeout)");
-    out << (game.GameInProgress() ? "; in progress" : "; no game") << "\n    "
-        << BoardRowsText(game.Board()).View() << "\n";
+    out << (game.GameInProgress() ? "; in progress" : "; no game") << (game.Paused() ? "; paused" : "")
+        << (game.NotesMode() ? "; notes mode" : "") << (game.CanUndo() ? "; undo" : "")
+        << (game.CanRedo() ? "; redo" : "");
+    if (game.Cursor().Shown) out << "; cursor " << game.Cursor().Col << "," << game.Cursor().Row;
+    out << "\n    " << BoardRowsText(game.Board()).View() << "\n";
+    if (game.Notes().Empty()) return out.str();
+    out << "    notes";
+    for (int c = 1; c <= 9; ++c) {
+        for (int r = 1; r <= 9; ++r) {
+            if (game.Notes().At(c, r) == 0) continue;
+            out << " " << c << "," << r << ":";
+            for (int digit = 1; digit <= 9; ++digit)
+                if (game.Notes().Has(c, r, digit)) out << digit;
+        }
+    }
+    out << "\n";
     return out.str();
 }
