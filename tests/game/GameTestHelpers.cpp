@@ -44,7 +44,9 @@ std::string Shown(const TGame& game, TChanges changes) {
     else
         out << mark.Col << "," << mark.Row << (mark.MarkerShown ? " framed" : "")
             << (mark.MarkerTimeoutArmed ? "" : " (no timeout)");
-    out << (game.GameInProgress() ? "; in progress" : "; no game") << (game.Paused() ? "; paused" : "")
+    out << (game.GameInProgress() ? "; in progress" : "; no game")
+        << "; buttons:" << (shown.PostEnabled ? " Post" : "") << (shown.HelpEnabled ? " Help" : "")
+        << (shown.FinishEnabled ? " Finish" : "") << (game.Paused() ? "; paused" : "")
         << (game.NotesMode() ? "; notes mode" : "") << (game.CanUndo() ? "; undo" : "")
         << (game.CanRedo() ? "; redo" : "");
     if (game.Cursor().Shown) out << "; cursor " << game.Cursor().Col << "," << game.Cursor().Row;

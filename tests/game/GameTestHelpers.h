@@ -21,7 +21,7 @@ int CountHoles(const TBoard& board);
 // Fills every empty square with its solution digit, the last one included.
 void SolveByHand(TGame& game);
 
-// What the window shows after a command: whether anything changed, the help line, the status bar,
-// the clock, the mark, whether a game is in progress or paused, the notes mode, what Undo and Redo
-// can do and the cursor; then the board's rows and the pencil marks.
+// What the window shows after a command: whether anything changed, the help line, the status
+// bar, the clock, the mark, whether a game is in progress, the buttons enabled, whether paused, the
+// notes mode, what Undo and Redo can do and the cursor; then the board's rows and the pencil marks.
 std::string Shown(const TGame& game, TChanges changes);
