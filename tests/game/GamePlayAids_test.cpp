@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <functional>
 
 namespace {
@@ -173,41 +172,35 @@ TEST(GameRecords, OnlyThePlayersOwnCompletionCountsAndOnlyOnce) {
     }
 }
 
+// Notes come back only with their own game: another puzzle, or the same one with one more digit,
+// is another game. Each damaged form of the file is the notes' own tests' business.
 TEST(GameNotesFile, LoadRestoresTheNotesOnlyForTheirOwnGame) {
-    const std::string path = testing::TempDir() + "velmora-game-notes-test.notes";
+    const test::TempFolder folder;
+    const std::string path = folder.File("velmora-puzzle.notes");
     TGame game = DealtGame();
     game.FillNotes();
-    const TNotes notes = game.Notes();
-    const std::string saved = FormatSavedGame(game.SavedGame());
     ASSERT_TRUE(game.SaveNotesFile(path));
-
-    TGame loaded;
-    loaded.LoadGameText(saved);
-    loaded.LoadNotesFile(path);
-    EXPECT_EQ(loaded.Notes(), notes);
-    EXPECT_EQ(loaded.GameLevel(), 2);
-
-    // Another game saved over the first: its notes are not the first game's.
-    TGame other = DealtGame();
-    other.DealFind("5");
-    other.LoadGameText(FormatSavedGame(other.SavedGame()));
-    other.LoadNotesFile(path);
-    EXPECT_TRUE(other.Notes().Empty());
-    // The same puzzle with one more digit is another game too.
-    TGame changed;
-    changed.LoadGameText(saved);
-    const TSquare s = First(changed.Board());
-    changed.EnterDigit(s.Col, s.Row, 1);
-    changed.LoadGameText(FormatSavedGame(changed.SavedGame()));
-    changed.LoadNotesFile(path);
-    EXPECT_TRUE(changed.Notes().Empty());
-
-    // A damaged file (each damaged form is the notes' own tests' business) is refused.
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << "Velmora notes 1\r\n";
-    TGame damaged;
-    damaged.LoadGameText(saved);
-    damaged.LoadNotesFile(path);
-    EXPECT_TRUE(damaged.Notes().Empty() && damaged.GameLevel() == 0);
+    const std::string notes = test::ReadWholeFile(path), saved = FormatSavedGame(game.SavedGame());
+    TGame changed = game;
+    changed.EnterDigit(1, 2, 1);
+    const struct {
+        const char* Name;
+        std::string Saved, Notes;
+        bool Restored;
+    } rows[] = {
+        {"its own game", saved, notes, true},
+        {"another puzzle", FormatSavedGame(DealtGame("5").SavedGame()), notes, false},
+        {"the same puzzle with one more digit", FormatSavedGame(changed.SavedGame()), notes, false},
+        {"a damaged notes file", saved, "Velmora notes 1\r\n", false},
+    };
+    for (const auto& row : rows) {
+        test::WriteWholeFile(path, row.Notes);
+        TGame loaded;
+        loaded.LoadGameText(row.Saved);
+        loaded.LoadNotesFile(path);
+        EXPECT_EQ(loaded.Notes(), row.Restored ? game.Notes() : TNotes{}) << row.Name;
+        EXPECT_EQ(loaded.GameLevel(), row.Restored ? 2 : 0) << row.Name;
+    }
 }
 
 } // namespace
