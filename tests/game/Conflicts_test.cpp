@@ -1,5 +1,4 @@
-// Conflict highlighting by the rules alone, and the keyboard cursor's moves.
-#include "game/BoardCursor.h"
+// Conflict highlighting by the rules alone.
 #include "game/Conflicts.h"
 
 #include <gtest/gtest.h>
@@ -34,21 +33,6 @@ TEST(Conflicts, EveryClashingSquareAndNoOtherIsMarked) {
         for (const TPlaced& p : row.Clashing)
             EXPECT_TRUE(conflicts.At(p.Col, p.Row)) << row.Name << " " << p.Col << "," << p.Row;
     }
-}
-
-TEST(BoardCursor, StartsTopLeftHiddenAndWrapsAtEveryEdge) {
-    TBoardCursor cursor;
-    EXPECT_EQ(cursor.Col, 1);
-    EXPECT_EQ(cursor.Row, 1);
-    EXPECT_FALSE(cursor.Shown);
-    cursor.Move(-1, 0);
-    EXPECT_EQ(cursor.Col, 9);
-    EXPECT_TRUE(cursor.Shown);
-    cursor.Move(1, -1);
-    EXPECT_EQ(cursor.Col, 1);
-    EXPECT_EQ(cursor.Row, 9);
-    cursor.Move(0, 1);
-    EXPECT_EQ(cursor.Row, 1);
 }
 
 } // namespace

@@ -15,7 +15,7 @@ void MoveCursorTo(TGame& game, TSquare square) {
     game.MoveCursor(square.Col - game.Cursor().Col, square.Row - game.Cursor().Row);
 }
 
-// Keys and the picker in notes mode, notes and digits, history and pause, step by step against
+// The cursor, keys and the picker in notes mode, notes and digits, history and pause, step by step against
 // what the window shows after each. Digits, erasing and the cursor across deals are played through
 // the window's keyboard test; which marks a digit clears is the notes' own tests' business.
 TEST(GamePlayAids, UsedStepByStep) {
@@ -31,6 +31,11 @@ TEST(GamePlayAids, UsedStepByStep) {
         const char* Name;
         std::function<TChanges(TGame&)> Command;
     } steps[] = {
+        {"dealt: no cursor yet", [](TGame&) { return TChanges(); }},
+        {"left wraps", [](TGame& g) { return g.MoveCursor(-1, 0); }},
+        {"right wraps", [](TGame& g) { return g.MoveCursor(1, 0); }},
+        {"up wraps", [](TGame& g) { return g.MoveCursor(0, -1); }},
+        {"down wraps", [](TGame& g) { return g.MoveCursor(0, 1); }},
         {"a 2 on the given (1, 1) under the cursor", [](TGame& g) { return g.KeyDigit(2); }},
         {"0 on the given", [](TGame& g) { return g.KeyDigit(0); }},
         {"notes mode", [](TGame& g) { return g.SetNotesMode(true); }},
