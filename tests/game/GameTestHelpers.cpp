@@ -2,6 +2,7 @@
 
 #include "engine/BoardRows.h"
 
+#include <iterator>
 #include <sstream>
 
 TGame DealtGame(std::string_view number) {
@@ -35,10 +36,16 @@ std::string Shown(const TGame& game, TChanges changes) {
     const TGameDisplay& shown = game.Display();
     const TGameMark& mark = game.Mark();
     std::ostringstream out;
-    out << (changes.Empty() ? "no change" : "changed") << "; help "
-        << (shown.HelpVisible ? "shown" : "hidden") << " \"" << shown.HelpText << "\"; \"" << shown.PuzzlePane
-        << "\" \"" << shown.ProgressPane << "\" " << shown.Percentage << "%; clock \"" << shown.ClockText
-        << "\" " << game.ElapsedSeconds() << " s " << (game.ClockRunning() ? "runs" : "stopped") << "; mark ";
+    const char* const names[] = {"board", "squares",   "mark",    "marker",  "help",    "progress",
+                                 "clock", "clock run", "buttons", "options", "started", "ended",
+                                 "notes", "cursor",    "history", "paused",  "record"};
+    out << "changes:";
+    for (unsigned bit = 0; bit < std::size(names); ++bit)
+        if (changes.Has(static_cast<TChange>(1u << bit))) out << " " << names[bit];
+    out << (changes.Empty() ? " none" : "") << "; help " << (shown.HelpVisible ? "shown" : "hidden") << " \""
+        << shown.HelpText << "\"; \"" << shown.PuzzlePane << "\" \"" << shown.ProgressPane << "\" "
+        << shown.Percentage << "%; clock \"" << shown.ClockText << "\" " << game.ElapsedSeconds() << " s "
+        << (game.ClockRunning() ? "runs" : "stopped") << "; mark ";
     if (mark.Col == -1)
         out << "none";
     else
@@ -63,4 +70,11 @@ std::string Shown(const TGame& game, TChanges changes) {
     }
     out << "\n";
     return out.str();
+}
+
+std::string Played(TGame& game, const std::vector<TStep>& steps) {
+    std::string record;
+    for (const TStep& step : steps)
+        record += step.Name + std::string(": ") + Shown(game, step.Command(game));
+    return record;
 }

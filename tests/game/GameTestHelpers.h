@@ -3,8 +3,10 @@
 
 #include "game/TGame.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 struct TSquare {
     int Col = 0, Row = 0;
@@ -21,7 +23,17 @@ int CountHoles(const TBoard& board);
 // Fills every empty square with its solution digit, the last one included.
 void SolveByHand(TGame& game);
 
-// What the window shows after a command: whether anything changed, the help line, the status
-// bar, the clock, the mark, whether a game is in progress, the buttons enabled, whether paused, the
-// notes mode, what Undo and Redo can do and the cursor; then the board's rows and the pencil marks.
+// What the window shows after a command: what the command reported changed, the help line, the
+// status bar, the clock, the mark, whether a game is in progress, the buttons enabled, whether
+// paused, the notes mode, what Undo and Redo can do and the cursor; then the board's rows and the
+// pencil marks.
 std::string Shown(const TGame& game, TChanges changes);
+
+// A command of a game played step by step, and its name in the record.
+struct TStep {
+    const char* Name;
+    std::function<TChanges(TGame&)> Command;
+};
+
+// The record of the steps played on game: each step's name and what the window shows after it.
+std::string Played(TGame& game, const std::vector<TStep>& steps);

@@ -8,8 +8,8 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -94,10 +94,7 @@ TEST(SavedGameFiles, SaveThenLoadGivesBackTheGameAndItsSolution) {
     TGame loaded;
     loaded.ApplySettings(untimed);
     const auto load = [&](TGame& g) { return g.LoadGameFile(path).Changes; };
-    const struct {
-        const char* Name;
-        std::function<TChanges(TGame&)> Command;
-    } steps[] = {
+    const std::vector<TStep> steps = {
         {"loaded untimed", load},
         {"check", [](TGame& g) { return g.Check(); }},
         {"restart", [](TGame& g) { return g.Restart(); }},
@@ -108,10 +105,7 @@ TEST(SavedGameFiles, SaveThenLoadGivesBackTheGameAndItsSolution) {
              return played.DealFind("2"), played.SaveGameFile(path), g.SetTimedGame(true), load(g);
          }},
     };
-    std::string shown;
-    for (const auto& step : steps)
-        shown += step.Name + std::string(": ") + Shown(loaded, step.Command(loaded));
-    EXPECT_TRUE(test::MatchesGoldenFile(shown, GoldenPath("loaded.txt")));
+    EXPECT_TRUE(test::MatchesGoldenFile(Played(loaded, steps), GoldenPath("loaded.txt")));
     EXPECT_EQ(loaded.State().Solution, played.State().Solution);
 }
 
