@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -101,32 +102,25 @@ TEST(GameHistory, UndoAndRedoCoverEveryKindOfChange) {
         {"finish, as one step", none, [](TGame& g) { g.Finish(); }},
         {"the last digit", none, [](TGame& g) { SolveByHand(g); }},
     };
+    const auto position = [](const TGame& g) { return std::make_pair(g.Board(), g.Notes()); };
     for (const auto& row : rows) {
         TGame game = dealt;
         row.Before(game);
-        const TBoard board = game.Board();
-        const TNotes notes = game.Notes();
+        const auto before = position(game);
         row.Change(game);
-        const TBoard changedBoard = game.Board();
-        const TNotes changedNotes = game.Notes();
-        ASSERT_TRUE(changedBoard != board || !(changedNotes == notes)) << row.Name;
+        const auto after = position(game);
+        ASSERT_NE(after, before) << row.Name;
         game.Undo();
-        if (row.Name == std::string("the last digit"))
-            game.Undo(); // back one more, to check the state
-        else {
-            EXPECT_EQ(game.Board(), board) << row.Name;
-            EXPECT_EQ(game.Notes(), notes) << row.Name;
-        }
-        EXPECT_TRUE(game.GameInProgress()) << row.Name << ": undone, the game goes on";
-        EXPECT_TRUE(game.ClockRunning()) << row.Name;
-        EXPECT_TRUE(game.CanRedo()) << row.Name;
+        const bool last = row.Name == std::string("the last digit");
+        if (last) game.Undo(); // back one more, to check the state
+        EXPECT_TRUE(last || position(game) == before) << row.Name;
+        EXPECT_TRUE(game.GameInProgress() && game.ClockRunning() && game.CanRedo())
+            << row.Name << ": undone, the game goes on";
         EXPECT_FALSE(game.Mark().MarkerShown || game.Mark().Col > 0)
             << row.Name << ": no frame on an undone hint";
-        if (row.Name == std::string("the last digit")) continue;
+        if (last) continue;
         game.Redo();
-        EXPECT_EQ(game.Board(), changedBoard) << row.Name;
-        EXPECT_EQ(game.Notes(), changedNotes) << row.Name;
-        EXPECT_FALSE(game.CanRedo()) << row.Name;
+        EXPECT_TRUE(position(game) == after && !game.CanRedo()) << row.Name;
     }
 }
 
