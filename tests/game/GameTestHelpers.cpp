@@ -27,9 +27,11 @@ int CountHoles(const TBoard& board) {
     return holes;
 }
 
-void SolveByHand(TGame& game) {
+TChanges SolveByHand(TGame& game) {
+    TChanges changes;
     for (TSquare s = First(game.Board()); s.Col != 0; s = First(game.Board()))
-        game.EnterDigit(s.Col, s.Row, game.State().Solution[s.Col][s.Row].Value);
+        changes |= game.EnterDigit(s.Col, s.Row, game.State().Solution[s.Col][s.Row].Value);
+    return changes;
 }
 
 std::string Shown(const TGame& game, TChanges changes) {
@@ -57,6 +59,10 @@ std::string Shown(const TGame& game, TChanges changes) {
         << (game.NotesMode() ? "; notes mode" : "") << (game.CanUndo() ? "; undo" : "")
         << (game.CanRedo() ? "; redo" : "");
     if (game.Cursor().Shown) out << "; cursor " << game.Cursor().Col << "," << game.Cursor().Row;
+    if (game.CountsForRecords()) out << "; counts for the best times";
+    if (game.CountedGame().Level != 0)
+        out << "; counted: level " << game.CountedGame().Level << " in " << game.CountedGame().Seconds
+            << " s";
     out << "\n    " << BoardRowsText(game.Board()).View() << "\n";
     if (game.Notes().Empty()) return out.str();
     out << "    notes";

@@ -21,12 +21,12 @@ TSquare First(const TBoard& board, bool given = false);
 int CountHoles(const TBoard& board);
 
 // Fills every empty square with its solution digit, the last one included.
-void SolveByHand(TGame& game);
+TChanges SolveByHand(TGame& game);
 
 // What the window shows after a command: what the command reported changed, the help line, the
 // status bar, the clock, the mark, whether a game is in progress, the buttons enabled, whether
-// paused, the notes mode, what Undo and Redo can do and the cursor; then the board's rows and the
-// pencil marks.
+// paused, the notes mode, what Undo and Redo can do, the cursor and what counts for the best
+// times; then the board's rows and the pencil marks.
 std::string Shown(const TGame& game, TChanges changes);
 
 // A command of a game played step by step, and its name in the record.
