@@ -133,44 +133,28 @@ TEST(GameRecords, OnlyThePlayersOwnCompletionCountsAndOnlyOnce) {
                                   changes |= g.Tick();
                               return changes;
                           }};
-    const TStep byHand = {"solved by hand", [](TGame& g) { return SolveByHand(g); }};
     const TStep again = {"undone, solved again", [](TGame& g) {
                              g.Undo();
                              return SolveByHand(g);
                          }};
-    const auto saved = [](const TGame& g) { return FormatSavedGame(g.SavedGame()); };
-    const std::vector<TStep> steps = {
-        level3,
-        byHand,
-        again,
-        level3,
-        {"a hint", [](TGame& g) { return g.Hint(); }},
-        byHand,
-        again,
-        level3,
+    const auto load = [](TGame& g) { return g.LoadGameText(FormatSavedGame(g.SavedGame())).Changes; };
+    const TStep plays[] = {
+        {"solved by hand", [](TGame& g) { return SolveByHand(g); }},
+        {"a hint, solved by hand", [](TGame& g) { return g.Hint(), SolveByHand(g); }},
         {"finished by the program", [](TGame& g) { return g.Finish(); }},
-        again,
-        level3,
-        {"finished, undone", [](TGame& g) { return g.Finish(), g.Undo(); }},
-        byHand,
-        again,
-        level3,
-        {"finished, restarted, a second", [](TGame& g) { return g.Finish(), g.Restart(), g.Tick(); }},
-        byHand,
-        again,
-        level3,
-        {"loaded without its notes", [&](TGame& g) { return g.LoadGameText(saved(g)).Changes; }},
-        byHand,
-        again,
-        level3,
-        {"loaded with its notes",
+        {"finished, undone, solved by hand", [](TGame& g) { return g.Finish(), g.Undo(), SolveByHand(g); }},
+        {"finished, restarted, a second, solved by hand",
+         [](TGame& g) { return g.Finish(), g.Restart(), g.Tick(), SolveByHand(g); }},
+        {"loaded without its notes, solved by hand", [&](TGame& g) { return load(g), SolveByHand(g); }},
+        {"loaded with its notes, solved by hand",
          [&](TGame& g) {
              const TNotesFile notes = g.NotesFile();
-             g.LoadGameText(saved(g));
-             return g.RestoreNotes(notes);
+             return load(g), g.RestoreNotes(notes), SolveByHand(g);
          }},
-        byHand,
-        again};
+    };
+    std::vector<TStep> steps;
+    for (const TStep& play : plays)
+        steps.insert(steps.end(), {level3, play, again});
     TGame game;
     game.ApplySettings(TSettings{});
     EXPECT_TRUE(test::MatchesGoldenFile(Played(game, steps), GAME_TEST_DATA "/records.txt"));
