@@ -19,14 +19,6 @@ TSquare First(const TBoard& board, bool given) {
     return {};
 }
 
-int CountHoles(const TBoard& board) {
-    int holes = 0;
-    for (int c = 1; c <= 9; ++c)
-        for (int r = 1; r <= 9; ++r)
-            holes += board[c][r].Value == 0;
-    return holes;
-}
-
 TChanges SolveByHand(TGame& game) {
     TChanges changes;
     for (TSquare s = First(game.Board()); s.Col != 0; s = First(game.Board()))

@@ -18,8 +18,6 @@ TGame DealtGame(std::string_view number = "1");
 // The first square (column-major) that is empty, or a given; {0, 0} when there is none.
 TSquare First(const TBoard& board, bool given = false);
 
-int CountHoles(const TBoard& board);
-
 // Fills every empty square with its solution digit, the last one included.
 TChanges SolveByHand(TGame& game);
 

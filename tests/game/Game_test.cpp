@@ -1,6 +1,6 @@
 // The game's rules without a window: dealing, entering, checking, hints, finishing, progress,
 // the verdict, the clock, and what each command reports as changed.
-#include "game/GameTexts.h"
+#include "engine/Progress.h"
 #include "game/TGame.h"
 
 #include "TestFiles.h"
@@ -22,10 +22,10 @@ TEST(GamePlay, PlayedStepByStep) {
     const auto right = [](TGame& g, TSquare s) { return g.State().Solution[s.Col][s.Row].Value; };
     const auto finish = [](int expectedSteps) {
         return [expectedSteps](TGame& g) {
-            const int holes = CountHoles(g.Board());
+            const int holes = CountProgress(g.Board()).ToGo;
             int steps = 0;
             const TChanges changes = g.Finish([&](const TBoard& board, const TSquareDigit&) {
-                EXPECT_EQ(CountHoles(board), holes - ++steps) << "one digit at a time";
+                EXPECT_EQ(CountProgress(board).ToGo, holes - ++steps) << "one digit at a time";
             });
             EXPECT_EQ(steps, expectedSteps);
             return changes;
@@ -71,7 +71,7 @@ TEST(GamePlay, PlayedStepByStep) {
         {"all but the last square by hand",
          [&](TGame& g) {
              TChanges changes;
-             for (last = First(g.Board()); CountHoles(g.Board()) > 1; last = First(g.Board()))
+             for (last = First(g.Board()); CountProgress(g.Board()).ToGo > 1; last = First(g.Board()))
                  changes |= g.EnterDigit(last.Col, last.Row, right(g, last));
              return changes;
          }},
