@@ -1,10 +1,12 @@
 // Pencil marks: toggling, filling the candidates of filled squares, and the companion
 // file that carries them beside the saved game.
+#include "TestFiles.h"
 #include "game/Notes.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -54,17 +56,14 @@ TNotesFile SampleFile() {
 TEST(NotesFile, RoundTripsAndRejectsEveryDamagedForm) {
     const std::string text = FormatNotesFile(SampleFile());
     ASSERT_EQ(ParseNotesFile(text), SampleFile());
-    EXPECT_NE(text.find("\r\n- 19 -"), std::string::npos) << text;
+    EXPECT_TRUE(test::MatchesGoldenFile(text, GAME_TEST_DATA "/sample.notes"));
 
     const auto replaced = [&](std::string_view from, std::string_view to) {
         std::string damaged = text;
         damaged.replace(damaged.find(from), from.size(), to);
         return damaged;
     };
-    const struct {
-        const char* Name;
-        std::string Text;
-    } rows[] = {
+    const std::pair<const char*, std::string> rows[] = {
         {"empty", ""},
         {"cut short", text.substr(0, text.size() / 2)},
         {"other header", replaced("Velmora notes 1", "Velmora notes 2")},
@@ -79,8 +78,8 @@ TEST(NotesFile, RoundTripsAndRejectsEveryDamagedForm) {
         {"a field missing", replaced("- 19 -", "- 19")},
         {"an extra line", text + "x\r\n"},
     };
-    for (const auto& row : rows)
-        EXPECT_FALSE(ParseNotesFile(row.Text)) << row.Name;
+    for (const auto& [name, damaged] : rows)
+        EXPECT_FALSE(ParseNotesFile(damaged)) << name;
 }
 
 } // namespace
