@@ -1,10 +1,11 @@
 // Best times: what a completion adds, and the file that keeps them.
+#include "TestFiles.h"
 #include "game/BestTimes.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
+#include <string>
+#include <utility>
 
 namespace {
 
@@ -32,10 +33,7 @@ TEST(BestTimes, FileRoundTripsAndDamageStartsAfresh) {
     const auto file = [](const char* level1) {
         return std::string("Velmora best times 1\r\n") + level1 + "\r\n2 0 0 0\r\n3 0 0 0\r\n4 0 0 0\r\n";
     };
-    const struct {
-        const char* Name;
-        std::string Text;
-    } rows[] = {
+    const std::pair<const char*, std::string> rows[] = {
         {"empty", ""},
         {"cut short", text.substr(0, text.size() - 1)},
         {"levels out of order", "Velmora best times 1\r\n2 0 0 0\r\n1 0 0 0\r\n3 0 0 0\r\n4 0 0 0\r\n"},
@@ -45,15 +43,15 @@ TEST(BestTimes, FileRoundTripsAndDamageStartsAfresh) {
         {"a field too many", file("1 0 0 0 0")},
         {"letters", file("1 a 0 0")},
     };
-    for (const auto& row : rows)
-        EXPECT_FALSE(ParseBestTimes(row.Text)) << row.Name;
+    for (const auto& [name, damaged] : rows)
+        EXPECT_FALSE(ParseBestTimes(damaged)) << name;
 
-    const std::string path = testing::TempDir() + "velmora-best-times-test.times";
-    std::filesystem::remove(path);
+    const test::TempFolder folder;
+    const std::string path = folder.File("velmora-puzzle.times");
     EXPECT_EQ(LoadBestTimesFile(path).Damaged, false) << "a missing file is no damage";
     ASSERT_TRUE(SaveBestTimesFile(path, times));
     EXPECT_EQ(LoadBestTimesFile(path).Times, times);
-    std::ofstream(path, std::ios::binary) << "garbage";
+    test::WriteWholeFile(path, "garbage");
     const TBestTimesLoad damaged = LoadBestTimesFile(path);
     EXPECT_TRUE(damaged.Damaged && damaged.Times == TBestTimes{});
 }
