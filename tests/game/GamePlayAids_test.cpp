@@ -17,9 +17,9 @@ void MoveCursorTo(TGame& game, TSquare square) {
     game.MoveCursor(square.Col - game.Cursor().Col, square.Row - game.Cursor().Row);
 }
 
-// The cursor, keys and the picker in notes mode, notes and digits, history and pause, step by step against
-// what the window shows after each. Digits, erasing and the cursor across deals are played through
-// the window's keyboard test; which marks a digit clears is the notes' own tests' business.
+// The cursor, keys and the picker in notes mode, notes and digits, history and pause, step by step
+// against what the window shows after each. Digits, erasing and the cursor across deals are played
+// through the window's keyboard test.
 TEST(GamePlayAids, UsedStepByStep) {
     EXPECT_EQ(TGame().SetPaused(true), TChanges()) << "no game, no pause";
     int digit = 0; // each time two new digits, so that both are steps
