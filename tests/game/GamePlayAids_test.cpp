@@ -73,7 +73,7 @@ TEST(GamePlayAids, UsedStepByStep) {
 // Every kind of change undoes to the position before it and redoes to the one after.
 TEST(GameHistory, UndoAndRedoCoverEveryKindOfChange) {
     const TGame dealt = DealtGame();
-    const TSquare s = First(dealt.Board());
+    const TSquare s = FirstEmpty(dealt.Board());
     const int right = dealt.State().Solution[s.Col][s.Row].Value;
     const auto none = [](TGame&) {};
     const struct {

@@ -12,16 +12,16 @@ TGame DealtGame(std::string_view number) {
     return game;
 }
 
-TSquare First(const TBoard& board, bool given) {
+TSquare FirstEmpty(const TBoard& board) {
     for (int c = 1; c <= 9; ++c)
         for (int r = 1; r <= 9; ++r)
-            if (given ? board[c][r].Given : board[c][r].Value == 0) return {c, r};
+            if (board[c][r].Value == 0) return {c, r};
     return {};
 }
 
 TChanges SolveByHand(TGame& game) {
     TChanges changes;
-    for (TSquare s = First(game.Board()); s.Col != 0; s = First(game.Board()))
+    for (TSquare s = FirstEmpty(game.Board()); s.Col != 0; s = FirstEmpty(game.Board()))
         changes |= game.EnterDigit(s.Col, s.Row, game.State().Solution[s.Col][s.Row].Value);
     return changes;
 }

@@ -15,8 +15,8 @@ struct TSquare {
 // A game with default settings that has dealt the puzzle of this number.
 TGame DealtGame(std::string_view number = "1");
 
-// The first square (column-major) that is empty, or a given; {0, 0} when there is none.
-TSquare First(const TBoard& board, bool given = false);
+// The first empty square (column-major); {0, 0} when there is none.
+TSquare FirstEmpty(const TBoard& board);
 
 // Fills every empty square with its solution digit, the last one included.
 TChanges SolveByHand(TGame& game);

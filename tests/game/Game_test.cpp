@@ -71,7 +71,8 @@ TEST(GamePlay, PlayedStepByStep) {
         {"all but the last square by hand",
          [&](TGame& g) {
              TChanges changes;
-             for (last = First(g.Board()); CountProgress(g.Board()).ToGo > 1; last = First(g.Board()))
+             for (last = FirstEmpty(g.Board()); CountProgress(g.Board()).ToGo > 1;
+                  last = FirstEmpty(g.Board()))
                  changes |= g.EnterDigit(last.Col, last.Row, right(g, last));
              return changes;
          }},

@@ -14,10 +14,6 @@
 
 namespace {
 
-std::string GoldenPath(const std::string& name) {
-    return std::string(GAME_TEST_DATA) + "/" + name;
-}
-
 TEST(SavedGameFormat, ReadsBackWhatItWroteAndReadsLooselyAsTheGameAlwaysHas) {
     TSavedGame sample;
     sample.PuzzleNumber = -2147483647 - 1;
@@ -32,7 +28,7 @@ TEST(SavedGameFormat, ReadsBackWhatItWroteAndReadsLooselyAsTheGameAlwaysHas) {
     // remaining squares empty; blanks before a number are skipped; LF-only lines work.
     const auto loose = ParseSavedGame("  12\n\t5\n4 y\n6\tY\n\n 2 Y");
     ASSERT_TRUE(loose.Game);
-    EXPECT_TRUE(test::MatchesGoldenFile(FormatSavedGame(*loose.Game), GoldenPath("loose.sav")));
+    EXPECT_TRUE(test::MatchesGoldenFile(FormatSavedGame(*loose.Game), GAME_TEST_DATA "/loose.sav"));
 }
 
 // Damaged saved games, each with the reason it is refused for and the line where reading stops.
@@ -76,7 +72,7 @@ TEST(SavedGameFiles, SaveThenLoadGivesBackTheGameAndItsSolution) {
     for (int i = 0; i < 75; ++i)
         played.Tick();
     ASSERT_TRUE(played.SaveGameFile(path));
-    EXPECT_TRUE(test::MatchesGoldenFile(test::ReadWholeFile(path), GoldenPath("puzzle1.sav")));
+    EXPECT_TRUE(test::MatchesGoldenFile(test::ReadWholeFile(path), GAME_TEST_DATA "/puzzle1.sav"));
 
     // Loaded untimed, the solution is worked out again, so that the player's right digit is not
     // called wrong and Restart restarts the loaded puzzle. A complete board loads as a finished game,
@@ -97,7 +93,7 @@ TEST(SavedGameFiles, SaveThenLoadGivesBackTheGameAndItsSolution) {
              return played.DealFind("2"), played.SaveGameFile(path), g.SetTimedGame(true), load(g);
          }},
     };
-    EXPECT_TRUE(test::MatchesGoldenFile(Played(loaded, steps), GoldenPath("loaded.txt")));
+    EXPECT_TRUE(test::MatchesGoldenFile(Played(loaded, steps), GAME_TEST_DATA "/loaded.txt"));
     EXPECT_EQ(loaded.State().Solution, played.State().Solution);
 }
 
