@@ -26,6 +26,8 @@ TChanges SolveByHand(TGame& game) {
     return changes;
 }
 
+namespace {
+
 std::string Shown(const TGame& game, TChanges changes) {
     const TGameDisplay& shown = game.Display();
     const TGameMark& mark = game.Mark();
@@ -69,6 +71,8 @@ std::string Shown(const TGame& game, TChanges changes) {
     out << "\n";
     return out.str();
 }
+
+} // namespace
 
 std::string Played(TGame& game, const std::vector<TStep>& steps) {
     std::string record;

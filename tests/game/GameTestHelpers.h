@@ -21,17 +21,15 @@ TSquare FirstEmpty(const TBoard& board);
 // Fills every empty square with its solution digit, the last one included.
 TChanges SolveByHand(TGame& game);
 
-// What the window shows after a command: what the command reported changed, the help line, the
-// status bar, the clock, the mark, whether a game is in progress, the buttons enabled, whether
-// paused, the notes mode, what Undo and Redo can do, the cursor and what counts for the best
-// times; then the board's rows and the pencil marks.
-std::string Shown(const TGame& game, TChanges changes);
-
 // A command of a game played step by step, and its name in the record.
 struct TStep {
     const char* Name;
     std::function<TChanges(TGame&)> Command;
 };
 
-// The record of the steps played on game: each step's name and what the window shows after it.
+// The record of the steps played on game: each step's name, then what it reported as changed (the
+// window redraws only that) and what the window shows after it: the help line, the status bar, the
+// clock, the mark, whether a game is in progress, the buttons enabled, whether paused, the notes
+// mode, what Undo and Redo can do, the cursor and what counts for the best times; then the board's
+// rows and the pencil marks.
 std::string Played(TGame& game, const std::vector<TStep>& steps);
