@@ -32,6 +32,7 @@ std::string Shown(const TGame& game, TChanges changes) {
     const TGameDisplay& shown = game.Display();
     const TGameMark& mark = game.Mark();
     std::ostringstream out;
+    // In the order of the TChange bits.
     const char* const names[] = {"board", "squares",   "mark",    "marker",  "help",    "progress",
                                  "clock", "clock run", "buttons", "options", "started", "ended",
                                  "notes", "cursor",    "history", "paused",  "record"};
