@@ -11,7 +11,7 @@ TEST(PdfDocument, MatchesTheStoredEmptyPageFile) {
     t.Begin();
     const std::string file = t.Finish();
     EXPECT_TRUE(pdftest::MatchesGolden("empty-page", file));
-    EXPECT_EQ(pdftest::ReadersCheck(file).Output, "");
+    EXPECT_EQ(pdftest::ComplaintsAbout(file), "");
 }
 
 TEST(PdfDocument, DocEndReleasesTheDocumentAndTheRendererCanRunAgain) {

@@ -1,5 +1,7 @@
 // Font mapping, font objects and TrueType metrics.
 #include "PdfTestSupport.h"
+#include "RunCommand.h"
+#include "TestFiles.h"
 #include "pdf/FlateCompressor.h"
 #include "pdf/TPlatformFontSource.h"
 
@@ -22,37 +24,32 @@ class FakeFontSource : public TPdfFontSource {
     bool IsTrueTypeFace(const std::string& name, bool, bool) override { return name.starts_with("Velmora"); }
     std::optional<TTrueTypeMetrics> OutlineMetrics(const std::string& name, bool bold, bool italic) override {
         if (name.find("Script") == std::string::npos) return std::nullopt;
-        TTrueTypeMetrics m;
-        m.FirstChar = 32;
-        m.LastChar = bold ? 52 : 126;
+        TTrueTypeMetrics m{.FirstChar = 32,
+                           .LastChar = bold ? 52 : 126,
+                           .BBoxLeft = -100,
+                           .BBoxTop = 900,
+                           .BBoxRight = 1100,
+                           .BBoxBottom = -250,
+                           .ItalicAngle = bold ? -120 : 0,
+                           // half of the ascent rounds to the even 454 and 452
+                           .Ascent = italic ? 907 : 905,
+                           .Descent = 212,
+                           .InternalLeading = 117,
+                           .ExternalLeading = 33,
+                           .MaxWidth = 1500,
+                           .AvgWidth = 441,
+                           .PanoseFamily = uint8_t(bold ? 3 : 2),
+                           .PanoseProportion = uint8_t(bold ? 9 : 3),
+                           .LicenceFlags = LicenceFlags};
         for (int code = 0; code < 256; ++code)
             m.Widths[static_cast<size_t>(code)] = 400 + code;
-        m.BBoxLeft = -100;
-        m.BBoxTop = 900;
-        m.BBoxRight = 1100;
-        m.BBoxBottom = -250;
-        m.ItalicAngle = bold ? -120 : 0;
-        m.Ascent = italic ? 907 : 905; // half of it rounds to the even 454 and 452
-        m.Descent = 212;
-        m.InternalLeading = 117;
-        m.ExternalLeading = 33;
-        m.MaxWidth = 1500;
-        m.AvgWidth = 441;
-        m.PanoseFamily = bold ? 3 : 2;
-        m.PanoseProportion = bold ? 9 : 3;
-        m.LicenceFlags = LicenceFlags;
         return m;
     }
     std::string FontProgram(const std::string&, bool, bool) override { return Program; }
 };
 
 TReportFont Font(const std::string& name, bool bold = false, bool italic = false) {
-    TReportFont font;
-    font.Name = name;
-    font.Size = 12;
-    font.Bold = bold;
-    font.Italic = italic;
-    return font;
+    return {.Name = name, .Size = 12, .Bold = bold, .Italic = italic};
 }
 
 } // namespace
@@ -128,17 +125,16 @@ TEST(PdfFonts, TrueTypeFontsMatchTheStoredFile) {
     }
     const std::string file = t.Finish();
     EXPECT_TRUE(pdftest::MatchesGolden("truetype-fonts", file));
-    EXPECT_EQ(pdftest::ReadersCheck(file).Output, "");
+    EXPECT_EQ(pdftest::ComplaintsAbout(file), "");
 }
 
 TEST(PdfFonts, EmbeddingFollowsTheSwitchAndTheLicence) {
     auto source = std::make_shared<FakeFontSource>();
     // The stand-in font program is no font a reader could draw with: only the structure counts.
-    auto structureClean = [](const std::string& bytes) {
-        const std::string path = pdftest::WriteTempFile(bytes);
-        const int status = pdftest::RunTool("qpdf --check '" + path + "'").Status;
-        std::remove(path.c_str());
-        return status == 0;
+    const test::TempFolder folder;
+    auto structureClean = [&](const std::string& bytes) {
+        test::WriteWholeFile(folder.File("font.pdf"), bytes);
+        return test::RunCommand({"qpdf", "--check", folder.File("font.pdf")}).Status == 0;
     };
     auto embedded = [&](bool compress = false, const std::string& face = "Velmora Script") {
         TestRenderer t;
@@ -180,12 +176,11 @@ TEST(PdfFonts, InstalledFontsResolveThroughThePlatform) {
         GTEST_SKIP() << "DejaVu Sans Bold is not installed as TrueType";
     t.Render.RenderLeftText("DejaVu text", 1, 1);
     const std::string file = t.Finish();
-    EXPECT_EQ(pdftest::ReadersCheck(file).Output, "");
-    const std::string path = pdftest::WriteTempFile(file);
-    const auto fonts = pdftest::RunTool("pdffonts '" + path + "'");
-    const auto text = pdftest::RunTool("pdftotext '" + path + "' -");
-    std::remove(path.c_str());
-    EXPECT_TRUE(std::regex_search(fonts.Output, std::regex("DejaVuSans,Bold +TrueType +WinAnsi +yes")))
-        << fonts.Output;
-    EXPECT_NE(text.Output.find("DejaVu text"), std::string::npos) << text.Output;
+    EXPECT_EQ(pdftest::ComplaintsAbout(file), "");
+    const test::TempFolder folder;
+    test::WriteWholeFile(folder.File("dejavu.pdf"), file);
+    const std::string fonts = test::RunCommand({"pdffonts", folder.File("dejavu.pdf")}).Out;
+    const std::string text = test::RunCommand({"pdftotext", folder.File("dejavu.pdf"), "-"}).Out;
+    EXPECT_TRUE(std::regex_search(fonts, std::regex("DejaVuSans,Bold +TrueType +WinAnsi +yes"))) << fonts;
+    EXPECT_NE(text.find("DejaVu text"), std::string::npos) << text;
 }
