@@ -3,7 +3,6 @@
 // also catch undefined behaviour.
 #include "PdfTestSupport.h"
 #include "TestFiles.h"
-#include "pdf/PdfFileExport.h"
 #include "report/NDRWriter.h"
 #include "report/ReportError.h"
 
@@ -23,16 +22,12 @@ std::vector<uint8_t> Record(const std::function<void(TBaseReport&)>& draw) {
     return writer.MemoryBytes();
 }
 
-void DrawLine(TBaseReport& surface) {
-    surface.SetPenWidth(TReferenceDevice{}.XDPI / 72.0); // 1/72 inch on the default device
-    surface.MoveTo(1, 1);
-    surface.LineTo(2, 1);
-}
-
 // Reader state, every kind of text and a picture, on two pages. The second rectangle is filled
 // again after the line hid the brush.
 void DrawEveryKind(TBaseReport& surface) {
-    DrawLine(surface);
+    surface.SetPenWidth(TReferenceDevice{}.XDPI / 72.0); // 1/72 inch on the default device
+    surface.MoveTo(1, 1);
+    surface.LineTo(2, 1);
     surface.SetPenColor(0x0000FF);
     surface.SetBrushColor(0xC0C0C0);
     surface.Rectangle(1, 1, 2, 2);
@@ -73,28 +68,6 @@ TEST(PdfPlayback, RenderToFileAddsTheExtensionAndWritesTheStoredFile) {
     const std::string file = test::ReadWholeFile(folder.File("report.pdf"));
     EXPECT_TRUE(pdftest::MatchesGolden("played-stream", file));
     EXPECT_EQ(pdftest::ComplaintsAbout(file), "");
-}
-
-TEST(PdfPlayback, DamagedStreamFailsAndExportLeavesNoFile) {
-    const test::TempFolder folder;
-    std::vector<uint8_t> bytes = Record(DrawLine);
-    bytes.resize(bytes.size() - 12);
-    TMemoryStream input(bytes);
-    TRenderPDF render;
-    const std::string target = folder.File("out.pdf");
-    EXPECT_THROW(ExportPdf(render, input, target), EReportError);
-    EXPECT_TRUE(folder.Entries().empty());
-
-    test::WriteWholeFile(target, "old");
-    TMemoryStream junk(std::vector<uint8_t>{'X', 1, 2, 3});
-    EXPECT_THROW(ExportPdf(render, junk, target), EReportError);
-    EXPECT_EQ(test::ReadWholeFile(target), "old");
-    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"out.pdf"});
-
-    // The renderer is ready for the next document.
-    TMemoryStream good(Record(DrawLine));
-    ExportPdf(render, good, target);
-    EXPECT_EQ(pdftest::ReaderComplaints(target), "");
 }
 
 TEST(PdfPlayback, RandomlyDamagedStreamsFailCleanlyOrGiveReadableFiles) {
