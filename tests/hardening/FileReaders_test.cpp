@@ -1,8 +1,12 @@
 // Every reader of an input file refuses, at once and with a reason, what is not a regular file of
 // a size its format allows: a FIFO (which would block the open forever), a device (which never
-// ends), a folder, and a file above the reader's limit.
+// ends), a folder, and a file above the reader's limit. A damaged page stream played into a PDF
+// file leaves the old file.
+#include "FileWriters.h"
+#include "TestFiles.h"
 #include "game/SavedGame.h"
 #include "game/TGame.h"
+#include "pdf/TRenderPDF.h"
 #include "platform/IniFile.h"
 #include "platform/SafeFile.h"
 #include "report/ReportError.h"
@@ -14,7 +18,6 @@
 #include <chrono>
 #include <fcntl.h>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <sys/stat.h>
 #include <thread>
@@ -24,23 +27,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct TReadOutcome {
-    bool Ok = false;
-    std::string Error;
-};
-
 struct TFileReader {
     std::string Name;
     std::size_t Limit;
-    std::function<TReadOutcome(const std::string& Path)> Read;
+    std::function<platform::FileResult(const std::string& Path)> Read;
 };
 
 void PrintTo(const TFileReader& Reader, std::ostream* Out) {
     *Out << Reader.Name;
-}
-
-TReadOutcome ReadOutcomeOf(const platform::FileResult& Result) {
-    return {Result.Ok, Result.Error};
 }
 
 const TFileReader Readers[] = {
@@ -48,48 +42,37 @@ const TFileReader Readers[] = {
     {"PageStreamBytes", MaxPageStreamBytes,
      [](const std::string& Path) {
          std::vector<std::uint8_t> Bytes;
-         return ReadOutcomeOf(platform::SafeFile::ReadAll(Path, Bytes, MaxPageStreamBytes));
+         return platform::SafeFile::ReadAll(Path, Bytes, MaxPageStreamBytes);
      }},
     // a renderer's input file, the report system's recorded file
     {"PageStreamFile", MaxPageStreamBytes,
      [](const std::string& Path) {
          try {
              TFileStream File(Path, fmOpenRead);
-             return TReadOutcome{true, ""};
+             return platform::FileResult{true, ""};
          } catch (const EReportError& Error) {
-             return TReadOutcome{false, Error.what()};
+             return platform::FileResult{false, Error.what()};
          }
      }},
     {"Settings", platform::IniFile::MaxFileSize,
-     [](const std::string& Path) {
-         platform::IniFile File;
-         return ReadOutcomeOf(File.LoadFromFile(Path));
-     }},
+     [](const std::string& Path) { return platform::IniFile().LoadFromFile(Path); }},
     {"SavedGame", MaxSavedGameBytes,
      [](const std::string& Path) {
          TGame Game;
-         const TLoadResult Loaded = Game.LoadGameFile(Path);
-         return TReadOutcome{Loaded.Outcome == TLoadOutcome::loLoaded, Game.Display().HelpText};
+         const bool Loaded = Game.LoadGameFile(Path).Outcome == TLoadOutcome::loLoaded;
+         return platform::FileResult{Loaded, Game.Display().HelpText};
      }},
 };
 
 class FileReaders : public ::testing::TestWithParam<TFileReader> {
   protected:
-    void SetUp() override {
-        char Template[] = "/tmp/velmora-readers-XXXXXX";
-        ASSERT_NE(mkdtemp(Template), nullptr);
-        Folder = Template;
-    }
-    void TearDown() override { fs::remove_all(Folder); }
-
     // Reads Path; a reader still blocked on the FIFO after two seconds is released by opening the
     // FIFO's other end, and Hung says so.
-    TReadOutcome ReadWithoutHanging(const std::string& Path, const std::string& Fifo, bool& Hung) {
+    platform::FileResult ReadWithoutHanging(const std::string& Path, const std::string& Fifo, bool& Hung) {
         std::atomic<bool> Done{false};
         std::atomic<bool> Released{false};
         std::thread Rescuer([&] {
-            const auto Deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
-            while (!Done && std::chrono::steady_clock::now() < Deadline)
+            for (int Wait = 0; Wait < 200 && !Done; ++Wait)
                 std::this_thread::sleep_for(std::chrono::milliseconds(10));
             while (!Done) {
                 const int Fd = ::open(Fifo.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
@@ -100,42 +83,35 @@ class FileReaders : public ::testing::TestWithParam<TFileReader> {
                 std::this_thread::sleep_for(std::chrono::milliseconds(10));
             }
         });
-        const TReadOutcome Outcome = GetParam().Read(Path);
+        const platform::FileResult Outcome = GetParam().Read(Path);
         Done = true;
         Rescuer.join();
         Hung = Released;
         return Outcome;
     }
 
-    fs::path Folder;
+    test::TempFolder Folder;
 };
 
-TEST_P(FileReaders, RefuseAFifoAtOnceAlsoBehindALink) {
-    const fs::path Fifo = Folder / "pipe";
+TEST_P(FileReaders, RefuseAFifoAlsoBehindALinkADeviceAndAFolderAtOnce) {
+    const std::string Fifo = Folder.File("pipe");
     ASSERT_EQ(::mkfifo(Fifo.c_str(), 0600), 0);
-    fs::create_symlink(Fifo, Folder / "link");
-    for (const fs::path& Path : {Fifo, Folder / "link"}) {
+    fs::create_symlink(Fifo, Folder.File("link"));
+    for (const std::string& Path : {Fifo, Folder.File("link"), std::string("/dev/zero"), Folder.Path()}) {
+        SCOPED_TRACE(Path);
         bool Hung = false;
-        const TReadOutcome Outcome = ReadWithoutHanging(Path.string(), Fifo.string(), Hung);
-        EXPECT_FALSE(Hung) << Path << ": the reader waited for a writer";
-        EXPECT_FALSE(Outcome.Ok) << Path;
+        const platform::FileResult Outcome = ReadWithoutHanging(Path, Fifo, Hung);
+        EXPECT_FALSE(Hung) << "the reader waited for a writer";
+        EXPECT_FALSE(Outcome.Ok);
         EXPECT_FALSE(Outcome.Error.empty());
     }
 }
 
-TEST_P(FileReaders, RefuseADeviceAndAFolder) {
-    for (const std::string& Path : {std::string("/dev/zero"), Folder.string()}) {
-        const TReadOutcome Outcome = GetParam().Read(Path);
-        EXPECT_FALSE(Outcome.Ok) << Path;
-        EXPECT_FALSE(Outcome.Error.empty()) << Path;
-    }
-}
-
 TEST_P(FileReaders, RefuseAFileAboveTheirLimit) {
-    const fs::path Big = Folder / "big";
-    { std::ofstream(Big) << "x"; }
+    const std::string Big = Folder.File("big");
+    test::WriteWholeFile(Big, "x");
     fs::resize_file(Big, GetParam().Limit + 1); // sparse: no disk space needed
-    const TReadOutcome Outcome = GetParam().Read(Big.string());
+    const platform::FileResult Outcome = GetParam().Read(Big);
     EXPECT_FALSE(Outcome.Ok);
     if (GetParam().Name == "SavedGame") return; // the player is told the fixed text
     EXPECT_NE(Outcome.Error.find("larger than " + platform::SizeText(GetParam().Limit)), std::string::npos)
@@ -144,5 +120,28 @@ TEST_P(FileReaders, RefuseAFileAboveTheirLimit) {
 
 INSTANTIATE_TEST_SUITE_P(EveryReader, FileReaders, ::testing::ValuesIn(Readers),
                          [](const ::testing::TestParamInfo<TFileReader>& Info) { return Info.param.Name; });
+
+// A replay that fails on a damaged stream must not leave the output's temporary file behind while
+// the renderer lives on (the game keeps its PDF renderer for the whole run), nor touch the target;
+// the renderer is ready for the next document.
+TEST(DamagedPageStream, LeavesTheOldPdfFileAndNoTemporaryFile) {
+    const test::TempFolder Folder;
+    const std::string Target = Folder.File("puzzle.pdf");
+    test::WriteWholeFile(Target, "old file");
+    pdf::TRenderPDF Render;
+    std::vector<std::uint8_t> Cut = RecordedPage();
+    Cut.resize(Cut.size() - 12);
+    for (const std::vector<std::uint8_t>& Damaged :
+         {std::vector<std::uint8_t>{'X', 1, 2, 3}, std::vector<std::uint8_t>{'Z', 0xE1, 0x07}, Cut}) {
+        TMemoryStream Input(Damaged);
+        EXPECT_THROW(Render.RenderToFile(&Input, Target), EReportError);
+        EXPECT_EQ(test::ReadWholeFile(Target), "old file");
+        EXPECT_EQ(Folder.Entries(), std::vector<std::string>{"puzzle.pdf"})
+            << "a temporary file was left behind";
+    }
+    TMemoryStream Good(RecordedPage());
+    Render.RenderToFile(&Good, Target);
+    EXPECT_TRUE(test::ReadWholeFile(Target).starts_with("%PDF-1.3"));
+}
 
 } // namespace

@@ -3,93 +3,60 @@
 // failure with a reason to show. Each writer meets the same failures.
 #include "FileWriters.h"
 #include "MountSandbox.h"
-#include "pdf/TRenderPDF.h"
-#include "report/ReportError.h"
-#include "report/ReportStream.h"
+#include "TestFiles.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <set>
 #include <string>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
 namespace fs = std::filesystem;
+using Names = std::vector<std::string>;
 
 const std::string OldBytes = "old file\r\nwith two lines\r\n";
 
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteFile(const fs::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-}
-
-std::set<std::string> Names(const fs::path& folder) {
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.insert(entry.path().filename().string());
-    return names;
-}
-
 class WholeOrNothing : public ::testing::TestWithParam<TFileWriter> {
   protected:
-    void SetUp() override {
-        char folderTemplate[] = "/tmp/velmora-hardening-XXXXXX";
-        ASSERT_NE(mkdtemp(folderTemplate), nullptr);
-        Folder = folderTemplate;
-    }
-    void TearDown() override {
-        std::error_code ignored;
-        fs::permissions(Folder, fs::perms::owner_all, ignored);
-        fs::remove_all(Folder, ignored);
+    // The writer's outcome when it cannot write: a failure, with the reason the user is told.
+    std::string Refusal(const std::string& path) {
+        const TWriteOutcome outcome = GetParam().Write(path);
+        if (outcome.Ok) return "the write reported success";
+        return outcome.Error.empty() ? "the failure carried no reason" : "";
     }
 
-    void ExpectToldWhy(const TWriteOutcome& outcome) {
-        EXPECT_FALSE(outcome.Ok);
-        EXPECT_FALSE(outcome.Error.empty()) << "the user must be told why the file was not written";
-    }
-
-    fs::path Folder;
+    test::TempFolder Folder;
+    const std::string Target = Folder.File("target.out");
 };
 
 TEST_P(WholeOrNothing, ReplacesAnOldFileWholeAndLeavesNothingElse) {
-    const fs::path target = Folder / "target.out";
-    WriteFile(target, OldBytes);
+    test::WriteWholeFile(Target, OldBytes);
     // Left by an earlier writer that was killed: a successful save clears it away.
-    const fs::path stale = Folder / "target.out.tmp-Xy12Ab";
-    WriteFile(stale, OldBytes);
+    const std::string stale = Target + ".tmp-Xy12Ab";
+    test::WriteWholeFile(stale, OldBytes);
     fs::last_write_time(stale, fs::file_time_type::clock::now() - std::chrono::hours(1));
-    const TWriteOutcome outcome = GetParam().Write(target.string());
+    const TWriteOutcome outcome = GetParam().Write(Target);
     ASSERT_TRUE(outcome.Ok) << outcome.Error;
     EXPECT_TRUE(outcome.Error.empty());
-    const std::string written = ReadFile(target);
+    const std::string written = test::ReadWholeFile(Target);
     EXPECT_NE(written, OldBytes);
     EXPECT_FALSE(written.empty());
-    EXPECT_EQ(Names(Folder), std::set<std::string>{"target.out"});
+    EXPECT_EQ(Folder.Entries(), Names{"target.out"});
 }
 
 // A replaced file keeps its read and write bits, never execute or set-ID bits; a symbolic link is
 // replaced by a file of the default mode and its target is left alone.
 TEST_P(WholeOrNothing, PermissionsNeverCarryExecuteOrSetIdBits) {
     const mode_t mask = ::umask(022);
-    struct TCase {
+    const struct {
         const char* What;
         mode_t Before;
         bool Link;
         mode_t After;
-    };
-    const TCase cases[] = {
+    } cases[] = {
         {"private file", 0600, false, 0600},
         {"group-writable file", 0664, false, 0664},
         {"set-uid program", 06755, false, 0644},
@@ -97,80 +64,64 @@ TEST_P(WholeOrNothing, PermissionsNeverCarryExecuteOrSetIdBits) {
         {"link to a set-uid program", 04755, true, 0644},
         {"link to a private file", 0600, true, 0644},
     };
-    for (const TCase& c : cases) {
+    const std::string linked = Folder.File("linked");
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.What);
-        const fs::path target = Folder / "target.out";
-        const fs::path linked = Folder / "linked";
-        fs::remove(target);
-        WriteFile(c.Link ? linked : target, OldBytes);
-        ::chmod((c.Link ? linked : target).c_str(), c.Before);
-        if (c.Link) fs::create_symlink(linked, target);
+        fs::remove(Target);
+        test::WriteWholeFile(c.Link ? linked : Target, OldBytes);
+        ::chmod((c.Link ? linked : Target).c_str(), c.Before);
+        if (c.Link) fs::create_symlink(linked, Target);
 
-        const TWriteOutcome outcome = GetParam().Write(target.string());
+        const TWriteOutcome outcome = GetParam().Write(Target);
         ASSERT_TRUE(outcome.Ok) << outcome.Error;
         struct stat info {};
-        ASSERT_EQ(::lstat(target.c_str(), &info), 0);
+        ASSERT_EQ(::lstat(Target.c_str(), &info), 0);
         EXPECT_TRUE(S_ISREG(info.st_mode));
         EXPECT_EQ(info.st_mode & 07777, c.After);
         if (c.Link) {
             ASSERT_EQ(::stat(linked.c_str(), &info), 0);
             EXPECT_EQ(info.st_mode & 07777, c.Before);
-            EXPECT_EQ(ReadFile(linked), OldBytes);
+            EXPECT_EQ(test::ReadWholeFile(linked), OldBytes);
             fs::remove(linked);
         }
     }
     ::umask(mask);
 }
 
-TEST_P(WholeOrNothing, DirectoryInTheWayIsLeftAsItWas) {
-    const fs::path target = Folder / "target.out";
-    fs::create_directory(target);
-    WriteFile(target / "inside", OldBytes);
-    const auto before = Names(Folder);
+// A folder where the file should go, or a file where its folder should be: both stay as they were.
+TEST_P(WholeOrNothing, ObstacleInThePathIsLeftAsItWas) {
+    fs::create_directory(Target);
+    test::WriteWholeFile(Target + "/inside", OldBytes);
+    EXPECT_EQ(Refusal(Target), "");
+    EXPECT_EQ(test::ReadWholeFile(Target + "/inside"), OldBytes);
+    EXPECT_EQ(std::distance(fs::directory_iterator(Target), fs::directory_iterator()), 1);
 
-    ExpectToldWhy(GetParam().Write(target.string()));
-    ASSERT_TRUE(fs::is_directory(target));
-    EXPECT_EQ(ReadFile(target / "inside"), OldBytes);
-    EXPECT_EQ(Names(target), std::set<std::string>{"inside"});
-    EXPECT_EQ(Names(Folder), before) << "a temporary file was left behind";
-}
-
-TEST_P(WholeOrNothing, ParentThatIsAFileIsLeftAsItWas) {
-    const fs::path parent = Folder / "not-a-folder";
-    WriteFile(parent, OldBytes);
-    ExpectToldWhy(GetParam().Write((parent / "target.out").string()));
-    EXPECT_EQ(ReadFile(parent), OldBytes);
-    EXPECT_EQ(Names(Folder), std::set<std::string>{"not-a-folder"});
+    const std::string parent = Folder.File("not-a-folder");
+    test::WriteWholeFile(parent, OldBytes);
+    EXPECT_EQ(Refusal(parent + "/target.out"), "");
+    EXPECT_EQ(test::ReadWholeFile(parent), OldBytes);
+    EXPECT_EQ(Folder.Entries(), (Names{"not-a-folder", "target.out"})) << "a temporary file was left behind";
 }
 
 TEST_P(WholeOrNothing, ReadOnlyFolderKeepsTheOldFile) {
-    const fs::path target = Folder / "target.out";
-    WriteFile(target, OldBytes);
-    const TFileWriter writer = GetParam();
-    const test::SandboxOutcome result = test::WithReadOnlyFolder(Folder.string(), [&]() -> std::string {
-        const TWriteOutcome outcome = writer.Write(target.string());
-        if (outcome.Ok) return "the write reported success in a read-only folder";
-        if (outcome.Error.empty()) return "the failure carried no reason";
-        return "";
-    });
+    test::WriteWholeFile(Target, OldBytes);
+    const test::SandboxOutcome result =
+        test::WithReadOnlyFolder(Folder.Path(), [&]() -> std::string { return Refusal(Target); });
     if (!result.Ran) GTEST_SKIP() << result.Reason;
     EXPECT_EQ(result.Reason, "");
-    EXPECT_EQ(ReadFile(target), OldBytes);
-    EXPECT_EQ(Names(Folder), std::set<std::string>{"target.out"});
+    EXPECT_EQ(test::ReadWholeFile(Target), OldBytes);
+    EXPECT_EQ(Folder.Entries(), Names{"target.out"});
 }
 
 TEST_P(WholeOrNothing, FullDiskKeepsTheOldFile) {
-    const TFileWriter writer = GetParam();
     const test::SandboxOutcome result = test::OnSmallTmpfs([&](const std::string& folder) -> std::string {
-        const fs::path target = fs::path(folder) / "target.out";
-        WriteFile(target, OldBytes);
-        if (ReadFile(target) != OldBytes) return "could not write the old file";
+        const std::string target = folder + "/target.out";
+        test::WriteWholeFile(target, OldBytes);
+        if (test::ReadWholeFile(target) != OldBytes) return "could not write the old file";
         if (!test::FillDisk(folder, "filler")) return "could not fill the disk";
-        const TWriteOutcome outcome = writer.Write(target.string());
-        if (outcome.Ok) return "the write reported success on a full disk";
-        if (outcome.Error.empty()) return "the failure carried no reason";
-        if (ReadFile(target) != OldBytes) return "the old file changed";
-        if (Names(folder) != std::set<std::string>{"filler", "target.out"})
+        if (std::string refused = Refusal(target); !refused.empty()) return refused;
+        if (test::ReadWholeFile(target) != OldBytes) return "the old file changed";
+        if (std::distance(fs::directory_iterator(folder), fs::directory_iterator()) != 2)
             return "a temporary file was left behind";
         return "";
     });
@@ -180,31 +131,5 @@ TEST_P(WholeOrNothing, FullDiskKeepsTheOldFile) {
 
 INSTANTIATE_TEST_SUITE_P(EveryWriter, WholeOrNothing, ::testing::ValuesIn(AllFileWriters()),
                          [](const ::testing::TestParamInfo<TFileWriter>& info) { return info.param.Name; });
-
-} // namespace
-
-namespace {
-
-// A replay that fails on a damaged stream must not leave the output's temporary file behind while
-// the renderer lives on (the game keeps its PDF renderer for the whole run), nor touch the target.
-TEST(PdfReplayFailure, LeavesTheOldFileAndNoTemporaryFile) {
-    char folderTemplate[] = "/tmp/velmora-hardening-XXXXXX";
-    ASSERT_NE(mkdtemp(folderTemplate), nullptr);
-    const fs::path folder = folderTemplate;
-    const fs::path target = folder / "puzzle.pdf";
-    WriteFile(target, OldBytes);
-
-    pdf::TRenderPDF render;
-    std::vector<std::uint8_t> cut = RecordedPage();
-    cut.resize(cut.size() - 12);
-    for (const std::vector<std::uint8_t>& damaged :
-         {std::vector<std::uint8_t>{'X', 1, 2, 3}, std::vector<std::uint8_t>{'Z', 0xE1, 0x07}, cut}) {
-        TMemoryStream input(damaged);
-        EXPECT_THROW(render.RenderToFile(&input, target.string()), EReportError);
-        EXPECT_EQ(ReadFile(target), OldBytes);
-        EXPECT_EQ(Names(folder), std::set<std::string>{"puzzle.pdf"}) << "a temporary file was left behind";
-    }
-    fs::remove_all(folder);
-}
 
 } // namespace
