@@ -16,6 +16,11 @@ TWriteOutcome FromResult(const platform::FileResult& result) {
     return {result.Ok, result.Error};
 }
 
+// A failure is told why; a success has nothing to tell.
+TWriteOutcome FromResult(bool ok, const std::string& why) {
+    return {ok, ok ? "" : why};
+}
+
 // Runs a writer that reports failures by throwing EReportError.
 TWriteOutcome Catching(const std::function<void()>& write) {
     try {
@@ -26,7 +31,8 @@ TWriteOutcome Catching(const std::function<void()>& write) {
     }
 }
 
-void PrepareWriter(TNDRWriter& writer) {
+// A page-stream writer of one page with a text and a rectangle; in memory unless given a file.
+void RecordPage(TNDRWriter& writer, const std::string& path = "") {
     static TFuzzMeasurer measurer;
     writer.SetMeasurer(measurer);
     writer.OnPrint = [](TBaseReport& surface) {
@@ -34,80 +40,73 @@ void PrepareWriter(TNDRWriter& writer) {
         surface.PrintAt(1, 1, "Puzzle Nr. 42");
         surface.Rectangle(1, 2, 7, 8);
     };
+    if (!path.empty()) {
+        writer.SetStreamMode(smFile);
+        writer.SetFileName(path);
+    }
+    writer.Execute();
 }
 
-TWriteOutcome WriteSavedGame(const std::string& path) {
-    TGame game;
-    game.DealFind("7");
-    if (game.SaveGameFile(path)) return {true, ""};
-    return {false, game.Display().HelpText};
-}
-
-TWriteOutcome WriteNotes(const std::string& path) {
+// A game dealt as puzzle 7, with its notes filled in.
+TGame DealtGame() {
     TGame game;
     game.DealFind("7");
     game.FillNotes();
-    if (game.SaveNotesFile(path)) return {true, ""};
-    return {false, "the notes could not be saved"};
-}
-
-TWriteOutcome WriteSnapshot(const std::string& path) {
-    return Catching([&] {
-        TNDRWriter writer;
-        PrepareWriter(writer);
-        writer.SetStreamMode(smFile);
-        writer.SetFileName(path);
-        writer.Execute();
-    });
-}
-
-TWriteOutcome WritePdf(const std::string& path) {
-    const std::vector<std::uint8_t> page = RecordedPage();
-    return Catching([&] {
-        TMemoryStream input(page);
-        pdf::TRenderPDF render;
-        render.Clock = [] { return std::time_t{0}; };
-        render.RenderToFile(&input, path);
-    });
+    return game;
 }
 
 } // namespace
 
 std::vector<std::uint8_t> RecordedPage() {
     TNDRWriter writer;
-    PrepareWriter(writer);
-    writer.Execute();
+    RecordPage(writer);
     return writer.MemoryBytes();
 }
 
 const std::vector<TFileWriter>& AllFileWriters() {
+    using Path = const std::string&;
     static const std::vector<TFileWriter> writers = {
         {"SafeFile",
-         [](const std::string& path) {
-             return FromResult(platform::SafeFile::WriteAll(path, std::string(6000, 'n')));
-         }},
+         [](Path path) { return FromResult(platform::SafeFile::WriteAll(path, std::string(6000, 'n'))); }},
         {"Settings",
-         [](const std::string& path) {
+         [](Path path) {
              TSettings settings;
              settings.Current = 1234;
              const TSettingsSaveResult saved = SaveSettingsFile(path, settings);
-             return TWriteOutcome{static_cast<bool>(saved), saved.Reason};
+             return FromResult(static_cast<bool>(saved), saved.Reason);
          }},
-        {"SavedGame", WriteSavedGame},
-        {"Notes", WriteNotes},
+        {"SavedGame",
+         [](Path path) {
+             TGame game = DealtGame();
+             const bool saved = game.SaveGameFile(path);
+             return FromResult(saved, game.Display().HelpText);
+         }},
+        {"Notes",
+         [](Path path) { return FromResult(DealtGame().SaveNotesFile(path), "the notes were not saved"); }},
         {"BestTimes",
-         [](const std::string& path) {
+         [](Path path) {
              TBestTimes times;
              times.AddCompletion(2, 307);
              return FromResult(SaveBestTimesFile(path, times));
          }},
-        {"PageStreamFile", WriteSnapshot},
-        {"PageStreamFromMemory",
-         [](const std::string& path) {
-             const std::vector<std::uint8_t> page = RecordedPage();
-             return Catching([&] { SaveBytesToFile(path, page); });
+        {"PageStreamFile",
+         [](Path path) {
+             return Catching([&] {
+                 TNDRWriter writer;
+                 RecordPage(writer, path);
+             });
          }},
-        {"Pdf", WritePdf},
+        {"PageStreamFromMemory",
+         [](Path path) { return Catching([&] { SaveBytesToFile(path, RecordedPage()); }); }},
+        {"Pdf",
+         [](Path path) {
+             return Catching([&] {
+                 TMemoryStream input(RecordedPage());
+                 pdf::TRenderPDF render;
+                 render.Clock = [] { return std::time_t{0}; };
+                 render.RenderToFile(&input, path);
+             });
+         }},
     };
     return writers;
 }
