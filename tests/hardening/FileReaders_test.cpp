@@ -8,8 +8,6 @@
 #include "game/TGame.h"
 #include "pdf/TRenderPDF.h"
 #include "platform/IniFile.h"
-#include "platform/SafeFile.h"
-#include "report/ReportError.h"
 #include "report/ReportStream.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +16,6 @@
 #include <chrono>
 #include <fcntl.h>
 #include <filesystem>
-#include <functional>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
@@ -30,37 +27,31 @@ namespace fs = std::filesystem;
 struct TFileReader {
     std::string Name;
     std::size_t Limit;
-    std::function<platform::FileResult(const std::string& Path)> Read;
+    std::function<TFileOutcome(const std::string& Path)> Read;
 };
 
 void PrintTo(const TFileReader& Reader, std::ostream* Out) {
     *Out << Reader.Name;
 }
 
+using Path = const std::string&;
 const TFileReader Readers[] = {
     // dump, convert, page and the preview's Open
     {"PageStreamBytes", MaxPageStreamBytes,
-     [](const std::string& Path) {
-         std::vector<std::uint8_t> Bytes;
-         return platform::SafeFile::ReadAll(Path, Bytes, MaxPageStreamBytes);
+     [](Path path) {
+         std::vector<std::uint8_t> bytes;
+         return FromResult(platform::SafeFile::ReadAll(path, bytes, MaxPageStreamBytes));
      }},
     // a renderer's input file, the report system's recorded file
     {"PageStreamFile", MaxPageStreamBytes,
-     [](const std::string& Path) {
-         try {
-             TFileStream File(Path, fmOpenRead);
-             return platform::FileResult{true, ""};
-         } catch (const EReportError& Error) {
-             return platform::FileResult{false, Error.what()};
-         }
-     }},
+     [](Path path) { return Catching([&] { TFileStream file(path, fmOpenRead); }); }},
     {"Settings", platform::IniFile::MaxFileSize,
-     [](const std::string& Path) { return platform::IniFile().LoadFromFile(Path); }},
+     [](Path path) { return FromResult(platform::IniFile().LoadFromFile(path)); }},
     {"SavedGame", MaxSavedGameBytes,
-     [](const std::string& Path) {
-         TGame Game;
-         const bool Loaded = Game.LoadGameFile(Path).Outcome == TLoadOutcome::loLoaded;
-         return platform::FileResult{Loaded, Game.Display().HelpText};
+     [](Path path) {
+         TGame game;
+         const bool loaded = game.LoadGameFile(path).Outcome == TLoadOutcome::loLoaded;
+         return TFileOutcome{loaded, game.Display().HelpText};
      }},
 };
 
@@ -68,7 +59,7 @@ class FileReaders : public ::testing::TestWithParam<TFileReader> {
   protected:
     // Reads Path; a reader still blocked on the FIFO after two seconds is released by opening the
     // FIFO's other end, and Hung says so.
-    platform::FileResult ReadWithoutHanging(const std::string& Path, const std::string& Fifo, bool& Hung) {
+    TFileOutcome ReadWithoutHanging(const std::string& Path, const std::string& Fifo, bool& Hung) {
         std::atomic<bool> Done{false};
         std::atomic<bool> Released{false};
         std::thread Rescuer([&] {
@@ -83,7 +74,7 @@ class FileReaders : public ::testing::TestWithParam<TFileReader> {
                 std::this_thread::sleep_for(std::chrono::milliseconds(10));
             }
         });
-        const platform::FileResult Outcome = GetParam().Read(Path);
+        const TFileOutcome Outcome = GetParam().Read(Path);
         Done = true;
         Rescuer.join();
         Hung = Released;
@@ -100,7 +91,7 @@ TEST_P(FileReaders, RefuseAFifoAlsoBehindALinkADeviceAndAFolderAtOnce) {
     for (const std::string& Path : {Fifo, Folder.File("link"), std::string("/dev/zero"), Folder.Path()}) {
         SCOPED_TRACE(Path);
         bool Hung = false;
-        const platform::FileResult Outcome = ReadWithoutHanging(Path, Fifo, Hung);
+        const TFileOutcome Outcome = ReadWithoutHanging(Path, Fifo, Hung);
         EXPECT_FALSE(Hung) << "the reader waited for a writer";
         EXPECT_FALSE(Outcome.Ok);
         EXPECT_FALSE(Outcome.Error.empty());
@@ -111,7 +102,7 @@ TEST_P(FileReaders, RefuseAFileAboveTheirLimit) {
     const std::string Big = Folder.File("big");
     test::WriteWholeFile(Big, "x");
     fs::resize_file(Big, GetParam().Limit + 1); // sparse: no disk space needed
-    const platform::FileResult Outcome = GetParam().Read(Big);
+    const TFileOutcome Outcome = GetParam().Read(Big);
     EXPECT_FALSE(Outcome.Ok);
     if (GetParam().Name == "SavedGame") return; // the player is told the fixed text
     EXPECT_NE(Outcome.Error.find("larger than " + platform::SizeText(GetParam().Limit)), std::string::npos)

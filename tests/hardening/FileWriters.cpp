@@ -5,30 +5,14 @@
 #include "game/Settings.h"
 #include "game/TGame.h"
 #include "pdf/TRenderPDF.h"
-#include "platform/SafeFile.h"
 #include "report/NDRWriter.h"
-#include "report/ReportError.h"
 #include "report/ReportStream.h"
 
 namespace {
 
-TWriteOutcome FromResult(const platform::FileResult& result) {
-    return {result.Ok, result.Error};
-}
-
 // A failure is told why; a success has nothing to tell.
-TWriteOutcome FromResult(bool ok, const std::string& why) {
+TFileOutcome FromResult(bool ok, const std::string& why) {
     return {ok, ok ? "" : why};
-}
-
-// Runs a writer that reports failures by throwing EReportError.
-TWriteOutcome Catching(const std::function<void()>& write) {
-    try {
-        write();
-        return {true, ""};
-    } catch (const EReportError& error) {
-        return {false, error.what()};
-    }
 }
 
 // A page-stream writer of one page with a text and a rectangle; in memory unless given a file.

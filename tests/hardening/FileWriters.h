@@ -2,21 +2,39 @@
 // same failures against each of them.
 #pragma once
 
+#include "platform/SafeFile.h"
+#include "report/ReportError.h"
+
 #include <cstdint>
 #include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
 
-struct TWriteOutcome {
+// What reading or writing a file gave.
+struct TFileOutcome {
     bool Ok = false;
     std::string Error; // what the user is told; empty when Ok
 };
 
+inline TFileOutcome FromResult(const platform::FileResult& result) {
+    return {result.Ok, result.Error};
+}
+
+// Runs a reader or writer that reports failures by throwing EReportError.
+inline TFileOutcome Catching(const std::function<void()>& access) {
+    try {
+        access();
+        return {true, ""};
+    } catch (const EReportError& error) {
+        return {false, error.what()};
+    }
+}
+
 struct TFileWriter {
     std::string Name;
     // Writes the writer's file at Path.
-    std::function<TWriteOutcome(const std::string& Path)> Write;
+    std::function<TFileOutcome(const std::string& Path)> Write;
 };
 
 // Test names and failure messages show the writer by its name.
@@ -24,8 +42,8 @@ inline void PrintTo(const TFileWriter& Writer, std::ostream* Out) {
     *Out << Writer.Name;
 }
 
-// Settings, saved game, page-stream snapshot (recorded to a file and saved from memory), PDF,
-// and the plain safe-file call they build on.
+// Settings, saved game, notes, best times, page-stream snapshot (recorded to a file and saved from
+// memory), PDF, and the plain safe-file call they build on; the printer in a program of its own.
 const std::vector<TFileWriter>& AllFileWriters();
 
 // A recorded one-page page stream, the input of the page-stream and PDF writers.

@@ -3,7 +3,6 @@
 // leaves the old file and no temporary file.
 #include "FileWriters.h"
 #include "TestFiles.h"
-#include "report/ReportError.h"
 #include "report/qt/PrinterDevice.h"
 
 #include <gtest/gtest.h>
@@ -15,15 +14,12 @@ void StartJob(TPrinterDevice& device, const std::string& path) {
     device.Canvas().drawText(100, 100, "Puzzle Nr. 1");
 }
 
-TWriteOutcome WritePrintJob(const std::string& path) {
-    try {
+TFileOutcome WritePrintJob(const std::string& path) {
+    return Catching([&] {
         TPrinterDevice device;
         StartJob(device, path);
         device.EndDoc();
-        return {true, ""};
-    } catch (const EReportError& error) {
-        return {false, error.what()};
-    }
+    });
 }
 
 } // namespace

@@ -23,7 +23,7 @@ class WholeOrNothing : public ::testing::TestWithParam<TFileWriter> {
   protected:
     // The writer's outcome when it cannot write: a failure, with the reason the user is told.
     std::string Refusal(const std::string& path) {
-        const TWriteOutcome outcome = GetParam().Write(path);
+        const TFileOutcome outcome = GetParam().Write(path);
         if (outcome.Ok) return "the write reported success";
         return outcome.Error.empty() ? "the failure carried no reason" : "";
     }
@@ -38,7 +38,7 @@ TEST_P(WholeOrNothing, ReplacesAnOldFileWholeAndLeavesNothingElse) {
     const std::string stale = Target + ".tmp-Xy12Ab";
     test::WriteWholeFile(stale, OldBytes);
     fs::last_write_time(stale, fs::file_time_type::clock::now() - std::chrono::hours(1));
-    const TWriteOutcome outcome = GetParam().Write(Target);
+    const TFileOutcome outcome = GetParam().Write(Target);
     ASSERT_TRUE(outcome.Ok) << outcome.Error;
     EXPECT_TRUE(outcome.Error.empty());
     const std::string written = test::ReadWholeFile(Target);
@@ -72,7 +72,7 @@ TEST_P(WholeOrNothing, PermissionsNeverCarryExecuteOrSetIdBits) {
         ::chmod((c.Link ? linked : Target).c_str(), c.Before);
         if (c.Link) fs::create_symlink(linked, Target);
 
-        const TWriteOutcome outcome = GetParam().Write(Target);
+        const TFileOutcome outcome = GetParam().Write(Target);
         ASSERT_TRUE(outcome.Ok) << outcome.Error;
         struct stat info {};
         ASSERT_EQ(::lstat(Target.c_str(), &info), 0);
