@@ -32,24 +32,10 @@ class WholeOrNothing : public ::testing::TestWithParam<TFileWriter> {
     const std::string Target = Folder.File("target.out");
 };
 
-TEST_P(WholeOrNothing, ReplacesAnOldFileWholeAndLeavesNothingElse) {
-    test::WriteWholeFile(Target, OldBytes);
-    // Left by an earlier writer that was killed: a successful save clears it away.
-    const std::string stale = Target + ".tmp-Xy12Ab";
-    test::WriteWholeFile(stale, OldBytes);
-    fs::last_write_time(stale, fs::file_time_type::clock::now() - std::chrono::hours(1));
-    const TFileOutcome outcome = GetParam().Write(Target);
-    ASSERT_TRUE(outcome.Ok) << outcome.Error;
-    EXPECT_TRUE(outcome.Error.empty());
-    const std::string written = test::ReadWholeFile(Target);
-    EXPECT_NE(written, OldBytes);
-    EXPECT_FALSE(written.empty());
-    EXPECT_EQ(Folder.Entries(), Names{"target.out"});
-}
-
-// A replaced file keeps its read and write bits, never execute or set-ID bits; a symbolic link is
-// replaced by a file of the default mode and its target is left alone.
-TEST_P(WholeOrNothing, PermissionsNeverCarryExecuteOrSetIdBits) {
+// A successful save replaces the old file whole and clears away the temporary file of an earlier
+// writer that was killed. The file keeps its read and write bits, never execute or set-ID bits; a
+// symbolic link is replaced by a file of the default mode and its target is left alone.
+TEST_P(WholeOrNothing, ReplacesTheOldFileWholeWithoutExecuteOrSetIdBits) {
     const mode_t mask = ::umask(022);
     const struct {
         const char* What;
@@ -65,6 +51,9 @@ TEST_P(WholeOrNothing, PermissionsNeverCarryExecuteOrSetIdBits) {
         {"link to a private file", 0600, true, 0644},
     };
     const std::string linked = Folder.File("linked");
+    const std::string stale = Target + ".tmp-Xy12Ab";
+    test::WriteWholeFile(stale, OldBytes);
+    fs::last_write_time(stale, fs::file_time_type::clock::now() - std::chrono::hours(1));
     for (const auto& c : cases) {
         SCOPED_TRACE(c.What);
         fs::remove(Target);
@@ -74,6 +63,10 @@ TEST_P(WholeOrNothing, PermissionsNeverCarryExecuteOrSetIdBits) {
 
         const TFileOutcome outcome = GetParam().Write(Target);
         ASSERT_TRUE(outcome.Ok) << outcome.Error;
+        EXPECT_TRUE(outcome.Error.empty());
+        const std::string written = test::ReadWholeFile(Target);
+        EXPECT_TRUE(written != OldBytes && !written.empty());
+        EXPECT_EQ(Folder.Entries(), (c.Link ? Names{"linked", "target.out"} : Names{"target.out"}));
         struct stat info {};
         ASSERT_EQ(::lstat(Target.c_str(), &info), 0);
         EXPECT_TRUE(S_ISREG(info.st_mode));
