@@ -1,5 +1,7 @@
-// The file layout: objects, numbering, cross-reference table and trailer, byte for byte.
+// The file layout: objects, numbering, cross-reference table and trailer, byte for byte; the
+// PDF-specific formats the stored files do not show (the numbers are NumberFormat's and tested there).
 #include "PdfTestSupport.h"
+#include "pdf/PdfFormat.h"
 
 #include <gtest/gtest.h>
 
@@ -36,4 +38,11 @@ TEST(PdfDocument, OutputFileNameGetsTheExtensionOnlyWithoutADot) {
     EXPECT_EQ(TRenderPDF::OutputNameWithExtension("out.PDF", "*.pdf"), "out.PDF");
     EXPECT_EQ(TRenderPDF::OutputNameWithExtension("report", "*.pdf;*.PDF"), "report.pdf");
     EXPECT_EQ(TRenderPDF::OutputNameWithExtension("report", "pdf"), "reportpdf");
+}
+
+TEST(PdfFormat, EscapesAndColoursBeyondTheStoredFiles) {
+    EXPECT_EQ(EscapeText("line\r\nbreak \xE9"), "line\r\nbreak \xE9"); // only ( ) and \ are escaped
+    EXPECT_EQ(PDFColor(0x000180), "0.502 0.00392 0");                  // red from the low byte
+    EXPECT_EQ(PDFColor(static_cast<int32_t>(0x80000005)), "0 0 0");    // system colour
+    EXPECT_EQ(PDFColor(0x7F0000FF), "1 0 0");                          // top byte ignored
 }

@@ -113,16 +113,14 @@ TEST(PdfStreams, APictureThatCannotBeReadAddsNothing) {
     EXPECT_TRUE(t.Render.Document->ImageList.empty());
     EXPECT_EQ(t.Content(), "2 J\r\n");
 
-    std::string type;
     t.Render.OnDecodeImage = [&](TRenderPDF& sender, TStream& stream, const std::string& name,
                                  platform::RgbBitmap& bitmap) {
         EXPECT_EQ(&sender, &t.Render);
         EXPECT_EQ(stream.Size(), 3u);
-        type = name;
+        EXPECT_EQ(name, "PNG");
         bitmap = platform::RgbBitmap(4, 3);
     };
     t.Render.RenderImageData(data, "PNG", 1, 1, 2, 2);
-    EXPECT_EQ(type, "PNG");
     ASSERT_EQ(t.Render.Document->ImageList.size(), 1u);
     EXPECT_EQ(t.Render.Document->ImageList[0]->JPEGImage.Width(), 4);
     EXPECT_NE(t.Content().find("\r\n72.0000 0 0 72.0000 72.0000 648.0000 cm\r\n"), std::string::npos);
