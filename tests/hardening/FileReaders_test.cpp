@@ -30,10 +30,6 @@ struct TFileReader {
     std::function<TFileOutcome(const std::string& Path)> Read;
 };
 
-void PrintTo(const TFileReader& Reader, std::ostream* Out) {
-    *Out << Reader.Name;
-}
-
 using Path = const std::string&;
 const TFileReader Readers[] = {
     // dump, convert, page and the preview's Open

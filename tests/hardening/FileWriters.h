@@ -7,7 +7,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -36,11 +35,6 @@ struct TFileWriter {
     // Writes the writer's file at Path.
     std::function<TFileOutcome(const std::string& Path)> Write;
 };
-
-// Test names and failure messages show the writer by its name.
-inline void PrintTo(const TFileWriter& Writer, std::ostream* Out) {
-    *Out << Writer.Name;
-}
 
 // Settings, saved game, notes, best times, page-stream snapshot (recorded to a file and saved from
 // memory), PDF, and the plain safe-file call they build on; the printer in a program of its own.
