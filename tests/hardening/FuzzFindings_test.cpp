@@ -35,8 +35,8 @@ std::string Play(const std::string& bytes, TReportRender& render) {
 }
 
 // A page stream keeps the reader's call order (DocEnd follows a begun document also after a
-// failure) and gives a PDF file of at most MaxBytes that the readers accept: the error, then the
-// file's number of images and the widest of them.
+// failure) and gives a PDF file of at most MaxBytes that the readers accept: the error, and the
+// number of the file's images and the widest of them.
 std::string Replayed(const std::string& bytes, std::size_t maxBytes) {
     TCallCheckingRender checker;
     Play(bytes, checker);
@@ -44,9 +44,10 @@ std::string Replayed(const std::string& bytes, std::size_t maxBytes) {
     TMemoryStream output;
     pdf::TRenderPDF render;
     render.SetOutputStream(&output);
-    const std::string error = Play(bytes, render);
+    std::string error = Play(bytes, render);
+    if (error.empty()) error = "played";
     const std::string pdf(output.Bytes().begin(), output.Bytes().end());
-    if (pdf.empty()) return error + " no file";
+    if (pdf.empty()) return error + " (no file)";
     EXPECT_LE(pdf.size(), maxBytes);
     EXPECT_EQ(pdftest::ComplaintsAbout(pdf), "");
     int images = 0;
@@ -55,7 +56,8 @@ std::string Replayed(const std::string& bytes, std::size_t maxBytes) {
         ++images;
         widest = std::max(widest, std::atoi(pdf.c_str() + at + 7));
     }
-    return error + " images " + std::to_string(images) + " widest " + std::to_string(widest);
+    if (images == 0) return error;
+    return error + " (images: " + std::to_string(images) + ", widest: " + std::to_string(widest) + ")";
 }
 
 // A saved game's givens are solved in a few steps to the solution it loads with, or it loads
@@ -88,56 +90,51 @@ std::string SavedTwice(const std::string& text) {
 
 TEST(FuzzFindings, EachInputGivesItsOutcome) {
     const struct {
-        const char* File; // under the source folder
+        const char* File; // in the fuzz corpora, or in data/ here
         const char* Outcome;
         std::size_t MaxPdfBytes = 4096;
     } findings[] = {
         // Numbers that are not finite, refused as damage where they stand.
-        {"tests/hardening/data/nan-page-width.ndr",
-         "Invalid number found at position 65 in report file. images 0 widest 0"},
-        {"tests/hardening/data/infinite-page-height.ndr",
-         "Invalid number found at position 69 in report file. images 0 widest 0"},
-        {"tests/hardening/data/infinite-device-margin.ndr",
-         "Invalid number found at position 24 in report file. no file"},
-        {"tests/hardening/data/nan-line-end.ndr",
-         "Invalid number found at position 165 in report file. images 0 widest 0"},
+        {"data/nan-page-width.ndr", "Invalid number found at position 65 in report file."},
+        {"data/infinite-page-height.ndr", "Invalid number found at position 69 in report file."},
+        {"data/infinite-device-margin.ndr", "Invalid number found at position 24 in report file. (no file)"},
+        {"data/nan-line-end.ndr", "Invalid number found at position 165 in report file."},
         // Small streams that made the PDF writer produce or compute far more than they hold, or
         // write files that readers stall on or refuse.
-        {"fuzz/corpus/pdf_replay/finding-nested-variables.ndr",
-         "A text on page 1 of the report file expands to more than 32768 bytes. images 0 widest 0"},
-        {"fuzz/corpus/pdf_replay/finding-expanding-page.ndr",
-         "The texts on page 1 of the report file expand to more than 262144 bytes. images 0 widest 0",
-         270000},
-        {"fuzz/corpus/pdf_replay/finding-repeated-picture.ndr", " images 1 widest 12", 16384},
-        {"fuzz/corpus/pdf_replay/finding-page-sized-stretch.ndr", " images 1 widest 4"},
-        {"fuzz/corpus/pdf_replay/finding-huge-coordinates.ndr", " images 0 widest 0"},
-        {"fuzz/corpus/pdf_replay/finding-zero-page-size.ndr",
-         "Page 1 of the report measures 0 x 0 inches; a PDF page measures from 3/72 to 200 inches each way. "
-         "images 0 widest 0"},
-        {"fuzz/corpus/pdf_replay/finding-huge-page-size.ndr",
+        {"pdf_replay/finding-nested-variables.ndr",
+         "A text on page 1 of the report file expands to more than 32768 bytes."},
+        {"pdf_replay/finding-expanding-page.ndr",
+         "The texts on page 1 of the report file expand to more than 262144 bytes.", 270000},
+        {"pdf_replay/finding-repeated-picture.ndr", "played (images: 1, widest: 12)", 16384},
+        {"pdf_replay/finding-page-sized-stretch.ndr", "played (images: 1, widest: 4)"},
+        {"pdf_replay/finding-huge-coordinates.ndr", "played"},
+        {"pdf_replay/finding-zero-page-size.ndr",
+         "Page 1 of the report measures 0 x 0 inches; a PDF page measures from 3/72 to 200 inches each way."},
+        {"pdf_replay/finding-huge-page-size.ndr",
          "Page 1 of the report measures 1e+30 x 1e+30 inches; a PDF page measures from 3/72 to 200 inches "
-         "each way. images 0 widest 0"},
-        {"fuzz/corpus/pdf_replay/finding-degenerate-arcs.ndr", " images 0 widest 0"},
+         "each way."},
+        {"pdf_replay/finding-degenerate-arcs.ndr", "played"},
         // Clipped text paints its background.
-        {"fuzz/corpus/pdf_replay/every-operation.ndr", " images 3 widest 12", 65536},
+        {"pdf_replay/every-operation.ndr", "played (images: 3, widest: 12)", 65536},
         // Pictures stretched over and off the page that timed out in fuzz runs on a loaded machine:
         // the replay goes on to the damage behind them.
-        {"fuzz/corpus/pdf_replay/finding-slow-picture-over-the-page.ndr",
-         "Invalid number found at position 2217 in report file. images 2 widest 12", 8192},
-        {"fuzz/corpus/pdf_replay/finding-slow-picture-off-the-page.ndr",
-         "Unexpected code [252] found in report file. images 4 widest 12", 8192},
+        {"pdf_replay/finding-slow-picture-over-the-page.ndr",
+         "Invalid number found at position 2217 in report file. (images: 2, widest: 12)", 8192},
+        {"pdf_replay/finding-slow-picture-off-the-page.ndr",
+         "Unexpected code [252] found in report file. (images: 4, widest: 12)", 8192},
         // Givens that kept the bounded search busy to its bound, so no solution was found (one timed
         // out in a fuzz run), and givens that still run it to the bound.
-        {"fuzz/corpus/saved_game/finding-slow-solution-search.sav", "solved in under 1000 steps"},
-        {"fuzz/corpus/saved_game/finding-timeout-under-load.sav", "solved in under 1000 steps"},
-        {"fuzz/corpus/saved_game/finding-search-to-the-bound.sav", "loaded without a solution"},
+        {"saved_game/finding-slow-solution-search.sav", "solved in under 1000 steps"},
+        {"saved_game/finding-timeout-under-load.sav", "solved in under 1000 steps"},
+        {"saved_game/finding-search-to-the-bound.sav", "loaded without a solution"},
         // The first break LF, a later line ending in a stray CR before its CR LF.
-        {"tests/hardening/data/mixed-line-breaks.ini", "saved alike"},
+        {"data/mixed-line-breaks.ini", "saved alike"},
     };
     for (const auto& finding : findings) {
         SCOPED_TRACE(finding.File);
         const std::string file = finding.File;
-        const std::string bytes = test::ReadWholeFile(SOURCE_DIR "/" + file);
+        const std::string bytes =
+            test::ReadWholeFile((file.starts_with("data/") ? HARDENING_DIR "/" : FUZZ_CORPUS "/") + file);
         ASSERT_FALSE(bytes.empty());
         const std::string outcome = file.ends_with(".ndr")   ? Replayed(bytes, finding.MaxPdfBytes)
                                     : file.ends_with(".sav") ? Loaded(bytes)
