@@ -80,8 +80,6 @@ const std::vector<TFileWriter>& AllFileWriters() {
                  RecordPage(writer, path);
              });
          }},
-        {"PageStreamFromMemory",
-         [](Path path) { return Catching([&] { SaveBytesToFile(path, RecordedPage()); }); }},
         {"Pdf",
          [](Path path) {
              return Catching([&] {
