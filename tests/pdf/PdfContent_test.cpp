@@ -1,4 +1,5 @@
 // Page content: every shape, text and image operator on two pages, compared whole with a stored file.
+// Its pictures are JPEG images of the quality set.
 #include "PdfTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -84,7 +85,9 @@ void DrawShapes(TRenderPDF& r) {
     r.RenderArc(0.5, 8.3, 1.5, 9.3, 2, 8.8, 3, 8.8); // equal angles: no path
     r.RenderChord(2, 8.3, 3, 9.3, 3.5, 8.8, 2.5, 8.3);
     r.RenderPie(3.5, 8.3, 4.5, 9.3, 5, 8.8, 4, 8.3);
-    r.Pen.Color = 0x000080; // the next page starts with these colours
+    r.RenderBitmapRect(pdftest::SolidBitmap(8, 8, 0, 0, 255), 5.5, 8.3, 6,
+                       8.8); // every page lists all images
+    r.Pen.Color = 0x000080;  // the next page starts with these colours
     r.Brush.Color = 0xE0FFE0;
 }
 
@@ -116,9 +119,12 @@ void DrawTextAndImages(TRenderPDF& r) {
     r.RenderLeftText("Up, undecorated", 8, 4);
     r.RenderRightText("Right, up", 9, 4);
     r.RenderBitmap(pdftest::SolidBitmap(100, 50, 200, 30, 30), 0.5, 5, 1, 1);
-    r.RenderBitmapRect(pdftest::SolidBitmap(8, 8, 0, 0, 255), 2.5, 5, 3, 5.5);
+    r.RenderBitmapRect(pdftest::SolidBitmap(8, 8, 0, 0, 255), 2.5, 5, 3, 5.5); // drawn again: one image
+    r.RenderBitmap(pdftest::SolidBitmap(8, 8, 0, 0, 255), 2.5, 6, 1, 1);
     r.RenderDraw(pdftest::SolidBitmap(36, 18, 0, 0, 0), 3.5, 5);
+    // Sampled at the metafile resolution, but no finer than the picture itself.
     r.RenderStretchDraw(TRect{360, 360, 504, 432}, pdftest::SolidBitmap(700, 400, 0, 128, 0));
+    r.RenderStretchDraw(TRect{648, 432, 720, 504}, pdftest::SolidBitmap(10, 10, 0, 128, 0));
     r.FontChanged({.Name = "Arial", .Size = 12});
     r.RenderTextRect(TRect{540, 360, 612, 396}, "text clipped to its box", 7.6, 5.4);
 }
@@ -127,6 +133,7 @@ void DrawTextAndImages(TRenderPDF& r) {
 
 TEST(PdfContent, EveryOperatorMatchesTheStoredFile) {
     TestRenderer t;
+    t.Render.ImageQuality = 50;
     t.Render.DocInfo = TPDFDocInfo{"a(b)c\\d", "Velmora UK Limited", "", "keys", "", "maker"};
     t.Begin();
     DrawShapes(t.Render);

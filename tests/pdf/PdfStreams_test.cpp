@@ -1,4 +1,4 @@
-// Compressed stream objects and image objects.
+// Compressed stream objects, and pictures that cannot be read; the stored files show the images.
 #include "PdfTestSupport.h"
 #include "pdf/FlateCompressor.h"
 #include "platform/RgbBitmap.h"
@@ -78,29 +78,6 @@ TEST(PdfStreams, HandlerErrorPropagatesAndTheDocumentIsReleased) {
     EXPECT_THROW(t.Render.DocEnd(), std::runtime_error);
     EXPECT_EQ(t.Render.Document, nullptr);
     EXPECT_EQ(t.Output.Size(), 0u);
-}
-
-// A picture drawn again reuses its image, every page lists all images, a stretched picture is
-// sampled at the metafile resolution but no finer than itself, and the JPEG quality is the one set.
-TEST(PdfStreams, ImagesMatchTheStoredFile) {
-    TestRenderer t;
-    t.Render.ImageQuality = 50;
-    t.Begin();
-    const TReportGraphic bitmap = pdftest::SolidBitmap(8, 8, 0, 0, 255);
-    t.Render.RenderBitmapRect(bitmap, 1, 1, 2, 2);
-    t.NewPage();
-    t.Render.RenderBitmapRect(bitmap, 1, 1, 2, 2);
-    t.Render.RenderBitmap(bitmap, 3, 3, 1, 1);
-    t.Render.RenderBitmapRect(pdftest::SolidBitmap(8, 8, 255, 0, 0), 1, 1, 2, 2);
-    t.Render.FontChanged(TReportFont{});
-    t.Render.FontChanged(TReportFont{.Name = "Courier New"});
-    t.NewPage();
-    t.Render.RenderStretchDraw(TRect{72, 72, 216, 144}, pdftest::SolidBitmap(700, 400, 0, 128, 0));
-    t.Render.RenderStretchDraw(TRect{0, 0, 612, 792}, pdftest::SolidBitmap(10, 10, 0, 128, 0));
-    t.Render.RenderDraw(pdftest::SolidBitmap(36, 18, 0, 0, 0), 1, 2);
-    const std::string file = t.Finish();
-    EXPECT_TRUE(pdftest::MatchesGolden("images", file));
-    EXPECT_EQ(pdftest::ComplaintsAbout(file), "");
 }
 
 TEST(PdfStreams, APictureThatCannotBeReadAddsNothing) {
