@@ -16,21 +16,6 @@ TEST(PdfDocument, MatchesTheStoredEmptyPageFile) {
     EXPECT_EQ(pdftest::ComplaintsAbout(file), "");
 }
 
-TEST(PdfDocument, DocEndReleasesTheDocumentAndTheRendererCanRunAgain) {
-    TestRenderer t;
-    auto document = [&] {
-        t.Begin();
-        t.Render.FontChanged(TReportFont{.Name = "Courier New"});
-        t.Render.RenderLeftText("x", 1, 1);
-        return t.Finish();
-    };
-    const std::string first = document();
-    TMemoryStream again;
-    t.Render.SetOutputStream(&again);
-    document();
-    EXPECT_EQ(std::string(again.Bytes().begin(), again.Bytes().end()), first);
-}
-
 TEST(PdfDocument, OutputFileNameGetsTheExtensionOnlyWithoutADot) {
     EXPECT_EQ(TRenderPDF::OutputNameWithExtension("report", "*.pdf"), "report.pdf");
     EXPECT_EQ(TRenderPDF::OutputNameWithExtension("/home/u/my.docs/report", "*.pdf"),
