@@ -12,20 +12,6 @@
 using namespace pdf;
 using pdftest::TestRenderer;
 
-namespace {
-
-std::string Inflate(const std::string& packed, size_t size) {
-    std::string out(size, '\0');
-    uLongf length = static_cast<uLongf>(size);
-    if (uncompress(reinterpret_cast<Bytef*>(out.data()), &length,
-                   reinterpret_cast<const Bytef*>(packed.data()), static_cast<uLong>(packed.size())) != Z_OK)
-        return "<not zlib data>";
-    out.resize(length);
-    return out;
-}
-
-} // namespace
-
 TEST(PdfStreams, CompressionHandlerWritesTheStreamItsLengthAndItsFilter) {
     TestRenderer plain;
     plain.Begin();
@@ -66,7 +52,12 @@ TEST(PdfStreams, FlateHandlerWritesReadableStreams) {
     const std::string packed = file.substr(start, file.find("endstream", start) - start);
     EXPECT_LT(packed.size(), content.size());
     EXPECT_NE(file.find("/Length " + std::to_string(packed.size()) + "\r\n"), std::string::npos);
-    EXPECT_EQ(Inflate(packed, content.size()), content);
+    std::string inflated(content.size() + 1, '\0');
+    uLongf length = inflated.size();
+    ASSERT_EQ(uncompress(reinterpret_cast<Bytef*>(inflated.data()), &length,
+                         reinterpret_cast<const Bytef*>(packed.data()), packed.size()),
+              Z_OK);
+    EXPECT_EQ(inflated.substr(0, length), content);
     EXPECT_EQ(pdftest::ComplaintsAbout(file), "");
 }
 
