@@ -138,7 +138,9 @@ TEST(PdfContent, EveryOperatorMatchesTheStoredFile) {
     t.Begin();
     DrawShapes(t.Render);
     ExpectBalanced(t.Content());
-    t.NewPage(11, 8.5);
+    t.Render.PageEnd();
+    t.Render.SetPageSize(11, 8.5);
+    t.Render.PageBegin();
     DrawTextAndImages(t.Render);
     ExpectBalanced(t.Content());
     const std::string file = t.Finish();

@@ -123,12 +123,8 @@ TEST(PdfFonts, TrueTypeFontsMatchTheStoredFile) {
 
 TEST(PdfFonts, EmbeddingFollowsTheSwitchAndTheLicence) {
     auto source = std::make_shared<FakeFontSource>();
-    // The stand-in font program is no font a reader could draw with: only the structure counts.
-    const test::TempFolder folder;
-    auto structureClean = [&](const std::string& bytes) {
-        test::WriteWholeFile(folder.File("font.pdf"), bytes);
-        return test::RunCommand({"qpdf", "--check", folder.File("font.pdf")}).Status == 0;
-    };
+    // The stand-in font program is no font a reader could draw with, and only that is wrong.
+    const std::string onlyTheFontIsBad = "pdftoppm: Syntax Error: Embedded font file may be invalid\n";
     auto embedded = [&](bool compress = false, const std::string& face = "Velmora Script") {
         TestRenderer t;
         t.Render.SetFontSource(source);
@@ -145,11 +141,11 @@ TEST(PdfFonts, EmbeddingFollowsTheSwitchAndTheLicence) {
                         "endstream\r\n"),
               std::string::npos);
     EXPECT_NE(file.find("/Info 10 0 R"), std::string::npos);
-    EXPECT_TRUE(structureClean(file));
+    EXPECT_EQ(pdftest::ComplaintsAbout(file), onlyTheFontIsBad);
     const std::string packed = embedded(true); // the font file keeps its uncompressed length
     EXPECT_NE(packed.find(" \r\n/Length1 23\r\n/Filter [/FlateDecode]\r\n>>\r\nstream\r\n"),
               std::string::npos);
-    EXPECT_TRUE(structureClean(packed));
+    EXPECT_EQ(pdftest::ComplaintsAbout(packed), onlyTheFontIsBad);
     EXPECT_EQ(embedded(false, "Velmora Missing").find("FontFile2"), std::string::npos); // no metrics
     source->LicenceFlags = 1; // the licence forbids embedding
     const std::string refused = embedded();

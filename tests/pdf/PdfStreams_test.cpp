@@ -13,12 +13,10 @@ using namespace pdf;
 using pdftest::TestRenderer;
 
 TEST(PdfStreams, CompressionHandlerWritesTheStreamItsLengthAndItsFilter) {
-    TestRenderer plain;
-    plain.Begin();
     TestRenderer asked; // without a handler the stream stays plain
     asked.Render.UseCompression = true;
     asked.Begin();
-    EXPECT_EQ(asked.Finish(), plain.Finish());
+    EXPECT_TRUE(pdftest::MatchesGolden("empty-page", asked.Finish()));
 
     // A handler that writes the stream as hexadecimal text; the file names its filter.
     TestRenderer t;

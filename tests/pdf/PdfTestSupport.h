@@ -32,12 +32,6 @@ class TestRenderer {
         Render.SetPageSize(width, height);
         Render.PageBegin();
     }
-    // A further page.
-    void NewPage(double width = 8.5, double height = 11.0) {
-        Render.PageEnd();
-        Render.SetPageSize(width, height);
-        Render.PageBegin();
-    }
     // The content stream of the current page so far.
     const std::string& Content() const { return Render.CurrentPage->Content->ContentStream; }
     // DocEnd; the whole file.
