@@ -50,8 +50,6 @@ std::vector<std::uint8_t> RecordedPage() {
 const std::vector<TFileWriter>& AllFileWriters() {
     using Path = const std::string&;
     static const std::vector<TFileWriter> writers = {
-        {"SafeFile",
-         [](Path path) { return FromResult(platform::SafeFile::WriteAll(path, std::string(6000, 'n'))); }},
         {"Settings",
          [](Path path) {
              TSettings settings;

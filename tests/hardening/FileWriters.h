@@ -36,9 +36,9 @@ struct TFileWriter {
     std::function<TFileOutcome(const std::string& Path)> Write;
 };
 
-// Settings, saved game, notes, best times, page-stream snapshot, PDF (both through the call that
-// saves bytes from memory, like the preview's Save), and the plain safe-file call they build on;
-// the printer in a program of its own.
+// Settings, saved game, notes, best times, page-stream snapshot and PDF (both through the call that
+// saves bytes from memory, like the preview's Save); the printer in a program of its own. The
+// safe-file call they build on has its own tests.
 const std::vector<TFileWriter>& AllFileWriters();
 
 // A recorded one-page page stream, the input of the page-stream and PDF writers.
