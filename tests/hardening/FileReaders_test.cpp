@@ -21,8 +21,6 @@
 
 namespace {
 
-namespace fs = std::filesystem;
-
 struct TFileReader {
     std::string Name;
     std::size_t Limit;
@@ -69,10 +67,10 @@ class FileReaders : public ::testing::TestWithParam<TFileReader> {
 TEST_P(FileReaders, RefuseWhatIsNotARegularFileOfAllowedSizeAtOnce) {
     const std::string Fifo = Folder.File("pipe");
     ASSERT_EQ(::mkfifo(Fifo.c_str(), 0600), 0);
-    fs::create_symlink(Fifo, Folder.File("link"));
+    std::filesystem::create_symlink(Fifo, Folder.File("link"));
     const std::string Big = Folder.File("big");
     test::WriteWholeFile(Big, "x");
-    fs::resize_file(Big, GetParam().Limit + 1); // sparse: no disk space needed
+    std::filesystem::resize_file(Big, GetParam().Limit + 1); // sparse: no disk space needed
     for (const std::string& Path :
          {Fifo, Folder.File("link"), std::string("/dev/zero"), Folder.Path(), Big}) {
         SCOPED_TRACE(Path);

@@ -52,9 +52,7 @@ const std::vector<TFileWriter>& AllFileWriters() {
     static const std::vector<TFileWriter> writers = {
         {"Settings",
          [](Path path) {
-             TSettings settings;
-             settings.Current = 1234;
-             const TSettingsSaveResult saved = SaveSettingsFile(path, settings);
+             const TSettingsSaveResult saved = SaveSettingsFile(path, TSettings{});
              return FromResult(static_cast<bool>(saved), saved.Reason);
          }},
         {"SavedGame",

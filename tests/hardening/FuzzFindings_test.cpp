@@ -16,8 +16,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 namespace {
 
 TFuzzMeasurer Measurer;
@@ -64,8 +62,7 @@ std::string Replayed(const std::string& bytes, std::size_t maxBytes) {
 // without one.
 std::string Loaded(const std::string& text) {
     const TSavedGameParse parsed = ParseSavedGame(text);
-    if (!parsed.Game) return "refused";
-    if (!parsed.SolutionFound) return "loaded without a solution";
+    if (!parsed.Game || !parsed.SolutionFound) return parsed.Game ? "loaded without a solution" : "refused";
     TBoard givens{};
     for (int c = 1; c <= 9; ++c)
         for (int r = 1; r <= 9; ++r)

@@ -9,7 +9,6 @@
 
 #include <chrono>
 #include <filesystem>
-#include <string>
 #include <sys/stat.h>
 
 namespace {
@@ -71,8 +70,7 @@ TEST_P(WholeOrNothing, ReplacesTheOldFileWholeWithoutExecuteOrSetIdBits) {
         if (c.Link) fs::create_symlink(linked, Target);
 
         const TFileOutcome outcome = GetParam().Write(Target);
-        ASSERT_TRUE(outcome.Ok) << outcome.Error;
-        EXPECT_TRUE(outcome.Error.empty());
+        ASSERT_TRUE(outcome.Ok && outcome.Error.empty()) << outcome.Error;
         const std::string written = test::ReadWholeFile(Target);
         EXPECT_TRUE(written != OldBytes && !written.empty());
         EXPECT_EQ(Folder.Entries(), (c.Link ? Names{"linked", "target.out"} : Names{"target.out"}));
@@ -96,7 +94,6 @@ TEST_P(WholeOrNothing, ObstacleInThePathIsLeftAsItWas) {
     test::WriteWholeFile(Target + "/inside", OldBytes);
     EXPECT_EQ(Refusal(Target), "");
     EXPECT_EQ(test::ReadWholeFile(Target + "/inside"), OldBytes);
-    EXPECT_EQ(std::distance(fs::directory_iterator(Target), fs::directory_iterator()), 1);
 
     const std::string parent = Folder.File("not-a-folder");
     test::WriteWholeFile(parent, OldBytes);
