@@ -1,5 +1,5 @@
 // The file layout: objects, numbering, cross-reference table and trailer, byte for byte; the
-// PDF-specific formats the stored files do not show (the numbers are NumberFormat's and tested there).
+// formats of PDF text and colours that the stored files do not show (the numbers are NumberFormat's).
 #include "PdfTestSupport.h"
 #include "pdf/PdfFormat.h"
 
