@@ -14,57 +14,6 @@ namespace {
 
 using TStep = std::function<void(TNDRWriter&)>;
 
-void EveryOperation(TNDRWriter& W) {
-    const TReportGraphic Picture{gtBitmap, {'B', 'M', 1, 2, 3}};
-    W.Arc(1, 1, 2, 2, 1.5, 1, 2, 1.5);
-    W.Chord(1, 2, 2, 3, 1.5, 2, 2, 2.5);
-    W.Pie(1, 3, 2, 4, 1.5, 3, 2, 3.5);
-    W.Ellipse(3, 1, 4, 1.5);
-    W.Rectangle(3, 2, 4, 2.5);
-    W.ShadeRectangle(3, 3, 4, 3.5);
-    W.RoundRect(3, 4, 4, 4.5, 0.25, 0.125);
-    W.MoveTo(5, 1);
-    W.LineTo(6, 1);
-    W.Polygon({{300, 300}, {600, 300}, {450, 600}});
-    W.Polyline({{300, 900}, {600, 900}});
-    W.FillRect({300, 1200, 600, 1500});
-    W.FrameRect({300, 1500, 600, 1800});
-    W.DrawFocusRect({300, 1800, 600, 2100});
-    W.FloodFill(1, 7, 0x00FF00, 1);
-    W.CopyWithBrush({0, 0, 30, 30}, Picture, {0, 0, 3, 3}, 0xFFFFFF);
-    W.Draw(1, 8, Picture);
-    W.StretchDraw({300, 2700, 900, 3000}, Picture);
-    W.SetGraphicOptions(3);
-    W.DrawBitmapScaled(2, 8, 2, 0.5, Picture);
-    TMemoryStream Image(std::vector<uint8_t>{0xFF, 0xD8, 0xFF, 0xD9});
-    W.DrawImageData(3, 8, 4, 9, Image, "jpg");
-    W.SetGraphicOptions(0);
-    W.DrawBitmapRect(5, 8, 6, 9, Picture);
-    W.SelectFont("Arial", 12);
-    W.TextRect({300, 3000, 1200, 3300}, 1, 10.5, "clipped");
-    W.PrintAt(1, 10, "left");
-    W.TextCenteredAt("centre", 4);
-    W.TextRightAt("right", 7);
-    W.TextJustifiedAt("two words", 1, 3);
-    W.SendRawText("raw");
-    TMemoryStream Raw(std::vector<uint8_t>{1, 2, 3, 4});
-    W.SendRawStream(Raw, 3);
-    W.OutputPreviewOnly();
-    W.OutputPrinterOnly();
-    W.OutputEverywhere();
-    W.RequestBin("Tray 2");
-    W.SetRenderOption(7);
-    W.SetOrientation(poLandScape);
-    W.SetTextBKMode(bkOpaque);
-    W.SetBackgroundColor(0x123456);
-    W.SetScaleX(50);
-    W.SetScaleY(200);
-    W.SetPenColor(0x0000FF);
-    W.SetPenWidth(3);
-    W.SetBrushStyle(1);
-    W.SetReportVar("name", "value");
-}
-
 // State is recorded only when it differs from what was last written; a font size of zero or
 // less changes nothing.
 void StateChanges(TNDRWriter& W) {

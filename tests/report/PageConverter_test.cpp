@@ -1,114 +1,116 @@
-// Playback through a recording renderer: page framing, text runs, macros, page selection by link,
-// older records, and every kind of malformed stream.
+// Playback through a recording renderer: the calls of recorded layouts compared with golden files
+// (data/*-played.txt), older records, macros, and every kind of malformed stream.
 #include <gtest/gtest.h>
 
-#include <set>
+#include <bit>
 
 #include "TestSupport.h"
 #include "report/PageConverter.h"
-#include "report/PageStreamCodes.h"
 #include "report/ReportStream.h"
 
 namespace {
 
-std::vector<uint8_t> Recorded(const std::function<void(TNDRWriter&)>& Layout) {
-    return Record(Layout, [](TNDRWriter& W) { W.SetAccuracyMethod(amAppearance); });
-}
+using TStep = std::function<void(TNDRWriter&)>;
 
-// A one-page stream whose page holds Body (after the page start) and ends with 82.
-std::vector<uint8_t> OnePage(const TBytes& Body, uint16_t PageCount = 1) {
-    TBytes B = StreamHeader(PageCount);
-    PageStart(B, 0, 0, 1);
-    B.Data.insert(B.Data.end(), Body.Data.begin(), Body.Data.end());
-    B.Byte(82);
-    return B.Data;
-}
+static_assert(std::endian::native == std::endian::little, "hand-made streams copy values as they lie");
 
-// Remembers the name of each drawing operation the reader calls.
-class TOperationRecorder : public TReportRender {
-  public:
-    std::vector<std::string> Operations;
-#define VELMORA_RECORD_OPERATION(Name, Params, Args)                                                         \
-    void Name Params override {                                                                              \
-        IgnoreRenderArguments Args;                                                                          \
-        Operations.push_back(#Name);                                                                         \
+// A byte builder for hand-made streams.
+struct TBytes {
+    std::vector<uint8_t> Data;
+    template <class T> TBytes& Put(T Value) {
+        const auto* P = reinterpret_cast<const uint8_t*>(&Value);
+        Data.insert(Data.end(), P, P + sizeof Value);
+        return *this;
     }
-    VELMORA_RENDER_OPERATIONS(VELMORA_RECORD_OPERATION)
-#undef VELMORA_RECORD_OPERATION
+    TBytes& Byte(uint8_t V) { return Put(V); }
+    TBytes& Word(uint16_t V) { return Put(V); }
+    TBytes& Int(int32_t V) { return Put(V); }
+    TBytes& Single(float V) { return Put(V); }
+    TBytes& Raw(const std::string& S) {
+        Data.insert(Data.end(), S.begin(), S.end());
+        return *this;
+    }
+    TBytes& Str(const std::string& S) { return Byte(static_cast<uint8_t>(S.size())).Raw(S); } // < 192 bytes
+    TBytes& LeftText(const std::string& S) { return Byte(24).Single(1).Str(S).Single(1); }
+    TBytes& PageStart(int32_t Previous, int32_t Next) {
+        return Byte(80).Int(Previous).Int(Next).Word(1).Single(8.5f).Single(11);
+    }
 };
 
-// A command of the code with small operands of the layout it names.
-TBytes CommandOf(const TPageCodeInfo& Info) {
+// A version-2017 header with PageCount pages.
+TBytes StreamHeader(uint16_t PageCount) {
     TBytes B;
-    B.Byte(Info.Code);
-    for (const char* Op = Info.Operands; *Op; ++Op) {
-        switch (*Op) {
-        case 'b':
-        case 'B': // no pattern graphic follows
-            B.Byte(0);
-            break;
-        case 'w':
-            B.Word(0);
-            break;
-        case 'i':
-        case 'N': // no bytes follow
-            B.Int(0);
-            break;
-        case 'f':
-        case 'F':
-            B.Single(1);
-            break;
-        case 'P':
-            B.Single(1).Single(1);
-            break;
-        case 'R':
-            B.Single(1).Single(1).Single(2).Single(2);
-            break;
-        case 's':
-            B.Str("a");
-            break;
-        case 'g':
-            B.Byte(gtBitmap).Int(0);
-            break;
-        case 'H':
-            B.Word(0).Single(1).Single(1);
-            break;
-        case 'V':
-            B.Byte(1).Byte(1).Raw("v");
-            break;
-        }
-    }
+    B.Byte('Z').Word(2017).Str("T").Word(PageCount).Word(1).Word(9999);
+    B.Single(8.5f).Single(11).Single(0).Single(0).Single(0).Single(0);
+    B.Byte(0).Word(265).Byte(0).Byte(0).Word(1).Word(1).Word(0).Word(0).Str("");
     return B;
 }
 
-} // namespace
-
-TEST(PageConverterFraming, EveryCodeReachesTheOperationItsTableRowNames) {
-    std::set<std::string> Reached;
-    for (int Code = 0; Code < 256; ++Code) {
-        const TPageCodeInfo* Info = FindPageCode(static_cast<uint8_t>(Code));
-        if (!Info || Code == pcPageEnd) continue;
-        SCOPED_TRACE(Info->Name);
-        TOperationRecorder R;
-        ASSERT_EQ(Play(OnePage(CommandOf(*Info)), R), "");
-        const std::string Last = R.Operations.empty() ? "None" : R.Operations.back();
-        EXPECT_EQ(Last, Info->Operation);
-        Reached.insert(R.Operations.begin(), R.Operations.end());
-    }
-    EXPECT_EQ(Reached.size(), 24u) << "every renderer operation is reached by some code";
+// A stream of one page that holds Body.
+std::vector<uint8_t> OnePage(const TBytes& Body, uint16_t PageCount = 1) {
+    TBytes B = StreamHeader(PageCount).PageStart(0, 0);
+    B.Data.insert(B.Data.end(), Body.Data.begin(), Body.Data.end());
+    return B.Byte(82).Data;
 }
 
-TEST(PageConverterFraming, OnePageGivesOnePairBetweenDocBeginAndDocEnd) {
-    const auto Bytes = Record([](TNDRWriter& W) {
-        W.PrintAt(1, 1, "x");
-        W.PrintAt(2, 3, "a b"); // positioning mode: a block of its measured width
-    });
-    for (int PageNo : {0, 1}) {
+const TStep Appearance = [](TNDRWriter& W) { W.SetAccuracyMethod(amAppearance); };
+
+// Three pages: lines, shapes, a picture stored once and drawn twice, formatted runs, page numbers
+// and a variable whose value holds a macro itself.
+void MixedPages(TNDRWriter& W) {
+    const TReportGraphic G = TReportGraphic::FromBitmap(platform::RgbBitmap(3, 2, {1, 2, 3}));
+    W.SetReportVar("who", "Velmora \xFD$RPCM11");
+    W.SetPenWidth(3);
+    W.MoveTo(1, 1);
+    W.LineTo(2, 1.5);
+    W.Polygon({{300, 300}, {600, 300}, {450, 600}});
+    W.DrawBitmapRect(1, 1, 2, 2, G);
+    W.RegisterGraphic(4);
+    W.ReuseGraphic(4);
+    W.DrawBitmapRect(3, 3, 4, 4, G);
+    W.PrintAt(1, 1, "Page \xFD$RPCM11 of \xFD$RPCM10");
+    W.NewPage();
+    // At 12 points a character is 1/12 inch: "ab" 2/12, "cd" in bold 24 points 4/12, "e" after the
+    // plain style code keeps 24 points: 2/12, ending at 4.
+    W.SelectFont("Arial", 12);
+    W.TextRightAt(std::string("ab\x01") + "B1\x02" + "Z24\x04" + "cd\x01r\x04" + "e", 4);
+    W.PrintAt(1, 2, "Name: \xFD$RPCV\xFCwho\xFB!");
+    W.NewPage();
+    W.Polyline({{300, 300}, {600, 600}, {900, 300}});
+    W.TextCenteredAt("\x01"
+                     "B1\x04"
+                     "bold",
+                     2);
+}
+
+struct TPlayRow {
+    const char* Name;
+    TStep Layout, Setup;
+    int PageNo;
+    const char* Golden;
+    bool UnpatchedPageCount = false;
+};
+
+const TPlayRow PlayRows[] = {
+    {"every operation", EveryOperation, nullptr, 0, "every-operation-played.txt"},
+    {"mixed pages", MixedPages, Appearance, 0, "mixed-pages-played.txt"},
+    {"page 2 alone, found through the links", MixedPages, Appearance, 2, "mixed-page-2-played.txt"},
+    {"the last page alone", MixedPages, Appearance, 3, "mixed-page-3-played.txt"},
+    {"a page beyond the last plays the first", MixedPages, Appearance, 9, "mixed-page-1-played.txt"},
+    {"an unpatched page count plays the first page", MixedPages, Appearance, 0, "mixed-unpatched-played.txt",
+     true},
+};
+
+} // namespace
+
+TEST(PageConverterGolden, PlaybackCallsAreTheGoldenFiles) {
+    for (const TPlayRow& Row : PlayRows) {
+        SCOPED_TRACE(Row.Name);
+        auto Bytes = Record(Row.Layout, Row.Setup);
+        if (Row.UnpatchedPageCount) Bytes[10] = Bytes[11] = 0;
         TRecordingRender R;
-        ASSERT_EQ(Play(Bytes, R, PageNo), "");
-        EXPECT_EQ(R.Calls,
-                  (std::vector<std::string>{"DocBegin", "PageBegin 8.5x11", "LeftText 'x' 1 1",
-                                            "BlockText 'a b' 2 3 0.2099999934", "PageEnd", "DocEnd"}));
+        ASSERT_EQ(Play(Bytes, R, Row.PageNo), "");
+        EXPECT_TRUE(test::MatchesGolden(R.Text(), Row.Golden));
     }
 }
 
@@ -117,114 +119,14 @@ TEST(PageConverterFraming, ReportWithoutPagesPlaysAsAnEmptyDocument) {
     for (int PageNo : {0, 1}) {
         TRecordingRender R;
         EXPECT_EQ(Play(Bytes, R, PageNo), "");
-        EXPECT_EQ(R.Calls, (std::vector<std::string>{"DocBegin", "DocEnd"}));
+        EXPECT_EQ(R.Text(), "DocBegin\nDocEnd\n");
     }
 }
 
-TEST(PageConverterFraming, OnePageOfManyIsFoundThroughTheLinks) {
-    const auto Bytes = Recorded([](TNDRWriter& W) {
-        for (int P = 1; P <= 5; ++P) {
-            W.PrintAt(1, 1, "p" + std::to_string(P));
-            if (P < 5) W.NewPage();
-        }
-    });
-    for (int P : {4, 2, 5, 9}) { // beyond the last page: the page the search began at
-        TRecordingRender R;
-        ASSERT_EQ(Play(Bytes, R, P), "");
-        EXPECT_EQ(R.Matching({"LeftText"}),
-                  std::vector<std::string>{"LeftText 'p" + std::to_string(P == 9 ? 1 : P) + "' 1 1"});
-    }
-}
-
-TEST(PageConverterFraming, UnpatchedPageCountPlaysTheFirstPageAndStops) {
-    auto Bytes = Recorded([](TNDRWriter& W) {
-        W.PrintAt(1, 1, "first");
-        W.NewPage();
-        W.PrintAt(1, 1, "second");
-    });
-    Bytes[10] = Bytes[11] = 0;
-    TRecordingRender R;
-    ASSERT_EQ(Play(Bytes, R), "");
-    EXPECT_EQ(R.Matching({"PageBegin", "LeftText"}),
-              (std::vector<std::string>{"PageBegin 8.5x11", "LeftText 'first' 1 1"}));
-}
-
-TEST(PageConverterFraming, LinesPolygonsPicturesAndStateReachTheRenderer) {
-    const TReportGraphic G = TReportGraphic::FromBitmap(platform::RgbBitmap(3, 2, {1, 2, 3}));
-    const auto Bytes = Recorded([&](TNDRWriter& W) {
-        W.SetPenWidth(3);
-        W.MoveTo(1, 1);
-        W.LineTo(2, 1.5);
-        W.Polygon({{300, 300}, {600, 300}, {450, 600}});
-        W.Rectangle(1, 2, 3, 4);
-        W.DrawBitmapRect(1, 1, 2, 2, G);
-        W.RegisterGraphic(4);
-        W.ReuseGraphic(4);
-        W.DrawBitmapRect(3, 3, 4, 4, G); // stored once, played from the earlier copy
-    });
-    TRecordingRender R;
-    ASSERT_EQ(Play(Bytes, R), "");
-    EXPECT_EQ(R.Matching({"MoveTo", "LineTo", "Polygon", "Rectangle"}),
-              (std::vector<std::string>{"MoveTo 1 1", "LineTo 2 1.5", "MoveTo 1 1",
-                                        "Polygon 2 1248,1248 2496,1248 1872,2496", "Rectangle 1 2 3 4"}));
-    EXPECT_NEAR(R.PenWidth(), 3.0 / 300, 1e-7);
-    EXPECT_EQ(R.Bitmaps, (std::vector<TReportGraphic>{G, G}));
-}
-
-TEST(PageConverterText, FormattedRunsAreMeasuredAndPlacedOneAfterAnother) {
-    // 12-point runs at 1248 dpi: each character is 6 points wide = 1/12 inch.
-    const std::string Text = std::string("ab\x01") + "B1\x02" + "Z24\x04" + "cd\x01r\x04" + "e";
-    const auto Bytes = Recorded([&](TNDRWriter& W) {
-        W.SelectFont("Arial", 12);
-        W.TextRightAt(Text, 4);
-    });
-    TRecordingRender R;
-    ASSERT_EQ(Play(Bytes, R), "");
-    // Widths: "ab" 2/12, "cd" at 24 pt 4/12, "e" keeps 24 pt after "r": 2/12; ending at 4.
-    EXPECT_EQ(R.Matching({"LeftText"}),
-              (std::vector<std::string>{"LeftText 'ab' 3.333333333 0", "LeftText 'cd' 3.5 0",
-                                        "LeftText 'e' 3.833333333 0"}));
-    // Run fonts: bold 24 pt for "cd", plain again for "e" with face and size kept, then restored.
-    EXPECT_TRUE(std::any_of(R.Fonts.begin(), R.Fonts.end(),
-                            [](const TReportFont& F) { return F.Size == 24 && F.Bold; }));
-    EXPECT_EQ(R.Fonts.back().Size, 12);
-    EXPECT_FALSE(R.Fonts.back().Bold);
-}
-
-TEST(PageConverterText, PageMacroAndVariableMacroExpand) {
-    const std::string PageNo = std::string("Page \xFD") + "$RPCM11";
-    const std::string Var = std::string("Name: \xFD$RPCV\xFC") + "who\xFB!";
-    const auto Bytes = Recorded([&](TNDRWriter& W) {
-        W.SetReportVar("who", "Velmora");
-        W.PrintAt(1, 1, PageNo);
-        W.PrintAt(1, 2, Var);
-        W.NewPage();
-        W.PrintAt(1, 1, PageNo + " of \xFD$RPCM10");
-        W.PrintAt(1, 2, Var); // the variable is carried to page 2
-    });
-    TRecordingRender R;
-    ASSERT_EQ(Play(Bytes, R), "");
-    EXPECT_EQ(R.Matching({"LeftText"}),
-              (std::vector<std::string>{"LeftText 'Page 1' 1 1", "LeftText 'Name: Velmora!' 1 2",
-                                        "LeftText 'Page 2 of 2' 1 1", "LeftText 'Name: Velmora!' 1 2"}));
-}
-
-TEST(PageConverterText, MacroNumbersForRendererTextsAndUnknownNumbers) {
-    TRecordingRender R;
-    R.ExtraTexts() = {"zero", "one"};
-    TByteViewStream Empty(nullptr, 0);
-    TPageConverter C(Empty, R, FixedMeasurer());
-    C.SetNow(0);
-    EXPECT_EQ(C.ExpandMacros("[\xFD$RPCM17]"), "[one]");
-    EXPECT_EQ(C.ExpandMacros("[\xFD$RPCM18]"), "[]");
-    EXPECT_EQ(C.ExpandMacros("[\xFD$RPCM14]"), "[Render]");
-    EXPECT_EQ(C.ExpandMacros("[\xFD$RPCM99]"), "[]");
-    EXPECT_EQ(C.ExpandMacros("[\xFD$RPCMx1]"), "[\xFD$RPCMx1]"); // not a macro: kept
-    EXPECT_EQ(C.ExpandMacros("[\xFD$RPCV\xFCmissing"), "[");     // no end byte: rest is the name
-}
-
+// Streams of versions Q and Y keep whole pen, brush and font records and an older block text.
 TEST(PageConverterOlder, QAndYHeadersAndOlderRecordsAreAccepted) {
     for (char Code : {'Q', 'Y'}) {
+        SCOPED_TRACE(Code);
         TBytes B;
         B.Byte(static_cast<uint8_t>(Code)).Word(1).Word(1).Word(9999);
         B.Single(8.5f).Single(11).Single(0).Single(0).Single(0).Single(0).Byte(0);
@@ -244,17 +146,29 @@ TEST(PageConverterOlder, QAndYHeadersAndOlderRecordsAreAccepted) {
         B.Byte(32).Single(2).Str("old").Single(1).Single(3);
         B.Byte(82);
         TRecordingRender R;
-        ASSERT_EQ(Play(B.Data, R), "") << Code;
-        EXPECT_EQ(R.Matching({"BlockText"}).size(), 1u);
-        ASSERT_FALSE(R.Fonts.empty());
-        const TReportFont& F = R.Fonts.back();
-        EXPECT_TRUE(F.Name == "Courier New" && F.Size == 12 && F.Bold && F.Italic) << Code;
-        EXPECT_NEAR(R.PenWidth(), 0.01, 1e-7);
+        ASSERT_EQ(Play(B.Data, R), "");
+        EXPECT_TRUE(test::MatchesGolden(R.Text(), "older-records-played.txt"));
     }
+}
+
+TEST(PageConverterText, MacroNumbersForRendererTextsAndUnknownNumbers) {
+    TRecordingRender R;
+    R.ExtraTexts() = {"zero", "one"};
+    TByteViewStream Empty(nullptr, 0);
+    TPageConverter C(Empty, R, FixedMeasurer());
+    C.SetNow(0);
+    EXPECT_EQ(C.ExpandMacros("[\xFD$RPCM17]"), "[one]");
+    EXPECT_EQ(C.ExpandMacros("[\xFD$RPCM18]"), "[]");
+    EXPECT_EQ(C.ExpandMacros("[\xFD$RPCM14]"), "[Render]");
+    EXPECT_EQ(C.ExpandMacros("[\xFD$RPCM99]"), "[]");
+    EXPECT_EQ(C.ExpandMacros("[\xFD$RPCMx1]"), "[\xFD$RPCMx1]"); // not a macro: kept
+    EXPECT_EQ(C.ExpandMacros("[\xFD$RPCV\xFCmissing"), "[");     // no end byte: rest is the name
 }
 
 // ------------------------------------------------------------------------------------------
 // Malformed streams: each ends with a clear error, and DocEnd follows DocBegin.
+
+namespace {
 
 struct TBadCase {
     const char* Name;
@@ -269,19 +183,18 @@ std::vector<TBadCase> BadCases() {
         return Bytes;
     };
     const std::string End = "ends unexpectedly", Exceeds = "exceeds the report file",
-                      Earlier = "does not point to an earlier graphic";
-    const auto Text = OnePage(TBytes().Byte(24).Single(1).Str("hello").Single(1));
-    const int32_t PageAt = static_cast<int32_t>(StreamHeader(1).Size()); // the first page record
-    const int32_t Drawing = PageAt + 19;                                 // its first command
-    TBytes Loop = StreamHeader(2), Outside = StreamHeader(2);
-    PageStart(Loop, 0, PageAt, 1); // next points back at itself
-    PageStart(Outside, 0, 1 << 30, 1);
-    // A value record referring to itself, a loop of two; a variable containing its own macro.
+                      Earlier = "does not point to an earlier graphic", Loop = "form a loop";
+    const auto Text = OnePage(TBytes().LeftText("hello"));
+    const int32_t PageAt = static_cast<int32_t>(StreamHeader(1).Data.size()); // the first page record
+    const int32_t Drawing = PageAt + 19;                                      // its first command
+    // Value records: one referring to itself, a loop of two; a variable holding its own macro.
     const std::string Macro = std::string("\xFD$RPCV\xFC") + "v\xFB";
     const uint8_t MacroSize = static_cast<uint8_t>(Macro.size() + 1);
     TBytes Two;
     Two.Byte(37).Str("v").Byte(4).Byte(254).Int(Drawing + 3 + 6 + 3);
     Two.Byte(37).Str("w").Byte(4).Byte(255).Int(-(Drawing + 3));
+    TBytes Own;
+    Own.Byte(37).Str("v").Byte(MacroSize).Byte(MacroSize).Raw("x" + Macro).LeftText(Macro);
     return {
         {"bad header code", TBytes().Byte('X').Data, "Unexpected header code [88] found in report file."},
         {"page without 80", StreamHeader(1).Byte(81).Data, "Unexpected code found in report file."},
@@ -299,30 +212,23 @@ std::vector<TBadCase> BadCases() {
         {"graphic reference forward", OnePage(TBytes().Byte(17).Byte(0x81).Int(100000)), Earlier},
         {"graphic reference negative", OnePage(TBytes().Byte(17).Byte(0x81).Int(-4)), Earlier},
         {"value reference to itself", OnePage(TBytes().Byte(37).Str("v").Byte(4).Byte(254).Int(Drawing + 3)),
-         "form a loop"},
-        {"value references in a loop", OnePage(Two), "form a loop"},
+         Loop},
+        {"value references in a loop", OnePage(Two), Loop},
         {"value reference outside", OnePage(TBytes().Byte(37).Str("v").Byte(4).Byte(254).Int(INT32_MIN)),
          "points outside the report file"},
         {"value record longer than the data", OnePage(TBytes().Byte(37).Str("v").Byte(200).Byte(3)), End},
         {"value text longer than its record", OnePage(TBytes().Byte(37).Str("v").Byte(1).Byte(9).Byte('a')),
          "holds 1 bytes but names 9"},
-        {"variable containing its own macro",
-         OnePage(TBytes()
-                     .Byte(37)
-                     .Str("v")
-                     .Byte(MacroSize)
-                     .Byte(MacroSize)
-                     .Raw("x" + Macro)
-                     .Byte(24)
-                     .Single(1)
-                     .Str(Macro)
-                     .Single(1)),
-         "expand without end"},
+        {"variable containing its own macro", OnePage(Own), "expand without end"},
         {"page count beyond the pages", OnePage(TBytes(), 3), End},
-        {"page links in a loop", Loop.Byte(82).Data, "Page links in report file form a loop.", 2},
-        {"page link outside", Outside.Byte(82).Data, "points outside the report file", 2},
+        {"page links in a loop", StreamHeader(2).PageStart(0, PageAt).Byte(82).Data,
+         "Page links in report file form a loop.", 2},
+        {"page link outside", StreamHeader(2).PageStart(0, 1 << 30).Byte(82).Data,
+         "points outside the report file", 2},
     };
 }
+
+} // namespace
 
 TEST(PageConverterMalformed, EveryCaseEndsWithAClearErrorAndDocEnd) {
     for (const TBadCase& Case : BadCases()) {
@@ -338,23 +244,7 @@ TEST(PageConverterMalformed, EveryCaseEndsWithAClearErrorAndDocEnd) {
 // Every truncation and thousands of random byte changes of a valid stream: each plays to a clear
 // error or to the end, with DocEnd after DocBegin.
 TEST(PageConverterMalformed, DamagedCopiesOfAValidStreamFailCleanly) {
-    const auto Bytes = Recorded([](TNDRWriter& W) {
-        W.SetReportVar("v", "value \xFD$RPCM11");
-        W.PrintAt(1, 1, "text \xFD$RPCV\xFCv\xFB");
-        W.DrawBitmapRect(1, 1, 2, 2, TReportGraphic::FromBitmap(platform::RgbBitmap(2, 2)));
-        W.RegisterGraphic(1);
-        W.ReuseGraphic(1);
-        W.DrawBitmapRect(3, 3, 4, 4, TReportGraphic::FromBitmap(platform::RgbBitmap(2, 2)));
-        W.NewPage();
-        W.Polyline({{1, 1}, {2, 2}, {3, 1}});
-        W.NewPage();
-        W.TextCenteredAt("\x01"
-                         "B1\x04"
-                         "bold",
-                         2);
-    });
-    TRecordingRender Whole;
-    EXPECT_EQ(Play(Bytes, Whole), "");
+    const auto Bytes = Record(MixedPages, Appearance);
     for (size_t Length = 0; Length < Bytes.size(); ++Length) {
         TRecordingRender R;
         EXPECT_NE(Play(std::vector<uint8_t>(Bytes.begin(), Bytes.begin() + static_cast<long>(Length)), R), "")

@@ -1,12 +1,7 @@
 #include "TestSupport.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
-#include <stdexcept>
 
 #include "report/PageConverter.h"
 #include "report/PageStreamListing.h"
@@ -18,25 +13,77 @@ TFixedMeasurer& FixedMeasurer() {
     return Measurer;
 }
 
-void TRecordingRender::Log(const std::string& Name, std::initializer_list<double> Values,
-                           const char* Separator) {
+std::string TRecordingRender::Describe(double Value) {
     std::ostringstream S;
     S.imbue(std::locale::classic());
     S.precision(10);
-    S << Name;
-    const char* Between = " ";
-    for (double V : Values) {
-        S << Between << V;
-        Between = Separator;
-    }
-    Calls.push_back(S.str());
+    S << Value;
+    return S.str();
 }
 
-void TRecordingRender::RenderPolygon(const std::vector<TPoint>& Points, int HighIndex) {
-    std::string Line = "Polygon " + std::to_string(HighIndex);
+std::string TRecordingRender::Describe(const TRect& R) {
+    return "(" + std::to_string(R.Left) + "," + std::to_string(R.Top) + ")-(" + std::to_string(R.Right) +
+           "," + std::to_string(R.Bottom) + ")";
+}
+
+std::string TRecordingRender::Describe(const std::vector<TPoint>& Points) {
+    std::string Text;
     for (const TPoint& P : Points)
-        Line += " " + std::to_string(P.X) + "," + std::to_string(P.Y);
-    Calls.push_back(Line);
+        Text += (Text.empty() ? "" : " ") + std::to_string(P.X) + "," + std::to_string(P.Y);
+    return Text;
+}
+
+std::string TRecordingRender::Describe(const TStream& Stream) {
+    return "stream(" + std::to_string(Stream.Size()) + ")";
+}
+
+// Kind, size and a checksum, so that a changed byte shows in a listing.
+std::string TRecordingRender::Describe(const TReportGraphic& Graphic) {
+    Graphics.push_back(Graphic);
+    uint32_t Sum = 2166136261u;
+    for (const uint8_t Byte : Graphic.Data)
+        Sum = (Sum ^ Byte) * 16777619u;
+    return "graphic(" + std::to_string(Graphic.Type) + "," + std::to_string(Graphic.Data.size()) + "," +
+           std::to_string(Sum) + ")";
+}
+
+std::string TRecordingRender::Fields(std::initializer_list<std::pair<const char*, double>> Named) {
+    std::string Text;
+    for (const auto& [Name, Value] : Named)
+        Text += std::string(" ") + Name + " " + Describe(Value);
+    return Text;
+}
+
+std::string TRecordingRender::Describe(const TReportFont& F) {
+    std::string Text = Describe(F.Name) + Fields({{"size", F.Size},
+                                                  {"color", F.Color},
+                                                  {"pitch", F.Pitch},
+                                                  {"set", F.CharSet},
+                                                  {"rotation", F.Rotation},
+                                                  {"align", F.Align}});
+    for (const auto& [On, Word] : {std::pair{F.Bold, " bold"},
+                                   {F.Italic, " italic"},
+                                   {F.Underline, " underline"},
+                                   {F.StrikeOut, " strikeout"},
+                                   {F.Superscript, " superscript"},
+                                   {F.Subscript, " subscript"}})
+        if (On) Text += Word;
+    return Text;
+}
+
+std::string TRecordingRender::Describe(const TReportPen& Pen) {
+    return Fields({{"color", Pen.Color}, {"mode", Pen.Mode}, {"style", Pen.Style}, {"width", Pen.Width}})
+        .substr(1);
+}
+
+std::string TRecordingRender::Describe(const TReportBrush& Brush) {
+    return Fields({{"color", Brush.Color}, {"style", Brush.Style}}).substr(1) +
+           (Brush.Pattern.Empty() ? "" : " pattern");
+}
+
+void TRecordingRender::Log(const std::string& Line) {
+    const bool State = Line.find("Changed ") != std::string::npos;
+    if (!State || Calls.empty() || Calls.back() != Line) Calls.push_back(Line);
 }
 
 std::vector<std::string> TRecordingRender::Matching(std::initializer_list<std::string> Prefixes) const {
@@ -46,6 +93,13 @@ std::vector<std::string> TRecordingRender::Matching(std::initializer_list<std::s
                         [&](const std::string& P) { return C.rfind(P, 0) == 0; }))
             Out.push_back(C);
     return Out;
+}
+
+std::string TRecordingRender::Text() const {
+    std::string Text;
+    for (const std::string& Call : Calls)
+        Text += Call + "\n";
+    return Text;
 }
 
 std::string Play(const std::vector<uint8_t>& Bytes, TReportRender& Render, int PageNo) {
@@ -80,35 +134,55 @@ std::string Listing(const std::vector<uint8_t>& Bytes) {
     return Out.str();
 }
 
-TBytes& TBytes::Int(int32_t V) {
-    const uint32_t U = static_cast<uint32_t>(V);
-    for (int K = 0; K < 4; ++K)
-        Byte(static_cast<uint8_t>(U >> (8 * K)));
-    return *this;
-}
-
-TBytes& TBytes::Single(float V) {
-    uint32_t U;
-    std::memcpy(&U, &V, 4);
-    return Int(static_cast<int32_t>(U));
-}
-
-TBytes& TBytes::Str(const std::string& S) {
-    if (S.size() < 192) return Byte(static_cast<uint8_t>(S.size())).Raw(S);
-    const uint16_t L = static_cast<uint16_t>(S.size() + 49152);
-    return Byte(static_cast<uint8_t>(L >> 8)).Byte(static_cast<uint8_t>(L)).Raw(S);
-}
-
-TBytes StreamHeader(uint16_t PageCount) {
-    TBytes B;
-    B.Byte('Z').Word(2017).Str("T").Word(PageCount).Word(1).Word(9999);
-    B.Single(8.5f).Single(11).Single(0).Single(0).Single(0).Single(0);
-    B.Byte(0).Word(265).Byte(0).Byte(0).Word(1).Word(1).Word(0).Word(0).Str("");
-    return B;
-}
-
-void PageStart(TBytes& B, int32_t Previous, int32_t Next, uint16_t PageNumber) {
-    B.Byte(80).Int(Previous).Int(Next).Word(PageNumber).Single(8.5f).Single(11);
+void EveryOperation(TNDRWriter& W) {
+    const TReportGraphic Picture{gtBitmap, {'B', 'M', 1, 2, 3}};
+    W.Arc(1, 1, 2, 2, 1.5, 1, 2, 1.5);
+    W.Chord(1, 2, 2, 3, 1.5, 2, 2, 2.5);
+    W.Pie(1, 3, 2, 4, 1.5, 3, 2, 3.5);
+    W.Ellipse(3, 1, 4, 1.5);
+    W.Rectangle(3, 2, 4, 2.5);
+    W.ShadeRectangle(3, 3, 4, 3.5);
+    W.RoundRect(3, 4, 4, 4.5, 0.25, 0.125);
+    W.MoveTo(5, 1);
+    W.LineTo(6, 1);
+    W.Polygon({{300, 300}, {600, 300}, {450, 600}});
+    W.Polyline({{300, 900}, {600, 900}});
+    W.FillRect({300, 1200, 600, 1500});
+    W.FrameRect({300, 1500, 600, 1800});
+    W.DrawFocusRect({300, 1800, 600, 2100});
+    W.FloodFill(1, 7, 0x00FF00, 1);
+    W.CopyWithBrush({0, 0, 30, 30}, Picture, {0, 0, 3, 3}, 0xFFFFFF);
+    W.Draw(1, 8, Picture);
+    W.StretchDraw({300, 2700, 900, 3000}, Picture);
+    W.SetGraphicOptions(3);
+    W.DrawBitmapScaled(2, 8, 2, 0.5, Picture);
+    TMemoryStream Image(std::vector<uint8_t>{0xFF, 0xD8, 0xFF, 0xD9});
+    W.DrawImageData(3, 8, 4, 9, Image, "jpg");
+    W.SetGraphicOptions(0);
+    W.DrawBitmapRect(5, 8, 6, 9, Picture);
+    W.SelectFont("Arial", 12);
+    W.TextRect({300, 3000, 1200, 3300}, 1, 10.5, "clipped");
+    W.PrintAt(1, 10, "left");
+    W.TextCenteredAt("centre", 4);
+    W.TextRightAt("right", 7);
+    W.TextJustifiedAt("two words", 1, 3);
+    W.SendRawText("raw");
+    TMemoryStream Raw(std::vector<uint8_t>{1, 2, 3, 4});
+    W.SendRawStream(Raw, 3);
+    W.OutputPreviewOnly();
+    W.OutputPrinterOnly();
+    W.OutputEverywhere();
+    W.RequestBin("Tray 2");
+    W.SetRenderOption(7);
+    W.SetOrientation(poLandScape);
+    W.SetTextBKMode(bkOpaque);
+    W.SetBackgroundColor(0x123456);
+    W.SetScaleX(50);
+    W.SetScaleY(200);
+    W.SetPenColor(0x0000FF);
+    W.SetPenWidth(3);
+    W.SetBrushStyle(1);
+    W.SetReportVar("name", "value");
 }
 
 namespace test {

@@ -1,5 +1,5 @@
 // Helpers shared by the report tests: a deterministic text measurer, a renderer that logs every
-// call, a little-endian byte builder for hand-made streams, files and golden listings.
+// call, recording and playing streams, and the golden files in data/.
 #pragma once
 
 #include "TestFiles.h"
@@ -29,41 +29,51 @@ class TFixedMeasurer : public TTextMeasurer {
 
 TFixedMeasurer& FixedMeasurer();
 
-// Logs each renderer call as one line, e.g. "LeftText 'abc' 1 0.5" or "PageBegin 8.5x11".
+// Logs each renderer call as one line of its name and arguments, e.g. "RenderLeftText 'abc' 1 0.5".
+// A font, pen or brush change that leaves the state as the line before it is not logged again.
 class TRecordingRender : public TReportRender {
   public:
     std::vector<std::string> Calls;
-    std::vector<TReportGraphic> Bitmaps;
-    std::vector<TReportFont> Fonts;
+    std::vector<TReportGraphic> Graphics; // every graphic played, in order
 
-    void DocBegin() override { Log("DocBegin", {}); }
-    void DocEnd() override { Log("DocEnd", {}); }
-    void PageBegin() override { Log("PageBegin", {PageWidth(), PageHeight()}, "x"); }
-    void PageEnd() override { Log("PageEnd", {}); }
-    void RenderLeftText(const std::string& T, double X, double Y) override {
-        Log("LeftText '" + T + "'", {X, Y});
+    void DocBegin() override { Calls.push_back("DocBegin"); }
+    void DocEnd() override { Calls.push_back("DocEnd"); }
+    void PageBegin() override { Calls.push_back("PageBegin" + Values(PageWidth(), PageHeight())); }
+    void PageEnd() override { Calls.push_back("PageEnd"); }
+#define VELMORA_LOG_OPERATION(Name, Params, Args)                                                            \
+    void Name Params override {                                                                              \
+        Log(#Name + Values Args);                                                                            \
     }
-    void RenderBlockText(const std::string& T, double X, double Y, double W) override {
-        Log("BlockText '" + T + "'", {X, Y, W});
-    }
-    void RenderBitmapRect(const TReportGraphic& Bitmap, double X1, double Y1, double X2, double Y2) override {
-        Bitmaps.push_back(Bitmap);
-        Log("BitmapRect", {X1, Y1, X2, Y2});
-    }
-    void RenderMoveTo(double X, double Y) override { Log("MoveTo", {X, Y}); }
-    void RenderLineTo(double X, double Y) override { Log("LineTo", {X, Y}); }
-    void RenderRectangle(double X1, double Y1, double X2, double Y2) override {
-        Log("Rectangle", {X1, Y1, X2, Y2});
-    }
-    void RenderPolygon(const std::vector<TPoint>& Points, int HighIndex) override;
-    void FontChanged(const TReportFont& Font) override { Fonts.push_back(Font); }
+    VELMORA_RENDER_OPERATIONS(VELMORA_LOG_OPERATION)
+#undef VELMORA_LOG_OPERATION
 
     // Calls whose line starts with one of the prefixes.
     std::vector<std::string> Matching(std::initializer_list<std::string> Prefixes) const;
+    // Every call, one a line.
+    std::string Text() const;
 
   private:
-    // Adds "Name V1 V2 ...", the values apart by Separator after the first.
-    void Log(const std::string& Name, std::initializer_list<double> Values, const char* Separator = " ");
+    template <class... T> std::string Values(const T&... Value) {
+        std::string Line;
+        ((Line += " " + Describe(Value)), ...);
+        return Line;
+    }
+    std::string Describe(double Value);
+    std::string Describe(int Value) {
+        return std::to_string(Value);
+    }
+    std::string Describe(const std::string& Text) {
+        return "'" + Text + "'";
+    }
+    std::string Describe(const TRect& R);
+    std::string Describe(const std::vector<TPoint>& Points);
+    std::string Describe(const TStream& Stream);
+    std::string Describe(const TReportGraphic& Graphic);
+    std::string Describe(const TReportFont& Font);
+    std::string Describe(const TReportPen& Pen);
+    std::string Describe(const TReportBrush& Brush);
+    std::string Fields(std::initializer_list<std::pair<const char*, double>> Named);
+    void Log(const std::string& Line);
 };
 
 // Plays Bytes into Render with the fixed measurer; returns the error message, empty on success.
@@ -79,27 +89,8 @@ std::vector<uint8_t> Record(const std::function<void(TNDRWriter&)>& Layout,
 // The stream as the dump command lists it.
 std::string Listing(const std::vector<uint8_t>& Bytes);
 
-struct TBytes {
-    std::vector<uint8_t> Data;
-    TBytes& Byte(uint8_t V) {
-        Data.push_back(V);
-        return *this;
-    }
-    TBytes& Word(uint16_t V) { return Byte(V & 0xFF).Byte(V >> 8); }
-    TBytes& Int(int32_t V);
-    TBytes& Single(float V);
-    TBytes& Str(const std::string& S);
-    TBytes& Raw(const std::string& S) {
-        Data.insert(Data.end(), S.begin(), S.end());
-        return *this;
-    }
-    size_t Size() const { return Data.size(); }
-};
-
-// A minimal version-2017 header with PageCount pages.
-TBytes StreamHeader(uint16_t PageCount);
-// A page record start (code 80 ... page height), with the given links.
-void PageStart(TBytes& B, int32_t Previous, int32_t Next, uint16_t PageNumber);
+// One page that uses every drawing, text, output and state operation of the surface.
+void EveryOperation(TNDRWriter& W);
 
 namespace test {
 
