@@ -136,6 +136,7 @@ std::string Listing(const std::vector<uint8_t>& Bytes) {
 
 void EveryOperation(TNDRWriter& W) {
     const TReportGraphic Picture{gtBitmap, {'B', 'M', 1, 2, 3}};
+    W.SetReportVar("who", "Velmora \xFD$RPCM11");
     W.Arc(1, 1, 2, 2, 1.5, 1, 2, 1.5);
     W.Chord(1, 2, 2, 3, 1.5, 2, 2, 2.5);
     W.Pie(1, 3, 2, 4, 1.5, 3, 2, 3.5);
@@ -160,12 +161,26 @@ void EveryOperation(TNDRWriter& W) {
     W.DrawImageData(3, 8, 4, 9, Image, "jpg");
     W.SetGraphicOptions(0);
     W.DrawBitmapRect(5, 8, 6, 9, Picture);
+    W.RegisterGraphic(4);
+    W.ReuseGraphic(4);
+    W.DrawBitmapRect(6, 8, 7, 9, Picture); // refers to the copy before
+    W.DrawBitmapRect(7, 8, 8, 9, Picture); // reuse applies to one graphic only
     W.SelectFont("Arial", 12);
     W.TextRect({300, 3000, 1200, 3300}, 1, 10.5, "clipped");
     W.PrintAt(1, 10, "left");
     W.TextCenteredAt("centre", 4);
     W.TextRightAt("right", 7);
     W.TextJustifiedAt("two words", 1, 3);
+    W.NewPage();
+    // At 12 points a character is 1/12 inch: "ab" 2/12, "cd" in bold 24 points 4/12, "e" after the
+    // plain style code keeps 24 points: 2/12, ending at 4.
+    W.TextRightAt(std::string("ab\x01") + "B1\x02" + "Z24\x04" + "cd\x01r\x04" + "e", 4);
+    W.PrintAt(1, 2, "Page \xFD$RPCM11 of \xFD$RPCM10 for \xFD$RPCV\xFCwho\xFB");
+    W.NewPage();
+    W.TextCenteredAt("\x01"
+                     "B1\x04"
+                     "bold",
+                     2);
     W.SendRawText("raw");
     TMemoryStream Raw(std::vector<uint8_t>{1, 2, 3, 4});
     W.SendRawStream(Raw, 3);
@@ -182,7 +197,6 @@ void EveryOperation(TNDRWriter& W) {
     W.SetPenColor(0x0000FF);
     W.SetPenWidth(3);
     W.SetBrushStyle(1);
-    W.SetReportVar("name", "value");
 }
 
 namespace test {

@@ -89,7 +89,8 @@ std::vector<uint8_t> Record(const std::function<void(TNDRWriter&)>& Layout,
 // The stream as the dump command lists it.
 std::string Listing(const std::vector<uint8_t>& Bytes);
 
-// One page that uses every drawing, text, output and state operation of the surface.
+// Three pages that use every drawing, text, output and state operation of the surface, with
+// formatted runs, page-number and variable macros and a picture stored once and drawn twice.
 void EveryOperation(TNDRWriter& W);
 
 namespace test {
