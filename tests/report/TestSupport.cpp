@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 
-#include <algorithm>
+#include <charconv>
 #include <sstream>
 
 #include "report/PageConverter.h"
@@ -14,11 +14,9 @@ TFixedMeasurer& FixedMeasurer() {
 }
 
 std::string TRecordingRender::Describe(double Value) {
-    std::ostringstream S;
-    S.imbue(std::locale::classic());
-    S.precision(10);
-    S << Value;
-    return S.str();
+    char Text[32];
+    return std::string(Text,
+                       std::to_chars(Text, Text + sizeof Text, Value, std::chars_format::general, 10).ptr);
 }
 
 std::string TRecordingRender::Describe(const TRect& R) {
@@ -86,15 +84,6 @@ void TRecordingRender::Log(const std::string& Line) {
     if (!State || Calls.empty() || Calls.back() != Line) Calls.push_back(Line);
 }
 
-std::vector<std::string> TRecordingRender::Matching(std::initializer_list<std::string> Prefixes) const {
-    std::vector<std::string> Out;
-    for (const auto& C : Calls)
-        if (std::any_of(Prefixes.begin(), Prefixes.end(),
-                        [&](const std::string& P) { return C.rfind(P, 0) == 0; }))
-            Out.push_back(C);
-    return Out;
-}
-
 std::string TRecordingRender::Text() const {
     std::string Text;
     for (const std::string& Call : Calls)
@@ -128,10 +117,22 @@ std::vector<uint8_t> Record(const std::function<void(TNDRWriter&)>& Layout,
     return Writer.MemoryBytes();
 }
 
-std::string Listing(const std::vector<uint8_t>& Bytes) {
+std::string Listing(const std::vector<uint8_t>& Bytes, bool WholeHeader) {
     std::ostringstream Out;
-    ListPageStream(Out, Bytes.data(), Bytes.size());
-    return Out.str();
+    try {
+        ListPageStream(Out, Bytes.data(), Bytes.size());
+    } catch (const EReportError& Error) {
+        Out << "error: " << Error.what() << "\n";
+    }
+    std::istringstream Lines(Out.str());
+    std::string Text;
+    const auto Kept = [](const std::string& Line) {
+        return Line[0] == '@' || Line.starts_with("header ") || Line.starts_with("pages ") ||
+               Line.starts_with("error: ");
+    };
+    for (std::string Line; std::getline(Lines, Line);)
+        if (WholeHeader || Kept(Line)) Text += Line + "\n";
+    return Text;
 }
 
 void EveryOperation(TNDRWriter& W) {
@@ -202,7 +203,11 @@ void EveryOperation(TNDRWriter& W) {
 namespace test {
 
 ::testing::AssertionResult MatchesGolden(const std::string& Actual, const std::string& Name) {
-    return MatchesGoldenFile(Actual, std::string(REPORT_TEST_DATA) + "/" + Name);
+    return MatchesGoldenFile(Actual, ReportDataPath(Name));
+}
+
+std::string ReportDataPath(const std::string& Name) {
+    return std::string(REPORT_TEST_DATA) + "/" + Name;
 }
 
 } // namespace test

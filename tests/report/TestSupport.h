@@ -47,8 +47,6 @@ class TRecordingRender : public TReportRender {
     VELMORA_RENDER_OPERATIONS(VELMORA_LOG_OPERATION)
 #undef VELMORA_LOG_OPERATION
 
-    // Calls whose line starts with one of the prefixes.
-    std::vector<std::string> Matching(std::initializer_list<std::string> Prefixes) const;
     // Every call, one a line.
     std::string Text() const;
 
@@ -86,8 +84,9 @@ void PrepareWriter(TNDRWriter& Writer);
 std::vector<uint8_t> Record(const std::function<void(TNDRWriter&)>& Layout,
                             const std::function<void(TNDRWriter&)>& Setup = nullptr);
 
-// The stream as the dump command lists it.
-std::string Listing(const std::vector<uint8_t>& Bytes);
+// The stream as the dump command lists it, ending with the reader's error on damage. Without the
+// whole header only its first line and its page count are kept.
+std::string Listing(const std::vector<uint8_t>& Bytes, bool WholeHeader = true);
 
 // Three pages that use every drawing, text, output and state operation of the surface, with
 // formatted runs, page-number and variable macros and a picture stored once and drawn twice.
@@ -99,5 +98,7 @@ namespace test {
 // actual text is written beside it (NAME.actual). Run with VELMORA_UPDATE_GOLDEN=1 to rewrite
 // the golden files on purpose, then review the change before committing it.
 ::testing::AssertionResult MatchesGolden(const std::string& Actual, const std::string& Name);
+// The path of the file Name in tests/report/data.
+std::string ReportDataPath(const std::string& Name);
 
 } // namespace test
