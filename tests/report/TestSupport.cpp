@@ -45,37 +45,21 @@ std::string TRecordingRender::Describe(const TReportGraphic& Graphic) {
            std::to_string(Sum) + ")";
 }
 
-std::string TRecordingRender::Fields(std::initializer_list<std::pair<const char*, double>> Named) {
-    std::string Text;
-    for (const auto& [Name, Value] : Named)
-        Text += std::string(" ") + Name + " " + Describe(Value);
-    return Text;
-}
-
 std::string TRecordingRender::Describe(const TReportFont& F) {
-    std::string Text = Describe(F.Name) + Fields({{"size", F.Size},
-                                                  {"color", F.Color},
-                                                  {"pitch", F.Pitch},
-                                                  {"set", F.CharSet},
-                                                  {"rotation", F.Rotation},
-                                                  {"align", F.Align}});
-    for (const auto& [On, Word] : {std::pair{F.Bold, " bold"},
-                                   {F.Italic, " italic"},
-                                   {F.Underline, " underline"},
-                                   {F.StrikeOut, " strikeout"},
-                                   {F.Superscript, " superscript"},
-                                   {F.Subscript, " subscript"}})
-        if (On) Text += Word;
-    return Text;
+    return Describe(F.Name) +
+           Values("size", F.Size, "color", F.Color, "pitch", F.Pitch, "set", F.CharSet, "rotation",
+                  F.Rotation, "align", F.Align) +
+           (F.Bold ? " bold" : "") + (F.Italic ? " italic" : "") + (F.Underline ? " underline" : "") +
+           (F.StrikeOut ? " strikeout" : "") + (F.Superscript ? " superscript" : "") +
+           (F.Subscript ? " subscript" : "");
 }
 
 std::string TRecordingRender::Describe(const TReportPen& Pen) {
-    return Fields({{"color", Pen.Color}, {"mode", Pen.Mode}, {"style", Pen.Style}, {"width", Pen.Width}})
-        .substr(1);
+    return Values("color", Pen.Color, "mode", Pen.Mode, "style", Pen.Style, "width", Pen.Width).substr(1);
 }
 
 std::string TRecordingRender::Describe(const TReportBrush& Brush) {
-    return Fields({{"color", Brush.Color}, {"style", Brush.Style}}).substr(1) +
+    return Values("color", Brush.Color, "style", Brush.Style).substr(1) +
            (Brush.Pattern.Empty() ? "" : " pattern");
 }
 

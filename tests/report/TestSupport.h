@@ -40,12 +40,6 @@ class TRecordingRender : public TReportRender {
     void DocEnd() override { Calls.push_back("DocEnd"); }
     void PageBegin() override { Calls.push_back("PageBegin" + Values(PageWidth(), PageHeight())); }
     void PageEnd() override { Calls.push_back("PageEnd"); }
-#define VELMORA_LOG_OPERATION(Name, Params, Args)                                                            \
-    void Name Params override {                                                                              \
-        Log(#Name + Values Args);                                                                            \
-    }
-    VELMORA_RENDER_OPERATIONS(VELMORA_LOG_OPERATION)
-#undef VELMORA_LOG_OPERATION
 
     // Every call, one a line.
     std::string Text() const;
@@ -57,12 +51,9 @@ class TRecordingRender : public TReportRender {
         return Line;
     }
     std::string Describe(double Value);
-    std::string Describe(int Value) {
-        return std::to_string(Value);
-    }
-    std::string Describe(const std::string& Text) {
-        return "'" + Text + "'";
-    }
+    std::string Describe(int Value) { return std::to_string(Value); }
+    std::string Describe(const std::string& Text) { return "'" + Text + "'"; }
+    std::string Describe(const char* Label) { return Label; }
     std::string Describe(const TRect& R);
     std::string Describe(const std::vector<TPoint>& Points);
     std::string Describe(const TStream& Stream);
@@ -70,8 +61,15 @@ class TRecordingRender : public TReportRender {
     std::string Describe(const TReportFont& Font);
     std::string Describe(const TReportPen& Pen);
     std::string Describe(const TReportBrush& Brush);
-    std::string Fields(std::initializer_list<std::pair<const char*, double>> Named);
     void Log(const std::string& Line);
+
+  public:
+#define VELMORA_LOG_OPERATION(Name, Params, Args)                                                            \
+    void Name Params override {                                                                              \
+        Log(#Name + Values Args);                                                                            \
+    }
+    VELMORA_RENDER_OPERATIONS(VELMORA_LOG_OPERATION)
+#undef VELMORA_LOG_OPERATION
 };
 
 // Plays Bytes into Render with the fixed measurer; returns the error message, empty on success.
