@@ -1,151 +1,132 @@
+// The board picture: lines, tints and the mark as golden runs of pixel colours along chosen rows
+// and columns (data/board-runs.txt); digits, notes, conflicts, cursor and pause by their ink.
 #include "board/BoardPainter.h"
 
+#include "TestFiles.h"
+
 #include <QColor>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
 
 constexpr int Cell = BoardPixels / 9;
 
-QColor At(const QImage& image, int x, int y) {
-    return QColor(image.pixel(x, y));
+QColor Inside(const QImage& image, int c, int r) { // a pixel well inside square (c, r)
+    return QColor(image.pixel((c - 1) * Cell + 5, (r - 1) * Cell + 5));
 }
 
-// A pixel well inside square (c, r), away from its digit.
-QColor Inside(const QImage& image, int c, int r) {
-    return At(image, (c - 1) * Cell + 5, (r - 1) * Cell + 5);
+// The colours along a row (or a column) of pixels as runs, e.g. "B3 W41": B black, W white,
+// R red, r row tint, b box tint, ? anything else.
+std::string Runs(const QImage& image, bool row, int at) {
+    const QRgb colours[] = {qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(255, 0, 0), qRgb(250, 230, 250),
+                            qRgb(250, 250, 200)};
+    std::string letters; // one a pixel
+    for (int i = 0; i < (row ? image.width() : image.height()); ++i) {
+        const QRgb* found =
+            std::find(std::begin(colours), std::end(colours), image.pixel(row ? i : at, row ? at : i));
+        letters += "BWRrb?"[found - colours];
+    }
+    std::string runs;
+    for (size_t i = 0, end = 0; i < letters.size(); i = end) {
+        end = std::min(letters.find_first_not_of(letters[i], i), letters.size());
+        runs += (i ? " " : "") + letters.substr(i, 1) + std::to_string(end - i);
+    }
+    return runs;
 }
 
-const QColor White(255, 255, 255);
-const QColor Black(0, 0, 0);
-const QColor RowTint(250, 230, 250);
-const QColor BoxTint(250, 250, 200);
-const QColor Red(255, 0, 0);
+// The pointer over square (2, 5), in box 4, with the tints asked for and perhaps a marked square.
+TBoardView Hover(bool rowAndColumn, bool box, std::pair<int, int> mark = {-1, -1}, bool markerShown = false) {
+    return {.HiliteRowAndColumn = rowAndColumn,
+            .HiliteCell = box,
+            .HoverCol = 2,
+            .HoverRow = 5,
+            .HoverBox = BoxOf(2, 5),
+            .MarkCol = mark.first,
+            .MarkRow = mark.second,
+            .MarkerShown = markerShown,
+            .Conflicts = {}};
+}
 
-int DarkPixels(const QImage& image, int c, int r) {
+// Thick lines at 0, 132 and 264 cover one pixel either side (the one at 0 loses its left half),
+// thin lines are one pixel wide, the border at the far edges is the last two pixels; a square keeps
+// a white outline that overlaps its neighbours. In a larger picture every length grows with the
+// square, with no grey fringe from stretching. Tints follow the pointer's row, column and box; the
+// mark wins over both unless the marker frames it.
+TEST(BoardPainter, LinesTintsAndTheMarkAreTheGoldenRuns) {
+    const QImage empty = DrawBoardImage(TBoard{});
+    const QImage large = DrawBoardImage(TBoard{}, {}, 2 * BoardPixels);
+    const int row5 = 4 * Cell + 5, row4 = 3 * Cell + 5, column2 = Cell + 5;
+    const struct {
+        const char* Name;
+        QImage Image;
+        bool Row;
+        int At;
+    } rows[] = {
+        {"empty, row 200", empty, true, 200},
+        {"empty, column 200", empty, false, 200},
+        {"double size, row 400", large, true, 400},
+        {"double size, column 400", large, false, 400},
+        {"mark on (4, 4), row 150", DrawBoardImage(TBoard{}, Hover(false, false, {4, 4})), true, 150},
+        {"mark on (4, 4), column 150", DrawBoardImage(TBoard{}, Hover(false, false, {4, 4})), false, 150},
+        {"row tint, row 5", DrawBoardImage(TBoard{}, Hover(true, false)), true, row5},
+        {"row tint, column 2", DrawBoardImage(TBoard{}, Hover(true, false)), false, column2},
+        {"row tint, row 7", DrawBoardImage(TBoard{}, Hover(true, false)), true, row5 + 2 * Cell},
+        {"row tint off, row 5", DrawBoardImage(TBoard{}, Hover(false, false)), true, row5},
+        {"box tint, row 5", DrawBoardImage(TBoard{}, Hover(true, true)), true, row5},
+        {"box tint, row 4", DrawBoardImage(TBoard{}, Hover(true, true)), true, row4},
+        {"box tint, column 2", DrawBoardImage(TBoard{}, Hover(true, true)), false, column2},
+        {"mark, row 5", DrawBoardImage(TBoard{}, Hover(true, true, {2, 5})), true, row5},
+        {"framed mark, row 5", DrawBoardImage(TBoard{}, Hover(true, true, {2, 5}, true)), true, row5},
+    };
+    std::string text;
+    for (const auto& row : rows)
+        text += std::string(row.Name) + ": " + Runs(row.Image, row.Row, row.At) + "\n";
+    EXPECT_TRUE(test::MatchesGoldenFile(text, BOARD_TEST_DATA "/board-runs.txt"));
+}
+
+using TTest = bool (*)(const QColor&);
+const TTest IsDark = [](const QColor& colour) { return colour.lightness() < 140; };
+const TTest IsReddish = [](const QColor& c) { return c.red() > 150 && c.green() < 90 && c.blue() < 90; };
+const TTest IsCursorBlue = [](const QColor& colour) { return colour == QColor(0, 90, 220); };
+
+// How many pixels of Area pass Test.
+int PixelsIn(const QImage& image, const QRect& area, TTest test) {
     int count = 0;
-    for (int x = (c - 1) * Cell + 6; x < c * Cell - 4; ++x)
-        for (int y = (r - 1) * Cell + 6; y < r * Cell - 4; ++y)
-            if (QColor(image.pixel(x, y)).lightness() < 100) ++count;
+    for (int x = area.left(); x <= area.right(); ++x)
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            count += test(QColor(image.pixel(x, y)));
     return count;
 }
 
-TEST(BoardPainter, GridLinesSitWhereTheBoxesAndSquaresMeet) {
-    const QImage image = DrawBoardImage(TBoard{});
-    ASSERT_EQ(image.size(), QSize(BoardPixels, BoardPixels));
-    // Thick lines at 0, 132 and 264 cover one pixel either side (the one at 0 loses its left half).
-    for (int p : {0, 1, 131, 132, 133, 263, 264, 265}) {
-        EXPECT_EQ(At(image, p, 200), Black) << "column pixel " << p;
-        EXPECT_EQ(At(image, 200, p), Black) << "row pixel " << p;
-    }
-    for (int p : {2, 130, 134, 262, 266})
-        EXPECT_NE(At(image, p, 200), Black) << p;
-    // Thin lines one pixel wide between the squares of a box.
-    for (int p : {44, 88, 176, 220, 308, 352}) {
-        EXPECT_EQ(At(image, p, 200), Black) << p;
-        EXPECT_EQ(At(image, p + 1, 200), White) << p;
-        EXPECT_EQ(At(image, p - 1, 200), White) << p;
-    }
-    // The border at the far edges is the last two pixels; 396 is still inside the ninth square.
-    EXPECT_EQ(At(image, 397, 200), Black);
-    EXPECT_EQ(At(image, 398, 200), Black);
-    EXPECT_EQ(At(image, 200, 398), Black);
-    EXPECT_EQ(At(image, 396, 200), White);
-    EXPECT_EQ(At(image, 200, 396), White);
+// How many pixels of square (c, r), inside its lines, pass Test.
+int PixelsOf(const QImage& image, int c, int r, TTest test, int cell = Cell) {
+    return PixelsIn(image, QRect((c - 1) * cell + 4, (r - 1) * cell + 4, cell - 7, cell - 7), test);
 }
 
-TBoardView Hover(bool rowAndColumn, bool box, int markCol = -1, int markRow = -1, bool markerShown = false) {
-    TBoardView view;
-    view.HiliteRowAndColumn = rowAndColumn;
-    view.HiliteCell = box;
-    view.HoverCol = 2;
-    view.HoverRow = 5;
-    view.HoverBox = BoxOf(2, 5);
-    view.MarkCol = markCol;
-    view.MarkRow = markRow;
-    view.MarkerShown = markerShown;
-    return view;
-}
-
-TEST(BoardPainter, TintsAndTheMarkFollowTheHoverSquare) {
-    // The pointer is over square (2, 5), in box 4.
-    struct Row {
-        const char* Name;
-        TBoardView View;
-        int Col, Row;
-        QColor Expected;
-    };
-    const Row rows[] = {
-        {"its row", Hover(true, false), 7, 5, RowTint},
-        {"its column", Hover(true, false), 2, 8, RowTint},
-        {"the square itself", Hover(true, false), 2, 5, RowTint},
-        {"elsewhere", Hover(true, false), 7, 7, White},
-        {"row tint off", Hover(false, false), 7, 5, White},
-        {"box tint wins over the row tint", Hover(true, true), 2, 5, BoxTint},
-        {"rest of the box", Hover(true, true), 3, 6, BoxTint},
-        {"corner of the box", Hover(true, true), 1, 4, BoxTint},
-        {"row outside the box", Hover(true, true), 7, 5, RowTint},
-        {"next box", Hover(true, true), 4, 4, White},
-        {"the mark wins over both", Hover(true, true, 2, 5), 2, 5, Red},
-        {"beside the mark", Hover(true, true, 2, 5), 3, 5, BoxTint},
-        {"a framed mark keeps its colour", Hover(true, true, 2, 5, true), 2, 5, BoxTint},
-    };
-    for (const Row& row : rows)
-        EXPECT_EQ(Inside(DrawBoardImage(TBoard{}, row.View), row.Col, row.Row), row.Expected) << row.Name;
-}
-
-TEST(BoardPainter, SquaresKeepAWhiteOutlineOverlappingTheirNeighbours) {
-    TBoardView view;
-    view.MarkCol = 4;
-    view.MarkRow = 4;
-    const QImage image = DrawBoardImage(TBoard{}, view);
-    // Square (4, 4) spans 132..177 with its outline on both ends; the thick line covers 131..133
-    // and the thin line at 176 is drawn over the square's interior.
-    EXPECT_EQ(At(image, 134, 150), Red);
-    EXPECT_EQ(At(image, 175, 150), Red);
-    EXPECT_EQ(At(image, 176, 150), Black);
-    EXPECT_EQ(At(image, 177, 150), White);
-    EXPECT_EQ(At(image, 150, 177), White);
-}
-
-TEST(BoardPainter, PlayerDigitsAreItalicOnlyWithTheUserFont) {
+TEST(BoardPainter, PlayerDigitsAreItalicOnlyWithTheUserFontAndGrowWithTheSquare) {
     TBoard board{};
     board[3][3] = {7, true};
     board[6][6] = {7, false};
-    TBoardView italic;
-    italic.UserFont = true;
-    TBoardView bold;
-    bold.UserFont = false;
-    const QImage withUserFont = DrawBoardImage(board, italic);
-    const QImage withoutUserFont = DrawBoardImage(board, bold);
-
-    EXPECT_GT(DarkPixels(withUserFont, 3, 3), 20);
-    EXPECT_GT(DarkPixels(withUserFont, 6, 6), 20);
-    EXPECT_EQ(DarkPixels(withUserFont, 5, 5), 0);
-
+    const auto drawn = [&](bool userFont) {
+        TBoardView view;
+        view.UserFont = userFont;
+        return DrawBoardImage(board, view);
+    };
+    const QImage withUserFont = drawn(true);
+    const QImage withoutUserFont = drawn(false);
+    EXPECT_GT(PixelsOf(withUserFont, 3, 3, IsDark), 20);
+    EXPECT_GT(PixelsOf(withUserFont, 6, 6, IsDark), 20);
     // The given looks the same either way; the player's 7 is drawn like the given only without
     // the user font (bold has more ink than italic).
     EXPECT_EQ(withUserFont.copy(88, 88, Cell, Cell), withoutUserFont.copy(88, 88, Cell, Cell));
     EXPECT_EQ(withoutUserFont.copy(88, 88, Cell, Cell), withoutUserFont.copy(220, 220, Cell, Cell));
     EXPECT_NE(withUserFont.copy(88, 88, Cell, Cell), withUserFont.copy(220, 220, Cell, Cell));
-    EXPECT_LT(DarkPixels(withUserFont, 6, 6), DarkPixels(withoutUserFont, 6, 6));
-}
-
-int PixelsOf(const QImage& image, int c, int r, bool (*test)(const QColor&), int cell = Cell) {
-    int count = 0;
-    for (int x = (c - 1) * cell + 4; x < c * cell - 3; ++x)
-        for (int y = (r - 1) * cell + 4; y < r * cell - 3; ++y)
-            count += test(QColor(image.pixel(x, y)));
-    return count;
-}
-bool IsDark(const QColor& colour) {
-    return colour.lightness() < 140;
-}
-bool IsReddish(const QColor& colour) {
-    return colour.red() > 150 && colour.green() < 90 && colour.blue() < 90;
-}
-bool IsCursorBlue(const QColor& colour) {
-    return colour == QColor(0, 90, 220);
+    EXPECT_LT(PixelsOf(withUserFont, 6, 6, IsDark), PixelsOf(withoutUserFont, 6, 6, IsDark));
+    // A larger picture is the same board with every length scaled to its square, not an enlargement
+    // of the normal one: the digit grows with the square.
+    const QImage large = DrawBoardImage(board, {}, 2 * BoardPixels);
+    EXPECT_GT(PixelsOf(large, 3, 3, IsDark, 2 * Cell), 3 * PixelsOf(withUserFont, 3, 3, IsDark));
 }
 
 // The additions a player switches on show where they belong and nowhere else.
@@ -157,19 +138,14 @@ TEST(BoardPainter, NotesConflictsSameDigitCursorAndPauseShowOnTheirSquaresOnly) 
     TNotes notes;
     notes.Toggle(3, 3, 1);
     notes.Toggle(3, 3, 9);
-    const TConflicts conflicts = FindConflicts(board);
-    TBoardView view;
-    view.Notes = &notes;
-    view.Conflicts = conflicts;
-    view.SameDigit = 5;
-    view.CursorCol = 4;
-    view.CursorRow = 2;
+    TBoardView view{
+        .SameDigit = 5, .Conflicts = FindConflicts(board), .Notes = &notes, .CursorCol = 4, .CursorRow = 2};
     const QImage image = DrawBoardImage(board, view);
 
     struct Row {
         const char* Name;
         int Col, Row;
-        bool (*Test)(const QColor&);
+        TTest Test;
         bool Expected;
     };
     const Row rows[] = {
@@ -184,46 +160,16 @@ TEST(BoardPainter, NotesConflictsSameDigitCursorAndPauseShowOnTheirSquaresOnly) 
     for (const Row& row : rows)
         EXPECT_EQ(PixelsOf(image, row.Col, row.Row, row.Test) > 0, row.Expected) << row.Name;
     EXPECT_EQ(Inside(image, 7, 7), QColor(214, 232, 255)) << "same digit tinted";
-    EXPECT_EQ(Inside(image, 2, 2), White);
+    EXPECT_EQ(Inside(image, 2, 2), QColor(Qt::white));
     // The marks 1 and 9 lie in the square's top-left and bottom-right corners, none in its middle.
-    const auto inkIn = [&](int x0, int y0, int size) {
-        int ink = 0;
-        for (int x = x0; x < x0 + size; ++x)
-            for (int y = y0; y < y0 + size; ++y)
-                ink += IsDark(QColor(image.pixel(x, y)));
-        return ink;
-    };
-    EXPECT_GT(inkIn(90, 90, 13), 0);
-    EXPECT_EQ(inkIn(104, 104, 12), 0);
-    EXPECT_GT(inkIn(117, 117, 13), 0);
+    EXPECT_GT(PixelsIn(image, QRect(90, 90, 13, 13), IsDark), 0);
+    EXPECT_EQ(PixelsIn(image, QRect(104, 104, 12, 12), IsDark), 0);
+    EXPECT_GT(PixelsIn(image, QRect(117, 117, 13, 13), IsDark), 0);
 
     view.Paused = true;
     const QImage paused = DrawBoardImage(board, view);
     for (const Row& row : rows)
         EXPECT_EQ(PixelsOf(paused, row.Col, row.Row, IsDark), 0) << "paused hides " << row.Name;
-}
-
-// A larger picture is the same board with every length scaled to its square, not an enlargement
-// of the normal one.
-TEST(BoardPainter, LargerPicturesScaleLinesAndDigitsWithTheSquare) {
-    TBoard board{};
-    board[2][2] = {8, true};
-    const QImage large = DrawBoardImage(board, {}, 2 * BoardPixels);
-    ASSERT_EQ(large.size(), QSize(798, 798));
-    constexpr int Big = 2 * Cell;
-    for (int p : {262, 263, 267}) // the thick line at 264 is six pixels wide
-        EXPECT_EQ(At(large, p, 400), Black) << p;
-    EXPECT_EQ(At(large, 261, 400), White);
-    EXPECT_EQ(At(large, 268, 400), White);
-    EXPECT_EQ(At(large, 88, 400), Black) << "thin lines are two pixels";
-    EXPECT_EQ(At(large, 89, 400), Black);
-    EXPECT_EQ(At(large, 90, 400), White);
-    const int normalInk = DarkPixels(DrawBoardImage(board), 2, 2);
-    const int largeInk = PixelsOf(large, 2, 2, IsDark, Big);
-    EXPECT_GT(largeInk, 3 * normalInk) << "the digit grows with the square";
-    // No grey fringe from stretching: the line edges are pure black next to pure white.
-    EXPECT_EQ(At(large, 400, 262), Black);
-    EXPECT_EQ(At(large, 400, 261), White);
 }
 
 TEST(BoardPainter, PointerPositionsMapToSquaresWithTheLastPixelsInTheNinth) {
