@@ -2,6 +2,9 @@
 // and damaged copies of a valid stream. The writer's golden files show the calls its recordings play.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+
 #include "TestSupport.h"
 #include "report/PageConverter.h"
 #include "report/ReportStream.h"
@@ -42,33 +45,13 @@ TEST(PageConverterFraming, EachPageAlonePlaysAsInTheWholeReport) {
 // shows what the dump command reads of each, and what it plays whole and from page 2.
 TEST(PageConverterHandMade, StreamsListAndPlayAsTheGoldenFile) {
     std::string Text;
-    for (const std::string Name : {"older-version-q",
-                                   "older-version-y",
-                                   "bad-header-code",
-                                   "missing-page-start",
-                                   "undefined-code",
-                                   "page-start-inside-a-page",
-                                   "empty-file",
-                                   "truncated-inside-a-command",
-                                   "truncated-header",
-                                   "string-longer-than-the-data",
-                                   "graphic-size-beyond-the-data",
-                                   "negative-graphic-size",
-                                   "raw-stream-count-beyond-the-data",
-                                   "polygon-count-beyond-the-data",
-                                   "graphic-reference-to-itself",
-                                   "graphic-reference-forward",
-                                   "graphic-reference-negative",
-                                   "value-reference-to-itself",
-                                   "value-references-in-a-loop",
-                                   "value-reference-outside",
-                                   "value-record-longer-than-the-data",
-                                   "value-text-longer-than-its-record",
-                                   "variable-containing-its-own-macro",
-                                   "page-count-beyond-the-pages",
-                                   "page-links-in-a-loop",
-                                   "page-link-outside"}) {
-        const std::string File = test::ReadWholeFile(test::ReportDataPath("streams/" + Name + ".ndr"));
+    std::vector<std::filesystem::path> Files;
+    for (const auto& Entry : std::filesystem::directory_iterator(test::ReportDataPath("streams")))
+        Files.push_back(Entry.path());
+    std::sort(Files.begin(), Files.end());
+    for (const std::filesystem::path& Path : Files) {
+        const std::string Name = Path.stem().string();
+        const std::string File = test::ReadWholeFile(Path.string());
         const std::vector<uint8_t> Bytes(File.begin(), File.end());
         Text += "== " + Name + "\n" + Listing(Bytes, false);
         for (int PageNo : {0, 2}) {

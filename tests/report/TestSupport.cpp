@@ -3,13 +3,14 @@
 #include <charconv>
 #include <sstream>
 
+#include "fuzz/FuzzMeasurer.h"
 #include "report/PageConverter.h"
 #include "report/PageStreamListing.h"
 #include "report/ReportError.h"
 #include "report/ReportStream.h"
 
-TFixedMeasurer& FixedMeasurer() {
-    static TFixedMeasurer Measurer;
+TTextMeasurer& FixedMeasurer() {
+    static TFuzzMeasurer Measurer;
     return Measurer;
 }
 
@@ -157,8 +158,8 @@ void EveryOperation(TNDRWriter& W) {
     W.TextRightAt("right", 7);
     W.TextJustifiedAt("two words", 1, 3);
     W.NewPage();
-    // At 12 points a character is 1/12 inch: "ab" 2/12, "cd" in bold 24 points 4/12, "e" after the
-    // plain style code keeps 24 points: 2/12, ending at 4.
+    // Runs measured one after another, ending at 4: "ab" at 12 points, "cd" in bold 24 points, "e"
+    // after the plain style code still at 24 points.
     W.TextRightAt(std::string("ab\x01") + "B1\x02" + "Z24\x04" + "cd\x01r\x04" + "e", 4);
     W.PrintAt(1, 2, "Page \xFD$RPCM11 of \xFD$RPCM10 for \xFD$RPCV\xFCwho\xFB");
     W.NewPage();
@@ -179,9 +180,6 @@ void EveryOperation(TNDRWriter& W) {
     W.SetBackgroundColor(0x123456);
     W.SetScaleX(50);
     W.SetScaleY(200);
-    W.SetPenColor(0x0000FF);
-    W.SetPenWidth(3);
-    W.SetBrushStyle(1);
 }
 
 namespace test {
