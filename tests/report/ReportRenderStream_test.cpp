@@ -1,22 +1,13 @@
 // Stream renderers: locale-independent formatting, line ends, the input file.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <clocale>
 
 #include "TestSupport.h"
 #include "report/ReportError.h"
 #include "report/ReportRenderStream.h"
 #include "report/ReportStream.h"
-
-namespace {
-
-class TTextRender : public TReportRenderStream {
-  public:
-    int Pages = 0;
-    void PageBegin() override { ++Pages; }
-};
-
-} // namespace
 
 TEST(FormatText, NumbersUseAPointInEveryLocale) {
     const std::string Old = std::setlocale(LC_ALL, nullptr);
@@ -33,7 +24,7 @@ TEST(FormatText, NumbersUseAPointInEveryLocale) {
 }
 
 TEST(ReportRenderStream, WritesGoToTheOutputWithCrLfLineEnds) {
-    TTextRender R;
+    TReportRenderStream R;
     TMemoryStream Out;
     R.SetOutputStream(&Out);
     R.WriteText("");
@@ -46,16 +37,13 @@ TEST(ReportRenderStream, WritesGoToTheOutputWithCrLfLineEnds) {
 
 TEST(ReportRender, RenderStreamReadsTheInputFileWhenNoStreamIsGiven) {
     test::TempFolder Folder;
-    TNDRWriter W;
-    PrepareWriter(W);
-    W.SetFileName(Folder.File("input.ndr"));
-    W.Execute();
-    TTextRender R;
-    TMemoryStream Out;
-    R.SetOutputStream(&Out);
+    const auto Bytes = Record([](TNDRWriter& W) { W.PrintAt(1, 1, "x"); });
+    test::WriteWholeFile(Folder.File("input.ndr"), std::string(Bytes.begin(), Bytes.end()));
+    TRecordingRender R;
     R.SetInputFileName(Folder.File("input.ndr"));
     R.RenderStream(nullptr);
-    EXPECT_EQ(R.Pages, 1);
+    EXPECT_EQ(R.Calls.back(), "DocEnd");
+    EXPECT_EQ(std::count(R.Calls.begin(), R.Calls.end(), "RenderLeftText 'x' 1 1"), 1);
     EXPECT_FALSE(R.Busy());
     R.SetInputFileName(Folder.File("missing.ndr"));
     EXPECT_THROW(R.RenderStream(nullptr), EReportError);
