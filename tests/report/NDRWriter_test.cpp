@@ -222,26 +222,25 @@ TEST(NDRWriterLifecycle, UnfinishedRunKeepsTheOldFile) {
     test::TempFolder Folder;
     const std::string Name = Folder.File("old.ndr");
     test::WriteWholeFile(Name, "old bytes");
-    // An aborted temporary recording is kept for its pages: only a failed one goes.
-    for (const auto& [Mode, Layout] : {std::pair{smFile, Fail},
-                                       {smFile, Abort},
-                                       {smMemory, Fail},
-                                       {smMemory, Abort},
-                                       {smTempFile, Fail}}) {
-        TNDRWriter W;
-        PrepareWriter(W);
-        W.SetStreamMode(Mode);
-        if (Mode != smTempFile) W.SetFileName(Name);
-        W.OnPrint = [&, &Layout = Layout](TBaseReport&) { Layout(W); };
-        try {
-            W.Execute();
-        } catch (const std::runtime_error&) {
+    for (const TStreamMode Mode : {smFile, smMemory, smTempFile})
+        for (const bool Aborted : {false, true}) {
+            if (Mode == smTempFile && Aborted)
+                continue; // an aborted temporary recording is kept for its pages
+            TNDRWriter W;
+            PrepareWriter(W);
+            W.SetStreamMode(Mode);
+            if (Mode != smTempFile) W.SetFileName(Name);
+            W.OnPrint = [&](TBaseReport&) { (Aborted ? Abort : Fail)(W); };
+            try {
+                W.Execute();
+            } catch (const std::runtime_error&) {
+            }
+            EXPECT_FALSE(W.Printing());
+            EXPECT_EQ(test::ReadWholeFile(Name), "old bytes") << Mode << Aborted;
+            EXPECT_EQ(Folder.Entries(), std::vector<std::string>{"old.ndr"}) << Mode << Aborted;
+            EXPECT_TRUE(Mode != smTempFile ||
+                        !(W.FileName().empty() || std::filesystem::exists(W.FileName())));
         }
-        EXPECT_FALSE(W.Printing());
-        EXPECT_EQ(test::ReadWholeFile(Name), "old bytes") << Mode;
-        EXPECT_EQ(Folder.Entries(), std::vector<std::string>{"old.ndr"}) << Mode;
-        EXPECT_TRUE(Mode != smTempFile || !(W.FileName().empty() || std::filesystem::exists(W.FileName())));
-    }
 }
 
 TEST(NDRWriterLifecycle, BufferFlushesKeepPatchedPositionsRight) {
@@ -267,7 +266,7 @@ TEST(NDRWriterStatus, PlaceholdersGiveThePrinterAndTheRunsValues) {
     for (const auto& [Device, Expected] :
          {std::pair{Laser, "Laser|ipp://print-server/queues/laser|Generic PostScript Printer|2|2"},
           {TReferenceDevice{}, "Render|Render|Render|2|2"}}) {
-        std::string First = "no status";
+        std::string Status = "no status";
         TNDRWriter W;
         PrepareWriter(W);
         W.SetDevice(Device);
@@ -275,10 +274,8 @@ TEST(NDRWriterStatus, PlaceholdersGiveThePrinterAndTheRunsValues) {
         W.SetCurrentCopy(2);
         W.SetCollate(true);
         W.SetStatusFormat("%D|%r|%T|%c|%S");
-        W.StatusLabel = [&](const std::string& Line) {
-            if (First == "no status") First = Line;
-        };
+        W.StatusLabel = [&](const std::string& Line) { Status = Line; };
         W.Execute();
-        EXPECT_EQ(First, Expected);
+        EXPECT_EQ(Status, Expected);
     }
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <random>
 
 #include "TestSupport.h"
 #include "report/PageConverter.h"
@@ -90,17 +91,13 @@ TEST(PageConverterMalformed, DamagedCopiesOfAValidStreamFailCleanly) {
         EXPECT_NE(Play(std::vector<uint8_t>(Bytes.begin(), Bytes.begin() + static_cast<long>(Length)), R), "")
             << "cut at " << Length;
     }
-    uint32_t Seed = 12345;
-    auto Next = [&Seed] {
-        Seed = Seed * 1103515245u + 12345u;
-        return Seed >> 8;
-    };
+    std::minstd_rand Random(12345);
     int Failures = 0;
     for (int Round = 0; Round < 3000; ++Round) {
         std::vector<uint8_t> Damaged = Bytes;
-        const int Flips = 1 + static_cast<int>(Next() % 4);
+        const int Flips = 1 + static_cast<int>(Random() % 4);
         for (int K = 0; K < Flips; ++K)
-            Damaged[Next() % Damaged.size()] = static_cast<uint8_t>(Next());
+            Damaged[Random() % Damaged.size()] = static_cast<uint8_t>(Random());
         for (int PageNo : {0, 2}) {
             TRecordingRender R;
             if (!Play(Damaged, R, PageNo).empty()) ++Failures;

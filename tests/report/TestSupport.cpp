@@ -21,8 +21,7 @@ std::string TRecordingRender::Describe(double Value) {
 }
 
 std::string TRecordingRender::Describe(const TRect& R) {
-    return "(" + std::to_string(R.Left) + "," + std::to_string(R.Top) + ")-(" + std::to_string(R.Right) +
-           "," + std::to_string(R.Bottom) + ")";
+    return Values(R.Left, R.Top, R.Right, R.Bottom).substr(1);
 }
 
 std::string TRecordingRender::Describe(const std::vector<TPoint>& Points) {
