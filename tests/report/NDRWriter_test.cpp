@@ -173,9 +173,7 @@ TEST(NDRWriterLifecycle, FailuresCarryTheirFixedMessages) {
     EXPECT_EQ(Message([&] { W.Rectangle(0, 0, 1, 1); }), NotPrinting);
     EXPECT_EQ(Message([&] { W.DiscardPage(); }), NotPrinting);
     EXPECT_EQ(Message([&] { W.Canvas(); }), "Error!  Canvas not yet active.");
-    for (int Index : {0, 11})
-        EXPECT_EQ(Message([&] { W.RegisterGraphic(Index); }),
-                  "RegisterGraphic: Index must be between 1 and 10");
+    EXPECT_EQ(Message([&] { W.RegisterGraphic(0); }), "RegisterGraphic: Index must be between 1 and 10");
     EXPECT_EQ(Message([&] { W.UnregisterGraphic(11); }), "UnregisterGraphic: Index must be between 1 and 10");
     EXPECT_EQ(Message([&] { W.ReuseGraphic(-1); }), "ReuseGraphic: Index must be between 1 and 10");
     W.Start();

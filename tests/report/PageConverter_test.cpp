@@ -47,7 +47,7 @@ TEST(PageConverterFraming, EachPageAlonePlaysAsInTheWholeReport) {
 TEST(PageConverterHandMade, StreamsListAndPlayAsTheGoldenFile) {
     std::string Text;
     std::vector<std::filesystem::path> Files;
-    for (const auto& Entry : std::filesystem::directory_iterator(test::ReportDataPath("streams")))
+    for (const auto& Entry : std::filesystem::directory_iterator(REPORT_TEST_DATA "/streams"))
         Files.push_back(Entry.path());
     std::sort(Files.begin(), Files.end());
     for (const std::filesystem::path& Path : Files) {
@@ -73,7 +73,6 @@ TEST(PageConverterText, MacroNumbersForRendererTextsAndUnknownNumbers) {
     R.ExtraTexts() = {"zero", "one"};
     TByteViewStream Empty(nullptr, 0);
     TPageConverter C(Empty, R, FixedMeasurer());
-    C.SetNow(0);
     EXPECT_EQ(C.ExpandMacros("[\xFD$RPCM17]"), "[one]");
     EXPECT_EQ(C.ExpandMacros("[\xFD$RPCM18]"), "[]");
     EXPECT_EQ(C.ExpandMacros("[\xFD$RPCM14]"), "[Render]");

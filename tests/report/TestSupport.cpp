@@ -184,11 +184,7 @@ void EveryOperation(TNDRWriter& W) {
 namespace test {
 
 ::testing::AssertionResult MatchesGolden(const std::string& Actual, const std::string& Name) {
-    return MatchesGoldenFile(Actual, ReportDataPath(Name));
-}
-
-std::string ReportDataPath(const std::string& Name) {
-    return std::string(REPORT_TEST_DATA) + "/" + Name;
+    return MatchesGoldenFile(Actual, REPORT_TEST_DATA "/" + Name);
 }
 
 } // namespace test

@@ -81,11 +81,9 @@ void EveryOperation(TNDRWriter& W);
 
 namespace test {
 
-// Compares Actual whole with the golden file Name in tests/report/data. On a difference the
-// actual text is written beside it (NAME.actual). Run with VELMORA_UPDATE_GOLDEN=1 to rewrite
-// the golden files on purpose, then review the change before committing it.
+// Compares Actual whole with the golden file Name in tests/report/data (REPORT_TEST_DATA). On a difference
+// the actual text is written beside it (NAME.actual). Run with VELMORA_UPDATE_GOLDEN=1 to rewrite the golden
+// files on purpose, then review the change before committing it.
 ::testing::AssertionResult MatchesGolden(const std::string& Actual, const std::string& Name);
-// The path of the file Name in tests/report/data.
-std::string ReportDataPath(const std::string& Name);
 
 } // namespace test
