@@ -115,15 +115,6 @@ const TGoldenRow GoldenRows[] = {
     {"range misses the page", "empty-report.txt", EveryOperation, [](TNDRWriter& W) { W.SetFirstPage(4); }},
 };
 
-std::string Message(const std::function<void()>& F) {
-    try {
-        F();
-    } catch (const EReportError& E) {
-        return E.what();
-    }
-    return "no error";
-}
-
 } // namespace
 
 // After an intended change of the format, rewrite the files with VELMORA_UPDATE_GOLDEN=1 and review
@@ -170,21 +161,21 @@ TEST(NDRWriterLifecycle, FailuresCarryTheirFixedMessages) {
     TNDRWriter W;
     PrepareWriter(W);
     const std::string NotPrinting = "Invalid method call.  Report is not printing.";
-    EXPECT_EQ(Message([&] { W.Rectangle(0, 0, 1, 1); }), NotPrinting);
-    EXPECT_EQ(Message([&] { W.DiscardPage(); }), NotPrinting);
-    EXPECT_EQ(Message([&] { W.Canvas(); }), "Error!  Canvas not yet active.");
-    EXPECT_EQ(Message([&] { W.RegisterGraphic(0); }), "RegisterGraphic: Index must be between 1 and 10");
-    EXPECT_EQ(Message([&] { W.UnregisterGraphic(11); }), "UnregisterGraphic: Index must be between 1 and 10");
-    EXPECT_EQ(Message([&] { W.ReuseGraphic(-1); }), "ReuseGraphic: Index must be between 1 and 10");
+    EXPECT_EQ(ErrorOf([&] { W.Rectangle(0, 0, 1, 1); }), NotPrinting);
+    EXPECT_EQ(ErrorOf([&] { W.DiscardPage(); }), NotPrinting);
+    EXPECT_EQ(ErrorOf([&] { W.Canvas(); }), "Error!  Canvas not yet active.");
+    EXPECT_EQ(ErrorOf([&] { W.RegisterGraphic(0); }), "RegisterGraphic: Index must be between 1 and 10");
+    EXPECT_EQ(ErrorOf([&] { W.UnregisterGraphic(11); }), "UnregisterGraphic: Index must be between 1 and 10");
+    EXPECT_EQ(ErrorOf([&] { W.ReuseGraphic(-1); }), "ReuseGraphic: Index must be between 1 and 10");
     W.Start();
-    EXPECT_EQ(Message([&] { W.Start(); }), "Invalid method call.  Report already printing.");
-    EXPECT_EQ(Message([&] { W.CopyRect({}, {}); }), "CopyRect() not supported in file mode.");
+    EXPECT_EQ(ErrorOf([&] { W.Start(); }), "Invalid method call.  Report already printing.");
+    EXPECT_EQ(ErrorOf([&] { W.CopyRect({}, {}); }), "CopyRect() not supported in file mode.");
     W.Finish();
     W.OnPrint = [](TBaseReport& R) { R.SendRawText(std::string(16384, 'x')); };
     EXPECT_THROW(W.Execute(), EReportError); // a failure inside Execute propagates
     EXPECT_FALSE(W.Printing());
     W.SetStreamMode(smUser);
-    EXPECT_EQ(Message([&] { W.Execute(); }), "StreamMode is smUser but Stream is nil");
+    EXPECT_EQ(ErrorOf([&] { W.Execute(); }), "StreamMode is smUser but Stream is nil");
 }
 
 TEST(NDRWriterLifecycle, EventsFireInOrderAndStopAtAnAbort) {

@@ -2,9 +2,9 @@
 // and damaged copies of a valid stream. The writer's golden files show the calls its recordings play.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <random>
+#include <set>
 
 #include "TestSupport.h"
 #include "report/PageConverter.h"
@@ -46,10 +46,8 @@ TEST(PageConverterFraming, EachPageAlonePlaysAsInTheWholeReport) {
 // shows what the dump command reads of each, and what it plays whole and from page 2.
 TEST(PageConverterHandMade, StreamsListAndPlayAsTheGoldenFile) {
     std::string Text;
-    std::vector<std::filesystem::path> Files;
-    for (const auto& Entry : std::filesystem::directory_iterator(REPORT_TEST_DATA "/streams"))
-        Files.push_back(Entry.path());
-    std::sort(Files.begin(), Files.end());
+    const std::set<std::filesystem::path> Files(
+        std::filesystem::directory_iterator(REPORT_TEST_DATA "/streams"), {});
     for (const std::filesystem::path& Path : Files) {
         const std::string Name = Path.stem().string();
         const std::string File = test::ReadWholeFile(Path.string());

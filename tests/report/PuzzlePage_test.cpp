@@ -3,8 +3,6 @@
 
 #include "TestSupport.h"
 #include "game/PuzzlePage.h"
-#include "report/PageConverter.h"
-#include "report/ReportStream.h"
 
 TEST(PuzzlePage, RoundTripGivesOnePageWithTheHeaderAndTheBoard) {
     platform::RgbBitmap Board(399, 399);
@@ -16,8 +14,7 @@ TEST(PuzzlePage, RoundTripGivesOnePageWithTheHeaderAndTheBoard) {
     W.OnPrint = [&](TBaseReport& Surface) { PrintPuzzlePage(Surface, Board, 2147483647); };
     W.Execute();
     TRecordingRender R;
-    TByteViewStream In(W.MemoryBytes().data(), W.MemoryBytes().size());
-    TPageConverter(In, R).Generate(0);
+    ASSERT_EQ(Play(W.MemoryBytes(), R), "");
     EXPECT_TRUE(test::MatchesGolden(R.Text(), "puzzle-page-played.txt"));
     ASSERT_EQ(R.Graphics.size(), 1u);
     EXPECT_EQ(R.Graphics[0].ToBitmap(), Board);

@@ -64,8 +64,8 @@ std::string TRecordingRender::Describe(const TReportBrush& Brush) {
 }
 
 void TRecordingRender::Log(const std::string& Line) {
-    const bool State = Line.find("Changed ") != std::string::npos;
-    if (!State || Calls.empty() || Calls.back() != Line) Calls.push_back(Line);
+    if (Line.find("Changed ") == std::string::npos || Calls.empty() || Calls.back() != Line)
+        Calls.push_back(Line);
 }
 
 std::string TRecordingRender::Text() const {
@@ -75,15 +75,18 @@ std::string TRecordingRender::Text() const {
     return Text;
 }
 
-std::string Play(const std::vector<uint8_t>& Bytes, TReportRender& Render, int PageNo) {
-    TByteViewStream Stream(Bytes.data(), Bytes.size());
-    TPageConverter Converter(Stream, Render, FixedMeasurer());
+std::string ErrorOf(const std::function<void()>& Action) {
     try {
-        Converter.Generate(PageNo);
+        Action();
     } catch (const EReportError& Error) {
         return Error.what();
     }
     return {};
+}
+
+std::string Play(const std::vector<uint8_t>& Bytes, TReportRender& Render, int PageNo) {
+    TByteViewStream Stream(Bytes.data(), Bytes.size());
+    return ErrorOf([&] { TPageConverter(Stream, Render, FixedMeasurer()).Generate(PageNo); });
 }
 
 void PrepareWriter(TNDRWriter& Writer) {
@@ -103,11 +106,8 @@ std::vector<uint8_t> Record(const std::function<void(TNDRWriter&)>& Layout,
 
 std::string Listing(const std::vector<uint8_t>& Bytes, bool WholeHeader) {
     std::ostringstream Out;
-    try {
-        ListPageStream(Out, Bytes.data(), Bytes.size());
-    } catch (const EReportError& Error) {
-        Out << "error: " << Error.what() << "\n";
-    }
+    const std::string Error = ErrorOf([&] { ListPageStream(Out, Bytes.data(), Bytes.size()); });
+    if (!Error.empty()) Out << "error: " << Error << "\n";
     std::istringstream Lines(Out.str());
     std::string Text;
     const auto Kept = [](const std::string& Line) {

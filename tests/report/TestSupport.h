@@ -61,6 +61,9 @@ class TRecordingRender : public TReportRender {
 #undef VELMORA_LOG_OPERATION
 };
 
+// The message of the report error Action throws; empty when it throws none.
+std::string ErrorOf(const std::function<void()>& Action);
+
 // Plays Bytes into Render with the fixed measurer; returns the error message, empty on success.
 std::string Play(const std::vector<uint8_t>& Bytes, TReportRender& Render, int PageNo = 0);
 
