@@ -42,7 +42,8 @@ TEST(PageConverterFraming, EachPageAlonePlaysAsInTheWholeReport) {
 }
 
 // Hand-made streams (data/streams): older versions with their whole pen, brush and font records
-// play; each damaged one ends with a clear error, and DocEnd follows DocBegin. The golden file
+// play, and so does the reserved code 4; each damaged one ends with a clear error, and DocEnd
+// follows DocBegin. The golden file
 // shows what the dump command reads of each, and what it plays whole and from page 2.
 TEST(PageConverterHandMade, StreamsListAndPlayAsTheGoldenFile) {
     std::string Text;
