@@ -2,6 +2,8 @@
 
 #include "platform/Windows1252.h"
 
+#include "CaseTable.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -14,62 +16,34 @@ using platform::FontStyle;
 
 namespace {
 
-constexpr FontStyle Regular{};
 constexpr FontStyle Bold{true, false};
-constexpr FontStyle Italic{false, true};
 constexpr FontStyle BoldItalic{true, true};
+
+std::string StyleText(bool bold, bool italic) {
+    return std::string(bold ? " bold" : "") + (italic ? " italic" : "");
+}
 
 } // namespace
 
-TEST(FontResolution, WindowsFamiliesResolveToTheirMetricCompatibleFaces) {
+// A name (with a PDF style suffix or not), its family and style as split, and the face it gets: an
+// installed family's, under its own name or a metric-compatible one, or a general substitute.
+TEST(FontResolution, NamesMapToInstalledFacesOrASubstitute) {
     FontService fonts;
-    const std::pair<const char*, const char*> cases[] = {{"Arial", "Liberation Sans"},
-                                                         {"Arial Narrow", "Liberation Sans Narrow"},
-                                                         {"Courier New", "Liberation Mono"},
-                                                         {"Times New Roman", "Liberation Serif"}};
-    for (const auto& [name, family] : cases) {
+    EXPECT_TRUE(test::MatchesCaseTable(PLATFORM_TEST_DATA "/font-names.txt", [&](const std::string& name) {
+        FontStyle style;
+        const std::string family = FontService::SplitStyleSuffix(name, style);
         const platform::FontMatch& match = fonts.Resolve(name);
-        EXPECT_EQ(match.Family, family) << name;
-        EXPECT_EQ(match.Kind, FontMatchKind::MetricAlias) << name;
-        EXPECT_TRUE(match.IsInstalled() && match.IsTrueType && fonts.IsTrueTypeFace(name)) << name;
-    }
-    EXPECT_EQ(fonts.Resolve("Liberation Sans").Kind, FontMatchKind::Exact);
-    EXPECT_EQ(fonts.Resolve("liberationsans").Kind, FontMatchKind::Exact) << "case and blanks do not matter";
-}
-
-TEST(FontResolution, UnknownFamilyIsASubstituteAndNotTrueType) {
-    FontService fonts;
-    const platform::FontMatch& match = fonts.Resolve("Velmora Imaginary Grotesk");
-    EXPECT_EQ(match.Kind, FontMatchKind::Substitute);
-    EXPECT_FALSE(match.IsInstalled());
-    EXPECT_FALSE(match.File.empty()) << "a substitute still measures text";
-    EXPECT_FALSE(fonts.IsTrueTypeFace("Velmora Imaginary Grotesk"));
-
-    // Names from a damaged page stream: still a face to measure with, never installed.
-    for (const std::string& odd :
-         {std::string(), std::string("\xff\xfe\x01"), std::string(5000, 'q'), std::string(",Bold")}) {
+        const char* const kinds[] = {"exact", "metric alias", "substitute"};
+        return "\"" + family + "\"" + StyleText(style.Bold, style.Italic) + " => " +
+               (match.IsInstalled() ? match.Family + StyleText(match.Bold, match.Italic) + ", " : "") +
+               kinds[static_cast<int>(match.Kind)] + (fonts.IsTrueTypeFace(name) ? ", TrueType" : "");
+    }));
+    EXPECT_EQ(&fonts.Face("ArialNarrow,Bold"), &fonts.Face("arial narrow", Bold)) << "one cached face";
+    // Names from a damaged page stream still get a face to measure with.
+    for (const std::string& odd : {std::string(), std::string("\xff\xfe\x01"), std::string(5000, 'q')}) {
         EXPECT_EQ(fonts.Resolve(odd).Kind, FontMatchKind::Substitute) << odd.size();
         EXPECT_GT(fonts.Face(odd).TextWidth("x", 10), 0.0);
     }
-}
-
-TEST(FontResolution, StylesAndPdfBaseFontNames) {
-    FontService fonts;
-    const platform::FontMatch& bold = fonts.Resolve("Arial", Bold);
-    EXPECT_EQ((FontStyle{bold.Bold, bold.Italic}), Bold);
-    const platform::FontMatch& italic = fonts.Resolve("Times New Roman", Italic);
-    EXPECT_EQ((FontStyle{italic.Bold, italic.Italic}), Italic);
-    const platform::FontMatch& narrowBold = fonts.Resolve("ArialNarrow,Bold");
-    EXPECT_EQ(narrowBold.Family, "Liberation Sans Narrow");
-    EXPECT_EQ((FontStyle{narrowBold.Bold, narrowBold.Italic}), Bold);
-    EXPECT_EQ(&fonts.Face("ArialNarrow,Bold"), &fonts.Face("arial narrow", Bold)) << "one cached face";
-    EXPECT_TRUE(fonts.IsTrueTypeFace("ArialNarrow,BoldItalic"));
-
-    FontStyle style, untouched;
-    EXPECT_EQ(FontService::SplitStyleSuffix("Verdana,BoldItalic", style), "Verdana");
-    EXPECT_EQ(style, BoldItalic);
-    EXPECT_EQ(FontService::SplitStyleSuffix("Odd,Name", untouched), "Odd,Name");
-    EXPECT_EQ(untouched, Regular);
 }
 
 TEST(FontMeasurement, TextWidthIsPlausibleAndScalesWithResolution) {
