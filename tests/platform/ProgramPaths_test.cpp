@@ -1,5 +1,6 @@
 #include "platform/ProgramPaths.h"
 
+#include "CaseTable.h"
 #include "RunCommand.h"
 #include "TestFiles.h"
 
@@ -37,15 +38,9 @@ class GameFolder {
 } // namespace
 
 TEST(ProgramPaths, ExtensionIsReplacedOrAppended) {
-    using Case = std::pair<const char*, const char*>;
-    const Case cases[] = {{"/opt/velmora-puzzle", "/opt/velmora-puzzle.ini"},
-                          {"/games/Sudoku.exe", "/games/Sudoku.ini"},
-                          {"/games/a.b.c", "/games/a.b.ini"},
-                          {"/dir.with.dots/game", "/dir.with.dots/game.ini"},
-                          {"game", "game.ini"},
-                          {"/games/game.", "/games/game.ini"}};
-    for (const auto& [path, changed] : cases)
-        EXPECT_EQ(ProgramPaths::ChangeExtension(path, ".ini"), changed);
+    EXPECT_TRUE(MatchesCaseTable(PLATFORM_TEST_DATA "/program-extensions.txt", [](const std::string& path) {
+        return ProgramPaths::ChangeExtension(path, ".ini");
+    }));
 }
 
 // Files stay beside a copy in a folder the player can write, and move to the XDG folders (created
