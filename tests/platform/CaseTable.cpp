@@ -2,24 +2,27 @@
 
 #include "TestFiles.h"
 
-#include <cstdio>
 #include <sstream>
+#include <string_view>
 
 namespace test {
 
 namespace {
 
+// The escape letters and the bytes they stand for.
+constexpr std::string_view Letters = "\\trn", Bytes = "\\\t\r\n";
+
 std::string Escape(const std::string& text) {
+    constexpr std::string_view Hex = "0123456789ABCDEF";
     std::string out;
-    for (const unsigned char c : text) {
-        char hex[5];
-        std::snprintf(hex, sizeof hex, "\\x%02X", c);
-        out += c == '\\'              ? "\\\\"
-               : c == '\t'            ? "\\t"
-               : c == '\r'            ? "\\r"
-               : c == '\n'            ? "\\n"
-               : c < 0x20 || c > 0x7E ? hex
-                                      : std::string(1, static_cast<char>(c));
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (const std::size_t named = Bytes.find(c); named != std::string_view::npos)
+            out += {'\\', Letters[named]};
+        else if (byte < 0x20 || byte > 0x7E)
+            out += {'\\', 'x', Hex[byte >> 4], Hex[byte & 15]};
+        else
+            out += c;
     }
     return out;
 }
@@ -27,14 +30,16 @@ std::string Escape(const std::string& text) {
 std::string Unescape(const std::string& text) {
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c != '\\' || i + 1 == text.size()) {
-            out += c;
-        } else if (text[++i] == 'x') {
-            out += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
-            i += 2;
+        const std::size_t named =
+            text[i] == '\\' ? Letters.find(text.c_str()[i + 1]) : std::string_view::npos;
+        if (text.compare(i, 2, "\\x") == 0) {
+            out += static_cast<char>(std::stoi(text.substr(i + 2, 2), nullptr, 16));
+            i += 3;
+        } else if (named != std::string_view::npos) {
+            out += Bytes[named];
+            ++i;
         } else {
-            out += text[i] == 't' ? '\t' : text[i] == 'r' ? '\r' : text[i] == 'n' ? '\n' : text[i];
+            out += text[i];
         }
     }
     return out;
