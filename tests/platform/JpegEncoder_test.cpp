@@ -7,7 +7,6 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
-#include <random>
 
 #include <jpeglib.h>
 
@@ -101,21 +100,14 @@ TEST(JpegEncoder, WritesABaselineFrameThatDecodesBackToThePicture) {
     }
 }
 
-TEST(JpegEncoder, QualityIsClampedAndChangesTheOutput) {
+// How quality changes the size, and that the same picture gives the same bytes, is pinned through
+// the PDF writer's tests.
+TEST(JpegEncoder, QualityIsClampedAndAnEmptyBitmapIsAClearError) {
     EXPECT_EQ(JpegEncoder(0).Quality(), 1);
     EXPECT_EQ(JpegEncoder(250).Quality(), 100);
-    RgbBitmap noise(48, 48);
-    std::mt19937 random(1);
-    std::generate_n(noise.Row(0), noise.RowBytes() * 48, [&] { return static_cast<std::uint8_t>(random()); });
-    EXPECT_LT(JpegEncoder(1).Encode(noise).size(), JpegEncoder(100).Encode(noise).size());
-    EXPECT_TRUE(Decode(JpegEncoder(1).Encode(noise)).Ok);
-    EXPECT_EQ(JpegEncoder(90).Encode(noise), JpegEncoder(90).Encode(noise)) << "deterministic";
-}
-
-TEST(JpegEncoder, EmptyBitmapIsAClearError) {
     EXPECT_THROW(JpegEncoder().Encode(RgbBitmap()), JpegError);
     EXPECT_THROW(JpegEncoder().Encode(RgbBitmap(0, 10)), JpegError);
-    const Decoded single = Decode(JpegEncoder().Encode(RgbBitmap(1, 1, Rgb{0, 0, 0})));
+    const Decoded single = Decode(JpegEncoder(1).Encode(RgbBitmap(1, 1, Rgb{0, 0, 0})));
     ASSERT_TRUE(single.Ok);
     EXPECT_EQ(single.Frame[0], 1);
 }
