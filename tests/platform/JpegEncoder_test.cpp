@@ -16,8 +16,7 @@ namespace {
 
 struct Decoded {
     bool Ok = false;
-    std::array<int, 4> Frame{}; // width, height, components, sample precision
-    bool Progressive = true;
+    std::array<int, 3> Frame{}; // width, height, components
     RgbBitmap Pixels;
 };
 
@@ -30,23 +29,22 @@ extern "C" void DecodeErrorExit(j_common_ptr info) {
     std::longjmp(reinterpret_cast<DecodeErrors*>(info->err)->Jump, 1);
 }
 
-// Decodes with libjpeg as a PDF reader would; false when libjpeg rejects the data. Kept apart from
-// Decode so that no object with a destructor lives across the setjmp.
-bool DecodeInto(const std::vector<std::uint8_t>& jpeg, Decoded& out) {
+// Decodes with libjpeg as a PDF reader would; Ok stays false when libjpeg rejects the data. Out is
+// the caller's, so that no object with a destructor lives across the setjmp.
+void Decode(const std::vector<std::uint8_t>& jpeg, Decoded& out) {
     jpeg_decompress_struct info;
     DecodeErrors errors;
     info.err = jpeg_std_error(&errors.Base);
     errors.Base.error_exit = DecodeErrorExit;
     if (setjmp(errors.Jump)) {
         jpeg_destroy_decompress(&info);
-        return false;
+        return;
     }
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, jpeg.data(), static_cast<unsigned long>(jpeg.size()));
     jpeg_read_header(&info, TRUE);
-    out.Frame = {static_cast<int>(info.image_width), static_cast<int>(info.image_height), info.num_components,
-                 info.data_precision};
-    out.Progressive = info.progressive_mode;
+    out.Frame = {static_cast<int>(info.image_width), static_cast<int>(info.image_height),
+                 info.num_components};
     info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&info);
     out.Pixels = RgbBitmap(out.Frame[0], out.Frame[1]);
@@ -56,13 +54,7 @@ bool DecodeInto(const std::vector<std::uint8_t>& jpeg, Decoded& out) {
     }
     jpeg_finish_decompress(&info);
     jpeg_destroy_decompress(&info);
-    return true;
-}
-
-Decoded Decode(const std::vector<std::uint8_t>& jpeg) {
-    Decoded out;
-    out.Ok = DecodeInto(jpeg, out);
-    return out;
+    out.Ok = true;
 }
 
 // The marker of the first SOFn segment, 0 when there is none.
@@ -86,11 +78,11 @@ TEST(JpegEncoder, WritesABaselineFrameThatDecodesBackToThePicture) {
     const std::vector<std::uint8_t> jpeg = JpegEncoder(95).Encode(picture);
     ASSERT_GT(jpeg.size(), 4u);
     EXPECT_EQ(jpeg.back(), 0xD9) << "EOI";
-    EXPECT_EQ(FrameMarker(jpeg), 0xC0) << "baseline DCT";
-    const Decoded decoded = Decode(jpeg);
+    EXPECT_EQ(FrameMarker(jpeg), 0xC0) << "baseline DCT, 8 bits a sample";
+    Decoded decoded;
+    Decode(jpeg, decoded);
     ASSERT_TRUE(decoded.Ok);
-    EXPECT_EQ(decoded.Frame, (std::array{64, 33, 3, 8}));
-    EXPECT_FALSE(decoded.Progressive);
+    EXPECT_EQ(decoded.Frame, (std::array{64, 33, 3}));
     // Away from the colour edge, pixels come back within JPEG's error.
     for (const auto& [x, y] : {std::pair{4, 4}, {60, 30}, {10, 20}, {50, 2}}) {
         const Rgb want = picture.Pixel(x, y), got = decoded.Pixels.Pixel(x, y);
@@ -107,7 +99,7 @@ TEST(JpegEncoder, QualityIsClampedAndAnEmptyBitmapIsAClearError) {
     EXPECT_EQ(JpegEncoder(250).Quality(), 100);
     EXPECT_THROW(JpegEncoder().Encode(RgbBitmap()), JpegError);
     EXPECT_THROW(JpegEncoder().Encode(RgbBitmap(0, 10)), JpegError);
-    const Decoded single = Decode(JpegEncoder(1).Encode(RgbBitmap(1, 1, Rgb{0, 0, 0})));
-    ASSERT_TRUE(single.Ok);
-    EXPECT_EQ(single.Frame[0], 1);
+    Decoded single;
+    Decode(JpegEncoder(1).Encode(RgbBitmap(1, 1, Rgb{0, 0, 0})), single);
+    EXPECT_TRUE(single.Ok && single.Frame[0] == 1);
 }
