@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <fstream>
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/wait.h>
@@ -13,43 +14,31 @@ namespace test {
 
 namespace {
 
+// One write of the whole text, as the id map files demand.
 bool WriteProcFile(const char* path, const std::string& text) {
-    const int fd = open(path, O_WRONLY);
-    if (fd < 0) return false;
-    const bool ok = write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
-    close(fd);
-    return ok;
+    std::ofstream file(path);
+    return static_cast<bool>(file << text << std::flush);
 }
 
 std::string Failed(const char* what) {
     return std::string(what) + ": " + std::strerror(errno);
 }
 
-// A private mount namespace: directly as root, else inside a user namespace mapping our ids.
-std::string EnterMountNamespace() {
-    if (unshare(CLONE_NEWNS) == 0) return "";
+// A private mount namespace (directly as root, else inside a user namespace mapping our ids) whose
+// mounts are private first, so that nothing done here reaches the machine's own mounts.
+std::string EnterPrivateMounts() {
     const uid_t uid = getuid();
     const gid_t gid = getgid();
-    if (unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0) return Failed("cannot create a mount namespace");
-    WriteProcFile("/proc/self/setgroups", "deny");
-    if (!WriteProcFile("/proc/self/uid_map", "0 " + std::to_string(uid) + " 1") ||
-        !WriteProcFile("/proc/self/gid_map", "0 " + std::to_string(gid) + " 1"))
-        return "cannot map ids in the user namespace";
-    return "";
-}
-
-// Private first, so that nothing done here reaches the machine's own mounts.
-std::string EnterPrivateMounts() {
-    std::string failure = EnterMountNamespace();
-    if (!failure.empty()) return failure;
+    if (unshare(CLONE_NEWNS) != 0) {
+        if (unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0) return Failed("cannot create a mount namespace");
+        WriteProcFile("/proc/self/setgroups", "deny");
+        if (!WriteProcFile("/proc/self/uid_map", "0 " + std::to_string(uid) + " 1") ||
+            !WriteProcFile("/proc/self/gid_map", "0 " + std::to_string(gid) + " 1"))
+            return "cannot map ids in the user namespace";
+    }
     if (mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
         return Failed("cannot make mounts private");
     return "";
-}
-
-void Send(int fd, const std::string& text) {
-    const ssize_t written = write(fd, text.data(), text.size());
-    (void)written;
 }
 
 // Remount changes the child's mounts (an empty answer when it could), then Check runs there.
@@ -63,14 +52,14 @@ SandboxOutcome InPrivateMounts(const std::function<std::string()>& remount,
         close(pipeFds[0]);
         std::string failure = EnterPrivateMounts();
         if (failure.empty()) failure = remount();
-        Send(pipeFds[1], failure.empty() ? "RAN " + check() : "SKIP " + failure);
+        const std::string answer = failure.empty() ? "RAN " + check() : "SKIP " + failure;
+        if (write(pipeFds[1], answer.data(), answer.size()) < 0) _exit(1);
         _exit(0); // no atexit handlers: the parent owns the test run
     }
     close(pipeFds[1]);
     std::string message;
     char buffer[512];
-    ssize_t n = 0;
-    while ((n = read(pipeFds[0], buffer, sizeof buffer)) > 0)
+    for (ssize_t n = 0; (n = read(pipeFds[0], buffer, sizeof buffer)) > 0;)
         message.append(buffer, static_cast<std::size_t>(n));
     close(pipeFds[0]);
     int status = 0;
@@ -115,12 +104,10 @@ bool FillDisk(const std::string& folder, const std::string& name) {
     const std::string path = folder + "/" + name;
     const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (fd < 0) return false;
-    char block[4096];
-    std::memset(block, 'f', sizeof block);
+    const char block[4096] = {};
     bool full = false;
-    for (int i = 0; i < 100000 && !full; ++i) {
-        if (write(fd, block, sizeof block) < 0) full = errno == ENOSPC;
-    }
+    for (int i = 0; i < 100000 && !full; ++i)
+        full = write(fd, block, sizeof block) < 0 && errno == ENOSPC;
     // Fill the last partial page byte by byte.
     while (full && write(fd, block, 1) == 1) {
     }

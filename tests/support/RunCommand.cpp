@@ -29,11 +29,8 @@ CommandResult RunCommand(const std::vector<std::string>& args) {
     pid_t child = 0;
     const int spawned = posix_spawnp(&child, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0) return {-1, "", "cannot start " + args[0]};
     CommandResult result;
-    if (spawned != 0) {
-        result.Err = "cannot start " + args[0];
-        return result;
-    }
     int status = 0;
     if (waitpid(child, &status, 0) == child && WIFEXITED(status)) result.Status = WEXITSTATUS(status);
     result.Out = ReadWholeFile(outFile);

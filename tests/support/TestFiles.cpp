@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <stdexcept>
 
 namespace test {
@@ -32,14 +32,11 @@ std::vector<std::string> TempFolder::Entries() const {
 
 std::string ReadWholeFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 void WriteWholeFile(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out << bytes;
+    std::ofstream(path, std::ios::binary) << bytes;
 }
 
 ::testing::AssertionResult MatchesGoldenFile(const std::string& actual, const std::string& goldenPath) {
@@ -47,15 +44,11 @@ void WriteWholeFile(const std::string& path, const std::string& bytes) {
         WriteWholeFile(goldenPath, actual);
         return ::testing::AssertionSuccess();
     }
-    if (!std::filesystem::exists(goldenPath)) {
-        WriteWholeFile(goldenPath + ".actual", actual);
-        return ::testing::AssertionFailure()
-               << "no golden file " << goldenPath << "; the output is in " << goldenPath << ".actual";
-    }
-    if (ReadWholeFile(goldenPath) == actual) return ::testing::AssertionSuccess();
+    const bool exists = std::filesystem::exists(goldenPath);
+    if (exists && ReadWholeFile(goldenPath) == actual) return ::testing::AssertionSuccess();
     WriteWholeFile(goldenPath + ".actual", actual);
-    return ::testing::AssertionFailure()
-           << "the output differs from " << goldenPath << "; see " << goldenPath << ".actual";
+    return ::testing::AssertionFailure() << (exists ? "the output differs from " : "no golden file ")
+                                         << goldenPath << "; see " << goldenPath << ".actual";
 }
 
 } // namespace test
