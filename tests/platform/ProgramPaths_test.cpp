@@ -12,26 +12,20 @@ using namespace test;
 
 namespace {
 
-// A game folder "game/" and an empty home folder "home/" in a temporary folder; the game folder is
-// made read-only on request and writable again at the end, so it can be removed.
-class GameFolder {
-  public:
+// A game folder "game/" and an empty home folder "home/" in a temporary folder, with the menu
+// entry of an installed copy on request; the game folder is writable again at the end.
+struct GameFolder {
     explicit GameFolder(bool installed) {
-        fs::create_directories(Game());
-        fs::create_directories(Home());
-        if (installed) {
-            fs::create_directories(Temp.File("share/applications"));
+        for (const char* folder : {"game", "home", "share/applications"})
+            fs::create_directories(Temp.File(folder));
+        if (installed)
             WriteWholeFile(Temp.File("share/applications/velmora-puzzle.desktop"), "[Desktop Entry]\n");
-        }
     }
     ~GameFolder() { fs::permissions(Game(), fs::perms::owner_all); }
-
     std::string Game() const { return Temp.File("game"); }
     std::string Home() const { return Temp.File("home"); }
     std::string Executable() const { return Game() + "/velmora-puzzle"; }
     void MakeReadOnly() const { fs::permissions(Game(), fs::perms::owner_read | fs::perms::owner_exec); }
-
-  private:
     TempFolder Temp;
 };
 

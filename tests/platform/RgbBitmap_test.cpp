@@ -3,8 +3,6 @@
 #include "CaseTable.h"
 #include "TestFiles.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <random>
@@ -99,9 +97,8 @@ TEST(RgbBitmapBmp, CorruptedHeadersDecodeOrFailCleanly) {
             }
             try {
                 const RgbBitmap decoded = RgbBitmap::DecodeBmp(damaged);
-                EXPECT_FALSE(decoded.Empty());
-                EXPECT_EQ(decoded.Data().size(),
-                          static_cast<std::size_t>(decoded.Width()) * decoded.Height() * 3);
+                EXPECT_TRUE(!decoded.Empty() &&
+                            decoded.Data().size() == decoded.RowBytes() * decoded.Height());
             } catch (const BitmapError&) {
             }
         }

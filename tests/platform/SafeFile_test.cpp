@@ -15,8 +15,9 @@ using namespace test;
 
 // That a file is replaced whole with its mode kept and nothing left beside it, and that a folder in
 // the way, a missing folder, a read-only folder or a full disk keep the old file, is pinned for
-// every writer (this one included) by the hardening tests; here: the byte overloads and the reasons.
-TEST(SafeFileWriting, BytesRoundTripAndFailuresSayWhy) {
+// every writer (this one included) by the hardening tests, and so is the refusal of folders, devices
+// and FIFOs by every reader; here: the byte overloads, the reasons, and reading up to a limit.
+TEST(SafeFile, BytesRoundTripAndFailuresSayWhy) {
     TempFolder folder;
     const std::vector<std::uint8_t> binary = {0, 1, 2, 0xFF, 0, 13, 10};
     ASSERT_TRUE(SafeFile::WriteAll(folder.File("bin"), binary));
@@ -31,6 +32,14 @@ TEST(SafeFileWriting, BytesRoundTripAndFailuresSayWhy) {
         SafeFile::WriteAll(folder.File("missing/file"), std::string_view("x"));
     EXPECT_TRUE(!noFolder && noFolder.Error.find("temporary") != std::string::npos) << noFolder.Error;
     EXPECT_FALSE(SafeFile::WriteAll("", std::string_view("x")));
+
+    std::string text = "before";
+    EXPECT_FALSE(SafeFile::ReadAll(folder.File("absent"), text));
+    WriteWholeFile(folder.File("ten"), "0123456789");
+    EXPECT_FALSE(SafeFile::ReadAll(folder.File("ten"), text, 9));
+    EXPECT_TRUE(text.empty()) << "no partial text";
+    ASSERT_TRUE(SafeFile::ReadAll(folder.File("ten"), text, 10));
+    EXPECT_EQ(text, "0123456789");
 }
 
 TEST(SafeFileWriting, ReadOnlyFolderKeepsTheOldFile) {
@@ -58,17 +67,6 @@ TEST(SafeFileWriting, FullDiskKeepsTheOldFileAndSaysSo) {
     });
     if (!outcome.Ran) GTEST_SKIP() << outcome.Reason;
     EXPECT_EQ(outcome.Reason, "");
-}
-
-TEST(SafeFileReading, RefusesMissingAndOversizedFilesWithoutPartialText) {
-    TempFolder folder;
-    std::string text = "before";
-    EXPECT_FALSE(SafeFile::ReadAll(folder.File("absent"), text));
-    WriteWholeFile(folder.File("ten"), "0123456789");
-    EXPECT_FALSE(SafeFile::ReadAll(folder.File("ten"), text, 9));
-    EXPECT_TRUE(text.empty());
-    ASSERT_TRUE(SafeFile::ReadAll(folder.File("ten"), text, 10));
-    EXPECT_EQ(text, "0123456789");
 }
 
 // A save killed halfway leaves "<target>.tmp-XXXXXX"; the next successful save of that target
