@@ -20,8 +20,9 @@ bool WriteProcFile(const char* path, const std::string& text) {
     return static_cast<bool>(file << text << std::flush);
 }
 
-std::string Failed(const char* what) {
-    return std::string(what) + ": " + std::strerror(errno);
+// What failed and why; empty when Result, a system call's, is 0.
+std::string Failed(const char* what, int result = -1) {
+    return result == 0 ? "" : std::string(what) + ": " + std::strerror(errno);
 }
 
 // A private mount namespace (directly as root, else inside a user namespace mapping our ids) whose
@@ -36,9 +37,7 @@ std::string EnterPrivateMounts() {
             !WriteProcFile("/proc/self/gid_map", "0 " + std::to_string(gid) + " 1"))
             return "cannot map ids in the user namespace";
     }
-    if (mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
-        return Failed("cannot make mounts private");
-    return "";
+    return Failed("cannot make mounts private", mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr));
 }
 
 // Remount changes the child's mounts (an empty answer when it could), then Check runs there.
@@ -90,10 +89,8 @@ SandboxOutcome OnSmallTmpfs(const std::function<std::string(const std::string& f
     if (!mkdtemp(folderTemplate)) return {false, Failed("cannot create a folder")};
     const std::string folder = folderTemplate;
     const SandboxOutcome outcome = InPrivateMounts(
-        [&]() -> std::string {
-            if (mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=64k") != 0)
-                return Failed("cannot mount a tmpfs");
-            return "";
+        [&] {
+            return Failed("cannot mount a tmpfs", mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=64k"));
         },
         [&] { return check(folder); });
     rmdir(folder.c_str());
