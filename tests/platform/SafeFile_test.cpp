@@ -4,9 +4,11 @@
 #include "TestFiles.h"
 
 #include <chrono>
+#include <csignal>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -33,6 +35,19 @@ TEST(SafeFile, BytesRoundTripAndFailuresSayWhy) {
     EXPECT_TRUE(!noFolder && noFolder.Error.find("temporary") != std::string::npos) << noFolder.Error;
     EXPECT_FALSE(SafeFile::WriteAll("", std::string_view("x")));
 
+    // Beyond the process's file size limit a write fails like on a full disk, here in this process.
+    WriteWholeFile(folder.File("limited"), "old");
+    rlimit saved{};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    const rlimit limited{1024, saved.rlim_max};
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &limited);
+    const platform::FileResult tooLarge = SafeFile::WriteAll(folder.File("limited"), std::string(4096, 'x'));
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_TRUE(!tooLarge && tooLarge.Error.find("too large") != std::string::npos) << tooLarge.Error;
+    EXPECT_EQ(ReadWholeFile(folder.File("limited")), "old");
+
     std::string text = "before";
     EXPECT_FALSE(SafeFile::ReadAll(folder.File("absent"), text));
     WriteWholeFile(folder.File("ten"), "0123456789");
@@ -40,6 +55,8 @@ TEST(SafeFile, BytesRoundTripAndFailuresSayWhy) {
     EXPECT_TRUE(text.empty()) << "no partial text";
     ASSERT_TRUE(SafeFile::ReadAll(folder.File("ten"), text, 10));
     EXPECT_EQ(text, "0123456789");
+    EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"bin", "blocked", "limited", "ten"}))
+        << "no temporary";
 }
 
 // Both run as root too: the sandbox remounts the folder read-only, or gives a 64 KiB disk.

@@ -30,12 +30,9 @@ CommandResult RunCommand(const std::vector<std::string>& args) {
     const int spawned = posix_spawnp(&child, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     if (spawned != 0) return {-1, "", "cannot start " + args[0]};
-    CommandResult result;
     int status = 0;
-    if (waitpid(child, &status, 0) == child && WIFEXITED(status)) result.Status = WEXITSTATUS(status);
-    result.Out = ReadWholeFile(outFile);
-    result.Err = ReadWholeFile(errFile);
-    return result;
+    const bool exited = waitpid(child, &status, 0) == child && WIFEXITED(status);
+    return {exited ? WEXITSTATUS(status) : -1, ReadWholeFile(outFile), ReadWholeFile(errFile)};
 }
 
 } // namespace test
