@@ -5,6 +5,7 @@
 #include "TestFiles.h"
 
 #include <filesystem>
+#include <sstream>
 
 namespace fs = std::filesystem;
 using namespace platform;
@@ -37,46 +38,30 @@ TEST(ProgramPaths, ExtensionIsReplacedOrAppended) {
     }));
 }
 
-// Files stay beside a copy in a folder the player can write, and move to the XDG folders (created
-// private) for a read-only folder or an installed copy.
-TEST(ProgramPaths, WritableFolderKeepsTheFilesBesideTheExecutable) {
-    struct Row {
-        const char* Name;
-        bool Installed;
-        bool ReadOnly;
-        bool Beside;
-    };
-    for (const Row& row :
-         {Row{"portable copy", false, false, true}, Row{"read-only folder", false, true, false},
-          Row{"installed copy", true, false, false}}) {
-        SCOPED_TRACE(row.Name);
-        GameFolder folder(row.Installed);
-        if (row.ReadOnly) folder.MakeReadOnly();
-        TProgramFiles files(folder.Executable(), TProgramEnvironment{folder.Home(), "", ""});
-        EXPECT_EQ(files.BesideExecutable(), row.Beside);
-        EXPECT_EQ(platform::FolderWritable(folder.Game()), !row.ReadOnly);
-        const std::string config = row.Beside ? folder.Game() : folder.Home() + "/.config/velmora-puzzle";
-        const std::string data = row.Beside ? folder.Game() : folder.Home() + "/.local/share/velmora-puzzle";
-        EXPECT_EQ(files.BesideSettings(".ini"), config + "/velmora-puzzle.ini");
-        EXPECT_EQ(files.BesideSavedGame(".sav"), data + "/velmora-puzzle.sav");
-        if (!row.Beside) {
-            EXPECT_EQ(fs::status(config).permissions(), fs::perms::owner_all);
-            EXPECT_EQ(fs::status(data).permissions(), fs::perms::owner_all);
+// A copy of the game in <tmp>/game, portable or installed (a menu entry in <tmp>/share), in a
+// folder the player can write or not, with or without XDG folders (absolute ones under <tmp>); where
+// its settings and saved game go, and the mode of their folder. Files stay beside a portable copy in
+// a writable folder, else they move to the XDG folders, created private.
+TEST(ProgramPaths, FilesStayBesideAWritablePortableCopyElseMoveToTheXdgFolders) {
+    EXPECT_TRUE(MatchesCaseTable(PLATFORM_TEST_DATA "/program-files.txt", [](const std::string& setup) {
+        GameFolder folder(setup.find("installed") != std::string::npos);
+        if (setup.find("read-only") != std::string::npos) folder.MakeReadOnly();
+        TProgramEnvironment environment{folder.Home(), "", ""};
+        std::istringstream words(setup);
+        for (std::string word; words >> word;) {
+            const std::string value = word.substr(word.find('=') + 1);
+            const std::string rooted = value.rfind('/', 0) == 0 ? folder.Temp.Path() + value : value;
+            if (word.rfind("XDG_CONFIG_HOME=", 0) == 0) environment.XdgConfigHome = rooted;
+            if (word.rfind("XDG_DATA_HOME=", 0) == 0) environment.XdgDataHome = rooted;
         }
-    }
-}
-
-TEST(ProgramPaths, XdgVariablesCountOnlyWhenAbsolute) {
-    GameFolder folder(true);
-    const std::string config = folder.Home() + "/cfg";
-    TProgramFiles absolute(folder.Executable(),
-                           TProgramEnvironment{folder.Home(), config, folder.Home() + "/d"});
-    EXPECT_EQ(absolute.BesideSettings(".ini"), config + "/velmora-puzzle/velmora-puzzle.ini");
-    EXPECT_EQ(absolute.BesideSavedGame(".sav"), folder.Home() + "/d/velmora-puzzle/velmora-puzzle.sav");
-    TProgramFiles relative(folder.Executable(), TProgramEnvironment{folder.Home(), "cfg", "d"});
-    EXPECT_EQ(relative.BesideSettings(".ini"), folder.Home() + "/.config/velmora-puzzle/velmora-puzzle.ini");
-    EXPECT_EQ(relative.BesideSavedGame(".sav"),
-              folder.Home() + "/.local/share/velmora-puzzle/velmora-puzzle.sav");
+        TProgramFiles files(folder.Executable(), environment);
+        const auto shown = [&](const std::string& path) {
+            const auto mode = static_cast<unsigned>(fs::status(fs::path(path).parent_path()).permissions());
+            return fs::relative(path, folder.Temp.Path()).string() + (mode == 0700 ? " (private)" : "");
+        };
+        return "settings " + shown(files.BesideSettings(".ini")) + ", saved game " +
+               shown(files.BesideSavedGame(".sav"));
+    }));
 }
 
 // A player who played from the folder before it became read-only keeps their files: each is copied
