@@ -4,22 +4,14 @@
 
 #include "CaseTable.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <sstream>
 
-using platform::FontFace;
-using platform::FontMatchKind;
-using platform::FontService;
-using platform::FontStyle;
+using namespace platform;
 
 namespace {
-
-constexpr FontStyle Bold{true, false};
-constexpr FontStyle BoldItalic{true, true};
 
 std::string StyleText(bool bold, bool italic) {
     return std::string(bold ? " bold" : "") + (italic ? " italic" : "");
@@ -34,13 +26,14 @@ TEST(FontResolution, NamesMapToInstalledFacesOrASubstitute) {
     EXPECT_TRUE(test::MatchesCaseTable(PLATFORM_TEST_DATA "/font-names.txt", [&](const std::string& name) {
         FontStyle style;
         const std::string family = FontService::SplitStyleSuffix(name, style);
-        const platform::FontMatch& match = fonts.Resolve(name);
+        const FontMatch& match = fonts.Resolve(name);
         const char* const kinds[] = {"exact", "metric alias", "substitute"};
         return "\"" + family + "\"" + StyleText(style.Bold, style.Italic) + " => " +
                (match.IsInstalled() ? match.Family + StyleText(match.Bold, match.Italic) + ", " : "") +
                kinds[static_cast<int>(match.Kind)] + (fonts.IsTrueTypeFace(name) ? ", TrueType" : "");
     }));
-    EXPECT_EQ(&fonts.Face("ArialNarrow,Bold"), &fonts.Face("arial narrow", Bold)) << "one cached face";
+    EXPECT_EQ(&fonts.Face("ArialNarrow,Bold"), &fonts.Face("arial narrow", FontStyle{true, false}))
+        << "one cached face";
     // Names from a damaged page stream still get a face to measure with.
     for (const std::string& odd : {std::string(), std::string("\xff\xfe\x01"), std::string(5000, 'q')}) {
         EXPECT_EQ(fonts.Resolve(odd).Kind, FontMatchKind::Substitute) << odd.size();
@@ -77,8 +70,8 @@ TEST(FontMeasurement, WidthsMetricsAndDescriptorsFollowThePublishedFonts) {
     EXPECT_TRUE(test::MatchesCaseTable(PLATFORM_TEST_DATA "/font-faces.txt", [&](const std::string& name) {
         const FontFace& face = fonts.Face(name);
         const std::array<int, 256> w = face.Widths1000();
-        const platform::TextMetrics m = face.Metrics(FontFace::EmPixels(12, 300));
-        const platform::OutlineMetrics& o = face.Outline();
+        const TextMetrics m = face.Metrics(FontFace::EmPixels(12, 300));
+        const OutlineMetrics& o = face.Outline();
         std::ostringstream text;
         text << "widths " << w[' '] << " " << w['A'] << " " << w['a'] << " " << w['@'] << " " << w[0x80]
              << " " << w[0x96] << "; em " << m.EmPixels << " px: ascent " << m.Ascent << " descent "
