@@ -59,8 +59,8 @@ TEST(ProgramPaths, FilesStayBesideAWritablePortableCopyElseMoveToTheXdgFolders) 
             const auto mode = static_cast<unsigned>(fs::status(fs::path(path).parent_path()).permissions());
             return fs::relative(path, folder.Temp.Path()).string() + (mode == 0700 ? " (private)" : "");
         };
-        return "settings " + shown(files.BesideSettings(".ini")) + ", saved game " +
-               shown(files.BesideSavedGame(".sav"));
+        return std::string(files.BesideExecutable() ? "beside: " : "moved: ") + "settings " +
+               shown(files.BesideSettings(".ini")) + ", saved game " + shown(files.BesideSavedGame(".sav"));
     }));
 }
 
