@@ -106,4 +106,5 @@ TEST(RgbBitmapSize, OutOfRangeSizesAreRefused) {
     EXPECT_THROW(RgbBitmap(RgbBitmap::MaxSide + 1, 1), BitmapError);
     EXPECT_THROW(RgbBitmap(RgbBitmap::MaxSide, RgbBitmap::MaxSide), BitmapError);
     EXPECT_TRUE(RgbBitmap(0, 0).Empty());
+    EXPECT_EQ(RgbBitmap(2, 1, Rgb{9, 8, 7}).Pixel(1, 0), (Rgb{9, 8, 7}));
 }
