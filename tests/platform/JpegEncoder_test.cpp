@@ -7,6 +7,7 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
+#include <random>
 
 #include <jpeglib.h>
 
@@ -92,11 +93,14 @@ TEST(JpegEncoder, WritesABaselineFrameThatDecodesBackToThePicture) {
     }
 }
 
-// How quality changes the size, and that the same picture gives the same bytes, is pinned through
-// the PDF writer's tests.
+// That the same picture gives the same bytes is pinned by the PDF writer's stored files.
 TEST(JpegEncoder, QualityIsClampedAndAnEmptyBitmapIsAClearError) {
     EXPECT_EQ(JpegEncoder(0).Quality(), 1);
     EXPECT_EQ(JpegEncoder(250).Quality(), 100);
+    RgbBitmap noise(48, 48);
+    std::minstd_rand random(1);
+    std::generate_n(noise.Row(0), noise.RowBytes() * 48, [&] { return static_cast<std::uint8_t>(random()); });
+    EXPECT_LT(JpegEncoder(1).Encode(noise).size(), JpegEncoder(100).Encode(noise).size());
     EXPECT_THROW(JpegEncoder().Encode(RgbBitmap()), JpegError);
     EXPECT_THROW(JpegEncoder().Encode(RgbBitmap(0, 10)), JpegError);
     Decoded single;

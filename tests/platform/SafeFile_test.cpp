@@ -16,9 +16,10 @@ using platform::SafeFile;
 using namespace test;
 
 // That a file is replaced whole with its mode kept and nothing left beside it, and that a folder in
-// the way, a missing folder, a read-only folder or a full disk keep the old file, is pinned for
-// every writer (this one included) by the hardening tests, and so is the refusal of folders, devices
-// and FIFOs by every reader; here: the byte overloads, the reasons, and reading up to a limit.
+// the way, a missing folder, a read-only folder or a full disk keep the old file, is pinned by the
+// hardening tests for every writer of the program, all of which write through SafeFile; so is the
+// refusal of folders, devices and FIFOs by every reader. Here: the byte overloads, the reasons, the
+// file size limit, and reading up to a limit.
 TEST(SafeFile, BytesRoundTripAndFailuresSayWhy) {
     TempFolder folder;
     const std::vector<std::uint8_t> binary = {0, 1, 2, 0xFF, 0, 13, 10};
