@@ -39,13 +39,10 @@ inline std::string InFolder(std::string text, const std::string& dir) {
 
 inline void ExpectRefusals(const std::vector<TRefusal>& rows, const std::string& dir = {}) {
     for (const TRefusal& row : rows) {
+        SCOPED_TRACE(::testing::PrintToString(row.Args));
         std::vector<std::string> args;
-        std::string joined;
-        for (const std::string& arg : row.Args) {
+        for (const std::string& arg : row.Args)
             args.push_back(InFolder(arg, dir));
-            joined += arg + ' ';
-        }
-        SCOPED_TRACE(joined);
         const CliResult result = RunCli(args);
         EXPECT_EQ(result.Status, row.Status);
         EXPECT_EQ(result.Out, "");

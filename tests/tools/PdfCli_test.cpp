@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 using PdfCli = TCliTest;
 
 // The page written directly, replayed from its snapshot, and under a comma locale is the same file,
@@ -16,12 +14,9 @@ TEST_F(PdfCli, PageAndConvertWriteTheSamePdfInAnyLocale) {
     ASSERT_EQ(RunCli({"page", "12345", "--ndr", P("p.ndr"), "--pdf", P("page.pdf")}).Status, 0);
     ASSERT_EQ(RunCli({"convert", P("p.ndr"), P("converted.pdf")}).Status, 0);
     ASSERT_EQ(RunCli({"convert", "--compress", P("p.ndr"), P("small.pdf")}).Status, 0);
-    const char* previous = std::getenv("LC_ALL");
-    const std::string saved = previous ? previous : "";
-    setenv("LC_ALL", "de_DE.UTF-8", 1);
-    const CliResult comma = RunCli({"page", "12345", "--pdf", P("comma.pdf")});
-    previous ? setenv("LC_ALL", saved.c_str(), 1) : unsetenv("LC_ALL");
-    ASSERT_EQ(comma.Status, 0) << comma.Err;
+    const CliResult comma =
+        RunCommand("LC_ALL=de_DE.UTF-8 " VELMORA_CLI_PATH " page 12345 --pdf " + P("comma.pdf"));
+    ASSERT_EQ(comma.Status, 0) << comma.Out;
     for (const char* name : {"page.pdf", "converted.pdf", "comma.pdf"})
         EXPECT_TRUE(test::MatchesGoldenFile(test::ReadWholeFile(P(name)), CLI_TEST_DATA "/page-12345.pdf"))
             << name;

@@ -7,9 +7,6 @@
 
 #include <sys/stat.h>
 
-using test::ReadWholeFile;
-using test::WriteWholeFile;
-
 using ReportCli = TCliTest;
 
 TEST_F(ReportCli, PageWritesASnapshotThatDumpLists) {
@@ -24,7 +21,7 @@ TEST_F(ReportCli, PageWritesASnapshotThatDumpLists) {
 // Bad usage, a damaged or missing snapshot (more in PdfCli), and inputs that are no regular file (read
 // at once, never waited on).
 TEST_F(ReportCli, RefusalsSayWhy) {
-    WriteWholeFile(P("junk.ndr"), "Xjunk");
+    test::WriteWholeFile(P("junk.ndr"), "Xjunk");
     ASSERT_EQ(::mkfifo(P("fifo").c_str(), 0600), 0);
     const std::vector<TRefusal> rows = {
         {{"page", "5", "--ndr"}, 2, "unexpected argument '--ndr'"},
@@ -49,6 +46,7 @@ TEST_F(ReportCli, ReportWithoutPagesIsListedAndConvertedToOneEmptyPage) {
     ASSERT_EQ(Dump.Status, 0) << Dump.Err;
     EXPECT_TRUE(test::MatchesGoldenFile(Dump.Out, CLI_TEST_DATA "/empty-report.dump"));
     ASSERT_EQ(RunCli({"convert", CLI_TEST_DATA "/empty-report.ndr", P("empty.pdf")}).Status, 0);
-    EXPECT_TRUE(test::MatchesGoldenFile(ReadWholeFile(P("empty.pdf")), CLI_TEST_DATA "/empty-report.pdf"));
+    EXPECT_TRUE(
+        test::MatchesGoldenFile(test::ReadWholeFile(P("empty.pdf")), CLI_TEST_DATA "/empty-report.pdf"));
     EXPECT_EQ(pdftest::ReaderComplaints(P("empty.pdf")), "");
 }
