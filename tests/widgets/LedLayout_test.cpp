@@ -1,8 +1,7 @@
+#include "TestFiles.h"
 #include "widgets/LedLayout.h"
 
 #include <gtest/gtest.h>
-
-#include <algorithm>
 
 namespace {
 
@@ -16,96 +15,47 @@ TLedScene Panel(std::string text, TAlignment alignment, int width = 121, int hei
     return s;
 }
 
-std::vector<int> Lefts(const std::vector<TLedCell>& cells, std::size_t from, std::size_t count) {
-    std::vector<int> lefts;
-    for (std::size_t i = from; i < from + count && i < cells.size(); ++i)
-        lefts.push_back(cells[i].Left);
-    return lefts;
-}
-
 } // namespace
 
-TEST(LedLayout, LeftAlignedTextStartsAtTheLeftEdgeOverAFullRowOfSpaces) {
-    const TLedScene s = Panel(" 12:34", taLeftJustify);
-    EXPECT_EQ(LedCellTop(s), 1);
-    const auto cells = LayoutLedCells(s);
-    ASSERT_EQ(cells.size(), 7u + 6u); // seven background cells (the last partly visible), six characters
-    EXPECT_EQ(Lefts(cells, 0, 7), (std::vector<int>{0, 18, 36, 54, 72, 90, 108}));
-    for (std::size_t i = 0; i < 7; ++i)
-        EXPECT_EQ(cells[i].Ch, ' ');
-    EXPECT_EQ(Lefts(cells, 7, 6), (std::vector<int>{0, 18, 36, 54, 72, 90}));
-    EXPECT_EQ(std::string(1, static_cast<char>(cells[9].Ch)), "2");
-}
-
-TEST(LedLayout, RightAlignedTextEndsAtTheRightEdge) {
-    const auto cells = LayoutLedCells(Panel("12", taRightJustify));
-    // background from W - 18 = 103 downwards while x > -18
-    EXPECT_EQ(Lefts(cells, 0, 7), (std::vector<int>{103, 85, 67, 49, 31, 13, -5}));
-    ASSERT_EQ(cells.size(), 9u);
-    EXPECT_EQ(cells[7].Left, 103);
-    EXPECT_EQ(cells[7].Ch, '2'); // drawn from the last character backwards
-    EXPECT_EQ(cells[8].Left, 85);
-    EXPECT_EQ(cells[8].Ch, '1');
-}
-
-TEST(LedLayout, CentredTextAndItsBackgroundTruncateTowardZero) {
-    // (121 - 36) / 2 = 42; background from 42 mod 18 - 18 = -12.
-    auto cells = LayoutLedCells(Panel("12", taCenter));
-    EXPECT_EQ(cells.front().Left, -12);
-    EXPECT_EQ(cells[cells.size() - 2].Left, 42);
-    EXPECT_EQ(cells.back().Left, 60);
-
-    // Wider than the panel: (121 - 144) / 2 = -11 (not -12), background from -11 - 18 = -29.
-    cells = LayoutLedCells(Panel("ABCDEFGH", taCenter));
-    EXPECT_EQ(cells.front().Left, -29);
-    auto text = std::find_if(cells.begin(), cells.end(), [](const TLedCell& c) { return c.Ch == 'A'; });
-    ASSERT_NE(text, cells.end());
-    EXPECT_EQ(text->Left, -11);
-}
-
-TEST(LedLayout, ControlCharactersAreDrawnAsTheBlock) {
-    const auto cells = LayoutLedCells(Panel("a\tb\x1f", taLeftJustify));
-    ASSERT_EQ(cells.size(), 7u + 4u);
-    EXPECT_EQ(cells[8].Ch, 127);
-    EXPECT_EQ(cells[10].Ch, 127);
-    EXPECT_EQ(cells[7].Ch, 'a');
-}
-
-TEST(LedLayout, LowOrEmptyPanelsDrawNothing) {
-    EXPECT_TRUE(LayoutLedCells(Panel("12", taLeftJustify, 121, 7)).empty());
-    EXPECT_TRUE(LayoutLedCells(Panel("12", taLeftJustify, 0, 24)).empty());
-    EXPECT_FALSE(LayoutLedCells(Panel("12", taLeftJustify, 121, 8)).empty());
-}
-
-TEST(LedLayout, ScrollingPlacesTheTextByScrollPosWhateverTheAlignment) {
-    TLedScene s = Panel("AB", taRightJustify);
-    s.Scrolling = true;
-    s.ScrollType = stRightToLeft;
-    s.ScrollPos = 0;
-    auto cells = LayoutLedCells(s);
-    // Background as for left alignment; the text enters at 121 div 3 * 3 = 120, its second cell unseen.
-    EXPECT_EQ(cells.front().Left, 0);
-    ASSERT_EQ(cells.size(), 8u);
-    EXPECT_EQ(cells.back().Left, 120);
-    s.ScrollPos = 9;
-    cells = LayoutLedCells(s);
-    ASSERT_EQ(cells.size(), 8u);
-    EXPECT_EQ(cells.back().Left, 120 - 9);
-    EXPECT_EQ(cells.back().Ch, 'A');
-
-    s.ScrollType = stLeftToRight;
-    s.ScrollPos = 3;
-    cells = LayoutLedCells(s);
-    // "A" at 3 - 36 lies wholly left of the panel; "B" shows in part.
-    ASSERT_EQ(cells.size(), 8u);
-    EXPECT_EQ(cells[7].Left, 3 - 18);
-    EXPECT_EQ(cells[7].Ch, 'B');
-
-    // stNone scrolls nothing: the text stands at the left edge.
-    s.ScrollType = stNone;
-    s.ScrollPos = 30;
-    cells = LayoutLedCells(s);
-    EXPECT_EQ(cells[7].Left, 0);
+// Where the cells of a panel go, one line a scene in the golden file: the cells' top, then each
+// cell's left edge and character (background cells first), "[127]" for a code outside print.
+TEST(LedLayout, CellsOfEachSceneAreWhereTheGoldenFileSays) {
+    const struct {
+        const char* Name;
+        TLedScene Scene;
+        bool Scrolling;
+        TScrollType ScrollType;
+        int ScrollPos;
+    } rows[] = {
+        {"left over a full row of spaces", Panel(" 12:34", taLeftJustify), false, stNone, 0},
+        {"right, drawn from the last character", Panel("12", taRightJustify), false, stNone, 0},
+        {"centred, truncated toward zero", Panel("12", taCenter), false, stNone, 0},
+        {"centred wider than the panel", Panel("ABCDEFGH", taCenter), false, stNone, 0},
+        {"control characters as the block", Panel("a\tb\x1f", taLeftJustify), false, stNone, 0},
+        {"too low for a dot row", Panel("12", taLeftJustify, 121, 7), false, stNone, 0},
+        {"just high enough", Panel("12", taLeftJustify, 121, 8), false, stNone, 0},
+        {"no width", Panel("12", taLeftJustify, 0, 24), false, stNone, 0},
+        {"entering from the right", Panel("AB", taRightJustify), true, stRightToLeft, 0},
+        {"scrolled left by 9", Panel("AB", taRightJustify), true, stRightToLeft, 9},
+        {"scrolling right, A wholly left of the panel", Panel("AB", taRightJustify), true, stLeftToRight, 3},
+        {"scrolling without a type stands at the left", Panel("AB", taRightJustify), true, stNone, 30},
+    };
+    std::string layouts;
+    for (const auto& row : rows) {
+        TLedScene scene = row.Scene;
+        scene.Scrolling = row.Scrolling;
+        scene.ScrollType = row.ScrollType;
+        scene.ScrollPos = row.ScrollPos;
+        layouts += std::string(row.Name) + ": top " + std::to_string(LedCellTop(scene)) + ":";
+        for (const TLedCell& cell : LayoutLedCells(scene)) {
+            const bool printable = cell.Ch >= 32 && cell.Ch < 127;
+            layouts += " " + std::to_string(cell.Left) + "[" +
+                       (printable ? std::string(1, static_cast<char>(cell.Ch)) : std::to_string(cell.Ch)) +
+                       "]";
+        }
+        layouts += "\n";
+    }
+    EXPECT_TRUE(test::MatchesGoldenFile(layouts, WIDGETS_TEST_DATA "/led-layouts.txt"));
 }
 
 TEST(LedLayout, VeryLongCaptionsListOnlyVisibleCellsWithoutOverflow) {
