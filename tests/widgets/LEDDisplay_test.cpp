@@ -12,8 +12,6 @@
 
 namespace {
 
-const QColor Back(0, 0, 0);
-
 // The clock in the game's toolbar.
 void MakeClock(TLEDDisplay& led) {
     led.resize(125, 28);
@@ -110,19 +108,6 @@ TEST(LEDDisplay, ScaledPanelIsTheNormalOneInDevicePixelBlocks) {
     for (int y = 0; y < scaled.height(); ++y)
         for (int x = 0; x < scaled.width(); ++x)
             ASSERT_EQ(scaled.pixelColor(x, y), normal.pixelColor(x / 2, y / 2)) << x << "," << y;
-}
-
-TEST(LEDDisplay, WidgetCopiesThePanelInsideItsBorder) {
-    TLEDDisplay led;
-    MakeClock(led);
-    led.SetCaption(" 05:07");
-    const QImage shot = led.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QImage client = led.RenderClient();
-    ASSERT_EQ(shot.size(), QSize(125, 28));
-    EXPECT_EQ(shot.copy(2, 2, 121, 24), client);
-    // The groove is drawn in two shades, neither of them the panel's black.
-    EXPECT_NE(shot.pixelColor(0, 10), Back);
-    EXPECT_NE(shot.pixelColor(1, 10), shot.pixelColor(0, 10));
 }
 
 TEST(LEDDisplay, ScrollStepsByDotPitchAndCompletesAtTheLimit) {

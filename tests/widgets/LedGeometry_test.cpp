@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 TEST(LedGeometry, DotSizesFollowTheClientHeight) {
     struct Row {
         const char* Name;
@@ -20,12 +22,10 @@ TEST(LedGeometry, DotSizesFollowTheClientHeight) {
         {"negative height", -5, {1, 0, 1, 6, 7}},
     };
     for (const Row& row : rows) {
-        const TLedGeometry got = LedGeometryFor(row.ClientHeight);
-        EXPECT_EQ(got.DotSize, row.Expected.DotSize) << row.Name;
-        EXPECT_EQ(got.DotGap, row.Expected.DotGap) << row.Name;
-        EXPECT_EQ(got.DotPitch, row.Expected.DotPitch) << row.Name;
-        EXPECT_EQ(got.CellWidth, row.Expected.CellWidth) << row.Name;
-        EXPECT_EQ(got.CellHeight, row.Expected.CellHeight) << row.Name;
+        const auto fields = [](const TLedGeometry& g) {
+            return std::tuple(g.DotSize, g.DotGap, g.DotPitch, g.CellWidth, g.CellHeight);
+        };
+        EXPECT_EQ(fields(LedGeometryFor(row.ClientHeight)), fields(row.Expected)) << row.Name;
     }
 }
 

@@ -3,50 +3,28 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-TLedScene Panel(std::string text, TAlignment alignment, int width = 121, int height = 24) {
-    TLedScene s;
-    s.Text = std::move(text);
-    s.Alignment = alignment;
-    s.Width = width;
-    s.Height = height;
-    s.Geometry = LedGeometryFor(height);
-    return s;
-}
-
-} // namespace
-
 // Where the cells of a panel go, one line a scene in the golden file: the cells' top, then each
 // cell's left edge and character (background cells first), "[127]" for a code outside print.
 TEST(LedLayout, CellsOfEachSceneAreWhereTheGoldenFileSays) {
-    const struct {
-        const char* Name;
-        TLedScene Scene;
-        bool Scrolling;
-        TScrollType ScrollType;
-        int ScrollPos;
-    } rows[] = {
-        {"left over a full row of spaces", Panel(" 12:34", taLeftJustify), false, stNone, 0},
-        {"right, drawn from the last character", Panel("12", taRightJustify), false, stNone, 0},
-        {"centred, truncated toward zero", Panel("12", taCenter), false, stNone, 0},
-        {"centred wider than the panel", Panel("ABCDEFGH", taCenter), false, stNone, 0},
-        {"control characters as the block", Panel("a\tb\x1f", taLeftJustify), false, stNone, 0},
-        {"too low for a dot row", Panel("12", taLeftJustify, 121, 7), false, stNone, 0},
-        {"just high enough", Panel("12", taLeftJustify, 121, 8), false, stNone, 0},
-        {"no width", Panel("12", taLeftJustify, 0, 24), false, stNone, 0},
-        {"entering from the right", Panel("AB", taRightJustify), true, stRightToLeft, 0},
-        {"scrolled left by 9", Panel("AB", taRightJustify), true, stRightToLeft, 9},
-        {"scrolling right, A wholly left of the panel", Panel("AB", taRightJustify), true, stLeftToRight, 3},
-        {"scrolling without a type stands at the left", Panel("AB", taRightJustify), true, stNone, 30},
+    // Text, alignment, scrolling, scroll type and position, client width and height.
+    const std::pair<const char*, TLedScene> rows[] = {
+        {"left over a full row of spaces", {" 12:34", taLeftJustify, false, stNone, 0, 121, 24, {}}},
+        {"right, drawn from the last character", {"12", taRightJustify, false, stNone, 0, 121, 24, {}}},
+        {"centred, truncated toward zero", {"12", taCenter, false, stNone, 0, 121, 24, {}}},
+        {"centred wider than the panel", {"ABCDEFGH", taCenter, false, stNone, 0, 121, 24, {}}},
+        {"control characters as the block", {"a\tb\x1f", taLeftJustify, false, stNone, 0, 121, 24, {}}},
+        {"too low for a dot row", {"12", taLeftJustify, false, stNone, 0, 121, 7, {}}},
+        {"just high enough", {"12", taLeftJustify, false, stNone, 0, 121, 8, {}}},
+        {"no width", {"12", taLeftJustify, false, stNone, 0, 0, 24, {}}},
+        {"entering from the right", {"AB", taRightJustify, true, stRightToLeft, 0, 121, 24, {}}},
+        {"scrolled left by 9", {"AB", taRightJustify, true, stRightToLeft, 9, 121, 24, {}}},
+        {"scrolling right, A left of the panel", {"AB", taRightJustify, true, stLeftToRight, 3, 121, 24, {}}},
+        {"no scroll type: at the left", {"AB", taRightJustify, true, stNone, 30, 121, 24, {}}},
     };
     std::string layouts;
-    for (const auto& row : rows) {
-        TLedScene scene = row.Scene;
-        scene.Scrolling = row.Scrolling;
-        scene.ScrollType = row.ScrollType;
-        scene.ScrollPos = row.ScrollPos;
-        layouts += std::string(row.Name) + ": top " + std::to_string(LedCellTop(scene)) + ":";
+    for (auto [name, scene] : rows) {
+        scene.Geometry = LedGeometryFor(scene.Height);
+        layouts += std::string(name) + ": top " + std::to_string(LedCellTop(scene)) + ":";
         for (const TLedCell& cell : LayoutLedCells(scene)) {
             const bool printable = cell.Ch >= 32 && cell.Ch < 127;
             layouts += " " + std::to_string(cell.Left) + "[" +
@@ -59,7 +37,7 @@ TEST(LedLayout, CellsOfEachSceneAreWhereTheGoldenFileSays) {
 }
 
 TEST(LedLayout, VeryLongCaptionsListOnlyVisibleCellsWithoutOverflow) {
-    TLedScene s = Panel(std::string(5'000'000, 'x'), taRightJustify);
+    TLedScene s{std::string(5'000'000, 'x'), taRightJustify, false, stNone, 0, 121, 24, LedGeometryFor(24)};
     auto cells = LayoutLedCells(s);
     EXPECT_EQ(cells.size(), 7u + 7u);
     for (const TLedCell& c : cells) {
