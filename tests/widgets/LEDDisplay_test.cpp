@@ -40,19 +40,8 @@ std::string Picture(const QImage& img, const TLEDDisplay& led) {
 
 } // namespace
 
-TEST(LEDDisplay, GeometryFollowsTheClientAreaAndScrollingTheControlWidth) {
-    TLEDDisplay led;
-    MakeClock(led);
-    EXPECT_EQ(led.DotSize(), 3); // client height 24
-    led.SetCaption(" 00:00");
-    EXPECT_EQ(led.ScrollLimit(), 6 * 18 + 125); // the control's width, not the client's
-    led.resize(125, 80);                        // client height 76
-    EXPECT_EQ(led.DotSize(), 10);
-    led.SetBorderWidth(5); // client height 66
-    EXPECT_EQ(led.DotSize(), 8);
-}
-
-// What the panel shows: every dot a square of its colour framed by background lines, the last cell
+// What the panel shows: dots sized by the client area within the border, every dot a square of its
+// colour framed by background lines, the last cell
 // cut at the edge, control characters as the block, big dots with gaps, the text placed by the
 // alignment, and on a panel too low for a dot row only the background.
 TEST(LEDDisplay, PanelsLookAsTheirPictures) {
@@ -117,7 +106,8 @@ TEST(LEDDisplay, ScrollStepsByDotPitchAndCompletesAtTheLimit) {
     QSignalSpy complete(&led, &TLEDDisplay::ScrollComplete);
     led.SetScrolling(true);
     EXPECT_TRUE(led.ScrollTimerActive());
-    const int limit = led.ScrollLimit(); // 2 * 18 + 125 = 161, not a multiple of the pitch
+    const int limit = led.ScrollLimit();
+    EXPECT_EQ(limit, 2 * 18 + 125); // the control's width, not the client's; not a multiple of the pitch
     int ticks = 0;
     while (complete.count() == 0 && ticks < 1000) {
         const int before = led.ScrollPos();
