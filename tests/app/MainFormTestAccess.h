@@ -3,6 +3,7 @@
 // Everything else goes through the controls, found by name.
 #pragma once
 
+#include "TestFiles.h"
 #include "app/MainForm.h"
 #include "platform/ProgramPaths.h"
 
@@ -11,8 +12,6 @@
 
 #include <filesystem>
 #include <memory>
-
-#include <unistd.h>
 
 class TMainFormTestAccess {
   public:
@@ -39,16 +38,11 @@ class TMainFormTestAccess {
 class TWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        Folder = std::filesystem::temp_directory_path() /
-                 ("velmora-window-" + std::to_string(::getpid()) + "-" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(Folder);
         platform::ProgramPaths::SetExecutablePathOverride((Folder / "velmora-puzzle").string());
     }
     void TearDown() override {
         Close();
         platform::ProgramPaths::SetExecutablePathOverride({});
-        std::filesystem::remove_all(Folder);
     }
 
     TMainFormTestAccess& Open() {
@@ -70,7 +64,8 @@ class TWindowTest : public ::testing::Test {
         return Form->findChild<T*>(QString::fromLatin1(name));
     }
 
-    std::filesystem::path Folder;
+    test::TempFolder Temp;
+    const std::filesystem::path Folder{Temp.Path()};
     std::unique_ptr<TMainForm> Form;
     std::unique_ptr<TMainFormTestAccess> Access;
 };

@@ -22,20 +22,12 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <functional>
-#include <sstream>
 
 namespace {
 
 constexpr int Cell = BoardPixels / 9;
 const QColor Red(255, 0, 0);
-
-std::string ReadFile(const std::filesystem::path& path) {
-    std::ostringstream text;
-    text << std::ifstream(path, std::ios::binary).rdbuf();
-    return text.str();
-}
 
 QPoint SquareCentre(int c, int r) {
     return {(c - 1) * Cell + Cell / 2, (r - 1) * Cell + Cell / 2};
@@ -69,9 +61,8 @@ class MainFormTest : public TWindowTest {
             << after;
         EXPECT_EQ(Control<QProgressBar>("ProgressBar1")->value(), counts.Percentage) << after;
     }
-    void WriteSavedGame(const std::string& text) {
-        std::ofstream(Folder / "velmora-puzzle.sav", std::ios::binary) << text;
-    }
+    void WriteSavedGame(const std::string& text) { test::WriteWholeFile(File("velmora-puzzle.sav"), text); }
+    std::string File(const char* name) { return (Folder / name).string(); }
 
     void ClickSquare(int c, int r, Qt::MouseButton button = Qt::LeftButton) {
         QTest::mouseClick(Board, button, {}, SquareCentre(c, r));
@@ -95,21 +86,20 @@ class MainFormTest : public TWindowTest {
 };
 
 TEST_F(MainFormTest, StartsWithAnEmptyBoardAndTheSavedLevelDown) {
-    std::ofstream(Folder / "velmora-puzzle.ini", std::ios::binary)
-        << "[options]\r\nDifficulty=3\r\nCurrent=42\r\n";
+    test::WriteWholeFile(File("velmora-puzzle.ini"), "[options]\r\nDifficulty=3\r\nCurrent=42\r\n");
     // What saves killed halfway left behind goes at start-up; anything else stays.
-    const char* leftovers[] = {"velmora-puzzle.ini.tmp-a1B2c3", "velmora-puzzle.sav.tmp-a1B2c3",
-                               "velmora-puzzle.notes.tmp-a1B2c3", "velmora-puzzle.times.tmp-a1B2c3",
-                               "velmora-puzzle.txt.tmp-a1B2c3"};
-    for (const char* name : leftovers) {
-        std::ofstream(Folder / name) << "half";
-        std::filesystem::last_write_time(Folder / name, std::filesystem::file_time_type::clock::now() -
-                                                            std::chrono::hours(1));
+    const char* leftovers[] = {"ini", "sav", "notes", "times", "txt"};
+    const auto leftover = [&](const std::string& kind) {
+        return Folder / ("velmora-puzzle." + kind + ".tmp-a1B2c3");
+    };
+    for (const char* kind : leftovers) {
+        test::WriteWholeFile(leftover(kind).string(), "half");
+        std::filesystem::last_write_time(leftover(kind), std::filesystem::file_time_type::clock::now() -
+                                                             std::chrono::hours(1));
     }
     TMainFormTestAccess& access = OpenBoard();
-    for (const char* name : leftovers)
-        EXPECT_EQ(std::filesystem::exists(Folder / name), std::string(name).find(".txt") != std::string::npos)
-            << name;
+    for (const char* kind : leftovers)
+        EXPECT_EQ(std::filesystem::exists(leftover(kind)), std::string(kind) == "txt") << kind;
     EXPECT_TRUE(Button("Btn2")->isChecked());
     EXPECT_EQ(access.Game().State().MinHoles, 48);
     // The help line and the greyed commands are in the start-up picture below.
@@ -268,20 +258,6 @@ TEST(DigitRowKey, CountsTheDigitRowByNativeKeyCodeAndNeverTheKeypad) {
         EXPECT_EQ(DigitRowKey(row.NativeCode, row.QtKey, row.Keypad), row.Digit) << row.Name;
 }
 
-TEST_F(MainFormTest, TheLastPixelsOfTheBoardCountAsTheNinthSquare) {
-    OpenBoard();
-    QTest::keyPress(Board, Qt::Key_5);
-    QTest::mouseClick(Board, Qt::LeftButton, {}, QPoint(398, 396));
-    QTest::keyRelease(Board, Qt::Key_5);
-    EXPECT_EQ(GameBoard()[9][9].Value, 5);
-    // The pointer in column 9, row 1: that row and column are tinted, and box 3 more so.
-    QTest::mouseMove(Board, QPoint(397, 10));
-    EXPECT_EQ(PixelOf(SquareCentre(1, 1)), QColor(250, 230, 250));
-    EXPECT_EQ(PixelOf(SquareCentre(9, 5)), QColor(250, 230, 250));
-    EXPECT_EQ(PixelOf(SquareCentre(7, 2)), QColor(250, 250, 200));
-    EXPECT_EQ(PixelOf(SquareCentre(5, 5)), QColor(255, 255, 255));
-}
-
 TEST_F(MainFormTest, HintShowsTheBlinkingMarkerAndCheckPaintsTheWrongSquareRed) {
     TMainFormTestAccess& access = OpenBoard();
     auto* marker = Control<TBlinkMarker>("BlinkLbl");
@@ -434,11 +410,11 @@ TEST_F(MainFormTest, AFailedSaveOrLoadIsReportedUntilOneSucceeds) {
     Button("BtnOpen")->click();
     EXPECT_FALSE(Control<QLabel>("HelpLbl")->isVisible());
 
-    std::filesystem::remove(Folder / "velmora-puzzle.sav");
-    std::filesystem::create_directory(Folder / "velmora-puzzle.sav"); // cannot be written
+    std::filesystem::remove(File("velmora-puzzle.sav"));
+    std::filesystem::create_directory(File("velmora-puzzle.sav")); // cannot be written
     Button("BtnSave")->click();
     EXPECT_TRUE(HelpShows(GameTexts::SaveFailed));
-    std::filesystem::remove(Folder / "velmora-puzzle.sav");
+    std::filesystem::remove(File("velmora-puzzle.sav"));
     Button("BtnSave")->click();
     EXPECT_FALSE(Control<QLabel>("HelpLbl")->isVisible());
 }
@@ -449,7 +425,7 @@ TEST_F(MainFormTest, SettingsAreWrittenWhenTheWindowGoes) {
     const std::int32_t number = access.Game().State().PuzzleNumber;
     Action("TimedGame1")->trigger();
     Close();
-    EXPECT_EQ(ReadFile(Folder / "velmora-puzzle.ini"),
+    EXPECT_EQ(test::ReadWholeFile(File("velmora-puzzle.ini")),
               "[options]\r\nHiliteRowAndColumn=1\r\nHiliteCell=1\r\nHiliteErrors=0\r\nUserFont=1\r\n"
               "Timer=0\r\nDifficulty=4\r\nCurrent=" +
                   std::to_string(number) + "\r\n");
@@ -602,7 +578,7 @@ TEST_F(MainFormTest, ACompletedGameIsRecordedInTheBestTimes) {
     ASSERT_NE(message, nullptr);
     EXPECT_EQ(message->text(), "New best time for Medium: 01:05");
     message->close();
-    const TBestTimesLoad times = LoadBestTimesFile((Folder / "velmora-puzzle.times").string());
+    const TBestTimesLoad times = LoadBestTimesFile(File("velmora-puzzle.times"));
     EXPECT_FALSE(times.Damaged);
     EXPECT_EQ(times.Times.Levels[1], (TLevelRecord{65, 1, 65}));
 
@@ -623,7 +599,7 @@ TEST_F(MainFormTest, SaveAndLoadKeepTheNotesInTheirOwnFile) {
     const TNotes notes = access.Game().Notes();
     ASSERT_FALSE(notes.Empty());
     Action("Save1")->trigger();
-    std::string text = ReadFile(Folder / "velmora-puzzle.sav");
+    std::string text = test::ReadWholeFile(File("velmora-puzzle.sav"));
     EXPECT_EQ(text, FormatSavedGame(access.Game().SavedGame()));
 
     access.Find("2");
@@ -633,7 +609,7 @@ TEST_F(MainFormTest, SaveAndLoadKeepTheNotesInTheirOwnFile) {
 
     // A saved game changed behind the notes' back loads without them.
     text.replace(text.find(" N\r\n") - 1, 1, "5");
-    std::ofstream(Folder / "velmora-puzzle.sav", std::ios::binary | std::ios::trunc) << text;
+    WriteSavedGame(text);
     Action("Load1")->trigger();
     EXPECT_TRUE(access.Game().Notes().Empty());
 }
