@@ -12,30 +12,30 @@
 
 namespace {
 
-// The clock in the game's toolbar.
+// The clock in the game's toolbar: its size, its groove border and its colours.
 void MakeClock(TLEDDisplay& led) {
     led.resize(125, 28);
     led.SetBorderOuter(fsGroove);
 }
+const QColor On(0, 255, 0), Off(0, 51, 0), Back(0, 0, 0);
+// A panel's own colours.
+const QColor OwnOn(255, 0, 0), OwnOff(40, 0, 0), OwnBack(0, 0, 90);
 
-// The panel as text, a character a pixel: '#' a lit dot, '+' an unlit one, '.' the background.
-std::string Picture(const QImage& img, const TLEDDisplay& led) {
+// The panel as text, a character a pixel: '#' a lit dot, '+' an unlit one, '.' the background, '?'
+// any other colour.
+::testing::AssertionResult LooksLike(const QImage& img, const char* golden, bool ownColours = false) {
     std::string text;
     for (int y = 0; y < img.height(); ++y) {
         for (int x = 0; x < img.width(); ++x) {
             const QColor c = img.pixelColor(x, y);
-            text += c == led.SegOnColor()    ? '#'
-                    : c == led.SegOffColor() ? '+'
-                    : c == led.BackColor()   ? '.'
-                                             : '?';
+            text += c == (ownColours ? OwnOn : On)       ? '#'
+                    : c == (ownColours ? OwnOff : Off)   ? '+'
+                    : c == (ownColours ? OwnBack : Back) ? '.'
+                                                         : '?';
         }
         text += '\n';
     }
-    return text;
-}
-
-::testing::AssertionResult LooksLike(const TLEDDisplay& led, const QImage& img, const char* golden) {
-    return test::MatchesGoldenFile(Picture(img, led), std::string(WIDGETS_TEST_DATA "/led-") + golden);
+    return test::MatchesGoldenFile(text, std::string(WIDGETS_TEST_DATA "/led-") + golden);
 }
 
 } // namespace
@@ -48,35 +48,54 @@ TEST(LEDDisplay, PanelsLookAsTheirPictures) {
     const struct {
         const char* Name;
         QString Caption;
-        QSize Size;
-        bool Clock; // the game's clock: its size and groove border
         TAlignment Alignment;
         const char* Golden;
+        QSize Size = {125, 28}; // the game's clock
+        bool OwnColours = false;
+        TScrollType ScrollType = stRightToLeft;
+        bool Scrolling = false;
     } rows[] = {
-        {"clock", " 12:34", {125, 28}, true, taLeftJustify, "clock.txt"},
-        {"stars wider than the panel", " * * * ", {125, 28}, true, taLeftJustify, "stars.txt"},
-        {"tab", "\t", {125, 28}, true, taLeftJustify, "block.txt"},
-        {"delete", QString(QChar(127)), {125, 28}, true, taLeftJustify, "block.txt"},
-        {"control character 1", QString(QChar(1)), {125, 28}, true, taLeftJustify, "block.txt"},
-        {"right", "4", {125, 28}, true, taRightJustify, "right.txt"},
-        {"centre", "4", {125, 28}, true, taCenter, "centre.txt"},
-        {"dots of size 1 are only their outline", "88", {100, 12}, true, taLeftJustify, "lowest.txt"},
-        {"big dots in the panel's own colours", "1", {70, 76}, false, taLeftJustify, "big.txt"},
+        {"clock", " 12:34", taLeftJustify, "clock.txt"},
+        {"stars wider than the panel", " * * * ", taLeftJustify, "stars.txt"},
+        {"tab", "\t", taLeftJustify, "block.txt"},
+        {"delete", QString(QChar(127)), taLeftJustify, "block.txt"},
+        {"control character 1", QString(QChar(1)), taLeftJustify, "block.txt"},
+        {"right", "4", taRightJustify, "right.txt"},
+        {"centre", "4", taCenter, "centre.txt"},
+        {"dots of size 1 are only their outline", "88", taLeftJustify, "lowest.txt", {100, 12}},
+        {"big dots in the panel's own colours", "1", taLeftJustify, "big.txt", {74, 80}, true},
+        {"a scroll type alone changes nothing",
+         " 12:34",
+         taLeftJustify,
+         "clock.txt",
+         {125, 28},
+         false,
+         stLeftToRight},
+        {"scrolling without a type stands still",
+         " 12:34",
+         taLeftJustify,
+         "clock.txt",
+         {125, 28},
+         false,
+         stNone,
+         true},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);
         TLEDDisplay led;
         led.resize(row.Size);
-        if (row.Clock) {
-            led.SetBorderOuter(fsGroove);
-        } else {
-            led.SetSegOnColor(QColor(255, 0, 0));
-            led.SetSegOffColor(QColor(40, 0, 0));
-            led.SetBackColor(QColor(0, 0, 90));
+        led.SetBorderOuter(fsGroove);
+        if (row.OwnColours) {
+            led.SetSegOnColor(OwnOn);
+            led.SetSegOffColor(OwnOff);
+            led.SetBackColor(OwnBack);
         }
         led.SetAlignment(row.Alignment);
+        led.SetScrollType(row.ScrollType);
+        led.SetScrolling(row.Scrolling);
         led.SetCaption(row.Caption);
-        EXPECT_TRUE(LooksLike(led, led.RenderClient(), row.Golden));
+        EXPECT_EQ(led.ScrollTimerActive(), row.Scrolling); // the timer follows Scrolling, whatever the type
+        EXPECT_TRUE(LooksLike(led.RenderClient(), row.Golden, row.OwnColours));
     }
     TLEDDisplay low;
     low.resize(100, 11);
@@ -109,13 +128,9 @@ TEST(LEDDisplay, ScrollStepsByDotPitchAndCompletesAtTheLimit) {
     const int limit = led.ScrollLimit();
     EXPECT_EQ(limit, 2 * 18 + 125); // the control's width, not the client's; not a multiple of the pitch
     int ticks = 0;
-    while (complete.count() == 0 && ticks < 1000) {
-        const int before = led.ScrollPos();
+    for (; complete.count() == 0 && ticks < 1000; ++ticks) {
+        ASSERT_EQ(led.ScrollPos(), 3 * ticks);
         led.ScrollTimerTick();
-        ++ticks;
-        if (complete.count() == 0) {
-            ASSERT_EQ(led.ScrollPos(), before + 3);
-        }
     }
     EXPECT_EQ(complete.count(), 1);
     EXPECT_EQ(ticks, (limit + 2) / 3); // the first step that reaches or passes the limit
@@ -124,7 +139,7 @@ TEST(LEDDisplay, ScrollStepsByDotPitchAndCompletesAtTheLimit) {
     // Mid-way the text has moved left by ScrollPos from where it entered: "1" at 120 - 60.
     for (int i = 0; i < 20; ++i)
         led.ScrollTimerTick();
-    EXPECT_TRUE(LooksLike(led, led.RenderClient(), "scrolled.txt"));
+    EXPECT_TRUE(LooksLike(led.RenderClient(), "scrolled.txt"));
 
     led.SetScrolling(false);
     EXPECT_FALSE(led.ScrollTimerActive());
@@ -141,20 +156,6 @@ TEST(LEDDisplay, ScrollTimerRunsWithTheDelayAndReportsCompletion) {
     led.SetScrolling(true);
     EXPECT_TRUE(complete.wait(5000));
     EXPECT_LT(led.ScrollPos(), led.ScrollLimit());
-}
-
-TEST(LEDDisplay, ScrollTypeAloneChangesNothingWhileNotScrolling) {
-    TLEDDisplay led;
-    MakeClock(led);
-    led.SetCaption(" 12:34");
-    const QImage before = led.RenderClient();
-    led.SetScrollType(stLeftToRight);
-    EXPECT_FALSE(led.ScrollTimerActive());
-    EXPECT_EQ(led.RenderClient(), before);
-    led.SetScrollType(stNone);
-    led.SetScrolling(true);
-    EXPECT_TRUE(led.ScrollTimerActive());  // the timer follows Scrolling, whatever the type
-    EXPECT_EQ(led.RenderClient(), before); // stNone stands still at the left
 }
 
 TEST(LedFont, PrintableCharactersAreDistinctAndUseOnlySevenRows) {
