@@ -41,9 +41,9 @@ const QColor OwnOn(255, 0, 0), OwnOff(40, 0, 0), OwnBack(0, 0, 90);
 } // namespace
 
 // What the panel shows: dots sized by the client area within the border, every dot a square of its
-// colour framed by background lines, the last cell
-// cut at the edge, control characters as the block, big dots with gaps, the text placed by the
-// alignment, and on a panel too low for a dot row only the background.
+// colour framed by background lines, the last cell cut at the edge, control characters as the block,
+// big dots with gaps, the text placed by the alignment, only the background on a panel too low for a
+// dot row; a scroll type alone changes nothing, and without a type a scrolling text stands still.
 TEST(LEDDisplay, PanelsLookAsTheirPictures) {
     const struct {
         const char* Name;
@@ -64,21 +64,8 @@ TEST(LEDDisplay, PanelsLookAsTheirPictures) {
         {"centre", "4", taCenter, "centre.txt"},
         {"dots of size 1 are only their outline", "88", taLeftJustify, "lowest.txt", {100, 12}},
         {"big dots in the panel's own colours", "1", taLeftJustify, "big.txt", {74, 80}, true},
-        {"a scroll type alone changes nothing",
-         " 12:34",
-         taLeftJustify,
-         "clock.txt",
-         {125, 28},
-         false,
-         stLeftToRight},
-        {"scrolling without a type stands still",
-         " 12:34",
-         taLeftJustify,
-         "clock.txt",
-         {125, 28},
-         false,
-         stNone,
-         true},
+        {"scroll type, not scrolling", " 12:34", taLeftJustify, "clock.txt", {125, 28}, false, stLeftToRight},
+        {"scrolling, no type: still", " 12:34", taLeftJustify, "clock.txt", {125, 28}, false, stNone, true},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);
