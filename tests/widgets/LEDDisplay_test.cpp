@@ -99,10 +99,7 @@ TEST(LEDDisplay, ScaledPanelIsTheNormalOneInDevicePixelBlocks) {
     led.SetCaption(" 12:34");
     const QImage normal = led.RenderClient();
     const QImage scaled = led.RenderClient(2.0).convertToFormat(QImage::Format_RGB32);
-    ASSERT_EQ(scaled.size(), QSize(242, 48));
-    for (int y = 0; y < scaled.height(); ++y)
-        for (int x = 0; x < scaled.width(); ++x)
-            ASSERT_EQ(scaled.pixelColor(x, y), normal.pixelColor(x / 2, y / 2)) << x << "," << y;
+    EXPECT_EQ(scaled, normal.scaled(242, 48).convertToFormat(QImage::Format_RGB32)); // nearest pixel
 }
 
 TEST(LEDDisplay, ScrollStepsByDotPitchAndCompletesAtTheLimit) {
@@ -138,7 +135,6 @@ TEST(LEDDisplay, ScrollTimerRunsWithTheDelayAndReportsCompletion) {
     led.resize(12, 30);
     led.SetCaption("x");
     led.SetScrollDelay(2);
-    EXPECT_EQ(led.ScrollDelay(), 2);
     QSignalSpy complete(&led, &TLEDDisplay::ScrollComplete);
     led.SetScrolling(true);
     EXPECT_TRUE(complete.wait(5000));

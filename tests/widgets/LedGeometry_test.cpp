@@ -29,29 +29,22 @@ TEST(LedGeometry, DotSizesFollowTheClientHeight) {
     }
 }
 
+// Mixed: a border width on every side, both frames on the named sides only.
 TEST(BorderControl, ClientAreaLiesInsideTheFramesOnTheNamedSides) {
-    TBorderSettings groove;
-    groove.Outer = fsGroove;
-    TBorderSettings mixed; // border width on every side, both frames on the named sides only
-    mixed.Outer = fsRaised;
-    mixed.Inner = fsFlat;
-    mixed.Width = 4;
-    mixed.Sides = TBorderSides(sdLeft | sdBottom);
-    TBorderSettings thick;
-    thick.Outer = fsButton;
-    thick.Width = 20;
-    struct Row {
+    const struct {
         const char* Name;
         TBorderSettings Border;
         QSize Control;
         QRect Client;
+    } rows[] = {
+        {"the game's clock", {.Outer = fsGroove}, {125, 28}, {2, 2, 121, 24}},
+        {"no border", {}, {100, 30}, {0, 0, 100, 30}},
+        {"mixed frames on two sides",
+         {.Outer = fsRaised, .Inner = fsFlat, .Width = 4, .Sides = TBorderSides(sdLeft | sdBottom)},
+         {100, 50},
+         {7, 4, 89, 39}},
+        {"border wider than the control", {.Outer = fsButton, .Width = 20}, {30, 10}, {22, 22, 0, 0}},
     };
-    const Row rows[] = {
-        {"the game's clock", groove, {125, 28}, {2, 2, 121, 24}},
-        {"no border", TBorderSettings{}, {100, 30}, {0, 0, 100, 30}},
-        {"mixed frames on two sides", mixed, {100, 50}, {7, 4, 89, 39}},
-        {"border wider than the control", thick, {30, 10}, {22, 22, 0, 0}},
-    };
-    for (const Row& row : rows)
+    for (const auto& row : rows)
         EXPECT_EQ(BorderClientRect(row.Control, row.Border), row.Client) << row.Name;
 }

@@ -6,13 +6,9 @@
 
 #include <set>
 
-namespace {
-
-QImage Argb(const QPixmap& pixmap) {
+static QImage Argb(const QPixmap& pixmap) {
     return pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
 }
-
-} // namespace
 
 TEST(ToolIcons, EveryButtonHasItsOwnVisiblePicture) {
     std::set<QByteArray> seen;
