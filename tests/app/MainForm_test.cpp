@@ -23,6 +23,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 namespace {
 
@@ -234,13 +235,8 @@ TEST_F(MainFormTest, HoldingADigitKeyWhileClickingEntersIt) {
 }
 
 TEST(DigitRowKey, CountsTheDigitRowByNativeKeyCodeAndNeverTheKeypad) {
-    const struct {
-        const char* Name;
-        std::uint32_t NativeCode;
-        int QtKey;
-        bool Keypad;
-        int Digit;
-    } rows[] = {
+    // Name, native key code, Qt key, from the keypad, digit.
+    const std::tuple<const char*, std::uint32_t, int, bool, int> rows[] = {
         {"1", 10, Qt::Key_1, false, 1},
         {"9", 18, Qt::Key_9, false, 9},
         {"0", 19, Qt::Key_0, false, 0},
@@ -254,8 +250,8 @@ TEST(DigitRowKey, CountsTheDigitRowByNativeKeyCodeAndNeverTheKeypad) {
         {"no native code, keypad", 0, Qt::Key_7, true, -1},
         {"no native code, a letter", 0, Qt::Key_X, false, -1},
     };
-    for (const auto& row : rows)
-        EXPECT_EQ(DigitRowKey(row.NativeCode, row.QtKey, row.Keypad), row.Digit) << row.Name;
+    for (const auto& [name, nativeCode, qtKey, keypad, digit] : rows)
+        EXPECT_EQ(DigitRowKey(nativeCode, qtKey, keypad), digit) << name;
 }
 
 TEST_F(MainFormTest, HintShowsTheBlinkingMarkerAndCheckPaintsTheWrongSquareRed) {
@@ -452,48 +448,31 @@ TEST_F(MainFormTest, KeyboardMovesTheCursorAndEntersDigits) {
         QTest::keyClick(Board, Qt::Key_Down);
     ASSERT_TRUE(access.Game().Cursor().Col == c && access.Game().Cursor().Row == r);
 
-    const struct {
-        const char* Name;
-        Qt::Key Key;
-        Qt::KeyboardModifiers Modifiers;
-        int Expected;
-    } rows[] = {
-        {"main-row digit", Qt::Key_6, Qt::NoModifier, 6},
-        {"Delete", Qt::Key_Delete, Qt::NoModifier, 0},
-        {"keypad digit", Qt::Key_3, Qt::KeypadModifier, 3},
-        {"Backspace", Qt::Key_Backspace, Qt::NoModifier, 0},
-        {"X", Qt::Key_X, Qt::NoModifier, 0},
+    // Each key after an 8 to erase, and the digit it leaves.
+    const std::tuple<Qt::Key, Qt::KeyboardModifiers, int> keys[] = {
+        {Qt::Key_6, Qt::NoModifier, 6},     {Qt::Key_Delete, Qt::NoModifier, 0},
+        {Qt::Key_3, Qt::KeypadModifier, 3}, {Qt::Key_Backspace, Qt::NoModifier, 0},
+        {Qt::Key_X, Qt::NoModifier, 0},
     };
-    for (const auto& row : rows) {
-        QTest::keyClick(Board, Qt::Key_8); // something to erase
-        QTest::keyClick(Board, row.Key, row.Modifiers);
-        EXPECT_EQ(GameBoard()[c][r].Value, row.Expected) << row.Name;
+    for (const auto& [key, modifiers, digit] : keys) {
+        QTest::keyClick(Board, Qt::Key_8);
+        QTest::keyClick(Board, key, modifiers);
+        EXPECT_EQ(GameBoard()[c][r].Value, digit) << key;
     }
 
-    // Held while clicking another empty square: only that square gets it.
-    int c2 = c, r2 = r + 1;
-    while (GameBoard()[c2][r2 > 9 ? 1 : r2].Value != 0)
-        ++r2;
+    // Held while clicking the empty square below: only that square gets it.
+    const int c2 = c, r2 = r + 1;
     ClickHolding(Qt::Key_4, c2, r2);
     EXPECT_EQ(GameBoard()[c2][r2].Value, 4);
     EXPECT_EQ(GameBoard()[c][r].Value, 0) << "and not the cursor's square";
 
-    // Enter opens the picker on the cursor square, Esc closes it; a given takes no digit.
+    // Enter opens the picker on the cursor square, Esc closes it. (That a given takes no digit from
+    // the keys is the game's.)
     QTest::keyClick(Board, Qt::Key_Return);
     EXPECT_TRUE(Picker->isVisible());
     EXPECT_EQ(Picker->pos(), Board->pos() + SquareCentre(c, r) - QPoint(50, 50));
     QTest::keyClick(Board, Qt::Key_Escape);
     EXPECT_FALSE(Picker->isVisible());
-    const auto [gc, gr] = First(true);
-    const TCell given = GameBoard()[gc][gr];
-    ClickSquare(gc, gr, Qt::RightButton);
-    while (access.Game().Cursor().Col != gc)
-        QTest::keyClick(Board, Qt::Key_Right);
-    while (access.Game().Cursor().Row != gr)
-        QTest::keyClick(Board, Qt::Key_Up);
-    QTest::keyClick(Board, Qt::Key_Delete);
-    QTest::keyClick(Board, Qt::Key_5, Qt::KeypadModifier);
-    EXPECT_EQ(GameBoard()[gc][gr], given);
 
     // Undo and redo from the keyboard; a new deal keeps the cursor where it is.
     QTest::keyClick(Form.get(), Qt::Key_Z, Qt::ControlModifier);
@@ -501,7 +480,7 @@ TEST_F(MainFormTest, KeyboardMovesTheCursorAndEntersDigits) {
     QTest::keyClick(Form.get(), Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(GameBoard()[c2][r2].Value, 4);
     QTest::keyClick(Form.get(), Qt::Key_N, Qt::ControlModifier);
-    EXPECT_EQ(access.Game().Cursor().Col, gc);
+    EXPECT_TRUE(access.Game().Cursor().Col == c && access.Game().Cursor().Row == r);
 }
 
 // Every menu and every item can be reached by its underlined letter.
@@ -599,19 +578,12 @@ TEST_F(MainFormTest, SaveAndLoadKeepTheNotesInTheirOwnFile) {
     const TNotes notes = access.Game().Notes();
     ASSERT_FALSE(notes.Empty());
     Action("Save1")->trigger();
-    std::string text = test::ReadWholeFile(File("velmora-puzzle.sav"));
-    EXPECT_EQ(text, FormatSavedGame(access.Game().SavedGame()));
+    EXPECT_EQ(test::ReadWholeFile(File("velmora-puzzle.sav")), FormatSavedGame(access.Game().SavedGame()));
 
     access.Find("2");
     EXPECT_TRUE(access.Game().Notes().Empty());
     Action("Load1")->trigger();
     EXPECT_EQ(access.Game().Notes(), notes);
-
-    // A saved game changed behind the notes' back loads without them.
-    text.replace(text.find(" N\r\n") - 1, 1, "5");
-    WriteSavedGame(text);
-    Action("Load1")->trigger();
-    EXPECT_TRUE(access.Game().Notes().Empty());
 }
 
 } // namespace
