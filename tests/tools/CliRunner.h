@@ -32,7 +32,7 @@ struct TRefusal {
 };
 
 inline std::string InFolder(std::string text, const std::string& dir) {
-    for (std::size_t at = text.find("$DIR"); at != std::string::npos; at = text.find("$DIR", at))
+    for (std::size_t at = text.find("$DIR"); at != std::string::npos; at = text.find("$DIR", at + dir.size()))
         text.replace(at, 4, dir);
     return text;
 }

@@ -8,11 +8,10 @@
 #include <string>
 #include <vector>
 
-// The golden transcript holds each command line ("$ ARGS") with what it prints: the help text,
-// level windows,
-// the deal past the table's end, the stream "new" continues (each next number drawn from the seed
-// the previous deal left, so it differs under a level), and the count that wraps at 32 bits. The
-// test runs the command lines it lists; to add one, add its "$" line and update the golden file.
+// The golden transcript holds each command line ("$ ARGS") with what it prints: the help text, level
+// windows, the deal past the table's end, the stream "new" continues (each next number drawn from the
+// seed the previous deal left, so it differs under a level), and the count that wraps at 32 bits.
+// The test runs the command lines it lists; to add one, add its "$" line and update the golden file.
 TEST(EnginePuzzleCommandsTest, OutputsOfTheCommands) {
     const std::string golden = CLI_TEST_DATA "/puzzle-commands.txt";
     std::istringstream listed(test::ReadWholeFile(golden));
