@@ -39,6 +39,8 @@ TEST(LevelButton, OneGroupKeepsExactlyOneDownAndAnyMouseButtonPresses) {
 
 TEST(BlinkLabel, AlternatesColoursWithItsOnAndOffTimes) {
     TBlinkLabel label("o");
+    EXPECT_EQ(label.OnTime(), 100);
+    EXPECT_EQ(label.OffTime(), 900);
     EXPECT_FALSE(label.Blinking()); // hidden labels do not blink
     label.SetOnTime(20);
     label.SetOffTime(60);
@@ -133,6 +135,8 @@ TEST(BalloonHints, BalloonOutlineHasItsTail) {
 TEST(URLLabel, FollowsOnlyRealAddresses) {
     TURLLabel link("somewhere");
     EXPECT_FALSE(link.Follow()); // no address yet
+    EXPECT_FALSE(link.Visited());
+    EXPECT_EQ(link.ShownColor(), link.Color());
     link.SetVisitedColor(QColor(1, 2, 3));
     link.SetVisited(true);
     EXPECT_EQ(link.palette().color(QPalette::WindowText), QColor(1, 2, 3));

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -25,14 +26,10 @@ const QColor OwnOn(255, 0, 0), OwnOff(40, 0, 0), OwnBack(0, 0, 90);
 // any other colour.
 ::testing::AssertionResult LooksLike(const QImage& img, const char* golden, bool ownColours = false) {
     std::string text;
+    const QColor shades[] = {ownColours ? OwnOn : On, ownColours ? OwnOff : Off, ownColours ? OwnBack : Back};
     for (int y = 0; y < img.height(); ++y) {
-        for (int x = 0; x < img.width(); ++x) {
-            const QColor c = img.pixelColor(x, y);
-            text += c == (ownColours ? OwnOn : On)       ? '#'
-                    : c == (ownColours ? OwnOff : Off)   ? '+'
-                    : c == (ownColours ? OwnBack : Back) ? '.'
-                                                         : '?';
-        }
+        for (int x = 0; x < img.width(); ++x)
+            text += "#+.?"[std::find(shades, shades + 3, img.pixelColor(x, y)) - shades];
         text += '\n';
     }
     return test::MatchesGoldenFile(text, std::string(WIDGETS_TEST_DATA "/led-") + golden);
@@ -85,8 +82,8 @@ TEST(LEDDisplay, PanelsLookAsTheirPictures) {
         EXPECT_TRUE(LooksLike(led.RenderClient(), row.Golden, row.OwnColours));
     }
     TLEDDisplay low;
-    low.resize(100, 11);
-    low.SetBorderOuter(fsGroove); // client height 7
+    low.resize(100, 17);
+    low.SetBorderWidth(5); // client height 7
     low.SetCaption("88");
     EXPECT_TRUE(low.RenderClient().isNull());
 }
@@ -135,6 +132,7 @@ TEST(LEDDisplay, ScrollTimerRunsWithTheDelayAndReportsCompletion) {
     led.resize(12, 30);
     led.SetCaption("x");
     led.SetScrollDelay(2);
+    EXPECT_EQ(led.ScrollDelay(), 2);
     QSignalSpy complete(&led, &TLEDDisplay::ScrollComplete);
     led.SetScrolling(true);
     EXPECT_TRUE(complete.wait(5000));
