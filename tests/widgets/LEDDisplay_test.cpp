@@ -106,6 +106,7 @@ TEST(LEDDisplay, ScrollStepsByDotPitchAndCompletesAtTheLimit) {
     QSignalSpy complete(&led, &TLEDDisplay::ScrollComplete);
     led.SetScrolling(true);
     EXPECT_TRUE(led.ScrollTimerActive());
+    EXPECT_EQ(led.DotSize(), 3); // the client height inside the groove, 24
     const int limit = led.ScrollLimit();
     EXPECT_EQ(limit, 2 * 18 + 125); // the control's width, not the client's; not a multiple of the pitch
     int ticks = 0;
