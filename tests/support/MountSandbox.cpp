@@ -1,7 +1,8 @@
 #include "MountSandbox.h"
 
+#include "TestFiles.h"
+
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <fstream>
@@ -14,8 +15,8 @@ namespace test {
 
 namespace {
 
-// One write of the whole text, as the id map files demand.
-bool WriteProcFile(const char* path, const std::string& text) {
+// One write of the whole text, as the id map files demand; false when it failed.
+bool WriteText(const std::string& path, const std::string& text) {
     std::ofstream file(path);
     return static_cast<bool>(file << text << std::flush);
 }
@@ -32,69 +33,59 @@ std::string EnterPrivateMounts() {
     const gid_t gid = getgid();
     if (unshare(CLONE_NEWNS) != 0) {
         if (unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0) return Failed("cannot create a mount namespace");
-        WriteProcFile("/proc/self/setgroups", "deny");
-        if (!WriteProcFile("/proc/self/uid_map", "0 " + std::to_string(uid) + " 1") ||
-            !WriteProcFile("/proc/self/gid_map", "0 " + std::to_string(gid) + " 1"))
+        WriteText("/proc/self/setgroups", "deny");
+        if (!WriteText("/proc/self/uid_map", "0 " + std::to_string(uid) + " 1") ||
+            !WriteText("/proc/self/gid_map", "0 " + std::to_string(gid) + " 1"))
             return "cannot map ids in the user namespace";
     }
     return Failed("cannot make mounts private", mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr));
 }
 
-// Remount changes the child's mounts (an empty answer when it could), then Check runs there.
+// Remount changes the child's mounts (an empty answer when it could), then Check runs there. The
+// child leaves its answer in a file of its own and tells by its exit status whether it ran.
 SandboxOutcome InPrivateMounts(const std::function<std::string()>& remount,
                                const std::function<std::string()>& check) {
-    int pipeFds[2];
-    if (pipe(pipeFds) != 0) return {false, Failed("cannot create a pipe")};
+    constexpr int Ran = 0, Skipped = 3;
+    const TempFolder answerFolder;
+    const std::string answer = answerFolder.File("answer");
     const pid_t child = fork();
     if (child < 0) return {false, Failed("cannot fork")};
     if (child == 0) {
-        close(pipeFds[0]);
         std::string failure = EnterPrivateMounts();
         if (failure.empty()) failure = remount();
-        const std::string answer = failure.empty() ? "RAN " + check() : "SKIP " + failure;
-        if (write(pipeFds[1], answer.data(), answer.size()) < 0) _exit(1);
-        _exit(0); // no atexit handlers: the parent owns the test run
+        const std::string text = failure.empty() ? check() : failure;
+        // No atexit handlers or destructors: the parent owns the test run and the answer's folder.
+        _exit(!WriteText(answer, text) ? 1 : failure.empty() ? Ran : Skipped);
     }
-    close(pipeFds[1]);
-    std::string message;
-    char buffer[512];
-    for (ssize_t n = 0; (n = read(pipeFds[0], buffer, sizeof buffer)) > 0;)
-        message.append(buffer, static_cast<std::size_t>(n));
-    close(pipeFds[0]);
     int status = 0;
     waitpid(child, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        return {true, "the check crashed (status " + std::to_string(status) + ")"};
-    if (message.rfind("SKIP ", 0) == 0) return {false, message.substr(5)};
-    if (message.rfind("RAN ", 0) == 0) return {true, message.substr(4)};
-    return {true, "no answer from the check"};
+    const int code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    if (code != Ran && code != Skipped)
+        return {true, "the check crashed or could not answer (status " + std::to_string(status) + ")"};
+    return {code == Ran, ReadWholeFile(answer)};
 }
 
 } // namespace
 
 SandboxOutcome WithReadOnlyFolder(const std::string& folder, const std::function<std::string()>& check) {
     return InPrivateMounts(
-        [&]() -> std::string {
+        [&] {
             if (mount(folder.c_str(), folder.c_str(), nullptr, MS_BIND, nullptr) != 0)
                 return Failed("cannot bind the folder");
-            if (mount(nullptr, folder.c_str(), nullptr, MS_BIND | MS_REMOUNT | MS_RDONLY, nullptr) != 0)
-                return Failed("cannot make the folder read-only");
-            return "";
+            return Failed("cannot make the folder read-only",
+                          mount(nullptr, folder.c_str(), nullptr, MS_BIND | MS_REMOUNT | MS_RDONLY, nullptr));
         },
         check);
 }
 
 SandboxOutcome OnSmallTmpfs(const std::function<std::string(const std::string& folder)>& check) {
-    char folderTemplate[] = "/tmp/velmora-fulldisk-XXXXXX";
-    if (!mkdtemp(folderTemplate)) return {false, Failed("cannot create a folder")};
-    const std::string folder = folderTemplate;
-    const SandboxOutcome outcome = InPrivateMounts(
+    const TempFolder disk; // only the child mounts the tmpfs here
+    return InPrivateMounts(
         [&] {
-            return Failed("cannot mount a tmpfs", mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=64k"));
+            return Failed("cannot mount a tmpfs",
+                          mount("tmpfs", disk.Path().c_str(), "tmpfs", 0, "size=64k"));
         },
-        [&] { return check(folder); });
-    rmdir(folder.c_str());
-    return outcome;
+        [&] { return check(disk.Path()); });
 }
 
 bool FillDisk(const std::string& folder, const std::string& name) {
