@@ -74,8 +74,8 @@ TEST(RgbBitmapBmp, DecodesEachKindOfFileOrSaysWhyNot) {
 // decodes to the size it claims or is refused; the sanitizer builds check that nothing is read out of
 // bounds.
 TEST(RgbBitmapBmp, DamagedFilesAreRefusedOrDecodeCleanly) {
-    const std::vector<std::uint8_t> sources[] = {Pattern(7, 5).EncodeBmp(),
-                                                 DataFile("bmp/paletted-4bit.bmp")};
+    const std::vector<std::uint8_t> sources[] = {Pattern(7, 5).EncodeBmp(), DataFile("bmp/paletted-4bit.bmp"),
+                                                 DataFile("bmp/core-header-1bit.bmp")};
     for (std::size_t size = 0; size < sources[0].size(); ++size)
         EXPECT_THROW(RgbBitmap::DecodeBmp(std::span(sources[0].data(), size)), BitmapError)
             << "cut at " << size;

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 # Writes the small bitmap files the bitmap tests decode (run once; the files are kept in the
-# repository). Each has a 14-byte file header and a 40-byte info header; the name says what is
-# special about it.
+# repository). Each has a 14-byte file header and a 40-byte info header, or the 12-byte core
+# header of OS/2 bitmaps with BGR palette entries; the name says what is special about it.
 import struct
 
 RED_GREEN_BLUE = bytes([0, 0, 255, 0, 0, 255, 0, 0, 255, 0, 0, 0])  # BGRx palette entries
@@ -17,11 +17,18 @@ def bmp(width, height, bits, compression, palette, rows, colours=None):
             + palette + rows)
 
 
+def core(width, height, bits, palette, rows):
+    offset = 14 + 12 + len(palette)
+    return (b"BM" + struct.pack("<IHHI", offset + len(rows), 0, 0, offset)
+            + struct.pack("<IHHHH", 12, width, height, 1, bits) + palette + rows)
+
+
 files = {
     # Rows bottom-up unless the height is negative; 1- and 4-bit pixels high bits first.
     "paletted-8bit-top-down.bmp": bmp(2, -2, 8, 0, RED_GREEN_BLUE, bytes([0, 1, 0, 0, 2, 2, 0, 0])),
     "paletted-4bit.bmp": bmp(3, 1, 4, 0, RED_GREEN_BLUE, bytes([0x12, 0x00, 0, 0])),
     "paletted-1bit.bmp": bmp(9, 1, 1, 0, BLACK_WHITE, bytes([0x80, 0x80, 0, 0])),
+    "core-header-1bit.bmp": core(3, 1, 1, bytes([255, 0, 0, 0, 0, 255]), bytes([0x40, 0, 0, 0])),
     "bgra-32bit.bmp": bmp(1, 2, 32, 0, b"", bytes([1, 2, 3, 0xFF, 4, 5, 6, 0xFF])),
     "rle8.bmp": bmp(2, 2, 8, 1, bytes(8), ROWS),
     "16bit.bmp": bmp(2, 2, 16, 0, b"", ROWS),
