@@ -20,7 +20,8 @@ std::string StyleText(bool bold, bool italic) {
 } // namespace
 
 // A name (with a PDF style suffix or not), its family and style as split, and the face it gets: an
-// installed family's, under its own name or a metric-compatible one, or a general substitute.
+// installed family's, under its own name or a metric-compatible one, or a general substitute, and
+// every face measures text.
 TEST(FontResolution, NamesMapToInstalledFacesOrASubstitute) {
     FontService fonts;
     EXPECT_TRUE(test::MatchesCaseTable(PLATFORM_TEST_DATA "/font-names.txt", [&](const std::string& name) {
