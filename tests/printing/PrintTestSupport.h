@@ -120,21 +120,6 @@ inline void DamagePage(TMemoryStream& Stream, int Page) {
     bytes.at(at + 19) = 200; // 19: code, two links, number, width and height
 }
 
-// The bounding box of the pixels within Tolerance of Colour in each of red, green and blue.
-inline QRect BoundsOf(const QImage& Image, QColor Colour, int Tolerance = 60) {
-    const QImage rgb = Image.convertToFormat(QImage::Format_RGB32);
-    QRect box;
-    for (int y = 0; y < rgb.height(); ++y)
-        for (int x = 0; x < rgb.width(); ++x) {
-            const QColor c = rgb.pixelColor(x, y);
-            if (std::abs(c.red() - Colour.red()) < Tolerance &&
-                std::abs(c.green() - Colour.green()) < Tolerance &&
-                std::abs(c.blue() - Colour.blue()) < Tolerance)
-                box |= QRect(x, y, 1, 1);
-        }
-    return box;
-}
-
 // Closes every message box that opens meanwhile and keeps its text.
 class TMessageCatcher : public QObject {
   public:
