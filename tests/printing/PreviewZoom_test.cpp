@@ -7,18 +7,21 @@
 
 #include <sstream>
 
-// The preview window's zoom steps (+, -, a typed 500) are tested in PreviewForm_test.
-TEST(PreviewZoom, RequestsAreClassifiedAndClamped) {
-    for (const auto& [request, kind] : {std::pair{-1.9, zrFitWidth},
-                                        {-5.0, zrFitWidth},
-                                        {-1.89, zrFitPage},
-                                        {0.0, zrFitPage},
-                                        {0.5, zrFactor}})
-        EXPECT_EQ(ClassifyZoom(request), kind) << request;
-    EXPECT_EQ(ClampZoom(5), 10);
-    EXPECT_EQ(ClampZoom(73.5), 73.5);
-    EXPECT_EQ(ZoomOutValue(10, 10), 10); // would reach 0: unchanged
-    EXPECT_EQ(ZoomOutValue(15, 10), 5);  // the setter then clamps it to 10
+// The preview window's steps (+, -, a typed 500, pages past the end) are tested in PreviewForm_test,
+// the sizes drawn at a zoom in RenderPreview_test.
+TEST(PreviewZoom, RequestsStepsAndPixels) {
+    for (const auto& [name, value, expected] :
+         {std::tuple{"-1.9 fits the width", double(ClassifyZoom(-1.9)), double(zrFitWidth)},
+          {"-1.89 fits the page", double(ClassifyZoom(-1.89)), double(zrFitPage)},
+          {"zoom 5 is 10", ClampZoom(5), 10.0},
+          {"zoom out that would reach 0 stays", ZoomOutValue(10, 10), 10.0},
+          {"6 in at zoom 100",
+           double(PreviewInchToPixel(100, 96, 6.6, 0) - PreviewInchToPixel(100, 96, 0.6, 0)), 576.0},
+          {"1 in at zoom 50 after a margin of 10", double(PreviewInchToPixel(50, 96, 1, 10)), 58.0},
+          {"a step of 5 pages from page 1 of 3 stops at 3", double(NextPage(1, 5, 3)), 3.0},
+          {"page 0 of 3 is page 1", double(ClampPage(0, 3)), 1.0},
+          {"no pages: page 1", double(ClampPage(5, 0)), 1.0}})
+        EXPECT_EQ(value, expected) << name;
 }
 
 // Fit page, fit width and the margin at zoom 100 for named geometries (client sizes include the 4
@@ -45,17 +48,4 @@ TEST(PreviewZoom, FitPageFitWidthAndMargin) {
             << PreviewMargin(g, 100) << "\n";
     EXPECT_TRUE(test::MatchesGoldenFile(out.str(), PRINTING_TEST_DATA "/preview-zoom.txt"));
     EXPECT_EQ(PreviewMargin(G(0, 0, 100, 50, 8, 10, mmScaled, 25), 50), 100); // the margin follows the zoom
-}
-
-TEST(PreviewZoom, InchesToPixelsAndPageSteps) {
-    // The 6 in board at zoom 100 is 6 x XDPI pixels wide.
-    EXPECT_EQ(PreviewInchToPixel(100, 96, 6.6, 0) - PreviewInchToPixel(100, 96, 0.6, 0), 6 * 96);
-    EXPECT_EQ(PreviewInchToPixel(50, 96, 1, 10), 58);
-    EXPECT_EQ(NextPage(1, 1, 3), 2);
-    EXPECT_EQ(NextPage(3, 1, 3), 3);
-    EXPECT_EQ(NextPage(1, 5, 3), 3);
-    EXPECT_EQ(PreviousPage(2, 5, 3), 1);
-    EXPECT_EQ(ClampPage(0, 3), 1);
-    EXPECT_EQ(ClampPage(9, 3), 3);
-    EXPECT_EQ(ClampPage(5, 0), 1);
 }
