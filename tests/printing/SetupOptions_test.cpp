@@ -11,9 +11,11 @@ namespace {
 
 const std::vector<TRendererFormat> Pdf{{"Portable Document Format (PDF)", "*.pdf"}};
 
+// A dialog that would open on the printer when it may.
 TSetupInput WithPrinter(bool hasPrinter, std::initializer_list<TSystemSetup> excluded = {}) {
     TSetupInput in;
     in.HasPrinter = hasPrinter;
+    in.DefaultDest = rdPrinter;
     for (TSystemSetup s : excluded)
         in.Setups.Exclude(s);
     return in;
@@ -49,23 +51,24 @@ TEST(SetupFormats, ListFilterAndChosenFileFollowTheRegisteredRenderers) {
                                        {"/tmp/a.txt", -1},
                                        {"/tmp/x.pdf/name", -1}})
         EXPECT_EQ(SetupFormatForFileName(name, Pdf), format) << name;
-    EXPECT_EQ(AppendExtensionWhenNoDot("puzzle", ".ndr"), "puzzle.ndr");
     EXPECT_EQ(AppendExtensionWhenNoDot("puzzle.out", ".ndr"), "puzzle.out");
     EXPECT_EQ(AppendExtensionWhenNoDot("/home/a.b/puzzle", ".prn"), "/home/a.b/puzzle.prn");
-    EXPECT_EQ(TrimSpaces("  a b \t"), "a b");
-    EXPECT_EQ(TrimSpaces("   "), "");
 }
 
+// The dialog types a sample of keys into its boxes (SetupForm_test).
 TEST(SetupKeys, NumberAndSelectionBoxesFilterKeys) {
-    for (char c : std::string("0123456789\b"))
-        EXPECT_TRUE(SetupNumberKeyAllowed(c) && SetupSelectionKeyAllowed(c)) << int(c);
-    for (char c : std::string("-,a E+. "))
-        EXPECT_FALSE(SetupNumberKeyAllowed(c)) << c;
-    EXPECT_TRUE(SetupSelectionKeyAllowed('-') && SetupSelectionKeyAllowed(','));
-    EXPECT_FALSE(SetupSelectionKeyAllowed('x'));
+    for (const auto& [key, number, selection] : {std::tuple{'\b', true, true},
+                                                 {'0', true, true},
+                                                 {',', false, true},
+                                                 {'+', false, false},
+                                                 {'.', false, false}})
+        EXPECT_TRUE(SetupNumberKeyAllowed(key) == number && SetupSelectionKeyAllowed(key) == selection)
+            << key;
 }
 
-TEST(SetupEnabling, ControlsFollowThePrinterTheFlagsTheDestinationAndTheName) {
+// The destination the dialog opens on (0 preview, 1 printer, 2 file) falls back to one that is
+// offered; the controls follow the printer, the flags, the destination and the name.
+TEST(SetupEnabling, InitialDestinationAndControls) {
     struct Row {
         const char* Name;
         TSetupInput Input;
@@ -83,30 +86,16 @@ TEST(SetupEnabling, ControlsFollowThePrinterTheFlagsTheDestinationAndTheName) {
              Row{"printer format with a printer", Printer, rdFile, "x", FormatIndexPRN},
              Row{"no printer dest or duplex", WithPrinter(true, {ssAllowDestPrinter, ssAllowDuplex}),
                  rdPrinter, "", 0},
+             Row{"file only", WithPrinter(true, {ssAllowDestPrinter, ssAllowDestPreview}), rdFile, "x", 0},
              Row{"no printer: preview", NoPrinter, rdPreview, "", 0},
              Row{"no printer: page stream", NoPrinter, rdFile, "x", FormatIndexNDR},
              Row{"no printer: renderer", NoPrinter, rdFile, "x", 2},
              Row{"no printer: printer format", NoPrinter, rdFile, "x", FormatIndexPRN},
              Row{"nothing offered", WithPrinter(false, {ssAllowDestPreview, ssAllowDestFile}), {}, "", 0},
          })
-        out += r.Name + std::string(":") + Enabled(SetupEnablingFor(r.Input, r.Dest, r.FileName, r.Format)) +
-               "\n";
+        out += r.Name + std::string(": opens on ") + Text(SetupInitialDest(r.Input)) + ";" +
+               Enabled(SetupEnablingFor(r.Input, r.Dest, r.FileName, r.Format)) + "\n";
     EXPECT_TRUE(test::MatchesGoldenFile(out, PRINTING_TEST_DATA "/setup-enabling.txt"));
-}
-
-TEST(SetupEnabling, DefaultDestinationFallsBackToOneThatIsOffered) {
-    TSetupInput in = WithPrinter(true);
-    in.DefaultDest = rdPrinter;
-    EXPECT_EQ(SetupInitialDest(in), rdPrinter);
-    in.Setups.Exclude(ssAllowDestPrinter);
-    EXPECT_EQ(SetupInitialDest(in), rdPreview);
-    in.Setups.Exclude(ssAllowDestPreview);
-    EXPECT_EQ(SetupInitialDest(in), rdFile);
-    in.Setups.Exclude(ssAllowDestFile);
-    EXPECT_FALSE(SetupInitialDest(in).has_value());
-    TSetupInput none = WithPrinter(false);
-    none.DefaultDest = rdPrinter;
-    EXPECT_EQ(SetupInitialDest(none), rdPreview);
 }
 
 // Destination and format decide the name, the native flag and the renderer; copies and collate are
@@ -130,7 +119,7 @@ TEST(SetupAccept, WhatOkStores) {
                          Row{"printer, no copies or collate allowed",
                              WithPrinter(true, {ssAllowCopies, ssAllowCollate}), rdPrinter, 0, "2"},
                          Row{"no printer", WithPrinter(false), rdPrinter, 0, "2"}}) {
-        const TSetupResult s = Chosen(r.Input, r.Dest, "  out  ", r.Format, r.Copies, true);
+        const TSetupResult s = Chosen(r.Input, r.Dest, " out \t", r.Format, r.Copies, true);
         out << r.Name << ": dest " << s.Dest << ", file '" << s.FileName << "', native " << s.NativeOutput
             << ", renderer " << s.RendererIndex << ", copies " << Text(s.Copies) << ", collate "
             << Text(s.Collate) << "\n";
