@@ -4,6 +4,16 @@
 #include "report/ReportSystem.h"
 
 #include "PrintTestSupport.h"
+#include "report/qt/PreviewForm.h"
+#include "report/qt/QtReportPlatform.h"
+#include "report/qt/SetupForm.h"
+#include "report/qt/StatusForm.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 
 #include <gtest/gtest.h>
 
@@ -94,6 +104,13 @@ struct TRun {
     int PrintCalls = 0, PagesToDraw = 1;
     std::string FirstStatus, Hooks;
 };
+
+// The shown window of type Form among the top-level windows.
+template <class Form> Form* Shown() {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* form = qobject_cast<Form*>(window); form && form->isVisible()) return form;
+    return nullptr;
+}
 
 } // namespace
 
@@ -214,4 +231,69 @@ TEST(ReportRun, FailuresPropagateAfterTheWindowsAreFreed) {
     plain.DefaultDest = rdPrinter;
     plain.OnPrint = [](TBaseReport& r) { r.PrintAt(1, 1, "x"); };
     EXPECT_EQ(ReportErrorOf([&] { plain.RunReport(); }), "No printers installed!");
+}
+
+// The program's own windows, offscreen: the Output Options dialog chooses an existing page-stream
+// file, and Cancel in the status window while pages are being recorded leaves that file as it was,
+// with no temporary file beside it. Then previews the user closes, modal and not, and a status
+// window that waits for Ok.
+TEST(QtReportRun, CancelInTheStatusWindowPreviewAndWaitForOk) {
+    test::TempFolder dir;
+    test::WriteWholeFile(dir.File("old.ndr"), "old bytes");
+    TReportSystem system;
+    system.SetPlatform(QtReportPlatform());
+    QString statusLine;
+    system.OnPrint = [&](TBaseReport& r) {
+        QTimer::singleShot(0, [&] {
+            statusLine = Shown<TStatusForm>()->StatusLabel->text();
+            Shown<TStatusForm>()->CancelButton->click();
+        });
+        for (int page = 1; page < 10000 && !r.Aborted(); ++page) {
+            if (page > 1) r.NewPage();
+            r.PrintAt(1, 1, "long report");
+        }
+    };
+    QTimer::singleShot(0, [&] {
+        TSetupForm* setup = Shown<TSetupForm>();
+        setup->FileRadio->setChecked(true);
+        setup->editFileName->setText(QString::fromStdString(dir.File("old.ndr")));
+        setup->cboxFormat->setCurrentIndex(FormatIndexNDR);
+        setup->bbtnOK->click();
+    });
+    system.RunReport();
+    EXPECT_TRUE(system.Cancelled());
+    EXPECT_TRUE(statusLine.startsWith("Generating page ")) << statusLine.toStdString();
+    EXPECT_EQ(test::ReadWholeFile(dir.File("old.ndr")), "old bytes");
+    EXPECT_EQ(dir.Entries(), std::vector<std::string>{"old.ndr"});
+
+    system.SystemSetups.Exclude(ssAllowSetup);
+    system.SystemOptions.Exclude(soShowStatus);
+    system.OnPrint = [](TBaseReport& r) { DrawPages(r, 2); };
+    int previews = 0;
+    system.OnPreviewShow = [&](TReportSystem&) { ++previews; };
+    for (bool modal : {true, false}) {
+        modal ? system.SystemOptions.Include(soPreviewModal) : system.SystemOptions.Exclude(soPreviewModal);
+        int pages = 0;
+        QTimer::singleShot(0, [&] {
+            pages = Shown<TPreviewForm>()->Preview.PageCount();
+            Shown<TPreviewForm>()->reject();
+        });
+        system.RunReport();
+        EXPECT_EQ(pages, 2) << modal;
+    }
+    EXPECT_EQ(previews, 2);
+
+    system.SystemOptions.Include(soShowStatus);
+    system.SystemOptions.Include(soWaitForOK); // as a replacement status flow asks for it
+    std::unique_ptr<TRunForm> form;
+    QtReportPlatform().StatusHandler(system, omCreate, form);
+    QtReportPlatform().StatusHandler(system, omShow, form);
+    QString button;
+    QTimer::singleShot(0, [&] {
+        button = Shown<TStatusForm>()->CancelButton->text();
+        Shown<TStatusForm>()->CancelButton->click();
+    });
+    QtReportPlatform().StatusHandler(system, omWait, form);
+    EXPECT_EQ(button, "Ok");
+    QtReportPlatform().StatusHandler(system, omFree, form);
 }

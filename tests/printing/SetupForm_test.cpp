@@ -27,8 +27,8 @@ class SetupFormTest : public ::testing::Test {
         Hidden.SetActive(false);
         Hidden.SetDisplayName("Hidden preview");
         System.SetPlatform(Platform);
+        LastOutputChoice() = {}; // a run before may have left its choice
     }
-    void TearDown() override { LastOutputChoice() = {}; }
     TTestPlatform Platform;
     TReportSystem System;
     TReportRender Pdf, Hidden;
