@@ -16,7 +16,6 @@
 #include "report/ReportSystemPlatform.h"
 
 #include <QApplication>
-#include <QImage>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -153,13 +152,7 @@ class TTestPlatform : public TReportSystemPlatform {
     int PrinterMaxCopies() override { return MaxCopies; }
     std::string PrinterDisplayName() override { return Printer ? "TestPrinter on file" : ""; }
     bool PrinterSetupDialog() override { return ++SetupDialogs, Printer; }
-    TReferenceDevice PrinterReference() override {
-        TReferenceDevice d;
-        d.HasPrinter = true;
-        d.XDPI = d.YDPI = 600;
-        d.DeviceName = "FakePrinter";
-        return d;
-    }
+    TReferenceDevice PrinterReference() override { return {}; }
     void PrintStream(TReportSystem&, TStream& Stream, const std::string& OutputFile, int Copies) override {
         if (FailPrinting) throw EReportError("Printer is out of paper.");
         Printed.push_back("'" + std::filesystem::path(OutputFile).filename().string() + "' x" +
