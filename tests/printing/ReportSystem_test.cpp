@@ -30,7 +30,6 @@ struct TRun {
         Render.SetDisplayName("Counting Format (CNT)");
         Render.SetFileExtension("*.cnt");
         System.SetPlatform(Platform);
-        System.SystemPrinter.Title = "Puzzle Report";
         System.OnPrint = [this](TBaseReport& r) {
             ++PrintCalls;
             DrawPages(r, PagesToDraw);
