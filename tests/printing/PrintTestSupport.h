@@ -64,13 +64,7 @@ inline int FormatOf(const TReportRender& render) {
 // What the Output Options dialog's OK stores for a destination, file name, format, copies and collate.
 inline TSetupResult Chosen(const TSetupInput& Input, TReportDest Dest, const std::string& FileName = "",
                            int Format = 0, const std::string& Copies = "", bool Collate = false) {
-    TSetupChoice c;
-    c.Collate = Collate;
-    c.Dest = Dest;
-    c.FileName = FileName;
-    c.FormatIndex = Format;
-    c.CopiesText = Copies;
-    return SetupAccept(Input, c);
+    return SetupAccept(Input, TSetupChoice{Dest, FileName, Format, Copies, Collate});
 }
 
 // Records Layout into Out as a run would, measured against Device, keeping only the Selection.

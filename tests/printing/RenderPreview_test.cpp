@@ -92,10 +92,7 @@ TEST_F(PreviewTest, EveryDrawingInksItsBoxAndNothingElse) {
     const TDraw rect = [](TBaseReport& r) { r.Rectangle(1, 1, 3, 2); };
     const TDraw stretched = [&](TBaseReport& r) { r.StretchDraw({300, 300, 450, 375}, pic); };
     const TDraw fill = [](TBaseReport& r) { r.FillRect({300, 600, 600, 900}); };
-    const TDraw line = [](TBaseReport& r) {
-        r.MoveTo(1, 1);
-        r.LineTo(3, 1);
-    };
+    const TDraw line = [](TBaseReport& r) { r.Polyline({{300, 300}, {900, 300}}); };
     const TDraw wideLine = [](TBaseReport& r) {
         r.SetPenWidth(30); // 0.1 in, in device pixels across
         r.MoveTo(1.5, 1);

@@ -126,13 +126,7 @@ TEST(SetupAccept, WhatOkStores) {
     }
     for (const auto& [mode, from, to] :
          {std::tuple{prAll, "2", "5"}, {prPages, "2", "5"}, {prSelection, "2", "5"}, {prPages, "x", ""}}) {
-        TPrintRangeChoice c;
-        c.Mode = mode;
-        c.SelectionText = "1-3";
-        c.FromText = from;
-        c.ToText = to;
-        c.CopiesText = "2";
-        const TPrintRangeResult range = PrintRangeAccept(WithPrinter(true), c);
+        const TPrintRangeResult range = PrintRangeAccept(WithPrinter(true), {mode, "1-3", from, to, "2"});
         out << "range mode " << mode << " from " << from << ": " << range.FirstPage << "-" << range.LastPage
             << ", selection '" << range.Selection << "', copies " << Text(range.Copies) << "\n";
     }
