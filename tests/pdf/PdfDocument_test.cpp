@@ -8,12 +8,16 @@
 using namespace pdf;
 using pdftest::TestRenderer;
 
+// Asking for compression without a handler leaves the streams as they are.
 TEST(PdfDocument, MatchesTheStoredEmptyPageFile) {
-    TestRenderer t;
-    t.Begin();
-    const std::string file = t.Finish();
-    EXPECT_TRUE(pdftest::MatchesGolden("empty-page", file));
-    EXPECT_EQ(pdftest::ComplaintsAbout(file), "");
+    for (const bool compression : {false, true}) {
+        TestRenderer t;
+        t.Render.UseCompression = compression;
+        t.Begin();
+        const std::string file = t.Finish();
+        EXPECT_TRUE(pdftest::MatchesGolden("empty-page", file));
+        EXPECT_EQ(pdftest::ComplaintsAbout(file), "");
+    }
 }
 
 // The played stream's test adds it to a plain name.

@@ -22,15 +22,12 @@ std::vector<uint8_t> Record(const std::function<void(TBaseReport&)>& draw) {
     return writer.MemoryBytes();
 }
 
-void DrawLine(TBaseReport& surface) {
-    surface.SetPenWidth(TReferenceDevice{}.XDPI / 72.0); // 1/72 inch on the default device
-    surface.MoveTo(1, 1);
-    surface.LineTo(2, 1);
-}
-
 // Reader state, every kind of text and a picture, on two pages. The second rectangle is filled
 // again after the line hid the brush.
 void DrawEveryKind(TBaseReport& surface) {
+    surface.SetPenWidth(TReferenceDevice{}.XDPI / 72.0); // 1/72 inch on the default device
+    surface.MoveTo(1, 1);
+    surface.LineTo(2, 1);
     surface.SetPenColor(0x0000FF);
     surface.SetBrushColor(0xC0C0C0);
     surface.Rectangle(1, 1, 2, 2);
@@ -53,10 +50,7 @@ void DrawEveryKind(TBaseReport& surface) {
 TEST(PdfPlayback, RenderToFileAddsTheExtensionAndWritesTheStoredFileEveryTime) {
     setenv("TZ", "UTC", 1);
     const test::TempFolder folder;
-    const std::vector<uint8_t> stream = Record([](TBaseReport& surface) {
-        DrawLine(surface);
-        DrawEveryKind(surface);
-    });
+    const std::vector<uint8_t> stream = Record(DrawEveryKind);
     TRenderPDF render;
     render.Clock = [] { return std::time_t{0}; };
     for (const char* name : {"report", "again"}) {
