@@ -10,11 +10,6 @@
 
 namespace {
 
-// A failure is told why; a success has nothing to tell.
-TFileOutcome FromResult(bool ok, const std::string& why) {
-    return {ok, ok ? "" : why};
-}
-
 // A page-stream writer of one page with a text and a rectangle; in memory unless given a file.
 void RecordPage(TNDRWriter& writer, const std::string& path = "") {
     static TFuzzMeasurer measurer;
@@ -53,16 +48,18 @@ const std::vector<TFileWriter>& AllFileWriters() {
         {"Settings",
          [](Path path) {
              const TSettingsSaveResult saved = SaveSettingsFile(path, TSettings{});
-             return FromResult(static_cast<bool>(saved), saved.Reason);
+             return TFileOutcome{static_cast<bool>(saved), saved.Reason};
          }},
         {"SavedGame",
          [](Path path) {
              TGame game = DealtGame();
              const bool saved = game.SaveGameFile(path);
-             return FromResult(saved, game.Display().HelpText);
+             return TFileOutcome{saved, game.Display().HelpText};
          }},
         {"Notes",
-         [](Path path) { return FromResult(DealtGame().SaveNotesFile(path), "the notes were not saved"); }},
+         [](Path path) {
+             return TFileOutcome{DealtGame().SaveNotesFile(path), "the notes were not saved"};
+         }},
         {"BestTimes",
          [](Path path) {
              TBestTimes times;

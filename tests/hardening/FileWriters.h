@@ -13,7 +13,7 @@
 // What reading or writing a file gave.
 struct TFileOutcome {
     bool Ok = false;
-    std::string Error; // what the user is told; empty when Ok
+    std::string Error; // what the user is told of a failure
 };
 
 inline TFileOutcome FromResult(const platform::FileResult& result) {
