@@ -48,65 +48,57 @@ const TFileReader Readers[] = {
      }},
 };
 
-class FileReaders : public ::testing::TestWithParam<TFileReader> {
-  protected:
-    // Reads Path; a reader still blocked on the FIFO after two seconds fails the test and is
-    // released by opening the FIFO's other end.
-    TFileOutcome ReadWithoutHanging(const std::string& Path, const std::string& Fifo) {
-        auto Reading = std::async(std::launch::async, [&] { return GetParam().Read(Path); });
-        if (Reading.wait_for(std::chrono::seconds(2)) == std::future_status::timeout) {
-            ADD_FAILURE() << "the reader waited for a writer";
-            ::close(::open(Fifo.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
-        }
-        return Reading.get();
-    }
-
-    test::TempFolder Folder;
-};
+class FileReaders : public ::testing::TestWithParam<TFileReader> {};
 
 TEST_P(FileReaders, RefuseWhatIsNotARegularFileOfAllowedSizeAtOnce) {
-    const std::string Fifo = Folder.File("pipe");
-    ASSERT_EQ(::mkfifo(Fifo.c_str(), 0600), 0);
-    std::filesystem::create_symlink(Fifo, Folder.File("link"));
-    const std::string Big = Folder.File("big");
-    test::WriteWholeFile(Big, "x");
-    std::filesystem::resize_file(Big, GetParam().Limit + 1); // sparse: no disk space needed
-    for (const std::string& Path :
-         {Fifo, Folder.File("link"), std::string("/dev/zero"), Folder.Path(), Big}) {
-        SCOPED_TRACE(Path);
-        const TFileOutcome Outcome = ReadWithoutHanging(Path, Fifo);
-        EXPECT_FALSE(Outcome.Ok);
-        EXPECT_FALSE(Outcome.Error.empty());
+    const test::TempFolder folder;
+    const std::string fifo = folder.File("pipe"), big = folder.File("big");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::filesystem::create_symlink(fifo, folder.File("link"));
+    test::WriteWholeFile(big, "x");
+    std::filesystem::resize_file(big, GetParam().Limit + 1); // sparse: no disk space needed
+    for (const std::string& path :
+         {fifo, folder.File("link"), std::string("/dev/zero"), folder.Path(), big}) {
+        SCOPED_TRACE(path);
+        // A reader still blocked on the FIFO after two seconds fails the test and is released by
+        // opening the FIFO's other end.
+        auto reading = std::async(std::launch::async, [&] { return GetParam().Read(path); });
+        if (reading.wait_for(std::chrono::seconds(2)) == std::future_status::timeout) {
+            ADD_FAILURE() << "the reader waited for a writer";
+            ::close(::open(fifo.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
+        }
+        const TFileOutcome outcome = reading.get();
+        EXPECT_TRUE(!outcome.Ok && !outcome.Error.empty()) << outcome.Error;
     }
     if (GetParam().Name == "SavedGame") return; // the player is told the fixed text
-    const std::string Error = GetParam().Read(Big).Error;
-    EXPECT_NE(Error.find("larger than " + platform::SizeText(GetParam().Limit)), std::string::npos) << Error;
+    const std::string error = GetParam().Read(big).Error;
+    EXPECT_NE(error.find("larger than " + platform::SizeText(GetParam().Limit)), std::string::npos) << error;
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryReader, FileReaders, ::testing::ValuesIn(Readers),
-                         [](const ::testing::TestParamInfo<TFileReader>& Info) { return Info.param.Name; });
+                         [](const ::testing::TestParamInfo<TFileReader>& info) { return info.param.Name; });
 
 // A replay that fails on a damaged stream must not leave the output's temporary file behind while
 // the renderer lives on (the game keeps its PDF renderer for the whole run), nor touch the target;
 // the renderer is ready for the next document.
 TEST(DamagedPageStream, LeavesTheOldPdfFileAndNoTemporaryFile) {
-    const test::TempFolder Folder;
-    const std::string Target = Folder.File("puzzle.pdf");
-    test::WriteWholeFile(Target, "old file");
-    pdf::TRenderPDF Render;
-    std::vector<std::uint8_t> Cut = RecordedPage();
-    Cut.resize(Cut.size() - 12);
-    for (const std::vector<std::uint8_t>& Damaged :
-         {std::vector<std::uint8_t>{'X', 1, 2, 3}, std::vector<std::uint8_t>{'Z', 0xE1, 0x07}, Cut}) {
-        TMemoryStream Input(Damaged);
-        EXPECT_THROW(Render.RenderToFile(&Input, Target), EReportError);
-        EXPECT_EQ(test::ReadWholeFile(Target), "old file");
-        EXPECT_EQ(Folder.Entries(), std::vector<std::string>{"puzzle.pdf"})
+    using Bytes = std::vector<std::uint8_t>;
+    const test::TempFolder folder;
+    const std::string target = folder.File("puzzle.pdf");
+    test::WriteWholeFile(target, "old file");
+    pdf::TRenderPDF render;
+    const Bytes page = RecordedPage();
+    for (const Bytes& damaged :
+         {Bytes{'X', 1, 2, 3}, Bytes{'Z', 0xE1, 0x07}, Bytes(page.begin(), page.end() - 12)}) {
+        TMemoryStream input(damaged);
+        EXPECT_THROW(render.RenderToFile(&input, target), EReportError);
+        EXPECT_EQ(test::ReadWholeFile(target), "old file");
+        EXPECT_EQ(folder.Entries(), std::vector<std::string>{"puzzle.pdf"})
             << "a temporary file was left behind";
     }
-    TMemoryStream Good(RecordedPage());
-    Render.RenderToFile(&Good, Target);
-    EXPECT_TRUE(test::ReadWholeFile(Target).starts_with("%PDF-1.3"));
+    TMemoryStream good(page);
+    render.RenderToFile(&good, target);
+    EXPECT_TRUE(test::ReadWholeFile(target).starts_with("%PDF-1.3"));
 }
 
 } // namespace
