@@ -31,9 +31,8 @@ class WholeOrNothing : public ::testing::TestWithParam<TFileWriter> {
     std::string RefusalKeepingTheOldFile(const std::string& folder, long count) {
         if (std::string refused = Refusal(folder + "/target.out"); !refused.empty()) return refused;
         if (test::ReadWholeFile(folder + "/target.out") != OldBytes) return "the old file changed";
-        if (std::distance(fs::directory_iterator(folder), {}) != count)
-            return "a temporary file was left behind";
-        return "";
+        const bool added = std::distance(fs::directory_iterator(folder), {}) != count;
+        return added ? "a temporary file was left behind" : "";
     }
 
     test::TempFolder Folder;
@@ -47,19 +46,17 @@ TEST_P(WholeOrNothing, ReplacesTheOldFileWholeWithoutExecuteOrSetIdBits) {
     const mode_t mask = ::umask(022);
     const struct {
         const char* What;
-        mode_t Before;
         bool Link;
-        mode_t After;
+        mode_t Before, After;
     } cases[] = {
-        {"private file", 0600, false, 0600},
-        {"group-writable file", 0664, false, 0664},
-        {"set-uid program", 06755, false, 0644},
-        {"sticky executable", 01777, false, 0666},
-        {"link to a set-uid program", 04755, true, 0644},
-        {"link to a private file", 0600, true, 0644},
+        {"private file", false, 0600, 0600},
+        {"group-writable file", false, 0664, 0664},
+        {"set-uid program", false, 06755, 0644},
+        {"sticky executable", false, 01777, 0666},
+        {"link to a set-uid program", true, 04755, 0644},
+        {"link to a private file", true, 0600, 0644},
     };
-    const std::string linked = Folder.File("linked");
-    const std::string stale = Target + ".tmp-Xy12Ab";
+    const std::string linked = Folder.File("linked"), stale = Target + ".tmp-Xy12Ab";
     test::WriteWholeFile(stale, OldBytes);
     fs::last_write_time(stale, fs::file_time_type::clock::now() - std::chrono::hours(1));
     for (const auto& c : cases) {
@@ -76,8 +73,7 @@ TEST_P(WholeOrNothing, ReplacesTheOldFileWholeWithoutExecuteOrSetIdBits) {
         EXPECT_EQ(Folder.Entries(), (c.Link ? Names{"linked", "target.out"} : Names{"target.out"}));
         struct stat info {};
         ASSERT_EQ(::lstat(Target.c_str(), &info), 0);
-        EXPECT_TRUE(S_ISREG(info.st_mode));
-        EXPECT_EQ(info.st_mode & 07777, c.After);
+        EXPECT_EQ(info.st_mode & (S_IFMT | 07777), S_IFREG | c.After) << "a regular file of the mode";
         if (c.Link) {
             ASSERT_EQ(::stat(linked.c_str(), &info), 0);
             EXPECT_EQ(info.st_mode & 07777, c.Before);
