@@ -10,9 +10,19 @@
 
 namespace {
 
-// A page-stream writer of one page with a text and a rectangle; in memory unless given a file.
-void RecordPage(TNDRWriter& writer, const std::string& path = "") {
+// A game dealt as puzzle 7, with its notes filled in.
+TGame DealtGame() {
+    TGame game;
+    game.DealFind("7");
+    game.FillNotes();
+    return game;
+}
+
+} // namespace
+
+std::vector<std::uint8_t> RecordedPage(const std::string& path) {
     static TFuzzMeasurer measurer;
+    TNDRWriter writer;
     writer.SetMeasurer(measurer);
     writer.OnPrint = [](TBaseReport& surface) {
         surface.SelectFont("Arial", 12);
@@ -24,21 +34,6 @@ void RecordPage(TNDRWriter& writer, const std::string& path = "") {
         writer.SetFileName(path);
     }
     writer.Execute();
-}
-
-// A game dealt as puzzle 7, with its notes filled in.
-TGame DealtGame() {
-    TGame game;
-    game.DealFind("7");
-    game.FillNotes();
-    return game;
-}
-
-} // namespace
-
-std::vector<std::uint8_t> RecordedPage() {
-    TNDRWriter writer;
-    RecordPage(writer);
     return writer.MemoryBytes();
 }
 
@@ -58,7 +53,7 @@ const std::vector<TFileWriter>& AllFileWriters() {
          }},
         {"Notes",
          [](Path path) {
-             return TFileOutcome{DealtGame().SaveNotesFile(path), "the notes were not saved"};
+             return TFileOutcome{DealtGame().SaveNotesFile(path), "not saved"};
          }},
         {"BestTimes",
          [](Path path) {
@@ -66,13 +61,7 @@ const std::vector<TFileWriter>& AllFileWriters() {
              times.AddCompletion(2, 307);
              return FromResult(SaveBestTimesFile(path, times));
          }},
-        {"PageStreamFile",
-         [](Path path) {
-             return Catching([&] {
-                 TNDRWriter writer;
-                 RecordPage(writer, path);
-             });
-         }},
+        {"PageStreamFile", [](Path path) { return Catching([&] { RecordedPage(path); }); }},
         {"Pdf",
          [](Path path) {
              return Catching([&] {

@@ -41,5 +41,6 @@ struct TFileWriter {
 // safe-file call they build on has its own tests.
 const std::vector<TFileWriter>& AllFileWriters();
 
-// A recorded one-page page stream, the input of the page-stream and PDF writers.
-std::vector<std::uint8_t> RecordedPage();
+// A recorded page stream of one page with a text and a rectangle, the input of the PDF writer; with
+// a Path, the page-stream writer writes it to that file instead.
+std::vector<std::uint8_t> RecordedPage(const std::string& path = "");
