@@ -25,6 +25,7 @@ struct TFileReader {
     std::string Name;
     std::size_t Limit;
     std::function<TFileOutcome(const std::string& Path)> Read;
+    friend void PrintTo(const TFileReader& reader, std::ostream* out) { *out << reader.Name; }
 };
 
 using Path = const std::string&;

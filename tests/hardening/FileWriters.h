@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,8 @@ struct TFileWriter {
     std::string Name;
     // Writes the writer's file at Path.
     std::function<TFileOutcome(const std::string& Path)> Write;
+    // The writer's name in test names and messages.
+    friend void PrintTo(const TFileWriter& writer, std::ostream* out) { *out << writer.Name; }
 };
 
 // Settings, saved game, notes, best times, page-stream snapshot and PDF (both through the call that
