@@ -14,7 +14,7 @@
 #include "report/ReportError.h"
 #include "report/ReportStream.h"
 #include "tests/pdf/PdfReaders.h"
-#include "tests/platform/CaseTable.h"
+#include "CaseTable.h"
 
 #include <gtest/gtest.h>
 

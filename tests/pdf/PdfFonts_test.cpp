@@ -5,7 +5,7 @@
 #include "pdf/FlateCompressor.h"
 #include "pdf/StandardFontWidths.h"
 #include "pdf/TPlatformFontSource.h"
-#include "tests/platform/CaseTable.h"
+#include "CaseTable.h"
 
 #include <gtest/gtest.h>
 
