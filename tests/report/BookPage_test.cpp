@@ -12,12 +12,9 @@
 
 namespace {
 
-struct TRecorded {
-    int Pages;    // pages recorded
-    int LastPage; // the page number the layout reached
-};
-
-TRecorded RecordBook(const TBookOptions& Options, int AbortAtPage = 0) {
+// The pages recorded and the page the layout reached; the status line cancels as page AbortAtPage
+// starts.
+std::pair<int, int> RecordBook(const TBookOptions& Options, int AbortAtPage = 0) {
     TNDRWriter W;
     PrepareWriter(W);
     W.StatusLabel = [&](const std::string&) {
@@ -32,75 +29,58 @@ TRecorded RecordBook(const TBookOptions& Options, int AbortAtPage = 0) {
 } // namespace
 
 TEST(BookPage, EachLayoutRecordsTheBooksPageCount) {
-    struct TRow {
+    const struct {
         const char* Name;
-        int Count, PerPage;
-        bool Solutions;
-        int Pages;
-    };
-    const TRow Rows[] = {
-        {"one puzzle", 1, 1, false, 1},
-        {"two a page, odd count", 3, 2, false, 2},
-        {"four a page with four solutions a page", 5, 2, true, 3 + 2},
-        {"four a page with six solutions a page", 9, 4, true, 3 + 2},
-        {"six a page, full pages", 12, 6, true, 2 + 2},
-    };
-    for (const TRow& Row : Rows) {
         TBookOptions Options;
-        Options.FirstNumber = 300;
-        Options.Count = Row.Count;
-        Options.PerPage = Row.PerPage;
-        Options.Solutions = Row.Solutions;
-        EXPECT_EQ(BookPageCount(Options), Row.Pages) << Row.Name;
-        EXPECT_EQ(RecordBook(Options).Pages, Row.Pages) << Row.Name;
+        int Pages;
+    } Rows[] = {
+        {"one puzzle", {.Count = 1, .PerPage = 1}, 1},
+        {"two a page, odd count", {.Count = 3, .PerPage = 2}, 2},
+        {"two a page, solutions four a page", {.Count = 5, .PerPage = 2, .Solutions = true}, 3 + 2},
+        {"four a page, solutions six a page", {.Count = 9, .PerPage = 4, .Solutions = true}, 3 + 2},
+        {"six a page, full pages", {.Count = 12, .PerPage = 6, .Solutions = true}, 2 + 2},
+    };
+    for (const auto& Row : Rows) {
+        EXPECT_EQ(BookPageCount(Row.Options), Row.Pages) << Row.Name;
+        EXPECT_EQ(RecordBook(Row.Options).first, Row.Pages) << Row.Name;
     }
 }
 
 TEST(BookPage, CancelStopsTheBookAtTheNextPage) {
-    TBookOptions Options;
-    Options.Count = 10000;
-    Options.PerPage = 1;
-    EXPECT_EQ(RecordBook(Options, 3).LastPage, 3);
+    EXPECT_EQ(RecordBook({.Count = 10000, .PerPage = 1}, 3).second, 3);
 }
 
 TEST(BookPage, BoardsFitThePrintableAreaOfA4AndLetter) {
-    for (const TBookPaper Paper : {TBookPaper::bpA4, TBookPaper::bpLetter}) {
-        const TReferenceDevice D = BookPaperDevice(Paper, {});
-        for (const int PerPage : {1, 2, 4, 6}) {
-            for (const bool Solution : {false, true}) {
-                for (int I = 0; I < PerPage; ++I) {
-                    const TBookBoardFrame F = BookBoardFrame(D.PageWidth, D.PageHeight, PerPage, I, Solution);
-                    SCOPED_TRACE(std::to_string(PerPage) + " a page, board " + std::to_string(I));
-                    EXPECT_GE(F.Left, 0.5);
-                    EXPECT_LE(F.Left + F.Side, D.PageWidth - 0.5);
-                    EXPECT_GE(F.TitleBaseline - F.TitlePoints / 72.0, 0.5);
-                    EXPECT_LE(F.Top + F.Side, BookFooterBaseline(D.PageHeight) - 0.2);
-                    EXPECT_GE(F.DigitPoints, 10);
-                }
+    for (const TBookPaper Paper : {TBookPaper::bpA4, TBookPaper::bpLetter})
+        for (const int PerPage : {1, 2, 4, 6})
+            for (int I = 0; I < 2 * PerPage; ++I) { // the puzzles' boards, then the solutions'
+                const TReferenceDevice D = BookPaperDevice(Paper, {});
+                const TBookBoardFrame F =
+                    BookBoardFrame(D.PageWidth, D.PageHeight, PerPage, I % PerPage, I >= PerPage);
+                SCOPED_TRACE(std::to_string(PerPage) + " a page, board " + std::to_string(I));
+                EXPECT_GE(F.Left, 0.5);
+                EXPECT_LE(F.Left + F.Side, D.PageWidth - 0.5);
+                EXPECT_GE(F.TitleBaseline - F.TitlePoints / 72.0, 0.5);
+                EXPECT_LE(F.Top + F.Side, BookFooterBaseline(D.PageHeight) - 0.2);
+                EXPECT_GE(F.DigitPoints, 10);
             }
-        }
-    }
 }
 
 TEST(BookPage, PrintRunGivesAFileThePaperChosenForIt) {
     const test::TempFolder Folder;
+    const std::string File = Folder.File("book-paper.ndr");
     for (const TBookPaper Paper : {TBookPaper::bpA4, TBookPaper::bpLetter}) {
-        const std::string File = Folder.File("book-paper.ndr");
         TReportSystem System;
         System.OverrideSetup = [&](TReportSystem& S, TOverrideMode Mode, std::unique_ptr<TRunForm>&) {
             if (Mode != omWait) return;
             S.SetReportDest(rdFile);
             S.SetOutputFileName(File);
         };
-        TBookOptions Book;
-        Book.Count = 2;
-        Book.Paper = Paper;
-        ConfigureBookReport(System, Book);
+        ConfigureBookReport(System, {.Count = 2, .Paper = Paper});
         System.RunReport();
         std::vector<uint8_t> Bytes;
         ASSERT_TRUE(platform::SafeFile::ReadAll(File, Bytes));
-        TPageStreamDecoder Decoder(Bytes.data(), Bytes.size());
-        const TPageStreamHeader Header = Decoder.ReadHeader();
+        const TPageStreamHeader Header = TPageStreamDecoder(Bytes.data(), Bytes.size()).ReadHeader();
         const TReferenceDevice Expected = BookPaperDevice(Paper, {});
         EXPECT_EQ(Header.Title, "Puzzle Book");
         EXPECT_FLOAT_EQ(Header.PageWidth, static_cast<float>(Expected.PageWidth));
