@@ -36,15 +36,12 @@ TEST(ReportRenderStream, WritesGoToTheOutputWithCrLfLineEnds) {
 }
 
 TEST(ReportRender, RenderStreamReadsTheInputFileWhenNoStreamIsGiven) {
-    test::TempFolder Folder;
-    const auto Bytes = Record([](TNDRWriter& W) { W.PrintAt(1, 1, "x"); });
-    test::WriteWholeFile(Folder.File("input.ndr"), std::string(Bytes.begin(), Bytes.end()));
     TRecordingRender R;
-    R.SetInputFileName(Folder.File("input.ndr"));
+    R.SetInputFileName(REPORT_TEST_DATA "/every-operation.ndr");
     R.RenderStream(nullptr);
     EXPECT_EQ(R.Calls.back(), "DocEnd");
-    EXPECT_EQ(std::count(R.Calls.begin(), R.Calls.end(), "RenderLeftText 'x' 1 1"), 1);
+    EXPECT_EQ(std::count(R.Calls.begin(), R.Calls.end(), "RenderLeftText 'left' 1 10"), 1);
     EXPECT_FALSE(R.Busy());
-    R.SetInputFileName(Folder.File("missing.ndr"));
+    R.SetInputFileName(REPORT_TEST_DATA "/missing.ndr");
     EXPECT_THROW(R.RenderStream(nullptr), EReportError);
 }
