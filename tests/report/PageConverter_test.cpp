@@ -62,7 +62,7 @@ TEST(PageConverterHandMade, StreamsListAndPlayAsTheGoldenFile) {
             EXPECT_EQ(R.Converter(), nullptr) << Path;
         }
     }
-    EXPECT_TRUE(test::MatchesGolden(Text, "hand-made-streams.txt"));
+    EXPECT_TRUE(test::MatchesGoldenFile(Text, REPORT_TEST_DATA "/hand-made-streams.txt"));
 }
 
 // Every truncation and thousands of random byte changes of a valid stream: each plays to a clear

@@ -15,7 +15,7 @@ TEST(PuzzlePage, RoundTripGivesOnePageWithTheHeaderAndTheBoard) {
     W.Execute();
     TRecordingRender R;
     ASSERT_EQ(Play(W.MemoryBytes(), R), "");
-    EXPECT_TRUE(test::MatchesGolden(R.Text(), "puzzle-page-played.txt"));
+    EXPECT_TRUE(test::MatchesGoldenFile(R.Text(), REPORT_TEST_DATA "/puzzle-page-played.txt"));
     ASSERT_EQ(R.Graphics.size(), 1u);
     EXPECT_EQ(R.Graphics[0].ToBitmap(), Board);
 }

@@ -180,11 +180,3 @@ void EveryOperation(TNDRWriter& W) {
     W.SetScaleX(50);
     W.SetScaleY(200);
 }
-
-namespace test {
-
-::testing::AssertionResult MatchesGolden(const std::string& Actual, const std::string& Name) {
-    return MatchesGoldenFile(Actual, REPORT_TEST_DATA "/" + Name);
-}
-
-} // namespace test

@@ -81,12 +81,3 @@ std::string Listing(const std::vector<uint8_t>& Bytes, bool WholeHeader = true);
 // Three pages that use every drawing, text, output and state operation of the surface, with
 // formatted runs, page-number and variable macros and a picture stored once and drawn twice.
 void EveryOperation(TNDRWriter& W);
-
-namespace test {
-
-// Compares Actual whole with the golden file Name in tests/report/data (REPORT_TEST_DATA). On a difference
-// the actual text is written beside it (NAME.actual). Run with VELMORA_UPDATE_GOLDEN=1 to rewrite the golden
-// files on purpose, then review the change before committing it.
-::testing::AssertionResult MatchesGolden(const std::string& Actual, const std::string& Name);
-
-} // namespace test
