@@ -7,7 +7,6 @@
 
 #include "TestSupport.h"
 #include "report/ReportError.h"
-#include "report/ReportStream.h"
 
 namespace {
 

@@ -7,7 +7,6 @@
 #include "TestSupport.h"
 #include "report/ReportError.h"
 #include "report/ReportRenderStream.h"
-#include "report/ReportStream.h"
 
 TEST(FormatText, NumbersUseAPointInEveryLocale) {
     const std::string Old = std::setlocale(LC_ALL, nullptr);

@@ -7,7 +7,6 @@
 #include "report/PageConverter.h"
 #include "report/PageStreamListing.h"
 #include "report/ReportError.h"
-#include "report/ReportStream.h"
 
 TTextMeasurer& FixedMeasurer() {
     static TFuzzMeasurer Measurer;
@@ -20,19 +19,11 @@ std::string TRecordingRender::Describe(double Value) {
                        std::to_chars(Text, Text + sizeof Text, Value, std::chars_format::general, 10).ptr);
 }
 
-std::string TRecordingRender::Describe(const TRect& R) {
-    return Values(R.Left, R.Top, R.Right, R.Bottom).substr(1);
-}
-
 std::string TRecordingRender::Describe(const std::vector<TPoint>& Points) {
     std::string Text;
     for (const TPoint& P : Points)
         Text += (Text.empty() ? "" : " ") + std::to_string(P.X) + "," + std::to_string(P.Y);
     return Text;
-}
-
-std::string TRecordingRender::Describe(const TStream& Stream) {
-    return "stream(" + std::to_string(Stream.Size()) + ")";
 }
 
 // Kind, size and a checksum, so that a changed byte shows in a listing.
@@ -52,20 +43,6 @@ std::string TRecordingRender::Describe(const TReportFont& F) {
            (F.Bold ? " bold" : "") + (F.Italic ? " italic" : "") + (F.Underline ? " underline" : "") +
            (F.StrikeOut ? " strikeout" : "") + (F.Superscript ? " superscript" : "") +
            (F.Subscript ? " subscript" : "");
-}
-
-std::string TRecordingRender::Describe(const TReportPen& Pen) {
-    return Values("color", Pen.Color, "mode", Pen.Mode, "style", Pen.Style, "width", Pen.Width).substr(1);
-}
-
-std::string TRecordingRender::Describe(const TReportBrush& Brush) {
-    return Values("color", Brush.Color, "style", Brush.Style).substr(1) +
-           (Brush.Pattern.Empty() ? "" : " pattern");
-}
-
-void TRecordingRender::Log(const std::string& Line) {
-    if (Line.find("Changed ") == std::string::npos || Calls.empty() || Calls.back() != Line)
-        Calls.push_back(Line);
 }
 
 std::string TRecordingRender::Text() const {

@@ -2,17 +2,16 @@
 // call, recording and playing streams, and the golden files in data/.
 #pragma once
 
-#include "TestFiles.h"
+#include "TestFiles.h" // and GoogleTest
 
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
 
-#include <gtest/gtest.h>
-
 #include "report/NDRWriter.h"
 #include "report/ReportRender.h"
+#include "report/ReportStream.h"
 #include "report/TextMeasurer.h"
 
 // The fuzzers' measurer (every byte 0.55 em wide): widths that depend on no installed font.
@@ -43,14 +42,22 @@ class TRecordingRender : public TReportRender {
     std::string Describe(int Value) { return std::to_string(Value); }
     std::string Describe(const std::string& Text) { return "'" + Text + "'"; }
     std::string Describe(const char* Label) { return Label; }
-    std::string Describe(const TRect& R);
+    std::string Describe(const TRect& R) { return Values(R.Left, R.Top, R.Right, R.Bottom).substr(1); }
     std::string Describe(const std::vector<TPoint>& Points);
-    std::string Describe(const TStream& Stream);
+    std::string Describe(const TStream& Stream) { return "stream(" + std::to_string(Stream.Size()) + ")"; }
     std::string Describe(const TReportGraphic& Graphic);
     std::string Describe(const TReportFont& Font);
-    std::string Describe(const TReportPen& Pen);
-    std::string Describe(const TReportBrush& Brush);
-    void Log(const std::string& Line);
+    std::string Describe(const TReportPen& P) {
+        return Values("color", P.Color, "mode", P.Mode, "style", P.Style, "width", P.Width).substr(1);
+    }
+    std::string Describe(const TReportBrush& B) {
+        return Values("color", B.Color, "style", B.Style).substr(1) + (B.Pattern.Empty() ? "" : " pattern");
+    }
+    // A state change that leaves the state as the line before it is not logged again.
+    void Log(const std::string& Line) {
+        if (Line.find("Changed ") == std::string::npos || Calls.empty() || Calls.back() != Line)
+            Calls.push_back(Line);
+    }
 
   public:
 #define VELMORA_LOG_OPERATION(Name, Params, Args)                                                            \
