@@ -84,16 +84,12 @@ std::vector<uint8_t> Record(const std::function<void(TNDRWriter&)>& Layout,
 std::string Listing(const std::vector<uint8_t>& Bytes, bool WholeHeader) {
     std::ostringstream Out;
     const std::string Error = ErrorOf([&] { ListPageStream(Out, Bytes.data(), Bytes.size()); });
-    if (!Error.empty()) Out << "error: " << Error << "\n";
     std::istringstream Lines(Out.str());
     std::string Text;
-    const auto Kept = [](const std::string& Line) {
-        return Line[0] == '@' || Line.starts_with("header ") || Line.starts_with("pages ") ||
-               Line.starts_with("error: ");
-    };
     for (std::string Line; std::getline(Lines, Line);)
-        if (WholeHeader || Kept(Line)) Text += Line + "\n";
-    return Text;
+        if (WholeHeader || Line[0] == '@' || Line.starts_with("header ") || Line.starts_with("pages "))
+            Text += Line + "\n";
+    return Text + (Error.empty() ? "" : "error: " + Error + "\n");
 }
 
 void EveryOperation(TNDRWriter& W) {
