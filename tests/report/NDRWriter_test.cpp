@@ -10,8 +10,6 @@
 
 namespace {
 
-using TStep = std::function<void(TNDRWriter&)>;
-
 // State is recorded only when it differs from what was last written; a font size of zero or
 // less changes nothing.
 void StateChanges(TNDRWriter& W) {

@@ -78,8 +78,7 @@ TEST(PageConverterMalformed, DamagedCopiesOfAValidStreamFailCleanly) {
     int Failures = 0;
     for (int Round = 0; Round < 3000; ++Round) {
         std::vector<uint8_t> Damaged = Bytes;
-        const int Flips = 1 + static_cast<int>(Random() % 4);
-        for (int K = 0; K < Flips; ++K)
+        for (auto Flips = 1 + Random() % 4; Flips > 0; --Flips)
             Damaged[Random() % Damaged.size()] = static_cast<uint8_t>(Random());
         for (int PageNo : {0, 2}) {
             TRecordingRender R;

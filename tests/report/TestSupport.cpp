@@ -71,8 +71,7 @@ void PrepareWriter(TNDRWriter& Writer) {
     Writer.SetStreamMode(smMemory);
 }
 
-std::vector<uint8_t> Record(const std::function<void(TNDRWriter&)>& Layout,
-                            const std::function<void(TNDRWriter&)>& Setup) {
+std::vector<uint8_t> Record(const TStep& Layout, const TStep& Setup) {
     TNDRWriter Writer;
     PrepareWriter(Writer);
     if (Setup) Setup(Writer);

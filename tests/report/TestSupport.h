@@ -77,9 +77,11 @@ std::string Play(const std::vector<uint8_t>& Bytes, TReportRender& Render, int P
 // A writer on smMemory with the fixed measurer and no file.
 void PrepareWriter(TNDRWriter& Writer);
 
+// A part of a layout, or the writer's set-up before a run.
+using TStep = std::function<void(TNDRWriter&)>;
+
 // Records Layout with a prepared writer (Setup runs before) and returns the stream's bytes.
-std::vector<uint8_t> Record(const std::function<void(TNDRWriter&)>& Layout,
-                            const std::function<void(TNDRWriter&)>& Setup = nullptr);
+std::vector<uint8_t> Record(const TStep& Layout, const TStep& Setup = nullptr);
 
 // The stream as the dump command lists it, ending with the reader's error on damage. Without the
 // whole header only its first line and its page count are kept.
