@@ -12,20 +12,15 @@ namespace {
 
 constexpr int Cell = BoardPixels / 9;
 
-QColor Inside(const QImage& image, int c, int r) { // a pixel well inside square (c, r)
-    return QColor(image.pixel((c - 1) * Cell + 5, (r - 1) * Cell + 5));
-}
-
 // The colours along a row (or a column) of pixels as runs, e.g. "B3 W41": B black, W white,
 // R red, r row tint, b box tint, ? anything else.
 std::string Runs(const QImage& image, bool row, int at) {
-    const QRgb colours[] = {qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(255, 0, 0), qRgb(250, 230, 250),
-                            qRgb(250, 250, 200)};
+    // Black, white, red, the row tint and the box tint; their letters below.
+    const QRgb colours[] = {0xFF000000, 0xFFFFFFFF, 0xFFFF0000, 0xFFFAE6FA, 0xFFFAFAC8};
     std::string letters; // one a pixel
     for (int i = 0; i < (row ? image.width() : image.height()); ++i) {
-        const QRgb* found =
-            std::find(std::begin(colours), std::end(colours), image.pixel(row ? i : at, row ? at : i));
-        letters += "BWRrb?"[found - colours];
+        const QRgb pixel = image.pixel(row ? i : at, row ? at : i);
+        letters += "BWRrb?"[std::find(std::begin(colours), std::end(colours), pixel) - colours];
     }
     std::string runs;
     for (size_t i = 0, end = 0; i < letters.size(); i = end) {
@@ -54,8 +49,6 @@ TBoardView Hover(bool rowAndColumn, bool box, std::pair<int, int> mark = {-1, -1
 // square, with no grey fringe from stretching. Tints follow the pointer's row, column and box; the
 // mark wins over both unless the marker frames it.
 TEST(BoardPainter, LinesTintsAndTheMarkAreTheGoldenRuns) {
-    const QImage empty = DrawBoardImage(TBoard{});
-    const QImage large = DrawBoardImage(TBoard{}, {}, 2 * BoardPixels);
     const int row5 = 4 * Cell + 5, row4 = 3 * Cell + 5, column2 = Cell + 5;
     const struct {
         const char* Name;
@@ -63,10 +56,10 @@ TEST(BoardPainter, LinesTintsAndTheMarkAreTheGoldenRuns) {
         bool Row;
         int At;
     } rows[] = {
-        {"empty, row 200", empty, true, 200},
-        {"empty, column 200", empty, false, 200},
-        {"double size, row 400", large, true, 400},
-        {"double size, column 400", large, false, 400},
+        {"empty, row 200", DrawBoardImage(TBoard{}), true, 200},
+        {"empty, column 200", DrawBoardImage(TBoard{}), false, 200},
+        {"double size, row 400", DrawBoardImage(TBoard{}, {}, 2 * BoardPixels), true, 400},
+        {"double size, column 400", DrawBoardImage(TBoard{}, {}, 2 * BoardPixels), false, 400},
         {"mark on (4, 4), row 150", DrawBoardImage(TBoard{}, Hover(false, false, {4, 4})), true, 150},
         {"mark on (4, 4), column 150", DrawBoardImage(TBoard{}, Hover(false, false, {4, 4})), false, 150},
         {"row tint, row 5", DrawBoardImage(TBoard{}, Hover(true, false)), true, row5},
@@ -90,8 +83,13 @@ const TTest IsDark = [](const QColor& colour) { return colour.lightness() < 140;
 const TTest IsReddish = [](const QColor& c) { return c.red() > 150 && c.green() < 90 && c.blue() < 90; };
 const TTest IsCursorBlue = [](const QColor& colour) { return colour == QColor(0, 90, 220); };
 
+// Square (c, r) inside its lines, on a picture of squares of Size pixels.
+QRect Square(int c, int r, int size = Cell) {
+    return QRect((c - 1) * size + 4, (r - 1) * size + 4, size - 7, size - 7);
+}
+
 // How many pixels of Area pass Test.
-int PixelsIn(const QImage& image, const QRect& area, TTest test) {
+int Pixels(const QImage& image, const QRect& area, TTest test) {
     int count = 0;
     for (int x = area.left(); x <= area.right(); ++x)
         for (int y = area.top(); y <= area.bottom(); ++y)
@@ -99,34 +97,24 @@ int PixelsIn(const QImage& image, const QRect& area, TTest test) {
     return count;
 }
 
-// How many pixels of square (c, r), inside its lines, pass Test.
-int PixelsOf(const QImage& image, int c, int r, TTest test, int cell = Cell) {
-    return PixelsIn(image, QRect((c - 1) * cell + 4, (r - 1) * cell + 4, cell - 7, cell - 7), test);
-}
-
 TEST(BoardPainter, PlayerDigitsAreItalicOnlyWithTheUserFontAndGrowWithTheSquare) {
     TBoard board{};
     board[3][3] = {7, true};
     board[6][6] = {7, false};
-    const auto drawn = [&](bool userFont) {
-        TBoardView view;
-        view.UserFont = userFont;
-        return DrawBoardImage(board, view);
-    };
-    const QImage withUserFont = drawn(true);
-    const QImage withoutUserFont = drawn(false);
-    EXPECT_GT(PixelsOf(withUserFont, 3, 3, IsDark), 20);
-    EXPECT_GT(PixelsOf(withUserFont, 6, 6, IsDark), 20);
+    const QImage withUserFont = DrawBoardImage(board);
+    const QImage withoutUserFont = DrawBoardImage(board, {.UserFont = false, .Conflicts = {}});
+    EXPECT_GT(Pixels(withUserFont, Square(3, 3), IsDark), 20);
+    EXPECT_GT(Pixels(withUserFont, Square(6, 6), IsDark), 20);
     // The given looks the same either way; the player's 7 is drawn like the given only without
     // the user font (bold has more ink than italic).
     EXPECT_EQ(withUserFont.copy(88, 88, Cell, Cell), withoutUserFont.copy(88, 88, Cell, Cell));
     EXPECT_EQ(withoutUserFont.copy(88, 88, Cell, Cell), withoutUserFont.copy(220, 220, Cell, Cell));
     EXPECT_NE(withUserFont.copy(88, 88, Cell, Cell), withUserFont.copy(220, 220, Cell, Cell));
-    EXPECT_LT(PixelsOf(withUserFont, 6, 6, IsDark), PixelsOf(withoutUserFont, 6, 6, IsDark));
+    EXPECT_LT(Pixels(withUserFont, Square(6, 6), IsDark), Pixels(withoutUserFont, Square(6, 6), IsDark));
     // A larger picture is the same board with every length scaled to its square, not an enlargement
     // of the normal one: the digit grows with the square.
     const QImage large = DrawBoardImage(board, {}, 2 * BoardPixels);
-    EXPECT_GT(PixelsOf(large, 3, 3, IsDark, 2 * Cell), 3 * PixelsOf(withUserFont, 3, 3, IsDark));
+    EXPECT_GT(Pixels(large, Square(3, 3, 2 * Cell), IsDark), 3 * Pixels(withUserFont, Square(3, 3), IsDark));
 }
 
 // The additions a player switches on show where they belong and nowhere else.
@@ -144,37 +132,35 @@ TEST(BoardPainter, NotesConflictsSameDigitCursorAndPauseShowOnTheirSquaresOnly) 
 
     struct Row {
         const char* Name;
-        int Col, Row;
+        QRect Area;
         TTest Test;
         bool Expected;
     };
     const Row rows[] = {
-        {"a clashing digit is red", 1, 5, IsReddish, true},
-        {"its given partner too", 1, 1, IsReddish, true},
-        {"a lone digit stays black", 7, 7, IsReddish, false},
-        {"notes are drawn small", 3, 3, IsDark, true},
-        {"no notes, no ink", 3, 4, IsDark, false},
-        {"the cursor frames its square", 4, 2, IsCursorBlue, true},
-        {"and no other", 4, 3, IsCursorBlue, false},
+        {"a clashing digit is red", Square(1, 5), IsReddish, true},
+        {"its given partner too", Square(1, 1), IsReddish, true},
+        {"a lone digit stays black", Square(7, 7), IsReddish, false},
+        {"notes are drawn small", Square(3, 3), IsDark, true},
+        {"note 1 in the square's top-left corner", QRect(90, 90, 13, 13), IsDark, true},
+        {"none in its middle", QRect(104, 104, 12, 12), IsDark, false},
+        {"note 9 in its bottom-right corner", QRect(117, 117, 13, 13), IsDark, true},
+        {"no notes, no ink", Square(3, 4), IsDark, false},
+        {"the cursor frames its square", Square(4, 2), IsCursorBlue, true},
+        {"and no other", Square(4, 3), IsCursorBlue, false},
     };
     for (const Row& row : rows)
-        EXPECT_EQ(PixelsOf(image, row.Col, row.Row, row.Test) > 0, row.Expected) << row.Name;
-    EXPECT_EQ(Inside(image, 7, 7), QColor(214, 232, 255)) << "same digit tinted";
-    EXPECT_EQ(Inside(image, 2, 2), QColor(Qt::white));
-    // The marks 1 and 9 lie in the square's top-left and bottom-right corners, none in its middle.
-    EXPECT_GT(PixelsIn(image, QRect(90, 90, 13, 13), IsDark), 0);
-    EXPECT_EQ(PixelsIn(image, QRect(104, 104, 12, 12), IsDark), 0);
-    EXPECT_GT(PixelsIn(image, QRect(117, 117, 13, 13), IsDark), 0);
+        EXPECT_EQ(Pixels(image, row.Area, row.Test) > 0, row.Expected) << row.Name;
+    EXPECT_EQ(image.pixelColor(Square(7, 7).topLeft()), QColor(214, 232, 255)) << "same digit tinted";
+    EXPECT_EQ(image.pixelColor(Square(2, 2).topLeft()), QColor(Qt::white));
 
     view.Paused = true;
     const QImage paused = DrawBoardImage(board, view);
     for (const Row& row : rows)
-        EXPECT_EQ(PixelsOf(paused, row.Col, row.Row, IsDark), 0) << "paused hides " << row.Name;
+        EXPECT_EQ(Pixels(paused, row.Area, IsDark), 0) << "paused hides " << row.Name;
 }
 
 TEST(BoardPainter, PointerPositionsMapToSquaresWithTheLastPixelsInTheNinth) {
-    const std::pair<int, int> rows[] = {{0, 1}, {43, 1}, {44, 2}, {395, 9}, {396, 9}, {398, 9}, {-3, 1}};
-    for (const auto& [x, square] : rows)
+    for (const auto& [x, square] : {std::pair{0, 1}, {43, 1}, {44, 2}, {395, 9}, {396, 9}, {398, 9}, {-3, 1}})
         EXPECT_EQ(SquareAt(x), square) << x;
     EXPECT_EQ(SquareAt(5, 4), 1) << "a picture too small for nine squares";
 }
