@@ -1,5 +1,5 @@
 // Helpers shared by the report tests: a deterministic text measurer, a renderer that logs every
-// call, recording and playing streams, and the golden files in data/.
+// call, recording, playing and listing streams. REPORT_TEST_DATA is the folder of their golden files.
 #pragma once
 
 #include "TestFiles.h" // and GoogleTest
@@ -53,7 +53,6 @@ class TRecordingRender : public TReportRender {
     std::string Describe(const TReportBrush& B) {
         return Values("color", B.Color, "style", B.Style).substr(1) + (B.Pattern.Empty() ? "" : " pattern");
     }
-    // A state change that leaves the state as the line before it is not logged again.
     void Log(const std::string& Line) {
         if (Line.find("Changed ") == std::string::npos || Calls.empty() || Calls.back() != Line)
             Calls.push_back(Line);
