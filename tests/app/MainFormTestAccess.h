@@ -1,71 +1,98 @@
-// The window tests' one way past the window's privacy: what no control shows (the game, the board
-// picture, the timers) and what a test cannot wait for (the timers' ticks, a confirmed Find box).
-// Everything else goes through the controls, found by name.
+// The window tests' fixture, and their one way past the window's privacy: what no control shows
+// (the game, the board picture, the timers) and what a test cannot wait for (the timers' ticks, a
+// confirmed Find box). Everything else goes through the controls, found by name. Each test opens
+// its own window, with the settings and the saved game in a folder of its own.
 #pragma once
 
 #include "TestFiles.h"
 #include "app/MainForm.h"
+#include "app/NumberPicker.h"
+#include "engine/MessageTexts.h"
+#include "engine/Progress.h"
 #include "platform/ProgramPaths.h"
 
+#include <QAction>
+#include <QLabel>
+#include <QProgressBar>
 #include <QTest>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <memory>
 
-class TMainFormTestAccess {
-  public:
-    explicit TMainFormTestAccess(TMainForm& form) : Form(form) {}
-
-    const TGame& Game() const { return Form.Game; }
-    const QImage& BoardBitmap() const { return Form.BoardBitmap; }
-    bool ClockRunning() const { return Form.Timer1.isActive(); }
-    bool MarkerTimerRunning() const { return Form.TimeoutTimer.isActive(); }
-    int ToolTipTime() const { return Form.FToolTipTime; }
-    TPrintSteps& PrintSteps() { return Form; }
-
-    void NoFinishPause() { Form.FinishPause = 0; }
-    void ClockTick() { Form.Timer1Timer(); }
-    void MarkerTimeout() { Form.TimeoutTimerTimer(); }
-    void PauseClock() { Form.Timer1.stop(); } // as printing does
-    void Find(const QString& text) { Form.FindPuzzle(text); }
-
-  private:
-    TMainForm& Form;
-};
-
-// Each test opens its own window, with the settings and the saved game in a folder of its own.
-class TWindowTest : public ::testing::Test {
+class TMainFormTestAccess : public ::testing::Test {
   protected:
-    void SetUp() override {
-        platform::ProgramPaths::SetExecutablePathOverride((Folder / "velmora-puzzle").string());
-    }
+    static constexpr int Cell = BoardPixels / 9;
+
+    void SetUp() override { platform::ProgramPaths::SetExecutablePathOverride(File("velmora-puzzle")); }
     void TearDown() override {
-        Close();
+        Form.reset();
         platform::ProgramPaths::SetExecutablePathOverride({});
     }
 
-    TMainFormTestAccess& Open() {
+    // Opens the window; given a number, deals that puzzle as the confirmed Find box does.
+    void Open(const char* find = nullptr) {
         Form = std::make_unique<TMainForm>();
-        Access = std::make_unique<TMainFormTestAccess>(*Form);
-        Access->NoFinishPause();
+        Form->FinishPause = 0;
         Form->show();
         Form->activateWindow();
         (void)QTest::qWaitForWindowExposed(Form.get());
-        return *Access;
+        Board = Control("pb");
+        Picker = Control<TNumberPicker>("PickerPanel");
+        if (find) Find(find);
     }
-    void Close() {
-        Access.reset();
-        Form.reset();
-    }
+
+    const TGame& Game() const { return Form->Game; }
+    const TBoard& GameBoard() const { return Form->Game.Board(); }
+    const QImage& BoardBitmap() const { return Form->BoardBitmap; }
+    bool ClockRunning() const { return Form->Timer1.isActive(); }
+    bool MarkerTimerRunning() const { return Form->TimeoutTimer.isActive(); }
+    int ToolTipTime() const { return Form->FToolTipTime; }
+    TPrintSteps& PrintSteps() { return *Form; }
+    void ClockTick() { Form->Timer1Timer(); }
+    void MarkerTimeout() { Form->TimeoutTimerTimer(); }
+    void PauseClock() { Form->Timer1.stop(); } // as printing does
+    void Find(const QString& text) { Form->FindPuzzle(text); }
 
     // A control of the window by its name.
     template <class T = QWidget> T* Control(const char* name) {
         return Form->findChild<T*>(QString::fromLatin1(name));
     }
+    QToolButton* Button(const char* name) { return Control<QToolButton>(name); }
+    QAction* Action(const char* name) { return Control<QAction>(name); }
+    // The help line's text; empty while it is hidden.
+    std::string Help() {
+        const auto* help = Control<QLabel>("HelpLbl");
+        return help->isVisible() ? help->text().toStdString() : "";
+    }
+    void ExpectProgressOfTheBoard(const char* after) {
+        const ProgressCounts counts = CountProgress(GameBoard());
+        EXPECT_EQ(Control<QLabel>("StatusPane1")->text().toStdString(),
+                  ProgressText(counts.Entries, counts.ToGo).View())
+            << after;
+        EXPECT_EQ(Control<QProgressBar>("ProgressBar1")->value(), counts.Percentage) << after;
+    }
+
+    static QPoint SquareCentre(int c, int r) {
+        return {(c - 1) * Cell + Cell / 2, (r - 1) * Cell + Cell / 2};
+    }
+    QColor PixelOf(QPoint at) { return QColor(BoardBitmap().pixel(at)); }
+    void ClickSquare(int c, int r, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseClick(Board, button, {}, SquareCentre(c, r));
+    }
+    void ClickHolding(int digit, int c, int r) {
+        QTest::keyPress(Board, Qt::Key(Qt::Key_0 + digit));
+        ClickSquare(c, r);
+        QTest::keyRelease(Board, Qt::Key(Qt::Key_0 + digit));
+    }
+    void ClickPicker(TNumberPicker::TPart part) {
+        QTest::mouseClick(Picker, Qt::LeftButton, {}, TNumberPicker::PartRect(part).center());
+    }
+    std::string File(const std::string& name) { return Temp.File(name); }
 
     test::TempFolder Temp;
-    const std::filesystem::path Folder{Temp.Path()};
     std::unique_ptr<TMainForm> Form;
-    std::unique_ptr<TMainFormTestAccess> Access;
+    QWidget* Board = nullptr;
+    TNumberPicker* Picker = nullptr;
 };
+using MainFormTest = TMainFormTestAccess;
