@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 TEST(BookForm, LimitsKeepEveryChoiceABook) {
     TBookForm Form(1042, 3);
     ASSERT_EQ(Form.PerPageBox->count(), 4);
@@ -33,16 +35,11 @@ TEST(BookForm, StartsAtTheCurrentPuzzleAndLevelAndHandsOverTheBook) {
     Form.SolutionsCheck->setChecked(false);
     Form.PaperBox->setCurrentIndex(1);
     const TBookOptions Book = Form.Options();
-    EXPECT_EQ(Book.FirstNumber, 1042);
-    EXPECT_EQ(Book.Count, 100);
-    EXPECT_EQ(Book.Difficulty, 3);
-    EXPECT_EQ(Book.Window, LevelWindow(3));
-    EXPECT_EQ(Book.PerPage, 6);
-    EXPECT_FALSE(Book.Solutions);
-    EXPECT_EQ(Book.Paper, TBookPaper::bpLetter);
+    EXPECT_EQ(std::tie(Book.FirstNumber, Book.Count, Book.Difficulty, Book.Window, Book.PerPage,
+                       Book.Solutions, Book.Paper),
+              std::tuple(1042, 100, 3, LevelWindow(3), 6, false, TBookPaper::bpLetter));
     EXPECT_EQ(Form.SummaryLabel->text(), "Puzzles 1042-1141 on 17 pages");
     // No puzzle dealt yet (number 0) and a level out of range start at puzzle 1, Medium.
     TBookForm Fresh(0, 9);
-    EXPECT_EQ(Fresh.Options().FirstNumber, 1);
-    EXPECT_EQ(Fresh.Options().Difficulty, 2);
+    EXPECT_EQ(std::pair(Fresh.Options().FirstNumber, Fresh.Options().Difficulty), std::pair(1, 2));
 }
