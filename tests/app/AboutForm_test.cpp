@@ -83,9 +83,8 @@ TEST(AboutForm, CloseButtonEndsTheModalLoopWhileTimersOfTheOwnerRun) {
     TAboutForm box(&owner);
     int ticks = 0;
     QTimer clock;
-    clock.setInterval(10);
     QObject::connect(&clock, &QTimer::timeout, [&] { ++ticks; });
-    clock.start();
+    clock.start(10);
     QTimer::singleShot(200, box.BitBtn1, [&] { box.BitBtn1->click(); });
     EXPECT_EQ(box.exec(), QDialog::Rejected);
     EXPECT_FALSE(box.isVisible());

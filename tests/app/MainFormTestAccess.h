@@ -55,9 +55,7 @@ class TMainFormTestAccess : public ::testing::Test {
     void Find(const QString& text) { Form->FindPuzzle(text); }
 
     // A control of the window by its name.
-    template <class T = QWidget> T* Control(const char* name) {
-        return Form->findChild<T*>(QString::fromLatin1(name));
-    }
+    template <class T = QWidget> T* Control(const char* name) { return Form->findChild<T*>(name); }
     QToolButton* Button(const char* name) { return Control<QToolButton>(name); }
     QAction* Action(const char* name) { return Control<QAction>(name); }
     // The help line's text; empty while it is hidden.
@@ -65,17 +63,15 @@ class TMainFormTestAccess : public ::testing::Test {
         const auto* help = Control<QLabel>("HelpLbl");
         return help->isVisible() ? help->text().toStdString() : "";
     }
+    // The status bar's progress, as counted on the board.
     void ExpectProgressOfTheBoard(const char* after) {
-        const ProgressCounts counts = CountProgress(GameBoard());
-        EXPECT_EQ(Control<QLabel>("StatusPane1")->text().toStdString(),
-                  ProgressText(counts.Entries, counts.ToGo).View())
-            << after;
-        EXPECT_EQ(Control<QProgressBar>("ProgressBar1")->value(), counts.Percentage) << after;
+        const ProgressCounts n = CountProgress(GameBoard());
+        const std::string shown = Control<QLabel>("StatusPane1")->text().toStdString();
+        EXPECT_EQ(shown, ProgressText(n.Entries, n.ToGo).View()) << after;
+        EXPECT_EQ(Control<QProgressBar>("ProgressBar1")->value(), n.Percentage) << after;
     }
 
-    static QPoint SquareCentre(int c, int r) {
-        return {(c - 1) * Cell + Cell / 2, (r - 1) * Cell + Cell / 2};
-    }
+    static QPoint SquareCentre(int c, int r) { return QPoint(c - 1, r - 1) * Cell + QPoint(Cell, Cell) / 2; }
     QColor PixelOf(QPoint at) { return QColor(BoardBitmap().pixel(at)); }
     void ClickSquare(int c, int r, Qt::MouseButton button = Qt::LeftButton) {
         QTest::mouseClick(Board, button, {}, SquareCentre(c, r));
