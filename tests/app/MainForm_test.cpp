@@ -170,12 +170,14 @@ TEST_F(MainFormTest, HintAndCheckMarkTheSquareTheyAreAbout) {
     QTest::mouseMove(Board, SquareCentre(1, 9));
     EXPECT_EQ(PixelOf(inside), Red);
 
+    // Check with a wrong digit marks it; the next press on the board clears the mark.
     ClickHolding(1, 4, 3);
     Button("BtnPost")->click();
     EXPECT_EQ(PixelOf(inside), Red);
     ClickSquare(1, 1, Qt::RightButton);
     EXPECT_NE(PixelOf(inside), Red);
 
+    // Each command that deals, restarts or loads takes the hint's marker away.
     Button("BtnSave")->click();
     const std::pair<const char*, std::function<void()>> rows[] = {
         {"New", [&] { Button("BtnNew")->click(); }},
@@ -205,7 +207,7 @@ TEST_F(MainFormTest, FinishOrThePlayersLastDigitCompletesTheGame) {
     EXPECT_FALSE(ClockRunning());
     ExpectProgressOfTheBoard("Finish");
 
-    // A digit twice in a column: Finish cannot complete the board, says so and marks the digit.
+    // A 1 below the given 1 in (1, 1): Finish cannot complete the board, says so and marks the digit.
     Find("1");
     ClickHolding(1, 1, 2);
     Button("BtnFinish")->click();
@@ -215,6 +217,7 @@ TEST_F(MainFormTest, FinishOrThePlayersLastDigitCompletesTheGame) {
     EXPECT_TRUE(ClockRunning()) << "the game goes on";
     ExpectProgressOfTheBoard("an unfinished Finish");
 
+    // Completed by hand, in 65 seconds at Easy.
     Find("1");
     for (int tick = 0; tick < 65; ++tick)
         ClockTick();
