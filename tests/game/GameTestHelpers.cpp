@@ -1,6 +1,10 @@
 #include "GameTestHelpers.h"
 
+#include "TestFiles.h"
 #include "engine/BoardRows.h"
+#include "engine/Progress.h"
+
+#include <gtest/gtest.h>
 
 #include <iterator>
 #include <sstream>
@@ -12,21 +16,80 @@ TGame DealtGame(std::string_view number) {
     return game;
 }
 
-TSquare FirstEmpty(const TBoard& board) {
-    for (int c = 1; c <= 9; ++c)
-        for (int r = 1; r <= 9; ++r)
-            if (board[c][r].Value == 0) return {c, r};
-    return {};
-}
+namespace {
 
-TChanges SolveByHand(TGame& game) {
+// Fills empty squares, column by column, with their solution digits: as many as count, or all.
+TChanges ByHand(TGame& game, int count) {
     TChanges changes;
-    for (TSquare s = FirstEmpty(game.Board()); s.Col != 0; s = FirstEmpty(game.Board()))
-        changes |= game.EnterDigit(s.Col, s.Row, game.State().Solution[s.Col][s.Row].Value);
+    for (int c = 1, left = count > 0 ? count : 81; c <= 9; ++c)
+        for (int r = 1; r <= 9; ++r)
+            if (game.Board()[c][r].Value == 0 && left-- > 0)
+                changes |= game.EnterDigit(c, r, game.State().Solution[c][r].Value);
     return changes;
 }
 
-namespace {
+// Finish, with the board redrawn after every digit it places.
+TChanges FinishedOneByOne(TGame& game) {
+    int holes = CountProgress(game.Board()).ToGo;
+    const TChanges changes = game.Finish([&](const TBoard& board, const TSquareDigit&) {
+        EXPECT_EQ(CountProgress(board).ToGo, --holes) << "one digit at a time";
+    });
+    EXPECT_EQ(CountProgress(game.Board()).ToGo, holes) << "a redraw for every digit";
+    return changes;
+}
+
+// The game loaded from its own saved text, with or without the notes it had.
+TChanges Reloaded(TGame& game, bool withNotes) {
+    const TNotesFile notes = game.NotesFile();
+    const TChanges changes = game.LoadGameText(FormatSavedGame(game.SavedGame())).Changes;
+    return withNotes ? changes | game.RestoreNotes(notes) : changes;
+}
+
+// One command: its name, then its numbers, "on" or "off", or the text Find reads, or the name of a
+// file in folder to save or load. "anew" starts a fresh game, with default settings or untimed.
+TChanges Run(TGame& g, const std::string& command, const test::TempFolder& folder) {
+    std::istringstream words(command);
+    std::string name, rest;
+    words >> name >> std::ws;
+    std::getline(words, rest);
+    rest.erase(rest.find_last_not_of(' ') + 1);
+    int a = 0, b = 0, c = 0;
+    std::istringstream(rest) >> a >> b >> c;
+    const bool on = rest.starts_with("on");
+    if (name == "anew") return g = TGame(), g.ApplySettings({.TimedGame = rest != "untimed"});
+    if (name == "new") return g.DealNew();
+    if (name == "level") return g.DealLevel(a);
+    if (name == "find") return g.DealFind(rest);
+    if (name == "restart") return g.Restart();
+    if (name == "digit") return g.EnterDigit(a, b, c);
+    if (name == "pick") return g.ChooseDigit(a, b, c);
+    if (name == "hand") return ByHand(g, a);
+    if (name == "check") return g.Check();
+    if (name == "hint") return g.Hint();
+    if (name == "finish") return FinishedOneByOne(g);
+    if (name == "hide-help") return g.HideHelp();
+    if (name == "press") return g.PressOnBoard();
+    if (name == "timeout") return g.MarkerTimeout();
+    if (name == "timed") return g.SetTimedGame(on);
+    if (name == "tint-cell") return g.SetHiliteCell(on);
+    if (name == "show-clashes") return g.SetHiliteErrors(on);
+    if (name == "move") return g.MoveCursor(a, b);
+    if (name == "key") return g.KeyDigit(a);
+    if (name == "notes-mode") return g.SetNotesMode(on);
+    if (name == "note") return g.ToggleNote(a, b, c);
+    if (name == "fill-notes") return g.FillNotes();
+    if (name == "undo") return g.Undo();
+    if (name == "redo") return g.Redo();
+    if (name == "pause") return g.SetPaused(on);
+    if (name == "reload") return Reloaded(g, rest == "with notes");
+    if (name == "save") return g.SaveGameFile(folder.File(rest)), TChanges();
+    if (name == "load") return g.LoadGameFile(folder.File(rest)).Changes;
+    EXPECT_EQ(name, "tick") << "no such command";
+    TChanges changes;
+    for (int tick = 0; tick < a; ++tick)
+        changes |= g.Tick();
+    return changes;
+}
 
 std::string Shown(const TGame& game, TChanges changes) {
     const TGameDisplay& shown = game.Display();
@@ -75,9 +138,20 @@ std::string Shown(const TGame& game, TChanges changes) {
 
 } // namespace
 
-std::string Played(TGame& game, const std::vector<TStep>& steps) {
+std::string Played(const std::string& script) {
+    const test::TempFolder folder;
+    TGame game;
+    game.ApplySettings(TSettings{});
+    std::istringstream lines(script);
     std::string record;
-    for (const TStep& step : steps)
-        record += step.Name + std::string(": ") + Shown(game, step.Command(game));
+    for (std::string line; std::getline(lines, line);) {
+        if (line.starts_with("#")) record += line + "\n";
+        if (!line.starts_with("> ")) continue;
+        std::istringstream commands(line.substr(2, line.find('#') - 2));
+        TChanges changes;
+        for (std::string command; std::getline(commands, command, ';');)
+            changes |= Run(game, command, folder);
+        record += line + "\n" + Shown(game, changes);
+    }
     return record;
 }

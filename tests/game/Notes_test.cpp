@@ -1,7 +1,9 @@
 // Pencil marks: toggling, filling the candidates of filled squares, and the companion
-// file that carries them beside the saved game.
+// file that carries them beside the saved game and back only with their own game.
+#include "GameTestHelpers.h"
 #include "TestFiles.h"
 #include "game/Notes.h"
+#include "game/TGame.h"
 
 #include <gtest/gtest.h>
 
@@ -80,6 +82,37 @@ TEST(NotesFile, RoundTripsAndRejectsEveryDamagedForm) {
     };
     for (const auto& [name, damaged] : rows)
         EXPECT_FALSE(ParseNotesFile(damaged)) << name;
+}
+
+// Notes come back only with their own game: another puzzle, or the same one with one more digit,
+// is another game. Each damaged form of the file is the notes' own tests' business.
+TEST(GameNotesFile, LoadRestoresTheNotesOnlyForTheirOwnGame) {
+    const test::TempFolder folder;
+    const std::string path = folder.File("velmora-puzzle.notes");
+    TGame game = DealtGame();
+    game.FillNotes();
+    ASSERT_TRUE(game.SaveNotesFile(path));
+    const std::string notes = test::ReadWholeFile(path), saved = FormatSavedGame(game.SavedGame());
+    TGame changed = game;
+    changed.EnterDigit(1, 2, 1);
+    const struct {
+        const char* Name;
+        std::string Saved, Notes;
+        bool Restored;
+    } rows[] = {
+        {"its own game", saved, notes, true},
+        {"another puzzle", FormatSavedGame(DealtGame("5").SavedGame()), notes, false},
+        {"the same puzzle with one more digit", FormatSavedGame(changed.SavedGame()), notes, false},
+        {"a damaged notes file", saved, "Velmora notes 1\r\n", false},
+    };
+    for (const auto& row : rows) {
+        test::WriteWholeFile(path, row.Notes);
+        TGame loaded;
+        loaded.LoadGameText(row.Saved);
+        loaded.LoadNotesFile(path);
+        EXPECT_EQ(loaded.Notes(), row.Restored ? game.Notes() : TNotes{}) << row.Name;
+        EXPECT_EQ(loaded.GameLevel(), row.Restored ? 2 : 0) << row.Name;
+    }
 }
 
 } // namespace
