@@ -45,8 +45,10 @@ TChanges Reloaded(TGame& game, bool withNotes) {
     return withNotes ? changes | game.RestoreNotes(notes) : changes;
 }
 
-// One command: its name, then its numbers, "on" or "off", or the text Find reads, or the name of a
-// file in folder to save or load. "anew" starts a fresh game, with default settings or untimed.
+// One command: its name, then its numbers, "on" or "off", the text Find reads, or the name of a file
+// in folder to save or load. Most are the game's commands by a short name; "anew" starts a fresh game
+// (with default settings, or "untimed"), "hand" and "reload" are the helpers above, "tick" ticks
+// as often as it says.
 TChanges Run(TGame& g, const std::string& command, const test::TempFolder& folder) {
     std::istringstream words(command);
     std::string name, rest;
