@@ -2,6 +2,7 @@
 // as plain tests so they stay fixed. The fuzz corpora hold most of the inputs too, and ctest replays
 // them through the fuzz targets; here each input must give the outcome it gives since the fault was
 // mended.
+#include "CaseTable.h"
 #include "TestFiles.h"
 #include "engine/SolutionSearch.h"
 #include "fuzz/CallCheckingRender.h"
@@ -14,7 +15,6 @@
 #include "report/ReportError.h"
 #include "report/ReportStream.h"
 #include "tests/pdf/PdfReaders.h"
-#include "CaseTable.h"
 
 #include <gtest/gtest.h>
 

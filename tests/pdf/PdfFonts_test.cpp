@@ -1,11 +1,11 @@
 // Font mapping, font objects, TrueType metrics and the width tables of the standard fonts.
+#include "CaseTable.h"
 #include "PdfTestSupport.h"
 #include "RunCommand.h"
 #include "TestFiles.h"
 #include "pdf/FlateCompressor.h"
 #include "pdf/StandardFontWidths.h"
 #include "pdf/TPlatformFontSource.h"
-#include "CaseTable.h"
 
 #include <gtest/gtest.h>
 
