@@ -2,6 +2,7 @@
 // recording, writing the file) with our renderer, plain and deflated; and the same recorded vector
 // pages written by our renderer and drawn through Qt's QPdfWriter, side by side. Counters: "bytes"
 // of the file, "pages", "bytes_per_page".
+#include "QtBench.h"
 #include "game/BookPage.h"
 #include "game/GamePdfRenderer.h"
 #include "game/PuzzleBook.h"
@@ -11,16 +12,8 @@
 #include "report/ReportRender.h"
 #include "report/ReportStream.h"
 
-#include <benchmark/benchmark.h>
-
-#include <QBuffer>
 #include <QFont>
 #include <QGuiApplication>
-#include <QPageSize>
-#include <QPainter>
-#include <QPdfWriter>
-
-#include <cstdlib>
 
 namespace {
 
@@ -107,20 +100,10 @@ class TQPainterRender : public TReportRender {
 
 size_t WriteQt(std::vector<uint8_t> PageStream) {
     TMemoryStream input(std::move(PageStream));
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setPageSize(QPageSize(QPageSize::Letter));
-        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        writer.setResolution(72);
-        writer.setCreator("Velmora UK Limited");
-        QPainter painter(&writer);
+    return QPdfWriterSize([&](QPdfWriter& writer, QPainter& painter) {
         TQPainterRender render(writer, painter);
         render.RenderStream(&input);
-    }
-    benchmark::DoNotOptimize(buffer.data().constData());
-    return static_cast<size_t>(buffer.size());
+    });
 }
 
 void BM_BookEndToEnd_Velmora(benchmark::State& State) {
@@ -176,10 +159,5 @@ BENCHMARK(BM_BookPages_VelmoraDeflated)->Unit(benchmark::kMillisecond)->MinTime(
 BENCHMARK(BM_BookPages_QPdfWriter)->Unit(benchmark::kMillisecond)->MinTime(2);
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QGuiApplication app(argc, argv); // QPdfWriter needs fonts, which need a GUI application
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunQtBenchmarks<QGuiApplication>(argc, argv);
 }

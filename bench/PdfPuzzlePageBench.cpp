@@ -1,5 +1,6 @@
 // Time to write the puzzle page as PDF, and the file size (counter "bytes"), for our renderer
 // and for QPdfWriter drawing the same header line and board picture.
+#include "QtBench.h"
 #include "game/GamePdfRenderer.h"
 #include "game/PuzzlePage.h"
 #include "pdf/FlateCompressor.h"
@@ -8,17 +9,10 @@
 #include "report/NDRWriter.h"
 #include "report/ReportStream.h"
 
-#include <benchmark/benchmark.h>
-
-#include <QBuffer>
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
-#include <QPageSize>
-#include <QPainter>
-#include <QPdfWriter>
 
-#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -91,22 +85,12 @@ void BM_PuzzlePagePdf_QPdfWriter(benchmark::State& state) {
         std::memcpy(image.scanLine(y), board.Row(y), board.RowBytes());
     size_t size = 0;
     for (auto _ : state) {
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        {
-            QPdfWriter writer(&buffer);
-            writer.setPageSize(QPageSize(QPageSize::Letter));
-            writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-            writer.setResolution(72);
-            writer.setCreator("Velmora UK Limited");
-            QPainter painter(&writer);
+        size = QPdfWriterSize([&](QPdfWriter&, QPainter& painter) {
             painter.setFont(QFont("Arial", 12));
             painter.drawText(QPointF(0.6 * 72, 0.5 * 72),
                              "Sudoku Puzzle Number 12345 Courtesy of www.velmora.co.uk");
             painter.drawImage(QRectF(0.6 * 72, 0.8 * 72, 6 * 72, 6 * 72), image);
-        }
-        size = static_cast<size_t>(buffer.size());
-        benchmark::DoNotOptimize(buffer.data().constData());
+        });
     }
     state.counters["bytes"] = static_cast<double>(size);
 }
@@ -118,10 +102,5 @@ BENCHMARK(BM_PuzzlePagePdf_VelmoraDeflated)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PuzzlePagePdf_QPdfWriter)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QGuiApplication app(argc, argv); // QPdfWriter needs fonts, which need a GUI application
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunQtBenchmarks<QGuiApplication>(argc, argv);
 }

@@ -1,5 +1,6 @@
 // How long the parts of printing take that the player waits for: recording the puzzle page in a
 // print run, and the preview drawing it at a zoom.
+#include "QtBench.h"
 #include "game/PuzzlePage.h"
 #include "platform/RgbBitmap.h"
 #include "report/NDRWriter.h"
@@ -9,8 +10,6 @@
 
 #include <QApplication>
 #include <QScrollArea>
-
-#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -64,10 +63,5 @@ BENCHMARK(BM_PreviewDrawsPuzzlePage)->Arg(50)->Arg(100)->Arg(200)->Unit(benchmar
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunQtBenchmarks<QApplication>(argc, argv);
 }
