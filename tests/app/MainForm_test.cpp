@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -336,6 +337,42 @@ TEST_F(MainFormTest, SaveAndLoad) {
         EXPECT_TRUE(Button("BtnFinish")->isEnabled()) << row.Name;
         EXPECT_EQ(Help(), row.Help) << row.Name;
         ExpectProgressOfTheBoard(row.Name);
+    }
+}
+
+// Closing during a game asks whether to save it: Cancel keeps the window, No closes without a
+// file, Yes saves and closes, and a save that fails keeps the window open. No game, no question.
+TEST_F(MainFormTest, ClosingDuringAGameAsksToSaveIt) {
+    const struct {
+        const char* Name;
+        const char* Find; // null: nothing dealt
+        QMessageBox::StandardButton Answer;
+        bool Unwritable, Closed, Saved;
+    } rows[] = {
+        {"nothing dealt", nullptr, QMessageBox::NoButton, false, true, false},
+        {"cancel", "1", QMessageBox::Cancel, false, false, false},
+        {"no", "1", QMessageBox::No, false, true, false},
+        {"yes", "1", QMessageBox::Yes, false, true, true},
+        {"yes, but the save fails", "1", QMessageBox::Yes, true, false, false},
+    };
+    const std::string saved = File("velmora-puzzle.sav");
+    for (const auto& row : rows) {
+        std::filesystem::remove_all(saved);
+        if (row.Unwritable) std::filesystem::create_directory(saved);
+        Open(row.Find);
+        QString asked;
+        QTimer::singleShot(0, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                asked = box->text();
+                box->button(row.Answer)->click();
+            }
+        });
+        EXPECT_EQ(Form->close(), row.Closed) << row.Name;
+        EXPECT_EQ(asked.isEmpty(), row.Find == nullptr) << row.Name;
+        EXPECT_EQ(std::filesystem::is_regular_file(saved), row.Saved) << row.Name;
+        if (row.Saved) {
+            EXPECT_EQ(test::ReadWholeFile(saved), FormatSavedGame(Game().SavedGame()));
+        }
     }
 }
 
