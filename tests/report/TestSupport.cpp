@@ -134,9 +134,16 @@ void EveryOperation(TNDRWriter& W) {
     W.TextRightAt(std::string("ab\x01") + "B1\x02" + "Z24\x04" + "cd\x01r\x04" + "e", 4);
     W.PrintAt(1, 2, "Page \xFD$RPCM11 of \xFD$RPCM10 for \xFD$RPCV\xFCwho\xFB");
     W.NewPage();
+    // Every font code, one run each: bold; italic, underlined and struck out in another face,
+    // colour, size and pitch; superscript; subscript; the reset to the plain face.
     W.TextCenteredAt("\x01"
                      "B1\x04"
-                     "bold",
+                     "bold\x01I1\x02U1\x02K1\x02NTimes New Roman\x02"
+                     "C255\x02Z9\x02HF\x04"
+                     "styled\x01P1\x04"
+                     "sup\x01S1\x02HV\x04"
+                     "sub\x01R\x04"
+                     "plain",
                      2);
     W.SendRawText("raw");
     TMemoryStream Raw(std::vector<uint8_t>{1, 2, 3, 4});
